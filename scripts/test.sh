@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets everything up (packages, build with warnings as errors) and runs the whole test suite.
+# Tests that need a display (CTest label "gl") run inside a virtual X display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh -DTOBRAKKA_WERROR=ON
+cd build
+xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j2

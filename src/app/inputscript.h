@@ -1,0 +1,45 @@
+#pragma once
+// A scripted player: SDL events read from a small text file and pushed into SDL's real event
+// queue at given game times, so that a test or a demo drives the game exactly as a person at
+// the keyboard would. One event per line, "#" starts a comment:
+//
+//   <ms> down <key>      key pressed (SDL key number, e.g. 32 space, 286 F5, 27 Escape)
+//   <ms> up <key>        key released
+//   <ms> click           left mouse button pressed
+//   <ms> release         left mouse button released
+//   <ms> move <x> <y>    mouse moved to window pixel (x, y)
+//   <ms> quit            the window is closed
+//
+// <ms> is game time since the frame loop began (16 ms a step); the word "title" in its place
+// sends the event to the title screen instead.
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class InputScript {
+public:
+    // Reads the file; false (with the reason in error) when a line cannot be understood.
+    bool Load(const std::string& fileName, std::string& error);
+    bool Parse(const std::string& text, std::string& error);
+
+    // Pushes the title-screen events not yet sent.
+    void PushTitleEvents();
+    // Pushes every frame-loop event due at or before the given game time.
+    void PushDue(uint32_t gameTime);
+
+    bool Finished() const { return next_ >= events_.size(); }
+
+    struct Timed {
+        bool title;
+        uint32_t time;
+        SDL_Event event;
+    };
+    const std::vector<Timed>& Events() const { return events_; }
+
+private:
+    std::vector<Timed> events_;
+    std::size_t next_ = 0;
+    bool titleSent_ = false;
+};

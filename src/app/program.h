@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The whole run of the game: start-up, the title screen, one game phase, shutdown. Returns the
+// process exit status: 0, or 1 when no window or render device could be made.
+int RunProgram(const std::vector<std::string>& arguments);

@@ -1,0 +1,214 @@
+#include "engine/glrenderbackend.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <cstring>
+
+namespace {
+constexpr int kTargetWidth = 1280;
+constexpr int kTargetHeight = 720;
+constexpr std::size_t kMaxBatchQuads = 4096;
+} // namespace
+
+// The framebuffer-object entry points, which are not part of the OpenGL 1.x ABI.
+struct GlRenderBackend::Functions {
+    PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
+    PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
+    PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
+    PFNGLFRAMEBUFFERTEXTURE2DPROC framebufferTexture2D = nullptr;
+    PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+    PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
+
+    bool Load()
+    {
+        genFramebuffers = reinterpret_cast<PFNGLGENFRAMEBUFFERSPROC>(SDL_GL_GetProcAddress("glGenFramebuffers"));
+        deleteFramebuffers = reinterpret_cast<PFNGLDELETEFRAMEBUFFERSPROC>(SDL_GL_GetProcAddress("glDeleteFramebuffers"));
+        bindFramebuffer = reinterpret_cast<PFNGLBINDFRAMEBUFFERPROC>(SDL_GL_GetProcAddress("glBindFramebuffer"));
+        framebufferTexture2D = reinterpret_cast<PFNGLFRAMEBUFFERTEXTURE2DPROC>(SDL_GL_GetProcAddress("glFramebufferTexture2D"));
+        checkFramebufferStatus = reinterpret_cast<PFNGLCHECKFRAMEBUFFERSTATUSPROC>(SDL_GL_GetProcAddress("glCheckFramebufferStatus"));
+        blitFramebuffer = reinterpret_cast<PFNGLBLITFRAMEBUFFERPROC>(SDL_GL_GetProcAddress("glBlitFramebuffer"));
+        return genFramebuffers && deleteFramebuffers && bindFramebuffer && framebufferTexture2D &&
+               checkFramebufferStatus && blitFramebuffer;
+    }
+};
+
+std::unique_ptr<GlRenderBackend> GlRenderBackend::Create(int windowWidth, int windowHeight, Failure& failure)
+{
+    std::unique_ptr<GlRenderBackend> backend(new GlRenderBackend(windowWidth, windowHeight));
+    if (!backend->Init(failure))
+        return nullptr;
+    failure = Failure::None;
+    return backend;
+}
+
+GlRenderBackend::GlRenderBackend(int windowWidth, int windowHeight)
+    : windowWidth_(windowWidth), windowHeight_(windowHeight), gl_(new Functions)
+{
+    vertices_.reserve(kMaxBatchQuads * 4);
+    indices_.reserve(kMaxBatchQuads * 6);
+}
+
+bool GlRenderBackend::Init(Failure& failure)
+{
+    if (!gl_->Load()) {
+        failure = Failure::MissingFunctions;
+        return false;
+    }
+    glGenTextures(1, &colourTarget_);
+    glBindTexture(GL_TEXTURE_2D, colourTarget_);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kTargetWidth, kTargetHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glBindTexture(GL_TEXTURE_2D, 0);
+
+    gl_->genFramebuffers(1, &framebuffer_);
+    gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    gl_->framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colourTarget_, 0);
+    if (gl_->checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        failure = Failure::NoTarget;
+        return false;
+    }
+
+    // Vertices arrive in clip space: identity transforms, no depth, no culling, no lighting.
+    glViewport(0, 0, kTargetWidth, kTargetHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glEnable(GL_DITHER);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    return true;
+}
+
+GlRenderBackend::~GlRenderBackend()
+{
+    if (framebuffer_) {
+        gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
+        gl_->deleteFramebuffers(1, &framebuffer_);
+    }
+    if (colourTarget_)
+        glDeleteTextures(1, &colourTarget_);
+}
+
+TextureHandle GlRenderBackend::CreateTexture(int width, int height, const uint8_t* rgba)
+{
+    if (width <= 0 || height <= 0 || !rgba)
+        return 0;
+    Flush();
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    if (name == 0)
+        return 0;
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteTextures(1, &name);
+        return 0;
+    }
+    return name;
+}
+
+void GlRenderBackend::DeleteTexture(TextureHandle texture)
+{
+    if (texture == 0)
+        return;
+    Flush();
+    const GLuint name = texture;
+    glDeleteTextures(1, &name);
+}
+
+void GlRenderBackend::BeginFrame()
+{
+    drawCallsThisFrame_ = 0;
+    gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glViewport(0, 0, kTargetWidth, kTargetHeight);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void GlRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
+{
+    if (texture == 0)
+        return;
+    if (texture != batchTexture_ || vertices_.size() >= kMaxBatchQuads * 4)
+        Flush();
+    batchTexture_ = texture;
+    const uint32_t base = static_cast<uint32_t>(vertices_.size());
+    vertices_.insert(vertices_.end(), quad.v, quad.v + 4);
+    // The strip bottom-left, top-left, bottom-right, top-right as two triangles.
+    const uint32_t strip[6] = {base, base + 1, base + 2, base + 1, base + 3, base + 2};
+    indices_.insert(indices_.end(), strip, strip + 6);
+    if (!batching_)
+        Flush();
+}
+
+void GlRenderBackend::Flush()
+{
+    if (vertices_.empty())
+        return;
+    // Linear sampling and blending only while drawing; nearest and no blending at rest.
+    glBindTexture(GL_TEXTURE_2D, batchTexture_);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glEnable(GL_BLEND);
+    const char* base = reinterpret_cast<const char*>(vertices_.data());
+    glVertexPointer(3, GL_FLOAT, sizeof(QuadVertex), base + offsetof(QuadVertex, x));
+    glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, sizeof(QuadVertex), base + offsetof(QuadVertex, colour));
+    glTexCoordPointer(2, GL_FLOAT, sizeof(QuadVertex), base + offsetof(QuadVertex, u));
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT, indices_.data());
+    ++drawCallsThisFrame_;
+    glDisable(GL_BLEND);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    vertices_.clear();
+    indices_.clear();
+}
+
+void GlRenderBackend::EndFrame()
+{
+    Flush();
+    gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+    gl_->bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glViewport(0, 0, windowWidth_, windowHeight_);
+    gl_->blitFramebuffer(0, 0, kTargetWidth, kTargetHeight, 0, 0, windowWidth_, windowHeight_,
+                         GL_COLOR_BUFFER_BIT, GL_LINEAR);
+    SDL_GL_SwapBuffers();
+    gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+}
+
+bool GlRenderBackend::ReadTarget(std::vector<uint8_t>& rgba)
+{
+    Flush();
+    std::vector<uint8_t> bottomUp(static_cast<std::size_t>(kTargetWidth) * kTargetHeight * 4);
+    gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kTargetWidth, kTargetHeight, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    rgba.resize(bottomUp.size());
+    const std::size_t row = static_cast<std::size_t>(kTargetWidth) * 4;
+    for (int y = 0; y < kTargetHeight; ++y)
+        std::memcpy(&rgba[y * row], &bottomUp[(kTargetHeight - 1 - y) * row], row);
+    return true;
+}
+
+void GlRenderBackend::SetBatching(bool on)
+{
+    Flush();
+    batching_ = on;
+}

@@ -1,0 +1,92 @@
+#include "engine/renderdevice.h"
+
+#include "engine/glrenderbackend.h"
+#include "engine/random.h"
+#include "engine/texturecache.h"
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+#include <memory>
+
+int g_windowWidth = 1280;
+int g_windowHeight = 720;
+
+namespace {
+
+std::unique_ptr<GlRenderBackend> g_device;
+
+void ReportDeviceFailure(const char* caption, const char* text)
+{
+    std::cerr << caption << ": " << text << std::endl;
+}
+
+bool OpenWindow(bool fullScreen, int width, int height)
+{
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    const int bitsPerPixel = info && info->vfmt ? info->vfmt->BitsPerPixel : 0;
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
+    const Uint32 flags = SDL_OPENGL | (fullScreen ? SDL_FULLSCREEN : 0);
+    return SDL_SetVideoMode(width, height, bitsPerPixel, flags) != nullptr;
+}
+
+bool CreateRenderDevice()
+{
+    GlRenderBackend::Failure failure = GlRenderBackend::Failure::None;
+    g_device = GlRenderBackend::Create(g_windowWidth, g_windowHeight, failure);
+    if (!g_device) {
+        ReportDeviceFailure("D3D_DEV ERR", "Could not create Direct3D Device");
+        return false;
+    }
+    SetRenderBackend(g_device.get());
+    return true;
+}
+
+} // namespace
+
+bool RenderInit(bool fullScreen, int width, int height)
+{
+    SeedRuntimeRandom(static_cast<uint32_t>(std::time(nullptr)));
+    // The game draws with OpenGL, which SDL offers only on X11: without this, SDL would fall
+    // back to a text-mode driver on a machine with no display and take over the terminal.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_NOPARACHUTE) < 0 || !SDL_GetVideoInfo()) {
+        std::cerr << SDL_GetError() << " (the game needs a display; without one, run it under xvfb-run)"
+                  << std::endl;
+        return false;
+    }
+    if (!OpenWindow(fullScreen, width, height)) {
+        ReportDeviceFailure("D3D_OBJ ERR", "Could not create Direct3D Object");
+        return false;
+    }
+    return CreateRenderDevice();
+}
+
+void BeginFrame() { GetRenderBackend().BeginFrame(); }
+
+void EndFrame() { GetRenderBackend().EndFrame(); }
+
+void RenderShutdown()
+{
+    ReleaseAllTextures();
+    if (g_device) {
+        SetRenderBackend(nullptr);
+        g_device.reset();
+    }
+}
+
+vector2& WindowToVirtual(vector2& out, const vector2& in)
+{
+    out.x = static_cast<float>(in.x / static_cast<float>(g_windowWidth) * 1280.0);
+    out.y = static_cast<float>(in.y / static_cast<float>(g_windowHeight) * 720.0);
+    return out;
+}
+
+vector2 VirtualToClip(const vector2& p)
+{
+    return vector2(p.x / 1280.0f * 2.0f - 1.0f, 1.0f - p.y / 720.0f * 2.0f);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Owns a layer of sprites in draw order (first drawn first, at the bottom). Sprites die here:
+// the draw pass destroys the ones whose killed flag it sees, and moves the ones asking to be
+// sent back to just above the bottom sprite.
+#include "engine/sprite.h"
+
+#include <cstdint>
+#include <list>
+#include <string>
+
+class CSpriteContainer {
+public:
+    CSpriteContainer() = default;
+    CSpriteContainer(const CSpriteContainer&) = delete;
+    CSpriteContainer& operator=(const CSpriteContainer&) = delete;
+    ~CSpriteContainer();
+
+    // A new sprite of the image on top of everything; without the image it never draws.
+    CSprite* CreateSprite(const std::string& imageFile);
+    // The same, placed second in draw order (just above the bottom sprite).
+    CSprite* CreateSpriteBehind(const std::string& imageFile);
+    void Draw();
+    void UpdateAnimations(uint32_t dt);
+    void Clear();
+
+    std::size_t Count() const { return sprites_.size(); }
+    // The sprites in draw order, for tests and digests.
+    const std::list<CSprite*>& Sprites() const { return sprites_; }
+
+private:
+    static CSprite* MakeSprite(const std::string& imageFile);
+
+    std::list<CSprite*> sprites_;
+    std::list<CSprite*> sentBack_; // scratch list of the draw pass, kept to reuse its nodes
+};

@@ -1,0 +1,87 @@
+#include "engine/texturecache.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <iostream>
+#include <map>
+
+namespace {
+
+std::map<std::string, TextureEntry*> g_textureCache;
+
+uint32_t ReadPixel(const SDL_Surface* surface, int x, int y)
+{
+    const int bpp = surface->format->BytesPerPixel;
+    const uint8_t* p = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch + x * bpp;
+    switch (bpp) {
+    case 1:
+        return *p;
+    case 2:
+        return *reinterpret_cast<const uint16_t*>(p);
+    case 3:
+        return SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2])
+                                               : (p[0] | p[1] << 8 | p[2] << 16);
+    default:
+        return *reinterpret_cast<const uint32_t*>(p);
+    }
+}
+
+} // namespace
+
+bool DecodeImageFile(const std::string& name, int& width, int& height, std::vector<uint8_t>& rgba)
+{
+    SDL_Surface* surface = IMG_Load(name.c_str());
+    if (!surface)
+        return false;
+    width = surface->w;
+    height = surface->h;
+    rgba.resize(static_cast<std::size_t>(width) * height * 4);
+    SDL_LockSurface(surface);
+    uint8_t* out = rgba.data();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x, out += 4)
+            SDL_GetRGBA(ReadPixel(surface, x, y), surface->format, &out[0], &out[1], &out[2], &out[3]);
+    }
+    SDL_UnlockSurface(surface);
+    SDL_FreeSurface(surface);
+    return width > 0 && height > 0;
+}
+
+TextureEntry* LoadTexture(const std::string& name)
+{
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+    if (!DecodeImageFile(name, width, height, rgba)) {
+        std::cout << "Couldn't load image: " << name << std::endl;
+        return nullptr;
+    }
+    const TextureHandle texture = GetRenderBackend().CreateTexture(width, height, rgba.data());
+    if (texture == 0) {
+        std::cout << "Couldn't load texture: " << name << std::flush;
+        return nullptr;
+    }
+    return new TextureEntry{texture, width, height};
+}
+
+TextureEntry* GetTexture(const std::string& name)
+{
+    const auto found = g_textureCache.find(name);
+    if (found != g_textureCache.end())
+        return found->second;
+    TextureEntry* entry = LoadTexture(name);
+    g_textureCache.emplace(name, entry);
+    return entry;
+}
+
+void ReleaseAllTextures()
+{
+    for (auto& named : g_textureCache) {
+        if (named.second) {
+            GetRenderBackend().DeleteTexture(named.second->texture);
+            delete named.second;
+        }
+    }
+    g_textureCache.clear();
+}

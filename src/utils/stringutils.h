@@ -1,0 +1,25 @@
+#pragma once
+// Text helpers shared by the file readers: trimming, splitting, replacing, lower-casing and
+// reading numbers.
+#include <string>
+#include <vector>
+
+namespace kolm {
+
+// Removes spaces and tabs from both ends; line feeds stay.
+std::string Trim(const std::string& text);
+// The pieces between delimiters, in order; empty pieces are dropped.
+std::vector<std::string> Split(const std::string& text, const std::string& delimiter);
+// Replaces occurrences left to right, at most limit times (-1: no limit).
+std::string ReplaceAll(std::string text, const std::string& find, const std::string& replacement, int limit = -1);
+std::string LowerCase(std::string text);
+// Reads a decimal integer after leading white space; trailing text is ignored. Text that holds
+// no number reads as 0, and a number beyond the 32-bit range as the nearest end of it.
+int ToInt(const std::string& text);
+// Reads "1"/"0" style booleans the way a string stream does; no number reads as false.
+bool ToBool(const std::string& text);
+// Position of the first character at or after start that is in set and not inside a pair of
+// double quotes; std::string::npos when there is none.
+std::string::size_type FindOutsideQuotes(const std::string& set, const std::string& text, std::string::size_type start = 0);
+
+} // namespace kolm

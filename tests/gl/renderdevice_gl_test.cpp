@@ -1,0 +1,102 @@
+// Needs a display: run under xvfb-run (CTest label "gl").
+#include "app/commandline.h"
+#include "engine/renderbackend.h"
+#include "engine/renderdevice.h"
+#include "engine/sprite.h"
+
+#include "support/processrunner.h"
+#include "support/testsupport.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct WindowTest : ::testing::Test {
+    void TearDown() override
+    {
+        RenderShutdown();
+        SDL_Quit();
+        g_windowWidth = 1280;
+        g_windowHeight = 720;
+    }
+};
+
+const uint8_t* PixelAt(const std::vector<uint8_t>& rgba, int x, int y) { return &rgba[(y * 1280 + x) * 4]; }
+
+QuadStrip QuadCovering(float left, float top, float right, float bottom, uint32_t colour)
+{
+    const vector2 tl = VirtualToClip(vector2(left, top));
+    const vector2 br = VirtualToClip(vector2(right, bottom));
+    QuadStrip quad;
+    quad.v[0] = QuadVertex{tl.x, br.y, 1.0f, colour, 0.0f, 1.0f};
+    quad.v[1] = QuadVertex{tl.x, tl.y, 1.0f, colour, 0.0f, 0.0f};
+    quad.v[2] = QuadVertex{br.x, br.y, 1.0f, colour, 1.0f, 1.0f};
+    quad.v[3] = QuadVertex{br.x, tl.y, 1.0f, colour, 1.0f, 0.0f};
+    return quad;
+}
+
+} // namespace
+
+TEST_F(WindowTest, OpensA1280x720WindowAndDrawsIntoTheTarget)
+{
+    ASSERT_TRUE(RenderInit(false, g_windowWidth, g_windowHeight));
+    SDL_Surface* window = SDL_GetVideoSurface();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->w, 1280);
+    EXPECT_EQ(window->h, 720);
+
+    const uint8_t white[4 * 4] = {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
+    RenderBackend& backend = GetRenderBackend();
+    const TextureHandle texture = backend.CreateTexture(2, 2, white);
+    ASSERT_NE(texture, 0u);
+
+    BeginFrame();
+    backend.SubmitQuad(texture, QuadCovering(100, 100, 300, 200, PackColour(1.0f, 0.5f, 0.0f, 1.0f)));
+    EndFrame();
+
+    std::vector<uint8_t> rgba;
+    ASSERT_TRUE(backend.ReadTarget(rgba));
+    const uint8_t* inside = PixelAt(rgba, 200, 150);
+    EXPECT_EQ(inside[0], 255);
+    EXPECT_NEAR(inside[1], 127, 1);
+    EXPECT_EQ(inside[2], 0);
+    EXPECT_EQ(inside[3], 255);
+    const uint8_t* outside = PixelAt(rgba, 50, 50);
+    EXPECT_EQ(outside[0] | outside[1] | outside[2] | outside[3], 0) << "cleared to transparent black";
+    backend.DeleteTexture(texture);
+}
+
+TEST_F(WindowTest, WidthOptionOpensAWindowWithTheRightHeight)
+{
+    const CommandLine options = ParseCommandLine({"-r", "1920"});
+    ApplyWindowSize(options.requestedWidth);
+    ASSERT_TRUE(RenderInit(options.fullScreen, g_windowWidth, g_windowHeight));
+    SDL_Surface* window = SDL_GetVideoSurface();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->w, 1920);
+    EXPECT_EQ(window->h, 1080);
+}
+
+TEST(GameBinary, KeepsSteppingAndEndsWithStatusZeroOnEscape)
+{
+    testsupport::TempDir dir;
+    dir.Write("escape.script", "title down 32\n1600 down 27\n");
+    const testsupport::ProcessResult result = testsupport::RunProcess(
+        ".", {}, std::string(TOBRAKKA_GAME_BINARY) + " -fps -script " + dir.File("escape.script"), 60);
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    EXPECT_NE(result.output.find("fps: "), std::string::npos) << result.output;
+}
+
+TEST(GameBinary, WithoutADisplayItSaysSoAndFails)
+{
+    const testsupport::ProcessResult result =
+        testsupport::RunProcess(".", {"DISPLAY=", "SDL_VIDEODRIVER="}, TOBRAKKA_GAME_BINARY, 30);
+    EXPECT_NE(result.exitStatus, 0);
+    EXPECT_NE(result.exitStatus, -1) << "it must end by itself, not be killed";
+    EXPECT_NE(result.output.find("xvfb-run"), std::string::npos) << result.output;
+    EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+}

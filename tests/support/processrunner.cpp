@@ -1,0 +1,34 @@
+#include "processrunner.h"
+
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace testsupport {
+
+ProcessResult RunProcess(const std::string& directory, const std::vector<std::string>& environment,
+                         const std::string& commandLine, int timeoutSeconds)
+{
+    std::string shell = "cd '" + directory + "' && env";
+    for (const std::string& assignment : environment) {
+        if (!assignment.empty() && assignment.back() == '=')
+            shell += " -u " + assignment.substr(0, assignment.size() - 1);
+        else
+            shell += " '" + assignment + "'";
+    }
+    shell += " timeout -s KILL " + std::to_string(timeoutSeconds) + " " + commandLine + " 2>&1";
+
+    ProcessResult result;
+    FILE* pipe = popen(shell.c_str(), "r");
+    if (!pipe)
+        return result;
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.output.append(buffer, got);
+    const int status = pclose(pipe);
+    if (WIFEXITED(status))
+        result.exitStatus = WEXITSTATUS(status);
+    return result;
+}
+
+} // namespace testsupport

@@ -1,0 +1,64 @@
+#pragma once
+// Helpers shared by the test suites: a temporary folder, a clock the test moves by hand, and a
+// capturing render backend installed for the test's duration.
+#include "engine/renderbackend.h"
+
+#include <cstdint>
+#include <string>
+
+namespace testsupport {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    void Write(const std::string& name, const std::string& contents) const;
+    void MakeDir(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// While alive, kolm::GetTicks() returns Now(); Advance moves it.
+class FakeClock {
+public:
+    explicit FakeClock(uint32_t start = 1000);
+    ~FakeClock();
+    void Advance(uint32_t ms);
+    void Set(uint32_t ms);
+    static uint32_t Now();
+};
+
+// While alive, every quad and texture goes to this capturing backend.
+class ScopedCapture {
+public:
+    ScopedCapture();
+    ~ScopedCapture();
+    CapturingRenderBackend& Backend() { return backend_; }
+
+private:
+    CapturingRenderBackend backend_;
+};
+
+// Runs fn with the current directory changed to dir, then changes back.
+template <typename Fn>
+void InDirectory(const std::string& dir, Fn fn);
+
+std::string CurrentDirectory();
+void ChangeDirectory(const std::string& dir);
+
+template <typename Fn>
+void InDirectory(const std::string& dir, Fn fn)
+{
+    const std::string previous = CurrentDirectory();
+    ChangeDirectory(dir);
+    fn();
+    ChangeDirectory(previous);
+}
+
+// Writes a small RGBA PNG (rows top to bottom) for image tests.
+void WritePng(const std::string& fileName, int width, int height, const uint8_t* rgba);
+
+} // namespace testsupport
