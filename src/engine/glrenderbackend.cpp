@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_opengl.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -92,6 +93,12 @@ bool GlRenderBackend::Init(Failure& failure)
 
 GlRenderBackend::~GlRenderBackend()
 {
+    for (TextureRecord& record : textures_) {
+        if (record.ownTexture && record.glTexture != 0)
+            glDeleteTextures(1, &record.glTexture);
+    }
+    if (!atlasPages_.empty())
+        glDeleteTextures(static_cast<GLsizei>(atlasPages_.size()), atlasPages_.data());
     if (framebuffer_) {
         gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
         gl_->deleteFramebuffers(1, &framebuffer_);
@@ -100,11 +107,8 @@ GlRenderBackend::~GlRenderBackend()
         glDeleteTextures(1, &colourTarget_);
 }
 
-TextureHandle GlRenderBackend::CreateTexture(int width, int height, const uint8_t* rgba)
+unsigned GlRenderBackend::NewGlTexture(int width, int height, const uint8_t* rgba)
 {
-    if (width <= 0 || height <= 0 || !rgba)
-        return 0;
-    Flush();
     GLuint name = 0;
     glGenTextures(1, &name);
     if (name == 0)
@@ -125,13 +129,80 @@ TextureHandle GlRenderBackend::CreateTexture(int width, int height, const uint8_
     return name;
 }
 
+namespace {
+
+// The image with its edge texels copied outwards into a border on every side.
+std::vector<uint8_t> WithExtrudedBorder(int width, int height, const uint8_t* rgba, int border)
+{
+    const int w = width + 2 * border;
+    const int h = height + 2 * border;
+    std::vector<uint8_t> out(static_cast<std::size_t>(w) * h * 4);
+    for (int y = 0; y < h; ++y) {
+        const int sy = std::min(std::max(y - border, 0), height - 1);
+        for (int x = 0; x < w; ++x) {
+            const int sx = std::min(std::max(x - border, 0), width - 1);
+            std::memcpy(&out[(static_cast<std::size_t>(y) * w + x) * 4], &rgba[(static_cast<std::size_t>(sy) * width + sx) * 4], 4);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+TextureHandle GlRenderBackend::AddToAtlas(int width, int height, const uint8_t* rgba)
+{
+    const AtlasPacker::Placement place = packer_.Place(width, height);
+    while (static_cast<int>(atlasPages_.size()) <= place.page) {
+        const unsigned page = NewGlTexture(AtlasPacker::kPageSize, AtlasPacker::kPageSize, nullptr);
+        if (page == 0)
+            return 0;
+        atlasPages_.push_back(page);
+    }
+    const int border = AtlasPacker::kBorder;
+    const std::vector<uint8_t> block = WithExtrudedBorder(width, height, rgba, border);
+    glBindTexture(GL_TEXTURE_2D, atlasPages_[place.page]);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, place.x - border, place.y - border, width + 2 * border, height + 2 * border,
+                    GL_RGBA, GL_UNSIGNED_BYTE, block.data());
+    const float page = static_cast<float>(AtlasPacker::kPageSize);
+    TextureRecord record;
+    record.glTexture = atlasPages_[place.page];
+    record.u0 = place.x / page;
+    record.v0 = place.y / page;
+    record.uScale = width / page;
+    record.vScale = height / page;
+    textures_.push_back(record);
+    return static_cast<TextureHandle>(textures_.size());
+}
+
+TextureHandle GlRenderBackend::CreateTexture(int width, int height, const uint8_t* rgba)
+{
+    if (width <= 0 || height <= 0 || !rgba)
+        return 0;
+    Flush();
+    if (AtlasPacker::Fits(width, height))
+        return AddToAtlas(width, height, rgba);
+    TextureRecord record;
+    record.glTexture = NewGlTexture(width, height, rgba);
+    record.ownTexture = true;
+    if (record.glTexture == 0)
+        return 0;
+    textures_.push_back(record);
+    return static_cast<TextureHandle>(textures_.size());
+}
+
 void GlRenderBackend::DeleteTexture(TextureHandle texture)
 {
-    if (texture == 0)
+    if (texture == 0 || texture > textures_.size())
         return;
     Flush();
-    const GLuint name = texture;
-    glDeleteTextures(1, &name);
+    TextureRecord& record = textures_[texture - 1];
+    // Atlas pages live as long as the device; an image of its own goes now.
+    if (record.ownTexture && record.glTexture != 0) {
+        const GLuint name = record.glTexture;
+        glDeleteTextures(1, &name);
+    }
+    record = TextureRecord();
 }
 
 void GlRenderBackend::BeginFrame()
@@ -145,13 +216,20 @@ void GlRenderBackend::BeginFrame()
 
 void GlRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
 {
-    if (texture == 0)
+    if (texture == 0 || texture > textures_.size())
         return;
-    if (texture != batchTexture_ || vertices_.size() >= kMaxBatchQuads * 4)
+    const TextureRecord& record = textures_[texture - 1];
+    if (record.glTexture == 0)
+        return;
+    if (record.glTexture != batchTexture_ || vertices_.size() >= kMaxBatchQuads * 4)
         Flush();
-    batchTexture_ = texture;
+    batchTexture_ = record.glTexture;
     const uint32_t base = static_cast<uint32_t>(vertices_.size());
-    vertices_.insert(vertices_.end(), quad.v, quad.v + 4);
+    for (const QuadVertex& vertex : quad.v) {
+        vertices_.push_back(vertex);
+        vertices_.back().u = record.u0 + vertex.u * record.uScale;
+        vertices_.back().v = record.v0 + vertex.v * record.vScale;
+    }
     // The strip bottom-left, top-left, bottom-right, top-right as two triangles.
     const uint32_t strip[6] = {base, base + 1, base + 2, base + 1, base + 3, base + 2};
     indices_.insert(indices_.end(), strip, strip + 6);

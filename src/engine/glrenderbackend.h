@@ -1,6 +1,10 @@
 #pragma once
 // The OpenGL backend: a 1280 x 720 RGBA framebuffer object that every quad is drawn into,
-// stretched over the whole window at the end of each frame.
+// stretched over the whole window at the end of each frame. Small images share atlas pages,
+// so that the many quads of characters and effects, which switch images all the time, still
+// reach OpenGL in few draw calls; texture coordinates arrive relative to the image and are
+// moved onto its place in the atlas here.
+#include "engine/atlaspacker.h"
 #include "engine/renderbackend.h"
 
 #include <memory>
@@ -31,8 +35,17 @@ public:
 
 private:
     struct Functions;
+    // Where an image lives: its OpenGL texture and its rectangle there in texture coordinates.
+    struct TextureRecord {
+        unsigned glTexture = 0;
+        bool ownTexture = false;
+        float u0 = 0.0f, v0 = 0.0f, uScale = 1.0f, vScale = 1.0f;
+    };
+
     GlRenderBackend(int windowWidth, int windowHeight);
     bool Init(Failure& failure);
+    unsigned NewGlTexture(int width, int height, const uint8_t* rgba);
+    TextureHandle AddToAtlas(int width, int height, const uint8_t* rgba);
 
     int windowWidth_;
     int windowHeight_;
@@ -40,7 +53,10 @@ private:
     unsigned framebuffer_ = 0;
     unsigned colourTarget_ = 0;
     bool batching_ = true;
-    TextureHandle batchTexture_ = 0;
+    unsigned batchTexture_ = 0; // OpenGL texture of the quads waiting to be drawn
+    AtlasPacker packer_;
+    std::vector<unsigned> atlasPages_;
+    std::vector<TextureRecord> textures_; // handle - 1 indexes this
     std::vector<QuadVertex> vertices_;
     std::vector<uint32_t> indices_;
     int drawCallsThisFrame_ = 0;

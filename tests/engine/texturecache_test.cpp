@@ -1,0 +1,101 @@
+#include "engine/spritecontainer.h"
+#include "engine/texturecache.h"
+
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct TextureCacheTest : ::testing::Test {
+    testsupport::ScopedCapture capture;
+    testsupport::TempDir dir;
+
+    void TearDown() override { ReleaseAllTextures(); }
+
+    std::string MakeImage(const std::string& name, int width, int height)
+    {
+        std::vector<uint8_t> rgba(static_cast<std::size_t>(width) * height * 4, 200);
+        testsupport::WritePng(dir.File(name), width, height, rgba.data());
+        return dir.File(name);
+    }
+};
+
+} // namespace
+
+TEST_F(TextureCacheTest, LoadsEachNameOnceAndKeepsTheImageSize)
+{
+    const std::string file = MakeImage("odd.png", 100, 37);
+    TextureEntry* first = GetTexture(file);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->width, 100);
+    EXPECT_EQ(first->height, 37);
+    EXPECT_NE(first->texture, 0u);
+    EXPECT_EQ(GetTexture(file), first);
+    EXPECT_EQ(capture.Backend().LiveTextures(), 1);
+}
+
+TEST_F(TextureCacheTest, TwoSpellingsOfOneFileAreTwoEntries)
+{
+    MakeImage("a.png", 4, 4);
+    TextureEntry* plain = GetTexture(dir.Path() + "/a.png");
+    TextureEntry* dotted = GetTexture(dir.Path() + "/./a.png");
+    ASSERT_NE(plain, nullptr);
+    ASSERT_NE(dotted, nullptr);
+    EXPECT_NE(plain, dotted);
+    EXPECT_EQ(capture.Backend().LiveTextures(), 2);
+}
+
+TEST_F(TextureCacheTest, AMissingImageIsReportedOnceAndCachedAsFailed)
+{
+    const std::string missing = dir.File("missing.png");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(GetTexture(missing), nullptr);
+    EXPECT_EQ(GetTexture(missing), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Couldn't load image: " + missing + "\n");
+
+    dir.Write("garbage.png", "this is not a picture");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(GetTexture(dir.File("garbage.png")), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Couldn't load image: " + dir.File("garbage.png") + "\n");
+}
+
+TEST_F(TextureCacheTest, ReleaseSkipsFailedNamesAndFreesTheRest)
+{
+    GetTexture(MakeImage("b.png", 2, 2));
+    testing::internal::CaptureStdout();
+    GetTexture(dir.File("nothing.png"));
+    testing::internal::GetCapturedStdout();
+    ReleaseAllTextures();
+    EXPECT_EQ(capture.Backend().LiveTextures(), 0);
+}
+
+TEST_F(TextureCacheTest, ContainerSpritesTakeTheirImageSize)
+{
+    CSpriteContainer container;
+    CSprite* sprite = container.CreateSprite(MakeImage("c.png", 30, 20));
+    EXPECT_EQ(sprite->width, 30.0f);
+    EXPECT_EQ(sprite->height, 20.0f);
+    EXPECT_EQ(sprite->frames.size(), 1u);
+    EXPECT_EQ(sprite->frames[0], sprite->texture);
+
+    testing::internal::CaptureStdout();
+    CSprite* blank = container.CreateSprite(dir.File("absent.png"));
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(blank->texture, nullptr);
+    EXPECT_EQ(blank->width, 0.0f);
+}
+
+TEST(ImageDecoding, KeepsStraightAlpha)
+{
+    testsupport::TempDir dir;
+    const uint8_t pixels[2 * 4] = {255, 0, 0, 128, 0, 0, 255, 0};
+    testsupport::WritePng(dir.File("alpha.png"), 2, 1, pixels);
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+    ASSERT_TRUE(DecodeImageFile(dir.File("alpha.png"), width, height, rgba));
+    EXPECT_EQ(std::vector<uint8_t>(pixels, pixels + 8), rgba);
+}
