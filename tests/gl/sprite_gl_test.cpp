@@ -1,0 +1,125 @@
+// Needs a display: run under xvfb-run (CTest label "gl").
+#include "engine/glrenderbackend.h"
+#include "engine/random.h"
+#include "engine/renderdevice.h"
+#include "engine/spritecontainer.h"
+#include "engine/texturecache.h"
+
+#include "support/testsupport.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct SpritePixelsTest : ::testing::Test {
+    testsupport::TempDir dir;
+    std::vector<uint8_t> target;
+
+    void SetUp() override { ASSERT_TRUE(RenderInit(false, 1280, 720)); }
+    void TearDown() override
+    {
+        RenderShutdown();
+        SDL_Quit();
+    }
+
+    // A 4 x 4 image: left half opaque red, right half half-transparent green.
+    std::string MakeImage()
+    {
+        std::vector<uint8_t> rgba(4 * 4 * 4);
+        for (int y = 0; y < 4; ++y) {
+            for (int x = 0; x < 4; ++x) {
+                uint8_t* p = &rgba[(y * 4 + x) * 4];
+                p[0] = x < 2 ? 255 : 0;
+                p[1] = x < 2 ? 0 : 255;
+                p[2] = 0;
+                p[3] = x < 2 ? 255 : 128;
+            }
+        }
+        testsupport::WritePng(dir.File("halves.png"), 4, 4, rgba.data());
+        return dir.File("halves.png");
+    }
+
+    void DrawAndRead(CSpriteContainer& container)
+    {
+        BeginFrame();
+        container.Draw();
+        EndFrame();
+        ASSERT_TRUE(GetRenderBackend().ReadTarget(target));
+    }
+
+    const uint8_t* Pixel(int x, int y) const { return &target[(y * 1280 + x) * 4]; }
+};
+
+} // namespace
+
+TEST_F(SpritePixelsTest, PositionTintBlendingAndLinearSampling)
+{
+    CSpriteContainer container;
+    CSprite* sprite = container.CreateSprite(MakeImage());
+    sprite->scaleX = sprite->scaleY = 40; // 160 x 160 at (100, 200)
+    sprite->x = 100;
+    sprite->y = 200;
+    CSprite* tinted = container.CreateSprite(dir.File("halves.png"));
+    tinted->scaleX = tinted->scaleY = 10;
+    tinted->x = 600;
+    tinted->y = 200;
+    tinted->SetColour(0.5f, 1.0f, 1.0f);
+    DrawAndRead(container);
+
+    // Well inside the red half: opaque red.
+    const uint8_t* red = Pixel(120, 280);
+    EXPECT_EQ(red[0], 255);
+    EXPECT_EQ(red[1], 0);
+    EXPECT_EQ(red[3], 255);
+    // Inside the green half: half-transparent green blended over transparent black.
+    const uint8_t* green = Pixel(240, 280);
+    EXPECT_EQ(green[0], 0);
+    EXPECT_NEAR(green[1], 128, 2);
+    EXPECT_NEAR(green[3], 64, 2);
+    // Outside the sprite: still cleared.
+    const uint8_t* outside = Pixel(90, 280);
+    EXPECT_EQ(outside[0] | outside[1] | outside[3], 0);
+    // Across the boundary between the halves, linear sampling blends the texels.
+    // (Texel coordinates run half a texel ahead: x = 160 samples exactly between texels 1 and 2.)
+    const uint8_t* edge = Pixel(160, 280);
+    EXPECT_GT(edge[0], 20);
+    EXPECT_GT(edge[1], 20);
+    // The tint halves red.
+    const uint8_t* tintedRed = Pixel(605, 220);
+    EXPECT_NEAR(tintedRed[0], 127, 1);
+}
+
+TEST_F(SpritePixelsTest, BatchedAndUnbatchedDrawingGiveIdenticalPixels)
+{
+    const std::string image = MakeImage();
+    std::vector<uint8_t> others(8 * 8 * 4);
+    for (std::size_t i = 0; i < others.size(); ++i)
+        others[i] = static_cast<uint8_t>(i * 7);
+    testsupport::WritePng(dir.File("noise.png"), 8, 8, others.data());
+
+    CSpriteContainer container;
+    RandomSeed(42);
+    for (int i = 0; i < 400; ++i) {
+        CSprite* sprite = container.CreateSprite(i % 3 ? image : dir.File("noise.png"));
+        sprite->scaleX = sprite->scaleY = RandomFloat(1, 12);
+        sprite->angle = RandomFloat(-3, 3);
+        sprite->SetCentre(vector2(RandomFloat(0, 1280), RandomFloat(0, 720)));
+        sprite->SetColour(RandomFloat(0, 1), RandomFloat(0, 1), RandomFloat(0, 1));
+        sprite->SetAlpha(RandomFloat(0, 1));
+    }
+    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    backend.SetBatching(true);
+    DrawAndRead(container);
+    const int batchedCalls = backend.DrawCallsThisFrame();
+    const std::vector<uint8_t> batched = target;
+
+    backend.SetBatching(false);
+    DrawAndRead(container);
+    EXPECT_EQ(backend.DrawCallsThisFrame(), 400);
+    EXPECT_LE(batchedCalls, 2) << "both images share one atlas page";
+    EXPECT_TRUE(batched == target) << "the batched picture differs from the one-call-per-quad picture";
+}
