@@ -14,7 +14,7 @@ constexpr uint32_t kThrottleMs = 100;
 const char* const kEffectPattern = "data/sfx/*.wav";
 const char* const kEffectDirectory = "data/sfx/";
 
-// The throttle remembers only the effect started last, and when it started.
+// The throttle remembers only the last request it let through, and when.
 struct LastStartedEffect {
     std::string name;
     uint32_t time = 0;

@@ -5,8 +5,9 @@
 // The switch is for the headless simulation driver, which runs the world with no sound device and
 // must print nothing but its own results. While sound is disabled:
 //   - PlaySound, PlaySoundNow and FindOrLoadSound (soundbank.h) neither call SDL_mixer nor print;
-//     FindOrLoadSound still returns an entry (an unloaded one, with no chunk), and a later request
-//     with sound enabled again loads it for real;
+//     FindOrLoadSound still returns an entry (an unloaded one, with no chunk). Once sound is on
+//     again, such an entry is treated like a failed load: the first play request drops it and
+//     the next one loads the file;
 //   - LoadAllSoundEffects preloads nothing;
 //   - LoopingSound::Play and Stop (loopingsound.h) switch their playing flag exactly as with sound
 //     on, but load and start nothing;
