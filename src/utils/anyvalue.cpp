@@ -3,6 +3,7 @@
 #include "utils/stlstringstream.h"
 
 #include <sstream>
+#include <utility>
 
 namespace kolm {
 

@@ -238,10 +238,13 @@ TEST(XmlReader, ParseFileReadsFilesAndSurvivesMissingOnes)
 TEST(XmlReader, DeepNestingIsBuiltAndFreedWithoutRecursion)
 {
     const int depth = 100000;
-    std::string document;
-    for (int i = 0; i < depth; ++i)
-        document += "<a x=\"1\">";
-    for (const std::string& text : {document, ReplaceAll(document, ">", ">\n")}) {
+    std::string oneLine;
+    std::string linePerTag;
+    for (int i = 0; i < depth; ++i) {
+        oneLine += "<a x=\"1\">";
+        linePerTag += "<a x=\"1\">\n";
+    }
+    for (const std::string& text : {oneLine, linePerTag}) {
         auto root = Tree(text);
         int levels = 0;
         for (const XmlNode* node = root.get(); node; node = node->ChildAt(0))
