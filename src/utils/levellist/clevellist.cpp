@@ -1,0 +1,83 @@
+#include "utils/levellist/clevellist.h"
+
+#include "utils/xmlhandler.h"
+#include "utils/xmlparser.h"
+#include "utils/xmlreadcontext.h"
+
+namespace kolm {
+namespace {
+
+const char* const kLevelListFile = "data/levels.xml";
+// Where the list's reading is labelled in the cursor's warnings.
+const char* const kReaderLabel = ".\\src\\utils\\levellist\\clevellist";
+const int kReaderLine = 31;
+const int kFirstPosition = 1;
+const int kLastPosition = 9999;
+
+} // namespace
+
+CLevelList::CLevelList() : CLevelList(kLevelListFile) {}
+
+CLevelList::CLevelList(const std::string& fileName) { Load(fileName); }
+
+CLevelList::~CLevelList() = default;
+
+void CLevelList::Load(const std::string& fileName)
+{
+    CXmlHandler handler;
+    XmlParser parser(handler);
+    parser.ParseFile(fileName);
+    const std::unique_ptr<XmlNode> root = handler.TakeRootElement();
+    if (!root)
+        return;
+
+    XmlReadContext context(root.get());
+    context.SetFileLabel(kReaderLabel);
+    context.SetLine(kReaderLine);
+    if (context.HasChild("JumpTo"))
+        context.ReadChildContentAsInt("JumpTo", jumpTo_);
+
+    for (std::size_t i = 0; i < root->ChildCount(); ++i) {
+        const XmlNode& child = *root->ChildAt(i);
+        if (child.GetName() == "Level")
+            AddLevel(child);
+    }
+    if (jumpTo_ != 0)
+        current_ = jumpTo_;
+}
+
+void CLevelList::AddLevel(const XmlNode& level)
+{
+    if (!level.HasAttribute("position") || !level.HasAttribute("filename"))
+        return;
+    const int position = level.Attribute("position").AsInt();
+    if (position < kFirstPosition || position > kLastPosition)
+        return;
+    LevelEntry entry;
+    entry.filename = level.Attribute("filename").AsText();
+    entry.completed = level.HasAttribute("completed") && level.Attribute("completed").AsBool();
+    // Exactly position + 1 entries: a lower position than an earlier one drops the higher ones.
+    levels_.resize(static_cast<std::size_t>(position) + 1);
+    levels_[static_cast<std::size_t>(position)] = entry;
+}
+
+std::string CLevelList::NextLevelFile()
+{
+    if (IsValidIndex(current_)) {
+        levels_[static_cast<std::size_t>(current_)].completed = true;
+        ++current_;
+    }
+    return FileNameAt(current_);
+}
+
+std::string CLevelList::FileNameAt(int index) const
+{
+    return IsValidIndex(index) ? levels_[static_cast<std::size_t>(index)].filename : std::string();
+}
+
+bool CLevelList::IsCompleted(int index) const
+{
+    return IsValidIndex(index) && levels_[static_cast<std::size_t>(index)].completed;
+}
+
+} // namespace kolm

@@ -1,0 +1,194 @@
+#include "utils/xmlparser.h"
+
+#include "utils/stringutils.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace kolm {
+namespace {
+
+const char* const kBlanks = " \t";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+void DropTrailingLineFeeds(std::string& text)
+{
+    while (text.size() >= 2 && text.back() == '\n')
+        text.pop_back();
+}
+
+void DropTrailingBlanks(std::string& text)
+{
+    while (!text.empty() && IsBlank(text.back()))
+        text.pop_back();
+}
+
+std::size_t SkipBlanks(const std::string& text, std::size_t from)
+{
+    while (from < text.size() && IsBlank(text[from]))
+        ++from;
+    return from;
+}
+
+// The first blank at or after from that is not inside a pair of double quotes, pairing quotes
+// from `from` on (an attribute's value starts a fresh pairing); npos when there is none.
+std::size_t FirstBlankOutsideQuotes(const std::string& text, std::size_t from)
+{
+    bool quoted = false;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && IsBlank(text[i]))
+            return i;
+    }
+    return std::string::npos;
+}
+
+// The value without its first and last characters, whatever they are.
+std::string Unwrapped(const std::string& value)
+{
+    return value.size() >= 2 ? value.substr(1, value.size() - 2) : std::string();
+}
+
+} // namespace
+
+XmlParser::XmlParser(CXmlHandlerInterface& handler, bool trim) : handler_(handler), trim_(trim) {}
+
+void XmlParser::Reset()
+{
+    inTag_ = false;
+    text_.clear();
+    tag_.clear();
+    attributes_.clear();
+}
+
+void XmlParser::ParseFile(const std::string& fileName)
+{
+    Reset();
+    handler_.StartDocument();
+    if (!fileName.empty()) {
+        std::ifstream file(fileName);
+        ParseLines(file);
+    }
+    handler_.EndDocument();
+}
+
+void XmlParser::ParseText(const std::string& text)
+{
+    Reset();
+    handler_.StartDocument();
+    std::istringstream in(text);
+    ParseLines(in);
+    handler_.EndDocument();
+}
+
+void XmlParser::ParseLines(std::istream& in)
+{
+    std::string line;
+    while (std::getline(in, line)) {
+        // Windows line ends read as they would on Windows.
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        FeedLine(line);
+    }
+}
+
+void XmlParser::FeedLine(const std::string& rawLine)
+{
+    const std::string line = trim_ ? Trim(rawLine) : rawLine;
+    std::size_t from = 0;
+    for (;;) {
+        std::string& buffer = inTag_ ? tag_ : text_;
+        const std::size_t at = line.find(inTag_ ? '>' : '<', from);
+        if (at == std::string::npos) {
+            buffer.append(line, from, std::string::npos);
+            return;
+        }
+        buffer.append(line, from, at - from);
+        from = at + 1;
+        inTag_ = !inTag_;
+        if (inTag_)
+            EndTextRun();
+        else
+            EndTag();
+    }
+}
+
+void XmlParser::EndTextRun()
+{
+    if (trim_)
+        DropTrailingLineFeeds(text_);
+    if (text_.empty())
+        return;
+    const std::string run = trim_ ? Trim(text_) : text_;
+    text_.clear();
+    handler_.Characters(run);
+}
+
+void XmlParser::EndTag()
+{
+    std::string tag;
+    tag.swap(tag_);
+    if (trim_) {
+        tag = Trim(tag);
+        DropTrailingLineFeeds(tag);
+    }
+    if (tag.empty() || tag[0] == '!')
+        return;
+    if (tag[0] == '/') {
+        handler_.EndElement(tag.substr(1));
+        return;
+    }
+    ReportElement(tag.find('=') == std::string::npos ? tag : SplitAttributes(tag));
+    // A dropped element's attributes must not reach the next one.
+    attributes_.clear();
+}
+
+void XmlParser::ReportElement(std::string element)
+{
+    if (element.empty())
+        return;
+    const bool closesItself = element.back() == '/';
+    if (closesItself)
+        element.pop_back();
+    handler_.StartElement(element, attributes_);
+    if (closesItself)
+        handler_.EndElement(element);
+}
+
+std::string XmlParser::SplitAttributes(const std::string& tag)
+{
+    // The tag still to read is `element` followed by tag[from..]. Each round takes the name
+    // before the first "=" and the value after it, and always consumes that "=": a name with no
+    // blank before it takes all of the element text with it, and such a tag ends up empty.
+    // Nothing is copied twice, so a tag of any length is read in linear time.
+    std::string element;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t equals = tag.find('=', from);
+        if (equals == std::string::npos)
+            return element.append(tag, from, std::string::npos);
+        if (element.empty())
+            from = SkipBlanks(tag, from);
+        element.append(tag, from, equals - from);
+        DropTrailingBlanks(element);
+
+        std::string name;
+        const std::size_t lastBlank = element.find_last_of(kBlanks);
+        if (lastBlank == std::string::npos) {
+            name.swap(element);
+        } else {
+            name = element.substr(lastBlank + 1);
+            element.resize(lastBlank);
+        }
+
+        const std::size_t valueStart = SkipBlanks(tag, equals + 1);
+        const std::size_t valueEnd = FirstBlankOutsideQuotes(tag, valueStart);
+        from = valueEnd == std::string::npos ? tag.size() : valueEnd;
+        const std::string value = Trim(tag.substr(valueStart, from - valueStart));
+        attributes_.emplace(name, CAnyValue(Unwrapped(value)));
+    }
+}
+
+} // namespace kolm
