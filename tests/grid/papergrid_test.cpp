@@ -140,7 +140,7 @@ TEST_F(PaperGridTest, SpacingIsAccumulatedInFloat)
 
 TEST_F(PaperGridTest, AnUntouchedSheetStaysPutAndDrawsOneQuadPerLine)
 {
-    for (int step = 0; step < 2000; ++step)
+    for (int step = 0; step < 600; ++step)
         grid->Update(16);
     float worst = 0.0f;
     for (int r = 0; r < 20; ++r) {
