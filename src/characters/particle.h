@@ -1,0 +1,75 @@
+#pragma once
+// A particle drives one existing sprite for a limited time: it moves, spins, scales, tints and
+// fades it, and when its time is up it retires, optionally playing the sprite's "death"
+// animation or marking the sprite for removal. Particles never own their sprites; the sprite
+// container does, and a particle ends a sprite only through its killed flag.
+#include "engine/vectormath.h"
+
+#include <array>
+#include <cstdint>
+
+class CSprite;
+
+class CParticle {
+public:
+    // The defaults below, then one Update(0) (which re-applies the sprite's centre), then the
+    // colour rates cleared again.
+    explicit CParticle(CSprite* sprite);
+    CParticle(const CParticle&) = delete;
+    CParticle& operator=(const CParticle&) = delete;
+    // Retires the particle, as Retire does.
+    virtual ~CParticle();
+    virtual void Update(float seconds);
+
+    // The same defaults for a particle taken back from the pool; priority and recyclable keep
+    // their values.
+    void Reinit(CSprite* newSprite);
+    // Plays the sprite's death animation when asked to, then marks the sprite killed when asked to.
+    void Retire();
+
+    CSprite* sprite;                  // driven sprite, not owned; null means the particle does nothing
+    bool done = false;                // the age has reached the lifetime; the system retires it
+    float age = 0.0f;                 // seconds since start; negative is a start delay
+    float lifetime = 1.0f;            // age at which the particle is done
+    float alphaRate = 0.0f;           // alpha change per second
+    std::array<float, 3> colourRate{{0.0f, 0.0f, 0.0f}}; // red, green, blue change per second
+    vector2 vel;                      // pixels per second
+    float spin = 0.0f;                // angle change per second
+    vector2 scaleRate;                // scale x, y change per second
+    float delayAlphaRate = 0.0f;      // alpha change per second during the start delay
+    float drag = 0.0f;                // share of vel and scaleRate lost per second
+    float fixedAlpha = -1.0f;         // when not negative, alpha is forced to it every update
+    bool removeSprite = true;         // on retirement, mark the sprite killed
+    bool faceVelocity = false;        // the sprite's angle follows the direction of vel
+    bool playDeath = false;           // on retirement, play the sprite's "death" animation
+    vector2 accel;                    // added to vel per second
+    bool recyclable = true;           // a retired particle may go back to the pool
+    int32_t priority = 0;             // 1 or more: never culled; below 0: may be refused
+
+private:
+    void ResetMotion(CSprite* newSprite);
+    void FadeDuringDelay(float seconds);
+    void Tint(float seconds);
+    void Move(float seconds);
+    void Turn(float seconds);
+    void Scale(float seconds);
+    void ApplyDragAndAccel(float seconds);
+};
+
+// A particle whose velocity can curl by a fixed angle per update and which meets a floor line
+// through `pivot` tilted by `tilt`: it may bounce off it or end on crossing it.
+class CPhysicsParticle : public CParticle {
+public:
+    explicit CPhysicsParticle(CSprite* sprite);
+    void Update(float seconds) override;
+
+    vector2 pivot{620.0f, 360.0f}; // a point on the floor line
+    bool bounce = false;           // bounce off the floor line
+    float restitution = 0.75f;     // share of the speed across the floor kept by a bounce
+    bool killOnFloor = false;      // done on crossing the floor line
+    float tilt = 0.0f;             // angle of the floor line; the turn per update when curving
+    bool curve = false;            // turn vel by -tilt on every update
+
+private:
+    void MeetFloor(const vector2& velInFloorFrame);
+};
