@@ -1,0 +1,134 @@
+#include "app/gameplay.h"
+
+#include "characters/playercharacter.h"
+#include "characters/spritesets.h"
+#include "engine/sprite.h"
+#include "world/world.h"
+
+#include <SDL.h>
+
+#include <cmath>
+
+namespace {
+
+// The movement control of a key, or false for any other key.
+bool ControlOfKey(int key, uint32_t& control)
+{
+    switch (key) {
+    case SDLK_w:
+    case SDLK_UP:
+        control = kControlUp;
+        return true;
+    case SDLK_s:
+    case SDLK_DOWN:
+        control = kControlDown;
+        return true;
+    case SDLK_a:
+    case SDLK_LEFT:
+        control = kControlLeft;
+        return true;
+    case SDLK_d:
+    case SDLK_RIGHT:
+        control = kControlRight;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+Gameplay::Gameplay() = default;
+
+Gameplay::~Gameplay() = default;
+
+bool Gameplay::IsPlayerDead() { return world && world->playerDead; }
+
+void Gameplay::LoadLevel(const std::string& levelFile)
+{
+    std::unique_ptr<CQuenlowZarnImpl> next(new CQuenlowZarnImpl(levelFile));
+    world = std::move(next);
+    world->grid = grid;
+}
+
+void Gameplay::SetGrid(CPaperGrid* paperGrid)
+{
+    grid = paperGrid;
+    if (world)
+        world->grid = paperGrid;
+}
+
+bool Gameplay::Update(int stepMs)
+{
+    if (world)
+        world->WorldUpdate(static_cast<uint32_t>(stepMs));
+    return true;
+}
+
+void Gameplay::Draw()
+{
+    if (world)
+        world->sprites.Draw();
+}
+
+bool Gameplay::ControlEvent(uint32_t control, bool pressed)
+{
+    if (!world || !world->player)
+        return false;
+    InputEvent event;
+    event.type = pressed ? kEventPressed : kEventReleased;
+    event.key = control;
+    event.time = world->worldTime;
+    world->player->ApplyEvent(event);
+    return false;
+}
+
+bool Gameplay::KeyEvent(int key, bool pressed)
+{
+    uint32_t control = 0;
+    if (!ControlOfKey(key, control))
+        return false;
+    return ControlEvent(control, pressed);
+}
+
+bool Gameplay::KeyDown(int key) { return KeyEvent(key, true); }
+
+bool Gameplay::KeyUp(int key) { return KeyEvent(key, false); }
+
+bool Gameplay::FirePressed() { return ControlEvent(kControlFire, true); }
+
+bool Gameplay::FireReleased() { return ControlEvent(kControlFire, false); }
+
+bool Gameplay::SetAim(const vector2& point)
+{
+    if (world)
+        world->aimCursor = vector2(std::trunc(point.x), std::trunc(point.y));
+    return false;
+}
+
+bool Gameplay::IsLevelCleared() { return world && world->IsLevelCleared(); }
+
+float Gameplay::GetTimeProgress()
+{
+    return world ? LevelProgress(world->worldTime, world->timeline.LevelLength()) : 0.0f;
+}
+
+vector2 Gameplay::GetPlayerPosition() { return world && world->player ? world->player->Position() : vector2(); }
+
+void Gameplay::RetireCurrentPlayer()
+{
+    if (!world || !world->player)
+        return;
+    PlayerCharacter* retired = world->player;
+    if (retired->sprite)
+        retired->sprite->killed = true;
+    retired->sprite = CreateOldGuySprite(world->sprites);
+    world->oldGuys.push_back(retired);
+    world->player = nullptr;
+}
+
+void Gameplay::RestartAttempt()
+{
+    if (world)
+        world->WorldRestart();
+}

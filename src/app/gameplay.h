@@ -1,0 +1,50 @@
+#pragma once
+// The application's one handle on the game world. It owns the world of the current level,
+// passes the frame loop's update and draw through, turns keyboard, mouse and joystick input
+// into the player's timed input events, retires the player into an old guy and restarts the
+// loop when asked, and answers the overlay's questions. Every operation does nothing (or
+// answers false, 0 or (0, 0)) while there is no world.
+#include "engine/vectormath.h"
+
+#include <memory>
+#include <string>
+
+class CPaperGrid;
+
+class Gameplay {
+public:
+    class CQuenlowZarnImpl;
+
+    Gameplay();
+    Gameplay(const Gameplay&) = delete;
+    Gameplay& operator=(const Gameplay&) = delete;
+    virtual ~Gameplay();
+    virtual bool IsPlayerDead();
+
+    // Builds the new level's world before deleting the old one.
+    void LoadLevel(const std::string& levelFile);
+    void SetGrid(CPaperGrid* paperGrid);
+    bool Update(int stepMs);
+    void Draw();
+    bool KeyDown(int key);
+    bool KeyUp(int key);
+    bool FirePressed();
+    bool FireReleased();
+    bool SetAim(const vector2& point);
+    bool IsLevelCleared();
+    float GetTimeProgress();
+    vector2 GetPlayerPosition();
+    // The player becomes an old guy replaying this attempt; the world has no player until
+    // RestartAttempt.
+    void RetireCurrentPlayer();
+    void RestartAttempt();
+
+    CQuenlowZarnImpl* World() const { return world.get(); }
+
+private:
+    bool KeyEvent(int key, bool pressed);
+    bool ControlEvent(uint32_t control, bool pressed);
+
+    std::unique_ptr<CQuenlowZarnImpl> world;
+    CPaperGrid* grid = nullptr;
+};

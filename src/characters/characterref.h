@@ -1,0 +1,28 @@
+#pragma once
+// A 32-bit handle on a character, so that a recorded event stays six 32-bit words on every
+// platform. Characters get a number when they are made and give it back when they go; the
+// handle of a character that is gone reads as none.
+#include <cstdint>
+
+class PlayerCharacter;
+
+class CharacterRef {
+public:
+    CharacterRef() = default;
+    CharacterRef(const PlayerCharacter* character);
+
+    PlayerCharacter* Get() const;
+    bool IsNone() const { return id_ == 0; }
+    bool operator==(const CharacterRef& other) const { return id_ == other.id_; }
+    bool operator!=(const CharacterRef& other) const { return id_ != other.id_; }
+
+private:
+    uint32_t id_ = 0;
+};
+
+// The numbering itself, used by the characters' constructors and destructors.
+namespace CharacterRegistry {
+uint32_t Register(PlayerCharacter* character);
+void Unregister(uint32_t id);
+PlayerCharacter* Find(uint32_t id);
+} // namespace CharacterRegistry

@@ -1,0 +1,174 @@
+#include "characters/enemycharacter.h"
+
+#include "characters/characterkinds.h"
+#include "engine/sprite.h"
+
+#include <cmath>
+
+namespace {
+
+bool IsGone(const PlayerCharacter* character) { return !character || character->dead; }
+
+constexpr float kWrapLimit = 3.14f;
+constexpr uint32_t kFirstRecordedSpan = 500;
+
+} // namespace
+
+EnemyCharacter::EnemyCharacter() : kind(&kBigBadKind) { team = kTeamRobots; }
+
+int EnemyCharacter::GetClassId() const { return 2; }
+
+float EnemyCharacter::GetBodyRadius() const { return kind->radius; }
+
+void EnemyCharacter::Reset()
+{
+    PlayerCharacter::Reset();
+    target = nullptr;
+    if (kind->homing)
+        goal = vector2();
+    vel = FixedPoint();
+}
+
+void EnemyCharacter::SetTarget(PlayerCharacter* character)
+{
+    target = character;
+    if (character)
+        aim = character->Position();
+}
+
+void EnemyCharacter::ApplyEvent(const InputEvent& event)
+{
+    if (event.type == kEventDeath) {
+        if (live && fireSound.IsPlaying())
+            fireSound.Stop();
+        dead = true;
+        DestroyHealthBar();
+        if (sprite)
+            sprite->PlayAnimation("death");
+    } else if (event.type == kEventTarget) {
+        SetTarget(event.other.Get());
+    }
+
+    if (replaying_)
+        return;
+    if (live) {
+        const bool lostTarget = event.type == kEventTarget && IsGone(event.other.Get());
+        if (!lostTarget)
+            recording.push_back(event);
+        recordedUntil = lastTime;
+    } else if (lastTime > recordedUntil) {
+        // Beyond its recording the robot decides afresh, and remembers it for later loops.
+        if (!IsGone(event.other.Get()))
+            recording.push_back(event);
+        recordedUntil = lastTime;
+    }
+}
+
+void EnemyCharacter::ReplayDue()
+{
+    if (!live)
+        PlayerCharacter::ReplayDue();
+}
+
+bool EnemyCharacter::MayRetarget() const
+{
+    if (!kind->homing && !kind->shoots)
+        return false;
+    if (live || lastTime > recordedUntil)
+        return true;
+    if (lastTime - spawnTime <= kFirstRecordedSpan)
+        return false;
+    return IsGone(target);
+}
+
+void EnemyCharacter::ChangeTarget(PlayerCharacter* character)
+{
+    if (character == target)
+        return;
+    if (IsGone(character)) {
+        SetTarget(character);
+        return;
+    }
+    if (live || MayRetarget()) {
+        InputEvent event;
+        event.type = kEventTarget;
+        event.time = lastTime;
+        event.other = character;
+        ApplyEvent(event);
+    } else {
+        SetTarget(character);
+    }
+}
+
+float EnemyCharacter::VelocityAngle() const
+{
+    const int64_t squared = static_cast<int64_t>(FixedMul(vel.x, vel.x)) + FixedMul(vel.y, vel.y);
+    const int64_t length = TruncToInt64(std::sqrt(static_cast<double>(squared) / 65536.0) * 65536.0);
+    if (length < 1)
+        return ToFloat(ToFixed(std::atan2(0.0, 0.0)));
+    const int64_t dx = static_cast<int64_t>(vel.x) * 65536 / length;
+    const int64_t dy = static_cast<int64_t>(vel.y) * 65536 / length;
+    return ToFloat(ToFixed(std::atan2(static_cast<double>(dy), static_cast<double>(dx))));
+}
+
+void EnemyCharacter::TurnTowardGoal(const vector2& toGoal)
+{
+    const float heading = VelocityAngle();
+    const vector2 n = Normalized(toGoal);
+    const float want = std::atan2(n.y, n.x);
+    const float diff = ToFloat(Wrap32(static_cast<int64_t>(ToFixed(want)) - ToFixed(heading)));
+    float step = diff < 0.0f ? -kind->turnRate : kind->turnRate;
+    if (kind->turnRate > std::fabs(diff))
+        step = diff;
+    if (std::fabs(diff) > kWrapLimit)
+        step = -step;
+    const fixed speed = ToFixed(kind->speed);
+    const float turned = heading + step;
+    const fixed c = ToFixed(std::cos(turned));
+    const fixed s = ToFixed(std::sin(turned));
+    vel.x = FixedMul(speed, c);
+    vel.y = FixedMul(speed, s);
+}
+
+void EnemyCharacter::HeadStraightForGoal(const vector2& toGoal)
+{
+    const vector2 n = Normalized(toGoal);
+    vel.x = ToFixed(kind->speed * n.x);
+    vel.y = ToFixed(kind->speed * n.y);
+}
+
+void EnemyCharacter::Update(uint32_t now)
+{
+    if (dead)
+        return;
+    uint32_t dt = now - lastTime;
+    lastTime = now;
+    if (now <= spawnTime)
+        return;
+    if (dt > 16)
+        dt = now - spawnTime;
+    if (live && !IsGone(target))
+        recordedUntil = now;
+    if (target) {
+        aim = target->Position();
+        if (kind->homing)
+            goal = aim;
+    }
+    const vector2 toGoal = goal - Position();
+    if (kind->turnsToFace)
+        TurnTowardGoal(toGoal);
+    else
+        HeadStraightForGoal(toGoal);
+    pos.x = Wrap32(static_cast<int64_t>(pos.x) + vel.x);
+    pos.y = Wrap32(static_cast<int64_t>(pos.y) + vel.y);
+    if (kind->shoots)
+        AdvanceFireTimer(dt);
+    Animate(true);
+}
+
+void EnemyCharacter::Animate(bool moving)
+{
+    PlayerCharacter::Animate(moving);
+    if (kind->turnsToFace && sprite)
+        SetFacing(VelocityAngle());
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The hero and every replay of the hero's earlier attempts ("old guys"). A character applies
+// timed input events (keys, aim, death), records them while it is the live player, and plays
+// them back in later loops of the level. Positions and velocities are 16.16 fixed point.
+#include "audio/loopingsound.h"
+#include "characters/fixedpoint.h"
+#include "characters/inputevent.h"
+#include "engine/vectormath.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CBulletFireInterface;
+class CSprite;
+class HealthBar;
+struct WeaponDesc;
+
+enum Team : uint32_t { kTeamHumans = 1, kTeamRobots = 2 };
+
+class PlayerCharacter {
+public:
+    PlayerCharacter();
+    PlayerCharacter(const PlayerCharacter&) = delete;
+    PlayerCharacter& operator=(const PlayerCharacter&) = delete;
+
+    virtual ~PlayerCharacter();
+    virtual int GetClassId() const;
+    virtual void Reset();
+    virtual void ApplyEvent(const InputEvent& event);
+    virtual void Update(uint32_t now);
+    virtual void Animate(bool moving);
+    virtual void ReplayDue();
+    virtual float GetBodyRadius() const;
+    virtual float GetBulletRadius() const;
+    virtual vector2 GetMuzzlePoint() const;
+
+    void SetStart(const vector2& position, CSprite* body);
+    void SetFacing(float angle);
+    vector2 Position() const { return vector2(ToFloat(pos.x), ToFloat(pos.y)); }
+    bool KeyHeld(uint32_t control) const { return (keys >> control) & 1u; }
+    // Destroys the health bar, if any, taking its sprites away from the particles first.
+    void DestroyHealthBar();
+    uint32_t Id() const { return id_; }
+
+    LoopingSound fireSound;
+    FixedPoint startPos;
+    FixedPoint pos;
+    vector2 aim;
+    FixedPoint vel;
+    float facing = 0.0f;
+    CSprite* sprite = nullptr;
+    bool live = false;
+    uint32_t keys = 0;
+    uint32_t lastTime = 0;
+    bool dead = false;
+    int32_t fireTimer = 0;
+    float health;
+    float maxHealth;
+    CBulletFireInterface* fireInterface = nullptr;
+    std::vector<InputEvent> recording;
+    uint32_t replayCursor = 0;
+    uint32_t team = kTeamHumans;
+    const WeaponDesc* weapon;
+    std::unique_ptr<HealthBar> healthBar;
+
+protected:
+    // Appends to the recording unless the event is being replayed from it.
+    void Record(const InputEvent& event);
+    void ApplyControl(const InputEvent& event);
+    // Advances the fire timer and shoots when it passes the weapon's interval.
+    void AdvanceFireTimer(uint32_t dt);
+    bool replaying_ = false;
+
+private:
+    bool SteerAxis(fixed& velocity, bool negativeHeld, bool positiveHeld);
+    void LimitSpeed();
+    void ClampToField();
+    void PlaceHealthBar();
+
+    uint32_t id_;
+};

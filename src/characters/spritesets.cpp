@@ -1,0 +1,111 @@
+#include "characters/spritesets.h"
+
+#include "engine/spritecontainer.h"
+#include "engine/texturecache.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct AnimationDesc {
+    const char* name;
+    std::vector<int32_t> frames;
+    uint32_t frameTime;
+    bool loop;
+};
+
+// Creates the sprite from the first image, gives it all the images as frames, adds the
+// animations in order and plays the initial one.
+CSprite* BuildSet(CSpriteContainer& sprites, const std::vector<std::string>& images,
+                  const std::vector<AnimationDesc>& animations, const char* initial)
+{
+    CSprite* sprite = sprites.CreateSprite(images.front());
+    std::vector<TextureEntry*> frames{sprite->texture};
+    for (std::size_t i = 1; i < images.size(); ++i)
+        frames.push_back(GetTexture(images[i]));
+    sprite->SetFrames(frames);
+    for (const AnimationDesc& desc : animations) {
+        SpriteAnimation* animation = new SpriteAnimation;
+        animation->frameIndices = desc.frames;
+        animation->frameTime = desc.frameTime;
+        animation->loop = desc.loop;
+        animation->killAtEnd = false;
+        animation->name = desc.name;
+        sprite->AddAnimation(animation);
+    }
+    sprite->PlayAnimation(initial);
+    return sprite;
+}
+
+std::vector<int32_t> Range(int32_t first, int32_t last)
+{
+    std::vector<int32_t> indices;
+    for (int32_t i = first; i <= last; ++i)
+        indices.push_back(i);
+    return indices;
+}
+
+// prefix + number + ".png" for first..last, with the given number of digits.
+std::vector<std::string> Numbered(const std::string& prefix, int first, int last, int digits)
+{
+    std::vector<std::string> names;
+    for (int i = first; i <= last; ++i) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%0*d", digits, i);
+        names.push_back(prefix + number + ".png");
+    }
+    return names;
+}
+
+CSprite* BuildWalker(CSpriteContainer& sprites, const std::string& prefix, uint32_t walkFrameTime)
+{
+    return BuildSet(sprites, Numbered(prefix, 1, 7, 1),
+                    {{"walk_right", {0, 1, 2, 1}, walkFrameTime, true},
+                     {"walk_left", {3, 4, 5, 4}, walkFrameTime, true},
+                     {"death", {6}, 35, false}},
+                    "walk_right");
+}
+
+// File 01 twice, then 03 to 16, then the empty picture the robot vanishes into.
+CSprite* BuildSmallRobot(CSpriteContainer& sprites, const std::string& prefix, const char* firstHalf,
+                         const char* secondHalf)
+{
+    std::vector<std::string> images = Numbered(prefix, 1, 1, 2);
+    for (const std::string& name : Numbered(prefix, 1, 1, 2))
+        images.push_back(name);
+    for (const std::string& name : Numbered(prefix, 3, 16, 2))
+        images.push_back(name);
+    images.push_back("data/gfx/empty.png");
+    return BuildSet(sprites, images,
+                    {{firstHalf, Range(0, 7), 35, true}, {secondHalf, Range(8, 15), 35, true}, {"death", {16}, 35, false}},
+                    "walk_right");
+}
+
+CSprite* BuildCorpse(CSpriteContainer& sprites, const std::string& prefix)
+{
+    return BuildSet(sprites, Numbered(prefix, 1, 6, 1), {{"death", Range(0, 5), 90, false}}, "death");
+}
+
+} // namespace
+
+CSprite* CreatePlayerSprite(CSpriteContainer& sprites) { return BuildWalker(sprites, "data/gfx/zarn_guy_frame", 35); }
+
+CSprite* CreateOldGuySprite(CSpriteContainer& sprites) { return BuildWalker(sprites, "data/gfx/old_guy_frame", 35); }
+
+CSprite* CreateBigBadSprite(CSpriteContainer& sprites) { return BuildWalker(sprites, "data/gfx/big_bad_frame", 65); }
+
+CSprite* CreateSmallHomingSprite(CSpriteContainer& sprites)
+{
+    return BuildSmallRobot(sprites, "data/gfx/small_homing_frame_", "walk_right", "walk_left");
+}
+
+CSprite* CreateSmallMovingSprite(CSpriteContainer& sprites)
+{
+    return BuildSmallRobot(sprites, "data/gfx/small_moving_frame_", "walk_left", "walk_right");
+}
+
+CSprite* CreatePlayerCorpseSprite(CSpriteContainer& sprites) { return BuildCorpse(sprites, "data/gfx/zarn_death_frame"); }
+
+CSprite* CreateOldGuyCorpseSprite(CSpriteContainer& sprites) { return BuildCorpse(sprites, "data/gfx/old_death_frame"); }

@@ -1,0 +1,45 @@
+#include "world/bullet.h"
+
+#include "engine/spritecontainer.h"
+#include "engine/texturecache.h"
+#include "world/weapon.h"
+
+#include <cmath>
+
+namespace {
+const char* const kPulsingShot = "data/gfx/big_bad_bullet_01.png";
+}
+
+CSprite* CreateBulletSprite(CSpriteContainer& sprites, const WeaponDesc& weapon)
+{
+    CSprite* sprite = sprites.CreateSprite(weapon.image);
+    if (weapon.image != kPulsingShot)
+        return sprite;
+    sprite->SetFrames({sprite->texture, GetTexture("data/gfx/big_bad_bullet_02.png"),
+                       GetTexture("data/gfx/big_bad_bullet_03.png")});
+    SpriteAnimation* fire = new SpriteAnimation;
+    fire->frameIndices = {0, 1, 2, 0, 2, 1};
+    fire->frameTime = 85;
+    fire->loop = true;
+    fire->killAtEnd = false;
+    fire->name = "fire";
+    sprite->AddAnimation(fire);
+    sprite->PlayAnimation("fire");
+    return sprite;
+}
+
+void MoveBullet(Bullet& bullet, uint32_t dt)
+{
+    if (bullet.dead)
+        return;
+    bullet.previousPosition = bullet.position;
+    bullet.position += bullet.velocity * (dt / 1000.0f);
+    if (bullet.sprite) {
+        const vector2 n = Normalized(bullet.velocity);
+        bullet.sprite->angle = std::atan2(n.y, n.x);
+        bullet.sprite->SetCentre(bullet.position);
+    }
+    const vector2& p = bullet.position;
+    if (p.x < -5.0f || p.y < -5.0f || p.x > 1285.0f || p.y > 725.0f)
+        bullet.dead = true;
+}

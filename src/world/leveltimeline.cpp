@@ -1,0 +1,134 @@
+#include "world/leveltimeline.h"
+
+#include "engine/random.h"
+#include "utils/stringutils.h"
+#include "world/world.h"
+
+#include <fstream>
+#include <sstream>
+#include <utility>
+
+namespace {
+
+constexpr float kOutside = 75.0f;
+
+void ReadLevelLine(std::string line, LevelFile& level)
+{
+    // Files saved with Windows line ends read the same.
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    const std::vector<std::string> fields = kolm::Split(kolm::Trim(line), ",");
+    if (fields.size() == 1) {
+        level.length = kolm::ToInt(fields[0]);
+    } else if (fields.size() >= 2) {
+        TimelineEvent event;
+        event.time = kolm::ToInt(fields[0]);
+        event.type = kolm::ToInt(fields[1]);
+        level.events.push_back(event);
+    }
+}
+
+LevelFile ReadLevelStream(std::istream& stream)
+{
+    LevelFile level;
+    std::string line;
+    while (std::getline(stream, line))
+        ReadLevelLine(line, level);
+    return level;
+}
+
+} // namespace
+
+LevelFile ReadLevelFile(const std::string& fileName)
+{
+    std::ifstream file(fileName);
+    if (!file)
+        return LevelFile();
+    return ReadLevelStream(file);
+}
+
+LevelFile ParseLevelText(const std::string& text)
+{
+    std::istringstream stream(text);
+    return ReadLevelStream(stream);
+}
+
+void RandomCrossingPath(vector2& start, vector2& target)
+{
+    const double u1 = Random01();
+    start.x = static_cast<float>(Random01() * 1280);
+    start.y = static_cast<float>(u1 * 720);
+    const double u2 = Random01();
+    target.x = static_cast<float>(Random01() * 1280);
+    target.y = static_cast<float>(u2 * 720);
+    const double swap = Random01();
+    if (Random01() < 0.5) {
+        start.x = -kOutside;
+        target.x = 1280.0f + kOutside;
+        if (swap < 0.5)
+            std::swap(start.x, target.x);
+    } else {
+        start.y = -kOutside;
+        target.y = 720.0f + kOutside;
+        if (swap < 0.5)
+            std::swap(start.y, target.y);
+    }
+}
+
+LevelTimeline::LevelTimeline(Gameplay::CQuenlowZarnImpl* world_) : world(world_) {}
+
+void LevelTimeline::Load(const LevelFile& level)
+{
+    levelLength = level.length;
+    events = level.events;
+}
+
+void LevelTimeline::AdvanceTimeline(uint32_t t)
+{
+    now = t;
+    if (spawnHighWater >= t)
+        return;
+    if (next < 0 || static_cast<std::size_t>(next) >= events.size())
+        return;
+    const TimelineEvent& event = events[static_cast<std::size_t>(next)];
+    if (static_cast<uint32_t>(event.time) >= now)
+        return;
+    const int32_t type = event.type;
+    ++next;
+    vector2 start;
+    vector2 target;
+    RandomCrossingPath(start, target);
+    SpawnEvent(type, start, target);
+}
+
+void LevelTimeline::SpawnEvent(int32_t type, const vector2& start, const vector2& target)
+{
+    if (type == 4 || type == 5) {
+        SpawnFormation(start, target);
+        return;
+    }
+    if (now > spawnHighWater)
+        spawnHighWater = now;
+    world->SpawnEnemy(type, start, target);
+}
+
+void LevelTimeline::SpawnFormation(const vector2& start, const vector2& target)
+{
+    const vector2 centre(640.0f, 360.0f);
+    const vector2 pushedTarget = target + (target - centre) * 0.25f;
+    const bool outsideX = start.x < 0.0f || start.x > 1280.0f;
+    const bool outsideY = start.y < 0.0f || start.y > 720.0f;
+    const vector2 side(outsideX ? 0.0f : 60.0f, outsideY ? 0.0f : 60.0f);
+    vector2 back;
+    if (start.x < 0.0f)
+        back = vector2(-60.0f, 0.0f);
+    else if (start.x > 1280.0f)
+        back = vector2(60.0f, 0.0f);
+    else if (start.y < 0.0f)
+        back = vector2(0.0f, -60.0f);
+    else if (start.y > 720.0f)
+        back = vector2(0.0f, 60.0f);
+    const vector2 shifts[5] = {vector2(), -side + back, side + back, back, back * 2.0f};
+    for (const vector2& shift : shifts)
+        SpawnEvent(3, start + shift, pushedTarget + shift);
+}

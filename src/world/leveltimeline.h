@@ -1,0 +1,54 @@
+#pragma once
+// A level file gives the level's length and its timed robot arrivals. The timeline spawns at
+// most one due event per step, in file order, and remembers across loops how far spawning
+// has got: a restarted loop replays the robots already spawned and goes on only beyond that.
+//
+// Level file format, one entry per line (blanks around numbers and empty fields ignored):
+//   60000        a single number: the level's length in milliseconds (the last one wins)
+//   1000,3       time in milliseconds, event type (1 big_bad, 2 small_homing,
+//                3 small_moving, 4 and 5 a formation of five small_moving)
+#include "app/gameplay.h"
+#include "engine/vectormath.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TimelineEvent {
+    int32_t type = 0;
+    int32_t time = 0;
+};
+
+struct LevelFile {
+    int32_t length = 0;
+    std::vector<TimelineEvent> events;
+};
+
+// A file that cannot be opened gives length 0 and no events.
+LevelFile ReadLevelFile(const std::string& fileName);
+// Parses the lines of a level file held in memory, the same way.
+LevelFile ParseLevelText(const std::string& text);
+
+// A random diagonal path across the field from 75 pixels beyond one edge to 75 pixels beyond
+// the opposite one.
+void RandomCrossingPath(vector2& start, vector2& target);
+
+class LevelTimeline {
+public:
+    explicit LevelTimeline(Gameplay::CQuenlowZarnImpl* world);
+
+    void Load(const LevelFile& level);
+    // Spawns the next event if it is due at time t (and t is beyond the high-water mark).
+    void AdvanceTimeline(uint32_t t);
+    void SpawnEvent(int32_t type, const vector2& start, const vector2& target);
+    void SpawnFormation(const vector2& start, const vector2& target);
+
+    uint32_t LevelLength() const { return static_cast<uint32_t>(levelLength); }
+
+    uint32_t now = 0;
+    uint32_t spawnHighWater = 0; // the value of now at the latest spawn; never lowered
+    int32_t levelLength = 0;
+    std::vector<TimelineEvent> events;
+    int32_t next = 0;
+    Gameplay::CQuenlowZarnImpl* world;
+};

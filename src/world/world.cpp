@@ -1,0 +1,267 @@
+#include "world/world.h"
+
+#include "audio/soundbank.h"
+#include "characters/characterkinds.h"
+#include "characters/effects.h"
+#include "characters/enemycharacter.h"
+#include "characters/playercharacter.h"
+#include "characters/spritesets.h"
+#include "engine/random.h"
+#include "grid/papergrid.h"
+#include "world/bullet.h"
+#include "world/weapon.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr float kFieldWidth = 1280.0f;
+constexpr float kFieldHeight = 720.0f;
+
+// Paper-grid push of a flying bullet by its kind: 1 the big_bad shot, 2 the player's shot.
+bool BulletPush(int32_t kind, float& strength, float& radius)
+{
+    if (kind == 1) {
+        strength = 300.0f;
+        radius = 100.0f;
+        return true;
+    }
+    if (kind == 2) {
+        strength = -150.0f;
+        radius = 75.0f;
+        return true;
+    }
+    return false;
+}
+
+void EndBullet(Bullet* bullet)
+{
+    if (bullet->sprite)
+        bullet->sprite->PlayAnimation("death");
+    delete bullet;
+}
+
+} // namespace
+
+Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFile) : timeline(this)
+{
+    timeline.Load(ReadLevelFile(levelFile));
+    WorldRestart();
+}
+
+Gameplay::CQuenlowZarnImpl::~CQuenlowZarnImpl()
+{
+    for (Bullet* bullet : bullets)
+        delete bullet;
+    for (EnemyCharacter* enemy : enemies)
+        delete enemy;
+    for (PlayerCharacter* oldGuy : oldGuys)
+        delete oldGuy;
+    delete player;
+}
+
+EffectContext Gameplay::CQuenlowZarnImpl::Effects() { return EffectContext{sprites, particles, grid}; }
+
+void Gameplay::CQuenlowZarnImpl::WorldUpdate(uint32_t dt)
+{
+    MoveBullets(dt);
+    RecordAim();
+    worldTime += dt;
+    UpdateCharacters();
+    ExplodeDueExplosions();
+    sprites.UpdateAnimations(dt);
+    particles.Update(dt);
+    timeline.AdvanceTimeline(worldTime);
+}
+
+void Gameplay::CQuenlowZarnImpl::MoveBullets(uint32_t dt)
+{
+    for (std::size_t i = 0; i < bullets.size();) {
+        Bullet* bullet = bullets[i];
+        MoveBullet(*bullet, dt);
+        float strength = 0.0f;
+        float radius = 0.0f;
+        if (grid && BulletPush(bullet->kind, strength, radius))
+            grid->Push(bullet->position, strength, radius);
+        if (!bullet->dead) {
+            ++i;
+            continue;
+        }
+        // Removed by moving the last bullet into its place, which is then moved in turn.
+        EndBullet(bullet);
+        bullets[i] = bullets.back();
+        bullets.pop_back();
+    }
+}
+
+void Gameplay::CQuenlowZarnImpl::RecordAim()
+{
+    if (!player || LengthSquared(aimCursor - player->aim) <= 4.0f)
+        return;
+    InputEvent aimEvent;
+    aimEvent.type = kEventAim;
+    aimEvent.x = aimCursor.x;
+    aimEvent.y = aimCursor.y;
+    aimEvent.time = worldTime;
+    player->ApplyEvent(aimEvent);
+}
+
+void Gameplay::CQuenlowZarnImpl::UpdateCharacters()
+{
+    if (player) {
+        player->Update(worldTime);
+        if (!player->dead)
+            CollideCharacter(player);
+        if (player->dead)
+            playerDead = true;
+    }
+    for (PlayerCharacter* oldGuy : oldGuys) {
+        if (oldGuy->dead)
+            continue;
+        oldGuy->ReplayDue();
+        oldGuy->Update(worldTime);
+        if (!oldGuy->dead)
+            CollideCharacter(oldGuy);
+    }
+    for (EnemyCharacter* enemy : enemies) {
+        if (enemy->dead)
+            continue;
+        enemy->Update(worldTime);
+        enemy->ReplayDue();
+        if (enemy->IsActive() && !enemy->dead) {
+            RetargetEnemy(enemy);
+            CollideCharacter(enemy);
+        }
+    }
+}
+
+void Gameplay::CQuenlowZarnImpl::ExplodeDueExplosions()
+{
+    while (!pendingExplosions.empty() && pendingExplosions.front().dueTime <= worldTime) {
+        const DelayedExplosion explosion = pendingExplosions.front();
+        pendingExplosions.pop_front();
+        Explode(explosion);
+    }
+}
+
+void Gameplay::CQuenlowZarnImpl::CreatePlayer()
+{
+    const float y = static_cast<float>(Random01() * kFieldHeight);
+    const float x = static_cast<float>(Random01() * kFieldWidth);
+    Random01();
+    Random01();
+    player = new PlayerCharacter;
+    player->SetStart(vector2(x, y), CreatePlayerSprite(sprites));
+    player->team = kTeamHumans;
+    player->live = true;
+    player->fireInterface = this;
+    EffectContext effects = Effects();
+    SpawnArrivalEffect(effects, *player);
+}
+
+void Gameplay::CQuenlowZarnImpl::WorldRestart()
+{
+    particles.Clear();
+    pendingExplosions.clear();
+    if (!player)
+        CreatePlayer();
+    playerDead = false;
+    auto restartReplay = [this](PlayerCharacter* character) {
+        character->Reset();
+        character->live = false;
+        particles.ReleaseSprite(character->sprite);
+    };
+    for (PlayerCharacter* oldGuy : oldGuys)
+        restartReplay(oldGuy);
+    for (EnemyCharacter* enemy : enemies)
+        restartReplay(enemy);
+    for (Bullet* bullet : bullets)
+        EndBullet(bullet);
+    bullets.clear();
+    worldTime = 0;
+    hitRing.Clear();
+}
+
+float LevelProgress(uint32_t worldTime, uint32_t levelLength)
+{
+    if (levelLength == 0)
+        return worldTime == 0 ? 0.0f : HUGE_VALF;
+    return static_cast<float>(worldTime) / static_cast<float>(levelLength);
+}
+
+bool Gameplay::CQuenlowZarnImpl::IsLevelCleared() const
+{
+    return LevelProgress(worldTime, timeline.LevelLength()) > 1.0f && !playerDead;
+}
+
+void Gameplay::CQuenlowZarnImpl::RetargetEnemy(EnemyCharacter* enemy)
+{
+    if (!enemy->MayRetarget())
+        return;
+    PlayerCharacter* candidate = player;
+    for (PlayerCharacter* oldGuy : oldGuys) {
+        if (!oldGuy->dead) {
+            candidate = oldGuy;
+            break;
+        }
+    }
+    enemy->ChangeTarget(candidate);
+}
+
+void Gameplay::CQuenlowZarnImpl::SpawnEnemy(int32_t type, const vector2& start, const vector2& target)
+{
+    const EnemyKind* kind = nullptr;
+    CSprite* body = nullptr;
+    switch (type) {
+    case 1:
+        kind = &kBigBadKind;
+        body = CreateBigBadSprite(sprites);
+        break;
+    case 2:
+        kind = &kSmallHomingKind;
+        body = CreateSmallHomingSprite(sprites);
+        break;
+    case 3:
+        kind = &kSmallMovingKind;
+        body = CreateSmallMovingSprite(sprites);
+        break;
+    default:
+        return; // an unknown event type spawns nothing
+    }
+    EnemyCharacter* enemy = new EnemyCharacter;
+    enemy->SetStart(start, body);
+    enemy->spawnTime = worldTime;
+    enemy->team = kTeamRobots;
+    enemy->goal = target;
+    enemy->live = true;
+    enemy->fireInterface = this;
+    enemy->kind = kind;
+    enemy->weapon = kind->weapon;
+    enemy->health = kind->health;
+    enemy->maxHealth = kind->health;
+    if (!kind->homing && !kind->shoots)
+        enemy->aim = target;
+    enemies.push_back(enemy);
+}
+
+void Gameplay::CQuenlowZarnImpl::FireBullet(PlayerCharacter* shooter)
+{
+    const vector2 direction = Normalized(shooter->aim - shooter->Position());
+    // A shot aimed exactly at the shooter would have no direction and never leave the field.
+    if (direction == vector2())
+        return;
+    const WeaponDesc& weapon = *shooter->weapon;
+    Bullet* bullet = new Bullet;
+    bullet->sprite = CreateBulletSprite(sprites, weapon);
+    bullet->position = shooter->GetMuzzlePoint();
+    bullet->previousPosition = bullet->position;
+    bullet->velocity = direction * weapon.speed;
+    bullet->damage = weapon.damage;
+    bullet->team = shooter->team;
+    bullet->shooter = shooter;
+    bullet->kind = weapon.kind;
+    MoveBullet(*bullet, 0);
+    if (!weapon.sound.empty())
+        PlaySound(weapon.sound);
+    bullets.push_back(bullet);
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The world of one level: the live player, the old guys replaying earlier attempts, every robot
+// spawned so far, the flying bullets, the world's sprites and particles, the level timeline and
+// the explosions waiting to go off. It steps by a fixed 16 ms; every loop of the level restarts
+// its clock at 0 with a new player while everything recorded before is replayed.
+#include "app/gameplay.h"
+#include "characters/particlesystem.h"
+#include "engine/spritecontainer.h"
+#include "engine/staticarray.h"
+#include "world/bulletfireinterface.h"
+#include "world/leveltimeline.h"
+
+#include <cstdint>
+#include <list>
+#include <string>
+#include <vector>
+
+class EnemyCharacter;
+class PlayerCharacter;
+struct Bullet;
+struct EffectContext;
+
+// How far a loop has run through the level's length: the time slider's position, and the
+// level is cleared once it passes 1. An empty level is over as soon as any time has passed.
+float LevelProgress(uint32_t worldTime, uint32_t levelLength);
+
+class Gameplay::CQuenlowZarnImpl : public CBulletFireInterface {
+public:
+    // Who hit which robot when.
+    struct EnemyHitQueue {
+        PlayerCharacter* enemy = nullptr;
+        PlayerCharacter* shooter = nullptr;
+        uint32_t time = 0;
+    };
+
+    struct DelayedExplosion {
+        vector2 position;
+        float radius = 100.0f;
+        float damage = 50.0f;
+        uint32_t dueTime = 0;
+    };
+
+    explicit CQuenlowZarnImpl(const std::string& levelFile);
+    CQuenlowZarnImpl(const CQuenlowZarnImpl&) = delete;
+    CQuenlowZarnImpl& operator=(const CQuenlowZarnImpl&) = delete;
+    ~CQuenlowZarnImpl() override;
+
+    void FireBullet(PlayerCharacter* shooter) override;
+
+    void WorldUpdate(uint32_t dt);
+    // Begins the next loop: a new player if there is none, everyone else back to their start.
+    void WorldRestart();
+    bool IsLevelCleared() const;
+    void RetargetEnemy(EnemyCharacter* enemy);
+    void SpawnEnemy(int32_t type, const vector2& start, const vector2& target);
+
+    // Hits, damage and explosions.
+    void CollideCharacter(PlayerCharacter* character);
+    void ApplyDamage(PlayerCharacter* character, float damage, const vector2& hitPosition, const vector2& hitVelocity,
+                     PlayerCharacter* shooter);
+    void KillCharacter(PlayerCharacter* character);
+    void Explode(const DelayedExplosion& explosion);
+    void NoteHit(PlayerCharacter* enemy, PlayerCharacter* shooter);
+    int CountRecentShooters(PlayerCharacter* enemy, uint32_t window);
+    void QueueExplosion(const vector2& position);
+
+    EffectContext Effects();
+
+    CSpriteContainer sprites;
+    ParticleSystem particles;
+    LevelTimeline timeline;
+    uint32_t worldTime = 0;
+    vector2 aimCursor;
+    PlayerCharacter* player = nullptr;
+    bool playerDead = false;
+    CPaperGrid* grid = nullptr;
+    std::vector<PlayerCharacter*> oldGuys;
+    std::vector<EnemyCharacter*> enemies;
+    std::vector<Bullet*> bullets;
+    kolm::CStaticArrayWithPush<EnemyHitQueue, 500> hitRing;
+    std::list<DelayedExplosion> pendingExplosions;
+
+private:
+    void MoveBullets(uint32_t dt);
+    void RecordAim();
+    void UpdateCharacters();
+    void ExplodeDueExplosions();
+    void CreatePlayer();
+    void CollideWithBullets(PlayerCharacter* character, float reachSquared);
+    void CollideWithRobots(PlayerCharacter* character);
+};

@@ -1,0 +1,195 @@
+// The world's hits, damage, deaths and explosions, and the hit ring that remembers who hit
+// which robot when: a small robot hit by two different characters within 350 ms blows up in
+// a delayed explosion that can set off its neighbours.
+#include "world/world.h"
+
+#include "audio/soundbank.h"
+#include "characters/characterkinds.h"
+#include "characters/effects.h"
+#include "characters/enemycharacter.h"
+#include "characters/healthbar.h"
+#include "characters/playercharacter.h"
+#include "characters/spritesets.h"
+#include "grid/papergrid.h"
+#include "world/bullet.h"
+
+namespace {
+
+constexpr float kContactDamage = 2.0f;
+constexpr uint32_t kExplosionDelay = 90;
+constexpr uint32_t kChainWindow = 350;
+
+bool IsRobot(const PlayerCharacter* character) { return character->GetClassId() == 2; }
+
+float DistanceSquared(const vector2& a, const vector2& b) { return LengthSquared(a - b); }
+
+float Square(float value) { return value * value; }
+
+} // namespace
+
+void Gameplay::CQuenlowZarnImpl::CollideCharacter(PlayerCharacter* character)
+{
+    const float reach = character->GetBulletRadius() + character->GetBodyRadius();
+    CollideWithBullets(character, reach * reach);
+    if (!character->dead && character->team == kTeamHumans)
+        CollideWithRobots(character);
+}
+
+void Gameplay::CQuenlowZarnImpl::CollideWithBullets(PlayerCharacter* character, float reachSquared)
+{
+    const vector2 p = character->Position();
+    for (Bullet* bullet : bullets) {
+        if (bullet->dead || bullet->shooter == character || bullet->team == character->team)
+            continue;
+        // A fast bullet is caught at either end of its step.
+        if (!(reachSquared > DistanceSquared(p, bullet->position) || reachSquared > DistanceSquared(p, bullet->previousPosition)))
+            continue;
+        ApplyDamage(character, bullet->damage, bullet->position, bullet->velocity, bullet->shooter);
+        if (character->health <= 0.0f)
+            KillCharacter(character);
+        bullet->dead = true;
+        if (character->dead)
+            return;
+    }
+}
+
+void Gameplay::CQuenlowZarnImpl::CollideWithRobots(PlayerCharacter* character)
+{
+    const vector2 p = character->Position();
+    const float halfBody = character->GetBodyRadius() * 0.5f;
+    const vector2 velocity(ToFloat(character->vel.x), ToFloat(character->vel.y));
+    for (EnemyCharacter* robot : enemies) {
+        if (robot->dead)
+            continue;
+        const vector2 robotPosition = robot->Position();
+        if (!(Square(robot->GetBodyRadius() + halfBody) > DistanceSquared(p, robotPosition)))
+            continue;
+        ApplyDamage(character, kContactDamage, robotPosition, velocity, nullptr);
+        if (character->health <= 0.0f)
+            KillCharacter(character);
+        if (character->dead)
+            return;
+    }
+}
+
+void Gameplay::CQuenlowZarnImpl::ApplyDamage(PlayerCharacter* character, float damage, const vector2& hitPosition,
+                                             const vector2& hitVelocity, PlayerCharacter* shooter)
+{
+    if (IsRobot(character) && shooter)
+        NoteHit(character, shooter);
+    character->health -= damage;
+    if (!(character->health > 0.0f))
+        return;
+    if (!character->healthBar)
+        character->healthBar.reset(new HealthBar(sprites, particles));
+    character->healthBar->SetSize(character->maxHealth);
+    character->healthBar->Show(character->health / character->maxHealth);
+    character->healthBar->hideTime = worldTime + 1000;
+    character->Animate(true);
+    if (IsRobot(character)) {
+        EffectContext effects = Effects();
+        SpawnHitSparks(effects, hitPosition, hitVelocity, character->sprite, character->facing);
+    }
+}
+
+void Gameplay::CQuenlowZarnImpl::KillCharacter(PlayerCharacter* character)
+{
+    const bool wasLive = character->live;
+    if (wasLive) {
+        // So that the replay dies at the same moment.
+        InputEvent death;
+        death.type = kEventDeath;
+        death.time = worldTime;
+        character->ApplyEvent(death);
+        character->fireSound.Stop();
+    }
+    character->dead = true;
+    character->DestroyHealthBar();
+    CSprite* body = character->sprite;
+    EffectContext effects = Effects();
+    if (!IsRobot(character)) {
+        if (!body)
+            return;
+        SpawnBloodBurst(effects, *character);
+        body->PlayAnimation("death");
+        body->sendToBack = true;
+        CSprite* corpse = wasLive ? CreatePlayerCorpseSprite(sprites) : CreateOldGuyCorpseSprite(sprites);
+        corpse->SetCentre(character->Position());
+        corpse->angle = body->angle;
+        return;
+    }
+    EnemyCharacter* robot = static_cast<EnemyCharacter*>(character);
+    const bool small = robot->kind->smallDebris;
+    if (body) {
+        body->PlayAnimation("death");
+        body->sendToBack = true;
+    }
+    if (robot->kind->chainBlast && CountRecentShooters(robot, kChainWindow) > 1) {
+        QueueExplosion(robot->Position());
+        return;
+    }
+    PlaySound(kSmallExplosionSound);
+    if (grid)
+        grid->Push(robot->Position(), small ? -5000.0f : -25000.0f, small ? 150.0f : 300.0f);
+    SpawnRobotDebris(effects, *robot);
+}
+
+void Gameplay::CQuenlowZarnImpl::QueueExplosion(const vector2& position)
+{
+    DelayedExplosion explosion;
+    explosion.position = position;
+    explosion.dueTime = worldTime + kExplosionDelay;
+    pendingExplosions.push_back(explosion);
+}
+
+void Gameplay::CQuenlowZarnImpl::Explode(const DelayedExplosion& explosion)
+{
+    PlaySound(kBigExplosionSound);
+    EffectContext effects = Effects();
+    SpawnExplosionEffect(effects, explosion.position, 1.0f);
+    // Explosions never hurt humans; every robot in reach dies and explodes in turn.
+    for (std::size_t i = 0; i < enemies.size(); ++i) {
+        EnemyCharacter* robot = enemies[i];
+        if (robot->dead || !robot->IsActive())
+            continue;
+        const vector2 robotPosition = robot->Position();
+        if (!(Square(robot->GetBodyRadius() + explosion.radius) > DistanceSquared(explosion.position, robotPosition)))
+            continue;
+        ApplyDamage(robot, explosion.damage, robotPosition, vector2(), nullptr);
+        if (robot->health <= 0.0f)
+            KillCharacter(robot);
+        if (robot->dead)
+            QueueExplosion(robotPosition);
+    }
+}
+
+void Gameplay::CQuenlowZarnImpl::NoteHit(PlayerCharacter* enemy, PlayerCharacter* shooter)
+{
+    EnemyHitQueue& newest = hitRing.Newest();
+    if (newest.enemy == enemy && newest.shooter == shooter) {
+        newest.time = worldTime;
+        return;
+    }
+    hitRing.Push(EnemyHitQueue{enemy, shooter, worldTime});
+}
+
+int Gameplay::CQuenlowZarnImpl::CountRecentShooters(PlayerCharacter* enemy, uint32_t window)
+{
+    const uint32_t since = window < worldTime ? worldTime - window : 0;
+    const PlayerCharacter* shooters[500];
+    int count = 0;
+    const int capacity = hitRing.Capacity();
+    for (int index = hitRing.PreviousIndex(); index != hitRing.Position(); index = index == 0 ? capacity - 1 : index - 1) {
+        const EnemyHitQueue& record = hitRing[index];
+        if (record.time < since)
+            break;
+        if (record.enemy != enemy)
+            continue;
+        bool known = false;
+        for (int i = 0; i < count && !known; ++i)
+            known = shooters[i] == record.shooter;
+        if (!known)
+            shooters[count++] = record.shooter;
+    }
+    return count;
+}
