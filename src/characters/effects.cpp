@@ -1,0 +1,479 @@
+#include "characters/effects.h"
+
+#include "characters/characterkinds.h"
+#include "characters/enemycharacter.h"
+#include "characters/particlesystem.h"
+#include "characters/playercharacter.h"
+#include "engine/random.h"
+#include "engine/spritecontainer.h"
+#include "grid/papergrid.h"
+
+#include <string>
+
+namespace {
+
+constexpr float kColourSpan = 0.78431374f; // 200 / 255
+constexpr float kGravity = 600.0f;
+
+float R() { return static_cast<float>(Random01()); }
+
+int Trunc(float value) { return TruncToInt32(value); }
+
+// A random offset (y drawn first, then x) of (R - 0.5) * span on each axis.
+vector2 CentredOffset(float span)
+{
+    const float y = (R() - 0.5f) * span;
+    const float x = (R() - 0.5f) * span;
+    return vector2(x, y);
+}
+
+// A character's position plus an offset, the offset truncated to fixed point first.
+vector2 AtCharacter(const PlayerCharacter& character, const vector2& offset)
+{
+    return vector2(ToFloat(Wrap32(static_cast<int64_t>(character.pos.x) + ToFixed(offset.x))),
+                   ToFloat(Wrap32(static_cast<int64_t>(character.pos.y) + ToFixed(offset.y))));
+}
+
+void SetScale(CSprite* sprite, float scale)
+{
+    if (scale >= 0.0f)
+        sprite->scaleX = sprite->scaleY = scale;
+}
+
+// A one-image sprite whose "death" shows its image for 63 ms and then removes it.
+CSprite* MakeDebrisSprite(CSpriteContainer& sprites, const std::string& image, bool behind)
+{
+    CSprite* sprite = behind ? sprites.CreateSpriteBehind(image) : sprites.CreateSprite(image);
+    sprite->SetFrames({sprite->texture});
+    SpriteAnimation* death = new SpriteAnimation;
+    death->frameIndices = {0};
+    death->frameTime = 63;
+    death->loop = false;
+    death->killAtEnd = true;
+    death->name = "death";
+    sprite->AddAnimation(death);
+    return sprite;
+}
+
+// Yellow to white spark colours, red drawn first.
+void SparkColour(CSprite* sprite)
+{
+    const float red = RandomFloat(0.75f, 1.0f);
+    const float green = RandomFloat(0.75f, 1.0f);
+    sprite->SetColour(red, green, 0.0f);
+}
+
+// A spark fades and turns red as it goes: green always, red half the time.
+void SparkColourRates(CParticle* particle)
+{
+    particle->colourRate[1] = -1.0f / particle->lifetime;
+    if (R() < 0.5f)
+        particle->colourRate[0] = -1.0f / particle->lifetime;
+}
+
+CParticle* NewLiveParticle(ParticleSystem& particles, CSprite* sprite, float lifetime, const vector2& vel, float spin,
+                           int32_t priority)
+{
+    CParticle* particle = particles.NewParticle(sprite);
+    particles.AddLive(particle);
+    particle->priority = priority;
+    particle->lifetime = lifetime;
+    particle->vel = vel;
+    particle->spin = spin;
+    return particle;
+}
+
+// How a drop of the blood spray (and a robot part, and a thrown spark) is made: the physics
+// particle itself, by the plain rule or by the refusal rule.
+enum class Making { Plain, Refusable };
+
+// One piece thrown upward that falls back under gravity in the frame of the body's facing.
+void ThrowPiece(EffectContext& effects, CSprite* sprite, const PlayerCharacter& body, int index, Making making)
+{
+    const vector2 centre = AtCharacter(body, CentredOffset(45.0f));
+    sprite->SetCentre(centre);
+    const float qy = -450.0f - R() * 50.0f;
+    const float qx = (2.0f * R() - 1.0f) * 400.0f;
+    const vector2 q(qx, qy);
+    const float lifetime = (R() - 0.5f) * 0.25f + 2.0f * (-q.y) / kGravity;
+    const vector2 pivot = AtCharacter(body, vector2(0.0f, (2.0f * R() - 0.75f) * 50.0f));
+    CPhysicsParticle* particle = making == Making::Plain
+                                     ? effects.particles.NewPhysicsParticle(sprite, lifetime, q, 0.0f, pivot, 0)
+                                     : effects.particles.RefusableParticle(sprite, -1);
+    particle->lifetime = lifetime;
+    particle->vel = q;
+    particle->pivot = pivot;
+    particle->age = -R() * (0.2f + 0.02f * index);
+    const float f = body.facing;
+    particle->accel = Rotate(vector2(0.0f, kGravity), f);
+    particle->vel = Rotate(q, f);
+    particle->alphaRate = -0.1f;
+    particle->tilt = f;
+    particle->scaleRate = vector2(-0.3f, -0.3f);
+    particle->playDeath = true;
+    particle->faceVelocity = true;
+    particle->killOnFloor = false;
+}
+
+void ArrivalBody(EffectContext& effects, PlayerCharacter& character)
+{
+    CSprite* body = character.sprite;
+    CParticle* particle = effects.particles.AttachSprite(body, 1.0f);
+    if (!particle)
+        return;
+    body->scaleX = body->scaleY = 0.2f;
+    body->SetAlpha(0.0f);
+    const float r1 = R();
+    const float r2 = R();
+    body->SetColour((r2 * 200.0f + 25.0f) / 255.0f, 0.0f, (r1 * 200.0f + 25.0f) / 255.0f);
+    particle->scaleRate = vector2(0.8f, 0.8f);
+    particle->alphaRate = 1.0f;
+    particle->spin = 25.13274f;
+    for (int i = 0; i < 3; ++i)
+        particle->colourRate[i] = 1.0f - body->colour[i];
+}
+
+void ArrivalFlashes(EffectContext& effects, const vector2& p)
+{
+    for (int i = 0; i < 5; ++i) {
+        CSprite* spiral = CreateSpiralSprite(effects.sprites);
+        spiral->sendToBack = true;
+        SetScale(spiral, RandomFloat(1.0f, 2.5f));
+        spiral->SetCentre(p);
+        spiral->SetAlpha(0.0f);
+        spiral->angle = RandomFloat(0.0f, 6.0f);
+        float spin = RandomFloat(12.0f, 50.0f);
+        if (RandomFloat(-1.0f, 1.0f) < 0.0f)
+            spin = -spin;
+        CParticle* particle = NewLiveParticle(effects.particles, spiral, 1.5f, vector2(), spin, 0);
+        particle->alphaRate = 0.6666667f;
+        particle->scaleRate = vector2(-1.3333334f, -1.3333334f);
+        particle->colourRate[0] = (R() - 0.5f) * 2.0f * kColourSpan / 1.5f;
+        particle->colourRate[2] = (R() - 0.5f) * 2.0f * kColourSpan / 1.5f;
+    }
+}
+
+void ArrivalTrail(EffectContext& effects, const vector2& p)
+{
+    const int count = Trunc(R() * 35.0f + 35.0f);
+    for (int i = 0; i < count; ++i) {
+        const float oy = 2.0f * (R() - 0.5f) * 45.0f;
+        const float ox = 2.0f * (R() - 0.5f) * 45.0f;
+        CSprite* spiral = CreateSpiralSprite(effects.sprites);
+        spiral->SetCentre(p + vector2(ox, oy));
+        const float vy = -150.0f - R() * 150.0f;
+        const float vx = (2.0f * R() - 1.0f) * 100.0f;
+        const float spin = R() * 25.0f;
+        CPhysicsParticle* particle = effects.particles.AddPhysicsParticle(spiral);
+        particle->vel = vector2(vx, vy);
+        particle->spin = spin;
+        particle->lifetime = 2.5f;
+        particle->priority = 0;
+        particle->pivot = p;
+        particle->age = RandomFloat(-0.25f, 0.25f);
+        if (particle->age < 0.0f) {
+            spiral->SetAlpha(0.0f);
+            particle->delayAlphaRate = 1.0f / -particle->age;
+        } else {
+            particle->age = 0.0f;
+        }
+        particle->alphaRate = -0.4f;
+        particle->scaleRate = vector2(-0.3f, -0.3f);
+        particle->tilt = RandomFloat(-0.2f, 0.2f);
+        particle->curve = true;
+        particle->colourRate[0] = (R() - 0.5f) * 2.0f * kColourSpan / 2.5f;
+        particle->colourRate[2] = (R() - 0.5f) * 2.0f * kColourSpan / 2.5f;
+    }
+}
+
+void HitSparkStreaks(EffectContext& effects, const vector2& h, const vector2& v, const vector2& d)
+{
+    const int count = Trunc(R() * 8.0f + 7.0f);
+    for (int i = 0; i < count; ++i) {
+        CSprite* spark = CreateSparkSprite(effects.sprites);
+        spark->SetCentre(h + RandomVector() * 5.0f + d);
+        SparkColour(spark);
+        const float spread = RandomFloat(-0.9f, 0.9f);
+        const float share = RandomFloat(0.1f, 0.5f) * 1.4f;
+        const vector2 vel = -Rotate(v, spread) * share;
+        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * 0.25f;
+        CParticle* particle = NewLiveParticle(effects.particles, spark, lifetime, vel, 0.0f, 0);
+        particle->drag = 0.2f;
+        particle->accel = vector2(0.0f, kGravity);
+        particle->alphaRate = -1.0f / lifetime;
+        particle->scaleRate = vector2(-0.3f, -0.3f);
+        particle->playDeath = true;
+        particle->faceVelocity = true;
+        SparkColourRates(particle);
+    }
+}
+
+void HitChips(EffectContext& effects, const vector2& h, const vector2& d, CSprite* s, float f)
+{
+    const int count = RandomInt(-10, 2);
+    for (int i = 0; i < count; ++i) {
+        CSprite* chip = CreateRobotPartSprite(effects.sprites);
+        chip->SetCentre(h + RandomVector() * 5.0f + d);
+        const float qy = -350.0f - R() * 50.0f;
+        const float qx = (2.0f * R() - 1.0f) * 200.0f;
+        const float lifetime = (R() - 0.5f) * 0.25f + 1.0f;
+        const vector2 centre = s->GetCentre();
+        const vector2 pivot(centre.x, centre.y + (2.0f * R() - 0.75f) * 50.0f);
+        const float spin = RandomFloat(-12.0f, 12.0f);
+        CPhysicsParticle* particle = effects.particles.RefusableParticle(chip, -1);
+        particle->lifetime = lifetime;
+        particle->pivot = pivot;
+        particle->spin = spin;
+        particle->accel = Rotate(vector2(0.0f, kGravity), f);
+        particle->vel = Rotate(vector2(qx, qy), f);
+        particle->alphaRate = -1.0f / lifetime;
+        particle->tilt = f;
+        particle->scaleRate = vector2(-0.3f, -0.3f);
+        particle->playDeath = true;
+        particle->faceVelocity = false;
+        particle->killOnFloor = false;
+    }
+}
+
+// A rising puff of smoke that may start as fire: delayed puffs fade in, immediate ones burn.
+void RobotSmoke(EffectContext& effects, const vector2& centre, float k)
+{
+    CSprite* smoke = CreateSmokeSprite(effects.sprites);
+    smoke->SetCentre(centre);
+    SetScale(smoke, RandomFloat(0.5f, 1.0f) * k);
+    const float grey = RandomFloat(0.0f, 0.25f);
+    smoke->SetColour(grey, grey, grey);
+    const float r1 = R();
+    const float r2 = R();
+    const vector2 vel(400.0f * k * (r2 - 0.5f) * 0.6f, 400.0f * k * (r1 - 0.5f));
+    const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * k;
+    const float spin = RandomFloat(-12.0f, 12.0f);
+    CParticle* particle = NewLiveParticle(effects.particles, smoke, lifetime, vel, spin, 0);
+    particle->age = RandomFloat(-0.75f * k, 0.25f);
+    if (particle->age < 0.0f) {
+        smoke->SetAlpha(0.0f);
+        particle->delayAlphaRate = RandomFloat(0.5f, 1.0f) / -particle->age;
+    } else {
+        particle->age = 0.0f;
+        const float green = RandomFloat(0.0f, 1.0f);
+        const float red = RandomFloat(0.75f, 1.0f);
+        smoke->SetColour(red, green, 0.0f);
+        particle->colourRate[0] = -2.0f / lifetime;
+        particle->colourRate[1] = -2.0f / lifetime;
+    }
+    particle->playDeath = true;
+    particle->faceVelocity = false;
+    particle->alphaRate = -1.0f / lifetime;
+    particle->accel = vector2(0.0f, -RandomFloat(300.0f, 600.0f));
+    particle->drag = 1.0f;
+}
+
+void RobotSparks(EffectContext& effects, const PlayerCharacter& robot, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        CSprite* spark = CreateSparkSprite(effects.sprites);
+        spark->SetCentre(AtCharacter(robot, CentredOffset(10.0f)));
+        SparkColour(spark);
+        const float r1 = R();
+        const float r2 = R();
+        const vector2 vel((r2 - 0.5f) * 1600.0f, (r1 - 0.5f) * 0.6f * 1600.0f);
+        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * RandomFloat(0.01f, 0.6f);
+        CParticle* particle = NewLiveParticle(effects.particles, spark, lifetime, vel, 0.0f, 0);
+        particle->age = RandomFloat(-0.3f, 0.0f);
+        particle->alphaRate = -1.0f / lifetime;
+        particle->scaleRate = vector2(-0.3f, -0.3f);
+        particle->playDeath = true;
+        particle->faceVelocity = true;
+        SparkColourRates(particle);
+    }
+}
+
+void ExplosionRing(EffectContext& effects, const vector2& p, float x)
+{
+    const int count = Trunc((R() * 35.0f + 59.0f) * x);
+    if (count < 1)
+        return;
+    const float step = 6.283185f / static_cast<float>(count);
+    vector2 d(1.0f, 0.0f);
+    for (int i = 0; i < count; ++i) {
+        CSprite* smoke = CreateSmokeSprite(effects.sprites);
+        smoke->SetCentre(p + CentredOffset(10.0f));
+        const float upper = RandomFloat(0.75f, 1.0f);
+        const float red = RandomFloat(0.75f, 1.0f);
+        const float green = RandomFloat(0.5f, upper);
+        smoke->SetColour(red, green, 0.0f);
+        d = Rotate(d, RandomFloat(0.9f, 1.1f) * step);
+        const float speed = RandomFloat(0.85f, 1.0f) * 1200.0f * x;
+        const float boost = (4.0f - LengthSquared(d - vector2(0.0f, -1.0f))) / 40.0f + 1.0f;
+        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * RandomFloat(0.01f, 0.6f);
+        const float spin = RandomFloat(-12.0f, 12.0f);
+        CParticle* particle = NewLiveParticle(effects.particles, smoke, lifetime, d * speed * boost, spin, 1);
+        particle->drag = -0.6f;
+        particle->alphaRate = -1.0f / lifetime;
+        particle->scaleRate = vector2(1.0f, 1.0f);
+        particle->playDeath = false;
+        particle->faceVelocity = false;
+        particle->colourRate[0] = -1.0f / lifetime;
+        particle->colourRate[1] = -1.0f / lifetime;
+    }
+}
+
+void ExplosionPuffs(EffectContext& effects, const vector2& p, float x)
+{
+    const int count = Trunc(RandomFloat(25.0f, 50.0f) * x);
+    const float a = 400.0f * x;
+    for (int i = 0; i < count; ++i) {
+        CSprite* smoke = CreateSmokeSprite(effects.sprites);
+        SetScale(smoke, RandomFloat(0.5f, 1.0f) * x);
+        const float grey = RandomFloat(0.0f, 0.25f);
+        smoke->SetColour(grey, grey, grey);
+        smoke->SetCentre(p + CentredOffset(15.0f) * x);
+        const float r1 = R();
+        const float r2 = R();
+        const vector2 vel((r2 - 0.5f) * 0.6f * a, (r1 - 0.5f) * a);
+        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * x;
+        const int32_t priority = RandomInt(-1, 0);
+        const float spin = RandomFloat(-12.0f, 12.0f);
+        CParticle* particle = effects.particles.NewMovingParticle(smoke, lifetime, vel, spin, priority);
+        if (R() < 0.35f) {
+            particle->age = 0.0f;
+            const float red = RandomFloat(0.75f, 1.0f);
+            const float green = RandomFloat(0.0f, 1.0f);
+            smoke->SetColour(red, green, 0.0f);
+            particle->colourRate[0] = -2.0f / lifetime;
+            particle->colourRate[1] = -2.0f / lifetime;
+        }
+        particle->playDeath = false;
+        particle->faceVelocity = false;
+        particle->alphaRate = -1.0f / lifetime;
+        particle->accel = vector2(0.0f, -RandomFloat(300.0f, 600.0f));
+        particle->drag = 1.0f;
+    }
+}
+
+void ExplosionSparks(EffectContext& effects, const vector2& p, float x)
+{
+    const int count = Trunc((R() * 25.0f + 25.0f) * x);
+    for (int i = 0; i < count; ++i) {
+        CSprite* spark = CreateSparkSprite(effects.sprites);
+        spark->SetCentre(p + CentredOffset(45.0f) * x);
+        SparkColour(spark);
+        SetScale(spark, x);
+        const float qy = -450.0f - R() * 50.0f;
+        const float qx = (2.0f * R() - 1.0f) * 400.0f;
+        const float lifetime = (R() - 0.5f) * 0.25f + 2.0f * (-qy) / kGravity;
+        const vector2 pivot(p.x, p.y + (2.0f * R() - 0.75f) * 50.0f);
+        CPhysicsParticle* particle = effects.particles.RefusableParticle(spark, -1);
+        particle->lifetime = lifetime;
+        particle->pivot = pivot;
+        particle->spin = 0.0f;
+        particle->age = -R() * (0.2f + 0.02f * i);
+        particle->accel = vector2(0.0f, kGravity);
+        particle->vel = vector2(qx, qy);
+        particle->faceVelocity = true;
+        particle->playDeath = false;
+        particle->killOnFloor = false;
+        particle->alphaRate = -1.0f / lifetime;
+        particle->tilt = 0.0f;
+    }
+}
+
+} // namespace
+
+CSprite* CreateSpiralSprite(CSpriteContainer& sprites)
+{
+    CSprite* spiral = sprites.CreateSprite("data/gfx/spiral.png");
+    const float r1 = R();
+    const float r2 = R();
+    R();
+    spiral->SetColour((r2 * 200.0f + 25.0f) / 255.0f, 0.0f, (r1 * 200.0f + 25.0f) / 255.0f);
+    SetScale(spiral, RandomFloat(0.05f, 0.25f));
+    return spiral;
+}
+
+CSprite* CreateRobotPartSprite(CSpriteContainer& sprites)
+{
+    return MakeDebrisSprite(sprites, "data/gfx/robo_part_0" + std::to_string(RandomInt(1, 4)) + ".png", true);
+}
+
+CSprite* CreateSmokeSprite(CSpriteContainer& sprites)
+{
+    return MakeDebrisSprite(sprites, "data/gfx/smoke_0" + std::to_string(RandomInt(1, 5)) + ".png", true);
+}
+
+CSprite* CreateSparkSprite(CSpriteContainer& sprites)
+{
+    return MakeDebrisSprite(sprites, "data/gfx/spark_0" + std::to_string(RandomInt(1, 5)) + ".png", true);
+}
+
+CSprite* CreateBloodDropSprite(CSpriteContainer& sprites)
+{
+    R();
+    const int n = 1 + Trunc(R() * 8.0f);
+    return MakeDebrisSprite(sprites, "data/gfx/zarn_blood_drop" + std::to_string(n) + ".png", false);
+}
+
+void SpawnArrivalEffect(EffectContext& effects, PlayerCharacter& character)
+{
+    const vector2 p = character.Position();
+    if (effects.grid)
+        effects.grid->Push(p, 60000.0f, 700.0f);
+    ArrivalBody(effects, character);
+    ArrivalFlashes(effects, p);
+    ArrivalTrail(effects, p);
+}
+
+void SpawnHitSparks(EffectContext& effects, const vector2& h, const vector2& v, CSprite* s, float f)
+{
+    const vector2 d = Normalized(v) * 10.0f;
+    HitSparkStreaks(effects, h, v, d);
+    if (s)
+        HitChips(effects, h, d, s, f);
+}
+
+void SpawnBloodBurst(EffectContext& effects, const PlayerCharacter& character)
+{
+    const int spray = Trunc(R() * 8.0f + 8.0f);
+    for (int i = 0; i < spray; ++i)
+        ThrowPiece(effects, CreateBloodDropSprite(effects.sprites), character, i, Making::Plain);
+    const int splash = Trunc(R() * 8.0f + 7.0f);
+    for (int i = 0; i < splash; ++i) {
+        CSprite* drop = CreateBloodDropSprite(effects.sprites);
+        drop->SetCentre(AtCharacter(character, CentredOffset(10.0f)));
+        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * 0.5f;
+        const float vy = (R() - 0.5f) * 0.6f * 1600.0f;
+        const float vx = (R() - 0.5f) * 1600.0f;
+        CParticle* particle = NewLiveParticle(effects.particles, drop, lifetime, vector2(vx, vy), 0.0f, 0);
+        particle->alphaRate = -0.1f;
+        particle->scaleRate = vector2(-0.3f, -0.3f);
+        particle->playDeath = true;
+        particle->faceVelocity = true;
+    }
+}
+
+void SpawnRobotDebris(EffectContext& effects, const EnemyCharacter& robot)
+{
+    const bool small = robot.kind->smallDebris;
+    const float k = small ? 0.75f : 1.0f;
+    int smoke = RandomInt(100, 150);
+    if (small)
+        smoke = Trunc(smoke * 0.25f);
+    for (int i = 0; i < smoke; ++i)
+        RobotSmoke(effects, AtCharacter(robot, CentredOffset(15.0f) * k), k);
+    const int parts = small ? 3 : Trunc(R() * 8.0f + 8.0f);
+    for (int i = 0; i < parts; ++i)
+        ThrowPiece(effects, CreateRobotPartSprite(effects.sprites), robot, i, Making::Refusable);
+    int sparks = Trunc(R() * 100.0f + 150.0f);
+    if (small)
+        sparks = Trunc(sparks * 0.25f);
+    RobotSparks(effects, robot, sparks);
+}
+
+void SpawnExplosionEffect(EffectContext& effects, const vector2& p, float scale)
+{
+    if (effects.grid)
+        effects.grid->Push(p, -50000.0f, 500.0f);
+    ExplosionRing(effects, p, scale);
+    ExplosionPuffs(effects, p, scale);
+    ExplosionSparks(effects, p, scale);
+}
