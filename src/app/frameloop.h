@@ -1,39 +1,54 @@
 #pragma once
 // The fixed-step frame loop of the game phase: it spins on the tick counter until 16 ms have
-// passed, then updates everything by exactly 16 ms, draws one frame and dispatches the events
-// that arrived. Nothing catches up: a slow machine plays slower.
+// passed, then updates the world, the grid and the overlay by exactly 16 ms, draws one frame
+// and dispatches the events that arrived. Nothing catches up: a slow machine plays slower.
 #include <SDL.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
-class InputScript;
+class InputSource;
+struct GamePhase;
 
 class FrameLoop {
 public:
     static constexpr uint32_t kStepMs = 16;
 
-    FrameLoop(bool showFps, InputScript* script);
+    struct Options {
+        bool showFps = false;
+        std::string musicFile; // restarted whenever it ends; empty for none
+    };
+
+    FrameLoop(const Options& options, GamePhase& phase, InputSource* input);
 
     // Runs until Escape or a window close.
     void Run();
-    // One step: update, draw, then drain and dispatch the event queue.
+    // One step without its events: music keep-alive, fps report, update and draw.
     void Step();
+    // Reads SDL's queue (after the input source's due events) and dispatches every event.
+    void DrainEvents();
     void Dispatch(const SDL_Event& event);
 
     bool Running() const { return running_ == 1; }
     uint32_t StepsTaken() const { return stepsTaken_; }
+    // Game time since the loop began.
+    uint32_t GameTime() const { return stepsTaken_ * kStepMs; }
 
 private:
+    void KeepMusicPlaying();
     void ReportFps();
     void Update();
     void Draw();
-    void DrainEvents();
+    void DispatchKeyDown(int key);
 
-    bool showFps_;
-    InputScript* script_;
+    Options options_;
+    GamePhase& phase_;
+    InputSource* input_;
     int running_ = 1;
     uint32_t lastStep_;
     uint32_t fpsWindowStart_;
     float stepCount_ = 0.0f;
     uint32_t stepsTaken_ = 0;
+    std::vector<SDL_Event> pending_;
 };

@@ -93,19 +93,19 @@ bool InputScript::Parse(const std::string& text, std::string& error)
     return true;
 }
 
-void InputScript::PushTitleEvents()
+void InputScript::TakeTitleEvents(std::vector<SDL_Event>& out)
 {
     if (titleSent_)
         return;
     titleSent_ = true;
     while (next_ < events_.size() && events_[next_].title)
-        SDL_PushEvent(&events_[next_++].event);
+        out.push_back(events_[next_++].event);
 }
 
-void InputScript::PushDue(uint32_t gameTime)
+void InputScript::TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out)
 {
     while (next_ < events_.size() && events_[next_].title)
         ++next_;
     while (next_ < events_.size() && events_[next_].time <= gameTime)
-        SDL_PushEvent(&events_[next_++].event);
+        out.push_back(events_[next_++].event);
 }

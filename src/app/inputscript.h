@@ -18,16 +18,25 @@
 #include <string>
 #include <vector>
 
-class InputScript {
+// Something that plays the game in a person's place: a script now, the bot later. The game
+// asks it for the events due at each step and handles them exactly like real ones.
+class InputSource {
+public:
+    virtual ~InputSource() = default;
+    // Events for the title screen, asked for once.
+    virtual void TakeTitleEvents(std::vector<SDL_Event>& out) = 0;
+    // Events due at or before the given game time (ms since the frame loop began).
+    virtual void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) = 0;
+};
+
+class InputScript : public InputSource {
 public:
     // Reads the file; false (with the reason in error) when a line cannot be understood.
     bool Load(const std::string& fileName, std::string& error);
     bool Parse(const std::string& text, std::string& error);
 
-    // Pushes the title-screen events not yet sent.
-    void PushTitleEvents();
-    // Pushes every frame-loop event due at or before the given game time.
-    void PushDue(uint32_t gameTime);
+    void TakeTitleEvents(std::vector<SDL_Event>& out) override;
+    void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) override;
 
     bool Finished() const { return next_ >= events_.size(); }
 

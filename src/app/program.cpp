@@ -2,10 +2,17 @@
 
 #include "app/commandline.h"
 #include "app/frameloop.h"
+#include "app/gamephase.h"
 #include "app/inputscript.h"
+#include "app/joystick.h"
+#include "app/titlescreen.h"
+#include "audio/audiodevice.h"
+#include "audio/soundbank.h"
 #include "engine/renderdevice.h"
+#include "utils/levellist/clevellist.h"
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <iostream>
 #include <memory>
@@ -13,6 +20,7 @@
 namespace {
 
 const char* const kCaption = "Tobrakka - release 5";
+const char* const kMusicFile = "data/sfx/tandrel_-_entering_evil_base.ogg";
 
 // Options of the game's own tools, beside the player's options: "-script <file>" drives the
 // game from an input script (see inputscript.h).
@@ -34,10 +42,22 @@ std::unique_ptr<InputScript> LoadScript(const std::vector<std::string>& argument
     return nullptr;
 }
 
-void RunGamePhase(const CommandLine& options, InputScript* script)
+void StartAudio()
 {
+    Mix_VolumeMusic(12);
+    StartMusic(kMusicFile);
+    LoadAllSoundEffects();
+    Mix_VolumeMusic(83);
+}
+
+void RunGamePhase(const CommandLine& options, InputSource* input)
+{
+    GamePhase phase(options.noGrid, kolm::CLevelList::Instance().NextLevelFile());
     SDL_ShowCursor(0);
-    FrameLoop loop(options.showFps, script);
+    FrameLoop::Options loopOptions;
+    loopOptions.showFps = options.showFps;
+    loopOptions.musicFile = kMusicFile;
+    FrameLoop loop(loopOptions, phase, input);
     loop.Run();
 }
 
@@ -57,7 +77,10 @@ int RunProgram(const std::vector<std::string>& arguments)
         return 1;
     }
     SDL_WM_SetCaption(kCaption, kCaption);
-    RunGamePhase(options, script.get());
+    OpenJoystick();
+    StartAudio();
+    if (RunTitleScreen(script.get()))
+        RunGamePhase(options, script.get());
     RenderShutdown();
     return 0;
 }

@@ -1,0 +1,101 @@
+#include "app/hudoverlay.h"
+
+#include "app/gameplay.h"
+#include "utils/levellist/clevellist.h"
+
+const char* const kPressSpaceImage = "data/gfx/press_space.png";
+const char* const kLevelClearedImage = "data/gfx/level_cleared.png";
+
+namespace {
+
+constexpr float kSliderLeft = 150.0f;
+constexpr float kSliderY = 30.0f;
+constexpr float kSliderLength = 1280.0f - 2.0f * kSliderLeft;
+const vector2 kFoldShadowCentre(1302.0f * 0.5f, 720.0f * 0.5f);
+const vector2 kPressSpaceCentre(312.0f, 606.0f);
+const vector2 kLevelClearedCentre(640.0f, 360.0f);
+constexpr float kMessageFade = 1.0f;
+
+} // namespace
+
+HudOverlay::HudOverlay(Gameplay* gameplay_) : gameplay(gameplay_) { Reset(); }
+
+void HudOverlay::Reset()
+{
+    if (message) {
+        if (CParticle* fade = particles.AttachSprite(message, kMessageFade)) {
+            fade->removeSprite = true;
+            fade->alphaRate = -1.0f;
+        }
+        message = nullptr;
+    }
+    if (!sliderBack) {
+        sliderBack = sprites.CreateSprite("data/gfx/time_slider_back.png");
+        const bool sized = sliderBack->width != 0.0f && sliderBack->height != 0.0f;
+        sliderBack->scaleX = sized ? kSliderLength / sliderBack->width : 0.0f;
+        sliderBack->scaleY = sized ? 1.0f : 0.0f;
+        sliderBack->x = kSliderLeft;
+        sliderBack->y = kSliderY - sliderBack->height * 0.5f;
+    }
+    if (!sliderKnob) {
+        sliderKnob = sprites.CreateSprite("data/gfx/time_slider.png");
+        SetTimeSlider(0.0f);
+    }
+    if (!foldShadow)
+        foldShadow = sprites.CreateSprite("data/gfx/fold_shadow.png");
+    foldShadow->SetCentre(kFoldShadowCentre);
+    if (!crosshair)
+        crosshair = sprites.CreateSprite("data/gfx/crosshair.png");
+    pressSpaceShown = false;
+}
+
+void HudOverlay::Update(uint32_t dt)
+{
+    sprites.UpdateAnimations(dt);
+    particles.Update(dt);
+    if (gameplay->IsPlayerDead()) {
+        if (!pressSpaceShown) {
+            pressSpaceShown = true;
+            ShowMessage(kPressSpaceImage, kPressSpaceCentre);
+        }
+    } else if (gameplay->IsLevelCleared() && !message) {
+        ShowMessage(kLevelClearedImage, kLevelClearedCentre);
+    }
+    SetTimeSlider(gameplay->GetTimeProgress());
+}
+
+void HudOverlay::Draw() { sprites.Draw(); }
+
+void HudOverlay::ShowMessage(const std::string& imageFile, const vector2& centre)
+{
+    // An existing message is reused as it is: its image stays what it was.
+    if (!message)
+        message = sprites.CreateSprite(imageFile);
+    message->SetCentre(centre);
+    message->SetAlpha(0.0f);
+    // Invisible for a second, then a second's fade-in; it stays when the particle retires.
+    if (CParticle* fade = particles.AttachSprite(message, kMessageFade)) {
+        fade->age = -1.0f;
+        fade->alphaRate = 1.0f;
+    }
+}
+
+void HudOverlay::SetTimeSlider(float progress)
+{
+    const float t = Clamp(progress, 0.0f, 1.0f);
+    sliderKnob->SetCentre(vector2(kSliderLeft + kSliderLength * t, kSliderY));
+}
+
+void HandleContinue(Gameplay* gameplay, HudOverlay* overlay)
+{
+    if (gameplay->IsPlayerDead()) {
+        gameplay->RetireCurrentPlayer();
+        gameplay->RestartAttempt();
+    } else if (gameplay->IsLevelCleared()) {
+        gameplay->RetireCurrentPlayer();
+        gameplay->LoadLevel(kolm::CLevelList::Instance().NextLevelFile());
+    } else {
+        return;
+    }
+    overlay->Reset();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The layer drawn above the world: the time slider along the top edge, the fold shadow over
+// the paper, the crosshair that replaces the mouse cursor, and one message at a time ("press
+// space" after a death, "level cleared" once the level's time has run out with the player
+// alive), faded in and out by the overlay's own particles.
+#include "characters/particlesystem.h"
+#include "engine/spritecontainer.h"
+#include "engine/vectormath.h"
+
+#include <cstdint>
+#include <string>
+
+class Gameplay;
+
+class HudOverlay {
+public:
+    explicit HudOverlay(Gameplay* gameplay);
+    HudOverlay(const HudOverlay&) = delete;
+    HudOverlay& operator=(const HudOverlay&) = delete;
+
+    // Fades the message out and makes sure the fixed sprites exist.
+    void Reset();
+    void Update(uint32_t dt);
+    void Draw();
+    void ShowMessage(const std::string& imageFile, const vector2& centre);
+    void SetTimeSlider(float progress);
+
+    // Destroyed in this order: the particles first, then the sprites.
+    CSpriteContainer sprites;
+    ParticleSystem particles;
+    Gameplay* gameplay;
+    CSprite* message = nullptr;
+    bool pressSpaceShown = false;
+    CSprite* sliderKnob = nullptr;
+    CSprite* sliderBack = nullptr;
+    CSprite* foldShadow = nullptr;
+    CSprite* crosshair = nullptr;
+};
+
+// The space bar (and any joystick button): after a death the attempt becomes an old guy and
+// the loop starts again; after a clear the next level of the list is loaded. Otherwise nothing.
+void HandleContinue(Gameplay* gameplay, HudOverlay* overlay);
+
+extern const char* const kPressSpaceImage;
+extern const char* const kLevelClearedImage;
