@@ -15,9 +15,11 @@ namespace {
 constexpr float kColourSpan = 0.78431374f; // 200 / 255
 constexpr float kGravity = 600.0f;
 
-float R() { return static_cast<float>(Random01()); }
+// A fresh draw of the minimal standard generator, kept in double precision until its
+// expression is done (so R * 8 stays below 8).
+double R() { return Random01(); }
 
-int Trunc(float value) { return TruncToInt32(value); }
+int Trunc(double value) { return TruncToInt32(value); }
 
 // A random offset (y drawn first, then x) of (R - 0.5) * span on each axis.
 vector2 CentredOffset(float span)

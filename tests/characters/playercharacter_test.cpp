@@ -19,6 +19,7 @@ struct RecordingFire : CBulletFireInterface {
 
 struct PlayerTest : ::testing::Test {
     testsupport::ScopedCapture capture;
+    CSpriteContainer sprites; // outlives the player, as the world's container does
     PlayerCharacter player;
     uint32_t now = 0;
 
@@ -135,7 +136,6 @@ TEST_F(PlayerTest, WithoutAFireInterfaceTheTimerJustGrows)
 
 TEST_F(PlayerTest, FacingPicksTheWalkAnimationFromTheAimPoint)
 {
-    CSpriteContainer sprites;
     testing::internal::CaptureStdout();
     CSprite* body = CreatePlayerSprite(sprites);
     testing::internal::GetCapturedStdout();
