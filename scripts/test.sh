@@ -5,4 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh -DTOBRAKKA_WERROR=ON
 cd build
-xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j2
+# -noreset: the virtual X server must not reset between the tests that open and close windows.
+xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ctest --output-on-failure -j2

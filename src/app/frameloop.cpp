@@ -24,6 +24,8 @@ void FrameLoop::Run()
             continue;
         lastStep_ = kolm::GetTicks();
         Step();
+        if (input_)
+            input_->Observe(GameTime(), phase_);
         DrainEvents();
     }
 }

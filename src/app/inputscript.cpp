@@ -1,8 +1,13 @@
 #include "app/inputscript.h"
 
+#include "app/gamephase.h"
+#include "app/worlddigest.h"
+#include "engine/screenshot.h"
+
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 namespace {
@@ -42,6 +47,16 @@ bool ParseEvent(std::istringstream& words, const std::string& action, SDL_Event&
     return false;
 }
 
+bool ParseTime(const std::string& word, uint32_t& time)
+{
+    std::istringstream number(word);
+    long long value = -1;
+    if (!(number >> value) || !number.eof() || value < 0 || value > UINT32_MAX)
+        return false;
+    time = static_cast<uint32_t>(value);
+    return true;
+}
+
 } // namespace
 
 bool InputScript::Load(const std::string& fileName, std::string& error)
@@ -60,37 +75,80 @@ bool InputScript::Parse(const std::string& text, std::string& error)
 {
     events_.clear();
     next_ = 0;
+    observations_.clear();
+    nextObservation_ = 0;
     titleSent_ = false;
     std::istringstream lines(text);
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
-        line = line.substr(0, line.find('#'));
-        std::istringstream words(line);
-        std::string when;
-        if (!(words >> when))
-            continue;
-        Timed timed{when == "title", 0, SDL_Event()};
-        if (!timed.title) {
-            std::istringstream timeWord(when);
-            long long time = -1;
-            if (!(timeWord >> time) || !timeWord.eof() || time < 0 || time > UINT32_MAX) {
-                error = "line " + std::to_string(number) + ": bad time \"" + when + "\"";
-                return false;
-            }
-            timed.time = static_cast<uint32_t>(time);
-        }
-        std::string action;
-        std::string rest;
-        if (!(words >> action) || !ParseEvent(words, action, timed.event) || (words >> rest)) {
-            error = "line " + std::to_string(number) + ": cannot read \"" + line + "\"";
+        if (!ParseLine(line.substr(0, line.find('#')), error)) {
+            error = "line " + std::to_string(number) + ": " + error;
             return false;
         }
-        events_.push_back(timed);
     }
     std::stable_sort(events_.begin(), events_.end(), [](const Timed& a, const Timed& b) {
         return a.title != b.title ? a.title : a.time < b.time;
     });
+    std::stable_sort(observations_.begin(), observations_.end(),
+                     [](const Observation& a, const Observation& b) { return a.time < b.time; });
     return true;
+}
+
+bool InputScript::ParseLine(const std::string& line, std::string& error)
+{
+    std::istringstream words(line);
+    std::string when;
+    if (!(words >> when))
+        return true;
+    const bool title = when == "title";
+    uint32_t time = 0;
+    if (!title && !ParseTime(when, time)) {
+        error = "bad time \"" + when + "\"";
+        return false;
+    }
+    std::string action;
+    bool understood = static_cast<bool>(words >> action);
+    if (understood && !title && (action == "digest" || action == "screenshot")) {
+        understood = ParseObservation(words, action, time);
+    } else if (understood) {
+        Timed timed{title, time, SDL_Event()};
+        understood = ParseEvent(words, action, timed.event);
+        if (understood)
+            events_.push_back(timed);
+    }
+    std::string rest;
+    if (!understood || (words >> rest)) {
+        error = "cannot read \"" + line + "\"";
+        return false;
+    }
+    return true;
+}
+
+bool InputScript::ParseObservation(std::istringstream& words, const std::string& action, uint32_t time)
+{
+    if (action == "digest") {
+        observations_.push_back(Observation{time, std::string()});
+        return true;
+    }
+    std::string file;
+    if (action == "screenshot" && (words >> file)) {
+        observations_.push_back(Observation{time, file});
+        return true;
+    }
+    return false;
+}
+
+void InputSource::Observe(uint32_t, const GamePhase&) {}
+
+void InputScript::Observe(uint32_t gameTime, const GamePhase& phase)
+{
+    for (; nextObservation_ < observations_.size() && observations_[nextObservation_].time <= gameTime; ++nextObservation_) {
+        const Observation& observation = observations_[nextObservation_];
+        if (observation.screenshot.empty())
+            std::cout << "digest " << DigestOf(phase.gameplay).ToString() << std::endl;
+        else if (!SaveScreenshot(observation.screenshot))
+            std::cerr << "tobrakka: could not save " << observation.screenshot << std::endl;
+    }
 }
 
 void InputScript::TakeTitleEvents(std::vector<SDL_Event>& out)

@@ -9,14 +9,19 @@
 //   <ms> release         left mouse button released
 //   <ms> move <x> <y>    mouse moved to window pixel (x, y)
 //   <ms> quit            the window is closed
+//   <ms> digest          prints the world's digest line ("digest " + worlddigest.h's line)
+//   <ms> screenshot <f>  saves the 1280 x 720 picture of that step as the PNG file f
 //
 // <ms> is game time since the frame loop began (16 ms a step); the word "title" in its place
 // sends the event to the title screen instead.
 #include <SDL.h>
 
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
+
+struct GamePhase;
 
 // Something that plays the game in a person's place: a script now, the bot later. The game
 // asks it for the events due at each step and handles them exactly like real ones.
@@ -27,6 +32,8 @@ public:
     virtual void TakeTitleEvents(std::vector<SDL_Event>& out) = 0;
     // Events due at or before the given game time (ms since the frame loop began).
     virtual void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) = 0;
+    // Looks at the game after each step has been drawn, before its events are handled.
+    virtual void Observe(uint32_t gameTime, const GamePhase& phase);
 };
 
 class InputScript : public InputSource {
@@ -37,6 +44,8 @@ public:
 
     void TakeTitleEvents(std::vector<SDL_Event>& out) override;
     void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) override;
+    // Prints the digests and saves the screenshots due at this time.
+    void Observe(uint32_t gameTime, const GamePhase& phase) override;
 
     bool Finished() const { return next_ >= events_.size(); }
 
@@ -48,7 +57,17 @@ public:
     const std::vector<Timed>& Events() const { return events_; }
 
 private:
+    struct Observation {
+        uint32_t time;
+        std::string screenshot; // empty: print the digest
+    };
+
+    bool ParseLine(const std::string& line, std::string& error);
+    bool ParseObservation(std::istringstream& words, const std::string& action, uint32_t time);
+
     std::vector<Timed> events_;
     std::size_t next_ = 0;
+    std::vector<Observation> observations_;
+    std::size_t nextObservation_ = 0;
     bool titleSent_ = false;
 };

@@ -43,7 +43,8 @@ void EndBullet(Bullet* bullet)
 
 } // namespace
 
-Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFile) : timeline(this)
+Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFileName)
+    : timeline(this), levelFile(levelFileName)
 {
     timeline.Load(ReadLevelFile(levelFile));
     WorldRestart();

@@ -79,6 +79,7 @@ public:
     std::vector<Bullet*> bullets;
     kolm::CStaticArrayWithPush<EnemyHitQueue, 500> hitRing;
     std::list<DelayedExplosion> pendingExplosions;
+    std::string levelFile; // the file the level was read from, for reports
 
 private:
     void MoveBullets(uint32_t dt);

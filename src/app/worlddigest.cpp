@@ -1,0 +1,111 @@
+#include "app/worlddigest.h"
+
+#include "app/gameplay.h"
+#include "characters/enemycharacter.h"
+#include "characters/playercharacter.h"
+#include "world/bullet.h"
+#include "world/world.h"
+
+#include <cstring>
+#include <iomanip>
+#include <sstream>
+
+namespace {
+
+// FNV-1a over the bytes of each value.
+class Hasher {
+public:
+    template <typename T>
+    void Add(const T& value)
+    {
+        unsigned char bytes[sizeof(T)];
+        std::memcpy(bytes, &value, sizeof(T));
+        for (unsigned char byte : bytes) {
+            hash_ ^= byte;
+            hash_ *= 1099511628211ull;
+        }
+    }
+    uint64_t Value() const { return hash_; }
+
+private:
+    uint64_t hash_ = 14695981039346656037ull;
+};
+
+void AddCharacter(Hasher& hasher, const PlayerCharacter& character)
+{
+    hasher.Add(character.pos.x);
+    hasher.Add(character.pos.y);
+    hasher.Add(character.health);
+    hasher.Add(character.dead);
+}
+
+void DescribeCharacter(std::ostringstream& out, const char* what, const PlayerCharacter& character)
+{
+    out << what << " x=" << character.pos.x << " y=" << character.pos.y << " health=" << character.health
+        << " dead=" << character.dead << "\n";
+}
+
+} // namespace
+
+WorldDigest DigestOf(const Gameplay& gameplay)
+{
+    WorldDigest digest;
+    const Gameplay::CQuenlowZarnImpl* world = gameplay.World();
+    if (!world)
+        return digest;
+    Hasher hasher;
+    digest.level = world->levelFile;
+    digest.worldTime = world->worldTime;
+    hasher.Add(world->worldTime);
+    digest.hasPlayer = world->player != nullptr;
+    digest.playerDead = world->playerDead;
+    digest.cleared = world->IsLevelCleared();
+    if (world->player)
+        AddCharacter(hasher, *world->player);
+    digest.oldGuys = world->oldGuys.size();
+    for (const PlayerCharacter* oldGuy : world->oldGuys)
+        AddCharacter(hasher, *oldGuy);
+    digest.robots = world->enemies.size();
+    for (const EnemyCharacter* robot : world->enemies) {
+        AddCharacter(hasher, *robot);
+        digest.robotsDead += robot->dead ? 1 : 0;
+    }
+    digest.bullets = world->bullets.size();
+    for (const Bullet* bullet : world->bullets) {
+        hasher.Add(bullet->position.x);
+        hasher.Add(bullet->position.y);
+    }
+    digest.particles = world->particles.live.size();
+    digest.sprites = world->sprites.Count();
+    hasher.Add(digest.particles);
+    hasher.Add(digest.sprites);
+    digest.hash = hasher.Value();
+    return digest;
+}
+
+std::string WorldDigest::ToString() const
+{
+    std::ostringstream out;
+    out << "level=" << (level.empty() ? "(none)" : level) << " t=" << worldTime << " loop=" << oldGuys + 1
+        << " player=" << (!hasPlayer ? "none" : playerDead ? "dead" : "alive") << " cleared=" << cleared
+        << " robots=" << robotsDead << "/" << robots << " bullets=" << bullets << " particles=" << particles
+        << " sprites=" << sprites << " hash=" << std::hex << std::setw(16) << std::setfill('0') << hash;
+    return out.str();
+}
+
+std::string WorldDigest::Details(const Gameplay& gameplay)
+{
+    std::ostringstream out;
+    const Gameplay::CQuenlowZarnImpl* world = gameplay.World();
+    if (!world)
+        return out.str();
+    if (world->player)
+        DescribeCharacter(out, "player", *world->player);
+    for (const PlayerCharacter* oldGuy : world->oldGuys)
+        DescribeCharacter(out, "old guy", *oldGuy);
+    for (const EnemyCharacter* robot : world->enemies)
+        DescribeCharacter(out, "robot", *robot);
+    for (const Bullet* bullet : world->bullets)
+        out << "bullet x=" << bullet->position.x << " y=" << bullet->position.y << "\n";
+    return out.str();
+}
