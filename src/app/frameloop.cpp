@@ -10,6 +10,7 @@
 #include <SDL_mixer.h>
 
 #include <iostream>
+#include <ostream>
 
 FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* input)
     : options_(options), phase_(phase), input_(input), lastStep_(kolm::GetTicks()), fpsWindowStart_(kolm::GetTicks())
@@ -81,7 +82,36 @@ void FrameLoop::DrainEvents()
             SDL_PushEvent(&event);
     }
     SDL_Event event;
-    while (SDL_PollEvent(&event))
+    while (SDL_PollEvent(&event)) {
+        Record(event);
+        Dispatch(event);
+    }
+}
+
+void FrameLoop::Record(const SDL_Event& event)
+{
+    if (!options_.record)
+        return;
+    SDL_Event recorded = event;
+    if (event.type == SDL_MOUSEMOTION) {
+        // Kept as the point aimed at, so that a replay at 1280 x 720 aims at the same point.
+        vector2 aim;
+        WindowToVirtual(aim, vector2(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y)));
+        recorded.motion.x = static_cast<Uint16>(Clamp(aim.x, 0.0f, 65535.0f));
+        recorded.motion.y = static_cast<Uint16>(Clamp(aim.y, 0.0f, 65535.0f));
+    }
+    const std::string line = FormatScriptEvent(GameTime(), recorded);
+    if (!line.empty())
+        *options_.record << line << '\n';
+}
+
+void FrameLoop::DispatchInputDirectly()
+{
+    if (!input_)
+        return;
+    pending_.clear();
+    input_->TakeDue(GameTime(), pending_);
+    for (const SDL_Event& event : pending_)
         Dispatch(event);
 }
 

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ public:
     struct Options {
         bool showFps = false;
         std::string musicFile; // restarted whenever it ends; empty for none
+        std::ostream* record = nullptr; // every input of the phase is written here as a script
     };
 
     FrameLoop(const Options& options, GamePhase& phase, InputSource* input);
@@ -28,6 +30,9 @@ public:
     void Step();
     // Reads SDL's queue (after the input source's due events) and dispatches every event.
     void DrainEvents();
+    // Dispatches the input source's due events straight away, without SDL's queue (the
+    // headless game has no window and so no queue).
+    void DispatchInputDirectly();
     void Dispatch(const SDL_Event& event);
 
     bool Running() const { return running_ == 1; }
@@ -41,6 +46,7 @@ private:
     void Update();
     void Draw();
     void DispatchKeyDown(int key);
+    void Record(const SDL_Event& event);
 
     Options options_;
     GamePhase& phase_;

@@ -12,39 +12,49 @@
 
 namespace {
 
+bool ReadInt(std::istringstream& words, int& value, int lowest, int highest)
+{
+    return static_cast<bool>(words >> value) && value >= lowest && value <= highest;
+}
+
 bool ParseEvent(std::istringstream& words, const std::string& action, SDL_Event& event)
 {
     std::memset(&event, 0, sizeof event);
+    int a = 0;
+    int b = 0;
     if (action == "down" || action == "up") {
-        int key = 0;
-        if (!(words >> key) || key <= 0 || key >= SDLK_LAST)
+        if (!ReadInt(words, a, 1, SDLK_LAST - 1))
             return false;
         event.type = action == "down" ? SDL_KEYDOWN : SDL_KEYUP;
         event.key.state = action == "down" ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = static_cast<SDLKey>(key);
-        return true;
-    }
-    if (action == "click" || action == "release") {
+        event.key.keysym.sym = static_cast<SDLKey>(a);
+    } else if (action == "click" || action == "release") {
         event.type = action == "click" ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
         event.button.button = SDL_BUTTON_LEFT;
         event.button.state = action == "click" ? SDL_PRESSED : SDL_RELEASED;
-        return true;
-    }
-    if (action == "move") {
-        int x = 0;
-        int y = 0;
-        if (!(words >> x >> y) || x < 0 || y < 0 || x > 65535 || y > 65535)
+    } else if (action == "move") {
+        if (!ReadInt(words, a, 0, 65535) || !ReadInt(words, b, 0, 65535))
             return false;
         event.type = SDL_MOUSEMOTION;
-        event.motion.x = static_cast<Uint16>(x);
-        event.motion.y = static_cast<Uint16>(y);
-        return true;
-    }
-    if (action == "quit") {
+        event.motion.x = static_cast<Uint16>(a);
+        event.motion.y = static_cast<Uint16>(b);
+    } else if (action == "joyaxis") {
+        if (!ReadInt(words, a, 0, 255) || !ReadInt(words, b, -32768, 32767))
+            return false;
+        event.type = SDL_JOYAXISMOTION;
+        event.jaxis.axis = static_cast<Uint8>(a);
+        event.jaxis.value = static_cast<Sint16>(b);
+    } else if (action == "joypress" || action == "joyrelease") {
+        if (!ReadInt(words, a, 0, 255))
+            return false;
+        event.type = action == "joypress" ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+        event.jbutton.button = static_cast<Uint8>(a);
+    } else if (action == "quit") {
         event.type = SDL_QUIT;
-        return true;
+    } else {
+        return false;
     }
-    return false;
+    return true;
 }
 
 bool ParseTime(const std::string& word, uint32_t& time)
@@ -166,4 +176,38 @@ void InputScript::TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out)
         ++next_;
     while (next_ < events_.size() && events_[next_].time <= gameTime)
         out.push_back(events_[next_++].event);
+}
+
+std::string FormatScriptEvent(uint32_t time, const SDL_Event& event)
+{
+    std::ostringstream line;
+    line << time << ' ';
+    switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        line << (event.type == SDL_KEYDOWN ? "down " : "up ") << static_cast<int>(event.key.keysym.sym);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button != SDL_BUTTON_LEFT)
+            return std::string();
+        line << (event.type == SDL_MOUSEBUTTONDOWN ? "click" : "release");
+        break;
+    case SDL_MOUSEMOTION:
+        line << "move " << event.motion.x << ' ' << event.motion.y;
+        break;
+    case SDL_JOYAXISMOTION:
+        line << "joyaxis " << static_cast<int>(event.jaxis.axis) << ' ' << event.jaxis.value;
+        break;
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+        line << (event.type == SDL_JOYBUTTONDOWN ? "joypress " : "joyrelease ") << static_cast<int>(event.jbutton.button);
+        break;
+    case SDL_QUIT:
+        line << "quit";
+        break;
+    default:
+        return std::string();
+    }
+    return line.str();
 }

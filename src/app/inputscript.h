@@ -8,6 +8,8 @@
 //   <ms> click           left mouse button pressed
 //   <ms> release         left mouse button released
 //   <ms> move <x> <y>    mouse moved to window pixel (x, y)
+//   <ms> joyaxis <a> <v> game pad axis a moved to v (-32768 .. 32767)
+//   <ms> joypress <b>    game pad button b pressed (joyrelease <b>: released)
 //   <ms> quit            the window is closed
 //   <ms> digest          prints the world's digest line ("digest " + worlddigest.h's line)
 //   <ms> screenshot <f>  saves the 1280 x 720 picture of that step as the PNG file f
@@ -71,3 +73,7 @@ private:
     std::size_t nextObservation_ = 0;
     bool titleSent_ = false;
 };
+
+// The script line of an event the game handles, or empty text for events it ignores. Reading
+// the line back gives the same event.
+std::string FormatScriptEvent(uint32_t time, const SDL_Event& event);

@@ -1,19 +1,25 @@
 #include "app/program.h"
 
+#include "app/botplayer.h"
 #include "app/commandline.h"
+#include "app/demorun.h"
 #include "app/frameloop.h"
 #include "app/gamephase.h"
 #include "app/inputscript.h"
 #include "app/joystick.h"
 #include "app/titlescreen.h"
+#include "app/tooloptions.h"
+#include "app/worlddigest.h"
 #include "audio/audiodevice.h"
 #include "audio/soundbank.h"
+#include "engine/random.h"
 #include "engine/renderdevice.h"
 #include "utils/levellist/clevellist.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -22,22 +28,25 @@ namespace {
 const char* const kCaption = "Tobrakka - release 5";
 const char* const kMusicFile = "data/sfx/tandrel_-_entering_evil_base.ogg";
 
-// Options of the game's own tools, beside the player's options: "-script <file>" drives the
-// game from an input script (see inputscript.h).
-std::unique_ptr<InputScript> LoadScript(const std::vector<std::string>& arguments, bool& failed)
+// What plays the game besides the person at the keyboard: an input script, or the bot of the
+// demo. Null for neither; failed is set when the script cannot be read.
+std::unique_ptr<InputSource> MakeInput(const ToolOptions& tools, bool& failed)
 {
     failed = false;
-    for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] != "-script")
-            continue;
+    if (!tools.script.empty()) {
         std::unique_ptr<InputScript> script(new InputScript);
         std::string error;
-        if (!script->Load(arguments[i + 1], error)) {
-            std::cerr << "tobrakka: input script " << arguments[i + 1] << ": " << error << std::endl;
+        if (!script->Load(tools.script, error)) {
+            std::cerr << "tobrakka: input script " << tools.script << ": " << error << std::endl;
             failed = true;
             return nullptr;
         }
-        return script;
+        return std::unique_ptr<InputSource>(script.release());
+    }
+    if (tools.demoSeconds) {
+        BotPlayer::Options bot;
+        bot.seed = tools.seeded ? tools.seed : 1;
+        return std::unique_ptr<InputSource>(new DemoRun(tools.demoSeconds, tools.shotsFolder, bot));
     }
     return nullptr;
 }
@@ -50,15 +59,25 @@ void StartAudio()
     Mix_VolumeMusic(83);
 }
 
-void RunGamePhase(const CommandLine& options, InputSource* input)
+void RunGamePhase(const CommandLine& options, const ToolOptions& tools, InputSource* input)
 {
+    if (tools.seeded) {
+        RandomSeed(tools.seed);
+        SeedRuntimeRandom(tools.seed);
+    }
+    std::ofstream record;
+    if (!tools.record.empty())
+        record.open(tools.record);
     GamePhase phase(options.noGrid, kolm::CLevelList::Instance().NextLevelFile());
     SDL_ShowCursor(0);
     FrameLoop::Options loopOptions;
     loopOptions.showFps = options.showFps;
     loopOptions.musicFile = kMusicFile;
+    loopOptions.record = record.is_open() ? &record : nullptr;
     FrameLoop loop(loopOptions, phase, input);
     loop.Run();
+    if (tools.digest)
+        std::cout << "digest " << DigestOf(phase.gameplay).ToString() << std::endl;
 }
 
 } // namespace
@@ -67,9 +86,15 @@ int RunProgram(const std::vector<std::string>& arguments)
 {
     const CommandLine options = ParseCommandLine(arguments);
     ApplyWindowSize(options.requestedWidth);
-    bool scriptFailed = false;
-    std::unique_ptr<InputScript> script = LoadScript(arguments, scriptFailed);
-    if (scriptFailed)
+    ToolOptions tools;
+    std::string error;
+    if (!ParseToolOptions(arguments, tools, error)) {
+        std::cerr << "tobrakka: " << error << std::endl;
+        return 2;
+    }
+    bool inputFailed = false;
+    std::unique_ptr<InputSource> input = MakeInput(tools, inputFailed);
+    if (inputFailed)
         return 2;
 
     if (!RenderInit(options.fullScreen, g_windowWidth, g_windowHeight)) {
@@ -79,8 +104,8 @@ int RunProgram(const std::vector<std::string>& arguments)
     SDL_WM_SetCaption(kCaption, kCaption);
     OpenJoystick();
     StartAudio();
-    if (RunTitleScreen(script.get()))
-        RunGamePhase(options, script.get());
+    if (RunTitleScreen(input.get()))
+        RunGamePhase(options, tools, input.get());
     RenderShutdown();
     return 0;
 }

@@ -1,0 +1,220 @@
+#include "app/botplayer.h"
+
+#include "app/gamephase.h"
+#include "characters/enemycharacter.h"
+#include "characters/playercharacter.h"
+#include "engine/numeric.h"
+#include "engine/renderdevice.h"
+#include "world/bullet.h"
+#include "world/world.h"
+
+#include <cmath>
+
+namespace {
+
+const int kDirectionKeys[4] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+constexpr int kContinueDelaySteps = 30; // half a second to look at what happened
+constexpr float kRobotComfort = 170.0f;
+constexpr float kShotComfort = 60.0f;
+constexpr float kWallComfort = 110.0f;
+
+SDL_Event KeyEvent(int key, bool down)
+{
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = static_cast<SDLKey>(key);
+    return event;
+}
+
+bool OnField(const vector2& p) { return p.x > 0.0f && p.x < 1280.0f && p.y > 0.0f && p.y < 720.0f; }
+
+vector2 RobotVelocity(const EnemyCharacter& robot)
+{
+    return vector2(ToFloat(robot.vel.x), ToFloat(robot.vel.y)); // pixels per step
+}
+
+// Pushes away from every living robot within reach, more strongly the closer it is.
+vector2 AwayFromRobots(const Gameplay::CQuenlowZarnImpl& world, const vector2& p)
+{
+    vector2 push;
+    for (const EnemyCharacter* robot : world.enemies) {
+        if (robot->dead || !robot->IsActive())
+            continue;
+        // Where it will be in a few steps.
+        const vector2 ahead = robot->Position() + RobotVelocity(*robot) * 8.0f;
+        const vector2 away = p - ahead;
+        const float reach = kRobotComfort + robot->GetBodyRadius();
+        const float distance = std::sqrt(LengthSquared(away));
+        if (distance >= reach)
+            continue;
+        const float strength = (reach - distance) / reach;
+        push += Normalized(away) * (strength * strength * 4.0f);
+    }
+    return push;
+}
+
+// Steps aside from robot shots that will pass close by.
+vector2 AwayFromShots(const Gameplay::CQuenlowZarnImpl& world, const vector2& p)
+{
+    vector2 push;
+    for (const Bullet* bullet : world.bullets) {
+        if (bullet->team == kTeamHumans || bullet->dead)
+            continue;
+        const vector2 toPlayer = p - bullet->position;
+        const vector2 heading = Normalized(bullet->velocity);
+        const float along = Dot(toPlayer, heading);
+        if (along < -20.0f || along > 400.0f)
+            continue;
+        const vector2 closest = bullet->position + heading * along;
+        const vector2 aside = p - closest;
+        const float miss = std::sqrt(LengthSquared(aside));
+        if (miss >= kShotComfort)
+            continue;
+        const vector2 side = miss > 0.5f ? Normalized(aside) : vector2(-heading.y, heading.x);
+        push += side * ((kShotComfort - miss) / kShotComfort * 3.0f);
+    }
+    return push;
+}
+
+vector2 AwayFromWalls(const vector2& p)
+{
+    vector2 push;
+    if (p.x < kWallComfort)
+        push.x += (kWallComfort - p.x) / kWallComfort;
+    if (p.x > 1280.0f - kWallComfort)
+        push.x -= (p.x - (1280.0f - kWallComfort)) / kWallComfort;
+    if (p.y < kWallComfort)
+        push.y += (kWallComfort - p.y) / kWallComfort;
+    if (p.y > 720.0f - kWallComfort)
+        push.y -= (p.y - (720.0f - kWallComfort)) / kWallComfort;
+    return push;
+}
+
+// The nearest robot on the field, and where to aim to meet it with a player shot.
+bool PickTarget(const Gameplay::CQuenlowZarnImpl& world, const vector2& p, vector2& aim)
+{
+    float best = 0.0f;
+    bool found = false;
+    for (const EnemyCharacter* robot : world.enemies) {
+        const vector2 at = robot->Position();
+        if (robot->dead || !robot->IsActive() || !OnField(at))
+            continue;
+        const float distance = LengthSquared(at - p);
+        if (found && distance >= best)
+            continue;
+        best = distance;
+        found = true;
+        const float stepsToHit = std::sqrt(distance) / 15.2f;
+        aim = at + RobotVelocity(*robot) * stepsToHit;
+    }
+    return found;
+}
+
+} // namespace
+
+BotPlayer::BotPlayer(const Options& options) : options_(options), random_(options.seed ? options.seed : 1) {}
+
+uint32_t BotPlayer::NextRandom()
+{
+    // xorshift32: the bot's own choices, apart from the game's generators.
+    random_ ^= random_ << 13;
+    random_ ^= random_ >> 17;
+    random_ ^= random_ << 5;
+    return random_;
+}
+
+void BotPlayer::TakeTitleEvents(std::vector<SDL_Event>& out) { out.push_back(KeyEvent(SDLK_SPACE, true)); }
+
+void BotPlayer::TakeDue(uint32_t, std::vector<SDL_Event>& out)
+{
+    out.insert(out.end(), pending_.begin(), pending_.end());
+    pending_.clear();
+}
+
+void BotPlayer::Observe(uint32_t, const GamePhase& phase) { Decide(phase.gameplay); }
+
+void BotPlayer::PressKey(int key) { pending_.push_back(KeyEvent(key, true)); }
+
+void BotPlayer::ReleaseKey(int key) { pending_.push_back(KeyEvent(key, false)); }
+
+void BotPlayer::SetHeld(int index, bool held)
+{
+    if (held_[index] == held)
+        return;
+    held_[index] = held;
+    if (held)
+        PressKey(kDirectionKeys[index]);
+    else
+        ReleaseKey(kDirectionKeys[index]);
+}
+
+void BotPlayer::SetFiring(bool firing)
+{
+    if (firing_ == firing)
+        return;
+    firing_ = firing;
+    SDL_Event event{};
+    event.type = firing ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.state = firing ? SDL_PRESSED : SDL_RELEASED;
+    pending_.push_back(event);
+}
+
+void BotPlayer::AimAt(const vector2& point)
+{
+    // Virtual units to window pixels.
+    const int x = TruncToInt32(Clamp(point.x, 0.0f, 1279.0f) * g_windowWidth / 1280.0f);
+    const int y = TruncToInt32(Clamp(point.y, 0.0f, 719.0f) * g_windowHeight / 720.0f);
+    if (x == lastMouseX_ && y == lastMouseY_)
+        return;
+    lastMouseX_ = x;
+    lastMouseY_ = y;
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.x = static_cast<Uint16>(x);
+    event.motion.y = static_cast<Uint16>(y);
+    pending_.push_back(event);
+}
+
+void BotPlayer::ReleaseEverything()
+{
+    for (int i = 0; i < 4; ++i)
+        SetHeld(i, false);
+    SetFiring(false);
+}
+
+void BotPlayer::Decide(const Gameplay& gameplay)
+{
+    const Gameplay::CQuenlowZarnImpl* world = gameplay.World();
+    if (!world)
+        return;
+    if (world->playerDead || world->IsLevelCleared() || !world->player) {
+        ReleaseEverything();
+        if (++waitingSteps_ >= kContinueDelaySteps) {
+            waitingSteps_ = 0;
+            PressKey(SDLK_SPACE);
+        }
+        return;
+    }
+    waitingSteps_ = 0;
+    if (options_.restartChance && NextRandom() % 10000 < options_.restartChance) {
+        PressKey(SDLK_F5);
+        return;
+    }
+    const vector2 p = world->player->Position();
+    vector2 desire = AwayFromRobots(*world, p) + AwayFromShots(*world, p) + AwayFromWalls(p);
+    desire += (vector2(640.0f, 400.0f) - p) * 0.0015f; // drift back toward the open middle
+    const float length = std::sqrt(LengthSquared(desire));
+    const bool move = length > 0.15f;
+    SetHeld(0, move && desire.y < -0.4f * length);
+    SetHeld(1, move && desire.y > 0.4f * length);
+    SetHeld(2, move && desire.x < -0.4f * length);
+    SetHeld(3, move && desire.x > 0.4f * length);
+
+    vector2 aim;
+    const bool target = PickTarget(*world, p, aim);
+    if (target)
+        AimAt(aim);
+    SetFiring(target);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// A built-in player that plays as a reasonable person would: it keeps away from robots, their
+// shots and the walls, aims at the nearest robot on the field (leading it a little), fires
+// while it has a target, presses space a moment after a death or a cleared level, and, when
+// asked, presses F5 now and then. It plays through the same events a person makes: keys, mouse
+// moves and clicks. Its own choices come from its own generator, so it never disturbs the
+// game's random numbers, and the same seeds give the same game.
+#include "app/inputscript.h"
+#include "engine/vectormath.h"
+
+#include <cstdint>
+#include <vector>
+
+class Gameplay;
+
+class BotPlayer : public InputSource {
+public:
+    struct Options {
+        uint32_t seed = 1;
+        // Chance in 10,000 per step of pressing F5 (0: never).
+        uint32_t restartChance = 0;
+    };
+
+    explicit BotPlayer(const Options& options);
+
+    void TakeTitleEvents(std::vector<SDL_Event>& out) override;
+    void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) override;
+    // Decides what to do next from what it sees.
+    void Observe(uint32_t gameTime, const GamePhase& phase) override;
+
+private:
+    void Decide(const Gameplay& gameplay);
+    void PressKey(int key);
+    void ReleaseKey(int key);
+    void SetHeld(int index, bool held);
+    void SetFiring(bool firing);
+    void AimAt(const vector2& point);
+    void ReleaseEverything();
+    uint32_t NextRandom();
+
+    Options options_;
+    uint32_t random_;
+    std::vector<SDL_Event> pending_;
+    bool held_[4] = {false, false, false, false}; // up, down, left, right
+    bool firing_ = false;
+    int waitingSteps_ = 0;
+    int lastMouseX_ = -1;
+    int lastMouseY_ = -1;
+};

@@ -1,0 +1,25 @@
+#include "app/headlessgame.h"
+
+#include "app/inputscript.h"
+#include "audio/soundoutput.h"
+#include "engine/random.h"
+
+HeadlessGame::Seeding::Seeding(uint32_t seed)
+{
+    SetSoundEnabled(false);
+    RandomSeed(seed);
+    SeedRuntimeRandom(seed);
+}
+
+HeadlessGame::HeadlessGame(const std::string& firstLevel, uint32_t seed, InputSource* input)
+    : seeding_(seed), phase_(false, firstLevel), input_(input), loop_(FrameLoop::Options(), phase_, input)
+{
+}
+
+void HeadlessGame::Step()
+{
+    loop_.Step();
+    if (input_)
+        input_->Observe(loop_.GameTime(), phase_);
+    loop_.DispatchInputDirectly();
+}

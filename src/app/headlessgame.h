@@ -1,0 +1,35 @@
+#pragma once
+// The real game without a window or sound: the same grid, facade, world, overlay, level list,
+// level flow and frame-loop step, drawn through the null backend (so the sprite containers
+// still do their draw pass), stepped as fast as the machine allows and played by an input
+// source. The headless driver, the determinism tests and the benchmarks run it.
+#include "app/frameloop.h"
+#include "app/gamephase.h"
+
+#include <cstdint>
+#include <string>
+
+class InputSource;
+
+class HeadlessGame {
+public:
+    // Seeds both random generators with seed, turns sound off and loads the level file.
+    HeadlessGame(const std::string& firstLevel, uint32_t seed, InputSource* input);
+
+    // One frame-loop step; then the input source looks and its due events are handled.
+    void Step();
+    bool Running() const { return loop_.Running(); }
+    uint32_t GameTime() const { return loop_.GameTime(); }
+    GamePhase& Phase() { return phase_; }
+    Gameplay& Game() { return phase_.gameplay; }
+
+private:
+    struct Seeding {
+        explicit Seeding(uint32_t seed);
+    };
+
+    Seeding seeding_;
+    GamePhase phase_;
+    InputSource* input_;
+    FrameLoop loop_;
+};

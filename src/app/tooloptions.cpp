@@ -1,0 +1,58 @@
+#include "app/tooloptions.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+bool ReadCount(const std::string& text, uint32_t& value)
+{
+    if (text.empty() || text[0] == '-' || text[0] == '+')
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long parsed = std::strtoul(text.c_str(), &end, 10);
+    if (*end != '\0' || errno == ERANGE || parsed > UINT32_MAX)
+        return false;
+    value = static_cast<uint32_t>(parsed);
+    return true;
+}
+
+} // namespace
+
+bool ParseToolOptions(const std::vector<std::string>& arguments, ToolOptions& options, std::string& error)
+{
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "-digest") {
+            options.digest = true;
+            continue;
+        }
+        const bool takesValue = option == "-script" || option == "-record" || option == "-seed" ||
+                                option == "-demo" || option == "-shots";
+        if (!takesValue)
+            continue;
+        if (i + 1 >= arguments.size()) {
+            error = option + " needs a value";
+            return false;
+        }
+        const std::string& value = arguments[++i];
+        if (option == "-script") {
+            options.script = value;
+        } else if (option == "-record") {
+            options.record = value;
+        } else if (option == "-shots") {
+            options.shotsFolder = value;
+        } else if (option == "-seed") {
+            options.seeded = ReadCount(value, options.seed);
+            if (!options.seeded) {
+                error = "-seed needs a whole number, not \"" + value + "\"";
+                return false;
+            }
+        } else if (!ReadCount(value, options.demoSeconds) || options.demoSeconds == 0) {
+            error = "-demo needs a number of seconds, not \"" + value + "\"";
+            return false;
+        }
+    }
+    return true;
+}

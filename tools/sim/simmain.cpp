@@ -1,0 +1,166 @@
+// tobrakka-sim: plays the game headless, as fast as the machine allows, and prints digests of
+// the world's state. See the README for the options.
+#include "app/botplayer.h"
+#include "app/headlessgame.h"
+#include "app/inputscript.h"
+#include "app/worlddigest.h"
+#include "utils/levellist/clevellist.h"
+#include "utils/stringutils.h"
+#include "world/world.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct SimOptions {
+    std::string level;       // empty: the whole level list
+    uint32_t seed = 1;
+    uint64_t maxSteps = 0;   // 0: no limit
+    uint64_t maxTime = 0;    // game ms; 0: no limit
+    std::string script;      // empty: the bot plays
+    uint32_t restartChance = 0;
+    uint64_t digestEvery = 0;
+    bool details = false;
+    bool checkLevels = false;
+};
+
+const char* const kUsage =
+    "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
+    "                    [--restarts N] [--every N] [--details] [--check-levels]\n";
+
+bool ReadNumber(const std::string& text, uint64_t& value)
+{
+    char* end = nullptr;
+    const unsigned long long parsed = std::strtoull(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || text[0] == '-')
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool ParseOptions(int argc, char** argv, SimOptions& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        const bool hasValue = i + 1 < argc;
+        uint64_t number = 0;
+        if (option == "--bot") {
+            options.script.clear();
+        } else if (option == "--details") {
+            options.details = true;
+        } else if (option == "--check-levels") {
+            options.checkLevels = true;
+        } else if (!hasValue) {
+            return false;
+        } else if (option == "--level") {
+            options.level = argv[++i];
+        } else if (option == "--script") {
+            options.script = argv[++i];
+        } else if (!ReadNumber(argv[++i], number)) {
+            return false;
+        } else if (option == "--seed") {
+            options.seed = static_cast<uint32_t>(number);
+        } else if (option == "--steps") {
+            options.maxSteps = number;
+        } else if (option == "--time") {
+            options.maxTime = number;
+        } else if (option == "--restarts") {
+            options.restartChance = static_cast<uint32_t>(number);
+        } else if (option == "--every") {
+            options.digestEvery = number;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+void PrintDigest(HeadlessGame& game)
+{
+    std::cout << "digest " << DigestOf(game.Game()).ToString() << std::endl;
+}
+
+bool LimitReached(const SimOptions& options, uint64_t steps, const HeadlessGame& game)
+{
+    return (options.maxSteps && steps >= options.maxSteps) || (options.maxTime && game.GameTime() >= options.maxTime);
+}
+
+// Plays one run; a single level stops once it is cleared.
+int Play(const SimOptions& options, InputSource& input)
+{
+    const std::string first = options.level.empty() ? kolm::CLevelList::Instance().NextLevelFile() : options.level;
+    HeadlessGame game(first, options.seed, &input);
+    uint64_t steps = 0;
+    while (game.Running() && !LimitReached(options, steps, game)) {
+        game.Step();
+        ++steps;
+        if (options.digestEvery && steps % options.digestEvery == 0)
+            PrintDigest(game);
+        if (!options.level.empty() && game.Game().IsLevelCleared())
+            break;
+        if (options.level.empty() && game.Game().World()->levelFile.empty() && game.Game().IsLevelCleared())
+            break; // the level list has run out
+    }
+    PrintDigest(game);
+    if (options.details)
+        std::cout << WorldDigest::Details(game.Game());
+    return 0;
+}
+
+// The bot plays each level of the list on its own: cleared or not, in how many loops and how
+// much game time.
+int CheckLevels(const SimOptions& options)
+{
+    const uint64_t limit = options.maxTime ? options.maxTime : 30 * 60 * 1000;
+    std::cout << "| level | file | cleared | loops | game time (s) |\n|---|---|---|---|---|\n";
+    kolm::CLevelList& list = kolm::CLevelList::Instance();
+    for (int position = 1; position < list.Count(); ++position) {
+        const std::string file = list.FileNameAt(position);
+        if (file.empty())
+            continue;
+        BotPlayer::Options botOptions;
+        botOptions.seed = options.seed;
+        BotPlayer bot(botOptions);
+        HeadlessGame game(file, options.seed, &bot);
+        while (!game.Game().IsLevelCleared() && game.GameTime() < limit)
+            game.Step();
+        const Gameplay::CQuenlowZarnImpl& world = *game.Game().World();
+        char line[256];
+        std::snprintf(line, sizeof line, "| %d | %s | %s | %zu | %.1f |\n", position, file.c_str(),
+                      world.IsLevelCleared() ? "yes" : "no", world.oldGuys.size() + 1, game.GameTime() / 1000.0);
+        std::cout << line << std::flush;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SimOptions options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (options.checkLevels)
+        return CheckLevels(options);
+    if (!options.script.empty()) {
+        InputScript script;
+        std::string error;
+        if (!script.Load(options.script, error)) {
+            std::cerr << "tobrakka-sim: input script " << options.script << ": " << error << std::endl;
+            return 2;
+        }
+        return Play(options, script);
+    }
+    BotPlayer::Options botOptions;
+    botOptions.seed = options.seed;
+    botOptions.restartChance = options.restartChance;
+    BotPlayer bot(botOptions);
+    return Play(options, bot);
+}
