@@ -1,0 +1,67 @@
+// assetgen OUTDIR: draws every image and synthesises every sound of the game into
+// OUTDIR/data/gfx and OUTDIR/data/sfx, and writes OUTDIR/contact_sheet.png.
+#include "characters.h"
+#include "contactsheet.h"
+#include "effects.h"
+#include "field.h"
+#include "hud.h"
+#include "lettering.h"
+#include "picture.h"
+#include "robots.h"
+#include "title.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+namespace {
+
+PictureSet DrawAllPictures()
+{
+    PictureSet pictures;
+    AddCharacterArt(pictures);
+    AddRobotArt(pictures);
+    AddEffectArt(pictures);
+    AddFieldArt(pictures);
+    AddHudArt(pictures);
+    AddTitleArt(pictures);
+    return pictures;
+}
+
+bool MakeDirectories(const std::string& outdir)
+{
+    std::error_code error;
+    for (const char* sub : {"/data/gfx", "/data/sfx"}) {
+        std::filesystem::create_directories(outdir + sub, error);
+        if (error) {
+            std::cerr << "assetgen: cannot create " << outdir << sub << ": " << error.message() << std::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: assetgen OUTDIR" << std::endl;
+        return 2;
+    }
+    const std::string outdir = argv[1];
+    if (!LetteringFontAvailable()) {
+        std::cerr << "assetgen: the font \"Humor Sans\" is missing (Debian package fonts-humor-sans)" << std::endl;
+        return 1;
+    }
+    if (!MakeDirectories(outdir))
+        return 1;
+    const PictureSet pictures = DrawAllPictures();
+    if (!pictures.WriteAll(outdir))
+        return 1;
+    if (!WritePng(MakeContactSheet(pictures), outdir + "/contact_sheet.png")) {
+        std::cerr << "assetgen: could not write " << outdir << "/contact_sheet.png" << std::endl;
+        return 1;
+    }
+    return 0;
+}
