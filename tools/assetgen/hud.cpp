@@ -173,7 +173,7 @@ Surface LevelCleared()
     DrawPaperScrap(cr, 16, 16, width - 16, height - 14, 0.018, 8010);
     Rng rng(8011);
     LetteringStyle style;
-    style.size = 92;
+    style.size = FittedSize(cr, "level cleared!", 92, width - 130);
     style.ink = palette::kRedInk;
     style.outline = 3.0;
     style.outlineInk = palette::kInk;
@@ -181,11 +181,11 @@ Surface LevelCleared()
     Letter(cr, "level cleared!", width * 0.5, 112, Align::Centre, style, rng);
     std::vector<Pt> underline;
     for (int i = 0; i <= 12; ++i)
-        underline.push_back({90 + i * 43.0, 134 + 3.0 * std::sin(i * 1.3) + i * 0.4});
+        underline.push_back({100 + i * 41.0, 136 + 3.0 * std::sin(i * 1.3) + i * 0.4});
     InkLine(cr, underline, palette::kBallpoint, 3.0, 0.85);
-    DrawStar(cr, 58, 60, 16, palette::kBallpoint);
-    DrawStar(cr, 648, 128, 12, palette::kBallpoint);
-    DrawStar(cr, 640, 52, 9, palette::kRedInk);
+    DrawStar(cr, 50, 62, 15, palette::kBallpoint);
+    DrawStar(cr, 652, 126, 12, palette::kBallpoint);
+    DrawStar(cr, 646, 56, 8, palette::kRedInk);
     return sketch.Picture();
 }
 

@@ -23,17 +23,18 @@ void SelectFace(cairo_t* cr, double size)
 
 // Moves every point of the current path by a slow wave of its position, so neighbouring
 // points move together and the strokes waver instead of fraying.
-void WarpPath(cairo_t* cr, double amount, Rng& rng)
+void WarpPath(cairo_t* cr, double amount, double size, Rng& rng)
 {
     cairo_path_t* path = cairo_copy_path(cr);
     const double px = rng.Range(0, 6.28), py = rng.Range(0, 6.28);
-    const double fx = rng.Range(0.09, 0.14), fy = rng.Range(0.08, 0.13);
+    // One wave over roughly a letter's height, so whole strokes lean rather than fray.
+    const double fx = rng.Range(4.0, 6.0) / size, fy = rng.Range(4.0, 6.0) / size;
     for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
         cairo_path_data_t* item = &path->data[i];
         for (int k = 1; k < item->header.length; ++k) {
             cairo_path_data_t& point = item[k];
             const double x = point.point.x, y = point.point.y;
-            point.point.x = x + amount * std::sin(y * fy + px + x * 0.03);
+            point.point.x = x + amount * std::sin(y * fy + px + x * fx * 0.3);
             point.point.y = y + amount * std::sin(x * fx + py);
         }
     }
@@ -63,6 +64,12 @@ bool LetteringFontAvailable()
     return found;
 }
 
+double FittedSize(cairo_t* cr, const std::string& text, double size, double maxWidth)
+{
+    const double width = LetteringWidth(cr, text, size);
+    return width > maxWidth ? size * maxWidth / width : size;
+}
+
 double LetteringWidth(cairo_t* cr, const std::string& text, double size)
 {
     cairo_save(cr);
@@ -73,8 +80,8 @@ double LetteringWidth(cairo_t* cr, const std::string& text, double size)
     return extents.x_advance;
 }
 
-void Letter(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
-            Rng& rng)
+void LetteringPath(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
+                   Rng& rng)
 {
     const double width = LetteringWidth(cr, text, style.size);
     if (align == Align::Centre)
@@ -83,10 +90,21 @@ void Letter(cairo_t* cr, const std::string& text, double x, double y, Align alig
         x -= width;
     cairo_save(cr);
     SelectFace(cr, style.size);
-    cairo_new_path(cr);
     cairo_move_to(cr, x, y);
     cairo_text_path(cr, text.c_str());
-    WarpPath(cr, style.warp, rng);
+    WarpPath(cr, style.warp, style.size, rng);
+    cairo_path_t* path = cairo_copy_path(cr);
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    cairo_append_path(cr, path);
+    cairo_path_destroy(path);
+}
+
+void Letter(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
+            Rng& rng)
+{
+    cairo_save(cr);
+    LetteringPath(cr, text, x, y, align, style, rng);
     cairo_push_group(cr);
     if (style.outline > 0.0) {
         SetColour(cr, style.outlineInk);

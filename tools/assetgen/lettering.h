@@ -22,6 +22,11 @@ struct LetteringStyle {
 
 // Width of the text at the style's size.
 double LetteringWidth(cairo_t* cr, const std::string& text, double size);
+// The size, at most the given one, at which the text fits in maxWidth.
+double FittedSize(cairo_t* cr, const std::string& text, double size, double maxWidth);
+// Appends the text's (warped) outline to the current path without drawing it.
+void LetteringPath(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
+                   Rng& rng);
 // Letters the text with its baseline at y, placed at x by the alignment.
 void Letter(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
             Rng& rng);

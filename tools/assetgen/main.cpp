@@ -6,8 +6,10 @@
 #include "field.h"
 #include "hud.h"
 #include "lettering.h"
+#include "music.h"
 #include "picture.h"
 #include "robots.h"
+#include "soundeffects.h"
 #include "title.h"
 
 #include <filesystem>
@@ -63,5 +65,9 @@ int main(int argc, char** argv)
         std::cerr << "assetgen: could not write " << outdir << "/contact_sheet.png" << std::endl;
         return 1;
     }
+    if (!WriteSoundEffects(outdir + "/data/sfx"))
+        return 1;
+    if (!WriteMusic(outdir + "/data/sfx/tandrel_-_entering_evil_base.ogg"))
+        return 1;
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "pen.h"
 #include "robots.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -17,19 +18,30 @@ const double kPi = 3.14159265358979323846;
 
 void DrawTitleName(cairo_t* cr, Rng& rng)
 {
-    LetteringStyle shadow;
-    shadow.size = 176;
-    shadow.ink = palette::kGraphite;
-    shadow.alpha = 0.3;
-    shadow.warp = 1.5;
-    Letter(cr, "Tobrakka", 647, 182, Align::Centre, shadow, rng);
     LetteringStyle name;
     name.size = 176;
     name.ink = palette::kBallpoint;
-    name.outline = 5.0;
+    name.outline = 4.0;
     name.outlineInk = palette::kInk;
-    name.warp = 1.5;
+    name.warp = 1.2;
+    // A pencil-hatched drop shadow under the inked name, as a doodled block letter has.
+    Rng shadowShape(7310);
+    LetteringPath(cr, "Tobrakka", 649, 184, Align::Centre, name, shadowShape);
+    cairo_save(cr);
+    cairo_clip(cr);
+    HatchArea(cr, {640, 120}, 460, {palette::kGraphite, 0.8, -0.8, 3.2, 1.2, false}, rng);
+    cairo_restore(cr);
     Letter(cr, "Tobrakka", 640, 175, Align::Centre, name, rng);
+    // Light strokes along the letters, like the shine a ballpoint leaves on heavy ink.
+    Rng shineShape(7311);
+    LetteringPath(cr, "Tobrakka", 637, 172, Align::Centre, name, shineShape);
+    cairo_save(cr);
+    cairo_clip(cr);
+    cairo_new_path(cr);
+    LetteringPath(cr, "Tobrakka", 640, 175, Align::Centre, name, shineShape);
+    cairo_clip(cr);
+    HatchArea(cr, {640, 110}, 460, {palette::kBallpointLight, 0.55, 0.8, 7.0, 1.4, false}, rng);
+    cairo_restore(cr);
     std::vector<Pt> underline;
     for (int i = 0; i <= 14; ++i)
         underline.push_back({300 + i * 50.0, 204 + 4.0 * std::sin(i * 1.7) - i * 0.6});
@@ -42,8 +54,12 @@ void DrawTitleName(cairo_t* cr, Rng& rng)
     Letter(cr, "and your earlier attempts fight beside you.", 640, 290, Align::Centre, idea, rng);
 }
 
-void DrawKeyCap(cairo_t* cr, double x, double y, double width, const std::string& label, Rng& rng)
+const double kKeyText = 21.0;
+
+// A key cap as wide as its label needs; returns its width.
+double DrawKeyCap(cairo_t* cr, double x, double y, const std::string& label, Rng& rng)
 {
+    const double width = std::max(34.0, LetteringWidth(cr, label, kKeyText) + 22.0);
     ShapeStyle key;
     key.fill = Mix(palette::kPaper, palette::kGraphiteLight, 0.3);
     key.ink = palette::kInk;
@@ -54,49 +70,46 @@ void DrawKeyCap(cairo_t* cr, double x, double y, double width, const std::string
     key.width = 1.0;
     DrawShape(cr, RoundedRectPoints(x + 4, y + 3, x + width - 4, y + 31, 4), key, rng);
     LetteringStyle style;
-    style.size = 22;
+    style.size = kKeyText;
     style.ink = palette::kInk;
     style.warp = 0.3;
     Letter(cr, label, x + width * 0.5, y + 25, Align::Centre, style, rng);
+    return width;
 }
 
 struct ControlLine {
-    std::vector<std::pair<std::string, double>> keys; // label and key width
-    std::string extra;                                // lettered after the keys
-    std::string meaning;
+    std::vector<std::string> keys;
+    std::vector<std::string> meaning; // one or two lines
 };
 
 void DrawControls(cairo_t* cr, Rng& rng)
 {
-    DrawPaperScrap(cr, 70, 318, 640, 706, -0.015, 7301);
+    DrawPaperScrap(cr, 64, 316, 648, 708, -0.012, 7301);
     LetteringStyle heading;
     heading.size = 34;
     heading.ink = palette::kRedInk;
     heading.warp = 0.5;
-    Letter(cr, "how to play", 100, 362, Align::Left, heading, rng);
+    Letter(cr, "how to play", 96, 360, Align::Left, heading, rng);
     const std::vector<ControlLine> lines{
-        {{{"w", 34}, {"a", 34}, {"s", 34}, {"d", 34}}, "or arrows", "move"},
-        {{{"mouse", 86}}, "", "aim"},
-        {{{"left button", 140}}, "", "fire"},
-        {{{"space", 110}}, "", "go on after a death or a cleared level"},
-        {{{"F5", 46}}, "", "start the loop again"},
-        {{{"Esc", 54}}, "", "quit"}};
+        {{"w", "a", "s", "d"}, {"move (or the arrow keys)"}},
+        {{"mouse"}, {"aim"}},
+        {{"left button"}, {"fire"}},
+        {{"space"}, {"continue after a death", "or a cleared level"}},
+        {{"F5"}, {"start the loop again"}},
+        {{"Esc"}, {"quit"}}};
     LetteringStyle text;
-    text.size = 24;
+    text.size = 23;
     text.ink = palette::kBallpoint;
     text.warp = 0.4;
-    double y = 380;
+    double y = 374;
     for (const ControlLine& line : lines) {
-        double x = 100;
-        for (const auto& key : line.keys) {
-            DrawKeyCap(cr, x, y, key.second, key.first, rng);
-            x += key.second + 6;
-        }
-        if (!line.extra.empty())
-            Letter(cr, line.extra, x + 6, y + 26, Align::Left, text, rng);
-        const double meaningX = line.meaning.size() > 12 ? 260 : 320;
-        Letter(cr, line.meaning, meaningX, y + 26, Align::Left, text, rng);
-        y += 53;
+        double x = 96;
+        for (const std::string& key : line.keys)
+            x += DrawKeyCap(cr, x, y, key, rng) + 5;
+        const double first = line.meaning.size() > 1 ? y + 14 : y + 26;
+        for (std::size_t i = 0; i < line.meaning.size(); ++i)
+            Letter(cr, line.meaning[i], 290, first + i * 26.0, Align::Left, text, rng);
+        y += line.meaning.size() > 1 ? 58 : 50;
     }
 }
 
@@ -172,7 +185,7 @@ void DrawBattle(cairo_t* cr, Rng& rng)
     }
     Annotate(cr, "you", {890, 620}, {860, 560}, palette::kRedInk, rng);
     Annotate(cr, "you, last time", {735, 330}, {752, 385}, palette::kGraphite, rng);
-    Annotate(cr, "you, before that", {700, 712}, {748, 670}, palette::kGraphite, rng);
+    Annotate(cr, "you, before that", {930, 700}, {822, 650}, palette::kGraphite, rng);
 }
 
 void DrawStartHint(cairo_t* cr, Rng& rng)
@@ -181,7 +194,7 @@ void DrawStartHint(cairo_t* cr, Rng& rng)
     style.size = 22;
     style.ink = palette::kGraphite;
     style.warp = 0.3;
-    Letter(cr, "click or press space to start", 1240, 706, Align::Right, style, rng);
+    Letter(cr, "click or press space to start", 1250, 40, Align::Right, style, rng);
 }
 
 Surface TitleScreen()
