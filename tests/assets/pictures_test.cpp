@@ -208,3 +208,11 @@ TEST(GeneratedPictures, RuledLineIsThinAndBlueGrey)
     EXPECT_GT(px[2], px[0]) << "blue ink";
     EXPECT_GT(px[3], 64) << "visible";
 }
+
+TEST(GeneratedPictures, ContactSheetShowsTheWholeSet)
+{
+    // The sheet lays every picture out at up to 420 pixels a side, so it is large.
+    const Image sheet = Load("contact_sheet.png");
+    EXPECT_GE(sheet.width, 1280);
+    EXPECT_GE(sheet.height, 720);
+}

@@ -113,6 +113,25 @@ TEST_F(MixerTest, EveryEffectAndTheMusicLoad)
     }
 }
 
+TEST_F(MixerTest, MusicNeverFallsSilentBeforeItsFinalChord)
+{
+    // Decoded whole through the mixer (as the opened device's 16-bit stereo), every second of
+    // the track up to its last few seconds carries sound.
+    Mix_Chunk* whole = Mix_LoadWAV("data/sfx/tandrel_-_entering_evil_base.ogg");
+    ASSERT_NE(whole, nullptr) << Mix_GetError();
+    const int16_t* samples = reinterpret_cast<const int16_t*>(whole->abuf);
+    const std::size_t count = whole->alen / sizeof(int16_t);
+    const std::size_t second = 44100 * 2;
+    ASSERT_GT(count, 60 * second);
+    for (std::size_t start = 0; start + 4 * second < count; start += second) {
+        double sum = 0.0;
+        for (std::size_t i = start; i < start + second; ++i)
+            sum += static_cast<double>(samples[i]) * samples[i];
+        EXPECT_GT(std::sqrt(sum / second), 1500.0) << "quiet second at " << start / second << " s";
+    }
+    Mix_FreeChunk(whole);
+}
+
 TEST(GeneratedSounds, EffectsAre16BitAt44100)
 {
     for (const std::string& name : assettest::AllSounds()) {
