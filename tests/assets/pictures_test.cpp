@@ -1,0 +1,218 @@
+// Checks the generated pictures in the build tree (the tests run from the build directory,
+// after the build has run assetgen): every file decodes, sets share a size, and the
+// pictures meet what the game assumes about them.
+#include "assets/assetfiles.h"
+#include "engine/texturecache.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+
+    uint8_t Alpha(int x, int y) const { return rgba[(static_cast<std::size_t>(y) * width + x) * 4 + 3]; }
+};
+
+Image Load(const std::string& name)
+{
+    Image image;
+    EXPECT_TRUE(DecodeImageFile(name, image.width, image.height, image.rgba)) << name;
+    return image;
+}
+
+// The most opaque pixel within `reach` of a point (anti-aliasing softens single pixels).
+int AlphaNear(const Image& image, int cx, int cy, int reach)
+{
+    int best = 0;
+    for (int y = cy - reach; y <= cy + reach; ++y) {
+        for (int x = cx - reach; x <= cx + reach; ++x) {
+            if (x >= 0 && y >= 0 && x < image.width && y < image.height)
+                best = std::max(best, static_cast<int>(image.Alpha(x, y)));
+        }
+    }
+    return best;
+}
+
+void ExpectSameSize(const std::vector<std::string>& names)
+{
+    const Image first = Load(names.front());
+    for (const std::string& name : names) {
+        const Image image = Load(name);
+        EXPECT_EQ(image.width, first.width) << name;
+        EXPECT_EQ(image.height, first.height) << name;
+    }
+}
+
+// The gun lies along +y = 7 below the centre: solid just behind the muzzle, clear just past it,
+// and on the other side for the mirrored frames.
+void ExpectMuzzle(const std::string& name, int ahead, bool mirrored)
+{
+    const Image image = Load(name);
+    const int cx = image.width / 2, cy = image.height / 2;
+    const int dir = mirrored ? -1 : 1;
+    ASSERT_GT(image.width, 2 * (ahead + 1)) << name << " must hold the muzzle point";
+    EXPECT_GT(AlphaNear(image, cx + dir * (ahead - 2), cy + 7, 1), 200) << name << ": gun ends at the muzzle";
+    EXPECT_LT(AlphaNear(image, cx + dir * (ahead + 4), cy + 7, 1), 60) << name << ": nothing beyond the muzzle";
+    EXPECT_GT(image.Alpha(cx, cy), 160) << name << ": the body covers its centre";
+}
+
+void ExpectMirrored(const std::string& rightName, const std::string& leftName)
+{
+    const Image right = Load(rightName);
+    const Image left = Load(leftName);
+    ASSERT_EQ(right.width, left.width);
+    ASSERT_EQ(right.height, left.height);
+    for (int y = 0; y < right.height; y += 2) {
+        for (int x = 0; x < right.width; x += 2)
+            ASSERT_EQ(right.Alpha(x, y), left.Alpha(right.width - 1 - x, y)) << leftName << " mirrors " << rightName;
+    }
+}
+
+double MeanOpaqueBrightness(const Image& image)
+{
+    double sum = 0.0;
+    long count = 0;
+    for (std::size_t i = 0; i + 3 < image.rgba.size(); i += 4) {
+        if (image.rgba[i + 3] < 64)
+            continue;
+        sum += (image.rgba[i] + image.rgba[i + 1] + image.rgba[i + 2]) / 3.0;
+        ++count;
+    }
+    return count ? sum / count : 0.0;
+}
+
+} // namespace
+
+TEST(GeneratedPictures, EveryFileDecodes)
+{
+    for (const std::string& name : assettest::AllPictures()) {
+        const Image image = Load(name);
+        EXPECT_GT(image.width, 0) << name;
+        EXPECT_GT(image.height, 0) << name;
+    }
+}
+
+TEST(GeneratedPictures, FramesOfOneSetShareOneSize)
+{
+    using assettest::Numbered;
+    ExpectSameSize(Numbered("zarn_guy_frame", 1, 7, 1));
+    ExpectSameSize(Numbered("old_guy_frame", 1, 7, 1));
+    ExpectSameSize(Numbered("zarn_death_frame", 1, 6, 1));
+    ExpectSameSize(Numbered("old_death_frame", 1, 6, 1));
+    ExpectSameSize(Numbered("big_bad_frame", 1, 7, 1));
+    ExpectSameSize(Numbered("big_bad_bullet_", 1, 3, 2));
+    for (const char* robot : {"small_homing_frame_", "small_moving_frame_"}) {
+        std::vector<std::string> set = Numbered(robot, 1, 16, 2);
+        set.push_back("data/gfx/empty.png"); // the robots' death frame
+        ExpectSameSize(set);
+    }
+    // The old guy is the hero's past self, the same figure at the same size.
+    EXPECT_EQ(Load("data/gfx/old_guy_frame1.png").width, Load("data/gfx/zarn_guy_frame1.png").width);
+}
+
+TEST(GeneratedPictures, CharactersHoldTheirGunsWhereShotsStart)
+{
+    for (const char* set : {"zarn_guy_frame", "old_guy_frame"}) {
+        for (int frame = 1; frame <= 6; ++frame)
+            ExpectMuzzle("data/gfx/" + std::string(set) + std::to_string(frame) + ".png", 36, frame >= 4);
+        EXPECT_EQ(Load("data/gfx/" + std::string(set) + "1.png").width, 96);
+    }
+    for (int frame = 1; frame <= 6; ++frame)
+        ExpectMuzzle("data/gfx/big_bad_frame" + std::to_string(frame) + ".png", 66, frame >= 4);
+}
+
+TEST(GeneratedPictures, WalkLeftFramesMirrorWalkRight)
+{
+    for (const char* set : {"zarn_guy_frame", "old_guy_frame", "big_bad_frame"}) {
+        for (int frame = 1; frame <= 3; ++frame)
+            ExpectMirrored("data/gfx/" + std::string(set) + std::to_string(frame) + ".png",
+                           "data/gfx/" + std::string(set) + std::to_string(frame + 3) + ".png");
+    }
+    for (const char* set : {"small_homing_frame_", "small_moving_frame_"}) {
+        const std::vector<std::string> first = assettest::Numbered(set, 1, 8, 2);
+        const std::vector<std::string> second = assettest::Numbered(set, 9, 16, 2);
+        for (std::size_t i = 0; i < first.size(); ++i)
+            ExpectMirrored(first[i], second[i]);
+    }
+}
+
+TEST(GeneratedPictures, SmallRobotsFaceTheirWalkDirection)
+{
+    // small_homing names files 01-08 "walk_right", small_moving names them "walk_left":
+    // the hornet's nose and the tread bot's bumper show which way each picture faces.
+    const Image homing = Load("data/gfx/small_homing_frame_01.png");
+    EXPECT_GT(AlphaNear(homing, homing.width / 2 + 18, homing.height / 2, 0), 200) << "nose towards +x";
+    const Image movingRight = Load("data/gfx/small_moving_frame_09.png");
+    const Image movingLeft = Load("data/gfx/small_moving_frame_01.png");
+    EXPECT_GT(AlphaNear(movingRight, movingRight.width / 2 + 16, movingRight.height / 2, 0), 200) << "bumper towards +x";
+    EXPECT_LT(AlphaNear(movingRight, movingRight.width / 2 - 17, movingRight.height / 2, 0), 80);
+    EXPECT_GT(AlphaNear(movingLeft, movingLeft.width / 2 - 17, movingLeft.height / 2, 0), 200) << "bumper towards -x";
+}
+
+TEST(GeneratedPictures, EmptyIsFullyTransparent)
+{
+    const Image empty = Load("data/gfx/empty.png");
+    EXPECT_EQ(empty.width, 64);
+    for (int y = 0; y < empty.height; ++y) {
+        for (int x = 0; x < empty.width; ++x)
+            ASSERT_EQ(empty.Alpha(x, y), 0) << x << "," << y;
+    }
+}
+
+TEST(GeneratedPictures, TintedPicturesAreLight)
+{
+    std::vector<std::string> tinted = assettest::Numbered("smoke_", 1, 5, 2);
+    const std::vector<std::string> sparks = assettest::Numbered("spark_", 1, 5, 2);
+    tinted.insert(tinted.end(), sparks.begin(), sparks.end());
+    tinted.push_back("data/gfx/spiral.png");
+    for (const std::string& name : tinted)
+        EXPECT_GT(MeanOpaqueBrightness(Load(name)), 215.0) << name;
+}
+
+TEST(GeneratedPictures, ScreenSizedPictures)
+{
+    for (const char* name : {"data/gfx/paper_background.jpg", "data/gfx/title_screen.jpg"}) {
+        const Image image = Load(name);
+        EXPECT_EQ(image.width, 1280) << name;
+        EXPECT_EQ(image.height, 720) << name;
+    }
+    const Image fold = Load("data/gfx/fold_shadow.png");
+    EXPECT_EQ(fold.width, 1302);
+    EXPECT_EQ(fold.height, 720);
+    // Mostly see-through: the field must show through the shadow.
+    EXPECT_LT(fold.Alpha(651 - 200, 360 - 100), 40);
+}
+
+TEST(GeneratedPictures, HealthBarFillFitsItsFrame)
+{
+    // The game puts the fill at the frame's corner + (5, 4) and squeezes its height by 0.875.
+    const Image back = Load("data/gfx/zarn_slider_back.png");
+    const Image front = Load("data/gfx/zarn_slider_front.png");
+    EXPECT_EQ(front.width, back.width - 10);
+    EXPECT_NEAR(front.height * 0.875, back.height - 8, 0.5);
+}
+
+TEST(GeneratedPictures, RuledLineIsThinAndBlueGrey)
+{
+    const Image line = Load("data/gfx/line.png");
+    EXPECT_LE(line.height, 3);
+    EXPECT_GE(line.width, 32);
+    const uint8_t* px = &line.rgba[0];
+    EXPECT_GT(px[2], px[0]) << "blue ink";
+    EXPECT_GT(px[3], 64) << "visible";
+}
+
+TEST(GeneratedPictures, ContactSheetShowsTheWholeSet)
+{
+    // The sheet lays every picture out at up to 420 pixels a side, so it is large.
+    const Image sheet = Load("contact_sheet.png");
+    EXPECT_GE(sheet.width, 1280);
+    EXPECT_GE(sheet.height, 720);
+}

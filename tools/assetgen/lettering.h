@@ -1,0 +1,32 @@
+#pragma once
+// Hand lettering in the "Humor Sans" face: glyph outlines warped a little, as if inked by hand.
+#include "pen.h"
+
+#include <cairo.h>
+
+#include <string>
+
+// True when fontconfig resolves "Humor Sans" to that family (not to a fallback face).
+bool LetteringFontAvailable();
+
+enum class Align { Left, Centre, Right };
+
+struct LetteringStyle {
+    double size = 32.0;
+    Rgb ink = palette::kBallpoint;
+    double alpha = 1.0;
+    double outline = 0.0; // width of an ink outline around the letters; 0 for none
+    Rgb outlineInk = palette::kInk;
+    double warp = 0.6;    // how far the strokes waver, in pixels
+};
+
+// Width of the text at the style's size.
+double LetteringWidth(cairo_t* cr, const std::string& text, double size);
+// The size, at most the given one, at which the text fits in maxWidth.
+double FittedSize(cairo_t* cr, const std::string& text, double size, double maxWidth);
+// Appends the text's (warped) outline to the current path without drawing it.
+void LetteringPath(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
+                   Rng& rng);
+// Letters the text with its baseline at y, placed at x by the alignment.
+void Letter(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
+            Rng& rng);

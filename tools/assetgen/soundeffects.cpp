@@ -1,0 +1,170 @@
+#include "soundeffects.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+
+namespace {
+
+// A kick-like body: a sine whose pitch falls from startHz to endHz.
+std::vector<float> Thump(double seconds, double startHz, double endHz, double sweep, double tau)
+{
+    std::vector<float> out(Seconds(seconds));
+    Oscillator osc;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double t = static_cast<double>(i) / kSampleRate;
+        const double hz = endHz + (startHz - endHz) * std::exp(-t / sweep);
+        out[i] = static_cast<float>(osc.Sine(hz) * AttackDecay(t, 0.002, tau));
+    }
+    return out;
+}
+
+// Noise through a low-pass filter whose cutoff falls from fromHz to toHz.
+std::vector<float> Rumble(double seconds, double fromHz, double toHz, double sweep, double tau, uint64_t seed)
+{
+    std::vector<float> out(Seconds(seconds));
+    WhiteNoise noise(seed);
+    Filter filter, second;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double t = static_cast<double>(i) / kSampleRate;
+        const double cutoff = toHz + (fromHz - toHz) * std::exp(-t / sweep);
+        const double x = second.LowPass(filter.LowPass(noise.Next(), cutoff, 0.2), cutoff * 1.5, 0.0);
+        out[i] = static_cast<float>(x * AttackDecay(t, 0.003, tau));
+    }
+    return out;
+}
+
+// Sparse bright crackles of debris, thinning out over time.
+std::vector<float> Crackle(double seconds, double density, double tau, uint64_t seed)
+{
+    std::vector<float> out(Seconds(seconds));
+    Rng rng(seed);
+    Filter filter;
+    double ring = 0.0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double t = static_cast<double>(i) / kSampleRate;
+        if (rng.Chance(density * ExpDecay(t, tau) / kSampleRate))
+            ring = rng.Range(0.4, 1.0) * (rng.Chance(0.5) ? 1.0 : -1.0);
+        ring *= 0.985;
+        out[i] = static_cast<float>(filter.BandPass(ring + rng.Jitter(0.05) * ring, 2600.0, 0.5));
+    }
+    return out;
+}
+
+void FadeTail(SoundBuffer& buffer, double seconds)
+{
+    const std::size_t frames = std::min(buffer.Frames(), Seconds(seconds));
+    const std::size_t start = buffer.Frames() - frames;
+    for (std::size_t i = 0; i < frames; ++i) {
+        const float k = 1.0f - static_cast<float>(i) / static_cast<float>(frames);
+        for (int c = 0; c < buffer.channels; ++c)
+            buffer.samples[(start + i) * static_cast<std::size_t>(buffer.channels) + static_cast<std::size_t>(c)] *= k;
+    }
+}
+
+void Saturate(SoundBuffer& buffer, double drive)
+{
+    for (float& s : buffer.samples)
+        s = static_cast<float>(SoftClip(s * drive));
+}
+
+// One shot of the player's gun: a click, a short falling tone and a small thump.
+std::vector<float> GunHit(int index)
+{
+    std::vector<float> out(Seconds(0.09));
+    WhiteNoise noise(8800 + static_cast<uint64_t>(index));
+    Filter click;
+    Oscillator body, low;
+    const bool accent = index % 2 == 0;
+    const double pitch = accent ? 1.0 : 1.18;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double t = static_cast<double>(i) / kSampleRate;
+        const double snap = click.BandPass(noise.Next(), 2100.0 * pitch, 0.35) * AttackDecay(t, 0.0008, 0.011) * 1.8;
+        const double tone = body.Triangle(120.0 * pitch + 260.0 * std::exp(-t / 0.012)) * AttackDecay(t, 0.0008, 0.022);
+        const double thump = low.Sine(85.0 + 60.0 * std::exp(-t / 0.01)) * AttackDecay(t, 0.0008, 0.03);
+        out[i] = static_cast<float>((snap + 0.7 * tone + 0.8 * thump) * (accent ? 1.0 : 0.85));
+    }
+    return out;
+}
+
+bool Write(const std::string& path, const SoundBuffer& buffer)
+{
+    if (WriteWav(path, buffer))
+        return true;
+    std::cerr << "assetgen: could not write " << path << std::endl;
+    return false;
+}
+
+} // namespace
+
+SoundBuffer SmallExplosion()
+{
+    SoundBuffer out;
+    out.Mix(0, Thump(0.5, 140.0, 42.0, 0.04, 0.12), 1.0);
+    out.Mix(0, Rumble(0.75, 7000.0, 300.0, 0.09, 0.14, 8101), 1.6);
+    out.Mix(Seconds(0.02), Crackle(0.6, 180.0, 0.15, 8102), 0.5);
+    Saturate(out, 1.4);
+    out.Normalise(0.85);
+    FadeTail(out, 0.05);
+    return out;
+}
+
+SoundBuffer BigExplosion()
+{
+    SoundBuffer out;
+    out.Mix(0, Thump(1.6, 95.0, 28.0, 0.12, 0.45), 1.2);
+    out.Mix(0, Rumble(2.3, 5000.0, 140.0, 0.35, 0.55, 8201), 2.2);
+    out.Mix(Seconds(0.14), Rumble(1.2, 3500.0, 200.0, 0.2, 0.25, 8202), 1.3);
+    out.Mix(Seconds(0.32), Thump(0.6, 110.0, 35.0, 0.05, 0.16), 0.6);
+    out.Mix(Seconds(0.05), Crackle(1.9, 260.0, 0.5, 8203), 0.6);
+    Saturate(out, 1.8);
+    out.Normalise(0.92);
+    FadeTail(out, 0.2);
+    return out;
+}
+
+SoundBuffer BigBadShot()
+{
+    SoundBuffer out;
+    out.Mix(0, Thump(0.45, 190.0, 48.0, 0.03, 0.11), 1.2);
+    std::vector<float> chunk(Seconds(0.3));
+    Oscillator saw;
+    Filter filter;
+    for (std::size_t i = 0; i < chunk.size(); ++i) {
+        const double t = static_cast<double>(i) / kSampleRate;
+        const double cutoff = 120.0 + 1600.0 * std::exp(-t / 0.04);
+        chunk[i] = static_cast<float>(filter.LowPass(saw.Saw(62.0), cutoff, 0.6) * ExpDecay(t, 0.08));
+    }
+    out.Mix(0, chunk, 0.9);
+    out.Mix(0, Rumble(0.35, 9000.0, 1500.0, 0.02, 0.05, 8301), 0.9);
+    Saturate(out, 1.6);
+    out.Normalise(0.85);
+    FadeTail(out, 0.03);
+    return out;
+}
+
+SoundBuffer PlayerFireLoop()
+{
+    // Each hit is added round a ring the length of the loop, so its tail wraps into the start
+    // and the loop joins without a seam.
+    const std::size_t length = kFireLoopHitFrames * kFireLoopHits;
+    SoundBuffer out;
+    out.samples.assign(length, 0.0f);
+    for (int hit = 0; hit < kFireLoopHits; ++hit) {
+        const std::vector<float> shot = GunHit(hit);
+        const std::size_t start = kFireLoopHitFrames * static_cast<std::size_t>(hit);
+        for (std::size_t i = 0; i < shot.size(); ++i)
+            out.samples[(start + i) % length] += shot[i];
+    }
+    Saturate(out, 1.2);
+    out.Normalise(0.6);
+    return out;
+}
+
+bool WriteSoundEffects(const std::string& sfxDirectory)
+{
+    return Write(sfxDirectory + "/small_explosion.wav", SmallExplosion()) &&
+           Write(sfxDirectory + "/big_explosion.wav", BigExplosion()) &&
+           Write(sfxDirectory + "/big_bad_shot.wav", BigBadShot()) &&
+           Write(sfxDirectory + "/player_fire_2.wav", PlayerFireLoop());
+}
