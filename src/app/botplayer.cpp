@@ -13,7 +13,7 @@
 namespace {
 
 const int kDirectionKeys[4] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
-constexpr int kContinueDelaySteps = 30; // half a second to look at what happened
+constexpr int kContinueDelaySteps = 150; // a moment to see the message, as a person would
 constexpr float kRobotComfort = 170.0f;
 constexpr float kShotComfort = 60.0f;
 constexpr float kWallComfort = 110.0f;
