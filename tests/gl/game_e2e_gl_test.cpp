@@ -1,0 +1,122 @@
+// The real game binary with the generated art and sound, played by input scripts under a
+// virtual display: the title, a death and the press-space message, the next loop with an old
+// guy, F5, a cleared level and the next one, Escape. The run is recorded and replayed by the
+// headless driver, which must end where the game ended.
+#include "engine/texturecache.h"
+
+#include "support/processrunner.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <unistd.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct GameRunTest : ::testing::Test {
+    testsupport::TempDir dir;
+    std::string build = testsupport::CurrentDirectory(); // the tests run in the build directory
+
+    // A data folder with the generated pictures and sounds and levels of the test's own.
+    void MakeData(const std::string& firstLevel, const std::string& secondLevel)
+    {
+        dir.MakeDir("data");
+        dir.MakeDir("data/levels");
+        EXPECT_EQ(symlink((build + "/data/gfx").c_str(), dir.File("data/gfx").c_str()), 0);
+        EXPECT_EQ(symlink((build + "/data/sfx").c_str(), dir.File("data/sfx").c_str()), 0);
+        dir.Write("data/levels/first.txt", firstLevel);
+        dir.Write("data/levels/second.txt", secondLevel);
+        dir.Write("data/levels.xml", "<LevelList>\n"
+                                     "  <Level position=\"1\" filename=\"data/levels/first.txt\"></Level>\n"
+                                     "  <Level position=\"2\" filename=\"data/levels/second.txt\"></Level>\n"
+                                     "</LevelList>\n");
+    }
+
+    testsupport::ProcessResult Play(const std::string& script, const std::string& options)
+    {
+        dir.Write("play.script", script);
+        return testsupport::RunProcess(dir.Path(), {"SDL_AUDIODRIVER=dummy"},
+                                       std::string(TOBRAKKA_GAME_BINARY) + " -script play.script " + options, 120);
+    }
+
+    static std::vector<std::string> Digests(const std::string& output)
+    {
+        std::vector<std::string> digests;
+        std::istringstream lines(output);
+        std::string line;
+        while (std::getline(lines, line)) {
+            if (line.rfind("digest ", 0) == 0)
+                digests.push_back(line);
+        }
+        return digests;
+    }
+
+    static bool Has(const std::string& digest, const std::string& part)
+    {
+        return digest.find(part) != std::string::npos;
+    }
+};
+
+} // namespace
+
+TEST_F(GameRunTest, DeathPressSpaceNextLoopAndF5AndTheRunReplaysHeadless)
+{
+    // A big robot that shoots at a player who stands still.
+    MakeData("12000\n0,1\n", "3000\n");
+    const testsupport::ProcessResult run = Play("title down 32\n"
+                                                "800 digest\n"
+                                                "11500 digest\n"
+                                                "11500 screenshot death.png\n"
+                                                "11600 down 32\n"
+                                                "11650 digest\n"
+                                                "11700 down 286\n"
+                                                "11750 digest\n"
+                                                "12000 down 27\n",
+                                                "-seed 7 -record played.script -digest");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    const std::vector<std::string> digests = Digests(run.output);
+    ASSERT_EQ(digests.size(), 5u) << run.output;
+    EXPECT_TRUE(Has(digests[0], "level=data/levels/first.txt") && Has(digests[0], "loop=1 player=alive")) << digests[0];
+    EXPECT_TRUE(Has(digests[1], "loop=1 player=dead")) << digests[1];
+    EXPECT_TRUE(Has(digests[2], "loop=2 player=alive")) << "space after the death: a new loop beside an old guy";
+    EXPECT_TRUE(Has(digests[3], "loop=3 player=alive")) << "F5 starts the loop again";
+
+    // The press-space message is on screen a few seconds after the death.
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> shot;
+    ASSERT_TRUE(DecodeImageFile(dir.File("death.png"), width, height, shot));
+    EXPECT_EQ(width, 1280);
+
+    // The headless driver replays the recorded run to the same end.
+    const testsupport::ProcessResult replay = testsupport::RunProcess(
+        dir.Path(), {}, std::string(TOBRAKKA_SIM_BINARY) + " --script played.script --seed 7", 120);
+    ASSERT_EQ(replay.exitStatus, 0) << replay.output;
+    const std::vector<std::string> replayed = Digests(replay.output);
+    ASSERT_FALSE(replayed.empty());
+    EXPECT_EQ(replayed.back(), digests.back());
+}
+
+TEST_F(GameRunTest, AClearedLevelAndSpaceLoadsTheNextOneAndEscapeEndsWithStatusZero)
+{
+    MakeData("2000\n", "60000\n100,3\n");
+    const testsupport::ProcessResult run = Play("title down 32\n"
+                                                "1000 digest\n"
+                                                "2100 digest\n"
+                                                "4500 screenshot cleared.png\n"
+                                                "4600 down 32\n"
+                                                "4700 digest\n"
+                                                "5000 digest\n"
+                                                "5100 down 27\n",
+                                                "");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    const std::vector<std::string> digests = Digests(run.output);
+    ASSERT_EQ(digests.size(), 4u) << run.output;
+    EXPECT_TRUE(Has(digests[0], "cleared=0")) << digests[0];
+    EXPECT_TRUE(Has(digests[1], "cleared=1")) << digests[1];
+    EXPECT_TRUE(Has(digests[2], "level=data/levels/second.txt")) << digests[2];
+    EXPECT_TRUE(Has(digests[3], "robots=0/1")) << "the second level runs: its robot arrived";
+}
