@@ -17,6 +17,8 @@ constexpr int kContinueDelaySteps = 150; // a moment to see the message, as a pe
 constexpr float kRobotComfort = 170.0f;
 constexpr float kShotComfort = 60.0f;
 constexpr float kWallComfort = 110.0f;
+constexpr int kReactionSteps = 12;  // a person reacts about five times a second
+constexpr float kAimError = 45.0f;  // and does not aim perfectly
 
 SDL_Event KeyEvent(int key, bool down)
 {
@@ -105,8 +107,9 @@ bool PickTarget(const Gameplay::CQuenlowZarnImpl& world, const vector2& p, vecto
             continue;
         best = distance;
         found = true;
+        // Leads the robot by half of what a perfect shot would.
         const float stepsToHit = std::sqrt(distance) / 15.2f;
-        aim = at + RobotVelocity(*robot) * stepsToHit;
+        aim = at + RobotVelocity(*robot) * (stepsToHit * 0.5f);
     }
     return found;
 }
@@ -123,6 +126,8 @@ uint32_t BotPlayer::NextRandom()
     random_ ^= random_ << 5;
     return random_;
 }
+
+float BotPlayer::Jitter() { return (static_cast<float>(NextRandom() % 2001) / 1000.0f - 1.0f) * kAimError; }
 
 void BotPlayer::TakeTitleEvents(std::vector<SDL_Event>& out) { out.push_back(KeyEvent(SDLK_SPACE, true)); }
 
@@ -198,6 +203,9 @@ void BotPlayer::Decide(const Gameplay& gameplay)
         return;
     }
     waitingSteps_ = 0;
+    if (++stepsSinceDecision_ < kReactionSteps)
+        return;
+    stepsSinceDecision_ = 0;
     if (options_.restartChance && NextRandom() % 10000 < options_.restartChance) {
         PressKey(SDLK_F5);
         return;
@@ -215,6 +223,6 @@ void BotPlayer::Decide(const Gameplay& gameplay)
     vector2 aim;
     const bool target = PickTarget(*world, p, aim);
     if (target)
-        AimAt(aim);
+        AimAt(aim + vector2(Jitter(), Jitter()));
     SetFiring(target);
 }

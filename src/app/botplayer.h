@@ -1,8 +1,8 @@
 #pragma once
-// A built-in player that plays as a reasonable person would: it keeps away from robots, their
-// shots and the walls, aims at the nearest robot on the field (leading it a little), fires
-// while it has a target, presses space a moment after a death or a cleared level, and, when
-// asked, presses F5 now and then. It plays through the same events a person makes: keys, mouse
+// A built-in player that plays as a reasonable person would: about five times a second it
+// decides to keep away from robots, their shots and the walls, aims (not quite perfectly) at
+// the nearest robot on the field, leading it a little, and fires while it has a target. It
+// presses space a moment after a death or a cleared level and, when asked, F5 now and then. It plays through the same events a person makes: keys, mouse
 // moves and clicks. Its own choices come from its own generator, so it never disturbs the
 // game's random numbers, and the same seeds give the same game.
 #include "app/inputscript.h"
@@ -17,7 +17,7 @@ class BotPlayer : public InputSource {
 public:
     struct Options {
         uint32_t seed = 1;
-        // Chance in 10,000 per step of pressing F5 (0: never).
+        // Chance in 10,000 per decision (five a second) of pressing F5 (0: never).
         uint32_t restartChance = 0;
     };
 
@@ -37,6 +37,7 @@ private:
     void AimAt(const vector2& point);
     void ReleaseEverything();
     uint32_t NextRandom();
+    float Jitter();
 
     Options options_;
     uint32_t random_;
@@ -44,6 +45,7 @@ private:
     bool held_[4] = {false, false, false, false}; // up, down, left, right
     bool firing_ = false;
     int waitingSteps_ = 0;
+    int stepsSinceDecision_ = 0;
     int lastMouseX_ = -1;
     int lastMouseY_ = -1;
 };
