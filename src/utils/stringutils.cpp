@@ -39,16 +39,64 @@ std::vector<std::string> Split(const std::string& text, const std::string& delim
     return pieces;
 }
 
+namespace {
+
+// Whether find occurs at head[start..] continued by text[from..].
+bool MatchesAcross(const std::string& head, std::size_t start, const std::string& text, std::size_t from,
+                   const std::string& find)
+{
+    for (std::size_t j = 0; j < find.size(); ++j) {
+        const std::size_t at = start + j;
+        const std::size_t inText = from + (at - head.size());
+        const char c = at < head.size() ? head[at] : (inText < text.size() ? text[inText] : '\0');
+        if ((at >= head.size() && inText >= text.size()) || c != find[j])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// Each search goes on from where the last replacement was put, so a replacement followed by
+// the rest of the text can form a new occurrence ("&amp;amp;" with "&amp;" -> "&" gives "&").
+// Done in one pass: only the newest replacement is looked at again, never the text before it.
+// A replacement that itself holds find would be replaced forever; the search then goes on
+// after it instead.
 std::string ReplaceAll(std::string text, const std::string& find, const std::string& replacement, int limit)
 {
     if (find.empty())
         return text;
-    std::string::size_type at = text.find(find);
-    for (int done = 0; at != std::string::npos && (limit < 0 || done < limit); ++done) {
-        text.replace(at, find.size(), replacement);
-        at = text.find(find, at + replacement.size());
+    const bool endless = replacement.find(find) != std::string::npos;
+    std::string out;
+    std::string head; // the newest replacement (and what follows it of a match), not yet final
+    std::size_t next = 0;
+    for (int done = 0; limit < 0 || done < limit; ++done) {
+        bool inHead = false;
+        for (std::size_t k = 0; k < head.size() && !inHead && !endless; ++k) {
+            if (!MatchesAcross(head, k, text, next, find))
+                continue;
+            inHead = true;
+            const std::size_t fromHead = head.size() - k;
+            std::string rest = fromHead > find.size() ? head.substr(k + find.size()) : std::string();
+            if (fromHead < find.size())
+                next += find.size() - fromHead;
+            out.append(head, 0, k);
+            head = replacement + rest;
+        }
+        if (inHead)
+            continue;
+        out += head;
+        head.clear();
+        const std::size_t at = text.find(find, next);
+        if (at == std::string::npos)
+            break;
+        out.append(text, next, at - next);
+        next = at + find.size();
+        head = replacement;
     }
-    return text;
+    out += head;
+    out.append(text, next, std::string::npos);
+    return out;
 }
 
 std::string LowerCase(std::string text)

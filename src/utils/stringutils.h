@@ -10,7 +10,8 @@ namespace kolm {
 std::string Trim(const std::string& text);
 // The pieces between delimiters, in order; empty pieces are dropped.
 std::vector<std::string> Split(const std::string& text, const std::string& delimiter);
-// Replaces occurrences left to right, at most limit times (-1: no limit).
+// Replaces occurrences left to right, at most limit times (-1: no limit); each search goes on
+// from where the last replacement was put.
 std::string ReplaceAll(std::string text, const std::string& find, const std::string& replacement, int limit = -1);
 std::string LowerCase(std::string text);
 // Reads a decimal integer after leading white space; trailing text is ignored. Text that holds

@@ -27,8 +27,22 @@ TEST(ReplaceAll, ReplacesLeftToRightUpToTheLimit)
 {
     EXPECT_EQ(ReplaceAll("a\\b\\c", "\\", "/"), "a/b/c");
     EXPECT_EQ(ReplaceAll("xxxx", "x", "y", 2), "yyxx");
-    EXPECT_EQ(ReplaceAll("&amp;lt;", "&amp;", "&"), "&lt;") << "the search goes on after the replacement";
+    EXPECT_EQ(ReplaceAll("&amp;lt;", "&amp;", "&"), "&lt;");
+    EXPECT_EQ(ReplaceAll("&amp;amp;amp;", "&amp;", "&"), "&") << "the search goes on from the replacement";
+    EXPECT_EQ(ReplaceAll("abbb", "ab", "a"), "a");
+    EXPECT_EQ(ReplaceAll("abbb", "ab", "a", 2), "ab");
+    EXPECT_EQ(ReplaceAll("xaaay", "aa", "b"), "xbay");
     EXPECT_EQ(ReplaceAll("abc", "", "z"), "abc");
+    EXPECT_EQ(ReplaceAll("", "a", "b"), "");
+    EXPECT_EQ(ReplaceAll("a\nb\n", "\n", "\r\n"), "a\r\nb\r\n") << "a replacement holding find must not loop";
+}
+
+TEST(ReplaceAll, ReplacesEveryOccurrenceInHugeInput)
+{
+    std::string many;
+    for (int i = 0; i < 200000; ++i)
+        many += "&lt;";
+    EXPECT_EQ(ReplaceAll(many, "&lt;", "<"), std::string(200000, '<'));
 }
 
 TEST(LowerCase, HandlesAsciiAndLeavesOtherBytesIntact)
