@@ -5,10 +5,13 @@
 
 #include <iostream>
 #include <map>
+#include <memory>
 
 namespace {
 
-std::map<std::string, TextureEntry*> g_textureCache;
+// The records are owned here (null for a name that failed to load), so none is left behind at
+// exit; the device textures go with ReleaseAllTextures, while the device still exists.
+std::map<std::string, std::unique_ptr<TextureEntry>> g_textureCache;
 
 uint32_t ReadPixel(const SDL_Surface* surface, int x, int y)
 {
@@ -69,19 +72,17 @@ TextureEntry* GetTexture(const std::string& name)
 {
     const auto found = g_textureCache.find(name);
     if (found != g_textureCache.end())
-        return found->second;
+        return found->second.get();
     TextureEntry* entry = LoadTexture(name);
-    g_textureCache.emplace(name, entry);
+    g_textureCache.emplace(name, std::unique_ptr<TextureEntry>(entry));
     return entry;
 }
 
 void ReleaseAllTextures()
 {
     for (auto& named : g_textureCache) {
-        if (named.second) {
+        if (named.second)
             GetRenderBackend().DeleteTexture(named.second->texture);
-            delete named.second;
-        }
     }
     g_textureCache.clear();
 }
