@@ -4,12 +4,14 @@
 #include "audio/soundoutput.h"
 #include "engine/random.h"
 
-HeadlessGame::Seeding::Seeding(uint32_t seed)
+HeadlessGame::Seeding::Seeding(uint32_t seed) : soundWasEnabled(SoundEnabled())
 {
     SetSoundEnabled(false);
     RandomSeed(seed);
     SeedRuntimeRandom(seed);
 }
+
+HeadlessGame::Seeding::~Seeding() { SetSoundEnabled(soundWasEnabled); }
 
 HeadlessGame::HeadlessGame(const std::string& firstLevel, uint32_t seed, InputSource* input)
     : seeding_(seed), phase_(false, firstLevel), input_(input), loop_(FrameLoop::Options(), phase_, input)

@@ -24,8 +24,14 @@ public:
     Gameplay& Game() { return phase_.gameplay; }
 
 private:
+    // Seeds the generators and turns sound off for the game's lifetime (sound is switched back
+    // to what it was when the game goes).
     struct Seeding {
         explicit Seeding(uint32_t seed);
+        ~Seeding();
+        Seeding(const Seeding&) = delete;
+        Seeding& operator=(const Seeding&) = delete;
+        bool soundWasEnabled;
     };
 
     Seeding seeding_;

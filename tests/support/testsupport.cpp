@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
@@ -74,6 +75,21 @@ void ChangeDirectory(const std::string& dir)
 void WritePng(const std::string& fileName, int width, int height, const uint8_t* rgba)
 {
     stbi_write_png(fileName.c_str(), width, height, 4, rgba, width * 4);
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+void WriteJpg(const std::string& fileName, int width, int height, const uint8_t* rgb)
+{
+    stbi_write_jpg(fileName.c_str(), width, height, 3, rgb, 90);
+}
+
+std::string ReadFile(const std::string& fileName)
+{
+    std::ifstream file(fileName, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 } // namespace testsupport

@@ -58,7 +58,11 @@ void InDirectory(const std::string& dir, Fn fn)
     ChangeDirectory(previous);
 }
 
-// Writes a small RGBA PNG (rows top to bottom) for image tests.
+// Writes a small RGBA PNG, or an RGB JPG, (rows top to bottom) for image tests.
 void WritePng(const std::string& fileName, int width, int height, const uint8_t* rgba);
+void WriteJpg(const std::string& fileName, int width, int height, const uint8_t* rgb);
+
+// The whole contents of a file ("" when it cannot be read).
+std::string ReadFile(const std::string& fileName);
 
 } // namespace testsupport

@@ -1,0 +1,39 @@
+// The real game with no data directory at all, and with a window it cannot open.
+#include "support/processrunner.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(GameWithoutData, ReportsEveryMissingFileAndPlaysOn)
+{
+    testsupport::TempDir empty;
+    empty.Write("quit.script", "title down 32\n500 digest\n600 down 27\n");
+    const testsupport::ProcessResult run = testsupport::RunProcess(
+        empty.Path(), {"SDL_AUDIODRIVER=dummy"}, std::string(TOBRAKKA_GAME_BINARY) + " -script quit.script", 60);
+    EXPECT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_NE(run.output.find("Couldn't load image: data/gfx/title_screen.jpg\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Couldn't load image: data/gfx/paper_background.jpg\n"), std::string::npos);
+    EXPECT_NE(run.output.find("Error! Mix_LoadMUS( data/sfx/tandrel_-_entering_evil_base.ogg) : "), std::string::npos);
+    // Without a level list the game plays the empty level, which is cleared at once.
+    EXPECT_NE(run.output.find("digest level=(none) t=512 loop=1 player=alive cleared=1"), std::string::npos)
+        << run.output;
+}
+
+TEST(GameWindowSize, AWindowThatCannotBeOpenedEndsTheGameWithALine)
+{
+    const testsupport::ProcessResult huge = testsupport::RunProcess(
+        ".", {"SDL_AUDIODRIVER=dummy"}, std::string(TOBRAKKA_GAME_BINARY) + " -r 100000", 60);
+    EXPECT_EQ(huge.exitStatus, 1);
+    EXPECT_NE(huge.output.find("D3D_OBJ ERR: Could not create Direct3D Object"), std::string::npos) << huge.output;
+
+    testsupport::TempDir dir;
+    dir.Write("quit.script", "title down 32\n100 down 27\n");
+    for (const char* width : {"0", "-1920", "wide"}) {
+        const testsupport::ProcessResult kept = testsupport::RunProcess(
+            ".", {"SDL_AUDIODRIVER=dummy"},
+            std::string(TOBRAKKA_GAME_BINARY) + " -r " + width + " -script " + dir.File("quit.script"), 60);
+        EXPECT_EQ(kept.exitStatus, 0) << width << ": " << kept.output;
+    }
+}
