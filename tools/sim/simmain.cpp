@@ -9,6 +9,9 @@
 #include "world/world.h"
 
 #include <cstdio>
+#include <fstream>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -27,11 +30,12 @@ struct SimOptions {
     uint64_t digestEvery = 0;
     bool details = false;
     bool checkLevels = false;
+    uint64_t soakSteps = 0;  // 0: no soak
 };
 
 const char* const kUsage =
     "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
-    "                    [--restarts N] [--every N] [--details] [--check-levels]\n";
+    "                    [--restarts N] [--every N] [--details] [--check-levels] [--soak STEPS]\n";
 
 bool ReadNumber(const std::string& text, uint64_t& value)
 {
@@ -73,6 +77,8 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
             options.restartChance = static_cast<uint32_t>(number);
         } else if (option == "--every") {
             options.digestEvery = number;
+        } else if (option == "--soak") {
+            options.soakSteps = number;
         } else {
             return false;
         }
@@ -138,6 +144,50 @@ int CheckLevels(const SimOptions& options)
     return 0;
 }
 
+// The process's resident memory now and at its peak, in kilobytes.
+void MemoryUse(long& currentKb, long& peakKb)
+{
+    currentKb = 0;
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    if (statm >> pages >> resident)
+        currentKb = resident * (sysconf(_SC_PAGESIZE) / 1024);
+    struct rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    peakKb = usage.ru_maxrss;
+}
+
+// A long run for finding leaks and faults: the bot, pressing F5 now and then, plays the levels of
+// the list in turn, again and again, each until it is cleared or has had 30 loops, until the
+// given number of steps; every 10,000 steps it prints the steps, the level, the loop and memory.
+int Soak(const SimOptions& options)
+{
+    kolm::CLevelList& list = kolm::CLevelList::Instance();
+    uint64_t steps = 0;
+    for (uint32_t round = 0; steps < options.soakSteps; ++round) {
+        for (int position = 1; position < list.Count() && steps < options.soakSteps; ++position) {
+            BotPlayer::Options botOptions;
+            botOptions.seed = options.seed + round;
+            botOptions.restartChance = options.restartChance ? options.restartChance : 20;
+            BotPlayer bot(botOptions);
+            HeadlessGame game(list.FileNameAt(position), options.seed + round, &bot);
+            while (steps < options.soakSteps && !game.Game().IsLevelCleared() && game.Game().World()->oldGuys.size() < 30) {
+                game.Step();
+                if (++steps % 10000 == 0) {
+                    long currentKb = 0;
+                    long peakKb = 0;
+                    MemoryUse(currentKb, peakKb);
+                    std::cout << "soak steps=" << steps << " level=" << position << " loop="
+                              << game.Game().World()->oldGuys.size() + 1 << " rss_kb=" << currentKb
+                              << " peak_kb=" << peakKb << std::endl;
+                }
+            }
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -149,6 +199,8 @@ int main(int argc, char** argv)
     }
     if (options.checkLevels)
         return CheckLevels(options);
+    if (options.soakSteps)
+        return Soak(options);
     if (!options.script.empty()) {
         InputScript script;
         std::string error;
