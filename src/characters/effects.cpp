@@ -73,17 +73,6 @@ void SparkColourRates(CParticle* particle)
         particle->colourRate[0] = -1.0f / particle->lifetime;
 }
 
-CParticle* NewLiveParticle(ParticleSystem& particles, CSprite* sprite, float lifetime, const vector2& vel, float spin,
-                           int32_t priority)
-{
-    CParticle* particle = particles.NewParticle(sprite);
-    particles.AddLive(particle);
-    particle->priority = priority;
-    particle->lifetime = lifetime;
-    particle->vel = vel;
-    particle->spin = spin;
-    return particle;
-}
 
 // How a drop of the blood spray (and a robot part, and a thrown spark) is made: the physics
 // particle itself, by the plain rule or by the refusal rule.
@@ -147,7 +136,7 @@ void ArrivalFlashes(EffectContext& effects, const vector2& p)
         float spin = RandomFloat(12.0f, 50.0f);
         if (RandomFloat(-1.0f, 1.0f) < 0.0f)
             spin = -spin;
-        CParticle* particle = NewLiveParticle(effects.particles, spiral, 1.5f, vector2(), spin, 0);
+        CParticle* particle = effects.particles.NewMovingParticle(spiral, 1.5f, vector2(), spin, 0);
         particle->alphaRate = 0.6666667f;
         particle->scaleRate = vector2(-1.3333334f, -1.3333334f);
         particle->colourRate[0] = (R() - 0.5f) * 2.0f * kColourSpan / 1.5f;
@@ -199,7 +188,7 @@ void HitSparkStreaks(EffectContext& effects, const vector2& h, const vector2& v,
         const float share = RandomFloat(0.1f, 0.5f) * 1.4f;
         const vector2 vel = -Rotate(v, spread) * share;
         const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * 0.25f;
-        CParticle* particle = NewLiveParticle(effects.particles, spark, lifetime, vel, 0.0f, 0);
+        CParticle* particle = effects.particles.NewMovingParticle(spark, lifetime, vel, 0.0f, 0);
         particle->drag = 0.2f;
         particle->accel = vector2(0.0f, kGravity);
         particle->alphaRate = -1.0f / lifetime;
@@ -250,7 +239,7 @@ void RobotSmoke(EffectContext& effects, const vector2& centre, float k)
     const vector2 vel(400.0f * k * (r2 - 0.5f) * 0.6f, 400.0f * k * (r1 - 0.5f));
     const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * k;
     const float spin = RandomFloat(-12.0f, 12.0f);
-    CParticle* particle = NewLiveParticle(effects.particles, smoke, lifetime, vel, spin, 0);
+    CParticle* particle = effects.particles.NewMovingParticle(smoke, lifetime, vel, spin, 0);
     particle->age = RandomFloat(-0.75f * k, 0.25f);
     if (particle->age < 0.0f) {
         smoke->SetAlpha(0.0f);
@@ -280,7 +269,7 @@ void RobotSparks(EffectContext& effects, const PlayerCharacter& robot, int count
         const float r2 = R();
         const vector2 vel((r2 - 0.5f) * 1600.0f, (r1 - 0.5f) * 0.6f * 1600.0f);
         const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * RandomFloat(0.01f, 0.6f);
-        CParticle* particle = NewLiveParticle(effects.particles, spark, lifetime, vel, 0.0f, 0);
+        CParticle* particle = effects.particles.NewMovingParticle(spark, lifetime, vel, 0.0f, 0);
         particle->age = RandomFloat(-0.3f, 0.0f);
         particle->alphaRate = -1.0f / lifetime;
         particle->scaleRate = vector2(-0.3f, -0.3f);
@@ -309,7 +298,7 @@ void ExplosionRing(EffectContext& effects, const vector2& p, float x)
         const float boost = (4.0f - LengthSquared(d - vector2(0.0f, -1.0f))) / 40.0f + 1.0f;
         const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * RandomFloat(0.01f, 0.6f);
         const float spin = RandomFloat(-12.0f, 12.0f);
-        CParticle* particle = NewLiveParticle(effects.particles, smoke, lifetime, d * speed * boost, spin, 1);
+        CParticle* particle = effects.particles.NewMovingParticle(smoke, lifetime, d * speed * boost, spin, 1);
         particle->drag = -0.6f;
         particle->alphaRate = -1.0f / lifetime;
         particle->scaleRate = vector2(1.0f, 1.0f);
@@ -445,7 +434,7 @@ void SpawnBloodBurst(EffectContext& effects, const PlayerCharacter& character)
         const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * 0.5f;
         const float vy = (R() - 0.5f) * 0.6f * 1600.0f;
         const float vx = (R() - 0.5f) * 1600.0f;
-        CParticle* particle = NewLiveParticle(effects.particles, drop, lifetime, vector2(vx, vy), 0.0f, 0);
+        CParticle* particle = effects.particles.NewMovingParticle(drop, lifetime, vector2(vx, vy), 0.0f, 0);
         particle->alphaRate = -0.1f;
         particle->scaleRate = vector2(-0.3f, -0.3f);
         particle->playDeath = true;

@@ -12,19 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 namespace {
-
-std::string RandomBytes(std::size_t count, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::string bytes(count, '\0');
-    for (char& byte : bytes)
-        byte = static_cast<char>(generator() & 0xFF);
-    return bytes;
-}
 
 struct BrokenPictureTest : ::testing::Test {
     testsupport::ScopedCapture capture;
@@ -75,8 +65,8 @@ TEST_F(BrokenPictureTest, TruncatedAndRandomPngsAndJpgs)
         ExpectReportedOrWhole(dir.File(name), 64, 48);
     }
     for (unsigned seed = 1; seed <= 5; ++seed) {
-        dir.Write("noise" + std::to_string(seed) + ".png", RandomBytes(3000, seed));
-        dir.Write("noise" + std::to_string(seed) + ".jpg", "\xFF\xD8\xFF" + RandomBytes(3000, seed + 100));
+        dir.Write("noise" + std::to_string(seed) + ".png", testsupport::RandomBytes(3000, seed));
+        dir.Write("noise" + std::to_string(seed) + ".jpg", "\xFF\xD8\xFF" + testsupport::RandomBytes(3000, seed + 100));
         testing::internal::CaptureStdout();
         EXPECT_EQ(GetTexture(dir.File("noise" + std::to_string(seed) + ".png")), nullptr);
         EXPECT_EQ(GetTexture(dir.File("noise" + std::to_string(seed) + ".jpg")), nullptr);
@@ -87,7 +77,7 @@ TEST_F(BrokenPictureTest, TruncatedAndRandomPngsAndJpgs)
 TEST(BrokenLevelList, BinaryEmptyUnbalancedAndHugeFilesGiveAListWithoutCrashing)
 {
     testsupport::TempDir dir;
-    dir.Write("binary.xml", RandomBytes(20000, 7));
+    dir.Write("binary.xml", testsupport::RandomBytes(20000, 7));
     dir.Write("empty.xml", "");
     dir.Write("unbalanced.xml", "<LevelList>\n<Level position=\"1\" filename=\"a.txt\">\n<Level position=\"2\" "
                                 "filename=\"b.txt\"></Level>\n</Level></Level></Level>\n<Level position=\"3\" "

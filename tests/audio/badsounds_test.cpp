@@ -8,18 +8,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace {
-
-std::string Noise(std::size_t count, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::string bytes(count, '\0');
-    for (char& byte : bytes)
-        byte = static_cast<char>(generator() & 0xFF);
-    return bytes;
-}
 
 class BrokenSoundTest : public audiotest::DummyAudioTest {
 protected:
@@ -37,8 +26,8 @@ TEST_F(BrokenSoundTest, TruncatedOrRandomWavsAreReportedAndSilent)
     const std::string wav = audiotest::MakeWav(200);
     dir_.Write("header_only.wav", wav.substr(0, 30));
     dir_.Write("half.wav", wav.substr(0, wav.size() / 2));
-    dir_.Write("noise.wav", Noise(5000, 3));
-    dir_.Write("riff_noise.wav", "RIFF" + Noise(5000, 4));
+    dir_.Write("noise.wav", testsupport::RandomBytes(5000, 3));
+    dir_.Write("riff_noise.wav", "RIFF" + testsupport::RandomBytes(5000, 4));
     for (const char* name : {"header_only.wav", "half.wav", "noise.wav", "riff_noise.wav"}) {
         const std::string path = dir_.File(name);
         testing::internal::CaptureStdout();
@@ -58,8 +47,8 @@ TEST_F(BrokenSoundTest, ATruncatedOrRandomMusicTrackIsReportedOrPlaysWhatThereIs
     ASSERT_GT(track.size(), 10000u) << "run from the build directory, after the build made the music";
     dir_.Write("cut.ogg", track.substr(0, track.size() / 3));
     dir_.Write("header.ogg", track.substr(0, 200));
-    dir_.Write("noise.ogg", Noise(20000, 9));
-    dir_.Write("oggs_noise.ogg", "OggS" + Noise(20000, 10));
+    dir_.Write("noise.ogg", testsupport::RandomBytes(20000, 9));
+    dir_.Write("oggs_noise.ogg", "OggS" + testsupport::RandomBytes(20000, 10));
     for (const char* name : {"cut.ogg", "header.ogg", "noise.ogg", "oggs_noise.ogg"}) {
         testing::internal::CaptureStdout();
         StartMusic(dir_.File(name));

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
@@ -84,6 +85,15 @@ namespace testsupport {
 void WriteJpg(const std::string& fileName, int width, int height, const uint8_t* rgb)
 {
     stbi_write_jpg(fileName.c_str(), width, height, 3, rgb, 90);
+}
+
+std::string RandomBytes(std::size_t count, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator() & 0xFF);
+    return bytes;
 }
 
 std::string ReadFile(const std::string& fileName)

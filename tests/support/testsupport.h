@@ -62,6 +62,9 @@ void InDirectory(const std::string& dir, Fn fn)
 void WritePng(const std::string& fileName, int width, int height, const uint8_t* rgba);
 void WriteJpg(const std::string& fileName, int width, int height, const uint8_t* rgb);
 
+// count bytes of noise, the same for the same seed.
+std::string RandomBytes(std::size_t count, unsigned seed);
+
 // The whole contents of a file ("" when it cannot be read).
 std::string ReadFile(const std::string& fileName);
 
