@@ -5,6 +5,7 @@
 #include "app/gameplay.h"
 #include "app/headlessgame.h"
 #include "audio/soundoutput.h"
+#include "characters/effects.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
 #include "engine/random.h"
@@ -88,6 +89,30 @@ void BM_WorldStepStressScene(benchmark::State& state)
     state.counters["sprites"] = static_cast<double>(world.sprites.Count());
 }
 BENCHMARK(BM_WorldStepStressScene)->Unit(benchmark::kMicrosecond);
+
+// The largest burst of the game: a big robot's death (up to 150 smoke puffs, 15 parts and 249
+// sparks) and the particle update of that step.
+void BM_BigRobotDeath(benchmark::State& state)
+{
+    SetSoundEnabled(false);
+    RandomSeed(3);
+    std::ofstream("burst_level.txt") << "60000\n";
+    Gameplay gameplay;
+    gameplay.LoadLevel("burst_level.txt");
+    Gameplay::CQuenlowZarnImpl& world = *gameplay.World();
+    world.SpawnEnemy(1, vector2(640, 360), vector2(640, 360));
+    const EnemyCharacter& robot = *world.enemies.back();
+    EffectContext effects = world.Effects();
+    for (auto _ : state) {
+        SpawnRobotDebris(effects, robot);
+        world.particles.Update(16);
+        state.PauseTiming();
+        world.particles.Clear();
+        world.sprites.Draw(); // removes the burst's sprites, through the null backend
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BigRobotDeath)->Unit(benchmark::kMicrosecond);
 
 // A whole level played by the bot, headless: game seconds simulated per wall-clock second.
 void BM_LevelPlayedByTheBot(benchmark::State& state)

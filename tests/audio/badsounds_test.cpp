@@ -19,10 +19,6 @@ protected:
 
 TEST_F(BrokenSoundTest, TruncatedOrRandomWavsAreReportedAndSilent)
 {
-    testing::internal::CaptureStdout();
-    ASSERT_TRUE(OpenAudio());
-    g_audioOpen = true;
-    testing::internal::GetCapturedStdout();
     const std::string wav = audiotest::MakeWav(200);
     dir_.Write("header_only.wav", wav.substr(0, 30));
     dir_.Write("half.wav", wav.substr(0, wav.size() / 2));
