@@ -107,6 +107,8 @@ void Gameplay::CQuenlowZarnImpl::RecordAim()
     player->ApplyEvent(aimEvent);
 }
 
+// A replay that reaches its recorded death in ReplayDue is still hit-tested in that step: what
+// hits it there kills it again, which is what shows its corpse or its debris.
 void Gameplay::CQuenlowZarnImpl::UpdateCharacters()
 {
     if (player) {
@@ -121,15 +123,14 @@ void Gameplay::CQuenlowZarnImpl::UpdateCharacters()
             continue;
         oldGuy->ReplayDue();
         oldGuy->Update(worldTime);
-        if (!oldGuy->dead)
-            CollideCharacter(oldGuy);
+        CollideCharacter(oldGuy);
     }
     for (EnemyCharacter* enemy : enemies) {
         if (enemy->dead)
             continue;
         enemy->Update(worldTime);
         enemy->ReplayDue();
-        if (enemy->IsActive() && !enemy->dead) {
+        if (enemy->IsActive()) {
             RetargetEnemy(enemy);
             CollideCharacter(enemy);
         }

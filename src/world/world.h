@@ -87,6 +87,6 @@ private:
     void UpdateCharacters();
     void ExplodeDueExplosions();
     void CreatePlayer();
-    void CollideWithBullets(PlayerCharacter* character, float reachSquared);
+    bool CollideWithBullets(PlayerCharacter* character, float reachSquared);
     void CollideWithRobots(PlayerCharacter* character);
 };

@@ -30,12 +30,14 @@ float Square(float value) { return value * value; }
 void Gameplay::CQuenlowZarnImpl::CollideCharacter(PlayerCharacter* character)
 {
     const float reach = character->GetBulletRadius() + character->GetBodyRadius();
-    CollideWithBullets(character, reach * reach);
-    if (!character->dead && character->team == kTeamHumans)
+    if (CollideWithBullets(character, reach * reach))
+        return;
+    if (character->team == kTeamHumans)
         CollideWithRobots(character);
 }
 
-void Gameplay::CQuenlowZarnImpl::CollideWithBullets(PlayerCharacter* character, float reachSquared)
+// Returns true when a hit left the character dead: the rest of the test is skipped then.
+bool Gameplay::CQuenlowZarnImpl::CollideWithBullets(PlayerCharacter* character, float reachSquared)
 {
     const vector2 p = character->Position();
     for (Bullet* bullet : bullets) {
@@ -49,8 +51,9 @@ void Gameplay::CQuenlowZarnImpl::CollideWithBullets(PlayerCharacter* character, 
             KillCharacter(character);
         bullet->dead = true;
         if (character->dead)
-            return;
+            return true;
     }
+    return false;
 }
 
 void Gameplay::CQuenlowZarnImpl::CollideWithRobots(PlayerCharacter* character)
