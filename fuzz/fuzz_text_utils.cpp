@@ -1,8 +1,10 @@
 // The text helpers on pieces cut from the input. Besides the sanitizers' checks, each result is
 // held to what the helper promises: Trim leaves no blank at either end, Split's pieces are never
 // empty and never hold the delimiter, ReplaceAll matches a plain step-by-step replacement, the
-// number reads match the C library's, and so on.
+// number reads match the C library's and the typed values agree with them, and so on.
+#include "utils/anyvalue.h"
 #include "utils/directorylisting.h"
+#include "utils/stlstringstream.h"
 #include "utils/stringutils.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -95,6 +97,15 @@ void CheckNumbers(const std::string& text)
     Require(kolm::ToInt(text) == PlainToInt(text), "ToInt differs from strtoll");
     // Without boolalpha a stream reads a bool as a number that must be 0 or 1.
     Require(kolm::ToBool(text) == (std::strtoll(text.c_str(), nullptr, 10) == 1), "ToBool differs from strtoll");
+    // The typed values' reads, through the engine's own string stream.
+    Require(kolm::stl::ReadInt(text) == kolm::ToInt(text), "ReadInt differs from ToInt");
+    Require(kolm::stl::ReadBool(text) == kolm::ToBool(text), "ReadBool differs from ToBool");
+    const kolm::CAnyValue value(text);
+    Require(value.AsText() == text && value.AsInt() == kolm::ToInt(text) && value.AsBool() == kolm::ToBool(text),
+            "a text value reads differently");
+    const int number = kolm::ToInt(text);
+    Require(kolm::CAnyValue(number).AsText() == std::to_string(number), "an int value's text");
+    Require(kolm::CAnyValue(number != 0).AsInt() == (number != 0 ? 1 : 0), "a bool value read as int");
 }
 
 void CheckFindOutsideQuotes(const std::string& set, const std::string& text, std::size_t start)
