@@ -21,3 +21,6 @@ cmake --build build-asan -j2 >/dev/null
 # X11 and Mesa keep allocations of their own until the process ends; leak checking stays on
 # for every test that does not open a window.
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 "${XVFB[@]}" ctest -L gl --output-on-failure -j2)
+
+echo "== A short run of each fuzzer (libFuzzer with AddressSanitizer and UBSan)"
+scripts/fuzz.sh 30
