@@ -36,7 +36,6 @@ public:
     void Dispatch(const SDL_Event& event);
 
     bool Running() const { return running_ == 1; }
-    uint32_t StepsTaken() const { return stepsTaken_; }
     // Game time since the loop began.
     uint32_t GameTime() const { return stepsTaken_ * kStepMs; }
 

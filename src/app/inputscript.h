@@ -49,8 +49,6 @@ public:
     // Prints the digests and saves the screenshots due at this time.
     void Observe(uint32_t gameTime, const GamePhase& phase) override;
 
-    bool Finished() const { return next_ >= events_.size(); }
-
     struct Timed {
         bool title;
         uint32_t time;

@@ -12,9 +12,6 @@ public:
     CharacterRef(const PlayerCharacter* character);
 
     PlayerCharacter* Get() const;
-    bool IsNone() const { return id_ == 0; }
-    bool operator==(const CharacterRef& other) const { return id_ == other.id_; }
-    bool operator!=(const CharacterRef& other) const { return id_ != other.id_; }
 
 private:
     uint32_t id_ = 0;

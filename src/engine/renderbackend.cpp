@@ -27,13 +27,9 @@ void NullRenderBackend::DeleteTexture(TextureHandle texture)
 
 void NullRenderBackend::BeginFrame() { quadsThisFrame_ = 0; }
 
-void NullRenderBackend::SubmitQuad(TextureHandle, const QuadStrip&)
-{
-    ++quadsThisFrame_;
-    ++totalQuads_;
-}
+void NullRenderBackend::SubmitQuad(TextureHandle, const QuadStrip&) { ++quadsThisFrame_; }
 
-void NullRenderBackend::EndFrame() { ++frames_; }
+void NullRenderBackend::EndFrame() {}
 
 void CapturingRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
 {

@@ -58,15 +58,11 @@ public:
 
     int LiveTextures() const { return liveTextures_; }
     uint64_t QuadsThisFrame() const { return quadsThisFrame_; }
-    uint64_t TotalQuads() const { return totalQuads_; }
-    uint64_t Frames() const { return frames_; }
 
 private:
     TextureHandle nextTexture_ = 1;
     int liveTextures_ = 0;
     uint64_t quadsThisFrame_ = 0;
-    uint64_t totalQuads_ = 0;
-    uint64_t frames_ = 0;
 };
 
 // Records every quad with its texture, for tests that check exact vertices.
