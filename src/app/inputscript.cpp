@@ -81,6 +81,15 @@ bool InputScript::Load(const std::string& fileName, std::string& error)
     return Parse(text.str(), error);
 }
 
+bool InputScript::LoadOrReport(const std::string& fileName, const char* program)
+{
+    std::string error;
+    if (Load(fileName, error))
+        return true;
+    std::cerr << program << ": input script " << fileName << ": " << error << std::endl;
+    return false;
+}
+
 bool InputScript::Parse(const std::string& text, std::string& error)
 {
     events_.clear();

@@ -42,6 +42,8 @@ class InputScript : public InputSource {
 public:
     // Reads the file; false (with the reason in error) when a line cannot be understood.
     bool Load(const std::string& fileName, std::string& error);
+    // Load, printing "<program>: input script <file>: <reason>" on standard error on failure.
+    bool LoadOrReport(const std::string& fileName, const char* program);
     bool Parse(const std::string& text, std::string& error);
 
     void TakeTitleEvents(std::vector<SDL_Event>& out) override;

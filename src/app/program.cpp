@@ -35,13 +35,8 @@ std::unique_ptr<InputSource> MakeInput(const ToolOptions& tools, bool& failed)
     failed = false;
     if (!tools.script.empty()) {
         std::unique_ptr<InputScript> script(new InputScript);
-        std::string error;
-        if (!script->Load(tools.script, error)) {
-            std::cerr << "tobrakka: input script " << tools.script << ": " << error << std::endl;
-            failed = true;
-            return nullptr;
-        }
-        return std::unique_ptr<InputSource>(script.release());
+        failed = !script->LoadOrReport(tools.script, "tobrakka");
+        return failed ? nullptr : std::unique_ptr<InputSource>(script.release());
     }
     if (tools.demoSeconds) {
         BotPlayer::Options bot;

@@ -203,11 +203,8 @@ int main(int argc, char** argv)
         return Soak(options);
     if (!options.script.empty()) {
         InputScript script;
-        std::string error;
-        if (!script.Load(options.script, error)) {
-            std::cerr << "tobrakka-sim: input script " << options.script << ": " << error << std::endl;
+        if (!script.LoadOrReport(options.script, "tobrakka-sim"))
             return 2;
-        }
         return Play(options, script);
     }
     BotPlayer::Options botOptions;
