@@ -1,9 +1,9 @@
 // The game's speed against its 16 ms step: one world step in a stress scene, whole levels
 // played headless by the bot, and the start-up of the real game. Run from the build directory
 // (the levels and the game binary are found there); the start-up needs a display (xvfb-run).
-#include "app/botplayer.h"
+#include "harness/botplayer.h"
 #include "app/gameplay.h"
-#include "app/headlessgame.h"
+#include "harness/headlessgame.h"
 #include "audio/soundoutput.h"
 #include "characters/effects.h"
 #include "characters/enemycharacter.h"

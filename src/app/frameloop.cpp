@@ -1,7 +1,7 @@
 #include "app/frameloop.h"
 
 #include "app/gamephase.h"
-#include "app/inputscript.h"
+#include "harness/inputscript.h"
 #include "app/joystick.h"
 #include "audio/audiodevice.h"
 #include "engine/renderdevice.h"

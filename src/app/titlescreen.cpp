@@ -1,6 +1,6 @@
 #include "app/titlescreen.h"
 
-#include "app/inputscript.h"
+#include "app/inputsource.h"
 #include "engine/renderdevice.h"
 #include "engine/spritecontainer.h"
 #include "engine/ticks.h"

@@ -1,8 +1,8 @@
 // Bad input of every kind: broken pictures, level lists and level files. The game reports what
 // it has a message for and carries on; nothing crashes, hangs or grows without bound.
-#include "app/botplayer.h"
-#include "app/headlessgame.h"
-#include "app/worlddigest.h"
+#include "harness/botplayer.h"
+#include "harness/headlessgame.h"
+#include "harness/worlddigest.h"
 #include "engine/texturecache.h"
 #include "utils/levellist/clevellist.h"
 #include "world/leveltimeline.h"

@@ -1,9 +1,9 @@
 // tobrakka-sim: plays the game headless, as fast as the machine allows, and prints digests of
 // the world's state. See the README for the options.
-#include "app/botplayer.h"
-#include "app/headlessgame.h"
-#include "app/inputscript.h"
-#include "app/worlddigest.h"
+#include "harness/botplayer.h"
+#include "harness/headlessgame.h"
+#include "harness/inputscript.h"
+#include "harness/worlddigest.h"
 #include "utils/levellist/clevellist.h"
 #include "utils/stringutils.h"
 #include "world/world.h"

@@ -1,9 +1,9 @@
 // The world is deterministic: the same seeds and the same timed inputs give the same world,
 // in one process, across processes, and between the windowed game and the headless driver.
-#include "app/botplayer.h"
-#include "app/headlessgame.h"
-#include "app/inputscript.h"
-#include "app/worlddigest.h"
+#include "harness/botplayer.h"
+#include "harness/headlessgame.h"
+#include "harness/inputscript.h"
+#include "harness/worlddigest.h"
 
 #include "support/processrunner.h"
 #include "support/testsupport.h"

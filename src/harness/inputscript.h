@@ -16,27 +16,14 @@
 //
 // <ms> is game time since the frame loop began (16 ms a step); the word "title" in its place
 // sends the event to the title screen instead.
+#include "app/inputsource.h"
+
 #include <SDL.h>
 
 #include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
-
-struct GamePhase;
-
-// Something that plays the game in a person's place: a script now, the bot later. The game
-// asks it for the events due at each step and handles them exactly like real ones.
-class InputSource {
-public:
-    virtual ~InputSource() = default;
-    // Events for the title screen, asked for once.
-    virtual void TakeTitleEvents(std::vector<SDL_Event>& out) = 0;
-    // Events due at or before the given game time (ms since the frame loop began).
-    virtual void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) = 0;
-    // Looks at the game after each step has been drawn, before its events are handled.
-    virtual void Observe(uint32_t gameTime, const GamePhase& phase);
-};
 
 class InputScript : public InputSource {
 public:

@@ -1,4 +1,4 @@
-#include "app/worlddigest.h"
+#include "harness/worlddigest.h"
 
 #include "app/gameplay.h"
 #include "characters/enemycharacter.h"

@@ -1,6 +1,6 @@
-#include "app/headlessgame.h"
+#include "harness/headlessgame.h"
 
-#include "app/inputscript.h"
+#include "harness/inputscript.h"
 #include "audio/soundoutput.h"
 #include "engine/random.h"
 

@@ -1,9 +1,9 @@
 // A golden run of level 1: a fixed seed and a fixed input script must give exactly these
 // digests. Any change in how the game plays changes them; update them only on purpose, and
 // say why in the commit.
-#include "app/headlessgame.h"
-#include "app/inputscript.h"
-#include "app/worlddigest.h"
+#include "harness/headlessgame.h"
+#include "harness/inputscript.h"
+#include "harness/worlddigest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/demorun.h"
+#include "harness/demorun.h"
 
 #include "engine/screenshot.h"
 

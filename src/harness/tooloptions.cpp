@@ -1,4 +1,4 @@
-#include "app/tooloptions.h"
+#include "harness/tooloptions.h"
 
 #include <cerrno>
 #include <cstdlib>

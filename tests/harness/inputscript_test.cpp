@@ -1,4 +1,4 @@
-#include "app/inputscript.h"
+#include "harness/inputscript.h"
 
 #include <gtest/gtest.h>
 

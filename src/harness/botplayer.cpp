@@ -1,4 +1,4 @@
-#include "app/botplayer.h"
+#include "harness/botplayer.h"
 
 #include "app/gamephase.h"
 #include "characters/enemycharacter.h"

@@ -2,7 +2,7 @@
 // The game's demo: the built-in bot plays in the window for a given time, screenshots of the
 // 1280 x 720 picture are saved every five seconds of game time when a folder is given, and the
 // game then ends as if Escape had been pressed.
-#include "app/botplayer.h"
+#include "harness/botplayer.h"
 
 #include <cstdint>
 #include <string>

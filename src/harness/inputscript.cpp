@@ -1,7 +1,7 @@
-#include "app/inputscript.h"
+#include "harness/inputscript.h"
 
 #include "app/gamephase.h"
-#include "app/worlddigest.h"
+#include "harness/worlddigest.h"
 #include "engine/screenshot.h"
 
 #include <algorithm>
@@ -156,8 +156,6 @@ bool InputScript::ParseObservation(std::istringstream& words, const std::string&
     }
     return false;
 }
-
-void InputSource::Observe(uint32_t, const GamePhase&) {}
 
 void InputScript::Observe(uint32_t gameTime, const GamePhase& phase)
 {
