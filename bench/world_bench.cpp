@@ -124,7 +124,7 @@ void BM_LevelPlayedByTheBot(benchmark::State& state)
         BotPlayer::Options options;
         BotPlayer bot(options);
         HeadlessGame game(level, 1, &bot);
-        while (!game.Game().IsLevelCleared() && game.GameTime() < 300000) {
+        while (!game.Game().IsLevelCleared() && game.PhaseTime() < 300000) {
             game.Step();
             ++steps;
         }

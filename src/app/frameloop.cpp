@@ -1,7 +1,7 @@
 #include "app/frameloop.h"
 
 #include "app/gamephase.h"
-#include "harness/inputscript.h"
+#include "app/inputsource.h"
 #include "app/joystick.h"
 #include "audio/audiodevice.h"
 #include "engine/renderdevice.h"
@@ -10,7 +10,28 @@
 #include <SDL_mixer.h>
 
 #include <iostream>
-#include <ostream>
+
+namespace {
+
+// The point of the 1280 x 720 picture that a mouse move aims at.
+vector2 AimOf(const SDL_Event& motion)
+{
+    vector2 aim;
+    WindowToVirtual(aim, vector2(static_cast<float>(motion.motion.x), static_cast<float>(motion.motion.y)));
+    return aim;
+}
+
+// The mouse move with the point aimed at in place of the window pixel, so that a recording
+// replayed at 1280 x 720 aims where the player aimed, whatever the window's size.
+SDL_Event WithAim(const SDL_Event& motion, vector2 aim)
+{
+    SDL_Event heard = motion;
+    heard.motion.x = static_cast<Uint16>(Clamp(aim.x, 0.0f, 65535.0f));
+    heard.motion.y = static_cast<Uint16>(Clamp(aim.y, 0.0f, 65535.0f));
+    return heard;
+}
+
+} // namespace
 
 FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* input)
     : options_(options), phase_(phase), input_(input), lastStep_(kolm::GetTicks()), fpsWindowStart_(kolm::GetTicks())
@@ -24,11 +45,16 @@ void FrameLoop::Run()
         if (kolm::GetTicks() - lastStep_ < kStepMs)
             continue;
         lastStep_ = kolm::GetTicks();
-        Step();
-        if (input_)
-            input_->Observe(GameTime(), phase_);
-        DrainEvents();
+        StepAndHandleEvents();
     }
+}
+
+void FrameLoop::StepAndHandleEvents()
+{
+    Step();
+    if (input_)
+        input_->Observe(PhaseTime(), phase_);
+    HandleEvents();
 }
 
 void FrameLoop::Step()
@@ -73,46 +99,18 @@ void FrameLoop::Draw()
     EndFrame();
 }
 
-void FrameLoop::DrainEvents()
+void FrameLoop::HandleEvents()
 {
-    if (input_) {
-        pending_.clear();
-        input_->TakeDue(GameTime(), pending_);
-        for (SDL_Event& event : pending_)
-            SDL_PushEvent(&event);
-    }
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        Record(event);
-        Dispatch(event);
-    }
-}
-
-void FrameLoop::Record(const SDL_Event& event)
-{
-    if (!options_.record)
-        return;
-    SDL_Event recorded = event;
-    if (event.type == SDL_MOUSEMOTION) {
-        // Kept as the point aimed at, so that a replay at 1280 x 720 aims at the same point.
-        vector2 aim;
-        WindowToVirtual(aim, vector2(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y)));
-        recorded.motion.x = static_cast<Uint16>(Clamp(aim.x, 0.0f, 65535.0f));
-        recorded.motion.y = static_cast<Uint16>(Clamp(aim.y, 0.0f, 65535.0f));
-    }
-    const std::string line = FormatScriptEvent(GameTime(), recorded);
-    if (!line.empty())
-        *options_.record << line << '\n';
-}
-
-void FrameLoop::DispatchInputDirectly()
-{
-    if (!input_)
-        return;
+    // Window events first, then the input source's: where a person's key press made during
+    // the step would be.
     pending_.clear();
-    input_->TakeDue(GameTime(), pending_);
-    for (const SDL_Event& event : pending_)
-        Dispatch(event);
+    SDL_Event event;
+    while (options_.readsWindow && SDL_PollEvent(&event))
+        pending_.push_back(event);
+    if (input_)
+        input_->TakeDue(PhaseTime(), pending_);
+    for (const SDL_Event& pendingEvent : pending_)
+        Dispatch(pendingEvent);
 }
 
 void FrameLoop::DispatchKeyDown(int key)
@@ -139,6 +137,9 @@ void FrameLoop::DispatchKeyDown(int key)
 void FrameLoop::Dispatch(const SDL_Event& event)
 {
     Gameplay& gameplay = phase_.gameplay;
+    const vector2 aim = event.type == SDL_MOUSEMOTION ? AimOf(event) : vector2();
+    if (input_)
+        input_->Heard(PhaseTime(), event.type == SDL_MOUSEMOTION ? WithAim(event, aim) : event);
     switch (event.type) {
     case SDL_KEYDOWN:
         DispatchKeyDown(event.key.keysym.sym);
@@ -146,14 +147,11 @@ void FrameLoop::Dispatch(const SDL_Event& event)
     case SDL_KEYUP:
         gameplay.KeyUp(event.key.keysym.sym);
         break;
-    case SDL_MOUSEMOTION: {
-        vector2 aim;
-        WindowToVirtual(aim, vector2(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y)));
+    case SDL_MOUSEMOTION:
         gameplay.SetAim(aim);
         if (CSprite* crosshair = phase_.overlay->crosshair)
             crosshair->SetCentre(aim);
         break;
-    }
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == SDL_BUTTON_LEFT)
             gameplay.FirePressed();

@@ -5,7 +5,6 @@
 #include <SDL.h>
 
 #include <cstdint>
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -19,33 +18,32 @@ public:
     struct Options {
         bool showFps = false;
         std::string musicFile; // restarted whenever it ends; empty for none
-        std::ostream* record = nullptr; // every input of the phase is written here as a script
+        bool readsWindow = true; // false for the headless game, which has no window to read
     };
 
     FrameLoop(const Options& options, GamePhase& phase, InputSource* input);
 
     // Runs until Escape or a window close.
     void Run();
-    // One step without its events: music keep-alive, fps report, update and draw.
-    void Step();
-    // Reads SDL's queue (after the input source's due events) and dispatches every event.
-    void DrainEvents();
-    // Dispatches the input source's due events straight away, without SDL's queue (the
-    // headless game has no window and so no queue).
-    void DispatchInputDirectly();
+    // One whole step: update and draw, the input source looks, then the events are handled.
+    void StepAndHandleEvents();
     void Dispatch(const SDL_Event& event);
 
     bool Running() const { return running_ == 1; }
-    // Game time since the loop began.
-    uint32_t GameTime() const { return stepsTaken_ * kStepMs; }
+    // Game time since the frame loop began: it never restarts, unlike the world's time, which
+    // starts again at 0 with every loop of a level.
+    uint32_t PhaseTime() const { return stepsTaken_ * kStepMs; }
 
 private:
+    // One step without its events: music keep-alive, fps report, update and draw.
+    void Step();
+    // Reads the window's events, then the input source's due ones, and dispatches them in order.
+    void HandleEvents();
     void KeepMusicPlaying();
     void ReportFps();
     void Update();
     void Draw();
     void DispatchKeyDown(int key);
-    void Record(const SDL_Event& event);
 
     Options options_;
     GamePhase& phase_;

@@ -1,6 +1,6 @@
 #pragma once
 // Everything the game phase runs on, built in the order the game needs: the paper grid, the
-// facade with the first level of the list, and the overlay. Torn down in the opposite order.
+// facade with the first level, and the overlay. Torn down in the opposite order.
 #include "app/gameplay.h"
 #include "app/hudoverlay.h"
 #include "grid/papergrid.h"
@@ -8,9 +8,25 @@
 #include <memory>
 #include <string>
 
+// Which level the game phase starts with: a given file, or the level list's next one. The list is
+// asked only once the grid is built, so that its lines follow the grid's on the console.
+class FirstLevel {
+public:
+    FirstLevel(const std::string& file) : file_(file) {}
+    FirstLevel(const char* file) : file_(file) {}
+    static FirstLevel FromLevelList();
+
+    std::string FileName() const;
+
+private:
+    FirstLevel() = default;
+
+    std::string file_;
+    bool fromLevelList_ = false;
+};
+
 struct GamePhase {
-    // Loads the given level file (the level list's first, in the game).
-    GamePhase(bool noGrid, const std::string& firstLevel);
+    GamePhase(bool noGrid, const FirstLevel& firstLevel);
 
     CPaperGrid grid;
     Gameplay gameplay;

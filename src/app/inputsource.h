@@ -1,7 +1,7 @@
 #pragma once
-// The one seam through which something other than the person at the keyboard plays the game:
-// an input script, the bot of the demo or the headless driver. The frame loop and the title
-// screen ask it for the events due at each step and handle them exactly like real ones.
+// The one seam through which the game's tools play and watch it: an input script, the bot of the
+// demo, a recording of the game or the headless driver. The frame loop and the title screen ask
+// it for the events due at each step and handle them exactly like a person's.
 #include <SDL.h>
 
 #include <cstdint>
@@ -14,8 +14,14 @@ public:
     virtual ~InputSource() = default;
     // Events for the title screen, asked for once.
     virtual void TakeTitleEvents(std::vector<SDL_Event>& out) = 0;
-    // Events due at or before the given game time (ms since the frame loop began).
-    virtual void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) = 0;
+    // Events due at or before the given phase time (game ms since the frame loop began).
+    virtual void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) = 0;
     // Looks at the game after each step has been drawn, before its events are handled.
     virtual void Observe(uint32_t, const GamePhase&) {}
+    // Every event the frame loop handles, as the game took it: a mouse move carries the point
+    // aimed at in the 1280 x 720 picture rather than the window pixel.
+    virtual void Heard(uint32_t, const SDL_Event&) {}
+    // Once before the game phase is built, and once after its frame loop has ended.
+    virtual void PhaseStarting() {}
+    virtual void PhaseEnded(const GamePhase&) {}
 };

@@ -5,7 +5,7 @@
 // presses space a moment after a death or a cleared level and, when asked, F5 now and then. It plays through the same events a person makes: keys, mouse
 // moves and clicks. Its own choices come from its own generator, so it never disturbs the
 // game's random numbers, and the same seeds give the same game.
-#include "harness/inputscript.h"
+#include "app/inputsource.h"
 #include "engine/vectormath.h"
 
 #include <cstdint>

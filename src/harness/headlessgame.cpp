@@ -1,6 +1,5 @@
 #include "harness/headlessgame.h"
 
-#include "harness/inputscript.h"
 #include "audio/soundoutput.h"
 #include "engine/random.h"
 
@@ -13,15 +12,18 @@ HeadlessGame::Seeding::Seeding(uint32_t seed) : soundWasEnabled(SoundEnabled())
 
 HeadlessGame::Seeding::~Seeding() { SetSoundEnabled(soundWasEnabled); }
 
-HeadlessGame::HeadlessGame(const std::string& firstLevel, uint32_t seed, InputSource* input)
-    : seeding_(seed), phase_(false, firstLevel), input_(input), loop_(FrameLoop::Options(), phase_, input)
+namespace {
+
+FrameLoop::Options WithoutWindow()
 {
+    FrameLoop::Options options;
+    options.readsWindow = false;
+    return options;
 }
 
-void HeadlessGame::Step()
+} // namespace
+
+HeadlessGame::HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input)
+    : seeding_(seed), phase_(false, firstLevel), loop_(WithoutWindow(), phase_, input)
 {
-    loop_.Step();
-    if (input_)
-        input_->Observe(loop_.GameTime(), phase_);
-    loop_.DispatchInputDirectly();
 }

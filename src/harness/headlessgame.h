@@ -13,13 +13,13 @@ class InputSource;
 
 class HeadlessGame {
 public:
-    // Seeds both random generators with seed, turns sound off and loads the level file.
-    HeadlessGame(const std::string& firstLevel, uint32_t seed, InputSource* input);
+    // Seeds both random generators with seed, turns sound off and loads the first level.
+    HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input);
 
     // One frame-loop step; then the input source looks and its due events are handled.
-    void Step();
+    void Step() { loop_.StepAndHandleEvents(); }
     bool Running() const { return loop_.Running(); }
-    uint32_t GameTime() const { return loop_.GameTime(); }
+    uint32_t PhaseTime() const { return loop_.PhaseTime(); }
     GamePhase& Phase() { return phase_; }
     Gameplay& Game() { return phase_.gameplay; }
 
@@ -36,6 +36,5 @@ private:
 
     Seeding seeding_;
     GamePhase phase_;
-    InputSource* input_;
     FrameLoop loop_;
 };

@@ -93,14 +93,13 @@ void PrintDigest(HeadlessGame& game)
 
 bool LimitReached(const SimOptions& options, uint64_t steps, const HeadlessGame& game)
 {
-    return (options.maxSteps && steps >= options.maxSteps) || (options.maxTime && game.GameTime() >= options.maxTime);
+    return (options.maxSteps && steps >= options.maxSteps) || (options.maxTime && game.PhaseTime() >= options.maxTime);
 }
 
 // Plays one run; a single level stops once it is cleared.
 int Play(const SimOptions& options, InputSource& input)
 {
-    const std::string first = options.level.empty() ? kolm::CLevelList::Instance().NextLevelFile() : options.level;
-    HeadlessGame game(first, options.seed, &input);
+    HeadlessGame game(options.level.empty() ? FirstLevel::FromLevelList() : FirstLevel(options.level), options.seed, &input);
     uint64_t steps = 0;
     while (game.Running() && !LimitReached(options, steps, game)) {
         game.Step();
@@ -133,12 +132,12 @@ int CheckLevels(const SimOptions& options)
         botOptions.seed = options.seed;
         BotPlayer bot(botOptions);
         HeadlessGame game(file, options.seed, &bot);
-        while (!game.Game().IsLevelCleared() && game.GameTime() < limit)
+        while (!game.Game().IsLevelCleared() && game.PhaseTime() < limit)
             game.Step();
         const Gameplay::CQuenlowZarnImpl& world = *game.Game().World();
         char line[256];
         std::snprintf(line, sizeof line, "| %d | %s | %s | %zu | %.1f |\n", position, file.c_str(),
-                      world.IsLevelCleared() ? "yes" : "no", world.oldGuys.size() + 1, game.GameTime() / 1000.0);
+                      world.IsLevelCleared() ? "yes" : "no", world.oldGuys.size() + 1, game.PhaseTime() / 1000.0);
         std::cout << line << std::flush;
     }
     return 0;

@@ -1,0 +1,91 @@
+#include "harness/toolrun.h"
+
+#include "app/gamephase.h"
+#include "engine/random.h"
+#include "harness/worlddigest.h"
+
+#include <iostream>
+
+bool ToolRun::Configure(const std::vector<std::string>& arguments)
+{
+    std::string error;
+    if (!ParseToolOptions(arguments, options_, error)) {
+        std::cerr << "tobrakka: " << error << std::endl;
+        return false;
+    }
+    if (!options_.script.empty()) {
+        script_.reset(new InputScript);
+        if (!script_->LoadOrReport(options_.script, "tobrakka"))
+            return false;
+    }
+    if (options_.demoSeconds) {
+        BotPlayer::Options bot;
+        bot.seed = options_.seeded ? options_.seed : 1;
+        demo_.reset(new DemoRun(options_.demoSeconds, options_.shotsFolder, bot));
+    }
+    if (!options_.record.empty()) {
+        record_.open(options_.record);
+        if (!record_) {
+            std::cerr << "tobrakka: cannot write the recording " << options_.record << std::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ToolRun::Active() const
+{
+    return demo_ || script_ || record_.is_open() || options_.seeded || options_.digest;
+}
+
+std::vector<InputSource*> ToolRun::Players() const
+{
+    std::vector<InputSource*> players;
+    if (demo_)
+        players.push_back(demo_.get());
+    if (script_)
+        players.push_back(script_.get());
+    return players;
+}
+
+void ToolRun::TakeTitleEvents(std::vector<SDL_Event>& out)
+{
+    for (InputSource* player : Players())
+        player->TakeTitleEvents(out);
+}
+
+void ToolRun::TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out)
+{
+    for (InputSource* player : Players())
+        player->TakeDue(phaseTime, out);
+}
+
+void ToolRun::Observe(uint32_t phaseTime, const GamePhase& phase)
+{
+    for (InputSource* player : Players())
+        player->Observe(phaseTime, phase);
+}
+
+void ToolRun::Heard(uint32_t phaseTime, const SDL_Event& event)
+{
+    if (!record_.is_open())
+        return;
+    const std::string line = FormatScriptEvent(phaseTime, event);
+    if (!line.empty())
+        record_ << line << '\n';
+}
+
+void ToolRun::PhaseStarting()
+{
+    if (!options_.seeded)
+        return;
+    RandomSeed(options_.seed);
+    SeedRuntimeRandom(options_.seed);
+}
+
+void ToolRun::PhaseEnded(const GamePhase& phase)
+{
+    record_.flush();
+    if (options_.digest)
+        std::cout << "digest " << DigestOf(phase.gameplay).ToString() << std::endl;
+}

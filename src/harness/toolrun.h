@@ -1,0 +1,39 @@
+#pragma once
+// The game's own tools, gathered from its command line into the one input source the game takes:
+// an input script and the demo's bot, which may play together (the script's events on top of
+// the bot's), a recording of every input the game handles, the seed of the game phase and the
+// digest line at its end.
+#include "app/inputsource.h"
+#include "harness/demorun.h"
+#include "harness/inputscript.h"
+#include "harness/tooloptions.h"
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ToolRun : public InputSource {
+public:
+    // Reads the tool options, the input script and opens the recording. False, with one line
+    // on standard error, when any of them cannot be read or written.
+    bool Configure(const std::vector<std::string>& arguments);
+    // True when some tool option was given.
+    bool Active() const;
+
+    void TakeTitleEvents(std::vector<SDL_Event>& out) override;
+    void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
+    void Observe(uint32_t phaseTime, const GamePhase& phase) override;
+    void Heard(uint32_t phaseTime, const SDL_Event& event) override;
+    void PhaseStarting() override;
+    void PhaseEnded(const GamePhase& phase) override;
+
+private:
+    // The demo's bot first, then the script.
+    std::vector<InputSource*> Players() const;
+
+    ToolOptions options_;
+    std::unique_ptr<DemoRun> demo_;
+    std::unique_ptr<InputScript> script_;
+    std::ofstream record_;
+};

@@ -1,0 +1,72 @@
+// The game's tools attached through its input seam: the demo and a script playing together, the
+// recording of what the frame loop handled, and options that cannot be honoured.
+#include "app/frameloop.h"
+#include "app/gamephase.h"
+#include "engine/renderdevice.h"
+#include "harness/headlessgame.h"
+#include "harness/toolrun.h"
+
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+// Standard output, captured for the test's duration.
+struct CapturedOutput {
+    CapturedOutput() : previous(std::cout.rdbuf(text.rdbuf())) {}
+    ~CapturedOutput() { std::cout.rdbuf(previous); }
+    std::ostringstream text;
+    std::streambuf* previous;
+};
+
+} // namespace
+
+TEST(ToolRun, TheDemoAndAScriptPlayTogetherAndTheDemoEndsOnTime)
+{
+    testsupport::TempDir dir;
+    dir.Write("s.script", "3000 digest\n");
+    ToolRun tools;
+    ASSERT_TRUE(tools.Configure({"-demo", "5", "-script", dir.File("s.script")}));
+    CapturedOutput output;
+    HeadlessGame game("", 1, &tools);
+    while (game.Running() && game.PhaseTime() < 60000)
+        game.Step();
+    EXPECT_EQ(game.PhaseTime(), 5008u) << "the escape of the demo's end is handled after the step that reaches 5 s";
+    EXPECT_NE(output.text.str().find("digest "), std::string::npos) << "the script's digest at 3 s";
+}
+
+TEST(ToolRun, RecordsTheAimedAtPointOfAMouseMoveWhateverTheWindowSize)
+{
+    testsupport::TempDir dir;
+    ToolRun tools;
+    ASSERT_TRUE(tools.Configure({"-record", dir.File("r.script")}));
+    {
+        testsupport::ScopedCapture capture;
+        GamePhase phase(false, "");
+        FrameLoop loop(FrameLoop::Options(), phase, &tools);
+        g_windowWidth = 1920;
+        g_windowHeight = 1080;
+        SDL_Event move{};
+        move.type = SDL_MOUSEMOTION;
+        move.motion.x = 960;
+        move.motion.y = 270;
+        loop.Dispatch(move);
+        g_windowWidth = 1280;
+        g_windowHeight = 720;
+        tools.PhaseEnded(phase);
+    }
+    EXPECT_EQ(testsupport::ReadFile(dir.File("r.script")), "0 move 640 180\n");
+}
+
+TEST(ToolRun, ARecordingThatCannotBeWrittenIsRefused)
+{
+    ToolRun tools;
+    EXPECT_FALSE(tools.Configure({"-record", "/nonexistent-folder/r.script"}));
+    ToolRun none;
+    ASSERT_TRUE(none.Configure({"-fps"}));
+    EXPECT_FALSE(none.Active());
+}
