@@ -74,36 +74,49 @@ void SparkColourRates(CParticle* particle)
 }
 
 
-// How a drop of the blood spray (and a robot part, and a thrown spark) is made: the physics
-// particle itself, by the plain rule or by the refusal rule.
-enum class Making { Plain, Refusable };
+// How a piece is thrown upward to fall back under gravity: its launch velocity, its lifetime
+// (about the time it takes to come back down) and how far below the thrower its floor line
+// lies, drawn in this order.
+struct PieceThrow {
+    vector2 vel;
+    float lifetime;
+    float floorDrop;
+};
 
-// One piece thrown upward that falls back under gravity in the frame of the body's facing.
-void ThrowPiece(EffectContext& effects, CSprite* sprite, const PlayerCharacter& body, int index, Making making)
+PieceThrow DrawPieceThrow()
 {
-    const vector2 centre = AtCharacter(body, CentredOffset(45.0f));
-    sprite->SetCentre(centre);
     const float qy = -450.0f - R() * 50.0f;
     const float qx = (2.0f * R() - 1.0f) * 400.0f;
-    const vector2 q(qx, qy);
-    const float lifetime = (R() - 0.5f) * 0.25f + 2.0f * (-q.y) / kGravity;
-    const vector2 pivot = AtCharacter(body, vector2(0.0f, (2.0f * R() - 0.75f) * 50.0f));
-    CPhysicsParticle* particle = making == Making::Plain
-                                     ? effects.particles.NewPhysicsParticle(sprite, lifetime, q, 0.0f, pivot, 0)
-                                     : effects.particles.RefusableParticle(sprite, -1);
-    particle->lifetime = lifetime;
-    particle->vel = q;
-    particle->pivot = pivot;
+    const float lifetime = (R() - 0.5f) * 0.25f + 2.0f * (-qy) / kGravity;
+    const float floorDrop = (2.0f * R() - 0.75f) * 50.0f;
+    return PieceThrow{vector2(qx, qy), lifetime, floorDrop};
+}
+
+// The particle of the index-th thrown piece, falling in the frame turned by turn (the thrower's
+// facing), its start held back a little more for every later piece.
+CPhysicsParticle* LaunchPiece(EffectContext& effects, CSprite* sprite, const PieceThrow& piece, const vector2& pivot,
+                              float turn, int32_t priority, int index)
+{
+    CPhysicsParticle* particle =
+        effects.particles.NewPhysicsParticle(sprite, piece.lifetime, Rotate(piece.vel, turn), 0.0f, pivot, priority);
     particle->age = -R() * (0.2f + 0.02f * index);
-    const float f = body.facing;
-    particle->accel = Rotate(vector2(0.0f, kGravity), f);
-    particle->vel = Rotate(q, f);
-    particle->alphaRate = -0.1f;
-    particle->tilt = f;
-    particle->scaleRate = vector2(-0.3f, -0.3f);
-    particle->playDeath = true;
+    particle->accel = Rotate(vector2(0.0f, kGravity), turn);
+    particle->tilt = turn;
     particle->faceVelocity = true;
     particle->killOnFloor = false;
+    return particle;
+}
+
+// A blood drop or a robot part thrown from a body; the priority says whether it may be refused.
+void ThrowPiece(EffectContext& effects, CSprite* sprite, const PlayerCharacter& body, int index, int32_t priority)
+{
+    sprite->SetCentre(AtCharacter(body, CentredOffset(45.0f)));
+    const PieceThrow piece = DrawPieceThrow();
+    const vector2 pivot = AtCharacter(body, vector2(0.0f, piece.floorDrop));
+    CPhysicsParticle* particle = LaunchPiece(effects, sprite, piece, pivot, body.facing, priority, index);
+    particle->alphaRate = -0.1f;
+    particle->scaleRate = vector2(-0.3f, -0.3f);
+    particle->playDeath = true;
 }
 
 void ArrivalBody(EffectContext& effects, PlayerCharacter& character)
@@ -155,12 +168,7 @@ void ArrivalTrail(EffectContext& effects, const vector2& p)
         const float vy = -150.0f - R() * 150.0f;
         const float vx = (2.0f * R() - 1.0f) * 100.0f;
         const float spin = R() * 25.0f;
-        CPhysicsParticle* particle = effects.particles.AddPhysicsParticle(spiral);
-        particle->vel = vector2(vx, vy);
-        particle->spin = spin;
-        particle->lifetime = 2.5f;
-        particle->priority = 0;
-        particle->pivot = p;
+        CPhysicsParticle* particle = effects.particles.NewPhysicsParticle(spiral, 2.5f, vector2(vx, vy), spin, p, 0);
         particle->age = RandomFloat(-0.25f, 0.25f);
         if (particle->age < 0.0f) {
             spiral->SetAlpha(0.0f);
@@ -211,12 +219,9 @@ void HitChips(EffectContext& effects, const vector2& h, const vector2& d, CSprit
         const vector2 centre = s->GetCentre();
         const vector2 pivot(centre.x, centre.y + (2.0f * R() - 0.75f) * 50.0f);
         const float spin = RandomFloat(-12.0f, 12.0f);
-        CPhysicsParticle* particle = effects.particles.RefusableParticle(chip, -1);
-        particle->lifetime = lifetime;
-        particle->pivot = pivot;
-        particle->spin = spin;
+        CPhysicsParticle* particle =
+            effects.particles.NewPhysicsParticle(chip, lifetime, Rotate(vector2(qx, qy), f), spin, pivot, -1);
         particle->accel = Rotate(vector2(0.0f, kGravity), f);
-        particle->vel = Rotate(vector2(qx, qy), f);
         particle->alphaRate = -1.0f / lifetime;
         particle->tilt = f;
         particle->scaleRate = vector2(-0.3f, -0.3f);
@@ -350,22 +355,11 @@ void ExplosionSparks(EffectContext& effects, const vector2& p, float x)
         spark->SetCentre(p + CentredOffset(45.0f) * x);
         SparkColour(spark);
         SetScale(spark, x);
-        const float qy = -450.0f - R() * 50.0f;
-        const float qx = (2.0f * R() - 1.0f) * 400.0f;
-        const float lifetime = (R() - 0.5f) * 0.25f + 2.0f * (-qy) / kGravity;
-        const vector2 pivot(p.x, p.y + (2.0f * R() - 0.75f) * 50.0f);
-        CPhysicsParticle* particle = effects.particles.RefusableParticle(spark, -1);
-        particle->lifetime = lifetime;
-        particle->pivot = pivot;
-        particle->spin = 0.0f;
-        particle->age = -R() * (0.2f + 0.02f * i);
-        particle->accel = vector2(0.0f, kGravity);
-        particle->vel = vector2(qx, qy);
-        particle->faceVelocity = true;
+        const PieceThrow piece = DrawPieceThrow();
+        const vector2 pivot(p.x, p.y + piece.floorDrop);
+        CPhysicsParticle* particle = LaunchPiece(effects, spark, piece, pivot, 0.0f, -1, i);
         particle->playDeath = false;
-        particle->killOnFloor = false;
-        particle->alphaRate = -1.0f / lifetime;
-        particle->tilt = 0.0f;
+        particle->alphaRate = -1.0f / piece.lifetime;
     }
 }
 
@@ -426,7 +420,7 @@ void SpawnBloodBurst(EffectContext& effects, const PlayerCharacter& character)
 {
     const int spray = Trunc(R() * 8.0f + 8.0f);
     for (int i = 0; i < spray; ++i)
-        ThrowPiece(effects, CreateBloodDropSprite(effects.sprites), character, i, Making::Plain);
+        ThrowPiece(effects, CreateBloodDropSprite(effects.sprites), character, i, 0);
     const int splash = Trunc(R() * 8.0f + 7.0f);
     for (int i = 0; i < splash; ++i) {
         CSprite* drop = CreateBloodDropSprite(effects.sprites);
@@ -453,7 +447,7 @@ void SpawnRobotDebris(EffectContext& effects, const EnemyCharacter& robot)
         RobotSmoke(effects, AtCharacter(robot, CentredOffset(15.0f) * k), k);
     const int parts = small ? 3 : Trunc(R() * 8.0f + 8.0f);
     for (int i = 0; i < parts; ++i)
-        ThrowPiece(effects, CreateRobotPartSprite(effects.sprites), robot, i, Making::Refusable);
+        ThrowPiece(effects, CreateRobotPartSprite(effects.sprites), robot, i, -1);
     int sparks = Trunc(R() * 100.0f + 150.0f);
     if (small)
         sparks = Trunc(sparks * 0.25f);

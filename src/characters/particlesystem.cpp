@@ -86,28 +86,13 @@ CPhysicsParticle* ParticleSystem::NewPhysicsParticle(CSprite* s, float lifetime,
 {
     if (Refuses(s, priority))
         return nullParticle;
-    CPhysicsParticle* p = AddPhysicsParticle(s);
+    CPhysicsParticle* p = new CPhysicsParticle(s);
+    live.push_back(p);
     p->lifetime = lifetime;
     p->priority = priority;
     p->vel = vel;
     p->spin = spin;
     p->pivot = pivot;
-    return p;
-}
-
-CPhysicsParticle* ParticleSystem::AddPhysicsParticle(CSprite* s)
-{
-    CPhysicsParticle* p = new CPhysicsParticle(s);
-    live.push_back(p);
-    return p;
-}
-
-CPhysicsParticle* ParticleSystem::RefusableParticle(CSprite* s, int32_t priority)
-{
-    if (Refuses(s, priority))
-        return nullParticle;
-    CPhysicsParticle* p = AddPhysicsParticle(s);
-    p->priority = priority;
     return p;
 }
 

@@ -23,7 +23,8 @@ public:
     // A live plain particle, or nullParticle (and the sprite killed) when over the soft limit
     // with a negative priority.
     CParticle* NewMovingParticle(CSprite* s, float lifetime, const vector2& vel, float spin, int32_t priority);
-    // The same refusal rule; otherwise a new live physics particle (never from the pool).
+    // The same refusal rule; otherwise a new live physics particle (never from the pool). A
+    // priority of 0 or more is never refused.
     CPhysicsParticle* NewPhysicsParticle(CSprite* s, float lifetime, const vector2& vel, float spin,
                                          const vector2& pivot, int32_t priority);
     // Hands the sprite to a protected particle for a timed fade that leaves the sprite alive.
@@ -40,11 +41,6 @@ public:
 
     // Appends a particle made by NewParticle to the live list (never nullParticle).
     void AddLive(CParticle* p);
-    // A new physics particle for the sprite, appended to the live list directly, never refused.
-    CPhysicsParticle* AddPhysicsParticle(CSprite* s);
-    // The refusal rule of effect pieces: nullParticle (and the sprite killed) when over the soft
-    // limit with a negative priority, otherwise a new live physics particle of that priority.
-    CPhysicsParticle* RefusableParticle(CSprite* s, int32_t priority);
 
     int LiveCount() const { return static_cast<int>(live.size()); }
     int PooledCount() const { return pool.Position(); }

@@ -171,10 +171,7 @@ TEST_F(ParticleSystemTest, NegativePriorityIsRefusedOverTheSoftLimit)
     CSprite* puff = NewSprite();
     EXPECT_EQ(system.NewMovingParticle(puff, 1.0f, vector2(), 0.0f, -1), system.nullParticle);
     EXPECT_TRUE(puff->killed);
-    CSprite* piece = NewSprite();
-    CPhysicsParticle* null = system.RefusableParticle(piece, -1);
-    EXPECT_EQ(null, system.nullParticle);
-    EXPECT_TRUE(piece->killed);
+    CPhysicsParticle* null = system.nullParticle;
     EXPECT_EQ(system.LiveCount(), 651);
 
     // Writes to the stand-in reach nothing: it is never live and never recycled.
@@ -197,8 +194,8 @@ TEST_F(ParticleSystemTest, NegativePriorityIsRefusedOverTheSoftLimit)
     EXPECT_EQ(made->pivot, vector2(6, 7));
     EXPECT_EQ(made->priority, 0);
 
-    // Physics pieces asked for directly are never refused.
-    system.AddPhysicsParticle(NewSprite());
+    // Physics pieces of priority 0 are never refused.
+    system.NewPhysicsParticle(NewSprite(), 1.0f, vector2(), 0.0f, vector2(), 0);
     EXPECT_EQ(system.LiveCount(), 653);
 }
 
@@ -269,7 +266,7 @@ TEST_F(ParticleSystemTest, ReleaseSpriteRemovesEveryParticleDrivingIt)
     CSprite* c = NewSprite();
     for (CSprite* s : {a, b, a, a, c, a})
         system.NewMovingParticle(s, 5.0f, vector2(), 0.0f, 0);
-    system.AddPhysicsParticle(a);
+    system.NewPhysicsParticle(a, 1.0f, vector2(), 0.0f, vector2(), 0);
     system.ReleaseSprite(a);
     EXPECT_EQ(system.LiveCount(), 2);
     EXPECT_FALSE(system.Drives(a));
@@ -282,7 +279,7 @@ TEST_F(ParticleSystemTest, ClearRecyclesEveryLiveParticle)
 {
     for (int i = 0; i < 5; ++i)
         system.NewMovingParticle(NewSprite(), 5.0f, vector2(), 0.0f, 0);
-    system.AddPhysicsParticle(NewSprite());
+    system.NewPhysicsParticle(NewSprite(), 1.0f, vector2(), 0.0f, vector2(), 0);
     const std::size_t capacity = system.live.capacity();
     system.Clear();
     EXPECT_EQ(system.LiveCount(), 0);
