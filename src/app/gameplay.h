@@ -3,7 +3,8 @@
 // passes the frame loop's update and draw through, turns keyboard, mouse and joystick input
 // into the player's timed input events, retires the player into an old guy and restarts the
 // loop when asked, and answers the overlay's questions. Every operation does nothing (or
-// answers false, 0 or (0, 0)) while there is no world.
+// answers false, 0 or (0, 0)) while there is no world, except Update, which answers true
+// whether or not there is a world to step.
 #include "engine/vectormath.h"
 
 #include <memory>
@@ -24,6 +25,7 @@ public:
     // Builds the new level's world before deleting the old one.
     void LoadLevel(const std::string& levelFile);
     void SetGrid(CPaperGrid* paperGrid);
+    // Steps the world by stepMs; always true.
     bool Update(int stepMs);
     void Draw();
     bool KeyDown(int key);

@@ -10,10 +10,10 @@ namespace {
 
 constexpr float kSliderLeft = 150.0f;
 constexpr float kSliderY = 30.0f;
-constexpr float kSliderLength = 1280.0f - 2.0f * kSliderLeft;
-const vector2 kFoldShadowCentre(1302.0f * 0.5f, 720.0f * 0.5f);
+constexpr float kSliderLength = kVirtualWidth - 2.0f * kSliderLeft;
+const vector2 kFoldShadowCentre(1302.0f * 0.5f, kVirtualHeight * 0.5f);
 const vector2 kPressSpaceCentre(312.0f, 606.0f);
-const vector2 kLevelClearedCentre(640.0f, 360.0f);
+const vector2 kLevelClearedCentre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
 constexpr float kMessageFade = 1.0f;
 
 } // namespace

@@ -76,8 +76,8 @@ bool RunTitleScreen(InputSource* input)
     title.titleSprite = title.sprites.CreateSprite("data/gfx/title_screen.jpg");
     CSprite* sprite = title.titleSprite;
     const bool sized = sprite->width != 0.0f && sprite->height != 0.0f;
-    sprite->scaleX = sized ? 1280.0f / sprite->width : 0.0f;
-    sprite->scaleY = sized ? 720.0f / sprite->height : 0.0f;
+    sprite->scaleX = sized ? kVirtualWidth / sprite->width : 0.0f;
+    sprite->scaleY = sized ? kVirtualHeight / sprite->height : 0.0f;
     title.lastTime = kolm::GetTicks();
 
     while (!title.done) {

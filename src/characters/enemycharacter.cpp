@@ -16,7 +16,7 @@ constexpr uint32_t kFirstRecordedSpan = 500;
 
 EnemyCharacter::EnemyCharacter() : kind(&kBigBadKind) { team = kTeamRobots; }
 
-int EnemyCharacter::GetClassId() const { return 2; }
+int EnemyCharacter::GetClassId() const { return kEnemyClassId; }
 
 float EnemyCharacter::GetBodyRadius() const { return kind->radius; }
 

@@ -1,7 +1,8 @@
 #pragma once
-// 16.16 fixed point for character positions and velocities: 65536 is one pixel. Conversions
-// and products are defined for every input (saturating, no shifts of negative values), so
-// the same inputs give the same world on every machine.
+// 16.16 fixed point for character positions and velocities: 65536 is one pixel. Everything here
+// is defined for every input, so the same inputs give the same world on every machine: a float
+// converted to fixed saturates at the 32-bit limits, while products and sums wrap around in 32
+// bits as the game's arithmetic always has, and no negative value is ever shifted.
 #include "engine/numeric.h"
 
 #include <cstdint>

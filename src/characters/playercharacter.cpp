@@ -38,7 +38,7 @@ PlayerCharacter::~PlayerCharacter()
     CharacterRegistry::Unregister(id_);
 }
 
-int PlayerCharacter::GetClassId() const { return 1; }
+int PlayerCharacter::GetClassId() const { return kPlayerClassId; }
 
 void PlayerCharacter::DestroyHealthBar() { healthBar.reset(); }
 
@@ -167,9 +167,9 @@ void PlayerCharacter::LimitSpeed()
 void PlayerCharacter::ClampToField()
 {
     const fixed left = ToFixed(kFieldMargin);
-    const fixed right = ToFixed(1280.0f - kFieldMargin);
+    const fixed right = ToFixed(kVirtualWidth - kFieldMargin);
     const fixed top = ToFixed(kFieldMargin);
-    const fixed bottom = ToFixed(720.0f - kFieldMargin);
+    const fixed bottom = ToFixed(kVirtualHeight - kFieldMargin);
     if (pos.x < left)
         pos.x = left;
     else if (pos.x > right)

@@ -18,6 +18,10 @@ struct WeaponDesc;
 
 enum Team : uint32_t { kTeamHumans = 1, kTeamRobots = 2 };
 
+// What GetClassId answers: a hero or old guy, or a robot.
+constexpr int kPlayerClassId = 1;
+constexpr int kEnemyClassId = 2;
+
 class PlayerCharacter {
 public:
     PlayerCharacter();

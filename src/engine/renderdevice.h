@@ -6,9 +6,6 @@
 extern int g_windowWidth;
 extern int g_windowHeight;
 
-constexpr float kVirtualWidth = 1280.0f;
-constexpr float kVirtualHeight = 720.0f;
-
 // Seeds the runtime generator, starts SDL video and joystick, opens the window and creates the
 // device. Returns false, after printing why, when there is no usable window or device: the
 // game cannot run then. ("D3D_OBJ ERR" / "D3D_DEV ERR" are the game's long-standing captions.)

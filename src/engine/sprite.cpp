@@ -134,7 +134,7 @@ bool CSprite::DrawRegion(const rect& region)
     const float cx = x + halfW;
     const float cy = y + halfH;
     const float r = std::sqrt(halfW * halfW + halfH * halfH);
-    if (cx + r < 0.0f || cy + r < 0.0f || cx - r > 1280.0f || cy - r > 720.0f)
+    if (cx + r < 0.0f || cy + r < 0.0f || cx - r > kVirtualWidth || cy - r > kVirtualHeight)
         return false;
     if (!texture || texture->texture == 0)
         return true;

@@ -2,6 +2,11 @@
 // The 2D vocabulary shared by the whole game: points and sizes in the 1280 x 720 virtual
 // screen (y downwards, so a positive angle turns clockwise on screen).
 
+// The virtual screen, which is also the play field: whatever the window's size, the game sees
+// and draws this many units.
+constexpr float kVirtualWidth = 1280.0f;
+constexpr float kVirtualHeight = 720.0f;
+
 struct vector2 {
     float x = 0.0f;
     float y = 0.0f;

@@ -8,6 +8,8 @@
 
 namespace {
 const char* const kPulsingShot = "data/gfx/big_bad_bullet_01.png";
+// A bullet is gone once its centre is this far beyond an edge of the field.
+constexpr float kLeavingMargin = 5.0f;
 }
 
 CSprite* CreateBulletSprite(CSpriteContainer& sprites, const WeaponDesc& weapon)
@@ -40,6 +42,7 @@ void MoveBullet(Bullet& bullet, uint32_t dt)
         bullet.sprite->SetCentre(bullet.position);
     }
     const vector2& p = bullet.position;
-    if (p.x < -5.0f || p.y < -5.0f || p.x > 1285.0f || p.y > 725.0f)
+    if (p.x < -kLeavingMargin || p.y < -kLeavingMargin || p.x > kVirtualWidth + kLeavingMargin ||
+        p.y > kVirtualHeight + kLeavingMargin)
         bullet.dead = true;
 }

@@ -10,6 +10,7 @@
 
 namespace {
 
+// Robots enter and leave this far outside the field.
 constexpr float kOutside = 75.0f;
 
 void ReadLevelLine(std::string line, LevelFile& level)
@@ -56,20 +57,20 @@ LevelFile ParseLevelText(const std::string& text)
 void RandomCrossingPath(vector2& start, vector2& target)
 {
     const double u1 = Random01();
-    start.x = static_cast<float>(Random01() * 1280);
-    start.y = static_cast<float>(u1 * 720);
+    start.x = static_cast<float>(Random01() * kVirtualWidth);
+    start.y = static_cast<float>(u1 * kVirtualHeight);
     const double u2 = Random01();
-    target.x = static_cast<float>(Random01() * 1280);
-    target.y = static_cast<float>(u2 * 720);
+    target.x = static_cast<float>(Random01() * kVirtualWidth);
+    target.y = static_cast<float>(u2 * kVirtualHeight);
     const double swap = Random01();
     if (Random01() < 0.5) {
         start.x = -kOutside;
-        target.x = 1280.0f + kOutside;
+        target.x = kVirtualWidth + kOutside;
         if (swap < 0.5)
             std::swap(start.x, target.x);
     } else {
         start.y = -kOutside;
-        target.y = 720.0f + kOutside;
+        target.y = kVirtualHeight + kOutside;
         if (swap < 0.5)
             std::swap(start.y, target.y);
     }
@@ -114,19 +115,19 @@ void LevelTimeline::SpawnEvent(int32_t type, const vector2& start, const vector2
 
 void LevelTimeline::SpawnFormation(const vector2& start, const vector2& target)
 {
-    const vector2 centre(640.0f, 360.0f);
+    const vector2 centre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
     const vector2 pushedTarget = target + (target - centre) * 0.25f;
-    const bool outsideX = start.x < 0.0f || start.x > 1280.0f;
-    const bool outsideY = start.y < 0.0f || start.y > 720.0f;
+    const bool outsideX = start.x < 0.0f || start.x > kVirtualWidth;
+    const bool outsideY = start.y < 0.0f || start.y > kVirtualHeight;
     const vector2 side(outsideX ? 0.0f : 60.0f, outsideY ? 0.0f : 60.0f);
     vector2 back;
     if (start.x < 0.0f)
         back = vector2(-60.0f, 0.0f);
-    else if (start.x > 1280.0f)
+    else if (start.x > kVirtualWidth)
         back = vector2(60.0f, 0.0f);
     else if (start.y < 0.0f)
         back = vector2(0.0f, -60.0f);
-    else if (start.y > 720.0f)
+    else if (start.y > kVirtualHeight)
         back = vector2(0.0f, 60.0f);
     const vector2 shifts[5] = {vector2(), -side + back, side + back, back, back * 2.0f};
     for (const vector2& shift : shifts)

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr float kFieldWidth = 1280.0f;
-constexpr float kFieldHeight = 720.0f;
 
 // Paper-grid push of a flying bullet by its kind: 1 the big_bad shot, 2 the player's shot.
 bool BulletPush(int32_t kind, float& strength, float& radius)
@@ -148,8 +146,8 @@ void Gameplay::CQuenlowZarnImpl::ExplodeDueExplosions()
 
 void Gameplay::CQuenlowZarnImpl::CreatePlayer()
 {
-    const float y = static_cast<float>(Random01() * kFieldHeight);
-    const float x = static_cast<float>(Random01() * kFieldWidth);
+    const float y = static_cast<float>(Random01() * kVirtualHeight);
+    const float x = static_cast<float>(Random01() * kVirtualWidth);
     Random01();
     Random01();
     player = new PlayerCharacter;

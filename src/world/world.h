@@ -77,7 +77,8 @@ public:
     std::vector<PlayerCharacter*> oldGuys;
     std::vector<EnemyCharacter*> enemies;
     std::vector<Bullet*> bullets;
-    kolm::CStaticArrayWithPush<EnemyHitQueue, 500> hitRing;
+    static constexpr int kHitRingSize = 500;
+    kolm::CStaticArrayWithPush<EnemyHitQueue, kHitRingSize> hitRing;
     std::list<DelayedExplosion> pendingExplosions;
     std::string levelFile; // the file the level was read from, for reports
 

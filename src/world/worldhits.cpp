@@ -19,7 +19,7 @@ constexpr float kContactDamage = 2.0f;
 constexpr uint32_t kExplosionDelay = 90;
 constexpr uint32_t kChainWindow = 350;
 
-bool IsRobot(const PlayerCharacter* character) { return character->GetClassId() == 2; }
+bool IsRobot(const PlayerCharacter* character) { return character->GetClassId() == kEnemyClassId; }
 
 float DistanceSquared(const vector2& a, const vector2& b) { return LengthSquared(a - b); }
 
@@ -179,7 +179,7 @@ void Gameplay::CQuenlowZarnImpl::NoteHit(PlayerCharacter* enemy, PlayerCharacter
 int Gameplay::CQuenlowZarnImpl::CountRecentShooters(PlayerCharacter* enemy, uint32_t window)
 {
     const uint32_t since = window < worldTime ? worldTime - window : 0;
-    const PlayerCharacter* shooters[500];
+    const PlayerCharacter* shooters[kHitRingSize];
     int count = 0;
     const int capacity = hitRing.Capacity();
     for (int index = hitRing.PreviousIndex(); index != hitRing.Position(); index = index == 0 ? capacity - 1 : index - 1) {
