@@ -1,5 +1,6 @@
 // The paper grid's cost per frame-loop step: the spring step with and without pushes, the pushes
 // themselves, and drawing a dented sheet into the null backend (which only counts quads).
+#include "scopedrenderbackend.h"
 #include "engine/renderbackend.h"
 #include "engine/texturecache.h"
 #include "grid/papergrid.h"
@@ -103,38 +104,36 @@ BENCHMARK(BM_PushExplosionOnly);
 
 void BM_DrawDented(benchmark::State& state)
 {
+    NullRenderBackend backend;
+    ScopedRenderBackend headless(&backend);
     auto grid = MakeGrid();
     if (!grid)
         return state.SkipWithError("no scratch folder for the images");
     grid->Push(vector2(640.0f, 360.0f), -50000.0f, 500.0f);
     for (int step = 0; step < 10; ++step)
         grid->Update(16);
-    NullRenderBackend backend;
-    SetRenderBackend(&backend);
     for (auto _ : state) {
         backend.BeginFrame();
         grid->Draw();
         backend.EndFrame();
     }
     state.counters["quads"] = static_cast<double>(backend.QuadsThisFrame());
-    SetRenderBackend(nullptr);
 }
 BENCHMARK(BM_DrawDented);
 
 void BM_DrawAtRest(benchmark::State& state)
 {
+    NullRenderBackend backend;
+    ScopedRenderBackend headless(&backend);
     auto grid = MakeGrid();
     if (!grid)
         return state.SkipWithError("no scratch folder for the images");
-    NullRenderBackend backend;
-    SetRenderBackend(&backend);
     for (auto _ : state) {
         backend.BeginFrame();
         grid->Draw();
         backend.EndFrame();
     }
     state.counters["quads"] = static_cast<double>(backend.QuadsThisFrame());
-    SetRenderBackend(nullptr);
 }
 BENCHMARK(BM_DrawAtRest);
 

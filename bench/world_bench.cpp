@@ -1,6 +1,7 @@
 // The game's speed against its 16 ms step: one world step in a stress scene, whole levels
 // played headless by the bot, and the start-up of the real game. Run from the build directory
 // (the levels and the game binary are found there); the start-up needs a display (xvfb-run).
+#include "scopedrenderbackend.h"
 #include "harness/botplayer.h"
 #include "app/gameplay.h"
 #include "harness/headlessgame.h"
@@ -75,6 +76,8 @@ struct StressScene {
 
 void BM_WorldStepStressScene(benchmark::State& state)
 {
+    NullRenderBackend backend;
+    ScopedRenderBackend headless(&backend);
     StressScene scene;
     int index = 0;
     for (int warm = 0; warm < 120; ++warm)
@@ -94,6 +97,8 @@ BENCHMARK(BM_WorldStepStressScene)->Unit(benchmark::kMicrosecond);
 // sparks) and the particle update of that step.
 void BM_BigRobotDeath(benchmark::State& state)
 {
+    NullRenderBackend backend;
+    ScopedRenderBackend headless(&backend);
     SetSoundEnabled(false);
     RandomSeed(3);
     std::ofstream("burst_level.txt") << "60000\n";
@@ -119,6 +124,8 @@ void BM_LevelPlayedByTheBot(benchmark::State& state)
 {
     const std::string level = "data/levels/level" + std::string(state.range(0) < 10 ? "0" : "") +
                               std::to_string(state.range(0)) + ".txt";
+    NullRenderBackend backend;
+    ScopedRenderBackend headless(&backend);
     uint64_t steps = 0;
     for (auto _ : state) {
         BotPlayer::Options options;
