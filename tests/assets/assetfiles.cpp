@@ -1,8 +1,31 @@
 #include "assetfiles.h"
 
+#define OV_EXCLUDE_STATIC_CALLBACKS
+#include <vorbis/vorbisfile.h>
+
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 namespace assettest {
+
+namespace {
+
+uint32_t LittleEndian(const std::vector<uint8_t>& bytes, std::size_t at, int count)
+{
+    uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | bytes[at + static_cast<std::size_t>(i)];
+    return value;
+}
+
+bool EndsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+} // namespace
 
 std::vector<std::string> Numbered(const std::string& prefix, int first, int last, int digits, const std::string& suffix)
 {
@@ -43,6 +66,67 @@ std::vector<std::string> AllSounds()
 {
     return {"data/sfx/small_explosion.wav", "data/sfx/big_explosion.wav", "data/sfx/big_bad_shot.wav",
             "data/sfx/player_fire_2.wav", "data/sfx/tandrel_-_entering_evil_base.ogg"};
+}
+
+
+std::vector<double> DecodedSound::Channel(int channel) const
+{
+    std::vector<double> one;
+    one.reserve(Frames());
+    for (std::size_t i = static_cast<std::size_t>(channel); i < samples.size(); i += static_cast<std::size_t>(channels))
+        one.push_back(samples[i]);
+    return one;
+}
+
+DecodedSound ReadWav(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    DecodedSound sound;
+    if (bytes.size() < 44 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF")
+        return sound;
+    std::size_t at = 12;
+    while (at + 8 <= bytes.size()) {
+        const std::string id(bytes.begin() + static_cast<long>(at), bytes.begin() + static_cast<long>(at) + 4);
+        const std::size_t size = LittleEndian(bytes, at + 4, 4);
+        if (id == "fmt " && at + 24 <= bytes.size()) {
+            sound.channels = static_cast<int>(LittleEndian(bytes, at + 10, 2));
+            sound.rate = static_cast<int>(LittleEndian(bytes, at + 12, 4));
+            sound.bitsPerSample = static_cast<int>(LittleEndian(bytes, at + 22, 2));
+        } else if (id == "data" && sound.bitsPerSample == 16) {
+            for (std::size_t i = at + 8; i + 1 < at + 8 + size && i + 1 < bytes.size(); i += 2)
+                sound.samples.push_back(static_cast<int16_t>(LittleEndian(bytes, i, 2)) / 32768.0);
+        }
+        at += 8 + size + (size & 1);
+    }
+    return sound;
+}
+
+DecodedSound DecodeOggVorbis(const std::string& path)
+{
+    DecodedSound sound;
+    OggVorbis_File file;
+    if (ov_fopen(path.c_str(), &file) != 0)
+        return sound;
+    const vorbis_info* info = ov_info(&file, -1);
+    sound.channels = info->channels;
+    sound.rate = static_cast<int>(info->rate);
+    float** pcm = nullptr;
+    int section = 0;
+    long frames;
+    while ((frames = ov_read_float(&file, &pcm, 4096, &section)) > 0) {
+        for (long i = 0; i < frames; ++i) {
+            for (int c = 0; c < sound.channels; ++c)
+                sound.samples.push_back(pcm[c][i]);
+        }
+    }
+    ov_clear(&file);
+    return sound;
+}
+
+DecodedSound DecodeSoundFile(const std::string& path)
+{
+    return EndsWith(path, ".ogg") ? DecodeOggVorbis(path) : ReadWav(path);
 }
 
 } // namespace assettest

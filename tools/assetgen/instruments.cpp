@@ -1,18 +1,21 @@
 #include "instruments.h"
 
+#include "mastering.h"
 #include "synth.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-
+// Samples the note's signal over its length; its last few milliseconds fade to silence.
 template <typename Sample>
 std::vector<float> Render(double seconds, Sample sample)
 {
     std::vector<float> out(Seconds(seconds));
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i] = static_cast<float>(sample(static_cast<double>(i) / kSampleRate));
+    FadeOut(out, kEdgeFadeSeconds);
     return out;
 }
 
@@ -71,7 +74,8 @@ std::vector<float> Kick()
     Oscillator body;
     return Render(0.4, [&](double t) {
         const double hz = 46.0 + 130.0 * std::exp(-t / 0.028);
-        const double click = t < 0.004 ? (1.0 - t / 0.004) * 0.5 : 0.0;
+        // The beater's click rises in a quarter of a millisecond and dies away in four.
+        const double click = t < 0.004 ? std::min(1.0, t / 0.00025) * (1.0 - t / 0.004) * 0.5 : 0.0;
         return SoftClip(1.6 * body.Sine(hz) * ExpDecay(t, 0.16)) + click;
     });
 }

@@ -1,10 +1,20 @@
 #include "soundeffects.h"
 
-#include <algorithm>
+#include "mastering.h"
+
 #include <cmath>
 #include <iostream>
 
 namespace {
+
+// Each effect's loudest sample. The big explosion is the loudest, at -4.7 dBFS: the game plays
+// the music at 83 of 128 and the music peaks at -4 dBFS, so the music adds at most 0.41 of full
+// scale, and any one effect played over it stays within full scale. The firing loop, heard all
+// the time while fire is held, sits well below the explosions.
+const double kBigExplosionPeak = 0.58;
+const double kSmallExplosionPeak = 0.54;
+const double kBigBadShotPeak = 0.54;
+const double kFiringLoopPeak = 0.38;
 
 // A kick-like body: a sine whose pitch falls from startHz to endHz.
 std::vector<float> Thump(double seconds, double startHz, double endHz, double sweep, double tau)
@@ -16,6 +26,7 @@ std::vector<float> Thump(double seconds, double startHz, double endHz, double sw
         const double hz = endHz + (startHz - endHz) * std::exp(-t / sweep);
         out[i] = static_cast<float>(osc.Sine(hz) * AttackDecay(t, 0.002, tau));
     }
+    FadeOut(out, kEdgeFadeSeconds);
     return out;
 }
 
@@ -31,6 +42,7 @@ std::vector<float> Rumble(double seconds, double fromHz, double toHz, double swe
         const double x = second.LowPass(filter.LowPass(noise.Next(), cutoff, 0.2), cutoff * 1.5, 0.0);
         out[i] = static_cast<float>(x * AttackDecay(t, 0.003, tau));
     }
+    FadeOut(out, kEdgeFadeSeconds);
     return out;
 }
 
@@ -48,18 +60,8 @@ std::vector<float> Crackle(double seconds, double density, double tau, uint64_t 
         ring *= 0.985;
         out[i] = static_cast<float>(filter.BandPass(ring + rng.Jitter(0.05) * ring, 2600.0, 0.5));
     }
+    FadeOut(out, kEdgeFadeSeconds);
     return out;
-}
-
-void FadeTail(SoundBuffer& buffer, double seconds)
-{
-    const std::size_t frames = std::min(buffer.Frames(), Seconds(seconds));
-    const std::size_t start = buffer.Frames() - frames;
-    for (std::size_t i = 0; i < frames; ++i) {
-        const float k = 1.0f - static_cast<float>(i) / static_cast<float>(frames);
-        for (int c = 0; c < buffer.channels; ++c)
-            buffer.samples[(start + i) * static_cast<std::size_t>(buffer.channels) + static_cast<std::size_t>(c)] *= k;
-    }
 }
 
 void Saturate(SoundBuffer& buffer, double drive)
@@ -84,6 +86,7 @@ std::vector<float> GunHit(int index)
         const double thump = low.Sine(85.0 + 60.0 * std::exp(-t / 0.01)) * AttackDecay(t, 0.0008, 0.03);
         out[i] = static_cast<float>((snap + 0.7 * tone + 0.8 * thump) * (accent ? 1.0 : 0.85));
     }
+    FadeOut(out, kEdgeFadeSeconds);
     return out;
 }
 
@@ -104,8 +107,9 @@ SoundBuffer SmallExplosion()
     out.Mix(0, Rumble(0.75, 7000.0, 300.0, 0.09, 0.14, 8101), 1.6);
     out.Mix(Seconds(0.02), Crackle(0.6, 180.0, 0.15, 8102), 0.5);
     Saturate(out, 1.4);
-    out.Normalise(0.85);
-    FadeTail(out, 0.05);
+    RemoveDc(out);
+    out.Normalise(kSmallExplosionPeak);
+    FadeOut(out, 0.05);
     return out;
 }
 
@@ -118,8 +122,9 @@ SoundBuffer BigExplosion()
     out.Mix(Seconds(0.32), Thump(0.6, 110.0, 35.0, 0.05, 0.16), 0.6);
     out.Mix(Seconds(0.05), Crackle(1.9, 260.0, 0.5, 8203), 0.6);
     Saturate(out, 1.8);
-    out.Normalise(0.92);
-    FadeTail(out, 0.2);
+    RemoveDc(out);
+    out.Normalise(kBigExplosionPeak);
+    FadeOut(out, 0.2);
     return out;
 }
 
@@ -135,11 +140,13 @@ SoundBuffer BigBadShot()
         const double cutoff = 120.0 + 1600.0 * std::exp(-t / 0.04);
         chunk[i] = static_cast<float>(filter.LowPass(saw.Saw(62.0), cutoff, 0.6) * ExpDecay(t, 0.08));
     }
+    FadeOut(chunk, kEdgeFadeSeconds);
     out.Mix(0, chunk, 0.9);
     out.Mix(0, Rumble(0.35, 9000.0, 1500.0, 0.02, 0.05, 8301), 0.9);
     Saturate(out, 1.6);
-    out.Normalise(0.85);
-    FadeTail(out, 0.03);
+    RemoveDc(out);
+    out.Normalise(kBigBadShotPeak);
+    FadeOut(out, 0.03);
     return out;
 }
 
@@ -157,7 +164,8 @@ SoundBuffer PlayerFireLoop()
             out.samples[(start + i) % length] += shot[i];
     }
     Saturate(out, 1.2);
-    out.Normalise(0.6);
+    RemoveDcFromLoop(out);
+    out.Normalise(kFiringLoopPeak);
     return out;
 }
 

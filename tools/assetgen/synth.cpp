@@ -85,7 +85,9 @@ double Oscillator::Pulse(double hz, double width)
     double value = t < width ? 1.0 : -1.0;
     value += PolyBlep(t, dt);
     value -= PolyBlep(std::fmod(t + 1.0 - width, 1.0), dt);
-    return value;
+    // A pulse that is not square spends longer low than high: take out its mean, 2 width - 1,
+    // so that it has no DC.
+    return value - (2.0 * width - 1.0);
 }
 
 double Oscillator::Sine(double hz)

@@ -22,7 +22,7 @@ struct SoundBuffer {
 double MidiToHz(double note);
 std::size_t Seconds(double seconds);
 
-// Anti-aliased saw and pulse waves (polyBLEP); phase runs 0..1 and wraps.
+// Anti-aliased saw and pulse waves (polyBLEP), all without DC; phase runs 0..1 and wraps.
 class Oscillator {
 public:
     double Saw(double hz);
