@@ -4,6 +4,24 @@
 #include "engine/renderdevice.h"
 #include "utils/stringutils.h"
 
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+// A list position of 1 or more; anything else is reported and ignored.
+int ReadStartLevel(const std::string& text)
+{
+    char* end = nullptr;
+    const long position = std::strtol(text.c_str(), &end, 10);
+    if (!text.empty() && *end == '\0' && position >= 1 && position <= 9999)
+        return static_cast<int>(position);
+    std::cerr << "tobrakka: -level needs a level list position from 1 to 9999, not \"" << text << "\"" << std::endl;
+    return 0;
+}
+
+} // namespace
+
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine options;
@@ -19,6 +37,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             options.showFps = true;
         else if (argument == "-no_grid")
             options.noGrid = true;
+        else if (argument == "-classic")
+            options.classic = true;
+        else if (argument == "-continue")
+            options.continueGame = true;
+        else if (argument == "-level" && i + 1 < arguments.size())
+            options.startLevel = ReadStartLevel(arguments[i + 1]);
     }
     return options;
 }

@@ -1,6 +1,9 @@
 #pragma once
-// The game's command line: "-r" width, "-full", "-fps", "-no_grid". Options may come in any
-// order and repeat (the last "-r" wins); anything else is ignored.
+// The game's command line: "-r" width, "-full", "-fps", "-no_grid", and the player's comforts
+// "-classic" (no level label, no pause: the picture and keys exactly as they always were),
+// "-continue" (start after the furthest level cleared in earlier runs) and "-level" N (start at
+// list position N). Options may come in any order and repeat (the last "-r" or "-level" wins);
+// anything else is ignored.
 #include <string>
 #include <vector>
 
@@ -9,6 +12,9 @@ struct CommandLine {
     bool fullScreen = false;
     bool showFps = false;
     bool noGrid = false;
+    bool classic = false;
+    bool continueGame = false;
+    int startLevel = 0; // "-level": a list position of 1 or more; 0: not given
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

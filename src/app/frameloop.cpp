@@ -59,12 +59,17 @@ void FrameLoop::StepAndHandleEvents()
 
 void FrameLoop::Step()
 {
-    KeepMusicPlaying();
+    if (!paused_)
+        KeepMusicPlaying();
     stepCount_ += 1.0f;
     ReportFps();
-    Update();
+    if (!paused_)
+        Update();
+    if (phase_.status)
+        phase_.status->Update(phase_.Where(), paused_);
     Draw();
-    ++stepsTaken_;
+    if (!paused_)
+        ++stepsTaken_;
 }
 
 void FrameLoop::KeepMusicPlaying()
@@ -88,6 +93,8 @@ void FrameLoop::Update()
     phase_.gameplay.Update(kStepMs);
     phase_.grid.Update(kStepMs);
     phase_.overlay->Update(kStepMs);
+    if (phase_.progress)
+        phase_.progress->AfterStep(phase_.gameplay);
 }
 
 void FrameLoop::Draw()
@@ -96,6 +103,8 @@ void FrameLoop::Draw()
     phase_.grid.Draw();
     phase_.gameplay.Draw();
     phase_.overlay->Draw();
+    if (phase_.status)
+        phase_.status->Draw();
     EndFrame();
 }
 
@@ -134,8 +143,44 @@ void FrameLoop::DispatchKeyDown(int key)
     }
 }
 
+bool FrameLoop::TakePauseEvent(const SDL_Event& event)
+{
+    if (!options_.pausable)
+        return false;
+    if ((event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && event.key.keysym.sym == SDLK_p) {
+        if (event.type == SDL_KEYDOWN)
+            SetPaused(!paused_);
+        return true;
+    }
+    // Only a real loss of focus pauses; gaining it back leaves the resuming to the player.
+    const bool focusLost = event.type == SDL_ACTIVEEVENT && event.active.gain == 0 &&
+                           (event.active.state & SDL_APPINPUTFOCUS) != 0;
+    if (focusLost && options_.pauseOnFocusLoss)
+        SetPaused(true);
+    return false;
+}
+
+void FrameLoop::SetPaused(bool paused)
+{
+    if (paused == paused_)
+        return;
+    paused_ = paused;
+    // The music and every effect, the firing loop among them, hold their place too.
+    if (paused) {
+        Mix_PauseMusic();
+        Mix_Pause(-1);
+    } else {
+        Mix_ResumeMusic();
+        Mix_Resume(-1);
+    }
+}
+
 void FrameLoop::Dispatch(const SDL_Event& event)
 {
+    // Pausing belongs to the loop, not to the game: the tools never hear it, so a recording
+    // replays as if no pause had been made.
+    if (TakePauseEvent(event))
+        return;
     Gameplay& gameplay = phase_.gameplay;
     const vector2 aim = event.type == SDL_MOUSEMOTION ? AimOf(event) : vector2();
     if (input_)

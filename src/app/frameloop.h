@@ -2,6 +2,10 @@
 // The fixed-step frame loop of the game phase: it spins on the tick counter until 16 ms have
 // passed, then updates the world, the grid and the overlay by exactly 16 ms, draws one frame
 // and dispatches the events that arrived. Nothing catches up: a slow machine plays slower.
+//
+// The game can be paused (P, or the window losing its input focus): the loop then keeps drawing
+// and reading events, but the world, the grid and the overlay stand still and game time does not
+// advance, so a game recorded with pauses in it replays to the same end without them.
 #include <SDL.h>
 
 #include <cstdint>
@@ -19,6 +23,8 @@ public:
         bool showFps = false;
         std::string musicFile; // restarted whenever it ends; empty for none
         bool readsWindow = true; // false for the headless game, which has no window to read
+        bool pausable = false;   // P pauses and resumes
+        bool pauseOnFocusLoss = false; // and so does losing the window's input focus
     };
 
     FrameLoop(const Options& options, GamePhase& phase, InputSource* input);
@@ -30,6 +36,7 @@ public:
     void Dispatch(const SDL_Event& event);
 
     bool Running() const { return running_ == 1; }
+    bool Paused() const { return paused_; }
     // Game time since the frame loop began: it never restarts, unlike the world's time, which
     // starts again at 0 with every loop of a level.
     uint32_t PhaseTime() const { return stepsTaken_ * kStepMs; }
@@ -44,11 +51,15 @@ private:
     void Update();
     void Draw();
     void DispatchKeyDown(int key);
+    // Takes the events that pause and resume the game; true when the event was one of them.
+    bool TakePauseEvent(const SDL_Event& event);
+    void SetPaused(bool paused);
 
     Options options_;
     GamePhase& phase_;
     InputSource* input_;
     int running_ = 1;
+    bool paused_ = false;
     uint32_t lastStep_;
     uint32_t fpsWindowStart_;
     float stepCount_ = 0.0f;

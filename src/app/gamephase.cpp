@@ -1,20 +1,27 @@
 #include "app/gamephase.h"
 
 #include "utils/levellist/clevellist.h"
+#include "world/world.h"
 
-FirstLevel FirstLevel::FromLevelList()
+FirstLevel FirstLevel::FromLevelList(int startAfter)
 {
     FirstLevel level;
     level.fromLevelList_ = true;
+    level.startAfter_ = startAfter;
     return level;
 }
 
 std::string FirstLevel::FileName() const
 {
-    return fromLevelList_ ? kolm::CLevelList::Instance().NextLevelFile() : file_;
+    if (!fromLevelList_)
+        return file_;
+    kolm::CLevelList& list = kolm::CLevelList::Instance();
+    if (startAfter_ != kListOwnStart)
+        list.StartAfter(startAfter_);
+    return list.NextLevelFile();
 }
 
-GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel)
+GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel) : levelsFromList(firstLevel.FromList())
 {
     grid.Init(35, 20);
     if (noGrid)
@@ -22,4 +29,17 @@ GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel)
     gameplay.LoadLevel(firstLevel.FileName());
     gameplay.SetGrid(&grid);
     overlay.reset(new HudOverlay(&gameplay));
+}
+
+StatusLayer::Place GamePhase::Where()
+{
+    StatusLayer::Place place;
+    if (levelsFromList) {
+        const kolm::CLevelList& list = kolm::CLevelList::Instance();
+        place.level = list.Current();
+        place.levelCount = list.Count() - 1;
+    }
+    if (const Gameplay::CQuenlowZarnImpl* world = gameplay.World())
+        place.loop = static_cast<int>(world->oldGuys.size()) + 1;
+    return place;
 }

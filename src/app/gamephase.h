@@ -3,32 +3,47 @@
 // facade with the first level, and the overlay. Torn down in the opposite order.
 #include "app/gameplay.h"
 #include "app/hudoverlay.h"
+#include "app/levelprogress.h"
+#include "app/statuslayer.h"
 #include "grid/papergrid.h"
 
 #include <memory>
 #include <string>
 
-// Which level the game phase starts with: a given file, or the level list's next one. The list is
-// asked only once the grid is built, so that its lines follow the grid's on the console.
+// Which level the game phase starts with: a given file, or the level list's next one (after a
+// given position, when the player asked to start elsewhere). The list is asked only once the
+// grid is built, so that its lines follow the grid's on the console.
 class FirstLevel {
 public:
     FirstLevel(const std::string& file) : file_(file) {}
     FirstLevel(const char* file) : file_(file) {}
-    static FirstLevel FromLevelList();
+    static FirstLevel FromLevelList(int startAfter = kListOwnStart);
 
     std::string FileName() const;
+    bool FromList() const { return fromLevelList_; }
+
+    static constexpr int kListOwnStart = -1; // where the list itself starts ("JumpTo" or 1)
 
 private:
     FirstLevel() = default;
 
     std::string file_;
     bool fromLevelList_ = false;
+    int startAfter_ = kListOwnStart;
 };
 
 struct GamePhase {
     GamePhase(bool noGrid, const FirstLevel& firstLevel);
 
+    // Where the player is, for the status layer.
+    StatusLayer::Place Where();
+
     CPaperGrid grid;
     Gameplay gameplay;
     std::unique_ptr<HudOverlay> overlay;
+    // The game's additions, when they are on: the label and paused scrap, and the progress
+    // kept between runs.
+    std::unique_ptr<StatusLayer> status;
+    std::unique_ptr<ProgressKeeper> progress;
+    bool levelsFromList;
 };

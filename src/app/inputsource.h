@@ -21,6 +21,11 @@ public:
     // Every event the frame loop handles, as the game took it: a mouse move carries the point
     // aimed at in the 1280 x 720 picture rather than the window pixel.
     virtual void Heard(uint32_t, const SDL_Event&) {}
+    // Whether it makes the game's events itself (a script, the bot): the game then does not
+    // pause when its window loses the input focus.
+    virtual bool PlaysTheGame() const { return true; }
+    // Whether the cleared levels of this run are the player's own progress (not the bot's).
+    virtual bool KeepsProgress() const { return true; }
     // Once before the game phase is built, and once after its frame loop has ended.
     virtual void PhaseStarting() {}
     virtual void PhaseEnded(const GamePhase&) {}

@@ -26,15 +26,32 @@ void StartAudio()
     Mix_VolumeMusic(83);
 }
 
+// Where the player asked to start: after the furthest level cleared ("-continue"), at a list
+// position ("-level N"), or where the list itself starts.
+int StartAfter(const CommandLine& options, const ProgressFile& progress)
+{
+    if (options.startLevel)
+        return options.startLevel - 1;
+    const int cleared = options.continueGame ? progress.LastCleared() : 0;
+    return cleared ? cleared : FirstLevel::kListOwnStart;
+}
+
 void RunGamePhase(const CommandLine& options, InputSource* tools)
 {
     if (tools)
         tools->PhaseStarting();
-    GamePhase phase(options.noGrid, FirstLevel::FromLevelList());
+    const ProgressFile progress(ProgressFile::DefaultPath());
+    GamePhase phase(options.noGrid, FirstLevel::FromLevelList(StartAfter(options, progress)));
+    if (!options.classic)
+        phase.status.reset(new StatusLayer);
+    if (!tools || tools->KeepsProgress())
+        phase.progress.reset(new ProgressKeeper(progress));
     SDL_ShowCursor(0);
     FrameLoop::Options loopOptions;
     loopOptions.showFps = options.showFps;
     loopOptions.musicFile = kMusicFile;
+    loopOptions.pausable = !options.classic;
+    loopOptions.pauseOnFocusLoss = !tools || !tools->PlaysTheGame();
     FrameLoop loop(loopOptions, phase, tools);
     loop.Run();
     if (tools)

@@ -14,16 +14,17 @@ HeadlessGame::Seeding::~Seeding() { SetSoundEnabled(soundWasEnabled); }
 
 namespace {
 
-FrameLoop::Options WithoutWindow()
+FrameLoop::Options WithoutWindow(bool pausable)
 {
     FrameLoop::Options options;
     options.readsWindow = false;
+    options.pausable = pausable;
     return options;
 }
 
 } // namespace
 
-HeadlessGame::HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input)
-    : seeding_(seed), phase_(false, firstLevel), loop_(WithoutWindow(), phase_, input)
+HeadlessGame::HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input, bool pausable)
+    : seeding_(seed), phase_(false, firstLevel), loop_(WithoutWindow(pausable), phase_, input)
 {
 }

@@ -13,14 +13,16 @@ class InputSource;
 
 class HeadlessGame {
 public:
-    // Seeds both random generators with seed, turns sound off and loads the first level.
-    HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input);
+    // Seeds both random generators with seed, turns sound off and loads the first level. The
+    // headless game does not pause, unless asked to (as the windowed game does on P).
+    HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input, bool pausable = false);
 
     // One frame-loop step; then the input source looks and its due events are handled.
     void Step() { loop_.StepAndHandleEvents(); }
     bool Running() const { return loop_.Running(); }
     uint32_t PhaseTime() const { return loop_.PhaseTime(); }
     GamePhase& Phase() { return phase_; }
+    FrameLoop& Loop() { return loop_; }
     Gameplay& Game() { return phase_.gameplay; }
 
 private:

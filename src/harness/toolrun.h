@@ -21,6 +21,9 @@ public:
     // True when some tool option was given.
     bool Active() const;
 
+    bool PlaysTheGame() const override { return demo_ || script_; }
+    bool KeepsProgress() const override { return !demo_; }
+
     void TakeTitleEvents(std::vector<SDL_Event>& out) override;
     void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
     void Observe(uint32_t phaseTime, const GamePhase& phase) override;

@@ -8,7 +8,9 @@ namespace testsupport {
 ProcessResult RunProcess(const std::string& directory, const std::vector<std::string>& environment,
                          const std::string& commandLine, int timeoutSeconds)
 {
-    std::string shell = "cd '" + directory + "' && env";
+    // The game keeps the player's progress under XDG_STATE_HOME: a program run by a test keeps
+    // it in its own working directory unless the test says otherwise.
+    std::string shell = "cd '" + directory + "' && env XDG_STATE_HOME=\"$PWD/.state\"";
     for (const std::string& assignment : environment) {
         if (!assignment.empty() && assignment.back() == '=')
             shell += " -u " + assignment.substr(0, assignment.size() - 1);

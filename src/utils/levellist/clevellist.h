@@ -32,6 +32,9 @@ public:
     // Position of the level last handed out.
     int Current() const { return current_; }
     int JumpTo() const { return jumpTo_; }
+    // Makes the next request hand out the level after position, as a "JumpTo" of that
+    // position would (the player's "-continue" and "-level N").
+    void StartAfter(int position) { current_ = position; }
 
 private:
     friend class CSingleton<CLevelList>;

@@ -1,0 +1,78 @@
+#include "app/statuslayer.h"
+
+#include <string>
+
+const char* const kPausedImage = "data/gfx/paused.png";
+
+namespace {
+
+// The label's right end and the line its letters are centred on.
+constexpr float kLabelRight = kVirtualWidth - 24.0f;
+constexpr float kLabelMiddle = kVirtualHeight - 30.0f;
+// The space between two words of the label (digits of one number touch).
+constexpr float kWordGap = 9.0f;
+const vector2 kPausedCentre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
+
+const char* const kDot = "data/gfx/hud_label_dot.png";
+const char* const kSlash = "data/gfx/hud_label_slash.png";
+
+void AddNumber(std::vector<std::string>& images, int number)
+{
+    for (char digit : std::to_string(number))
+        images.push_back(std::string("data/gfx/hud_digit_") + digit + ".png");
+}
+
+bool IsDigit(const std::string& image) { return image.find("hud_digit_") != std::string::npos; }
+
+} // namespace
+
+std::vector<std::string> StatusLayer::LabelImages(const Place& place)
+{
+    std::vector<std::string> images;
+    if (place.level < 1 || place.level > place.levelCount)
+        return images;
+    images.push_back("data/gfx/hud_label_level.png");
+    AddNumber(images, place.level);
+    images.push_back(kSlash);
+    AddNumber(images, place.levelCount);
+    images.push_back(kDot);
+    images.push_back("data/gfx/hud_label_loop.png");
+    AddNumber(images, place.loop);
+    return images;
+}
+
+void StatusLayer::Update(const Place& place, bool paused)
+{
+    if (!lettered_ || !(place == shown_))
+        Letter(place);
+    if (paused && !pausedScrap_) {
+        pausedScrap_ = sprites_.CreateSprite(kPausedImage);
+        pausedScrap_->SetCentre(kPausedCentre);
+    } else if (!paused && pausedScrap_) {
+        pausedScrap_->killed = true;
+        pausedScrap_ = nullptr;
+    }
+}
+
+void StatusLayer::Letter(const Place& place)
+{
+    for (CSprite* letter : label_)
+        letter->killed = true;
+    label_.clear();
+    // Laid out from 0, left to right, then moved so that the label ends at its right margin.
+    const std::vector<std::string> images = LabelImages(place);
+    float pen = 0.0f;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        CSprite* letter = sprites_.CreateSprite(images[i]);
+        if (i > 0 && !(IsDigit(images[i - 1]) && IsDigit(images[i])))
+            pen += kWordGap;
+        letter->x = pen;
+        letter->y = kLabelMiddle - letter->height * 0.5f;
+        pen += letter->width;
+        label_.push_back(letter);
+    }
+    for (CSprite* letter : label_)
+        letter->x += kLabelRight - pen;
+    shown_ = place;
+    lettered_ = true;
+}

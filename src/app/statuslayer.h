@@ -1,0 +1,47 @@
+#pragma once
+// What the game adds above the overlay to tell the player where they are: a hand-lettered label
+// in the bottom-right corner, "level 3 / 10 · loop 2", and the "paused" scrap while the game is
+// paused. The label covers neither the time slider along the top edge nor the messages (the
+// press-space scrap sits bottom left, the level-cleared one in the middle). The "-classic"
+// option goes without this layer, for the picture exactly as it always was.
+#include "engine/spritecontainer.h"
+
+#include <string>
+#include <vector>
+
+class StatusLayer {
+public:
+    // Where the player is: a list position with the list's length (0 for a level that is not in
+    // the list: then no label shows), and the loop of the level (1 for the first attempt).
+    struct Place {
+        int level = 0;
+        int levelCount = 0;
+        int loop = 1;
+        bool operator==(const Place& other) const
+        {
+            return level == other.level && levelCount == other.levelCount && loop == other.loop;
+        }
+    };
+
+    StatusLayer() = default;
+    StatusLayer(const StatusLayer&) = delete;
+    StatusLayer& operator=(const StatusLayer&) = delete;
+
+    // Letters the label anew when the place has changed, and shows or hides the paused scrap.
+    void Update(const Place& place, bool paused);
+    void Draw() { sprites_.Draw(); }
+
+    // The images of the label, left to right, for a place (empty when no label shows).
+    static std::vector<std::string> LabelImages(const Place& place);
+
+private:
+    void Letter(const Place& place);
+
+    CSpriteContainer sprites_;
+    std::vector<CSprite*> label_;
+    CSprite* pausedScrap_ = nullptr;
+    Place shown_;
+    bool lettered_ = false;
+};
+
+extern const char* const kPausedImage;

@@ -1,0 +1,130 @@
+// Pausing: the world stands still and game time does not advance, so that a game recorded with a
+// pause in it replays headless, without the pause, to the same end.
+#include "harness/headlessgame.h"
+#include "harness/inputscript.h"
+#include "harness/toolrun.h"
+#include "harness/worlddigest.h"
+
+#include "support/processrunner.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const kLevel = "60000\n200,3\n500,2\n900,4\n1500,1\n";
+
+SDL_Event Key(SDLKey key, bool down = true)
+{
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+SDL_Event FocusLost()
+{
+    SDL_Event event{};
+    event.type = SDL_ACTIVEEVENT;
+    event.active.gain = 0;
+    event.active.state = SDL_APPINPUTFOCUS;
+    return event;
+}
+
+SDL_Event Move(Uint16 x, Uint16 y)
+{
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.x = x;
+    event.motion.y = y;
+    return event;
+}
+
+struct PauseTest : ::testing::Test {
+    testsupport::TempDir dir;
+    testsupport::ScopedCapture capture;
+    PauseTest() { dir.Write("level.txt", kLevel); }
+
+    void Steps(HeadlessGame& game, int n)
+    {
+        for (int i = 0; i < n; ++i)
+            game.Step();
+    }
+};
+
+} // namespace
+
+TEST_F(PauseTest, PWhilePausedTheWorldAndGameTimeStandStill)
+{
+    HeadlessGame game(dir.File("level.txt"), 3, nullptr, true);
+    Steps(game, 60);
+    game.Loop().Dispatch(Key(SDLK_p));
+    const std::string before = DigestOf(game.Game()).ToString();
+    const uint32_t time = game.PhaseTime();
+    Steps(game, 100);
+    EXPECT_TRUE(game.Loop().Paused());
+    EXPECT_EQ(DigestOf(game.Game()).ToString(), before);
+    EXPECT_EQ(game.PhaseTime(), time);
+
+    game.Loop().Dispatch(Key(SDLK_p, false)); // releasing P changes nothing
+    game.Loop().Dispatch(Key(SDLK_p));
+    Steps(game, 10);
+    EXPECT_EQ(game.PhaseTime(), time + 160);
+    EXPECT_NE(DigestOf(game.Game()).ToString(), before);
+}
+
+TEST_F(PauseTest, LosingTheFocusPausesOnlyWhenAskedAndAGameThatCannotPauseIgnoresP)
+{
+    GamePhase phase(false, dir.File("level.txt"));
+    FrameLoop::Options options;
+    options.readsWindow = false;
+    options.pausable = options.pauseOnFocusLoss = true;
+    FrameLoop player(options, phase, nullptr);
+    EXPECT_FALSE(player.Paused()) << "a game never starts paused";
+    player.Dispatch(FocusLost());
+    EXPECT_TRUE(player.Paused());
+
+    HeadlessGame pausable(dir.File("level.txt"), 3, nullptr, true);
+    pausable.Loop().Dispatch(FocusLost());
+    EXPECT_FALSE(pausable.Loop().Paused()) << "a game played by a script or the bot keeps going";
+
+    HeadlessGame classic(dir.File("level.txt"), 3, nullptr, false);
+    classic.Loop().Dispatch(Key(SDLK_p));
+    Steps(classic, 5);
+    EXPECT_FALSE(classic.Loop().Paused());
+    EXPECT_EQ(classic.PhaseTime(), 80u);
+}
+
+TEST_F(PauseTest, AGameRecordedWithAPauseReplaysHeadlessToTheSameDigest)
+{
+    ToolRun tools;
+    ASSERT_TRUE(tools.Configure({"-record", dir.File("played.script")}));
+    std::string digest;
+    {
+        // Events come after a step, as the frame loop hands them out.
+        HeadlessGame game(dir.File("level.txt"), 11, &tools, true);
+        Steps(game, 1);
+        game.Loop().Dispatch(Move(900, 300));
+        game.Loop().Dispatch(Key(SDLK_d));
+        Steps(game, 40);
+        game.Loop().Dispatch(Key(SDLK_p));
+        Steps(game, 25); // moves and keys while paused still reach the game
+        game.Loop().Dispatch(Move(300, 500));
+        game.Loop().Dispatch(Key(SDLK_d, false));
+        game.Loop().Dispatch(Key(SDLK_s));
+        Steps(game, 25);
+        game.Loop().Dispatch(Key(SDLK_p));
+        Steps(game, 60);
+        tools.PhaseEnded(game.Phase());
+        digest = DigestOf(game.Game()).ToString();
+    }
+    const std::string recording = testsupport::ReadFile(dir.File("played.script"));
+    EXPECT_EQ(recording.find(" 112"), std::string::npos) << "P is never recorded:\n" << recording;
+
+    const testsupport::ProcessResult replay = testsupport::RunProcess(
+        ".", {}, std::string(TOBRAKKA_SIM_BINARY) + " --level " + dir.File("level.txt") + " --script " +
+                     dir.File("played.script") + " --seed 11 --steps 101",
+        60);
+    ASSERT_EQ(replay.exitStatus, 0) << replay.output;
+    EXPECT_NE(replay.output.find("digest " + digest), std::string::npos) << digest << "\n" << replay.output;
+}

@@ -1,0 +1,88 @@
+// The player's comforts in the real game: progress kept between runs with "-continue" and
+// "-level N", and the level label, which "-classic" leaves out of the picture.
+#include "engine/texturecache.h"
+
+#include "support/processrunner.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct ComfortsTest : ::testing::Test {
+    testsupport::TempDir dir;
+    std::string build = testsupport::CurrentDirectory(); // the tests run in the build directory
+
+    ComfortsTest()
+    {
+        dir.MakeDir("data");
+        dir.MakeDir("data/levels");
+        EXPECT_EQ(symlink((build + "/data/gfx").c_str(), dir.File("data/gfx").c_str()), 0);
+        EXPECT_EQ(symlink((build + "/data/sfx").c_str(), dir.File("data/sfx").c_str()), 0);
+        dir.Write("data/levels/first.txt", "2000\n");
+        dir.Write("data/levels/second.txt", "60000\n");
+        dir.Write("data/levels.xml", "<LevelList>\n"
+                                     "  <Level position=\"1\" filename=\"data/levels/first.txt\"></Level>\n"
+                                     "  <Level position=\"2\" filename=\"data/levels/second.txt\"></Level>\n"
+                                     "</LevelList>\n");
+    }
+
+    testsupport::ProcessResult Play(const std::string& script, const std::string& options)
+    {
+        dir.Write("play.script", script);
+        return testsupport::RunProcess(dir.Path(), {"SDL_AUDIODRIVER=dummy", "TOBRAKKA_DATA=" + dir.Path()},
+                                       std::string(TOBRAKKA_GAME_BINARY) + " -script play.script " + options, 120);
+    }
+
+    // The pixels of a saved shot that differ between two shots, within a region.
+    int Differences(const std::string& a, const std::string& b, int left, int top)
+    {
+        int width = 0;
+        int height = 0;
+        std::vector<uint8_t> first;
+        std::vector<uint8_t> second;
+        if (!DecodeImageFile(dir.File(a), width, height, first) || !DecodeImageFile(dir.File(b), width, height, second))
+            return -1;
+        int differing = 0;
+        for (int y = top; y < height; ++y) {
+            for (int x = left; x < width; ++x) {
+                const std::size_t at = (static_cast<std::size_t>(y) * width + x) * 4;
+                differing += first[at] != second[at] || first[at + 1] != second[at + 1] || first[at + 2] != second[at + 2];
+            }
+        }
+        return differing;
+    }
+};
+
+} // namespace
+
+TEST_F(ComfortsTest, AClearedLevelIsRememberedAndContinueStartsAfterIt)
+{
+    const testsupport::ProcessResult cleared = Play("title down 32\n2300 digest\n2400 down 27\n", "");
+    ASSERT_EQ(cleared.exitStatus, 0) << cleared.output;
+    ASSERT_NE(cleared.output.find("cleared=1"), std::string::npos) << cleared.output;
+    EXPECT_EQ(testsupport::ReadFile(dir.File(".state/tobrakka/progress")), "cleared 1\n");
+
+    const testsupport::ProcessResult continued = Play("title down 32\n100 down 27\n", "-continue -digest");
+    ASSERT_EQ(continued.exitStatus, 0) << continued.output;
+    EXPECT_NE(continued.output.find("digest level=data/levels/second.txt"), std::string::npos) << continued.output;
+
+    const testsupport::ProcessResult chosen = Play("title down 32\n100 down 27\n", "-level 1 -digest");
+    EXPECT_NE(chosen.output.find("digest level=data/levels/first.txt"), std::string::npos) << chosen.output;
+}
+
+TEST_F(ComfortsTest, TheLevelLabelShowsInTheBottomRightCornerExceptWithClassic)
+{
+    const testsupport::ProcessResult labelled = Play("title down 32\n500 screenshot label.png\n600 down 27\n", "");
+    const testsupport::ProcessResult classic =
+        Play("title down 32\n500 screenshot classic.png\n600 down 27\n", "-classic");
+    ASSERT_EQ(labelled.exitStatus, 0) << labelled.output;
+    ASSERT_EQ(classic.exitStatus, 0) << classic.output;
+    EXPECT_GT(Differences("label.png", "classic.png", 900, 660), 200) << "the label's ink in the corner";
+    EXPECT_EQ(Differences("label.png", "classic.png", 0, 0), Differences("label.png", "classic.png", 900, 660))
+        << "nothing else in the picture changes";
+}
