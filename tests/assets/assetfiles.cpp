@@ -38,6 +38,14 @@ std::vector<std::string> Numbered(const std::string& prefix, int first, int last
     return names;
 }
 
+std::vector<std::string> LabelGlyphs()
+{
+    std::vector<std::string> names = Numbered("hud_digit_", 0, 9, 1);
+    for (const char* mark : {"level", "loop", "slash", "dot"})
+        names.push_back(std::string("data/gfx/hud_label_") + mark + ".png");
+    return names;
+}
+
 std::vector<std::string> AllPictures()
 {
     std::vector<std::string> names;
@@ -57,8 +65,9 @@ std::vector<std::string> AllPictures()
     for (const char* single :
          {"zarn_guy_bullet.png", "spiral.png", "empty.png", "paper_background.jpg", "title_screen.jpg", "line.png",
           "fold_shadow.png", "crosshair.png", "time_slider_back.png", "time_slider.png", "zarn_slider_back.png",
-          "zarn_slider_front.png", "press_space.png", "level_cleared.png"})
+          "zarn_slider_front.png", "press_space.png", "level_cleared.png", "paused.png"})
         names.push_back(std::string("data/gfx/") + single);
+    add(LabelGlyphs());
     return names;
 }
 

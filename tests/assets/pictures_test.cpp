@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,6 +75,50 @@ void ExpectMirrored(const std::string& rightName, const std::string& leftName)
         for (int x = 0; x < right.width; x += 2)
             ASSERT_EQ(right.Alpha(x, y), left.Alpha(right.width - 1 - x, y)) << leftName << " mirrors " << rightName;
     }
+}
+
+// Over the pixels at least a quarter opaque: the mean saturation (0 grey .. 1 pure colour) and
+// the mean brightness (0 .. 255).
+struct Colourfulness {
+    double saturation = 0.0;
+    double brightness = 0.0;
+};
+
+Colourfulness MeanColourfulness(const Image& image)
+{
+    Colourfulness mean;
+    long count = 0;
+    for (std::size_t i = 0; i + 3 < image.rgba.size(); i += 4) {
+        if (image.rgba[i + 3] < 64)
+            continue;
+        const int high = std::max({image.rgba[i], image.rgba[i + 1], image.rgba[i + 2]});
+        const int low = std::min({image.rgba[i], image.rgba[i + 1], image.rgba[i + 2]});
+        mean.saturation += high > 0 ? static_cast<double>(high - low) / high : 0.0;
+        mean.brightness += (image.rgba[i] + image.rgba[i + 1] + image.rgba[i + 2]) / 3.0;
+        ++count;
+    }
+    if (count) {
+        mean.saturation /= count;
+        mean.brightness /= count;
+    }
+    return mean;
+}
+
+// The first and last rows holding fully inked pixels (the label's halo is only partly opaque).
+std::pair<int, int> InkRows(const Image& image)
+{
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (image.Alpha(x, y) > 230) {
+                if (first < 0)
+                    first = y;
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
 }
 
 double MeanOpaqueBrightness(const Image& image)
@@ -197,6 +243,54 @@ TEST(GeneratedPictures, HealthBarFillFitsItsFrame)
     const Image front = Load("data/gfx/zarn_slider_front.png");
     EXPECT_EQ(front.width, back.width - 10);
     EXPECT_NEAR(front.height * 0.875, back.height - 8, 0.5);
+}
+
+TEST(GeneratedPictures, HealthBarFrameLeavesTheFillClear)
+{
+    // The frame is drawn over the fill: inside the window the fill must show at full strength.
+    const Image back = Load("data/gfx/zarn_slider_back.png");
+    for (int y = 4; y < 12; ++y) {
+        for (int x = 5; x < 55; ++x)
+            ASSERT_EQ(back.Alpha(x, y), 0) << "window pixel " << x << "," << y;
+    }
+    EXPECT_GT(back.Alpha(2, 8), 200) << "a frame round the window";
+    EXPECT_GT(back.Alpha(30, 2), 200);
+    const Image front = Load("data/gfx/zarn_slider_front.png");
+    EXPECT_EQ(front.Alpha(front.width / 2, front.height / 2), 255) << "the fill is solid";
+}
+
+TEST(GeneratedPictures, TheHeroStandsOutFromItsPastSelves)
+{
+    // In every walk frame the hero is in full colour and the old guy pale and grey.
+    for (int frame = 1; frame <= 6; ++frame) {
+        const std::string number = std::to_string(frame) + ".png";
+        const Colourfulness hero = MeanColourfulness(Load("data/gfx/zarn_guy_frame" + number));
+        const Colourfulness old = MeanColourfulness(Load("data/gfx/old_guy_frame" + number));
+        EXPECT_GT(hero.saturation, 0.35) << frame;
+        EXPECT_LT(old.saturation, 0.08) << frame;
+        EXPECT_GT(old.brightness, hero.brightness + 60.0) << frame;
+    }
+}
+
+TEST(GeneratedPictures, LabelGlyphsSetOneLine)
+{
+    // The game lays the label's pictures side by side at one y: one height, one baseline, and
+    // nothing cut off at the top or bottom.
+    for (const std::string& name : assettest::LabelGlyphs()) {
+        const Image glyph = Load(name);
+        EXPECT_EQ(glyph.height, 28) << name;
+        EXPECT_GT(glyph.width, 4) << name;
+        for (int x = 0; x < glyph.width; ++x) {
+            EXPECT_EQ(glyph.Alpha(x, 0), 0) << name;
+            EXPECT_EQ(glyph.Alpha(x, glyph.height - 1), 0) << name;
+        }
+    }
+    // Letters and digits that sit on the baseline end on the same row.
+    const int baseline = InkRows(Load("data/gfx/hud_label_level.png")).second;
+    for (const char* name : {"data/gfx/hud_digit_0.png", "data/gfx/hud_digit_1.png", "data/gfx/hud_digit_2.png"})
+        EXPECT_NEAR(InkRows(Load(name)).second, baseline, 1) << name;
+    // The paused note is a scrap like the press-space one.
+    EXPECT_EQ(Load("data/gfx/paused.png").height, Load("data/gfx/press_space.png").height);
 }
 
 TEST(GeneratedPictures, RuledLineIsThinAndBlueGrey)

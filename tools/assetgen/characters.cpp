@@ -97,11 +97,11 @@ void DrawBandanaTails(cairo_t* cr, const FigureLook& look, double knotX, int swa
 {
     // Both tails stream back and a little to the left, fluttering from frame to frame.
     const double wave = std::sin(sway * 2.1) * 1.3;
-    const std::vector<Pt> upper{{knotX, -1.0}, {knotX - 5.0, -3.0 + wave}, {knotX - 10.5, -6.5 - wave}};
-    const std::vector<Pt> lower{{knotX, 0.0}, {knotX - 5.5, -0.8 - wave}, {knotX - 11.0, -2.0 + wave}};
+    const std::vector<Pt> upper{{knotX, -1.0}, {knotX - 5.0, -3.0 + wave}, {knotX - 11.0, -7.0 - wave}};
+    const std::vector<Pt> lower{{knotX, 0.0}, {knotX - 5.5, -0.8 - wave}, {knotX - 11.5, -2.2 + wave}};
     for (const std::vector<Pt>* tail : {&upper, &lower}) {
-        TaperedStroke(cr, *tail, 3.0, 1.3, look.ink);
-        TaperedStroke(cr, *tail, 1.7, 0.4, look.accent);
+        TaperedStroke(cr, *tail, 4.4, 1.8, look.ink);
+        TaperedStroke(cr, *tail, 3.0, 0.7, look.accent);
     }
 }
 
@@ -252,37 +252,42 @@ void AddCorpseSet(PictureSet& pictures, const FigureLook& look, const std::strin
 
 } // namespace
 
+// The live hero is the one figure in full colour: a saturated blue jacket and a scarlet
+// bandana and scarf in full ink, so that a player finds it at a glance among its past selves.
 FigureLook HeroLook()
 {
     FigureLook look;
     look.ink = palette::kInk;
-    look.jacket = Mix(palette::kPaper, palette::kBallpointLight, 0.25);
-    look.trousers = Mix(palette::kBallpoint, palette::kPaper, 0.45);
+    look.jacket = palette::kJacketBlue;
+    look.trousers = Mix(palette::kBallpoint, palette::kInk, 0.3);
     look.skin = palette::kSkin;
     look.hair = Mix(palette::kInk, palette::kBallpoint, 0.5);
-    look.accent = palette::kRedInk;
+    look.accent = palette::kScarlet;
     look.gun = Mix(palette::kInk, palette::kGraphite, 0.4);
     look.shoes = Mix(palette::kInk, palette::kGraphite, 0.3);
     look.pool = palette::kBlood;
-    look.jacketHatching = {palette::kBallpoint, 0.55, 0.8, 2.3, 0.7, false};
+    look.jacketHatching = {Mix(palette::kJacketBlue, palette::kInk, 0.55), 0.4, 0.8, 2.3, 0.7, false};
     look.alpha = 1.0;
     look.sketchy = false;
     return look;
 }
 
+// A past self is the same figure in faint pencil on pale paper, without a trace of colour.
 FigureLook GhostLook()
 {
+    const Rgb pencil = Mix(palette::kGraphite, palette::kGraphiteLight, 0.55);
+    const Rgb pale = Mix(palette::kGhostPaper, palette::kWhite, 0.4);
     FigureLook look;
-    look.ink = palette::kGraphite;
-    look.jacket = palette::kGhostPaper;
-    look.trousers = palette::kGraphiteLight;
-    look.skin = palette::kGhostPaper;
-    look.hair = palette::kGraphite;
-    look.accent = palette::kGraphiteLight;
-    look.gun = palette::kGraphite;
-    look.shoes = palette::kGraphite;
+    look.ink = pencil;
+    look.jacket = pale;
+    look.trousers = Mix(palette::kGraphiteLight, palette::kGhostPaper, 0.5);
+    look.skin = pale;
+    look.hair = palette::kGraphiteLight;
+    look.accent = Mix(palette::kGraphiteLight, palette::kGhostPaper, 0.3);
+    look.gun = pencil;
+    look.shoes = palette::kGraphiteLight;
     look.pool = palette::kGraphiteLight;
-    look.jacketHatching = {palette::kGraphite, 0.35, 0.8, 2.3, 0.6, false};
+    look.jacketHatching = {palette::kGraphiteLight, 0.3, 0.8, 2.3, 0.6, false};
     look.alpha = 0.82;
     look.sketchy = true;
     return look;

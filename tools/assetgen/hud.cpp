@@ -4,6 +4,7 @@
 #include "pen.h"
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -89,28 +90,53 @@ Surface TimeSliderKnob()
     return sketch.Picture();
 }
 
+// Where the game lays the fill inside the frame: its top-left corner at (5, 4), 50 wide and
+// 9 * 0.875 high. The frame is drawn over the fill, so this window must stay clear.
+const double kBarWindowLeft = 5.0, kBarWindowTop = 4.0, kBarWindowRight = 55.0, kBarWindowBottom = 12.0;
+
+// A paper capsule with a clear window: the fill shows through at full strength, and the part
+// of the window the fill has left shows the field.
 Surface HealthBack()
 {
     Rng rng(8004);
     Sketch sketch(60, 16, false);
-    ShapeStyle frame;
-    frame.fill = palette::kPaper;
-    frame.fillAlpha = 0.9;
-    frame.ink = palette::kInk;
-    frame.width = 1.6;
-    frame.wobble = 0.15;
-    DrawShape(sketch.Cr(), RoundedRectPoints(1.2, 1.2, 58.8, 14.8, 4.0), frame, rng);
+    cairo_t* cr = sketch.Cr();
+    const std::vector<Pt> outer = Jittered(RoundedRectPoints(1.2, 1.2, 58.8, 14.8, 4.0), 0.15, rng);
+    const std::vector<Pt> window = RoundedRectPoints(kBarWindowLeft - 0.6, kBarWindowTop - 0.6, kBarWindowRight + 0.6,
+                                                     kBarWindowBottom + 0.6, 1.0);
+    cairo_new_path(cr);
+    SmoothPath(cr, outer, true);
+    PolygonPath(cr, window);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    SetColour(cr, palette::kPaper);
+    cairo_fill(cr);
+    cairo_new_path(cr);
+    SmoothPath(cr, outer, true);
+    SetColour(cr, palette::kInk);
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+    // The window's own thin ink edge, drawn just outside it.
+    cairo_new_path(cr);
+    PolygonPath(cr, window);
+    SetColour(cr, palette::kInk, 0.8);
+    cairo_set_line_width(cr, 0.9);
+    cairo_stroke(cr);
+    // Whatever spilled over the edge is wiped, so the window is exactly clear.
+    cairo_rectangle(cr, kBarWindowLeft, kBarWindowTop, kBarWindowRight - kBarWindowLeft,
+                    kBarWindowBottom - kBarWindowTop);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(cr);
     return sketch.Picture();
 }
 
-// The fill sits inside the frame at (5, 4) and is scaled by the health left.
+// The fill: solid red ink with darker hatching, scaled along its length by the health left.
 Surface HealthFront()
 {
     Rng rng(8005);
     Sketch sketch(50, 9, false);
     cairo_t* cr = sketch.Cr();
     cairo_rectangle(cr, 0, 0, 50, 9);
-    SetColour(cr, palette::kRedInk, 0.88);
+    SetColour(cr, palette::kRedInk);
     cairo_fill(cr);
     cairo_rectangle(cr, 0, 0, 50, 9);
     cairo_clip(cr);
@@ -147,6 +173,25 @@ Surface PressSpace()
     key.width = 1.4;
     DrawShape(cr, RoundedRectPoints(210, 24, 478, 80, 9), key, rng);
     LetterOnScrap(cr, "space", 262, 68, 50, palette::kInk, 8009);
+    return sketch.Picture();
+}
+
+// The "paused" note: a pause sign and the word, on a scrap like the "press space" one.
+Surface Paused()
+{
+    const int width = 376, height = 110;
+    Sketch sketch(width, height, false);
+    cairo_t* cr = sketch.Cr();
+    DrawPaperScrap(cr, 12, 10, width - 12, height - 12, 0.014, 8030);
+    Rng rng(8031);
+    ShapeStyle bar;
+    bar.fill = palette::kRedInk;
+    bar.ink = palette::kInk;
+    bar.width = 2.2;
+    bar.wobble = 0.4;
+    DrawShape(cr, RoundedRectPoints(42, 27, 60, 82, 3.5), bar, rng);
+    DrawShape(cr, RoundedRectPoints(72, 27, 90, 82, 3.5), bar, rng);
+    LetterOnScrap(cr, "paused", 118, 74, 62, palette::kBallpoint, 8032);
     return sketch.Picture();
 }
 
@@ -187,6 +232,71 @@ Surface LevelCleared()
     DrawStar(cr, 652, 126, 12, palette::kBallpoint);
     DrawStar(cr, 646, 56, 8, palette::kRedInk);
     return sketch.Picture();
+}
+
+// The level and loop label ("level 3 / 10 · loop 2") is set by the game from single pictures
+// laid side by side, each advancing by its own width, all at one height. Every picture is
+// 28 px high with the baseline on the same row and carries its own spacing: the words a
+// space after them, the slash and the dot a space on each side, the digits a little air.
+// Dark ink with a faint paper halo, so the label reads on the ruled paper without a box.
+const int kLabelHeight = 28;
+const double kLabelBaseline = 20.0;
+const double kLabelSize = 22.0;
+const double kLabelHalo = 3.2;
+
+// Lays the halo and then the ink over the current path.
+void InkWithHalo(cairo_t* cr)
+{
+    SetColour(cr, palette::kPaper, 0.6);
+    cairo_set_line_width(cr, kLabelHalo);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    SetColour(cr, palette::kInk);
+    cairo_fill(cr);
+}
+
+// size: the lettering size relative to the label's.
+Surface LabelText(const std::string& text, double before, double after, double size, uint64_t seed)
+{
+    Surface scratch = NewSurface(1, 1);
+    cairo_t* measure = cairo_create(scratch.get());
+    const double advance = LetteringWidth(measure, text, kLabelSize * size);
+    cairo_destroy(measure);
+    Sketch sketch(static_cast<int>(std::ceil(before + advance + after)), kLabelHeight, false);
+    cairo_t* cr = sketch.Cr();
+    Rng rng(seed);
+    LetteringStyle style;
+    style.size = kLabelSize * size;
+    style.warp = kLabelSize * 0.012;
+    LetteringPath(cr, text, before, kLabelBaseline, Align::Left, style, rng);
+    InkWithHalo(cr);
+    return sketch.Picture();
+}
+
+// The lettering face has no middle dot, so it is inked by hand, halfway up the letters.
+Surface LabelDot()
+{
+    const double space = 7.0, radius = 2.3;
+    Sketch sketch(static_cast<int>(2 * (space + radius)), kLabelHeight, false);
+    cairo_t* cr = sketch.Cr();
+    Rng rng(8050);
+    cairo_new_path(cr);
+    SmoothPath(cr, Jittered(EllipsePoints(space + radius, kLabelBaseline - 6.0, radius, radius * 0.9, 8), 0.25, rng),
+               true);
+    InkWithHalo(cr);
+    return sketch.Picture();
+}
+
+void AddLabelGlyphs(PictureSet& pictures)
+{
+    pictures.Add("data/gfx/hud_label_level.png", LabelText("level", 2.0, 8.0, 1.0, 8040));
+    pictures.Add("data/gfx/hud_label_loop.png", LabelText("loop", 2.0, 8.0, 1.0, 8041));
+    // The face's slash is only as tall as its small letters; a larger one matches the digits.
+    pictures.Add("data/gfx/hud_label_slash.png", LabelText("/", 5.0, 5.0, 1.35, 8042));
+    pictures.Add("data/gfx/hud_label_dot.png", LabelDot());
+    for (int digit = 0; digit <= 9; ++digit)
+        pictures.Add("data/gfx/hud_digit_" + std::to_string(digit) + ".png",
+                     LabelText(std::to_string(digit), 1.0, 1.5, 1.0, 8060 + digit));
 }
 
 } // namespace
@@ -234,4 +344,6 @@ void AddHudArt(PictureSet& pictures)
     pictures.Add("data/gfx/zarn_slider_front.png", HealthFront());
     pictures.Add("data/gfx/press_space.png", PressSpace());
     pictures.Add("data/gfx/level_cleared.png", LevelCleared());
+    pictures.Add("data/gfx/paused.png", Paused());
+    AddLabelGlyphs(pictures);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The overlay's pictures: crosshair, time slider bar and knob, the health bar's frame and
-// fill, and the hand-lettered "press space" and "level cleared!" notes.
+// fill, the hand-lettered "press space", "paused" and "level cleared!" notes, and the words,
+// digits and marks the level and loop label is set from.
 #include "picture.h"
 
 #include <cairo.h>

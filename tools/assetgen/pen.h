@@ -23,6 +23,8 @@ constexpr Rgb kBallpoint{0.11, 0.17, 0.45};
 constexpr Rgb kBallpointLight{0.42, 0.52, 0.80};
 constexpr Rgb kInk{0.09, 0.09, 0.13};
 constexpr Rgb kRedInk{0.78, 0.12, 0.12};
+constexpr Rgb kScarlet{0.92, 0.16, 0.10};
+constexpr Rgb kJacketBlue{0.08, 0.34, 0.88};
 constexpr Rgb kBlood{0.52, 0.04, 0.07};
 constexpr Rgb kGraphite{0.34, 0.35, 0.37};
 constexpr Rgb kGraphiteLight{0.62, 0.63, 0.65};
