@@ -1,0 +1,103 @@
+// The level label and the paused scrap, as the player sees them: which images, in which order,
+// and where on the field.
+#include "app/statuslayer.h"
+#include "engine/texturecache.h"
+
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The box of a captured quad in virtual units.
+struct Box {
+    float left, top, right, bottom;
+};
+
+Box BoxOf(const QuadStrip& quad)
+{
+    Box box{1e9f, 1e9f, -1e9f, -1e9f};
+    for (const QuadVertex& vertex : quad.v) {
+        const float x = (vertex.x + 1.0f) * 0.5f * kVirtualWidth;
+        const float y = (1.0f - vertex.y) * 0.5f * kVirtualHeight;
+        box = Box{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+    }
+    return box;
+}
+
+struct StatusLayerTest : ::testing::Test {
+    testsupport::ScopedCapture capture;
+
+    // The images drawn, by their names, in draw order.
+    std::vector<std::string> Drawn(const std::vector<std::string>& candidates)
+    {
+        std::vector<std::string> names;
+        for (const auto& quad : capture.Backend().Quads()) {
+            for (const std::string& name : candidates) {
+                const TextureEntry* image = GetTexture(name);
+                if (image && image->texture == quad.texture)
+                    names.push_back(name);
+            }
+        }
+        return names;
+    }
+};
+
+} // namespace
+
+TEST_F(StatusLayerTest, TheLabelSpellsLevelAndLoopInTheBottomRightCorner)
+{
+    const StatusLayer::Place place{3, 10, 2};
+    const std::vector<std::string> expected{"data/gfx/hud_label_level.png", "data/gfx/hud_digit_3.png",
+                                            "data/gfx/hud_label_slash.png", "data/gfx/hud_digit_1.png",
+                                            "data/gfx/hud_digit_0.png",     "data/gfx/hud_label_dot.png",
+                                            "data/gfx/hud_label_loop.png",  "data/gfx/hud_digit_2.png"};
+    EXPECT_EQ(StatusLayer::LabelImages(place), expected);
+
+    StatusLayer layer;
+    layer.Update(place, false);
+    layer.Draw();
+    const auto& quads = capture.Backend().Quads();
+    ASSERT_EQ(quads.size(), expected.size());
+    float previousRight = 0.0f;
+    for (const auto& quad : quads) {
+        const Box box = BoxOf(quad.quad);
+        EXPECT_GE(box.left, previousRight - 0.01f) << "left to right, never overlapping";
+        EXPECT_GT(box.top, 660.0f) << "below the field's robots' usual paths, far from the slider";
+        EXPECT_LT(box.bottom, kVirtualHeight);
+        previousRight = box.right;
+    }
+    EXPECT_NEAR(previousRight, kVirtualWidth - 24.0f, 0.01f);
+    EXPECT_GT(BoxOf(quads.front().quad).left, 700.0f) << "clear of the press-space message at the bottom left";
+}
+
+TEST_F(StatusLayerTest, ANewLoopLettersTheLabelAnewAndALevelOutsideTheListHasNone)
+{
+    StatusLayer layer;
+    layer.Update(StatusLayer::Place{1, 2, 1}, false);
+    layer.Update(StatusLayer::Place{1, 2, 12}, false);
+    layer.Draw();
+    EXPECT_EQ(capture.Backend().Quads().size(), 8u) << "level 1 / 2 · loop 12, the old loop's letters gone";
+    EXPECT_EQ(Drawn({"data/gfx/hud_digit_1.png", "data/gfx/hud_digit_2.png"}).size(), 4u);
+
+    EXPECT_TRUE(StatusLayer::LabelImages(StatusLayer::Place{0, 10, 1}).empty()) << "a level given by file";
+    EXPECT_TRUE(StatusLayer::LabelImages(StatusLayer::Place{11, 10, 1}).empty()) << "after the list's end";
+}
+
+TEST_F(StatusLayerTest, ThePausedScrapShowsWhilePausedOnly)
+{
+    StatusLayer layer;
+    layer.Update(StatusLayer::Place{}, true);
+    layer.Draw();
+    ASSERT_EQ(Drawn({kPausedImage}).size(), 1u);
+    const Box box = BoxOf(capture.Backend().Quads().back().quad);
+    EXPECT_NEAR((box.left + box.right) * 0.5f, kVirtualWidth * 0.5f, 0.5f);
+
+    capture.Backend().ClearQuads();
+    layer.Update(StatusLayer::Place{}, false);
+    layer.Draw();
+    EXPECT_TRUE(capture.Backend().Quads().empty());
+}
