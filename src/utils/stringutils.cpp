@@ -128,7 +128,7 @@ bool ToBool(const std::string& text)
     return stream.fail() ? false : value;
 }
 
-std::string::size_type FindOutsideQuotes(const std::string& set, const std::string& text, std::string::size_type start)
+std::string::size_type FindOutsideQuotes(std::string_view set, std::string_view text, std::string::size_type start)
 {
     bool quoted = false;
     for (std::string::size_type i = 0; i < text.size(); ++i) {
@@ -137,7 +137,7 @@ std::string::size_type FindOutsideQuotes(const std::string& set, const std::stri
             quoted = !quoted;
             continue;
         }
-        if (!quoted && i >= start && set.find(c) != std::string::npos)
+        if (!quoted && i >= start && set.find(c) != std::string_view::npos)
             return i;
     }
     return std::string::npos;

@@ -2,6 +2,7 @@
 // Text helpers shared by the file readers: trimming, splitting, replacing, lower-casing and
 // reading numbers.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kolm {
@@ -20,7 +21,8 @@ int ToInt(const std::string& text);
 // Reads "1"/"0" style booleans the way a string stream does; no number reads as false.
 bool ToBool(const std::string& text);
 // Position of the first character at or after start that is in set and not inside a pair of
-// double quotes; std::string::npos when there is none.
-std::string::size_type FindOutsideQuotes(const std::string& set, const std::string& text, std::string::size_type start = 0);
+// double quotes, the quotes paired from the first character of text on; std::string::npos when
+// there is none.
+std::string::size_type FindOutsideQuotes(std::string_view set, std::string_view text, std::string::size_type start = 0);
 
 } // namespace kolm

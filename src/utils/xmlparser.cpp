@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace kolm {
 namespace {
@@ -31,18 +32,13 @@ std::size_t SkipBlanks(const std::string& text, std::size_t from)
     return from;
 }
 
-// The first blank at or after from that is not inside a pair of double quotes, pairing quotes
-// from `from` on (an attribute's value starts a fresh pairing); npos when there is none.
-std::size_t FirstBlankOutsideQuotes(const std::string& text, std::size_t from)
+// Where an attribute's value ends: at the first blank that is not inside a pair of double
+// quotes, the quotes paired from the value's own first character on; the end of the tag when
+// there is none.
+std::size_t ValueEnd(const std::string& tag, std::size_t valueStart)
 {
-    bool quoted = false;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (!quoted && IsBlank(text[i]))
-            return i;
-    }
-    return std::string::npos;
+    const std::size_t blank = FindOutsideQuotes(kBlanks, std::string_view(tag).substr(valueStart));
+    return blank == std::string::npos ? tag.size() : valueStart + blank;
 }
 
 // The value without its first and last characters, whatever they are.
@@ -184,8 +180,7 @@ std::string XmlParser::SplitAttributes(const std::string& tag)
         }
 
         const std::size_t valueStart = SkipBlanks(tag, equals + 1);
-        const std::size_t valueEnd = FirstBlankOutsideQuotes(tag, valueStart);
-        from = valueEnd == std::string::npos ? tag.size() : valueEnd;
+        from = ValueEnd(tag, valueStart);
         const std::string value = Trim(tag.substr(valueStart, from - valueStart));
         attributes_.emplace(name, CAnyValue(Unwrapped(value)));
     }
