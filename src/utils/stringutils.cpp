@@ -5,9 +5,6 @@
 #include <cctype>
 
 namespace kolm {
-namespace {
-const char* const kBlanks = " \t";
-}
 
 std::string Trim(const std::string& text)
 {

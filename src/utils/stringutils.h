@@ -7,7 +7,10 @@
 
 namespace kolm {
 
-// Removes spaces and tabs from both ends; line feeds stay.
+// The blanks every reader trims: space and tab. Line feeds are not blanks.
+inline constexpr char kBlanks[] = " \t";
+
+// Removes blanks from both ends.
 std::string Trim(const std::string& text);
 // The pieces between delimiters, in order; empty pieces are dropped.
 std::vector<std::string> Split(const std::string& text, const std::string& delimiter);

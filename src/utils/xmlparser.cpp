@@ -2,6 +2,7 @@
 
 #include "utils/stringutils.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string_view>
@@ -9,27 +10,18 @@
 namespace kolm {
 namespace {
 
-const char* const kBlanks = " \t";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 void DropTrailingLineFeeds(std::string& text)
 {
     while (text.size() >= 2 && text.back() == '\n')
         text.pop_back();
 }
 
-void DropTrailingBlanks(std::string& text)
-{
-    while (!text.empty() && IsBlank(text.back()))
-        text.pop_back();
-}
+// Trimming done in place on the tag being read, so that each character is looked at once.
+void DropTrailingBlanks(std::string& text) { text.erase(text.find_last_not_of(kBlanks) + 1); }
 
 std::size_t SkipBlanks(const std::string& text, std::size_t from)
 {
-    while (from < text.size() && IsBlank(text[from]))
-        ++from;
-    return from;
+    return std::min(text.find_first_not_of(kBlanks, from), text.size());
 }
 
 // Where an attribute's value ends: at the first blank that is not inside a pair of double
