@@ -1,5 +1,6 @@
 #include "utils/xmlparser.h"
 
+#include "utils/linereader.h"
 #include "utils/stringutils.h"
 
 #include <algorithm>
@@ -73,13 +74,10 @@ void XmlParser::ParseText(const std::string& text)
 
 void XmlParser::ParseLines(std::istream& in)
 {
+    LineReader lines(in);
     std::string line;
-    while (std::getline(in, line)) {
-        // Windows line ends read as they would on Windows.
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    while (lines.Next(line))
         FeedLine(line);
-    }
 }
 
 void XmlParser::FeedLine(const std::string& rawLine)

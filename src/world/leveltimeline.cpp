@@ -1,6 +1,7 @@
 #include "world/leveltimeline.h"
 
 #include "engine/random.h"
+#include "utils/linereader.h"
 #include "utils/stringutils.h"
 #include "world/world.h"
 
@@ -12,11 +13,8 @@ namespace {
 
 constexpr float kOutside = 75.0f;
 
-void ReadLevelLine(std::string line, LevelFile& level)
+void ReadLevelLine(const std::string& line, LevelFile& level)
 {
-    // Files saved with Windows line ends read the same.
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
     const std::vector<std::string> fields = kolm::Split(kolm::Trim(line), ",");
     if (fields.size() == 1) {
         level.length = kolm::ToInt(fields[0]);
@@ -31,8 +29,9 @@ void ReadLevelLine(std::string line, LevelFile& level)
 LevelFile ReadLevelStream(std::istream& stream)
 {
     LevelFile level;
+    kolm::LineReader lines(stream);
     std::string line;
-    while (std::getline(stream, line))
+    while (lines.Next(line))
         ReadLevelLine(line, level);
     return level;
 }
