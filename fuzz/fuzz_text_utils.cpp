@@ -120,7 +120,9 @@ void CheckFindOutsideQuotes(const std::string& set, const std::string& text, std
 void CheckWildcardMatch(const std::string& name, const std::string& mask)
 {
     const bool matches = kolm::WildcardMatch(name, mask);
-    if (mask.find('*') == std::string::npos)
+    if (mask.empty())
+        Require(matches, "an empty mask matches everything");
+    else if (mask.find('*') == std::string::npos)
         Require(matches == (name == mask), "a mask without stars must match exactly");
     if (name.find('*') == std::string::npos) {
         Require(kolm::WildcardMatch(name, name), "a name must match itself");
