@@ -1,7 +1,8 @@
 #pragma once
 // Reads a text file line by line the way every reader of the game's files does: each line comes
 // without its line end, and one carriage return before the line end is dropped too, so files
-// saved with Windows line ends read as they do on Windows.
+// saved with Windows line ends read as they do on Windows. A UTF-8 byte-order mark at the start
+// of the file, which some editors write, is dropped as well.
 #include <iosfwd>
 #include <string>
 
@@ -18,6 +19,7 @@ public:
 
 private:
     std::istream& in_;
+    bool first_ = true;
 };
 
 } // namespace kolm
