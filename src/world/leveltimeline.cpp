@@ -1,6 +1,7 @@
 #include "world/leveltimeline.h"
 
 #include "engine/random.h"
+#include "utils/filewarning.h"
 #include "utils/linereader.h"
 #include "utils/stringutils.h"
 #include "world/world.h"
@@ -18,6 +19,7 @@ void ReadLevelLine(const std::string& line, LevelFile& level)
     const std::vector<std::string> fields = kolm::Split(kolm::Trim(line), ",");
     if (fields.size() == 1) {
         level.length = kolm::ToInt(fields[0]);
+        level.hasLength = true;
     } else if (fields.size() >= 2) {
         TimelineEvent event;
         event.time = kolm::ToInt(fields[0]);
@@ -40,10 +42,17 @@ LevelFile ReadLevelStream(std::istream& stream)
 
 LevelFile ReadLevelFile(const std::string& fileName)
 {
-    std::ifstream file(fileName);
-    if (!file)
+    if (fileName.empty())
         return LevelFile();
-    return ReadLevelStream(file);
+    std::ifstream file(fileName);
+    const LevelFile level = file ? ReadLevelStream(file) : LevelFile();
+    if (!file.is_open() || file.bad())
+        kolm::WarnOncePerFile(fileName, "the level file " + fileName +
+                                            " could not be read: the level has no robots and is cleared at once");
+    else if (!level.hasLength)
+        kolm::WarnOncePerFile(fileName, "the level file " + fileName +
+                                            " has no length line (a line holding one number): the level is cleared at once");
+    return level;
 }
 
 LevelFile ParseLevelText(const std::string& text)
