@@ -156,7 +156,7 @@ void XmlParser::EndTag()
     // In <Level position="1"/> the "/" closes the element: it is not part of the last value,
     // and blanks before it are not part of the name.
     const std::size_t last = tag.find_last_not_of(kBlanks);
-    const bool closesItself = tag[last] == '/';
+    const bool closesItself = last != std::string::npos && tag[last] == '/';
     if (closesItself) {
         tag.erase(last);
         DropTrailingBlanks(tag);

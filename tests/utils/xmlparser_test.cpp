@@ -245,9 +245,9 @@ TEST(XmlReader, UntrimmedReaderKeepsBlanks)
 {
     RecordingHandler handler;
     XmlParser parser(handler, false);
-    parser.ParseText("<a > x </a>< b y=\"1\" >");
-    EXPECT_EQ(handler.events,
-              (Events{"document", "start [a ]", "text [ x ]", "end [a]", "start [b] y=[1]", "end document"}))
+    parser.ParseText("<a > x </a><\t>< b y=\"1\" >");
+    EXPECT_EQ(handler.events, (Events{"document", "start [a ]", "text [ x ]", "end [a]", "start [\t]",
+                                      "start [b] y=[1]", "end document"}))
         << "blanks at the end of a tag with attributes belong to no name";
 }
 
