@@ -33,7 +33,7 @@ void Require(bool condition, const char* what)
 
 bool SameLevel(const LevelFile& a, const LevelFile& b)
 {
-    if (a.length != b.length || a.events.size() != b.events.size())
+    if (a.length != b.length || a.hasLength != b.hasLength || a.events.size() != b.events.size())
         return false;
     for (std::size_t i = 0; i < a.events.size(); ++i) {
         if (a.events[i].time != b.events[i].time || a.events[i].type != b.events[i].type)

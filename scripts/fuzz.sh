@@ -24,6 +24,7 @@ TARGETS=(
   "fuzz_xml_levellist 16384 fuzz/xml.dict"
   "fuzz_level_file 4096 fuzz/level.dict"
   "fuzz_text_utils 4096 -"
+  "fuzz_input_script 16384 fuzz/script.dict"
 )
 
 names=()

@@ -1,6 +1,6 @@
 #include "utils/anyvalue.h"
 
-#include "utils/stlstringstream.h"
+#include "utils/stringutils.h"
 
 #include <sstream>
 #include <utility>
@@ -91,14 +91,14 @@ int CAnyValue::AsInt() const
 {
     if (const int* number = HeldAs<int>())
         return *number;
-    return stl::ReadInt(AsText());
+    return ToInt(AsText());
 }
 
 bool CAnyValue::AsBool() const
 {
     if (const bool* flag = HeldAs<bool>())
         return *flag;
-    return stl::ReadBool(AsText());
+    return ToBool(AsText());
 }
 
 } // namespace kolm

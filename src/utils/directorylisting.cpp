@@ -63,11 +63,12 @@ void ListGroup(const PatternParts& parts, bool directories, std::vector<std::str
 
 bool WildcardMatch(const std::string& name, const std::string& mask)
 {
+    // A mask with no pieces (empty, or nothing but stars) matches every name.
     const std::vector<std::string> pieces = Split(mask, "*");
-    const bool anchoredStart = mask.empty() || mask.front() != '*';
-    const bool anchoredEnd = mask.empty() || mask.back() != '*';
     if (pieces.empty())
-        return !mask.empty() || name.empty();
+        return true;
+    const bool anchoredStart = mask.front() != '*';
+    const bool anchoredEnd = mask.back() != '*';
 
     std::string::size_type searchStart = 0;
     for (std::size_t i = 0; i < pieces.size(); ++i) {

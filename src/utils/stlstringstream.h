@@ -1,6 +1,6 @@
 #pragma once
 // The engine's input string stream: a standard input string stream that also keeps its own copy
-// of the text it reads, and the two number reads every typed value and node read goes through.
+// of the text it reads. Every text-to-number read goes through one (ToInt and ToBool).
 #include <sstream>
 #include <string>
 
@@ -17,13 +17,6 @@ public:
 private:
     std::string text_;
 };
-
-// A decimal integer after leading white space; trailing text is ignored. Text that holds no
-// number reads as 0, a number beyond the 32-bit range as the nearest end of it.
-int ReadInt(const std::string& text);
-// A boolean the way the stream reads it without boolalpha: "1" is true, "0" false; anything
-// else, a number other than 0 or 1 included, reads as false.
-bool ReadBool(const std::string& text);
 
 } // namespace stl
 } // namespace kolm

@@ -1,13 +1,10 @@
 #include "utils/stringutils.h"
 
+#include "utils/stlstringstream.h"
+
 #include <cctype>
-#include <climits>
-#include <sstream>
 
 namespace kolm {
-namespace {
-const char* const kBlanks = " \t";
-}
 
 std::string Trim(const std::string& text)
 {
@@ -106,35 +103,29 @@ std::string LowerCase(std::string text)
     return text;
 }
 
+// Every text-to-number read of the game goes through here: level files, the command line,
+// typed values and node contents.
 int ToInt(const std::string& text)
 {
-    std::istringstream stream(text);
-    long long value = 0;
+    // The stream skips leading white space and reads the longest decimal prefix. It stores 0
+    // when no digit follows and the nearest end of the 32-bit range for a number beyond it; an
+    // empty or all-blank text stores nothing, so the value keeps the 0 it starts with.
+    stl::stringstream stream(text);
+    int value = 0;
     stream >> value;
-    if (stream.fail()) {
-        // A number too large for the stream still saturates; text with no number reads 0.
-        if (value == LLONG_MAX)
-            return INT_MAX;
-        if (value == LLONG_MIN)
-            return INT_MIN;
-        return 0;
-    }
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
+    return value;
 }
 
 bool ToBool(const std::string& text)
 {
-    std::istringstream stream(text);
+    // Without boolalpha the stream reads a number that must be 0 or 1; anything else fails.
+    stl::stringstream stream(text);
     bool value = false;
     stream >> value;
     return stream.fail() ? false : value;
 }
 
-std::string::size_type FindOutsideQuotes(const std::string& set, const std::string& text, std::string::size_type start)
+std::string::size_type FindOutsideQuotes(std::string_view set, std::string_view text, std::string::size_type start)
 {
     bool quoted = false;
     for (std::string::size_type i = 0; i < text.size(); ++i) {
@@ -143,7 +134,7 @@ std::string::size_type FindOutsideQuotes(const std::string& set, const std::stri
             quoted = !quoted;
             continue;
         }
-        if (!quoted && i >= start && set.find(c) != std::string::npos)
+        if (!quoted && i >= start && set.find(c) != std::string_view::npos)
             return i;
     }
     return std::string::npos;

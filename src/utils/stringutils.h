@@ -2,11 +2,15 @@
 // Text helpers shared by the file readers: trimming, splitting, replacing, lower-casing and
 // reading numbers.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kolm {
 
-// Removes spaces and tabs from both ends; line feeds stay.
+// The blanks every reader trims: space and tab. Line feeds are not blanks.
+inline constexpr char kBlanks[] = " \t";
+
+// Removes blanks from both ends.
 std::string Trim(const std::string& text);
 // The pieces between delimiters, in order; empty pieces are dropped.
 std::vector<std::string> Split(const std::string& text, const std::string& delimiter);
@@ -20,7 +24,8 @@ int ToInt(const std::string& text);
 // Reads "1"/"0" style booleans the way a string stream does; no number reads as false.
 bool ToBool(const std::string& text);
 // Position of the first character at or after start that is in set and not inside a pair of
-// double quotes; std::string::npos when there is none.
-std::string::size_type FindOutsideQuotes(const std::string& set, const std::string& text, std::string::size_type start = 0);
+// double quotes, the quotes paired from the first character of text on; std::string::npos when
+// there is none.
+std::string::size_type FindOutsideQuotes(std::string_view set, std::string_view text, std::string::size_type start = 0);
 
 } // namespace kolm

@@ -1,16 +1,15 @@
 #include "utils/xmlparser.h"
 
+#include "utils/linereader.h"
 #include "utils/stringutils.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace kolm {
 namespace {
-
-const char* const kBlanks = " \t";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 void DropTrailingLineFeeds(std::string& text)
 {
@@ -18,31 +17,39 @@ void DropTrailingLineFeeds(std::string& text)
         text.pop_back();
 }
 
-void DropTrailingBlanks(std::string& text)
-{
-    while (!text.empty() && IsBlank(text.back()))
-        text.pop_back();
-}
+// Trimming done in place on the tag being read, so that each character is looked at once.
+void DropTrailingBlanks(std::string& text) { text.erase(text.find_last_not_of(kBlanks) + 1); }
 
 std::size_t SkipBlanks(const std::string& text, std::size_t from)
 {
-    while (from < text.size() && IsBlank(text[from]))
-        ++from;
-    return from;
+    return std::min(text.find_first_not_of(kBlanks, from), text.size());
 }
 
-// The first blank at or after from that is not inside a pair of double quotes, pairing quotes
-// from `from` on (an attribute's value starts a fresh pairing); npos when there is none.
-std::size_t FirstBlankOutsideQuotes(const std::string& text, std::size_t from)
+// Where an attribute's value ends: at the first blank that is not inside a pair of double
+// quotes, the quotes paired from the value's own first character on; the end of the tag when
+// there is none.
+std::size_t ValueEnd(const std::string& tag, std::size_t valueStart)
 {
-    bool quoted = false;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (!quoted && IsBlank(text[i]))
-            return i;
+    const std::size_t blank = FindOutsideQuotes(kBlanks, std::string_view(tag).substr(valueStart));
+    return blank == std::string::npos ? tag.size() : valueStart + blank;
+}
+
+bool StartsWith(const std::string& text, const char* head) { return text.rfind(head, 0) == 0; }
+
+// Whether the inside of a tag read up to a ">" is all of it. A comment ends only at "-->", a
+// declaration or processing instruction only at "?>", and a DOCTYPE with an internal subset only
+// after its "]": the ">" before those belongs to them.
+bool TagIsWhole(const std::string& tag)
+{
+    if (StartsWith(tag, "!--"))
+        return tag.size() >= 5 && tag.compare(tag.size() - 2, 2, "--") == 0;
+    if (StartsWith(tag, "?"))
+        return tag.size() >= 2 && tag.back() == '?';
+    if (StartsWith(tag, "!DOCTYPE") && tag.find('[') != std::string::npos) {
+        const std::size_t last = tag.find_last_not_of(kBlanks);
+        return tag[last] == ']';
     }
-    return std::string::npos;
+    return true;
 }
 
 // The value without its first and last characters, whatever they are.
@@ -63,15 +70,18 @@ void XmlParser::Reset()
     attributes_.clear();
 }
 
-void XmlParser::ParseFile(const std::string& fileName)
+bool XmlParser::ParseFile(const std::string& fileName)
 {
     Reset();
     handler_.StartDocument();
+    bool readToTheEnd = false;
     if (!fileName.empty()) {
         std::ifstream file(fileName);
         ParseLines(file);
+        readToTheEnd = file.is_open() && !file.bad();
     }
     handler_.EndDocument();
+    return readToTheEnd;
 }
 
 void XmlParser::ParseText(const std::string& text)
@@ -85,13 +95,10 @@ void XmlParser::ParseText(const std::string& text)
 
 void XmlParser::ParseLines(std::istream& in)
 {
+    LineReader lines(in);
     std::string line;
-    while (std::getline(in, line)) {
-        // Windows line ends read as they would on Windows.
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    while (lines.Next(line))
         FeedLine(line);
-    }
 }
 
 void XmlParser::FeedLine(const std::string& rawLine)
@@ -107,6 +114,10 @@ void XmlParser::FeedLine(const std::string& rawLine)
         }
         buffer.append(line, from, at - from);
         from = at + 1;
+        if (inTag_ && !TagIsWhole(tag_)) {
+            tag_ += '>';
+            continue;
+        }
         inTag_ = !inTag_;
         if (inTag_)
             EndTextRun();
@@ -134,31 +145,45 @@ void XmlParser::EndTag()
         tag = Trim(tag);
         DropTrailingLineFeeds(tag);
     }
-    if (tag.empty() || tag[0] == '!')
+    // Comments, the DOCTYPE, the XML declaration and processing instructions say nothing about
+    // the tree.
+    if (tag.empty() || tag[0] == '!' || tag[0] == '?')
         return;
     if (tag[0] == '/') {
         handler_.EndElement(tag.substr(1));
         return;
     }
-    ReportElement(tag.find('=') == std::string::npos ? tag : SplitAttributes(tag));
+    // In <Level position="1"/> the "/" closes the element: it is not part of the last value,
+    // and blanks before it are not part of the name.
+    const std::size_t last = tag.find_last_not_of(kBlanks);
+    const bool closesItself = last != std::string::npos && tag[last] == '/';
+    if (closesItself) {
+        tag.erase(last);
+        DropTrailingBlanks(tag);
+    }
+    ReportElement(tag.find('=') == std::string::npos ? tag : SplitAttributes(tag), closesItself);
     // A dropped element's attributes must not reach the next one.
     attributes_.clear();
 }
 
-void XmlParser::ReportElement(std::string element)
+void XmlParser::ReportElement(std::string element, bool closesItself)
 {
     if (element.empty())
         return;
-    const bool closesItself = element.back() == '/';
-    if (closesItself)
+    if (element.back() == '/') {
         element.pop_back();
+        closesItself = true;
+    }
     handler_.StartElement(element, attributes_);
     if (closesItself)
         handler_.EndElement(element);
 }
 
-std::string XmlParser::SplitAttributes(const std::string& tag)
+std::string XmlParser::SplitAttributes(std::string tag)
 {
+    // Values are trimmed, so blanks at the end of the tag belong to neither a value nor the
+    // element's name (with trimming off, < a x="1" > is the element "a").
+    DropTrailingBlanks(tag);
     // The tag still to read is `element` followed by tag[from..]. Each round takes the name
     // before the first "=" and the value after it, and always consumes that "=": a name with no
     // blank before it takes all of the element text with it, and such a tag ends up empty.
@@ -184,8 +209,7 @@ std::string XmlParser::SplitAttributes(const std::string& tag)
         }
 
         const std::size_t valueStart = SkipBlanks(tag, equals + 1);
-        const std::size_t valueEnd = FirstBlankOutsideQuotes(tag, valueStart);
-        from = valueEnd == std::string::npos ? tag.size() : valueEnd;
+        from = ValueEnd(tag, valueStart);
         const std::string value = Trim(tag.substr(valueStart, from - valueStart));
         attributes_.emplace(name, CAnyValue(Unwrapped(value)));
     }

@@ -15,8 +15,9 @@ public:
     explicit XmlParser(CXmlHandlerInterface& handler, bool trim = true);
 
     // Reports StartDocument, every line of the file, then EndDocument. A missing or empty file
-    // name reads nothing; reading stops at end of file or at the first read error.
-    void ParseFile(const std::string& fileName);
+    // name reads nothing; reading stops at end of file or at the first read error. True when
+    // the file was read to its end.
+    bool ParseFile(const std::string& fileName);
     // The same for a document held in memory, split into lines as the file reader splits them.
     void ParseText(const std::string& text);
     // Feeds one line without its terminator. Lines join without a separator, so a tag or a
@@ -28,10 +29,10 @@ private:
     void ParseLines(std::istream& in);
     void EndTextRun();
     void EndTag();
-    void ReportElement(std::string element);
+    void ReportElement(std::string element, bool closesItself);
     // Moves the tag's attributes into the attribute map and returns what is left of the tag:
     // the element text.
-    std::string SplitAttributes(const std::string& tag);
+    std::string SplitAttributes(std::string tag);
 
     CXmlHandlerInterface& handler_;
     bool trim_;

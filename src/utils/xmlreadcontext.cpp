@@ -1,6 +1,6 @@
 #include "utils/xmlreadcontext.h"
 
-#include "utils/stlstringstream.h"
+#include "utils/stringutils.h"
 
 #include <iostream>
 
@@ -47,7 +47,7 @@ XmlNode* XmlReadContext::GetChild(const std::string& name)
 void XmlReadContext::ReadChildContentAsInt(const std::string& name, int& target)
 {
     if (const XmlNode* child = GetChild(name))
-        target = stl::ReadInt(child->GetContent());
+        target = ToInt(child->GetContent());
 }
 
 void XmlReadContext::Warn(const char* message) const

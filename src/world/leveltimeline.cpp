@@ -1,6 +1,8 @@
 #include "world/leveltimeline.h"
 
 #include "engine/random.h"
+#include "utils/filewarning.h"
+#include "utils/linereader.h"
 #include "utils/stringutils.h"
 #include "world/world.h"
 
@@ -13,14 +15,12 @@ namespace {
 // Robots enter and leave this far outside the field.
 constexpr float kOutside = 75.0f;
 
-void ReadLevelLine(std::string line, LevelFile& level)
+void ReadLevelLine(const std::string& line, LevelFile& level)
 {
-    // Files saved with Windows line ends read the same.
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
     const std::vector<std::string> fields = kolm::Split(kolm::Trim(line), ",");
     if (fields.size() == 1) {
         level.length = kolm::ToInt(fields[0]);
+        level.hasLength = true;
     } else if (fields.size() >= 2) {
         TimelineEvent event;
         event.time = kolm::ToInt(fields[0]);
@@ -32,8 +32,9 @@ void ReadLevelLine(std::string line, LevelFile& level)
 LevelFile ReadLevelStream(std::istream& stream)
 {
     LevelFile level;
+    kolm::LineReader lines(stream);
     std::string line;
-    while (std::getline(stream, line))
+    while (lines.Next(line))
         ReadLevelLine(line, level);
     return level;
 }
@@ -42,10 +43,17 @@ LevelFile ReadLevelStream(std::istream& stream)
 
 LevelFile ReadLevelFile(const std::string& fileName)
 {
-    std::ifstream file(fileName);
-    if (!file)
+    if (fileName.empty())
         return LevelFile();
-    return ReadLevelStream(file);
+    std::ifstream file(fileName);
+    const LevelFile level = file ? ReadLevelStream(file) : LevelFile();
+    if (!file.is_open() || file.bad())
+        kolm::WarnOncePerFile(fileName, "the level file " + fileName +
+                                            " could not be read: the level has no robots and is cleared at once");
+    else if (!level.hasLength)
+        kolm::WarnOncePerFile(fileName, "the level file " + fileName +
+                                            " has no length line (a line holding one number): the level is cleared at once");
+    return level;
 }
 
 LevelFile ParseLevelText(const std::string& text)

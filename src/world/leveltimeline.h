@@ -21,10 +21,13 @@ struct TimelineEvent {
 
 struct LevelFile {
     int32_t length = 0;
+    bool hasLength = false; // a length line was read
     std::vector<TimelineEvent> events;
 };
 
-// A file that cannot be opened gives length 0 and no events.
+// A file that cannot be opened gives length 0 and no events. A file that cannot be read, or
+// that has no length line, is named in a line on standard error (once per file); the empty
+// name, which stands for "no more levels", reads nothing and is not named.
 LevelFile ReadLevelFile(const std::string& fileName);
 // Parses the lines of a level file held in memory, the same way.
 LevelFile ParseLevelText(const std::string& text);

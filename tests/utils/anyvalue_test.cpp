@@ -1,6 +1,5 @@
 #include "utils/anyvalue.h"
 #include "utils/stlstringstream.h"
-#include "utils/stringutils.h"
 #include "utils/xmlnode.h"
 
 #include <gtest/gtest.h>
@@ -100,18 +99,13 @@ TEST(AnyValue, ManyCopiesAndReassignmentsStaySound)
     EXPECT_EQ(moved.AsText(), "text");
 }
 
-TEST(EngineStringStream, KeepsItsTextAndReadsLikeToInt)
+TEST(EngineStringStream, KeepsItsText)
 {
     stl::stringstream stream("12 34");
     int first = 0;
     stream >> first;
     EXPECT_EQ(first, 12);
     EXPECT_EQ(stream.Text(), "12 34");
-
-    for (const char* text : {"12", " -7x", "", "abc", "+5", "99999999999", "-99999999999"})
-        EXPECT_EQ(stl::ReadInt(text), ToInt(text)) << text;
-    for (const char* text : {"1", "0", " 1 ", "", "yes", "2", "-1"})
-        EXPECT_EQ(stl::ReadBool(text), ToBool(text)) << text;
 }
 
 TEST(XmlAttributeSet, FirstValueOfANameWins)

@@ -16,6 +16,8 @@ TEST(WildcardMatch, PiecesAndAnchors)
     EXPECT_FALSE(WildcardMatch("BIG.WAV", "*.wav")) << "case-sensitive";
     EXPECT_TRUE(WildcardMatch("anything", "*"));
     EXPECT_TRUE(WildcardMatch("", "**"));
+    EXPECT_TRUE(WildcardMatch("anything", "")) << "an empty mask has no pieces, so every name matches";
+    EXPECT_TRUE(WildcardMatch("", ""));
     EXPECT_TRUE(WildcardMatch("a.b", "*.*"));
     EXPECT_FALSE(WildcardMatch("noext", "*.*"));
     EXPECT_TRUE(WildcardMatch("level1.txt", "level*.txt"));

@@ -1,4 +1,5 @@
 #include "utils/levellist/clevellist.h"
+#include "utils/stringutils.h"
 
 #include "support/testsupport.h"
 
@@ -22,18 +23,27 @@ std::string LevelListFile(const std::string& children) { return "<LevelList>\n" 
 
 class LevelListTest : public testing::Test {
 protected:
-    // Loads a list from the given text, keeping what the load printed.
-    std::unique_ptr<CLevelList> Load(const std::string& contents)
+    // Loads a list from the given text, keeping what the load printed on standard output and
+    // on standard error.
+    std::unique_ptr<CLevelList> Load(const std::string& contents, const std::string& name = "levels.xml")
     {
-        dir_.Write("levels.xml", contents);
+        dir_.Write(name, contents);
+        return LoadFile(dir_.File(name));
+    }
+
+    std::unique_ptr<CLevelList> LoadFile(const std::string& path)
+    {
         testing::internal::CaptureStdout();
-        auto list = std::make_unique<CLevelList>(dir_.File("levels.xml"));
+        testing::internal::CaptureStderr();
+        auto list = std::make_unique<CLevelList>(path);
         printed_ = testing::internal::GetCapturedStdout();
+        warned_ = testing::internal::GetCapturedStderr();
         return list;
     }
 
     testsupport::TempDir dir_;
     std::string printed_;
+    std::string warned_;
 };
 
 const std::string kThreeLevels = Level(1, "one.txt") + Level(2, "two.txt") + Level(3, "three.txt");
@@ -149,4 +159,83 @@ TEST(LevelListInstanceDeathTest, ReadsDataLevelsXmlOnFirstUse)
     // also runs the static destructor that deletes it.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(std::exit(InstanceLoadsOnceOnFirstUse() ? 0 : 1), testing::ExitedWithCode(0), "");
+}
+
+namespace {
+
+// data/levels.xml as `xmllint --format` writes it back.
+const std::string kXmllintFormatted = R"(<?xml version="1.0"?>
+<LevelList>
+  <Level position="1" filename="data/levels/level01.txt" completed="0"/>
+  <Level position="2" filename="data/levels/level02.txt" completed="0"/>
+  <Level position="3" filename="data/levels/level03.txt" completed="0"/>
+  <Level position="4" filename="data/levels/level04.txt" completed="0"/>
+  <Level position="5" filename="data/levels/level05.txt" completed="0"/>
+  <Level position="6" filename="data/levels/level06.txt" completed="0"/>
+  <Level position="7" filename="data/levels/level07.txt" completed="0"/>
+  <Level position="8" filename="data/levels/level08.txt" completed="0"/>
+  <Level position="9" filename="data/levels/level09.txt" completed="0"/>
+  <Level position="10" filename="data/levels/level10.txt" completed="0"/>
+</LevelList>
+)";
+
+// The shipped list with only the declaration added (explicit end tags, as the game writes it).
+const std::string kDeclared = ReplaceAll(kXmllintFormatted, "\"/>", "\"></Level>");
+
+std::string LevelFileAt(int position)
+{
+    return std::string("data/levels/level") + (position < 10 ? "0" : "") + std::to_string(position) + ".txt";
+}
+
+} // namespace
+
+TEST_F(LevelListTest, FilesWrittenByCommonToolsGiveTheTenLevels)
+{
+    const std::string shipped = ReplaceAll(kDeclared, "<?xml version=\"1.0\"?>\n", "");
+    const std::string minidom = ReplaceAll(kXmllintFormatted, "<?xml version=\"1.0\"?>\n", "<?xml version=\"1.0\" ?>");
+    const std::string withBomAndCrLf = "\xEF\xBB\xBF" + ReplaceAll(kDeclared, "\n", "\r\n");
+    const std::string withDoctype =
+        "<!DOCTYPE LevelList [\n  <!ELEMENT LevelList (JumpTo?, Level*)>\n]>\n<!-- levels > 9 are hard -->\n" + shipped;
+    int n = 0;
+    for (const std::string& text : {shipped, kXmllintFormatted, kDeclared, minidom, withBomAndCrLf, withDoctype}) {
+        const auto list = Load(text, "variant" + std::to_string(++n) + ".xml");
+        EXPECT_EQ(printed_ + warned_, "") << text;
+        ASSERT_EQ(list->Count(), 11) << text;
+        for (int position = 1; position <= 10; ++position)
+            EXPECT_EQ(list->FileNameAt(position), LevelFileAt(position)) << text;
+        EXPECT_EQ(list->NextLevelFile(), LevelFileAt(1)) << text;
+        EXPECT_FALSE(list->IsCompleted(2)) << text;
+    }
+}
+
+TEST_F(LevelListTest, CommentedOutLinesAreLeftOutAndNothingElse)
+{
+    const std::string level5 = "<Level position=\"5\" filename=\"data/levels/level05.txt\" completed=\"0\"></Level>";
+    const auto withoutLevel5 = Load(ReplaceAll(kDeclared, level5, "<!-- " + level5 + " -->"), "level5.xml");
+    ASSERT_EQ(withoutLevel5->Count(), 11);
+    EXPECT_EQ(withoutLevel5->FileNameAt(5), "");
+    EXPECT_EQ(withoutLevel5->FileNameAt(4), LevelFileAt(4));
+    EXPECT_EQ(withoutLevel5->FileNameAt(10), LevelFileAt(10));
+
+    const auto withoutJumpTo =
+        Load(ReplaceAll(kDeclared, "<LevelList>\n", "<LevelList>\n  <!-- <JumpTo>3</JumpTo> -->\n"), "jumpto.xml");
+    EXPECT_EQ(printed_ + warned_, "");
+    EXPECT_EQ(withoutJumpTo->JumpTo(), 0);
+    EXPECT_EQ(withoutJumpTo->Count(), 11);
+    EXPECT_EQ(withoutJumpTo->NextLevelFile(), LevelFileAt(1));
+}
+
+TEST_F(LevelListTest, AListWithoutLevelsIsNamedOnceOnStandardError)
+{
+    Load("<LevelList>\n  <Level position=\"0\" filename=\"zero.txt\"></Level>\n</LevelList>\n", "none.xml");
+    EXPECT_EQ(warned_, "tobrakka: the level list " + dir_.File("none.xml") +
+                           " holds no <Level> element with a position from 1 to 9999 and a filename: there are "
+                           "no levels to play\n");
+    const auto again = LoadFile(dir_.File("none.xml"));
+    EXPECT_EQ(warned_, "") << "once per file";
+    EXPECT_EQ(again->NextLevelFile(), "") << "play goes on with the empty level";
+
+    LoadFile(dir_.File("missing.xml"));
+    EXPECT_EQ(warned_, "tobrakka: the level list " + dir_.File("missing.xml") +
+                           " could not be read: there are no levels to play\n");
 }

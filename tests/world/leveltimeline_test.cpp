@@ -1,5 +1,6 @@
 #include "world/leveltimeline.h"
 
+#include "support/testsupport.h"
 #include "support/worldfixture.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,44 @@ TEST(LevelFile, LastLineWithoutLineEndAndMissingFiles)
     EXPECT_TRUE(missing.events.empty());
     EXPECT_EQ(ReadLevelFile("").length, 0);
     EXPECT_TRUE(ReadLevelFile("/tmp").events.empty()) << "a folder named as the level reads nothing";
+}
+
+TEST(LevelFile, AByteOrderMarkIsDropped)
+{
+    testsupport::TempDir dir;
+    dir.Write("bom.txt", "\xEF\xBB\xBF" "60000\r\n1000,3\r\n");
+    const LevelFile level = ReadLevelFile(dir.File("bom.txt"));
+    EXPECT_EQ(level.length, 60000);
+    ASSERT_EQ(level.events.size(), 1u);
+    EXPECT_EQ(level.events[0].type, 3);
+}
+
+namespace {
+
+std::string WarningsOfReading(const std::string& fileName)
+{
+    testing::internal::CaptureStderr();
+    ReadLevelFile(fileName);
+    return testing::internal::GetCapturedStderr();
+}
+
+} // namespace
+
+TEST(LevelFile, NoLengthLineOrNoFileIsNamedOnceOnStandardError)
+{
+    testsupport::TempDir dir;
+    dir.Write("nolength.txt", "1000,3\n2000,1\n");
+    dir.Write("length.txt", "0\n");
+    const std::string noLength = dir.File("nolength.txt");
+    EXPECT_EQ(WarningsOfReading(noLength), "tobrakka: the level file " + noLength +
+                                                " has no length line (a line holding one number): the level is "
+                                                "cleared at once\n");
+    EXPECT_EQ(WarningsOfReading(noLength), "") << "once per file";
+    EXPECT_EQ(WarningsOfReading(dir.File("length.txt")), "") << "a length of 0 is a length";
+    EXPECT_EQ(WarningsOfReading(dir.File("missing.txt")),
+              "tobrakka: the level file " + dir.File("missing.txt") +
+                  " could not be read: the level has no robots and is cleared at once\n");
+    EXPECT_EQ(WarningsOfReading(""), "") << "the empty level after the last one is no fault";
 }
 
 TEST_F(WorldTest, EventsSpawnOnePerStepInFileOrderAfterTheirTime)

@@ -1,5 +1,6 @@
 #include "utils/levellist/clevellist.h"
 
+#include "utils/filewarning.h"
 #include "utils/xmlhandler.h"
 #include "utils/xmlparser.h"
 #include "utils/xmlreadcontext.h"
@@ -26,19 +27,28 @@ void CLevelList::Load(const std::string& fileName)
 {
     CXmlHandler handler;
     XmlParser parser(handler);
-    parser.ParseFile(fileName);
-    const std::unique_ptr<XmlNode> root = handler.TakeRootElement();
-    if (!root)
+    if (!parser.ParseFile(fileName)) {
+        WarnOncePerFile(fileName, "the level list " + fileName + " could not be read: there are no levels to play");
         return;
+    }
+    const std::unique_ptr<XmlNode> root = handler.TakeRootElement();
+    if (root)
+        ReadRoot(*root);
+    if (levels_.empty())
+        WarnOncePerFile(fileName, "the level list " + fileName + " holds no <Level> element with a position from 1 to " +
+                                      std::to_string(kLastPosition) + " and a filename: there are no levels to play");
+}
 
-    XmlReadContext context(root.get());
+void CLevelList::ReadRoot(XmlNode& root)
+{
+    XmlReadContext context(&root);
     context.SetFileLabel(kReaderLabel);
     context.SetLine(kReaderLine);
     if (context.HasChild("JumpTo"))
         context.ReadChildContentAsInt("JumpTo", jumpTo_);
 
-    for (std::size_t i = 0; i < root->ChildCount(); ++i) {
-        const XmlNode& child = *root->ChildAt(i);
+    for (std::size_t i = 0; i < root.ChildCount(); ++i) {
+        const XmlNode& child = *root.ChildAt(i);
         if (child.GetName() == "Level")
             AddLevel(child);
     }

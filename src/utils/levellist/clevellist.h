@@ -17,7 +17,8 @@ public:
         bool completed = false;
     };
 
-    // Loads the list from the named file; a missing or unreadable file gives an empty list.
+    // Loads the list from the named file; a missing or unreadable file gives an empty list. A
+    // list without levels is named in a line on standard error.
     explicit CLevelList(const std::string& fileName);
     ~CLevelList() override;
 
@@ -41,6 +42,7 @@ private:
     CLevelList();
 
     void Load(const std::string& fileName);
+    void ReadRoot(XmlNode& root);
     void AddLevel(const XmlNode& level);
     bool IsValidIndex(int index) const { return index >= 0 && index < Count(); }
 
