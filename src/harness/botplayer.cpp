@@ -14,11 +14,7 @@ namespace {
 
 const int kDirectionKeys[4] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
 constexpr int kContinueDelaySteps = 150; // a moment to see the message, as a person would
-constexpr float kRobotComfort = 170.0f;
-constexpr float kShotComfort = 60.0f;
 constexpr float kWallComfort = 110.0f;
-constexpr int kReactionSteps = 12;  // a person reacts about five times a second
-constexpr float kAimError = 45.0f;  // and does not aim perfectly
 
 SDL_Event KeyEvent(int key, bool down)
 {
@@ -37,16 +33,16 @@ vector2 RobotVelocity(const EnemyCharacter& robot)
 }
 
 // Pushes away from every living robot within reach, more strongly the closer it is.
-vector2 AwayFromRobots(const Gameplay::CQuenlowZarnImpl& world, const vector2& p)
+vector2 AwayFromRobots(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill& skill, const vector2& p)
 {
     vector2 push;
     for (const EnemyCharacter* robot : world.enemies) {
         if (robot->dead || !robot->IsActive())
             continue;
         // Where it will be in a few steps.
-        const vector2 ahead = robot->Position() + RobotVelocity(*robot) * 8.0f;
+        const vector2 ahead = robot->Position() + RobotVelocity(*robot) * skill.robotLookAhead;
         const vector2 away = p - ahead;
-        const float reach = kRobotComfort + robot->GetBodyRadius();
+        const float reach = skill.robotComfort + robot->GetBodyRadius();
         const float distance = std::sqrt(LengthSquared(away));
         if (distance >= reach)
             continue;
@@ -57,7 +53,7 @@ vector2 AwayFromRobots(const Gameplay::CQuenlowZarnImpl& world, const vector2& p
 }
 
 // Steps aside from robot shots that will pass close by.
-vector2 AwayFromShots(const Gameplay::CQuenlowZarnImpl& world, const vector2& p)
+vector2 AwayFromShots(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill& skill, const vector2& p)
 {
     vector2 push;
     for (const Bullet* bullet : world.bullets) {
@@ -66,15 +62,15 @@ vector2 AwayFromShots(const Gameplay::CQuenlowZarnImpl& world, const vector2& p)
         const vector2 toPlayer = p - bullet->position;
         const vector2 heading = Normalized(bullet->velocity);
         const float along = Dot(toPlayer, heading);
-        if (along < -20.0f || along > 400.0f)
+        if (along < -20.0f || along > skill.shotHorizon)
             continue;
         const vector2 closest = bullet->position + heading * along;
         const vector2 aside = p - closest;
         const float miss = std::sqrt(LengthSquared(aside));
-        if (miss >= kShotComfort)
+        if (miss >= skill.shotComfort)
             continue;
         const vector2 side = miss > 0.5f ? Normalized(aside) : vector2(-heading.y, heading.x);
-        push += side * ((kShotComfort - miss) / kShotComfort * 3.0f);
+        push += side * ((skill.shotComfort - miss) / skill.shotComfort * 3.0f);
     }
     return push;
 }
@@ -94,7 +90,7 @@ vector2 AwayFromWalls(const vector2& p)
 }
 
 // The nearest robot on the field, and where to aim to meet it with a player shot.
-bool PickTarget(const Gameplay::CQuenlowZarnImpl& world, const vector2& p, vector2& aim)
+bool PickTarget(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill& skill, const vector2& p, vector2& aim)
 {
     float best = 0.0f;
     bool found = false;
@@ -107,14 +103,17 @@ bool PickTarget(const Gameplay::CQuenlowZarnImpl& world, const vector2& p, vecto
             continue;
         best = distance;
         found = true;
-        // Leads the robot by half of what a perfect shot would.
+        // Leads the robot by the skill's share of what a perfect shot would.
         const float stepsToHit = std::sqrt(distance) / 15.2f;
-        aim = at + RobotVelocity(*robot) * (stepsToHit * 0.5f);
+        aim = at + RobotVelocity(*robot) * (stepsToHit * skill.lead);
     }
     return found;
 }
 
 } // namespace
+
+const BotPlayer::Skill BotPlayer::kPractised = {12, 45.0f, 0.5f, 8.0f, 170.0f, 60.0f, 400.0f};
+const BotPlayer::Skill BotPlayer::kNovice = {21, 90.0f, 0.0f, 0.0f, 90.0f, 35.0f, 150.0f};
 
 BotPlayer::BotPlayer(const Options& options) : options_(options), random_(options.seed ? options.seed : 1) {}
 
@@ -127,7 +126,7 @@ uint32_t BotPlayer::NextRandom()
     return random_;
 }
 
-float BotPlayer::Jitter() { return (static_cast<float>(NextRandom() % 2001) / 1000.0f - 1.0f) * kAimError; }
+float BotPlayer::Jitter() { return (static_cast<float>(NextRandom() % 2001) / 1000.0f - 1.0f) * options_.skill.aimError; }
 
 void BotPlayer::TakeTitleEvents(std::vector<SDL_Event>& out) { out.push_back(KeyEvent(SDLK_SPACE, true)); }
 
@@ -203,7 +202,7 @@ void BotPlayer::Decide(const Gameplay& gameplay)
         return;
     }
     waitingSteps_ = 0;
-    if (++stepsSinceDecision_ < kReactionSteps)
+    if (++stepsSinceDecision_ < options_.skill.reactionSteps)
         return;
     stepsSinceDecision_ = 0;
     if (options_.restartChance && NextRandom() % 10000 < options_.restartChance) {
@@ -211,7 +210,8 @@ void BotPlayer::Decide(const Gameplay& gameplay)
         return;
     }
     const vector2 p = world->player->Position();
-    vector2 desire = AwayFromRobots(*world, p) + AwayFromShots(*world, p) + AwayFromWalls(p);
+    const Skill& skill = options_.skill;
+    vector2 desire = AwayFromRobots(*world, skill, p) + AwayFromShots(*world, skill, p) + AwayFromWalls(p);
     desire += (vector2(640.0f, 400.0f) - p) * 0.0015f; // drift back toward the open middle
     const float length = std::sqrt(LengthSquared(desire));
     const bool move = length > 0.15f;
@@ -221,7 +221,7 @@ void BotPlayer::Decide(const Gameplay& gameplay)
     SetHeld(3, move && desire.x > 0.4f * length);
 
     vector2 aim;
-    const bool target = PickTarget(*world, p, aim);
+    const bool target = PickTarget(*world, skill, p, aim);
     if (target)
         AimAt(aim + vector2(Jitter(), Jitter()));
     SetFiring(target);

@@ -1,10 +1,12 @@
 #pragma once
-// A built-in player that plays as a reasonable person would: about five times a second it
-// decides to keep away from robots, their shots and the walls, aims (not quite perfectly) at
-// the nearest robot on the field, leading it a little, and fires while it has a target. It
-// presses space a moment after a death or a cleared level and, when asked, F5 now and then. It plays through the same events a person makes: keys, mouse
-// moves and clicks. Its own choices come from its own generator, so it never disturbs the
-// game's random numbers, and the same seeds give the same game.
+// A built-in player that plays as a reasonable person would: a few times a second it decides
+// to keep away from robots, their shots and the walls, aims (not quite perfectly) at the
+// nearest robot on the field, leading it a little, and fires while it has a target. It presses
+// space a moment after a death or a cleared level and, when asked, F5 now and then. It plays
+// through the same events a person makes: keys, mouse moves and clicks. Its own choices come
+// from its own generator, so it never disturbs the game's random numbers, and the same seeds
+// give the same game. Its skill says how quick and how careful it is: the practised player
+// above, or a novice who reacts slowly, aims roughly and sees danger late.
 #include "app/inputsource.h"
 #include "engine/vectormath.h"
 
@@ -15,10 +17,25 @@ class Gameplay;
 
 class BotPlayer : public InputSource {
 public:
+    struct Skill {
+        int reactionSteps;    // steps of 16 ms between two decisions
+        float aimError;       // largest aiming error, pixels, across and along
+        float lead;           // share of a perfect lead on a moving robot (0: aims where it is)
+        float robotLookAhead; // steps ahead of a robot where it expects it to be
+        float robotComfort;   // distance kept from a robot's body, pixels
+        float shotComfort;    // a robot shot passing closer than this is dodged, pixels
+        float shotHorizon;    // how far ahead of itself a robot shot is noticed, pixels
+    };
+    // About five decisions a second, 45 px of aiming error, half a lead, keeps well away.
+    static const Skill kPractised;
+    // About three decisions a second, 90 px of aiming error, no lead, dodges late.
+    static const Skill kNovice;
+
     struct Options {
         uint32_t seed = 1;
-        // Chance in 10,000 per decision (five a second) of pressing F5 (0: never).
+        // Chance in 10,000 per decision of pressing F5 (0: never).
         uint32_t restartChance = 0;
+        Skill skill = kPractised;
     };
 
     explicit BotPlayer(const Options& options);

@@ -163,6 +163,9 @@ void InputScript::Observe(uint32_t gameTime, const GamePhase& phase)
         const Observation& observation = observations_[nextObservation_];
         if (observation.screenshot.empty())
             std::cout << "digest " << DigestOf(phase.gameplay).ToString() << std::endl;
+        else if (headlessProgram_)
+            std::cerr << headlessProgram_ << ": the headless driver takes no screenshots (" << observation.screenshot
+                      << " skipped)" << std::endl;
         else if (!SaveScreenshot(observation.screenshot))
             std::cerr << "tobrakka: could not save " << observation.screenshot << std::endl;
     }

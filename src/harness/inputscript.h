@@ -12,7 +12,8 @@
 //   <ms> joypress <b>    game pad button b pressed (joyrelease <b>: released)
 //   <ms> quit            the window is closed
 //   <ms> digest          prints the world's digest line ("digest " + worlddigest.h's line)
-//   <ms> screenshot <f>  saves the 1280 x 720 picture of that step as the PNG file f
+//   <ms> screenshot <f>  saves the 1280 x 720 picture of that step as the PNG file f (the
+//                        headless driver has no picture and skips it)
 //
 // <ms> is game time since the frame loop began (16 ms a step); the word "title" in its place
 // sends the event to the title screen instead.
@@ -32,6 +33,9 @@ public:
     // Load, printing "<program>: input script <file>: <reason>" on standard error on failure.
     bool LoadOrReport(const std::string& fileName, const char* program);
     bool Parse(const std::string& text, std::string& error);
+    // The script plays the headless driver of the given name, which has no picture: screenshot
+    // lines are skipped, each with a line on standard error.
+    void RunHeadless(const char* program) { headlessProgram_ = program; }
 
     void TakeTitleEvents(std::vector<SDL_Event>& out) override;
     void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) override;
@@ -59,6 +63,7 @@ private:
     std::vector<Observation> observations_;
     std::size_t nextObservation_ = 0;
     bool titleSent_ = false;
+    const char* headlessProgram_ = nullptr;
 };
 
 // The script line of an event the game handles, or empty text for events it ignores. Reading

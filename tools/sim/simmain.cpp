@@ -31,11 +31,14 @@ struct SimOptions {
     bool details = false;
     bool checkLevels = false;
     uint64_t soakSteps = 0;  // 0: no soak
+    bool novice = false;     // the bot plays as a person new to the game
+    bool help = false;
 };
 
 const char* const kUsage =
     "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
-    "                    [--restarts N] [--every N] [--details] [--check-levels] [--soak STEPS]\n";
+    "                    [--novice] [--restarts N] [--every N] [--details] [--check-levels]\n"
+    "                    [--soak STEPS] [--help]\n";
 
 bool ReadNumber(const std::string& text, uint64_t& value)
 {
@@ -59,6 +62,10 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
             options.details = true;
         } else if (option == "--check-levels") {
             options.checkLevels = true;
+        } else if (option == "--novice") {
+            options.novice = true;
+        } else if (option == "--help" || option == "-h") {
+            options.help = true;
         } else if (!hasValue) {
             return false;
         } else if (option == "--level") {
@@ -84,6 +91,15 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
         }
     }
     return true;
+}
+
+BotPlayer::Options BotOptions(const SimOptions& options, uint32_t seed)
+{
+    BotPlayer::Options botOptions;
+    botOptions.seed = seed;
+    botOptions.restartChance = options.restartChance;
+    botOptions.skill = options.novice ? BotPlayer::kNovice : BotPlayer::kPractised;
+    return botOptions;
 }
 
 void PrintDigest(HeadlessGame& game)
@@ -117,28 +133,40 @@ int Play(const SimOptions& options, InputSource& input)
     return 0;
 }
 
-// The bot plays each level of the list on its own: cleared or not, in how many loops and how
-// much game time.
-int CheckLevels(const SimOptions& options)
+// The level check gives up on a level after this many lost loops.
+constexpr std::size_t kCheckLoops = 20;
+
+// The bot plays one level on its own; prints a table row: cleared or not, in how many loops and
+// how much game time.
+void CheckLevel(const SimOptions& options, int position, const std::string& file)
 {
     const uint64_t limit = options.maxTime ? options.maxTime : 30 * 60 * 1000;
+    BotPlayer bot(BotOptions(options, options.seed));
+    HeadlessGame game(file, options.seed, &bot);
+    const Gameplay::CQuenlowZarnImpl* world = game.Game().World();
+    while (!world->IsLevelCleared() && world->oldGuys.size() < kCheckLoops && game.PhaseTime() < limit)
+        game.Step();
+    const bool cleared = world->IsLevelCleared();
+    const std::size_t loops = world->oldGuys.size() + (cleared ? 1 : 0);
+    char line[256];
+    std::snprintf(line, sizeof line, "| %d | %s | %s | %zu | %.1f |\n", position, file.c_str(),
+                  cleared ? "yes" : "no", loops, game.PhaseTime() / 1000.0);
+    std::cout << line << std::flush;
+}
+
+// The level check: each level of the list (or the one level given) played by the bot.
+int CheckLevels(const SimOptions& options)
+{
     std::cout << "| level | file | cleared | loops | game time (s) |\n|---|---|---|---|---|\n";
+    if (!options.level.empty()) {
+        CheckLevel(options, 1, options.level);
+        return 0;
+    }
     kolm::CLevelList& list = kolm::CLevelList::Instance();
     for (int position = 1; position < list.Count(); ++position) {
         const std::string file = list.FileNameAt(position);
-        if (file.empty())
-            continue;
-        BotPlayer::Options botOptions;
-        botOptions.seed = options.seed;
-        BotPlayer bot(botOptions);
-        HeadlessGame game(file, options.seed, &bot);
-        while (!game.Game().IsLevelCleared() && game.PhaseTime() < limit)
-            game.Step();
-        const Gameplay::CQuenlowZarnImpl& world = *game.Game().World();
-        char line[256];
-        std::snprintf(line, sizeof line, "| %d | %s | %s | %zu | %.1f |\n", position, file.c_str(),
-                      world.IsLevelCleared() ? "yes" : "no", world.oldGuys.size() + 1, game.PhaseTime() / 1000.0);
-        std::cout << line << std::flush;
+        if (!file.empty())
+            CheckLevel(options, position, file);
     }
     return 0;
 }
@@ -166,8 +194,7 @@ int Soak(const SimOptions& options)
     uint64_t steps = 0;
     for (uint32_t round = 0; steps < options.soakSteps; ++round) {
         for (int position = 1; position < list.Count() && steps < options.soakSteps; ++position) {
-            BotPlayer::Options botOptions;
-            botOptions.seed = options.seed + round;
+            BotPlayer::Options botOptions = BotOptions(options, options.seed + round);
             botOptions.restartChance = options.restartChance ? options.restartChance : 20;
             BotPlayer bot(botOptions);
             HeadlessGame game(list.FileNameAt(position), options.seed + round, &bot);
@@ -196,6 +223,10 @@ int main(int argc, char** argv)
         std::cerr << kUsage;
         return 2;
     }
+    if (options.help) {
+        std::cout << kUsage;
+        return 0;
+    }
     if (options.checkLevels)
         return CheckLevels(options);
     if (options.soakSteps)
@@ -204,11 +235,9 @@ int main(int argc, char** argv)
         InputScript script;
         if (!script.LoadOrReport(options.script, "tobrakka-sim"))
             return 2;
+        script.RunHeadless("tobrakka-sim");
         return Play(options, script);
     }
-    BotPlayer::Options botOptions;
-    botOptions.seed = options.seed;
-    botOptions.restartChance = options.restartChance;
-    BotPlayer bot(botOptions);
+    BotPlayer bot(BotOptions(options, options.seed));
     return Play(options, bot);
 }

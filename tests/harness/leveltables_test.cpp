@@ -1,0 +1,53 @@
+// The README's level tables are what the level check prints today: a change to a level, the bot
+// or the game that moves a figure fails here, with the table to put into the README.
+#include "support/processrunner.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+// The table printed right after the README line that shows the command in backticks.
+std::string ReadmeTableAfter(const std::string& command)
+{
+    std::istringstream readme(testsupport::ReadFile(std::string(TOBRAKKA_SOURCE_DIR) + "/README.md"));
+    const std::string shown = "`build/tobrakka-sim " + command + "`";
+    std::string line;
+    while (std::getline(readme, line) && line.find(shown) == std::string::npos) {
+    }
+    std::string table;
+    while (std::getline(readme, line) && (line.empty() || line[0] == '|')) {
+        if (!line.empty())
+            table += line + "\n";
+        else if (!table.empty())
+            break;
+    }
+    return table;
+}
+
+void ExpectReadmeTableIsCurrent(const std::string& command)
+{
+    const testsupport::ProcessResult run =
+        testsupport::RunProcess(".", {}, "sh -c '" + std::string(TOBRAKKA_SIM_BINARY) + " " + command + " 2>/dev/null'", 900);
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    const std::string readme = ReadmeTableAfter(command);
+    ASSERT_FALSE(readme.empty()) << "the README shows no table after `build/tobrakka-sim " << command << "`";
+    EXPECT_EQ(readme, run.output) << "the README's table for `build/tobrakka-sim " << command
+                                  << "` is out of date; the program now prints:\n"
+                                  << run.output;
+}
+
+} // namespace
+
+TEST(LevelTables, TheReadmeShowsWhatThePractisedBotDoesToday)
+{
+    ExpectReadmeTableIsCurrent("--check-levels --seed 1");
+}
+
+TEST(LevelTables, TheReadmeShowsWhatTheNoviceDoesToday)
+{
+    ExpectReadmeTableIsCurrent("--check-levels --novice --seed 1");
+}
