@@ -11,6 +11,7 @@ PACKAGES=(
   libcairo2-dev fonts-humor-sans libstb-dev libvorbis-dev
   libgtest-dev libbenchmark-dev xvfb xauth
   clang libclang-rt-14-dev
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 missing=()

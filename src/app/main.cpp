@@ -1,3 +1,4 @@
+#include "app/dataroot.h"
 #include "app/program.h"
 #include "harness/toolrun.h"
 
@@ -9,6 +10,7 @@
 // attached through its one input seam.
 int main(int argc, char** argv)
 {
+    EnterDataRoot("tobrakka");
     // What SDL's entry wrapper does on other platforms: SDL without its signal parachute, and
     // SDL's shutdown at process exit.
     SDL_Init(SDL_INIT_NOPARACHUTE);

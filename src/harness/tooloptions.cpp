@@ -1,5 +1,7 @@
 #include "harness/tooloptions.h"
 
+#include "app/dataroot.h"
+
 #include <cerrno>
 #include <cstdlib>
 
@@ -38,11 +40,11 @@ bool ParseToolOptions(const std::vector<std::string>& arguments, ToolOptions& op
         }
         const std::string& value = arguments[++i];
         if (option == "-script") {
-            options.script = value;
+            options.script = FromStartDirectory(value);
         } else if (option == "-record") {
-            options.record = value;
+            options.record = FromStartDirectory(value);
         } else if (option == "-shots") {
-            options.shotsFolder = value;
+            options.shotsFolder = FromStartDirectory(value);
         } else if (option == "-seed") {
             options.seeded = ReadCount(value, options.seed);
             if (!options.seeded) {

@@ -11,7 +11,8 @@ TEST(GameWithoutData, ReportsEveryMissingFileAndPlaysOn)
     testsupport::TempDir empty;
     empty.Write("quit.script", "title down 32\n500 digest\n600 down 27\n");
     const testsupport::ProcessResult run = testsupport::RunProcess(
-        empty.Path(), {"SDL_AUDIODRIVER=dummy"}, std::string(TOBRAKKA_GAME_BINARY) + " -script quit.script", 60);
+        empty.Path(), {"SDL_AUDIODRIVER=dummy", "TOBRAKKA_DATA=" + empty.Path()},
+        std::string(TOBRAKKA_GAME_BINARY) + " -script quit.script", 60);
     EXPECT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_NE(run.output.find("Couldn't load image: data/gfx/title_screen.jpg\n"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("Couldn't load image: data/gfx/paper_background.jpg\n"), std::string::npos);

@@ -38,7 +38,7 @@ struct GameRunTest : ::testing::Test {
     testsupport::ProcessResult Play(const std::string& script, const std::string& options)
     {
         dir.Write("play.script", script);
-        return testsupport::RunProcess(dir.Path(), {"SDL_AUDIODRIVER=dummy"},
+        return testsupport::RunProcess(dir.Path(), {"SDL_AUDIODRIVER=dummy", "TOBRAKKA_DATA=" + dir.Path()},
                                        std::string(TOBRAKKA_GAME_BINARY) + " -script play.script " + options, 120);
     }
 
@@ -93,7 +93,8 @@ TEST_F(GameRunTest, DeathPressSpaceNextLoopAndF5AndTheRunReplaysHeadless)
 
     // The headless driver replays the recorded run to the same end.
     const testsupport::ProcessResult replay = testsupport::RunProcess(
-        dir.Path(), {}, std::string(TOBRAKKA_SIM_BINARY) + " --script played.script --seed 7", 120);
+        dir.Path(), {"TOBRAKKA_DATA=" + dir.Path()}, std::string(TOBRAKKA_SIM_BINARY) + " --script played.script --seed 7",
+        120);
     ASSERT_EQ(replay.exitStatus, 0) << replay.output;
     const std::vector<std::string> replayed = Digests(replay.output);
     ASSERT_FALSE(replayed.empty());

@@ -1,10 +1,12 @@
 // assetgen OUTDIR: draws every image and synthesises every sound of the game into
-// OUTDIR/data/gfx and OUTDIR/data/sfx, and writes OUTDIR/contact_sheet.png.
+// OUTDIR/data/gfx and OUTDIR/data/sfx, and writes OUTDIR/contact_sheet.png and the menu icons
+// below OUTDIR/icons.
 #include "characters.h"
 #include "contactsheet.h"
 #include "effects.h"
 #include "field.h"
 #include "hud.h"
+#include "icon.h"
 #include "lettering.h"
 #include "music.h"
 #include "picture.h"
@@ -65,6 +67,8 @@ int Generate(const std::string& outdir)
     if (!WriteSoundEffects(outdir + "/data/sfx"))
         return 1;
     if (!WriteMusic(outdir + "/data/sfx/tandrel_-_entering_evil_base.ogg"))
+        return 1;
+    if (!WriteIcons(outdir + "/icons"))
         return 1;
     return 0;
 }

@@ -1,5 +1,6 @@
 // tobrakka-sim: plays the game headless, as fast as the machine allows, and prints digests of
 // the world's state. See the README for the options.
+#include "app/dataroot.h"
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
 #include "harness/inputscript.h"
@@ -69,9 +70,9 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
         } else if (!hasValue) {
             return false;
         } else if (option == "--level") {
-            options.level = argv[++i];
+            options.level = FromStartDirectory(argv[++i]);
         } else if (option == "--script") {
-            options.script = argv[++i];
+            options.script = FromStartDirectory(argv[++i]);
         } else if (!ReadNumber(argv[++i], number)) {
             return false;
         } else if (option == "--seed") {
@@ -218,6 +219,7 @@ int Soak(const SimOptions& options)
 
 int main(int argc, char** argv)
 {
+    EnterDataRoot("tobrakka-sim");
     SimOptions options;
     if (!ParseOptions(argc, argv, options)) {
         std::cerr << kUsage;
