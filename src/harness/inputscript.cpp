@@ -1,5 +1,6 @@
 #include "harness/inputscript.h"
 
+#include "app/dataroot.h"
 #include "app/gamephase.h"
 #include "harness/worlddigest.h"
 #include "engine/screenshot.h"
@@ -151,7 +152,8 @@ bool InputScript::ParseObservation(std::istringstream& words, const std::string&
     }
     std::string file;
     if (action == "screenshot" && (words >> file)) {
-        observations_.push_back(Observation{time, file});
+        // Like the paths of the command line, taken from where the game was started.
+        observations_.push_back(Observation{time, FromStartDirectory(file)});
         return true;
     }
     return false;

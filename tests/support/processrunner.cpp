@@ -9,14 +9,17 @@ ProcessResult RunProcess(const std::string& directory, const std::vector<std::st
                          const std::string& commandLine, int timeoutSeconds)
 {
     // The game keeps the player's progress under XDG_STATE_HOME: a program run by a test keeps
-    // it in its own working directory unless the test says otherwise.
-    std::string shell = "cd '" + directory + "' && env XDG_STATE_HOME=\"$PWD/.state\"";
+    // it in its own working directory unless the test says otherwise. (env takes its -u options
+    // before any assignment.)
+    std::string unset;
+    std::string assign = " XDG_STATE_HOME=\"$PWD/.state\"";
     for (const std::string& assignment : environment) {
         if (!assignment.empty() && assignment.back() == '=')
-            shell += " -u " + assignment.substr(0, assignment.size() - 1);
+            unset += " -u " + assignment.substr(0, assignment.size() - 1);
         else
-            shell += " '" + assignment + "'";
+            assign += " '" + assignment + "'";
     }
+    std::string shell = "cd '" + directory + "' && env" + unset + assign;
     shell += " timeout -s KILL " + std::to_string(timeoutSeconds) + " " + commandLine + " 2>&1";
 
     ProcessResult result;
