@@ -34,12 +34,11 @@ struct GlRenderBackend::Functions {
     }
 };
 
-std::unique_ptr<GlRenderBackend> GlRenderBackend::Create(int windowWidth, int windowHeight, Failure& failure)
+std::unique_ptr<GlRenderBackend> GlRenderBackend::Create(int windowWidth, int windowHeight)
 {
     std::unique_ptr<GlRenderBackend> backend(new GlRenderBackend(windowWidth, windowHeight));
-    if (!backend->Init(failure))
+    if (!backend->Init())
         return nullptr;
-    failure = Failure::None;
     return backend;
 }
 
@@ -50,12 +49,10 @@ GlRenderBackend::GlRenderBackend(int windowWidth, int windowHeight)
     indices_.reserve(kMaxBatchQuads * 6);
 }
 
-bool GlRenderBackend::Init(Failure& failure)
+bool GlRenderBackend::Init()
 {
-    if (!gl_->Load()) {
-        failure = Failure::MissingFunctions;
+    if (!gl_->Load())
         return false;
-    }
     glGenTextures(1, &colourTarget_);
     glBindTexture(GL_TEXTURE_2D, colourTarget_);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -66,10 +63,8 @@ bool GlRenderBackend::Init(Failure& failure)
     gl_->genFramebuffers(1, &framebuffer_);
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     gl_->framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colourTarget_, 0);
-    if (gl_->checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-        failure = Failure::NoTarget;
+    if (gl_->checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
         return false;
-    }
 
     // Vertices arrive in clip space: identity transforms, no depth, no culling, no lighting.
     glViewport(0, 0, kTargetWidth, kTargetHeight);

@@ -11,11 +11,9 @@
 
 class GlRenderBackend : public RenderBackend {
 public:
-    // Why Create failed, so the device can print the matching report.
-    enum class Failure { None, MissingFunctions, NoTarget };
-
-    // Needs a current OpenGL context of the given window size. Returns null on failure.
-    static std::unique_ptr<GlRenderBackend> Create(int windowWidth, int windowHeight, Failure& failure);
+    // Needs a current OpenGL context of the given window size. Returns null when the
+    // framebuffer-object functions or the offscreen target cannot be had.
+    static std::unique_ptr<GlRenderBackend> Create(int windowWidth, int windowHeight);
     ~GlRenderBackend() override;
 
     TextureHandle CreateTexture(int width, int height, const uint8_t* rgba) override;
@@ -43,7 +41,7 @@ private:
     };
 
     GlRenderBackend(int windowWidth, int windowHeight);
-    bool Init(Failure& failure);
+    bool Init();
     unsigned NewGlTexture(int width, int height, const uint8_t* rgba);
     TextureHandle AddToAtlas(int width, int height, const uint8_t* rgba);
 

@@ -36,8 +36,7 @@ bool OpenWindow(bool fullScreen, int width, int height)
 
 bool CreateRenderDevice()
 {
-    GlRenderBackend::Failure failure = GlRenderBackend::Failure::None;
-    g_device = GlRenderBackend::Create(g_windowWidth, g_windowHeight, failure);
+    g_device = GlRenderBackend::Create(g_windowWidth, g_windowHeight);
     if (!g_device) {
         ReportDeviceFailure("D3D_DEV ERR", "Could not create Direct3D Device");
         return false;
