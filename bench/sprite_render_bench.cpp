@@ -45,7 +45,7 @@ Scene* BuildScene()
     static Scene* scene = nullptr;
     if (scene)
         return scene;
-    if (!RenderInit(false, 1280, 720))
+    if (!RenderInit(false))
         return nullptr;
     scene = new Scene;
     RandomSeed(7);

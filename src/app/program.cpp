@@ -92,7 +92,7 @@ int RunProgram(const std::vector<std::string>& arguments)
     if (inputFailed)
         return 2;
 
-    if (!RenderInit(options.fullScreen, g_windowWidth, g_windowHeight)) {
+    if (!RenderInit(options.fullScreen)) {
         RenderShutdown();
         return 1;
     }

@@ -23,7 +23,7 @@ void ReportDeviceFailure(const char* caption, const char* text)
     std::cerr << caption << ": " << text << std::endl;
 }
 
-bool OpenWindow(bool fullScreen, int width, int height)
+bool OpenWindow(bool fullScreen)
 {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     const int bitsPerPixel = info && info->vfmt ? info->vfmt->BitsPerPixel : 0;
@@ -31,7 +31,7 @@ bool OpenWindow(bool fullScreen, int width, int height)
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
     const Uint32 flags = SDL_OPENGL | (fullScreen ? SDL_FULLSCREEN : 0);
-    return SDL_SetVideoMode(width, height, bitsPerPixel, flags) != nullptr;
+    return SDL_SetVideoMode(g_windowWidth, g_windowHeight, bitsPerPixel, flags) != nullptr;
 }
 
 bool CreateRenderDevice()
@@ -47,7 +47,7 @@ bool CreateRenderDevice()
 
 } // namespace
 
-bool RenderInit(bool fullScreen, int width, int height)
+bool RenderInit(bool fullScreen)
 {
     SeedRuntimeRandom(static_cast<uint32_t>(std::time(nullptr)));
     // The game draws with OpenGL, which SDL offers only on X11: without this, SDL would fall
@@ -58,7 +58,7 @@ bool RenderInit(bool fullScreen, int width, int height)
                   << std::endl;
         return false;
     }
-    if (!OpenWindow(fullScreen, width, height)) {
+    if (!OpenWindow(fullScreen)) {
         ReportDeviceFailure("D3D_OBJ ERR", "Could not create Direct3D Object");
         return false;
     }

@@ -43,7 +43,7 @@ QuadStrip QuadCovering(float left, float top, float right, float bottom, uint32_
 
 TEST_F(WindowTest, OpensA1280x720WindowAndDrawsIntoTheTarget)
 {
-    ASSERT_TRUE(RenderInit(false, g_windowWidth, g_windowHeight));
+    ASSERT_TRUE(RenderInit(false));
     SDL_Surface* window = SDL_GetVideoSurface();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->w, 1280);
@@ -74,7 +74,7 @@ TEST_F(WindowTest, WidthOptionOpensAWindowWithTheRightHeight)
 {
     const CommandLine options = ParseCommandLine({"-r", "1920"});
     ApplyWindowSize(options.requestedWidth);
-    ASSERT_TRUE(RenderInit(options.fullScreen, g_windowWidth, g_windowHeight));
+    ASSERT_TRUE(RenderInit(options.fullScreen));
     SDL_Surface* window = SDL_GetVideoSurface();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->w, 1920);

@@ -19,7 +19,7 @@ struct SpritePixelsTest : ::testing::Test {
     testsupport::TempDir dir;
     std::vector<uint8_t> target;
 
-    void SetUp() override { ASSERT_TRUE(RenderInit(false, 1280, 720)); }
+    void SetUp() override { ASSERT_TRUE(RenderInit(false)); }
     void TearDown() override
     {
         RenderShutdown();
