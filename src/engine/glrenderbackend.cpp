@@ -66,10 +66,15 @@ bool GlRenderBackend::Init()
     if (gl_->checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
         return false;
 
-    // Vertices arrive in clip space: identity transforms, no depth, no culling, no lighting.
+    // Vertices arrive in clip space: no depth, no culling, no lighting, and no transform but
+    // one: the game's texture coordinates put texel centres on whole virtual coordinates, while
+    // OpenGL samples each pixel at its centre, half a pixel further on. Moving everything half
+    // a target pixel right and down makes an unscaled image land texel for pixel instead of
+    // averaging each pair of neighbouring texels.
     glViewport(0, 0, kTargetWidth, kTargetHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
+    glTranslatef(1.0f / kTargetWidth, -1.0f / kTargetHeight, 0.0f);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDisable(GL_DEPTH_TEST);
