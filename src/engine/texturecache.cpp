@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <stb/stb_image.h>
 
 #include <iostream>
 #include <map>
@@ -53,6 +54,26 @@ void ReadRgba(const SDL_Surface* surface, int x, int y, uint8_t* out)
         out[3] = 0;
 }
 
+// Whether the file starts as a picture whose size can be read, decodable or not.
+bool HeaderReads(const std::string& name)
+{
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    return stbi_info(name.c_str(), &width, &height, &channels) != 0;
+}
+
+// A file that is no picture at all is reported like a missing one; a picture whose pixels do
+// not decode, like one the device could not take. (The second line has no line end: whatever
+// the game prints next continues it.)
+void ReportUnloadable(const std::string& name)
+{
+    if (HeaderReads(name))
+        std::cout << "Couldn't load texture: " << name << std::flush;
+    else
+        std::cout << "Couldn't load image: " << name << std::endl;
+}
+
 } // namespace
 
 bool DecodeImageFile(const std::string& name, int& width, int& height, std::vector<uint8_t>& rgba)
@@ -80,7 +101,7 @@ TextureEntry* LoadTexture(const std::string& name)
     int height = 0;
     std::vector<uint8_t> rgba;
     if (!DecodeImageFile(name, width, height, rgba)) {
-        std::cout << "Couldn't load image: " << name << std::endl;
+        ReportUnloadable(name);
         return nullptr;
     }
     const TextureHandle texture = GetRenderBackend().CreateTexture(width, height, rgba.data());

@@ -62,6 +62,31 @@ TEST_F(TextureCacheTest, AMissingImageIsReportedOnceAndCachedAsFailed)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Couldn't load image: " + dir.File("garbage.png") + "\n");
 }
 
+TEST_F(TextureCacheTest, APictureWhosePixelsDoNotDecodeIsReportedOnceAsATexture)
+{
+    std::vector<uint8_t> rgba(64 * 48 * 4);
+    for (std::size_t i = 0; i < rgba.size(); ++i)
+        rgba[i] = static_cast<uint8_t>(i * 31);
+    testsupport::WritePng(dir.File("whole.png"), 64, 48, rgba.data());
+    std::vector<uint8_t> rgb(64 * 48 * 3, 90);
+    testsupport::WriteJpg(dir.File("whole.jpg"), 64, 48, rgb.data());
+    const std::string png = testsupport::ReadFile(dir.File("whole.png"));
+    const std::string jpg = testsupport::ReadFile(dir.File("whole.jpg"));
+    // The PNG cut inside its pixel data; the JPG cut where its scan would start.
+    dir.Write("cut.png", png.substr(0, png.size() / 2));
+    const std::size_t scan = jpg.find("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    dir.Write("cut.jpg", jpg.substr(0, scan));
+
+    testing::internal::CaptureStdout();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(GetTexture(dir.File("cut.png")), nullptr);
+        EXPECT_EQ(GetTexture(dir.File("cut.jpg")), nullptr);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Couldn't load texture: " + dir.File("cut.png") + "Couldn't load texture: " + dir.File("cut.jpg"));
+}
+
 TEST_F(TextureCacheTest, ReleaseSkipsFailedNamesAndFreesTheRest)
 {
     GetTexture(MakeImage("b.png", 2, 2));
