@@ -11,6 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -99,4 +103,49 @@ TEST(GameBinary, WithoutADisplayItSaysSoAndFails)
     EXPECT_NE(result.exitStatus, -1) << "it must end by itself, not be killed";
     EXPECT_NE(result.output.find("xvfb-run"), std::string::npos) << result.output;
     EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+}
+
+namespace {
+
+// A display number that no X server uses now, different for each test process.
+std::string FreeDisplay()
+{
+    struct stat info;
+    for (int n = 200 + getpid() % 600;; ++n) {
+        const std::string number = std::to_string(n);
+        if (stat(("/tmp/.X11-unix/X" + number).c_str(), &info) != 0 && stat(("/tmp/.X" + number + "-lock").c_str(), &info) != 0)
+            return ":" + number;
+    }
+}
+
+} // namespace
+
+TEST(GameBinary, WaitsForADisplayThatIsStartingOrResetting)
+{
+    // A bare Xvfb, started half a second after the game, which resets whenever its last client
+    // (each game in turn) leaves.
+    testsupport::TempDir dir;
+    dir.Write("quit.script", "title down 32\n16 quit\n");
+    const std::string display = FreeDisplay();
+    const std::string game = std::string(TOBRAKKA_GAME_BINARY) + " -script " + dir.File("quit.script");
+    const std::string script = "(sleep 0.5; exec Xvfb " + display + " -screen 0 1280x720x24 -nolisten tcp) 2>/dev/null & x=$!; " +
+                               "failed=0; for i in 1 2 3 4 5 6; do DISPLAY=" + display + " " + game +
+                               " || failed=1; done; kill $x; wait $x; exit $failed";
+    const testsupport::ProcessResult result =
+        testsupport::RunProcess(".", {"SDL_AUDIODRIVER=dummy"}, "sh -c '" + script + "'", 90);
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    EXPECT_EQ(result.output.find("X display"), std::string::npos) << result.output;
+}
+
+TEST(GameBinary, ADisplayThatNeverComesUpEndsTheGameWithALineNamingIt)
+{
+    const std::string display = FreeDisplay();
+    const auto start = std::chrono::steady_clock::now();
+    const testsupport::ProcessResult result =
+        testsupport::RunProcess(".", {"DISPLAY=" + display, "SDL_AUDIODRIVER=dummy"}, TOBRAKKA_GAME_BINARY, 30);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(result.exitStatus, 1) << result.output;
+    EXPECT_EQ(result.output.rfind("cannot connect to X display " + display + " (", 0), 0u) << result.output;
+    EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+    EXPECT_LT(seconds, 6.0) << "it gives up after about two seconds";
 }
