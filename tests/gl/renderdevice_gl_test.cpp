@@ -2,7 +2,9 @@
 #include "app/commandline.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
+#include "engine/screenshot.h"
 #include "engine/sprite.h"
+#include "engine/texturecache.h"
 
 #include "support/processrunner.h"
 #include "support/testsupport.h"
@@ -16,6 +18,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+// Last: Xlib's macros (None, Bool, Status) would clash with the declarations above.
+#include <SDL_syswm.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -41,6 +47,32 @@ QuadStrip QuadCovering(float left, float top, float right, float bottom, uint32_
     quad.v[2] = QuadVertex{br.x, br.y, 1.0f, colour, 1.0f, 1.0f};
     quad.v[3] = QuadVertex{br.x, tl.y, 1.0f, colour, 1.0f, 0.0f};
     return quad;
+}
+
+// What the X server holds in the game's window, as RGB rows top to bottom.
+std::vector<uint8_t> WindowPixels()
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) != 1)
+        return {};
+    info.info.x11.lock_func();
+    XSync(info.info.x11.display, False);
+    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 1280, 720, AllPlanes, ZPixmap);
+    info.info.x11.unlock_func();
+    if (!image)
+        return {};
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < 720; ++y) {
+        for (int x = 0; x < 1280; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            rgb.push_back(static_cast<uint8_t>((pixel & image->red_mask) >> 16));
+            rgb.push_back(static_cast<uint8_t>((pixel & image->green_mask) >> 8));
+            rgb.push_back(static_cast<uint8_t>(pixel & image->blue_mask));
+        }
+    }
+    XDestroyImage(image);
+    return rgb;
 }
 
 } // namespace
@@ -71,6 +103,40 @@ TEST_F(WindowTest, OpensA1280x720WindowAndDrawsIntoTheTarget)
     EXPECT_EQ(inside[3], 255);
     const uint8_t* outside = PixelAt(rgba, 50, 50);
     EXPECT_EQ(outside[0] | outside[1] | outside[2] | outside[3], 0) << "cleared to transparent black";
+    backend.DeleteTexture(texture);
+}
+
+TEST_F(WindowTest, AScreenshotIsOpaqueInTheColoursOfTheWindow)
+{
+    ASSERT_TRUE(RenderInit(false));
+    const uint8_t white[4] = {255, 255, 255, 255};
+    RenderBackend& backend = GetRenderBackend();
+    const TextureHandle texture = backend.CreateTexture(1, 1, white);
+    BeginFrame();
+    backend.SubmitQuad(texture, QuadCovering(100, 100, 700, 500, PackColour(1.0f, 0.5f, 0.0f, 0.4f)));
+    backend.SubmitQuad(texture, QuadCovering(400, 300, 900, 600, PackColour(0.2f, 0.4f, 1.0f, 0.7f)));
+    EndFrame();
+    testsupport::TempDir dir;
+    ASSERT_TRUE(SaveScreenshot(dir.File("shot.png")));
+    const std::vector<uint8_t> window = WindowPixels();
+    ASSERT_EQ(window.size(), 1280u * 720u * 3u);
+
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> shot;
+    ASSERT_TRUE(DecodeImageFile(dir.File("shot.png"), width, height, shot));
+    ASSERT_EQ(shot.size(), 1280u * 720u * 4u);
+    int notOpaque = 0;
+    int differing = 0;
+    for (std::size_t i = 0; i < 1280u * 720u; ++i) {
+        notOpaque += shot[i * 4 + 3] != 255;
+        differing += shot[i * 4] != window[i * 3] || shot[i * 4 + 1] != window[i * 3 + 1] ||
+                     shot[i * 4 + 2] != window[i * 3 + 2];
+    }
+    EXPECT_EQ(notOpaque, 0);
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(shot[(450 * 1280 + 500) * 4 + 2], window[(450 * 1280 + 500) * 3 + 2]);
+    EXPECT_GT(window[(450 * 1280 + 500) * 3 + 2], 100) << "the overlap of the two quads is drawn";
     backend.DeleteTexture(texture);
 }
 
