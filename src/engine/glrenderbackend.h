@@ -37,6 +37,7 @@ private:
     struct TextureRecord {
         unsigned glTexture = 0;
         bool ownTexture = false;
+        bool opaque = false; // every texel has alpha 255
         float u0 = 0.0f, v0 = 0.0f, uScale = 1.0f, vScale = 1.0f;
     };
 
@@ -44,6 +45,7 @@ private:
     bool Init();
     unsigned NewGlTexture(int width, int height, const uint8_t* rgba);
     TextureHandle AddToAtlas(int width, int height, const uint8_t* rgba);
+    TextureHandle Register(TextureRecord record, int width, int height, const uint8_t* rgba);
 
     int windowWidth_;
     int windowHeight_;
@@ -52,6 +54,7 @@ private:
     unsigned colourTarget_ = 0;
     bool batching_ = true;
     unsigned batchTexture_ = 0; // OpenGL texture of the quads waiting to be drawn
+    bool batchBlends_ = false;  // some quad waiting to be drawn is not wholly opaque
     AtlasPacker packer_;
     std::vector<unsigned> atlasPages_;
     std::vector<TextureRecord> textures_; // handle - 1 indexes this
