@@ -89,8 +89,9 @@ bool RenderInit(bool fullScreen)
     // The game draws with OpenGL, which SDL offers only on X11: without this, SDL would fall
     // back to a text-mode driver on a machine with no display and take over the terminal.
     setenv("SDL_VIDEODRIVER", "x11", 0);
-    Display* held = nullptr;
-    if (DisplayNamed() && !(held = ConnectToDisplay())) {
+    const bool named = DisplayNamed();
+    Display* held = named ? ConnectToDisplay() : nullptr;
+    if (named && !held) {
         std::cerr << "cannot connect to X display " << XDisplayName(nullptr) << kNeedsADisplay << std::endl;
         return false;
     }
