@@ -64,7 +64,7 @@ int RunProgram(const std::vector<std::string>& arguments, InputSource* tools)
 {
     const CommandLine options = ParseCommandLine(arguments);
     ApplyWindowSize(options.requestedWidth);
-    if (!RenderInit(options.fullScreen, g_windowWidth, g_windowHeight)) {
+    if (!RenderInit(options.fullScreen)) {
         RenderShutdown();
         return 1;
     }

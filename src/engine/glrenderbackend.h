@@ -11,11 +11,9 @@
 
 class GlRenderBackend : public RenderBackend {
 public:
-    // Why Create failed, so the device can print the matching report.
-    enum class Failure { None, MissingFunctions, NoTarget };
-
-    // Needs a current OpenGL context of the given window size. Returns null on failure.
-    static std::unique_ptr<GlRenderBackend> Create(int windowWidth, int windowHeight, Failure& failure);
+    // Needs a current OpenGL context of the given window size. Returns null when the
+    // framebuffer-object functions or the offscreen target cannot be had.
+    static std::unique_ptr<GlRenderBackend> Create(int windowWidth, int windowHeight);
     ~GlRenderBackend() override;
 
     TextureHandle CreateTexture(int width, int height, const uint8_t* rgba) override;
@@ -39,13 +37,15 @@ private:
     struct TextureRecord {
         unsigned glTexture = 0;
         bool ownTexture = false;
+        bool opaque = false; // every texel has alpha 255
         float u0 = 0.0f, v0 = 0.0f, uScale = 1.0f, vScale = 1.0f;
     };
 
     GlRenderBackend(int windowWidth, int windowHeight);
-    bool Init(Failure& failure);
+    bool Init();
     unsigned NewGlTexture(int width, int height, const uint8_t* rgba);
     TextureHandle AddToAtlas(int width, int height, const uint8_t* rgba);
+    TextureHandle Register(TextureRecord record, int width, int height, const uint8_t* rgba);
 
     int windowWidth_;
     int windowHeight_;
@@ -54,6 +54,7 @@ private:
     unsigned colourTarget_ = 0;
     bool batching_ = true;
     unsigned batchTexture_ = 0; // OpenGL texture of the quads waiting to be drawn
+    bool batchBlends_ = false;  // some quad waiting to be drawn is not wholly opaque
     AtlasPacker packer_;
     std::vector<unsigned> atlasPages_;
     std::vector<TextureRecord> textures_; // handle - 1 indexes this

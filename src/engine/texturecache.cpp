@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <stb/stb_image.h>
 
 #include <iostream>
 #include <map>
@@ -30,6 +31,49 @@ uint32_t ReadPixel(const SDL_Surface* surface, int x, int y)
     }
 }
 
+// SDL_image 1.2 hands a grey PNG with a transparent grey level (tRNS) over as grey and alpha
+// byte pairs in a surface whose masks claim 16-bit RGB (the blue mask lies beyond 16 bits).
+bool HoldsGreyAlphaPairs(const SDL_Surface* surface)
+{
+    return surface->format->BytesPerPixel == 2 && surface->format->Bmask > 0xFFFFu;
+}
+
+void ReadRgba(const SDL_Surface* surface, int x, int y, uint8_t* out)
+{
+    if (HoldsGreyAlphaPairs(surface)) {
+        const uint8_t* pair = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch + x * 2;
+        out[0] = out[1] = out[2] = pair[0];
+        out[3] = pair[1];
+        return;
+    }
+    const uint32_t pixel = ReadPixel(surface, x, y);
+    SDL_GetRGBA(pixel, surface->format, &out[0], &out[1], &out[2], &out[3]);
+    // A PNG with one transparent palette index or colour (tRNS) comes with a colour key
+    // instead of alpha, and SDL_GetRGBA does not look at the key.
+    if ((surface->flags & SDL_SRCCOLORKEY) && pixel == surface->format->colorkey)
+        out[3] = 0;
+}
+
+// Whether the file starts as a picture whose size can be read, decodable or not.
+bool HeaderReads(const std::string& name)
+{
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    return stbi_info(name.c_str(), &width, &height, &channels) != 0;
+}
+
+// A file that is no picture at all is reported like a missing one; a picture whose pixels do
+// not decode, like one the device could not take. (The second line has no line end: whatever
+// the game prints next continues it.)
+void ReportUnloadable(const std::string& name)
+{
+    if (HeaderReads(name))
+        std::cout << "Couldn't load texture: " << name << std::flush;
+    else
+        std::cout << "Couldn't load image: " << name << std::endl;
+}
+
 } // namespace
 
 bool DecodeImageFile(const std::string& name, int& width, int& height, std::vector<uint8_t>& rgba)
@@ -44,7 +88,7 @@ bool DecodeImageFile(const std::string& name, int& width, int& height, std::vect
     uint8_t* out = rgba.data();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x, out += 4)
-            SDL_GetRGBA(ReadPixel(surface, x, y), surface->format, &out[0], &out[1], &out[2], &out[3]);
+            ReadRgba(surface, x, y, out);
     }
     SDL_UnlockSurface(surface);
     SDL_FreeSurface(surface);
@@ -57,7 +101,7 @@ TextureEntry* LoadTexture(const std::string& name)
     int height = 0;
     std::vector<uint8_t> rgba;
     if (!DecodeImageFile(name, width, height, rgba)) {
-        std::cout << "Couldn't load image: " << name << std::endl;
+        ReportUnloadable(name);
         return nullptr;
     }
     const TextureHandle texture = GetRenderBackend().CreateTexture(width, height, rgba.data());

@@ -62,6 +62,31 @@ TEST_F(TextureCacheTest, AMissingImageIsReportedOnceAndCachedAsFailed)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Couldn't load image: " + dir.File("garbage.png") + "\n");
 }
 
+TEST_F(TextureCacheTest, APictureWhosePixelsDoNotDecodeIsReportedOnceAsATexture)
+{
+    std::vector<uint8_t> rgba(64 * 48 * 4);
+    for (std::size_t i = 0; i < rgba.size(); ++i)
+        rgba[i] = static_cast<uint8_t>(i * 31);
+    testsupport::WritePng(dir.File("whole.png"), 64, 48, rgba.data());
+    std::vector<uint8_t> rgb(64 * 48 * 3, 90);
+    testsupport::WriteJpg(dir.File("whole.jpg"), 64, 48, rgb.data());
+    const std::string png = testsupport::ReadFile(dir.File("whole.png"));
+    const std::string jpg = testsupport::ReadFile(dir.File("whole.jpg"));
+    // The PNG cut inside its pixel data; the JPG cut where its scan would start.
+    dir.Write("cut.png", png.substr(0, png.size() / 2));
+    const std::size_t scan = jpg.find("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    dir.Write("cut.jpg", jpg.substr(0, scan));
+
+    testing::internal::CaptureStdout();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(GetTexture(dir.File("cut.png")), nullptr);
+        EXPECT_EQ(GetTexture(dir.File("cut.jpg")), nullptr);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Couldn't load texture: " + dir.File("cut.png") + "Couldn't load texture: " + dir.File("cut.jpg"));
+}
+
 TEST_F(TextureCacheTest, ReleaseSkipsFailedNamesAndFreesTheRest)
 {
     GetTexture(MakeImage("b.png", 2, 2));
@@ -98,4 +123,43 @@ TEST(ImageDecoding, KeepsStraightAlpha)
     std::vector<uint8_t> rgba;
     ASSERT_TRUE(DecodeImageFile(dir.File("alpha.png"), width, height, rgba));
     EXPECT_EQ(std::vector<uint8_t>(pixels, pixels + 8), rgba);
+}
+
+TEST(ImageDecoding, ATransparentPaletteIndexGreyLevelOrColourDecodesTransparent)
+{
+    testsupport::TempDir dir;
+    testsupport::PngParts palette;
+    palette.width = 3;
+    palette.height = 1;
+    palette.colourType = 3;
+    palette.rows = std::string("\x00\x01\x02", 3);
+    palette.palette = std::string("\xFF\x00\x00\x00\xFF\x00\x00\x00\xFF", 9);
+    palette.transparency = std::string("\xFF\x00", 2); // index 1 is transparent, the rest opaque
+    testsupport::WriteRawPng(dir.File("palette.png"), palette);
+
+    testsupport::PngParts grey;
+    grey.width = 3;
+    grey.height = 1;
+    grey.colourType = 0;
+    grey.rows = std::string("\x00\x80\xFF", 3);
+    grey.transparency = std::string("\x00\x80", 2); // grey level 128 is transparent
+    testsupport::WriteRawPng(dir.File("grey.png"), grey);
+
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+    ASSERT_TRUE(DecodeImageFile(dir.File("palette.png"), width, height, rgba));
+    EXPECT_EQ(rgba, (std::vector<uint8_t>{255, 0, 0, 255, 0, 255, 0, 0, 0, 0, 255, 255}));
+    ASSERT_TRUE(DecodeImageFile(dir.File("grey.png"), width, height, rgba));
+    EXPECT_EQ(rgba, (std::vector<uint8_t>{0, 0, 0, 255, 128, 128, 128, 0, 255, 255, 255, 255}));
+
+    testsupport::PngParts rgb;
+    rgb.width = 2;
+    rgb.height = 1;
+    rgb.colourType = 2;
+    rgb.rows = std::string("\x10\x20\x30\x40\x50\x60", 6);
+    rgb.transparency = std::string("\x00\x40\x00\x50\x00\x60", 6); // the colour (64, 80, 96)
+    testsupport::WriteRawPng(dir.File("rgb.png"), rgb);
+    ASSERT_TRUE(DecodeImageFile(dir.File("rgb.png"), width, height, rgba));
+    EXPECT_EQ(rgba, (std::vector<uint8_t>{16, 32, 48, 255, 64, 80, 96, 0}));
 }

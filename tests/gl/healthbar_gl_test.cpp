@@ -28,7 +28,7 @@ struct DamagedRobotTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(false, 1280, 720));
+        ASSERT_TRUE(RenderInit(false));
         SetSoundEnabled(false);
         RandomSeed(1);
         SeedRuntimeRandom(1);

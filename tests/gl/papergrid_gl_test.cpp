@@ -33,7 +33,7 @@ struct PaperOnScreenTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(false, 1280, 720));
+        ASSERT_TRUE(RenderInit(false));
         dir.MakeDir("data");
         dir.MakeDir("data/gfx");
         WriteFilled(dir.File("data/gfx/line.png"), 64, 3, kInk);

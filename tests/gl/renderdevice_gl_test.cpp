@@ -2,7 +2,9 @@
 #include "app/commandline.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
+#include "engine/screenshot.h"
 #include "engine/sprite.h"
+#include "engine/texturecache.h"
 
 #include "support/processrunner.h"
 #include "support/testsupport.h"
@@ -11,7 +13,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
+
+// Last: Xlib's macros (None, Bool, Status) would clash with the declarations above.
+#include <SDL_syswm.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -39,11 +49,37 @@ QuadStrip QuadCovering(float left, float top, float right, float bottom, uint32_
     return quad;
 }
 
+// What the X server holds in the game's window, as RGB rows top to bottom.
+std::vector<uint8_t> WindowPixels()
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) != 1)
+        return {};
+    info.info.x11.lock_func();
+    XSync(info.info.x11.display, False);
+    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 1280, 720, AllPlanes, ZPixmap);
+    info.info.x11.unlock_func();
+    if (!image)
+        return {};
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < 720; ++y) {
+        for (int x = 0; x < 1280; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            rgb.push_back(static_cast<uint8_t>((pixel & image->red_mask) >> 16));
+            rgb.push_back(static_cast<uint8_t>((pixel & image->green_mask) >> 8));
+            rgb.push_back(static_cast<uint8_t>(pixel & image->blue_mask));
+        }
+    }
+    XDestroyImage(image);
+    return rgb;
+}
+
 } // namespace
 
 TEST_F(WindowTest, OpensA1280x720WindowAndDrawsIntoTheTarget)
 {
-    ASSERT_TRUE(RenderInit(false, g_windowWidth, g_windowHeight));
+    ASSERT_TRUE(RenderInit(false));
     SDL_Surface* window = SDL_GetVideoSurface();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->w, 1280);
@@ -70,11 +106,49 @@ TEST_F(WindowTest, OpensA1280x720WindowAndDrawsIntoTheTarget)
     backend.DeleteTexture(texture);
 }
 
+TEST_F(WindowTest, AScreenshotIsOpaqueInTheColoursOfTheWindow)
+{
+    ASSERT_TRUE(RenderInit(false));
+    const uint8_t white[4] = {255, 255, 255, 255};
+    RenderBackend& backend = GetRenderBackend();
+    const TextureHandle texture = backend.CreateTexture(1, 1, white);
+    BeginFrame();
+    backend.SubmitQuad(texture, QuadCovering(100, 100, 700, 500, PackColour(1.0f, 0.5f, 0.0f, 0.4f)));
+    backend.SubmitQuad(texture, QuadCovering(400, 300, 900, 600, PackColour(0.2f, 0.4f, 1.0f, 0.7f)));
+    EndFrame();
+    testsupport::TempDir dir;
+    ASSERT_TRUE(SaveScreenshot(dir.File("shot.png")));
+    const std::vector<uint8_t> window = WindowPixels();
+    ASSERT_EQ(window.size(), 1280u * 720u * 3u);
+
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> shot;
+    ASSERT_TRUE(DecodeImageFile(dir.File("shot.png"), width, height, shot));
+    ASSERT_EQ(shot.size(), 1280u * 720u * 4u);
+    int notOpaque = 0;
+    int differing = 0;
+    for (std::size_t i = 0; i < 1280u * 720u; ++i) {
+        notOpaque += shot[i * 4 + 3] != 255;
+        differing += shot[i * 4] != window[i * 3] || shot[i * 4 + 1] != window[i * 3 + 1] ||
+                     shot[i * 4 + 2] != window[i * 3 + 2];
+    }
+    EXPECT_EQ(notOpaque, 0);
+    EXPECT_EQ(differing, 0);
+    // Where the quads overlap, 70% of the blue one over 40% of the orange one over black (the
+    // texture is opaque, the colours are not, so both are blended).
+    const uint8_t* overlap = &shot[(450 * 1280 + 500) * 4];
+    EXPECT_NEAR(overlap[0], 66, 2);
+    EXPECT_NEAR(overlap[1], 87, 2);
+    EXPECT_NEAR(overlap[2], 178, 2);
+    backend.DeleteTexture(texture);
+}
+
 TEST_F(WindowTest, WidthOptionOpensAWindowWithTheRightHeight)
 {
     const CommandLine options = ParseCommandLine({"-r", "1920"});
     ApplyWindowSize(options.requestedWidth);
-    ASSERT_TRUE(RenderInit(options.fullScreen, g_windowWidth, g_windowHeight));
+    ASSERT_TRUE(RenderInit(options.fullScreen));
     SDL_Surface* window = SDL_GetVideoSurface();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->w, 1920);
@@ -99,4 +173,49 @@ TEST(GameBinary, WithoutADisplayItSaysSoAndFails)
     EXPECT_NE(result.exitStatus, -1) << "it must end by itself, not be killed";
     EXPECT_NE(result.output.find("xvfb-run"), std::string::npos) << result.output;
     EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+}
+
+namespace {
+
+// A display number that no X server uses now, different for each test process.
+std::string FreeDisplay()
+{
+    struct stat info;
+    for (int n = 200 + getpid() % 600;; ++n) {
+        const std::string number = std::to_string(n);
+        if (stat(("/tmp/.X11-unix/X" + number).c_str(), &info) != 0 && stat(("/tmp/.X" + number + "-lock").c_str(), &info) != 0)
+            return ":" + number;
+    }
+}
+
+} // namespace
+
+TEST(GameBinary, WaitsForADisplayThatIsStartingOrResetting)
+{
+    // A bare Xvfb, started half a second after the game, which resets whenever its last client
+    // (each game in turn) leaves.
+    testsupport::TempDir dir;
+    dir.Write("quit.script", "title down 32\n16 quit\n");
+    const std::string display = FreeDisplay();
+    const std::string game = std::string(TOBRAKKA_GAME_BINARY) + " -script " + dir.File("quit.script");
+    const std::string script = "(sleep 0.5; exec Xvfb " + display + " -screen 0 1280x720x24 -nolisten tcp) 2>/dev/null & x=$!; " +
+                               "failed=0; for i in 1 2 3 4 5 6; do DISPLAY=" + display + " " + game +
+                               " || failed=1; done; kill $x; wait $x; exit $failed";
+    const testsupport::ProcessResult result =
+        testsupport::RunProcess(".", {"SDL_AUDIODRIVER=dummy"}, "sh -c '" + script + "'", 90);
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    EXPECT_EQ(result.output.find("X display"), std::string::npos) << result.output;
+}
+
+TEST(GameBinary, ADisplayThatNeverComesUpEndsTheGameWithALineNamingIt)
+{
+    const std::string display = FreeDisplay();
+    const auto start = std::chrono::steady_clock::now();
+    const testsupport::ProcessResult result =
+        testsupport::RunProcess(".", {"DISPLAY=" + display, "SDL_AUDIODRIVER=dummy"}, TOBRAKKA_GAME_BINARY, 30);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(result.exitStatus, 1) << result.output;
+    EXPECT_EQ(result.output.rfind("cannot connect to X display " + display + " (", 0), 0u) << result.output;
+    EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+    EXPECT_LT(seconds, 6.0) << "it gives up after about two seconds";
 }

@@ -2,6 +2,7 @@
 #include "engine/glrenderbackend.h"
 #include "engine/random.h"
 #include "engine/renderdevice.h"
+#include "engine/sprite.h"
 #include "engine/spritecontainer.h"
 #include "engine/texturecache.h"
 
@@ -19,7 +20,7 @@ struct SpritePixelsTest : ::testing::Test {
     testsupport::TempDir dir;
     std::vector<uint8_t> target;
 
-    void SetUp() override { ASSERT_TRUE(RenderInit(false, 1280, 720)); }
+    void SetUp() override { ASSERT_TRUE(RenderInit(false)); }
     void TearDown() override
     {
         RenderShutdown();
@@ -83,14 +84,60 @@ TEST_F(SpritePixelsTest, PositionTintBlendingAndLinearSampling)
     // Outside the sprite: still cleared.
     const uint8_t* outside = Pixel(90, 280);
     EXPECT_EQ(outside[0] | outside[1] | outside[3], 0);
-    // Across the boundary between the halves, linear sampling blends the texels.
-    // (Texel coordinates run half a texel ahead: x = 160 samples exactly between texels 1 and 2.)
+    // Scaled up, linear sampling blends the texels across the boundary between the halves: the
+    // texture coordinates run half a texel (here 20 pixels) ahead, so x = 160 samples exactly
+    // between texels 1 and 2.
     const uint8_t* edge = Pixel(160, 280);
     EXPECT_GT(edge[0], 20);
     EXPECT_GT(edge[1], 20);
     // The tint halves red.
     const uint8_t* tintedRed = Pixel(605, 220);
     EXPECT_NEAR(tintedRed[0], 127, 1);
+}
+
+TEST_F(SpritePixelsTest, UnscaledImagesAndLinesLandTexelForPixel)
+{
+    // Twelve columns, column k with red 20k.
+    std::vector<uint8_t> rgba(12 * 4 * 4);
+    for (std::size_t i = 0; i < rgba.size(); i += 4) {
+        rgba[i] = static_cast<uint8_t>(20 * (i / 4 % 12));
+        rgba[i + 3] = 255;
+    }
+    testsupport::WritePng(dir.File("columns.png"), 12, 4, rgba.data());
+    CSpriteContainer container;
+    CSprite* plain = container.CreateSprite(dir.File("columns.png"));
+    plain->x = 100;
+    plain->y = 50;
+    CSprite* doubled = container.CreateSprite(dir.File("columns.png"));
+    doubled->x = 300;
+    doubled->y = 50;
+    doubled->scaleX = 2;
+    CSprite* turned = container.CreateSprite(dir.File("columns.png"));
+    turned->x = 500;
+    turned->y = 50;
+    turned->angle = 3.14159265f;
+    BeginFrame();
+    container.Draw();
+    DrawLine(GetTexture(dir.File("columns.png")), vector2(700, 50), vector2(707, 50));
+    EndFrame();
+    ASSERT_TRUE(GetRenderBackend().ReadTarget(target));
+
+    for (int k = 0; k < 12; ++k) {
+        EXPECT_EQ(Pixel(100 + k, 51)[0], 20 * k) << "unscaled, column " << k;
+        EXPECT_EQ(Pixel(100 + k, 51)[3], 255);
+        // Stretched twice as wide, every other pixel lies between two texels and blends them.
+        EXPECT_NEAR(Pixel(300 + 2 * k, 51)[0], 20 * k, 1) << "scaled, column " << k;
+        if (k < 11) {
+            EXPECT_NEAR(Pixel(301 + 2 * k, 51)[0], 20 * k + 10, 1) << "scaled, between " << k << " and " << k + 1;
+        }
+        // Turned half round, the columns run backwards, each still one texel per pixel.
+        if (k > 0) {
+            EXPECT_NEAR(Pixel(500 + k, 51)[0], 20 * (12 - k), 1) << "turned, pixel " << k;
+        }
+    }
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(Pixel(700 + k, 51)[0], 20 * k) << "a 7-unit line shows the first 7 columns, column " << k;
+    EXPECT_EQ(Pixel(707, 51)[3], 0) << "and nothing beyond its end";
 }
 
 TEST_F(SpritePixelsTest, BatchedAndUnbatchedDrawingGiveIdenticalPixels)

@@ -24,7 +24,7 @@ struct TitleTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(false, 1280, 720));
+        ASSERT_TRUE(RenderInit(false));
         capture = new testsupport::ScopedCapture; // draw into the capture, read SDL's real queue
         g_now = 0;
         kolm::SetTickSource(RunningClock);

@@ -4,6 +4,7 @@
 
 #include <stb/stb_image_write.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -85,6 +86,84 @@ namespace testsupport {
 void WriteJpg(const std::string& fileName, int width, int height, const uint8_t* rgb)
 {
     stbi_write_jpg(fileName.c_str(), width, height, 3, rgb, 90);
+}
+
+namespace {
+
+void AppendBigEndian(std::string& out, uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += static_cast<char>((value >> shift) & 0xFF);
+}
+
+uint32_t Crc32(const std::string& bytes)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char byte : bytes) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A zlib stream of uncompressed ("stored") deflate blocks.
+std::string StoredZlib(const std::string& data)
+{
+    std::string out("\x78\x01", 2);
+    std::size_t at = 0;
+    do {
+        const std::size_t length = std::min<std::size_t>(data.size() - at, 65535);
+        const bool last = at + length == data.size();
+        out += static_cast<char>(last ? 1 : 0);
+        out += static_cast<char>(length & 0xFF);
+        out += static_cast<char>(length >> 8);
+        out += static_cast<char>(~length & 0xFF);
+        out += static_cast<char>((~length >> 8) & 0xFF);
+        out += data.substr(at, length);
+        at += length;
+    } while (at < data.size());
+    uint32_t a = 1;
+    uint32_t b = 0;
+    for (unsigned char byte : data) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    AppendBigEndian(out, b << 16 | a);
+    return out;
+}
+
+void AppendChunk(std::string& png, const char* type, const std::string& contents)
+{
+    AppendBigEndian(png, static_cast<uint32_t>(contents.size()));
+    const std::string typed = type + contents;
+    png += typed;
+    AppendBigEndian(png, Crc32(typed));
+}
+
+} // namespace
+
+void WriteRawPng(const std::string& fileName, const PngParts& parts)
+{
+    static const int kSamplesPerPixel[7] = {1, 0, 3, 1, 2, 0, 4};
+    const std::size_t rowBytes = static_cast<std::size_t>(parts.width) * kSamplesPerPixel[parts.colourType];
+    std::string header;
+    AppendBigEndian(header, static_cast<uint32_t>(parts.width));
+    AppendBigEndian(header, static_cast<uint32_t>(parts.height));
+    header += std::string{8, static_cast<char>(parts.colourType), 0, 0, 0};
+    std::string filtered;
+    for (int y = 0; y < parts.height; ++y)
+        filtered += '\0' + parts.rows.substr(y * rowBytes, rowBytes);
+
+    std::string png("\x89PNG\r\n\x1a\n", 8);
+    AppendChunk(png, "IHDR", header);
+    if (!parts.palette.empty())
+        AppendChunk(png, "PLTE", parts.palette);
+    if (!parts.transparency.empty())
+        AppendChunk(png, "tRNS", parts.transparency);
+    AppendChunk(png, "IDAT", StoredZlib(filtered));
+    AppendChunk(png, "IEND", "");
+    std::ofstream(fileName, std::ios::binary) << png;
 }
 
 std::string RandomBytes(std::size_t count, unsigned seed)

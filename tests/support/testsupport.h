@@ -62,6 +62,19 @@ void InDirectory(const std::string& dir, Fn fn)
 void WritePng(const std::string& fileName, int width, int height, const uint8_t* rgba);
 void WriteJpg(const std::string& fileName, int width, int height, const uint8_t* rgb);
 
+// Writes a PNG of 8-bit samples in any colour type (0 grey, 2 RGB, 3 palette, 4 grey and alpha,
+// 6 RGBA), with optional PLTE and tRNS chunk contents, for the kinds of file stb cannot write.
+// rows holds the samples of every row, top to bottom, without filter bytes.
+struct PngParts {
+    int width = 0;
+    int height = 0;
+    int colourType = 0;
+    std::string rows;
+    std::string palette;      // PLTE: r, g, b for each index ("" writes none)
+    std::string transparency; // tRNS ("" writes none)
+};
+void WriteRawPng(const std::string& fileName, const PngParts& parts);
+
 // count bytes of noise, the same for the same seed.
 std::string RandomBytes(std::size_t count, unsigned seed);
 
