@@ -2,41 +2,17 @@
 // "-level N", and the level label, which "-classic" leaves out of the picture.
 #include "engine/texturecache.h"
 
-#include "support/processrunner.h"
-#include "support/testsupport.h"
+#include "support/gamerun.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-struct ComfortsTest : ::testing::Test {
-    testsupport::TempDir dir;
-    std::string build = testsupport::CurrentDirectory(); // the tests run in the build directory
-
-    ComfortsTest()
-    {
-        dir.MakeDir("data");
-        dir.MakeDir("data/levels");
-        EXPECT_EQ(symlink((build + "/data/gfx").c_str(), dir.File("data/gfx").c_str()), 0);
-        EXPECT_EQ(symlink((build + "/data/sfx").c_str(), dir.File("data/sfx").c_str()), 0);
-        dir.Write("data/levels/first.txt", "2000\n");
-        dir.Write("data/levels/second.txt", "60000\n");
-        dir.Write("data/levels.xml", "<LevelList>\n"
-                                     "  <Level position=\"1\" filename=\"data/levels/first.txt\"></Level>\n"
-                                     "  <Level position=\"2\" filename=\"data/levels/second.txt\"></Level>\n"
-                                     "</LevelList>\n");
-    }
-
-    testsupport::ProcessResult Play(const std::string& script, const std::string& options)
-    {
-        dir.Write("play.script", script);
-        return testsupport::RunProcess(dir.Path(), {"SDL_AUDIODRIVER=dummy", "TOBRAKKA_DATA=" + dir.Path()},
-                                       std::string(TOBRAKKA_GAME_BINARY) + " -script play.script " + options, 120);
-    }
+struct ComfortsTest : testsupport::GameRunFixture {
+    ComfortsTest() { MakeData("2000\n", "60000\n"); }
 
     // The pixels of a saved shot that differ between two shots, within a region.
     int Differences(const std::string& a, const std::string& b, int left, int top)

@@ -4,8 +4,7 @@
 // headless driver, which must end where the game ended.
 #include "engine/texturecache.h"
 
-#include "support/processrunner.h"
-#include "support/testsupport.h"
+#include "support/gamerun.h"
 
 #include <gtest/gtest.h>
 
@@ -16,32 +15,7 @@
 
 namespace {
 
-struct GameRunTest : ::testing::Test {
-    testsupport::TempDir dir;
-    std::string build = testsupport::CurrentDirectory(); // the tests run in the build directory
-
-    // A data folder with the generated pictures and sounds and levels of the test's own.
-    void MakeData(const std::string& firstLevel, const std::string& secondLevel)
-    {
-        dir.MakeDir("data");
-        dir.MakeDir("data/levels");
-        EXPECT_EQ(symlink((build + "/data/gfx").c_str(), dir.File("data/gfx").c_str()), 0);
-        EXPECT_EQ(symlink((build + "/data/sfx").c_str(), dir.File("data/sfx").c_str()), 0);
-        dir.Write("data/levels/first.txt", firstLevel);
-        dir.Write("data/levels/second.txt", secondLevel);
-        dir.Write("data/levels.xml", "<LevelList>\n"
-                                     "  <Level position=\"1\" filename=\"data/levels/first.txt\"></Level>\n"
-                                     "  <Level position=\"2\" filename=\"data/levels/second.txt\"></Level>\n"
-                                     "</LevelList>\n");
-    }
-
-    testsupport::ProcessResult Play(const std::string& script, const std::string& options)
-    {
-        dir.Write("play.script", script);
-        return testsupport::RunProcess(dir.Path(), {"SDL_AUDIODRIVER=dummy", "TOBRAKKA_DATA=" + dir.Path()},
-                                       std::string(TOBRAKKA_GAME_BINARY) + " -script play.script " + options, 120);
-    }
-
+struct GameRunTest : testsupport::GameRunFixture {
     static std::vector<std::string> Digests(const std::string& output)
     {
         std::vector<std::string> digests;
