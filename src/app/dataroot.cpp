@@ -74,7 +74,7 @@ void EnterDataRoot(const std::string& programName)
             choice.warning = programName + ": cannot enter the data directory " + choice.directory + ": " +
                              error.message() + " (carrying on from the current directory)";
         } else {
-            leftStartDirectory = !startDirectory.empty() && !fs::equivalent(start, choice.directory, error);
+            leftStartDirectory = !startDirectory.empty() && !fs::equivalent(start, fs::current_path(error), error);
         }
     }
     if (!choice.warning.empty())

@@ -31,6 +31,23 @@ SDL_Event WithAim(const SDL_Event& motion, vector2 aim)
     return heard;
 }
 
+// While the game is paused, what would start something in it (a key, a click, a pad button, which
+// acts as space) is ignored; releases, moves and Escape still arrive, so that nothing stays held
+// down and the game can always be left.
+bool StartsSomething(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        return event.key.keysym.sym != SDLK_ESCAPE;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* input)
@@ -52,7 +69,8 @@ void FrameLoop::Run()
 void FrameLoop::StepAndHandleEvents()
 {
     Step();
-    if (input_)
+    // The tools stand still with the game while it is paused.
+    if (input_ && !paused_)
         input_->Observe(PhaseTime(), phase_);
     HandleEvents();
 }
@@ -110,16 +128,18 @@ void FrameLoop::Draw()
 
 void FrameLoop::HandleEvents()
 {
-    // Window events first, then the input source's: where a person's key press made during
-    // the step would be.
-    pending_.clear();
+    // The window's events first, then the input source's: where a person's key press made
+    // during the step would be. Only a person pauses the game: to a script or the bot, P is a
+    // key like any other.
     SDL_Event event;
     while (options_.readsWindow && SDL_PollEvent(&event))
-        pending_.push_back(event);
-    if (input_)
-        input_->TakeDue(PhaseTime(), pending_);
+        Dispatch(event);
+    if (!input_ || paused_)
+        return;
+    pending_.clear();
+    input_->TakeDue(PhaseTime(), pending_);
     for (const SDL_Event& pendingEvent : pending_)
-        Dispatch(pendingEvent);
+        DispatchToGame(pendingEvent);
 }
 
 void FrameLoop::DispatchKeyDown(int key)
@@ -179,8 +199,13 @@ void FrameLoop::Dispatch(const SDL_Event& event)
 {
     // Pausing belongs to the loop, not to the game: the tools never hear it, so a recording
     // replays as if no pause had been made.
-    if (TakePauseEvent(event))
+    if (TakePauseEvent(event) || (paused_ && StartsSomething(event)))
         return;
+    DispatchToGame(event);
+}
+
+void FrameLoop::DispatchToGame(const SDL_Event& event)
+{
     Gameplay& gameplay = phase_.gameplay;
     const vector2 aim = event.type == SDL_MOUSEMOTION ? AimOf(event) : vector2();
     if (input_)

@@ -33,6 +33,7 @@ public:
     void Run();
     // One whole step: update and draw, the input source looks, then the events are handled.
     void StepAndHandleEvents();
+    // Handles an event of the person at the keyboard (the window's), which may pause the game.
     void Dispatch(const SDL_Event& event);
 
     bool Running() const { return running_ == 1; }
@@ -46,6 +47,8 @@ private:
     void Step();
     // Reads the window's events, then the input source's due ones, and dispatches them in order.
     void HandleEvents();
+    // Hands an event to the game (and to the tools, which hear every one).
+    void DispatchToGame(const SDL_Event& event);
     void KeepMusicPlaying();
     void ReportFps();
     void Update();

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <string>
 #include <iostream>
 #include <sstream>
 #include <sys/stat.h>
@@ -69,19 +70,23 @@ bool ProgressFile::RecordCleared(int position) const
 {
     if (path_.empty() || position <= LastCleared())
         return true;
-    const std::string temporary = path_ + ".new";
-    bool written = MakeParentDirectories(path_);
-    if (written) {
-        std::ofstream file(temporary, std::ios::trunc);
-        file << "cleared " << position << '\n';
-        file.close();
-        written = static_cast<bool>(file) && std::rename(temporary.c_str(), path_.c_str()) == 0;
+    // A temporary file of its own beside the real one, on the disk before it takes the real
+    // one's place: a crash, a full disk or a second game never leaves half a file behind.
+    std::string temporary = path_ + ".XXXXXX";
+    const int file = MakeParentDirectories(path_) ? mkstemp(&temporary[0]) : -1;
+    bool saved = false;
+    if (file >= 0) {
+        const std::string line = "cleared " + std::to_string(position) + "\n";
+        saved = write(file, line.data(), line.size()) == static_cast<ssize_t>(line.size()) && fsync(file) == 0;
+        saved = close(file) == 0 && saved;
+        saved = saved && std::rename(temporary.c_str(), path_.c_str()) == 0;
     }
-    if (!written) {
-        std::cerr << "tobrakka: cannot save progress to " << path_ << ": " << std::strerror(errno) << std::endl;
+    if (saved)
+        return true;
+    std::cerr << "tobrakka: cannot save progress to " << path_ << ": " << std::strerror(errno) << std::endl;
+    if (file >= 0)
         std::remove(temporary.c_str());
-    }
-    return written;
+    return false;
 }
 
 void ProgressKeeper::AfterStep(Gameplay& gameplay)

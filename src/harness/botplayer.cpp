@@ -25,7 +25,7 @@ SDL_Event KeyEvent(int key, bool down)
     return event;
 }
 
-bool OnField(const vector2& p) { return p.x > 0.0f && p.x < 1280.0f && p.y > 0.0f && p.y < 720.0f; }
+bool OnField(const vector2& p) { return p.x > 0.0f && p.x < kVirtualWidth && p.y > 0.0f && p.y < kVirtualHeight; }
 
 vector2 RobotVelocity(const EnemyCharacter& robot)
 {
@@ -80,12 +80,12 @@ vector2 AwayFromWalls(const vector2& p)
     vector2 push;
     if (p.x < kWallComfort)
         push.x += (kWallComfort - p.x) / kWallComfort;
-    if (p.x > 1280.0f - kWallComfort)
-        push.x -= (p.x - (1280.0f - kWallComfort)) / kWallComfort;
+    if (p.x > kVirtualWidth - kWallComfort)
+        push.x -= (p.x - (kVirtualWidth - kWallComfort)) / kWallComfort;
     if (p.y < kWallComfort)
         push.y += (kWallComfort - p.y) / kWallComfort;
-    if (p.y > 720.0f - kWallComfort)
-        push.y -= (p.y - (720.0f - kWallComfort)) / kWallComfort;
+    if (p.y > kVirtualHeight - kWallComfort)
+        push.y -= (p.y - (kVirtualHeight - kWallComfort)) / kWallComfort;
     return push;
 }
 
@@ -168,8 +168,8 @@ void BotPlayer::SetFiring(bool firing)
 void BotPlayer::AimAt(const vector2& point)
 {
     // Virtual units to window pixels.
-    const int x = TruncToInt32(Clamp(point.x, 0.0f, 1279.0f) * g_windowWidth / 1280.0f);
-    const int y = TruncToInt32(Clamp(point.y, 0.0f, 719.0f) * g_windowHeight / 720.0f);
+    const int x = TruncToInt32(Clamp(point.x, 0.0f, kVirtualWidth - 1.0f) * g_windowWidth / kVirtualWidth);
+    const int y = TruncToInt32(Clamp(point.y, 0.0f, kVirtualHeight - 1.0f) * g_windowHeight / kVirtualHeight);
     if (x == lastMouseX_ && y == lastMouseY_)
         return;
     lastMouseX_ = x;
@@ -212,7 +212,7 @@ void BotPlayer::Decide(const Gameplay& gameplay)
     const vector2 p = world->player->Position();
     const Skill& skill = options_.skill;
     vector2 desire = AwayFromRobots(*world, skill, p) + AwayFromShots(*world, skill, p) + AwayFromWalls(p);
-    desire += (vector2(640.0f, 400.0f) - p) * 0.0015f; // drift back toward the open middle
+    desire += (vector2(kVirtualWidth * 0.5f, 400.0f) - p) * 0.0015f; // drift back toward the open middle
     const float length = std::sqrt(LengthSquared(desire));
     const bool move = length > 0.15f;
     SetHeld(0, move && desire.y < -0.4f * length);

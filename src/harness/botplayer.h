@@ -41,9 +41,9 @@ public:
     explicit BotPlayer(const Options& options);
 
     void TakeTitleEvents(std::vector<SDL_Event>& out) override;
-    void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) override;
+    void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
     // Decides what to do next from what it sees.
-    void Observe(uint32_t gameTime, const GamePhase& phase) override;
+    void Observe(uint32_t phaseTime, const GamePhase& phase) override;
 
 private:
     void Decide(const Gameplay& gameplay);

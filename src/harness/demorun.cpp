@@ -12,10 +12,10 @@ DemoRun::DemoRun(uint32_t seconds, const std::string& shotsFolder, const BotPlay
 
 void DemoRun::TakeTitleEvents(std::vector<SDL_Event>& out) { bot_.TakeTitleEvents(out); }
 
-void DemoRun::TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out)
+void DemoRun::TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out)
 {
-    bot_.TakeDue(gameTime, out);
-    if (gameTime < endTime_)
+    bot_.TakeDue(phaseTime, out);
+    if (phaseTime < endTime_)
         return;
     SDL_Event escape{};
     escape.type = SDL_KEYDOWN;
@@ -23,10 +23,10 @@ void DemoRun::TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out)
     out.push_back(escape);
 }
 
-void DemoRun::Observe(uint32_t gameTime, const GamePhase& phase)
+void DemoRun::Observe(uint32_t phaseTime, const GamePhase& phase)
 {
-    bot_.Observe(gameTime, phase);
-    if (shotsFolder_.empty() || gameTime < nextShot_)
+    bot_.Observe(phaseTime, phase);
+    if (shotsFolder_.empty() || phaseTime < nextShot_)
         return;
     nextShot_ += kShotInterval;
     char name[32];

@@ -12,8 +12,8 @@ public:
     DemoRun(uint32_t seconds, const std::string& shotsFolder, const BotPlayer::Options& bot);
 
     void TakeTitleEvents(std::vector<SDL_Event>& out) override;
-    void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) override;
-    void Observe(uint32_t gameTime, const GamePhase& phase) override;
+    void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
+    void Observe(uint32_t phaseTime, const GamePhase& phase) override;
 
 private:
     BotPlayer bot_;

@@ -159,9 +159,9 @@ bool InputScript::ParseObservation(std::istringstream& words, const std::string&
     return false;
 }
 
-void InputScript::Observe(uint32_t gameTime, const GamePhase& phase)
+void InputScript::Observe(uint32_t phaseTime, const GamePhase& phase)
 {
-    for (; nextObservation_ < observations_.size() && observations_[nextObservation_].time <= gameTime; ++nextObservation_) {
+    for (; nextObservation_ < observations_.size() && observations_[nextObservation_].time <= phaseTime; ++nextObservation_) {
         const Observation& observation = observations_[nextObservation_];
         if (observation.screenshot.empty())
             std::cout << "digest " << DigestOf(phase.gameplay).ToString() << std::endl;
@@ -182,11 +182,11 @@ void InputScript::TakeTitleEvents(std::vector<SDL_Event>& out)
         out.push_back(events_[next_++].event);
 }
 
-void InputScript::TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out)
+void InputScript::TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out)
 {
     while (next_ < events_.size() && events_[next_].title)
         ++next_;
-    while (next_ < events_.size() && events_[next_].time <= gameTime)
+    while (next_ < events_.size() && events_[next_].time <= phaseTime)
         out.push_back(events_[next_++].event);
 }
 

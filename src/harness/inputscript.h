@@ -1,7 +1,7 @@
 #pragma once
-// A scripted player: SDL events read from a small text file and pushed into SDL's real event
-// queue at given game times, so that a test or a demo drives the game exactly as a person at
-// the keyboard would. One event per line, "#" starts a comment:
+// A scripted player: SDL events read from a small text file and handed to the frame loop at given
+// game times, which dispatches them exactly as a person's key presses and mouse moves (to a
+// script, P is an ordinary key: only a person pauses the game). One event per line, "#" starts a comment:
 //
 //   <ms> down <key>      key pressed (SDL key number, e.g. 32 space, 286 F5, 27 Escape)
 //   <ms> up <key>        key released
@@ -15,7 +15,8 @@
 //   <ms> screenshot <f>  saves the 1280 x 720 picture of that step as the PNG file f (the
 //                        headless driver has no picture and skips it)
 //
-// <ms> is game time since the frame loop began (16 ms a step); the word "title" in its place
+// <ms> is phase time, the game time since the frame loop began, which stands still while the game
+// is paused (16 ms a step); the word "title" in its place
 // sends the event to the title screen instead.
 #include "app/inputsource.h"
 
@@ -38,9 +39,9 @@ public:
     void RunHeadless(const char* program) { headlessProgram_ = program; }
 
     void TakeTitleEvents(std::vector<SDL_Event>& out) override;
-    void TakeDue(uint32_t gameTime, std::vector<SDL_Event>& out) override;
+    void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
     // Prints the digests and saves the screenshots due at this time.
-    void Observe(uint32_t gameTime, const GamePhase& phase) override;
+    void Observe(uint32_t phaseTime, const GamePhase& phase) override;
 
     struct Timed {
         bool title;

@@ -5,11 +5,23 @@
 
 namespace kolm {
 
+namespace {
+
+std::string& WarningProgram()
+{
+    static std::string name = "tobrakka";
+    return name;
+}
+
+} // namespace
+
 void WarnOncePerFile(const std::string& fileName, const std::string& message)
 {
     static std::set<std::string> warned;
     if (warned.insert(fileName).second)
-        std::cerr << "tobrakka: " << message << std::endl;
+        std::cerr << WarningProgram() << ": " << message << std::endl;
 }
+
+void SetWarningProgram(const std::string& name) { WarningProgram() = name; }
 
 } // namespace kolm

@@ -6,8 +6,11 @@
 
 namespace kolm {
 
-// Prints "tobrakka: " and the message as one line, unless a warning about the file was printed
-// already.
+// Prints the program's name, ": " and the message as one line, unless a warning about the file
+// was printed already.
 void WarnOncePerFile(const std::string& fileName, const std::string& message);
+// The program named in the warnings: "tobrakka" unless another program (the headless driver)
+// says otherwise.
+void SetWarningProgram(const std::string& name);
 
 } // namespace kolm

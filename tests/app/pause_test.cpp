@@ -73,6 +73,28 @@ TEST_F(PauseTest, PWhilePausedTheWorldAndGameTimeStandStill)
     EXPECT_NE(DigestOf(game.Game()).ToString(), before);
 }
 
+TEST_F(PauseTest, WhilePausedAPersonCanLeaveButStartsNothingAndToAScriptPIsAnOrdinaryKey)
+{
+    HeadlessGame game(dir.File("level.txt"), 3, nullptr, true);
+    Steps(game, 10);
+    game.Loop().Dispatch(Key(SDLK_p));
+    game.Loop().Dispatch(Key(SDLK_F5));
+    game.Loop().Dispatch(Key(SDLK_p));
+    Steps(game, 1);
+    EXPECT_NE(DigestOf(game.Game()).ToString().find("loop=1 "), std::string::npos) << "F5 while paused is ignored";
+    game.Loop().Dispatch(Key(SDLK_p));
+    game.Loop().Dispatch(Key(SDLK_ESCAPE));
+    EXPECT_FALSE(game.Loop().Running());
+
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.Parse("100 down 112\n200 down 286\n", error)) << error;
+    HeadlessGame scripted(dir.File("level.txt"), 3, &script, true);
+    Steps(scripted, 20);
+    EXPECT_FALSE(scripted.Loop().Paused());
+    EXPECT_NE(DigestOf(scripted.Game()).ToString().find("loop=2 "), std::string::npos) << "the script's F5 after its P";
+}
+
 TEST_F(PauseTest, LosingTheFocusPausesOnlyWhenAskedAndAGameThatCannotPauseIgnoresP)
 {
     GamePhase phase(false, dir.File("level.txt"));

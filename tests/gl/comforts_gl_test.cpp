@@ -47,8 +47,10 @@ TEST_F(ComfortsTest, AClearedLevelIsRememberedAndContinueStartsAfterIt)
     ASSERT_EQ(continued.exitStatus, 0) << continued.output;
     EXPECT_NE(continued.output.find("digest level=data/levels/second.txt"), std::string::npos) << continued.output;
 
-    const testsupport::ProcessResult chosen = Play("title down 32\n100 down 27\n", "-level 1 -digest");
-    EXPECT_NE(chosen.output.find("digest level=data/levels/first.txt"), std::string::npos) << chosen.output;
+    const testsupport::ProcessResult chosen = Play("title down 32\n100 down 27\n", "-level 2 -digest");
+    EXPECT_NE(chosen.output.find("digest level=data/levels/second.txt"), std::string::npos) << chosen.output;
+    const testsupport::ProcessResult both = Play("title down 32\n100 down 27\n", "-continue -level 1 -digest");
+    EXPECT_NE(both.output.find("digest level=data/levels/first.txt"), std::string::npos) << "-level wins: " << both.output;
 }
 
 TEST_F(ComfortsTest, TheLevelLabelShowsInTheBottomRightCornerExceptWithClassic)

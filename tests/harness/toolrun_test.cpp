@@ -28,15 +28,34 @@ struct CapturedOutput {
 TEST(ToolRun, TheDemoAndAScriptPlayTogetherAndTheDemoEndsOnTime)
 {
     testsupport::TempDir dir;
-    dir.Write("s.script", "3000 digest\n");
+    dir.Write("level.txt", "60000\n");
+    dir.Write("s.script", "100 down 286\n500 digest\n");
     ToolRun tools;
     ASSERT_TRUE(tools.Configure({"-demo", "5", "-script", dir.File("s.script")}));
     CapturedOutput output;
-    HeadlessGame game("", 1, &tools);
+    HeadlessGame game(dir.File("level.txt"), 1, &tools);
     while (game.Running() && game.PhaseTime() < 60000)
         game.Step();
     EXPECT_EQ(game.PhaseTime(), 5008u) << "the escape of the demo's end is handled after the step that reaches 5 s";
-    EXPECT_NE(output.text.str().find("digest "), std::string::npos) << "the script's digest at 3 s";
+    EXPECT_NE(output.text.str().find(" loop=2 "), std::string::npos) << "the script's F5 beside the bot";
+}
+
+TEST(ToolRun, WhatPlaysDecidesWhetherLosingFocusPausesAndWhetherProgressIsKept)
+{
+    testsupport::TempDir dir;
+    dir.Write("s.script", "100 down 286\n");
+    ToolRun recording;
+    ASSERT_TRUE(recording.Configure({"-record", dir.File("r.script")}));
+    EXPECT_FALSE(recording.PlaysTheGame()) << "a person plays, the tools only record";
+    EXPECT_TRUE(recording.KeepsProgress());
+    ToolRun scripted;
+    ASSERT_TRUE(scripted.Configure({"-script", dir.File("s.script")}));
+    EXPECT_TRUE(scripted.PlaysTheGame());
+    EXPECT_TRUE(scripted.KeepsProgress());
+    ToolRun demo;
+    ASSERT_TRUE(demo.Configure({"-demo", "3"}));
+    EXPECT_TRUE(demo.PlaysTheGame());
+    EXPECT_FALSE(demo.KeepsProgress()) << "the bot's show is not the player's progress";
 }
 
 TEST(ToolRun, RecordsTheAimedAtPointOfAMouseMoveWhateverTheWindowSize)

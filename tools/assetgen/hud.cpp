@@ -235,7 +235,8 @@ Surface LevelCleared()
 }
 
 // The level and loop label ("level 3 / 10 · loop 2") is set by the game from single pictures
-// laid side by side, each advancing by its own width, all at one height. Every picture is
+// laid side by side, each advancing by its own width (plus a word space between words), all at
+// one height. Every picture is
 // 28 px high with the baseline on the same row and carries its own spacing: the words a
 // space after them, the slash and the dot a space on each side, the digits a little air.
 // Dark ink with a faint paper halo, so the label reads on the ruled paper without a box.

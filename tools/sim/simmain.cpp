@@ -5,6 +5,7 @@
 #include "harness/headlessgame.h"
 #include "harness/inputscript.h"
 #include "harness/worlddigest.h"
+#include "utils/filewarning.h"
 #include "utils/levellist/clevellist.h"
 #include "utils/stringutils.h"
 #include "world/world.h"
@@ -220,6 +221,7 @@ int Soak(const SimOptions& options)
 int main(int argc, char** argv)
 {
     EnterDataRoot("tobrakka-sim");
+    kolm::SetWarningProgram("tobrakka-sim");
     SimOptions options;
     if (!ParseOptions(argc, argv, options)) {
         std::cerr << kUsage;
