@@ -64,12 +64,7 @@ TEST_F(TextureCacheTest, AMissingImageIsReportedOnceAndCachedAsFailed)
 
 TEST_F(TextureCacheTest, APictureWhosePixelsDoNotDecodeIsReportedOnceAsATexture)
 {
-    std::vector<uint8_t> rgba(64 * 48 * 4);
-    for (std::size_t i = 0; i < rgba.size(); ++i)
-        rgba[i] = static_cast<uint8_t>(i * 31);
-    testsupport::WritePng(dir.File("whole.png"), 64, 48, rgba.data());
-    std::vector<uint8_t> rgb(64 * 48 * 3, 90);
-    testsupport::WriteJpg(dir.File("whole.jpg"), 64, 48, rgb.data());
+    testsupport::WriteWholePictures(dir);
     const std::string png = testsupport::ReadFile(dir.File("whole.png"));
     const std::string jpg = testsupport::ReadFile(dir.File("whole.jpg"));
     // The PNG cut inside its pixel data; the JPG cut where its scan would start.

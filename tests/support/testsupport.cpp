@@ -166,6 +166,16 @@ void WriteRawPng(const std::string& fileName, const PngParts& parts)
     std::ofstream(fileName, std::ios::binary) << png;
 }
 
+void WriteWholePictures(const TempDir& dir)
+{
+    std::vector<uint8_t> rgba(64 * 48 * 4);
+    for (std::size_t i = 0; i < rgba.size(); ++i)
+        rgba[i] = static_cast<uint8_t>(i * 31);
+    WritePng(dir.File("whole.png"), 64, 48, rgba.data());
+    std::vector<uint8_t> rgb(64 * 48 * 3, 90);
+    WriteJpg(dir.File("whole.jpg"), 64, 48, rgb.data());
+}
+
 std::string RandomBytes(std::size_t count, unsigned seed)
 {
     std::mt19937 generator(seed);

@@ -75,6 +75,10 @@ struct PngParts {
 };
 void WriteRawPng(const std::string& fileName, const PngParts& parts);
 
+// Writes "whole.png" (64 x 48, every channel of every pixel different) and "whole.jpg" (64 x 48,
+// one grey) into the folder: pictures that decode, for tests that cut or spoil them.
+void WriteWholePictures(const TempDir& dir);
+
 // count bytes of noise, the same for the same seed.
 std::string RandomBytes(std::size_t count, unsigned seed);
 

@@ -58,17 +58,6 @@ void DrawLoopArrow(cairo_t* cr)
     }
 }
 
-template <typename Draw>
-void Placed(cairo_t* cr, double x, double y, double angle, double scale, Draw draw)
-{
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    cairo_scale(cr, scale, scale);
-    draw();
-    cairo_restore(cr);
-}
-
 // A ballpoint shot from the muzzle towards the drone, in dashes.
 void DrawShot(cairo_t* cr, Pt from, Pt to)
 {

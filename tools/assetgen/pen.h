@@ -84,3 +84,16 @@ void DrawShape(cairo_t* cr, const std::vector<Pt>& points, const ShapeStyle& sty
 
 // Soft pencil smudge under an object (a shadow seen from above).
 void Smudge(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb colour, double alpha);
+
+// Draws with the origin moved to (x, y), turned by angle and scaled: a figure of the game drawn
+// bigger, facing its angle, in a larger picture.
+template <typename Draw>
+void Placed(cairo_t* cr, double x, double y, double angle, double scale, Draw draw)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    cairo_scale(cr, scale, scale);
+    draw();
+    cairo_restore(cr);
+}

@@ -113,18 +113,6 @@ void DrawControls(cairo_t* cr, Rng& rng)
     }
 }
 
-// A figure from the game, drawn bigger, turned to face its angle.
-template <typename Draw>
-void Placed(cairo_t* cr, double x, double y, double angle, double scale, Draw draw)
-{
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    cairo_scale(cr, scale, scale);
-    draw();
-    cairo_restore(cr);
-}
-
 void DrawShot(cairo_t* cr, Pt from, Pt to, Rgb colour)
 {
     const double dx = to.x - from.x, dy = to.y - from.y;
