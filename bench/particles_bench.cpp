@@ -6,7 +6,7 @@
 // Every heap allocation of this program is counted through the replaced global operator new,
 // and a step that allocates fails the benchmark, so "no allocation per step once warm" is
 // checked on every measured step, not assumed.
-#include "characters/particlesystem.h"
+#include "particles/particlesystem.h"
 #include "engine/random.h"
 #include "engine/sprite.h"
 

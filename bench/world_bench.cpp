@@ -3,7 +3,7 @@
 // (the levels and the game binary are found there); the start-up needs a display (xvfb-run).
 #include "scopedrenderbackend.h"
 #include "harness/botplayer.h"
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 #include "harness/headlessgame.h"
 #include "audio/soundoutput.h"
 #include "characters/effects.h"

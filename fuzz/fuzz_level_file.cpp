@@ -5,7 +5,7 @@
 // so the next loop replays the robots already spawned.
 #include "tempfile.h"
 
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 #include "audio/soundoutput.h"
 #include "engine/random.h"
 #include "world/leveltimeline.h"

@@ -51,13 +51,14 @@ bool StartsSomething(const SDL_Event& event)
 } // namespace
 
 FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* input)
-    : options_(options), phase_(phase), input_(input), lastStep_(kolm::GetTicks()), fpsWindowStart_(kolm::GetTicks())
+    : options_(options), phase_(phase), input_(input), levelFlow_(phase.gameplay, *phase.overlay),
+      lastStep_(kolm::GetTicks()), fpsWindowStart_(kolm::GetTicks())
 {
 }
 
 void FrameLoop::Run()
 {
-    while (running_ == 1) {
+    while (running_) {
         // Spin, without sleeping and without reading events, until the step is due.
         if (kolm::GetTicks() - lastStep_ < kStepMs)
             continue;
@@ -79,7 +80,7 @@ void FrameLoop::Step()
 {
     if (!paused_)
         KeepMusicPlaying();
-    stepCount_ += 1.0f;
+    ++stepsThisSecond_;
     ReportFps();
     if (!paused_)
         Update();
@@ -102,8 +103,8 @@ void FrameLoop::ReportFps()
     if (!options_.showFps || kolm::GetTicks() - fpsWindowStart_ < 1000)
         return;
     fpsWindowStart_ = kolm::GetTicks();
-    std::cout << "fps: " << stepCount_ << std::endl;
-    stepCount_ = 0.0f;
+    std::cout << "fps: " << stepsThisSecond_ << std::endl;
+    stepsThisSecond_ = 0;
 }
 
 void FrameLoop::Update()
@@ -140,27 +141,6 @@ void FrameLoop::HandleEvents()
     input_->TakeDue(PhaseTime(), pending_);
     for (const SDL_Event& pendingEvent : pending_)
         DispatchToGame(pendingEvent);
-}
-
-void FrameLoop::DispatchKeyDown(int key)
-{
-    Gameplay& gameplay = phase_.gameplay;
-    switch (key) {
-    case SDLK_ESCAPE:
-        running_ = 0;
-        break;
-    case SDLK_SPACE:
-        HandleContinue(&gameplay, phase_.overlay.get());
-        break;
-    case SDLK_F5:
-        gameplay.RetireCurrentPlayer();
-        gameplay.RestartAttempt();
-        phase_.overlay->Reset();
-        break;
-    default:
-        gameplay.KeyDown(key); // the facade ignores every key but the eight movement keys
-        break;
-    }
 }
 
 bool FrameLoop::TakePauseEvent(const SDL_Event& event)
@@ -210,9 +190,14 @@ void FrameLoop::DispatchToGame(const SDL_Event& event)
     const vector2 aim = event.type == SDL_MOUSEMOTION ? AimOf(event) : vector2();
     if (input_)
         input_->Heard(PhaseTime(), event.type == SDL_MOUSEMOTION ? WithAim(event, aim) : event);
+    if (levelFlow_.Handle(event))
+        return;
     switch (event.type) {
     case SDL_KEYDOWN:
-        DispatchKeyDown(event.key.keysym.sym);
+        if (event.key.keysym.sym == SDLK_ESCAPE)
+            running_ = false;
+        else
+            gameplay.KeyDown(event.key.keysym.sym); // the facade ignores all but the eight movement keys
         break;
     case SDL_KEYUP:
         gameplay.KeyUp(event.key.keysym.sym);
@@ -232,15 +217,12 @@ void FrameLoop::DispatchToGame(const SDL_Event& event)
         break;
     case SDL_JOYAXISMOTION:
     case SDL_JOYHATMOTION:
-        HandleJoystickEvent(event, &gameplay);
-        break;
     case SDL_JOYBUTTONDOWN:
     case SDL_JOYBUTTONUP:
-        HandleContinue(&gameplay, phase_.overlay.get());
         HandleJoystickEvent(event, &gameplay);
         break;
     case SDL_QUIT:
-        running_ = 0;
+        running_ = false;
         break;
     default:
         break;

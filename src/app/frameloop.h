@@ -6,6 +6,8 @@
 // The game can be paused (P, or the window losing its input focus): the loop then keeps drawing
 // and reading events, but the world, the grid and the overlay stand still and game time does not
 // advance, so a game recorded with pauses in it replays to the same end without them.
+#include "app/levelflow.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -36,7 +38,7 @@ public:
     // Handles an event of the person at the keyboard (the window's), which may pause the game.
     void Dispatch(const SDL_Event& event);
 
-    bool Running() const { return running_ == 1; }
+    bool Running() const { return running_; }
     bool Paused() const { return paused_; }
     // Game time since the frame loop began: it never restarts, unlike the world's time, which
     // starts again at 0 with every loop of a level.
@@ -53,7 +55,6 @@ private:
     void ReportFps();
     void Update();
     void Draw();
-    void DispatchKeyDown(int key);
     // Takes the events that pause and resume the game; true when the event was one of them.
     bool TakePauseEvent(const SDL_Event& event);
     void SetPaused(bool paused);
@@ -61,11 +62,12 @@ private:
     Options options_;
     GamePhase& phase_;
     InputSource* input_;
-    int running_ = 1;
+    LevelFlow levelFlow_;
+    bool running_ = true; // until Escape or a window close
     bool paused_ = false;
     uint32_t lastStep_;
     uint32_t fpsWindowStart_;
-    float stepCount_ = 0.0f;
+    uint32_t stepsThisSecond_ = 0; // the fps report's count
     uint32_t stepsTaken_ = 0;
     std::vector<SDL_Event> pending_;
 };

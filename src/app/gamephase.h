@@ -1,7 +1,7 @@
 #pragma once
 // Everything the game phase runs on, built in the order the game needs: the paper grid, the
 // facade with the first level, and the overlay. Torn down in the opposite order.
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 #include "app/hudoverlay.h"
 #include "app/levelprogress.h"
 #include "app/statuslayer.h"

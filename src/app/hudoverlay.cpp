@@ -1,7 +1,6 @@
 #include "app/hudoverlay.h"
 
-#include "app/gameplay.h"
-#include "utils/levellist/clevellist.h"
+#include "world/gameplay.h"
 
 const char* const kPressSpaceImage = "data/gfx/press_space.png";
 const char* const kLevelClearedImage = "data/gfx/level_cleared.png";
@@ -84,18 +83,4 @@ void HudOverlay::SetTimeSlider(float progress)
 {
     const float t = Clamp(progress, 0.0f, 1.0f);
     sliderKnob->SetCentre(vector2(kSliderLeft + kSliderLength * t, kSliderY));
-}
-
-void HandleContinue(Gameplay* gameplay, HudOverlay* overlay)
-{
-    if (gameplay->IsPlayerDead()) {
-        gameplay->RetireCurrentPlayer();
-        gameplay->RestartAttempt();
-    } else if (gameplay->IsLevelCleared()) {
-        gameplay->RetireCurrentPlayer();
-        gameplay->LoadLevel(kolm::CLevelList::Instance().NextLevelFile());
-    } else {
-        return;
-    }
-    overlay->Reset();
 }

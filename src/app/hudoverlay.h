@@ -3,7 +3,7 @@
 // the paper, the crosshair that replaces the mouse cursor, and one message at a time ("press
 // space" after a death, "level cleared" once the level's time has run out with the player
 // alive), faded in and out by the overlay's own particles.
-#include "characters/particlesystem.h"
+#include "particles/particlesystem.h"
 #include "engine/spritecontainer.h"
 #include "engine/vectormath.h"
 
@@ -36,10 +36,6 @@ public:
     CSprite* foldShadow = nullptr;
     CSprite* crosshair = nullptr;
 };
-
-// The space bar (and any joystick button): after a death the attempt becomes an old guy and
-// the loop starts again; after a clear the next level of the list is loaded. Otherwise nothing.
-void HandleContinue(Gameplay* gameplay, HudOverlay* overlay);
 
 extern const char* const kPressSpaceImage;
 extern const char* const kLevelClearedImage;

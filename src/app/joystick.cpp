@@ -1,6 +1,6 @@
 #include "app/joystick.h"
 
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 
 #include <cmath>
 #include <cstring>

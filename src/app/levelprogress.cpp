@@ -1,6 +1,6 @@
 #include "app/levelprogress.h"
 
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 #include "utils/levellist/clevellist.h"
 
 #include <cerrno>

@@ -50,19 +50,21 @@ void PushEvents(InputSource& input)
 }
 
 struct TitleScreen {
+    enum Showing : int32_t { kShown = 1, kDismissed = 3 };
+
     bool done = false;
-    int showing = 1; // 1 while shown, 3 once dismissed
+    Showing showing = kShown;
     CSprite* titleSprite = nullptr;
     uint32_t lastTime = 0;
     CSpriteContainer sprites;
 
     void Dismiss()
     {
-        if (showing == 1) {
+        if (showing == kShown) {
             titleSprite->killed = true;
             titleSprite = nullptr;
             done = true;
-            showing = 3;
+            showing = kDismissed;
         }
         lastTime = kolm::GetTicks();
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The constants that make one character differ from another: the three robot kinds and the
 // player's own numbers.
-#include "world/weapon.h"
+#include "characters/weapon.h"
 
 struct EnemyKind {
     float speed;       // pixels per update step

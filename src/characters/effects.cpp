@@ -2,7 +2,7 @@
 
 #include "characters/characterkinds.h"
 #include "characters/enemycharacter.h"
-#include "characters/particlesystem.h"
+#include "particles/particlesystem.h"
 #include "characters/playercharacter.h"
 #include "engine/random.h"
 #include "engine/spritecontainer.h"

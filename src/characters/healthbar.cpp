@@ -1,6 +1,6 @@
 #include "characters/healthbar.h"
 
-#include "characters/particlesystem.h"
+#include "particles/particlesystem.h"
 #include "engine/spritecontainer.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include "characters/characterkinds.h"
 #include "characters/healthbar.h"
 #include "engine/sprite.h"
-#include "world/bulletfireinterface.h"
-#include "world/weapon.h"
+#include "characters/bulletfireinterface.h"
+#include "characters/weapon.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "harness/worlddigest.h"
 
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
 #include "world/bullet.h"

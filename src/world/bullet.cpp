@@ -2,7 +2,7 @@
 
 #include "engine/spritecontainer.h"
 #include "engine/texturecache.h"
-#include "world/weapon.h"
+#include "characters/weapon.h"
 
 #include <cmath>
 

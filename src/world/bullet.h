@@ -1,6 +1,7 @@
 #pragma once
 // A flying bullet, owned by the world. It moves every step, disturbs the paper, and dies when
 // it leaves the field or hits something.
+#include "characters/weapon.h"
 #include "engine/vectormath.h"
 
 #include <cstdint>
@@ -8,7 +9,6 @@
 class CSprite;
 class CSpriteContainer;
 class PlayerCharacter;
-struct WeaponDesc;
 
 struct Bullet {
     CSprite* sprite = nullptr;
@@ -19,7 +19,7 @@ struct Bullet {
     float damage = 0.0f;
     uint32_t team = 0;
     PlayerCharacter* shooter = nullptr;
-    int32_t kind = 0;
+    BulletKind kind = kNoPush;
 };
 
 // The bullet's sprite; a big_bad shot pulses through three frames.

@@ -4,7 +4,6 @@
 #include "utils/filewarning.h"
 #include "utils/linereader.h"
 #include "utils/stringutils.h"
-#include "world/world.h"
 
 #include <fstream>
 #include <sstream>
@@ -84,44 +83,44 @@ void RandomCrossingPath(vector2& start, vector2& target)
     }
 }
 
-LevelTimeline::LevelTimeline(Gameplay::CQuenlowZarnImpl* world_) : world(world_) {}
-
 void LevelTimeline::Load(const LevelFile& level)
 {
     levelLength = level.length;
     events = level.events;
 }
 
-void LevelTimeline::AdvanceTimeline(uint32_t t)
+std::vector<Spawn> LevelTimeline::AdvanceTimeline(uint32_t t)
 {
+    std::vector<Spawn> due;
     now = t;
     if (spawnHighWater >= t)
-        return;
+        return due;
     if (next < 0 || static_cast<std::size_t>(next) >= events.size())
-        return;
+        return due;
     const TimelineEvent& event = events[static_cast<std::size_t>(next)];
     if (static_cast<uint32_t>(event.time) >= now)
-        return;
+        return due;
     const int32_t type = event.type;
     ++next;
     vector2 start;
     vector2 target;
     RandomCrossingPath(start, target);
-    SpawnEvent(type, start, target);
+    SpawnEvent(type, start, target, due);
+    return due;
 }
 
-void LevelTimeline::SpawnEvent(int32_t type, const vector2& start, const vector2& target)
+void LevelTimeline::SpawnEvent(int32_t type, const vector2& start, const vector2& target, std::vector<Spawn>& due)
 {
-    if (type == 4 || type == 5) {
-        SpawnFormation(start, target);
+    if (type == kSpawnFormation || type == kSpawnFormationAlso) {
+        SpawnFormation(start, target, due);
         return;
     }
     if (now > spawnHighWater)
         spawnHighWater = now;
-    world->SpawnEnemy(type, start, target);
+    due.push_back(Spawn{type, start, target});
 }
 
-void LevelTimeline::SpawnFormation(const vector2& start, const vector2& target)
+void LevelTimeline::SpawnFormation(const vector2& start, const vector2& target, std::vector<Spawn>& due)
 {
     const vector2 centre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
     const vector2 pushedTarget = target + (target - centre) * 0.25f;
@@ -139,5 +138,5 @@ void LevelTimeline::SpawnFormation(const vector2& start, const vector2& target)
         back = vector2(0.0f, 60.0f);
     const vector2 shifts[5] = {vector2(), -side + back, side + back, back, back * 2.0f};
     for (const vector2& shift : shifts)
-        SpawnEvent(3, start + shift, pushedTarget + shift);
+        SpawnEvent(kSpawnSmallMoving, start + shift, pushedTarget + shift, due);
 }

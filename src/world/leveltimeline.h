@@ -5,14 +5,24 @@
 //
 // Level file format, one entry per line (blanks around numbers and empty fields ignored):
 //   60000        a single number: the level's length in milliseconds (the last one wins)
-//   1000,3       time in milliseconds, event type (1 big_bad, 2 small_homing,
-//                3 small_moving, 4 and 5 a formation of five small_moving)
-#include "app/gameplay.h"
+//   1000,3       time in milliseconds, event type (see SpawnType)
+//
+// The timeline only decides what arrives and where: it hands the world the robots due in a step,
+// and the world makes them.
 #include "engine/vectormath.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// What an event of a level file brings.
+enum SpawnType : int32_t {
+    kSpawnBigBad = 1,
+    kSpawnSmallHoming = 2,
+    kSpawnSmallMoving = 3,
+    kSpawnFormation = 4,      // five small_moving in an arrow
+    kSpawnFormationAlso = 5,  // the same formation
+};
 
 struct TimelineEvent {
     int32_t type = 0;
@@ -36,15 +46,21 @@ LevelFile ParseLevelText(const std::string& text);
 // the opposite one.
 void RandomCrossingPath(vector2& start, vector2& target);
 
+// One robot to be made: its spawn type (one robot, never a formation) and its path.
+struct Spawn {
+    int32_t type = 0;
+    vector2 start;
+    vector2 target;
+};
+
 class LevelTimeline {
 public:
-    explicit LevelTimeline(Gameplay::CQuenlowZarnImpl* world);
-
     void Load(const LevelFile& level);
-    // Spawns the next event if it is due at time t (and t is beyond the high-water mark).
-    void AdvanceTimeline(uint32_t t);
-    void SpawnEvent(int32_t type, const vector2& start, const vector2& target);
-    void SpawnFormation(const vector2& start, const vector2& target);
+    // Hands out the robots of the next event if it is due at time t (and t is beyond the
+    // high-water mark): none, one, or a formation's five, in the order they are to be made.
+    std::vector<Spawn> AdvanceTimeline(uint32_t t);
+    void SpawnEvent(int32_t type, const vector2& start, const vector2& target, std::vector<Spawn>& due);
+    void SpawnFormation(const vector2& start, const vector2& target, std::vector<Spawn>& due);
 
     uint32_t LevelLength() const { return static_cast<uint32_t>(levelLength); }
 
@@ -53,5 +69,4 @@ public:
     int32_t levelLength = 0;
     std::vector<TimelineEvent> events;
     int32_t next = 0;
-    Gameplay::CQuenlowZarnImpl* world;
 };

@@ -9,22 +9,22 @@
 #include "engine/random.h"
 #include "grid/papergrid.h"
 #include "world/bullet.h"
-#include "world/weapon.h"
+#include "characters/weapon.h"
 
 #include <cmath>
 
 namespace {
 
 
-// Paper-grid push of a flying bullet by its kind: 1 the big_bad shot, 2 the player's shot.
-bool BulletPush(int32_t kind, float& strength, float& radius)
+// Paper-grid push of a flying bullet by its kind.
+bool BulletPush(BulletKind kind, float& strength, float& radius)
 {
-    if (kind == 1) {
+    if (kind == kBigBadShot) {
         strength = 300.0f;
         radius = 100.0f;
         return true;
     }
-    if (kind == 2) {
+    if (kind == kPlayerShot) {
         strength = -150.0f;
         radius = 75.0f;
         return true;
@@ -42,7 +42,7 @@ void EndBullet(Bullet* bullet)
 } // namespace
 
 Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFileName)
-    : timeline(this), levelFile(levelFileName)
+    : levelFile(levelFileName)
 {
     timeline.Load(ReadLevelFile(levelFile));
     WorldRestart();
@@ -70,7 +70,8 @@ void Gameplay::CQuenlowZarnImpl::WorldUpdate(uint32_t dt)
     ExplodeDueExplosions();
     sprites.UpdateAnimations(dt);
     particles.Update(dt);
-    timeline.AdvanceTimeline(worldTime);
+    for (const Spawn& spawn : timeline.AdvanceTimeline(worldTime))
+        SpawnEnemy(spawn.type, spawn.start, spawn.target);
 }
 
 void Gameplay::CQuenlowZarnImpl::MoveBullets(uint32_t dt)
@@ -213,15 +214,15 @@ void Gameplay::CQuenlowZarnImpl::SpawnEnemy(int32_t type, const vector2& start, 
     const EnemyKind* kind = nullptr;
     CSprite* body = nullptr;
     switch (type) {
-    case 1:
+    case kSpawnBigBad:
         kind = &kBigBadKind;
         body = CreateBigBadSprite(sprites);
         break;
-    case 2:
+    case kSpawnSmallHoming:
         kind = &kSmallHomingKind;
         body = CreateSmallHomingSprite(sprites);
         break;
-    case 3:
+    case kSpawnSmallMoving:
         kind = &kSmallMovingKind;
         body = CreateSmallMovingSprite(sprites);
         break;

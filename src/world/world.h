@@ -3,11 +3,11 @@
 // spawned so far, the flying bullets, the world's sprites and particles, the level timeline and
 // the explosions waiting to go off. It steps by a fixed 16 ms; every loop of the level restarts
 // its clock at 0 with a new player while everything recorded before is replayed.
-#include "app/gameplay.h"
-#include "characters/particlesystem.h"
+#include "world/gameplay.h"
+#include "particles/particlesystem.h"
 #include "engine/spritecontainer.h"
 #include "engine/staticarray.h"
-#include "world/bulletfireinterface.h"
+#include "characters/bulletfireinterface.h"
 #include "world/leveltimeline.h"
 
 #include <cstdint>

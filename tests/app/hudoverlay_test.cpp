@@ -1,5 +1,6 @@
 // The overlay's slider and messages, and the level flow of the space bar.
 #include "app/hudoverlay.h"
+#include "app/levelflow.h"
 #include "engine/texturecache.h"
 #include "utils/levellist/clevellist.h"
 

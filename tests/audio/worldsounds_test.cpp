@@ -1,6 +1,6 @@
 // The world plays its sounds through the bank: explosions, the big robot's shot and the live
 // player's firing loop (with the game's generated sounds, on SDL's dummy driver).
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 #include "audio/soundbank.h"
 #include "audio/soundoutput.h"
 #include "characters/enemycharacter.h"

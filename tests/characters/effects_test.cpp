@@ -1,7 +1,7 @@
 // The effect recipes: how many pieces of what, refused pieces over the soft limit, and the
 // images the factories pick.
 #include "characters/effects.h"
-#include "characters/particle.h"
+#include "particles/particle.h"
 #include "engine/texturecache.h"
 #include "world/world.h"
 

@@ -1,7 +1,7 @@
 #include "characters/playercharacter.h"
 #include "characters/spritesets.h"
 #include "engine/spritecontainer.h"
-#include "world/bulletfireinterface.h"
+#include "characters/bulletfireinterface.h"
 
 #include "support/testsupport.h"
 

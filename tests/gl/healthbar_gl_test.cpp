@@ -1,7 +1,7 @@
 // Needs a display: run under xvfb-run (CTest label "gl").
 // A damaged robot on screen, drawn with the generated art: its health bar shows the red fill
 // at full strength for the health left and the field through the rest of the frame's window.
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 #include "audio/soundoutput.h"
 #include "characters/enemycharacter.h"
 #include "characters/healthbar.h"

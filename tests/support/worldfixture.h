@@ -1,7 +1,7 @@
 #pragma once
 // A world built from level text in a temporary folder, with sound off, a fake clock, a
 // capturing render backend and fixed random seeds, for tests of the game's rules.
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 #include "characters/characterkinds.h"
 #include "characters/healthbar.h"
 #include "engine/random.h"

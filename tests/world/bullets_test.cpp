@@ -1,5 +1,5 @@
 #include "world/bullet.h"
-#include "world/weapon.h"
+#include "characters/weapon.h"
 
 #include "support/worldfixture.h"
 
@@ -60,7 +60,7 @@ TEST_F(WorldTest, ADyingBulletGoesInTheSameStepAndTheOneMovedIntoItsSlotStillMov
         bullet->position = position;
         bullet->velocity = velocity;
         bullet->team = kTeamRobots;
-        bullet->kind = 1;
+        bullet->kind = kBigBadShot;
         World().bullets.push_back(bullet);
         return bullet;
     };
@@ -90,5 +90,5 @@ TEST_F(WorldTest, FiringCreatesTheBulletAtTheMuzzleAndAShotWithoutDirectionIsNot
     EXPECT_EQ(bullet.velocity, vector2(950, 0));
     EXPECT_EQ(bullet.team, kTeamHumans);
     EXPECT_EQ(bullet.shooter, player);
-    EXPECT_EQ(bullet.kind, 2);
+    EXPECT_EQ(bullet.kind, kPlayerShot);
 }

@@ -17,7 +17,7 @@ struct HitsTest : WorldTest {
         bullet->damage = 1.0f;
         bullet->team = shooter->team;
         bullet->shooter = shooter;
-        bullet->kind = 0; // no paper push: keeps these tests about hits
+        bullet->kind = kNoPush; // no paper push: keeps these tests about hits
         World().bullets.push_back(bullet);
         return bullet;
     }

@@ -146,20 +146,20 @@ TEST_F(WorldTest, UnknownEventTypesSpawnNothing)
     EXPECT_NE(World().enemies[0]->sprite, nullptr);
 }
 
-TEST_F(WorldTest, AFormationEntersFromTheLeftInAnArrow)
+TEST(LevelTimeline, AFormationEntersFromTheLeftInAnArrow)
 {
-    Load();
-    World().timeline.SpawnFormation(vector2(-75, 300), vector2(1355, 500));
-    ASSERT_EQ(World().enemies.size(), 5u);
+    LevelTimeline timeline;
+    std::vector<Spawn> due;
+    timeline.SpawnFormation(vector2(-75, 300), vector2(1355, 500), due);
+    ASSERT_EQ(due.size(), 5u);
     const float xs[5] = {-75, -135, -135, -135, -195};
     const float ys[5] = {300, 240, 360, 300, 300};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(World().enemies[i]->Position().x, xs[i]) << i;
-        EXPECT_EQ(World().enemies[i]->Position().y, ys[i]) << i;
-        EXPECT_EQ(World().enemies[i]->kind->chainBlast, true);
+        EXPECT_EQ(due[i].start, vector2(xs[i], ys[i])) << i;
+        EXPECT_EQ(due[i].type, kSpawnSmallMoving);
     }
     // The target is pushed away from the centre of the field.
-    EXPECT_EQ(World().enemies[0]->goal, vector2(1355 + 0.25f * 715, 500 + 0.25f * 140));
+    EXPECT_EQ(due[0].target, vector2(1355 + 0.25f * 715, 500 + 0.25f * 140));
 }
 
 TEST(RandomCrossingPath, CrossesFromOneEdgeToTheOpposite)

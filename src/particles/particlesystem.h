@@ -3,7 +3,7 @@
 // of retired plain particles kept for reuse so that a busy step allocates nothing. Above the
 // soft limit of live particles, unprotected ones are culled at random, and pieces asked for
 // with a negative priority are refused (their sprite is killed at once).
-#include "characters/particle.h"
+#include "particles/particle.h"
 #include "engine/staticarray.h"
 
 #include <cstdint>

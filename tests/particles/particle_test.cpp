@@ -1,4 +1,4 @@
-#include "characters/particle.h"
+#include "particles/particle.h"
 #include "engine/sprite.h"
 
 #include <gtest/gtest.h>

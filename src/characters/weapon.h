@@ -3,13 +3,16 @@
 #include <cstdint>
 #include <string>
 
+// Which shot a bullet is: it selects the bullet's push on the paper grid.
+enum BulletKind : int32_t { kNoPush = 0, kBigBadShot = 1, kPlayerShot = 2 };
+
 struct WeaponDesc {
     std::string image;    // bullet image file
     float speed;          // pixels per second
     float damage;         // health taken from the character hit
     int32_t fireInterval; // ms: the firing character shoots when its timer exceeds this
     float radius;         // bullet radius in hit tests
-    int32_t kind;         // 1 big_bad shot, 2 player shot: selects the paper-grid push
+    BulletKind kind;
     std::string sound;    // effect played at each shot; empty for none
 };
 

@@ -1,4 +1,4 @@
-#include "characters/particlesystem.h"
+#include "particles/particlesystem.h"
 #include "engine/random.h"
 #include "engine/sprite.h"
 

@@ -1,4 +1,4 @@
-#include "app/gameplay.h"
+#include "world/gameplay.h"
 
 #include "characters/playercharacter.h"
 #include "characters/spritesets.h"
