@@ -56,15 +56,12 @@ FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* inpu
 {
 }
 
-void FrameLoop::Run()
+void FrameLoop::Tick(uint32_t now)
 {
-    while (running_) {
-        // Spin, without sleeping and without reading events, until the step is due.
-        if (kolm::GetTicks() - lastStep_ < kStepMs)
-            continue;
-        lastStep_ = kolm::GetTicks();
-        StepAndHandleEvents();
-    }
+    if (now - lastStep_ < kStepMs)
+        return;
+    lastStep_ = kolm::GetTicks(); // a late step is simply late: the next one is due 16 ms after it
+    StepAndHandleEvents();
 }
 
 void FrameLoop::StepAndHandleEvents()
@@ -84,9 +81,9 @@ void FrameLoop::Step()
     ReportFps();
     if (!paused_)
         Update();
-    if (phase_.status)
-        phase_.status->Update(phase_.Where(), paused_);
-    Draw();
+    const bool statusChanged = phase_.status && phase_.status->Update(phase_.Where(), paused_);
+    if (DrawsThisStep(statusChanged))
+        Draw();
     if (!paused_)
         ++stepsTaken_;
 }
@@ -116,8 +113,15 @@ void FrameLoop::Update()
         phase_.progress->AfterStep(phase_.gameplay);
 }
 
+bool FrameLoop::DrawsThisStep(bool pictureChanged)
+{
+    return !paused_ || pictureChanged || pictureStale_ || ++pausedStepsUndrawn_ >= kPausedStepsPerDraw;
+}
+
 void FrameLoop::Draw()
 {
+    pictureStale_ = false;
+    pausedStepsUndrawn_ = 0;
     BeginFrame();
     phase_.grid.Draw();
     phase_.gameplay.Draw();
@@ -165,6 +169,7 @@ void FrameLoop::SetPaused(bool paused)
     if (paused == paused_)
         return;
     paused_ = paused;
+    pictureStale_ = true;
     // The music and every effect, the firing loop among them, hold their place too.
     if (paused) {
         Mix_PauseMusic();
@@ -177,6 +182,10 @@ void FrameLoop::SetPaused(bool paused)
 
 void FrameLoop::Dispatch(const SDL_Event& event)
 {
+    // Whatever reaches a paused game (a mouse move moves the crosshair, an uncovered window has
+    // lost its picture) is drawn at the next step.
+    if (paused_)
+        pictureStale_ = true;
     // Pausing belongs to the loop, not to the game: the tools never hear it, so a recording
     // replays as if no pause had been made.
     if (TakePauseEvent(event) || (paused_ && StartsSomething(event)))

@@ -1,11 +1,15 @@
 #pragma once
-// The fixed-step frame loop of the game phase: it spins on the tick counter until 16 ms have
-// passed, then updates the world, the grid and the overlay by exactly 16 ms, draws one frame
-// and dispatches the events that arrived. Nothing catches up: a slow machine plays slower.
+// The fixed-step frame loop of the game phase. A driver ticks it with the time (the native loop,
+// the tests, a browser's animation frames) and no tick blocks: once 16 ms have passed since the
+// last step began, the tick updates the world, the grid and the overlay by exactly 16 ms, draws
+// one frame and dispatches the events that arrived. Nothing catches up: a slow machine plays
+// slower.
 //
-// The game can be paused (P, or the window losing its input focus): the loop then keeps drawing
-// and reading events, but the world, the grid and the overlay stand still and game time does not
-// advance, so a game recorded with pauses in it replays to the same end without them.
+// The game can be paused (P, or the window losing its input focus): the loop then keeps reading
+// events every step, but the world, the grid and the overlay stand still and game time does not
+// advance, so a game recorded with pauses in it replays to the same end without them. Nothing
+// moves then, so a frame is drawn only when the picture changes (the paused scrap appears, an
+// event reaches the game, the window is uncovered) and a few times a second besides.
 #include "app/levelflow.h"
 
 #include <SDL.h>
@@ -29,10 +33,16 @@ public:
         bool pauseOnFocusLoss = false; // and so does losing the window's input focus
     };
 
+    // Paused steps between two draws of an unchanged picture: about a quarter of a second.
+    static constexpr uint32_t kPausedStepsPerDraw = 16;
+
     FrameLoop(const Options& options, GamePhase& phase, InputSource* input);
 
-    // Runs until Escape or a window close.
-    void Run();
+    // Does what is due at `now` (a tick reading): nothing before the next step is due; then one
+    // whole step, which begins at a fresh reading of the tick counter.
+    void Tick(uint32_t now);
+    // When the next step is due: 16 ms after the last one began.
+    uint32_t NextDue() const { return lastStep_ + kStepMs; }
     // One whole step: update and draw, the input source looks, then the events are handled.
     void StepAndHandleEvents();
     // Handles an event of the person at the keyboard (the window's), which may pause the game.
@@ -54,6 +64,9 @@ private:
     void KeepMusicPlaying();
     void ReportFps();
     void Update();
+    // Whether this step draws: always while the game runs; while it is paused, only when the
+    // picture may have changed (pictureChanged, or since the last draw) or has stood long.
+    bool DrawsThisStep(bool pictureChanged);
     void Draw();
     // Takes the events that pause and resume the game; true when the event was one of them.
     bool TakePauseEvent(const SDL_Event& event);
@@ -69,5 +82,7 @@ private:
     uint32_t fpsWindowStart_;
     uint32_t stepsThisSecond_ = 0; // the fps report's count
     uint32_t stepsTaken_ = 0;
+    bool pictureStale_ = false; // something may have changed the picture since the last draw
+    uint32_t pausedStepsUndrawn_ = 0;
     std::vector<SDL_Event> pending_;
 };

@@ -1,6 +1,5 @@
 #include "app/program.h"
 
-#include "app/commandline.h"
 #include "app/frameloop.h"
 #include "app/gamephase.h"
 #include "app/inputsource.h"
@@ -9,6 +8,7 @@
 #include "audio/audiodevice.h"
 #include "audio/soundbank.h"
 #include "engine/renderdevice.h"
+#include "engine/ticks.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -36,43 +36,123 @@ int StartAfter(const CommandLine& options, const ProgressFile& progress)
     return cleared ? cleared : FirstLevel::kListOwnStart;
 }
 
-void RunGamePhase(const CommandLine& options, InputSource* tools)
-{
-    if (tools)
-        tools->PhaseStarting();
-    const ProgressFile progress(ProgressFile::DefaultPath());
-    GamePhase phase(options.noGrid, FirstLevel::FromLevelList(StartAfter(options, progress)));
-    if (!options.classic)
-        phase.status.reset(new StatusLayer);
-    if (!tools || tools->KeepsProgress())
-        phase.progress.reset(new ProgressKeeper(progress));
-    SDL_ShowCursor(0);
-    FrameLoop::Options loopOptions;
-    loopOptions.showFps = options.showFps;
-    loopOptions.musicFile = kMusicFile;
-    loopOptions.pausable = !options.classic;
-    loopOptions.pauseOnFocusLoss = !tools || !tools->PlaysTheGame();
-    FrameLoop loop(loopOptions, phase, tools);
-    loop.Run();
-    if (tools)
-        tools->PhaseEnded(phase);
-}
-
 } // namespace
 
-int RunProgram(const std::vector<std::string>& arguments, InputSource* tools)
+Program::Program(const std::vector<std::string>& arguments, InputSource* tools)
+    : options_(ParseCommandLine(arguments)), tools_(tools)
 {
-    const CommandLine options = ParseCommandLine(arguments);
-    ApplyWindowSize(options.requestedWidth);
-    if (!RenderInit(options.fullScreen)) {
-        RenderShutdown();
-        return 1;
+}
+
+Program::~Program() = default;
+
+bool Program::Tick(uint32_t now)
+{
+    switch (stage_) {
+    case Stage::kStartUp:
+        StartUp();
+        break;
+    case Stage::kTitle:
+        TickTitle(now);
+        break;
+    case Stage::kGamePhase:
+        TickGamePhase(now);
+        break;
+    case Stage::kDone:
+        break;
+    }
+    return stage_ != Stage::kDone;
+}
+
+uint32_t Program::NextDue() const
+{
+    switch (stage_) {
+    case Stage::kTitle:
+        return title_->NextDue();
+    case Stage::kGamePhase:
+        return loop_->NextDue();
+    default:
+        return kolm::GetTicks();
+    }
+}
+
+void Program::StartUp()
+{
+    ApplyWindowSize(options_.requestedWidth);
+    if (!RenderInit(options_.fullScreen)) {
+        exitStatus_ = 1;
+        ShutDown();
+        return;
     }
     SDL_WM_SetCaption(kCaption, kCaption);
     OpenJoystick();
     StartAudio();
-    if (RunTitleScreen(tools))
-        RunGamePhase(options, tools);
+    title_.reset(new TitleScreen(tools_));
+    stage_ = Stage::kTitle;
+}
+
+void Program::TickTitle(uint32_t now)
+{
+    switch (title_->Tick(now)) {
+    case TitleScreen::Outcome::kShowing:
+        return;
+    case TitleScreen::Outcome::kStartGame:
+        title_.reset();
+        StartGamePhase();
+        return;
+    case TitleScreen::Outcome::kQuit:
+        title_.reset();
+        ShutDown();
+        return;
+    }
+}
+
+void Program::StartGamePhase()
+{
+    if (tools_)
+        tools_->PhaseStarting();
+    const ProgressFile progress(ProgressFile::DefaultPath());
+    phase_.reset(new GamePhase(options_.noGrid, FirstLevel::FromLevelList(StartAfter(options_, progress))));
+    if (!options_.classic)
+        phase_->status.reset(new StatusLayer);
+    if (!tools_ || tools_->KeepsProgress())
+        phase_->progress.reset(new ProgressKeeper(progress));
+    SDL_ShowCursor(0);
+    FrameLoop::Options loopOptions;
+    loopOptions.showFps = options_.showFps;
+    loopOptions.musicFile = kMusicFile;
+    loopOptions.pausable = !options_.classic;
+    loopOptions.pauseOnFocusLoss = !tools_ || !tools_->PlaysTheGame();
+    loop_.reset(new FrameLoop(loopOptions, *phase_, tools_));
+    stage_ = Stage::kGamePhase;
+}
+
+void Program::TickGamePhase(uint32_t now)
+{
+    loop_->Tick(now);
+    if (loop_->Running())
+        return;
+    EndGamePhase();
+    ShutDown();
+}
+
+void Program::EndGamePhase()
+{
+    if (tools_)
+        tools_->PhaseEnded(*phase_);
+    loop_.reset();
+    phase_.reset();
+}
+
+void Program::ShutDown()
+{
     RenderShutdown();
-    return 0;
+    stage_ = Stage::kDone;
+}
+
+int RunProgram(const std::vector<std::string>& arguments, InputSource* tools)
+{
+    Program program(arguments, tools);
+    for (uint32_t now = kolm::GetTicks(); program.Tick(now);)
+        now = kolm::WaitUntil(program.NextDue());
+    return program.ExitStatus();
 }

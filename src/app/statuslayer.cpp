@@ -41,10 +41,12 @@ std::vector<std::string> StatusLayer::LabelImages(const Place& place)
     return images;
 }
 
-void StatusLayer::Update(const Place& place, bool paused)
+bool StatusLayer::Update(const Place& place, bool paused)
 {
-    if (!lettered_ || !(place == shown_))
+    const bool relettered = !lettered_ || !(place == shown_);
+    if (relettered)
         Letter(place);
+    const bool scrapChanged = paused != (pausedScrap_ != nullptr);
     if (paused && !pausedScrap_) {
         pausedScrap_ = sprites_.CreateSprite(kPausedImage);
         pausedScrap_->SetCentre(kPausedCentre);
@@ -52,6 +54,7 @@ void StatusLayer::Update(const Place& place, bool paused)
         pausedScrap_->killed = true;
         pausedScrap_ = nullptr;
     }
+    return relettered || scrapChanged;
 }
 
 void StatusLayer::Letter(const Place& place)

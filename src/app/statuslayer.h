@@ -28,7 +28,8 @@ public:
     StatusLayer& operator=(const StatusLayer&) = delete;
 
     // Letters the label anew when the place has changed, and shows or hides the paused scrap.
-    void Update(const Place& place, bool paused);
+    // True when either changed what the layer draws.
+    bool Update(const Place& place, bool paused);
     void Draw() { sprites_.Draw(); }
 
     // The images of the label, left to right, for a place (empty when no label shows).

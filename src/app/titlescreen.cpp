@@ -2,7 +2,6 @@
 
 #include "app/inputsource.h"
 #include "engine/renderdevice.h"
-#include "engine/spritecontainer.h"
 #include "engine/ticks.h"
 
 #include <SDL.h>
@@ -10,8 +9,6 @@
 #include <vector>
 
 namespace {
-
-constexpr uint32_t kTitleTimeout = 5000;
 
 bool DismissesTitle(const SDL_Event& event)
 {
@@ -41,65 +38,86 @@ bool DismissesTitle(const SDL_Event& event)
     }
 }
 
-void PushEvents(InputSource& input)
+// The window was uncovered, resized or shown again: what was on it may be gone.
+bool UncoversWindow(const SDL_Event& event)
 {
-    std::vector<SDL_Event> events;
-    input.TakeTitleEvents(events);
-    for (SDL_Event& event : events)
-        SDL_PushEvent(&event);
+    return event.type == SDL_VIDEOEXPOSE || event.type == SDL_VIDEORESIZE ||
+           (event.type == SDL_ACTIVEEVENT && event.active.gain != 0);
 }
-
-struct TitleScreen {
-    enum Showing : int32_t { kShown = 1, kDismissed = 3 };
-
-    bool done = false;
-    Showing showing = kShown;
-    CSprite* titleSprite = nullptr;
-    uint32_t lastTime = 0;
-    CSpriteContainer sprites;
-
-    void Dismiss()
-    {
-        if (showing == kShown) {
-            titleSprite->killed = true;
-            titleSprite = nullptr;
-            done = true;
-            showing = kDismissed;
-        }
-        lastTime = kolm::GetTicks();
-    }
-};
 
 } // namespace
 
-bool RunTitleScreen(InputSource* input)
+TitleScreen::TitleScreen(InputSource* input) : input_(input)
 {
-    TitleScreen title;
-    title.titleSprite = title.sprites.CreateSprite("data/gfx/title_screen.jpg");
-    CSprite* sprite = title.titleSprite;
-    const bool sized = sprite->width != 0.0f && sprite->height != 0.0f;
-    sprite->scaleX = sized ? kVirtualWidth / sprite->width : 0.0f;
-    sprite->scaleY = sized ? kVirtualHeight / sprite->height : 0.0f;
-    title.lastTime = kolm::GetTicks();
+    titleSprite_ = sprites_.CreateSprite("data/gfx/title_screen.jpg");
+    const bool sized = titleSprite_->width != 0.0f && titleSprite_->height != 0.0f;
+    titleSprite_->scaleX = sized ? kVirtualWidth / titleSprite_->width : 0.0f;
+    titleSprite_->scaleY = sized ? kVirtualHeight / titleSprite_->height : 0.0f;
+    lastTime_ = kolm::GetTicks();
+    nextPoll_ = lastTime_;
+}
 
-    while (!title.done) {
-        BeginFrame();
-        title.sprites.Draw();
-        EndFrame();
-        if (input)
-            PushEvents(*input);
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) {
-            if (event.type == SDL_QUIT) {
-                title.sprites.Clear();
-                return false;
-            }
-            if (DismissesTitle(event))
-                title.Dismiss();
+TitleScreen::Outcome TitleScreen::Tick(uint32_t now)
+{
+    if (outcome_ != Outcome::kShowing || static_cast<int32_t>(now - nextPoll_) < 0)
+        return outcome_;
+    nextPoll_ = kolm::GetTicks() + kPollMs;
+    Poll();
+    return outcome_;
+}
+
+void TitleScreen::Poll()
+{
+    if (pollsSinceDraw_ >= kPollsPerDraw)
+        Draw();
+    ++pollsSinceDraw_;
+    TakeInputSourceEvents();
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        // A quit ends the title at once; the rest of the queue stays unread.
+        if (event.type == SDL_QUIT) {
+            sprites_.Clear();
+            outcome_ = Outcome::kQuit;
+            return;
         }
-        if (kolm::GetTicks() - title.lastTime > kTitleTimeout)
-            title.Dismiss();
+        if (DismissesTitle(event))
+            Dismiss();
+        else if (UncoversWindow(event))
+            pollsSinceDraw_ = kPollsPerDraw;
     }
-    title.sprites.Clear();
-    return true;
+    if (kolm::GetTicks() - lastTime_ > kTimeoutMs)
+        Dismiss();
+    if (done_) {
+        sprites_.Clear();
+        outcome_ = Outcome::kStartGame;
+    }
+}
+
+void TitleScreen::Draw()
+{
+    BeginFrame();
+    sprites_.Draw();
+    EndFrame();
+    pollsSinceDraw_ = 0;
+}
+
+void TitleScreen::Dismiss()
+{
+    if (showing_ == kShown) {
+        titleSprite_->killed = true;
+        titleSprite_ = nullptr;
+        done_ = true;
+        showing_ = kDismissed;
+    }
+    lastTime_ = kolm::GetTicks();
+}
+
+void TitleScreen::TakeInputSourceEvents()
+{
+    if (!input_)
+        return;
+    std::vector<SDL_Event> events;
+    input_->TakeTitleEvents(events);
+    for (SDL_Event& event : events)
+        SDL_PushEvent(&event);
 }

@@ -1,7 +1,51 @@
 #pragma once
+// The title screen: "data/gfx/title_screen.jpg" over the whole screen until one of the game's
+// keys, a left click or five seconds; closing the window quits instead. A driver ticks it with
+// the time (the native loop, the tests, a browser's animation frames), and no tick blocks: it
+// reads the events every 16 ms, and since its picture never changes, draws it when it first
+// shows, when the window has been uncovered and a few times a second besides. An input source,
+// when given, sends its title-screen events first.
+#include "engine/spritecontainer.h"
+
+#include <cstdint>
+
 class InputSource;
 
-// Shows "data/gfx/title_screen.jpg" over the whole screen until one of the game's keys, a left
-// click or five seconds. Returns false when the window was closed instead. An input source,
-// when given, sends its title-screen events first.
-bool RunTitleScreen(InputSource* input = nullptr);
+class TitleScreen {
+public:
+    enum class Outcome { kShowing, kStartGame, kQuit };
+
+    static constexpr uint32_t kPollMs = 16;
+    static constexpr uint32_t kTimeoutMs = 5000;
+    // Polls between two draws of the unchanging picture: about a quarter of a second.
+    static constexpr int kPollsPerDraw = 16;
+
+    explicit TitleScreen(InputSource* input = nullptr);
+    TitleScreen(const TitleScreen&) = delete;
+    TitleScreen& operator=(const TitleScreen&) = delete;
+
+    // Does what is due at `now`: nothing until the next poll; then it draws when the picture
+    // is due, takes the waiting events and checks the five seconds. Once the title is
+    // dismissed or the window closed, every tick answers so.
+    Outcome Tick(uint32_t now);
+    // When the next poll is due.
+    uint32_t NextDue() const { return nextPoll_; }
+
+private:
+    enum Showing : int32_t { kShown = 1, kDismissed = 3 };
+
+    void Poll();
+    void Draw();
+    void Dismiss();
+    void TakeInputSourceEvents();
+
+    InputSource* input_;
+    bool done_ = false;
+    Showing showing_ = kShown;
+    CSprite* titleSprite_ = nullptr;
+    uint32_t lastTime_ = 0; // the five seconds run from here
+    CSpriteContainer sprites_;
+    Outcome outcome_ = Outcome::kShowing;
+    uint32_t nextPoll_ = 0;
+    int pollsSinceDraw_ = kPollsPerDraw; // the first poll draws
+};

@@ -1,15 +1,58 @@
 #include "engine/glrenderbackend.h"
 
 #include <SDL.h>
-#include <SDL_opengl.h>
+// Mesa's own headers: the SDL 1.2 headers carry an OpenGL extension list too old for
+// framebuffer objects.
+#include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
 constexpr int kTargetWidth = 1280;
 constexpr int kTargetHeight = 720;
 constexpr std::size_t kMaxBatchQuads = 4096;
+
+// How far off a texel's centre, in texels, a sample may fall and still read that texel alone:
+// well below what an 8-bit linear filter weight can tell from zero.
+constexpr float kTexelSlack = 1.0f / 1024.0f;
+
+// Along one axis of an upright quad: whether the texel coordinates s0 and s1 at its two edges
+// p0 and p1 (in target pixels) step one texel per pixel, forwards or backwards, with every pixel
+// centre on a texel centre. Pixel centres lie on whole positions (the backend's half-pixel
+// shift puts them there) and texel centres half way between whole texel coordinates.
+bool OneTexelPerPixel(float p0, float p1, float s0, float s1)
+{
+    const float span = p1 - p0;
+    if (span == 0.0f || std::fabs(std::fabs(s1 - s0) - std::fabs(span)) > kTexelSlack)
+        return false;
+    const float step = (s1 - s0) / span > 0.0f ? 1.0f : -1.0f;
+    const float offCentre = s0 - step * p0 - 0.5f;
+    const float fraction = offCentre - std::floor(offCentre);
+    return fraction < kTexelSlack || fraction > 1.0f - kTexelSlack;
+}
+
+// Whether the quad puts an image of width x height texels on the target texel for pixel:
+// upright, neither scaled nor turned (a mirror image is fine), and on whole pixels.
+bool TexelForPixel(const QuadStrip& quad, int width, int height)
+{
+    const QuadVertex& bottomLeft = quad.v[0];
+    const QuadVertex& topLeft = quad.v[1];
+    const QuadVertex& bottomRight = quad.v[2];
+    const QuadVertex& topRight = quad.v[3];
+    const bool upright = bottomLeft.x == topLeft.x && bottomRight.x == topRight.x && bottomLeft.y == bottomRight.y &&
+                         topLeft.y == topRight.y && bottomLeft.u == topLeft.u && bottomRight.u == topRight.u &&
+                         bottomLeft.v == bottomRight.v && topLeft.v == topRight.v;
+    // Clip space to target pixels, rows counted from the top as the texel rows are.
+    const auto column = [](float x) { return (x + 1.0f) * (kTargetWidth * 0.5f); };
+    const auto row = [](float y) { return (1.0f - y) * (kTargetHeight * 0.5f); };
+    return upright &&
+           OneTexelPerPixel(column(topLeft.x), column(topRight.x), topLeft.u * width, topRight.u * width) &&
+           OneTexelPerPixel(row(topLeft.y), row(bottomLeft.y), topLeft.v * height, bottomLeft.v * height);
+}
+
 } // namespace
 
 // The framebuffer-object entry points, which are not part of the OpenGL 1.x ABI.
@@ -176,6 +219,8 @@ TextureHandle GlRenderBackend::AddToAtlas(int width, int height, const uint8_t* 
 
 TextureHandle GlRenderBackend::Register(TextureRecord record, int width, int height, const uint8_t* rgba)
 {
+    record.width = width;
+    record.height = height;
     record.opaque = true;
     const std::size_t bytes = static_cast<std::size_t>(width) * height * 4;
     for (std::size_t alpha = 3; alpha < bytes && record.opaque; alpha += 4)
@@ -241,6 +286,7 @@ void GlRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
         opaque = opaque && (vertex.colour >> 24) == 0xFF;
     }
     batchBlends_ = batchBlends_ || !opaque;
+    batchExact_ = batchExact_ && nearestWhereExact_ && TexelForPixel(quad, record.width, record.height);
     // The strip bottom-left, top-left, bottom-right, top-right as two triangles.
     const uint32_t strip[6] = {base, base + 1, base + 2, base + 1, base + 3, base + 2};
     indices_.insert(indices_.end(), strip, strip + 6);
@@ -255,10 +301,13 @@ void GlRenderBackend::Flush()
     // Linear sampling and blending only while drawing; nearest and no blending at rest. Quads
     // that are opaque all over (an opaque image in an opaque colour: the paper, the title)
     // cover what is under them whether blended or not, and Mesa's software rasteriser draws
-    // the full-screen paper about 15% faster unblended.
+    // the full-screen paper about 15% faster unblended. A batch all texel for pixel keeps
+    // nearest sampling, which reads exactly the texels linear sampling would.
     glBindTexture(GL_TEXTURE_2D, batchTexture_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    if (!batchExact_) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    }
     if (batchBlends_)
         glEnable(GL_BLEND);
     const char* base = reinterpret_cast<const char*>(vertices_.data());
@@ -268,11 +317,14 @@ void GlRenderBackend::Flush()
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT, indices_.data());
     ++drawCallsThisFrame_;
     glDisable(GL_BLEND);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    if (!batchExact_) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    }
     vertices_.clear();
     indices_.clear();
     batchBlends_ = false;
+    batchExact_ = true;
 }
 
 void GlRenderBackend::EndFrame()
@@ -281,8 +333,11 @@ void GlRenderBackend::EndFrame()
     gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
     gl_->bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glViewport(0, 0, windowWidth_, windowHeight_);
+    // A window of the target's own size takes the picture pixel for pixel: nearest copies
+    // what linear filtering would, without the filtering.
+    const bool pixelForPixel = windowWidth_ == kTargetWidth && windowHeight_ == kTargetHeight;
     gl_->blitFramebuffer(0, 0, kTargetWidth, kTargetHeight, 0, 0, windowWidth_, windowHeight_,
-                         GL_COLOR_BUFFER_BIT, GL_LINEAR);
+                         GL_COLOR_BUFFER_BIT, pixelForPixel ? GL_NEAREST : GL_LINEAR);
     SDL_GL_SwapBuffers();
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
 }
@@ -305,4 +360,10 @@ void GlRenderBackend::SetBatching(bool on)
 {
     Flush();
     batching_ = on;
+}
+
+void GlRenderBackend::SetNearestWhereExact(bool on)
+{
+    Flush();
+    nearestWhereExact_ = on;
 }

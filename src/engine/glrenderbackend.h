@@ -26,6 +26,10 @@ public:
     // Batching joins consecutive quads of one texture into one draw call. Off, every quad is
     // its own draw call (kept for the benchmark and the pixel comparison).
     void SetBatching(bool on);
+    // Quads that put their image's texels on the target's pixels one for one (the paper, the
+    // title) are sampled nearest, which reads the same colours as linear sampling with a
+    // quarter of the work. Off, every quad is sampled linearly (for the same two uses).
+    void SetNearestWhereExact(bool on);
     // Draws what is pending into the target without presenting it.
     void Flush();
     // Draw calls issued since the last BeginFrame.
@@ -38,6 +42,7 @@ private:
         unsigned glTexture = 0;
         bool ownTexture = false;
         bool opaque = false; // every texel has alpha 255
+        int width = 0, height = 0; // of the image, in texels
         float u0 = 0.0f, v0 = 0.0f, uScale = 1.0f, vScale = 1.0f;
     };
 
@@ -53,8 +58,10 @@ private:
     unsigned framebuffer_ = 0;
     unsigned colourTarget_ = 0;
     bool batching_ = true;
+    bool nearestWhereExact_ = true;
     unsigned batchTexture_ = 0; // OpenGL texture of the quads waiting to be drawn
     bool batchBlends_ = false;  // some quad waiting to be drawn is not wholly opaque
+    bool batchExact_ = true;    // every quad waiting to be drawn is texel for pixel
     AtlasPacker packer_;
     std::vector<unsigned> atlasPages_;
     std::vector<TextureRecord> textures_; // handle - 1 indexes this

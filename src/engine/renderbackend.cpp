@@ -29,7 +29,7 @@ void NullRenderBackend::BeginFrame() { quadsThisFrame_ = 0; }
 
 void NullRenderBackend::SubmitQuad(TextureHandle, const QuadStrip&) { ++quadsThisFrame_; }
 
-void NullRenderBackend::EndFrame() {}
+void NullRenderBackend::EndFrame() { ++framesEnded_; }
 
 void CapturingRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
 {

@@ -58,11 +58,14 @@ public:
 
     int LiveTextures() const { return liveTextures_; }
     uint64_t QuadsThisFrame() const { return quadsThisFrame_; }
+    // Frames ended since the backend was made.
+    uint64_t FramesEnded() const { return framesEnded_; }
 
 private:
     TextureHandle nextTexture_ = 1;
     int liveTextures_ = 0;
     uint64_t quadsThisFrame_ = 0;
+    uint64_t framesEnded_ = 0;
 };
 
 // Records every quad with its texture, for tests that check exact vertices.

@@ -170,3 +170,56 @@ TEST_F(SpritePixelsTest, BatchedAndUnbatchedDrawingGiveIdenticalPixels)
     EXPECT_LE(batchedCalls, 2) << "both images share one atlas page";
     EXPECT_TRUE(batched == target) << "the batched picture differs from the one-call-per-quad picture";
 }
+
+TEST_F(SpritePixelsTest, NearestSamplingOfTexelForPixelQuadsChangesNoPixel)
+{
+    // Noise, so that a neighbouring texel read by mistake would show: a full-screen picture of
+    // its own, like the paper, and a small one that goes on an atlas page.
+    const std::string paper = dir.File("paper.png");
+    const std::string small = dir.File("small.png");
+    const std::string noise = testsupport::RandomBytes(1280 * 720 * 4, 5);
+    std::vector<uint8_t> rgba(noise.begin(), noise.end());
+    for (std::size_t alpha = 3; alpha < rgba.size(); alpha += 4)
+        rgba[alpha] = 255;
+    testsupport::WritePng(paper, 1280, 720, rgba.data());
+    testsupport::WritePng(small, 24, 16, reinterpret_cast<const uint8_t*>(noise.data()));
+
+    // Texel for pixel: the paper, and small images upright on whole pixels, some mirrored, some
+    // tinted and translucent. Then the same image half a pixel off, scaled and turned.
+    CSpriteContainer exact;
+    CSpriteContainer inexact;
+    exact.CreateSprite(paper);
+    RandomSeed(9);
+    for (int i = 0; i < 80; ++i) {
+        CSprite* sprite = (i < 40 ? exact : inexact).CreateSprite(small);
+        sprite->x = static_cast<float>(RandomInt(-10, 1270));
+        sprite->y = static_cast<float>(RandomInt(-10, 710));
+        if (i % 2)
+            sprite->scaleX = -1;
+        if (i % 3 == 0)
+            sprite->SetColour(RandomFloat(0, 1), 1, RandomFloat(0, 1));
+        if (i % 4 == 0)
+            sprite->SetAlpha(RandomFloat(0, 1));
+        if (i >= 40) {
+            sprite->x += 0.5f;
+            sprite->scaleY = i % 3 ? 1.0f : 1.5f;
+            sprite->angle = i % 5 ? 0.0f : 0.3f;
+        }
+    }
+    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    const auto draw = [&] {
+        BeginFrame();
+        exact.Draw();
+        backend.Flush(); // the exact quads in batches of their own
+        inexact.Draw();
+        EndFrame();
+        ASSERT_TRUE(backend.ReadTarget(target));
+    };
+    draw();
+    const std::vector<uint8_t> nearest = target;
+    backend.SetNearestWhereExact(false);
+    draw();
+    backend.SetNearestWhereExact(true);
+    ASSERT_EQ(nearest.size(), target.size());
+    EXPECT_TRUE(nearest == target) << "nearest sampling changed the picture";
+}

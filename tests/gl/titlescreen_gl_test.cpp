@@ -2,7 +2,6 @@
 #include "app/titlescreen.h"
 #include "engine/renderdevice.h"
 #include "engine/texturecache.h"
-#include "engine/ticks.h"
 
 #include "support/testsupport.h"
 
@@ -13,32 +12,39 @@
 
 namespace {
 
-uint32_t g_now = 0;
-
-// A clock that moves on by a millisecond every time it is read.
-uint32_t RunningClock() { return ++g_now; }
+using testsupport::FakeClock;
 
 struct TitleTest : ::testing::Test {
     testsupport::TempDir dir;
+    FakeClock clock{0};
     testsupport::ScopedCapture* capture = nullptr;
 
     void SetUp() override
     {
         ASSERT_TRUE(RenderInit(false));
         capture = new testsupport::ScopedCapture; // draw into the capture, read SDL's real queue
-        g_now = 0;
-        kolm::SetTickSource(RunningClock);
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
         }
     }
     void TearDown() override
     {
-        kolm::SetTickSource(nullptr);
         ReleaseAllTextures();
         delete capture;
         RenderShutdown();
         SDL_Quit();
+    }
+
+    // Ticks the title at every poll until it ends.
+    TitleScreen::Outcome Show()
+    {
+        TitleScreen title;
+        for (;;) {
+            const TitleScreen::Outcome outcome = title.Tick(FakeClock::Now());
+            if (outcome != TitleScreen::Outcome::kShowing)
+                return outcome;
+            clock.Set(title.NextDue());
+        }
     }
 
     void PushKey(SDLKey key, Uint8 type = SDL_KEYDOWN)
@@ -64,27 +70,55 @@ TEST_F(TitleTest, OtherInputKeepsTheTitleUpUntilFiveSecondsPass)
     right.button.button = SDL_BUTTON_RIGHT;
     SDL_PushEvent(&right);
     testing::internal::CaptureStdout();
-    EXPECT_TRUE(RunTitleScreen());
+    EXPECT_EQ(Show(), TitleScreen::Outcome::kStartGame);
     testing::internal::GetCapturedStdout();
-    EXPECT_GT(g_now, 5000u) << "dismissed by the timeout, not by the input";
+    EXPECT_GT(FakeClock::Now(), 5000u) << "dismissed by the timeout, not by the input";
+    EXPECT_LT(FakeClock::Now(), 5100u);
+    const uint64_t frames = capture->Backend().FramesEnded();
+    EXPECT_GE(frames, 10u);
+    EXPECT_LE(frames, 40u) << "the unchanging title is drawn a few times a second, not at every poll";
+}
+
+TEST_F(TitleTest, ATickBeforeThePollIsDueDoesNothingAndAnUncoveredWindowIsDrawnAgain)
+{
+    TitleScreen title;
+    EXPECT_EQ(title.Tick(0), TitleScreen::Outcome::kShowing);
+    EXPECT_EQ(title.NextDue(), 16u);
+    PushKey(SDLK_SPACE);
+    EXPECT_EQ(title.Tick(15), TitleScreen::Outcome::kShowing) << "the space waits for the next poll";
+    SDL_Event expose{};
+    expose.type = SDL_VIDEOEXPOSE;
+    SDL_PushEvent(&expose);
+    clock.Set(16);
+    EXPECT_EQ(title.Tick(16), TitleScreen::Outcome::kStartGame);
+    EXPECT_EQ(capture->Backend().FramesEnded(), 1u);
+
+    TitleScreen uncovered;
+    uncovered.Tick(16);
+    SDL_PushEvent(&expose);
+    clock.Set(32);
+    uncovered.Tick(32);
+    clock.Set(48);
+    uncovered.Tick(48);
+    EXPECT_EQ(capture->Backend().FramesEnded(), 3u);
 }
 
 TEST_F(TitleTest, EscapeAndAClickStartTheGameAndClosingTheWindowQuits)
 {
     testing::internal::CaptureStdout();
     PushKey(SDLK_ESCAPE);
-    EXPECT_TRUE(RunTitleScreen());
-    EXPECT_LT(g_now, 100u);
+    EXPECT_EQ(Show(), TitleScreen::Outcome::kStartGame);
+    EXPECT_LT(FakeClock::Now(), 100u);
     SDL_Event click{};
     click.type = SDL_MOUSEBUTTONDOWN;
     click.button.button = SDL_BUTTON_LEFT;
     SDL_PushEvent(&click);
-    EXPECT_TRUE(RunTitleScreen());
+    EXPECT_EQ(Show(), TitleScreen::Outcome::kStartGame);
     PushKey(SDLK_SPACE);
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
-    EXPECT_FALSE(RunTitleScreen()) << "a quit in the same poll still wins";
+    EXPECT_EQ(Show(), TitleScreen::Outcome::kQuit) << "a quit in the same poll still wins";
     testing::internal::GetCapturedStdout();
 }
 
@@ -96,7 +130,7 @@ TEST_F(TitleTest, TheTitleImageIsStretchedOverTheWholeScreen)
     testsupport::WritePng(dir.File("data/gfx/title_screen.jpg"), 640, 360, pixels.data());
     testsupport::InDirectory(dir.Path(), [&] {
         PushKey(SDLK_RETURN);
-        EXPECT_TRUE(RunTitleScreen());
+        EXPECT_EQ(Show(), TitleScreen::Outcome::kStartGame);
     });
     ASSERT_FALSE(capture->Backend().Quads().empty());
     const QuadStrip& quad = capture->Backend().Quads().back().quad;

@@ -20,6 +20,9 @@ namespace testsupport {
 namespace {
 
 uint32_t g_now = 0;
+uint32_t g_microseconds = 0; // slept beyond g_now
+uint32_t g_sleeps = 0;
+uint64_t g_slept = 0;
 
 int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) { return std::remove(path); }
 
@@ -47,10 +50,31 @@ void TempDir::MakeDir(const std::string& name) const { mkdir(File(name).c_str(),
 FakeClock::FakeClock(uint32_t start)
 {
     g_now = start;
+    g_microseconds = 0;
+    g_sleeps = 0;
+    g_slept = 0;
     kolm::SetTickSource(&FakeClock::Now);
+    kolm::SetSleepFunction(&FakeClock::Sleep);
 }
 
-FakeClock::~FakeClock() { kolm::SetTickSource(nullptr); }
+FakeClock::~FakeClock()
+{
+    kolm::SetTickSource(nullptr);
+    kolm::SetSleepFunction(nullptr);
+}
+
+void FakeClock::Sleep(uint32_t microseconds)
+{
+    ++g_sleeps;
+    g_slept += microseconds;
+    g_microseconds += microseconds;
+    g_now += g_microseconds / 1000;
+    g_microseconds %= 1000;
+}
+
+uint32_t FakeClock::Sleeps() { return g_sleeps; }
+
+uint64_t FakeClock::SleptMicroseconds() { return g_slept; }
 
 void FakeClock::Advance(uint32_t ms) { g_now += ms; }
 

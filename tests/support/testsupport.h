@@ -21,7 +21,8 @@ private:
     std::string path_;
 };
 
-// While alive, kolm::GetTicks() returns Now(); Advance moves it.
+// While alive, kolm::GetTicks() returns Now(); Advance moves it, and so does kolm::Sleep, which
+// sleeps on this clock instead of the system's (it keeps the part of a millisecond it slept).
 class FakeClock {
 public:
     explicit FakeClock(uint32_t start = 1000);
@@ -29,6 +30,12 @@ public:
     void Advance(uint32_t ms);
     void Set(uint32_t ms);
     static uint32_t Now();
+    // Sleeps taken and microseconds slept since the clock was made.
+    static uint32_t Sleeps();
+    static uint64_t SleptMicroseconds();
+
+private:
+    static void Sleep(uint32_t microseconds);
 };
 
 // While alive, every quad and texture goes to this capturing backend.

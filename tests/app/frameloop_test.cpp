@@ -1,0 +1,86 @@
+// The frame loop's cadence and what it draws: a step once 16 ms have passed since the last one
+// began, never two to catch up; while paused, a frame only when the picture may have changed.
+#include "app/frameloop.h"
+#include "app/gamephase.h"
+
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FrameLoopTest : ::testing::Test {
+    testsupport::TempDir dir;
+    testsupport::FakeClock clock{1000};
+    testsupport::ScopedCapture capture;
+    FrameLoopTest() { dir.Write("level.txt", "60000\n200,3\n500,2\n"); }
+
+    static FrameLoop::Options Windowless()
+    {
+        FrameLoop::Options options;
+        options.readsWindow = false;
+        options.pausable = true;
+        return options;
+    }
+
+    uint64_t FramesAfterSteps(FrameLoop& loop, int steps)
+    {
+        const uint64_t before = capture.Backend().FramesEnded();
+        for (int i = 0; i < steps; ++i)
+            loop.StepAndHandleEvents();
+        return capture.Backend().FramesEnded() - before;
+    }
+};
+
+SDL_Event Key(SDLKey key)
+{
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+} // namespace
+
+TEST_F(FrameLoopTest, AStepBeginsOnceSixteenMillisecondsHavePassedAndALateOneIsNotCaughtUp)
+{
+    GamePhase phase(false, dir.File("level.txt"));
+    FrameLoop loop(Windowless(), phase, nullptr);
+    EXPECT_EQ(loop.NextDue(), 1016u);
+    loop.Tick(1015);
+    EXPECT_EQ(loop.PhaseTime(), 0u);
+    clock.Set(1016);
+    loop.Tick(1016);
+    EXPECT_EQ(loop.PhaseTime(), 16u);
+    EXPECT_EQ(loop.NextDue(), 1032u);
+
+    clock.Set(1072); // 40 ms late: one step, and the next one 16 ms after it
+    loop.Tick(1072);
+    loop.Tick(1072);
+    EXPECT_EQ(loop.PhaseTime(), 32u);
+    EXPECT_EQ(loop.NextDue(), 1088u);
+}
+
+TEST_F(FrameLoopTest, APausedGameDrawsWhenThePictureMayHaveChangedAndAFewTimesASecond)
+{
+    GamePhase phase(false, dir.File("level.txt"));
+    phase.status.reset(new StatusLayer);
+    FrameLoop loop(Windowless(), phase, nullptr);
+    EXPECT_EQ(FramesAfterSteps(loop, 20), 20u) << "a running game draws every step";
+
+    loop.Dispatch(Key(SDLK_p));
+    EXPECT_EQ(FramesAfterSteps(loop, 1), 1u) << "the paused scrap appears";
+    const uint64_t idle = FramesAfterSteps(loop, 62); // about a second of steps
+    EXPECT_GE(idle, 2u);
+    EXPECT_LE(idle, 8u);
+
+    SDL_Event move{};
+    move.type = SDL_MOUSEMOTION;
+    move.motion.x = 300;
+    move.motion.y = 200;
+    loop.Dispatch(move);
+    EXPECT_EQ(FramesAfterSteps(loop, 1), 1u) << "the crosshair moved";
+
+    loop.Dispatch(Key(SDLK_p));
+    EXPECT_EQ(FramesAfterSteps(loop, 5), 5u);
+}
