@@ -32,8 +32,7 @@ vector2 CentredOffset(float span)
 // A character's position plus an offset, the offset truncated to fixed point first.
 vector2 AtCharacter(const PlayerCharacter& character, const vector2& offset)
 {
-    return vector2(ToFloat(Wrap32(static_cast<int64_t>(character.pos.x) + ToFixed(offset.x))),
-                   ToFloat(Wrap32(static_cast<int64_t>(character.pos.y) + ToFixed(offset.y))));
+    return vector2(ToFloat(character.pos.x + ToFixed(offset.x)), ToFloat(character.pos.y + ToFixed(offset.y)));
 }
 
 void SetScale(CSprite* sprite, float scale)
