@@ -4,6 +4,7 @@
 #include "characters/characterkinds.h"
 #include "characters/healthbar.h"
 #include "engine/sprite.h"
+#include "utils/datafiles.h"
 #include "characters/bulletfireinterface.h"
 #include "characters/weapon.h"
 
@@ -25,7 +26,7 @@ bool AimsLeft(const vector2& aim, const FixedPoint& pos) { return ToFixed(aim.x)
 } // namespace
 
 PlayerCharacter::PlayerCharacter()
-    : fireSound(kPlayerFireLoopSound), health(kPlayerHealth), maxHealth(kPlayerHealth), weapon(&kPlayerWeapon),
+    : fireSound(datafiles::kPlayerFireLoopSound), health(kPlayerHealth), maxHealth(kPlayerHealth), weapon(&kPlayerWeapon),
       id_(CharacterRegistry::Register(this))
 {
 }
