@@ -56,7 +56,7 @@ struct StressScene {
         for (int i = 0; i < 100; ++i) {
             const vector2 at(560.0f + (i % 10) * 70.0f, 40.0f + (i / 10) * 70.0f);
             world.SpawnEnemy(3, at, at); // straight movers that keep to their place
-            EnemyCharacter* robot = world.enemies.back();
+            EnemyCharacter* robot = world.enemies.back().get();
             robot->health = robot->maxHealth = 1e9f;
         }
     }

@@ -43,9 +43,9 @@ void RunGamePhase(const CommandLine& options, InputSource* tools)
     const ProgressFile progress(ProgressFile::DefaultPath());
     GamePhase phase(options.noGrid, FirstLevel::FromLevelList(StartAfter(options, progress)));
     if (!options.classic)
-        phase.status.reset(new StatusLayer);
+        phase.status = std::make_unique<StatusLayer>();
     if (!tools || tools->KeepsProgress())
-        phase.progress.reset(new ProgressKeeper(progress));
+        phase.progress = std::make_unique<ProgressKeeper>(progress);
     SDL_ShowCursor(0);
     FrameLoop::Options loopOptions;
     loopOptions.showFps = options.showFps;

@@ -36,7 +36,7 @@ vector2 RobotVelocity(const EnemyCharacter& robot)
 vector2 AwayFromRobots(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill& skill, const vector2& p)
 {
     vector2 push;
-    for (const EnemyCharacter* robot : world.enemies) {
+    for (const auto& robot : world.enemies) {
         if (robot->dead || !robot->IsActive())
             continue;
         // Where it will be in a few steps.
@@ -56,7 +56,7 @@ vector2 AwayFromRobots(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer:
 vector2 AwayFromShots(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill& skill, const vector2& p)
 {
     vector2 push;
-    for (const Bullet* bullet : world.bullets) {
+    for (const auto& bullet : world.bullets) {
         if (bullet->team == kTeamHumans || bullet->dead)
             continue;
         const vector2 toPlayer = p - bullet->position;
@@ -94,7 +94,7 @@ bool PickTarget(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill&
 {
     float best = 0.0f;
     bool found = false;
-    for (const EnemyCharacter* robot : world.enemies) {
+    for (const auto& robot : world.enemies) {
         const vector2 at = robot->Position();
         if (robot->dead || !robot->IsActive() || !OnField(at))
             continue;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -192,4 +193,17 @@ TEST_F(PlayerTest, RecordsOnlyWhileLiveAndResetKeepsTheRecording)
     EXPECT_EQ(player.pos.x.Raw(), 640 * kFixedOne.Raw());
     EXPECT_EQ(player.aim, vector2());
     EXPECT_EQ(player.lastTime, 0u);
+}
+
+TEST(CharacterRef, AGoneCharactersHandleReadsAsNoneEvenWhenItsSlotIsTakenAgain)
+{
+    auto first = std::make_unique<PlayerCharacter>();
+    const CharacterRef handle(first.get());
+    EXPECT_EQ(handle.Get(), first.get());
+    first.reset();
+    EXPECT_EQ(handle.Get(), nullptr);
+    const PlayerCharacter second; // takes the freed slot
+    EXPECT_EQ(handle.Get(), nullptr);
+    EXPECT_EQ(CharacterRef(&second).Get(), &second);
+    EXPECT_EQ(CharacterRef().Get(), nullptr);
 }
