@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libsdl1.2-dev libsdl-mixer1.2-dev libsdl-image1.2-dev libx11-dev libgl-dev libgl1-mesa-dri
+  libsdl1.2-compat-dev libsdl-mixer1.2-dev libsdl-image1.2-dev libx11-dev libgl-dev libgl1-mesa-dri
   libcairo2-dev fonts-humor-sans libstb-dev libvorbis-dev
   libgtest-dev libbenchmark-dev xvfb xauth
   clang libclang-rt-14-dev

@@ -1,7 +1,10 @@
 #include "engine/glrenderbackend.h"
 
 #include <SDL.h>
-#include <SDL_opengl.h>
+// OpenGL and its extension prototypes from Mesa's own headers: the SDL 1.2 API on SDL 2 ships an
+// SDL_opengl.h without the framebuffer-object function types.
+#include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <algorithm>
 #include <cstring>
