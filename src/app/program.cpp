@@ -9,6 +9,7 @@
 #include "audio/audiodevice.h"
 #include "audio/soundbank.h"
 #include "engine/renderdevice.h"
+#include "utils/datafiles.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -16,12 +17,11 @@
 namespace {
 
 const char* const kCaption = "Tobrakka - release 5";
-const char* const kMusicFile = "data/sfx/tandrel_-_entering_evil_base.ogg";
 
 void StartAudio()
 {
     Mix_VolumeMusic(12);
-    StartMusic(kMusicFile);
+    StartMusic(datafiles::kMusic);
     LoadAllSoundEffects();
     Mix_VolumeMusic(83);
 }
@@ -49,7 +49,7 @@ void RunGamePhase(const CommandLine& options, InputSource* tools)
     SDL_ShowCursor(0);
     FrameLoop::Options loopOptions;
     loopOptions.showFps = options.showFps;
-    loopOptions.musicFile = kMusicFile;
+    loopOptions.musicFile = datafiles::kMusic;
     loopOptions.pausable = !options.classic;
     loopOptions.pauseOnFocusLoss = !tools || !tools->PlaysTheGame();
     FrameLoop loop(loopOptions, phase, tools);

@@ -43,5 +43,3 @@ private:
     Place shown_;
     bool lettered_ = false;
 };
-
-extern const char* const kPausedImage;

@@ -4,6 +4,7 @@
 #include "engine/renderdevice.h"
 #include "engine/spritecontainer.h"
 #include "engine/ticks.h"
+#include "utils/datafiles.h"
 
 #include <SDL.h>
 
@@ -75,7 +76,7 @@ struct TitleScreen {
 bool RunTitleScreen(InputSource* input)
 {
     TitleScreen title;
-    title.titleSprite = title.sprites.CreateSprite("data/gfx/title_screen.jpg");
+    title.titleSprite = title.sprites.CreateSprite(datafiles::kTitleScreen);
     CSprite* sprite = title.titleSprite;
     const bool sized = sprite->width != 0.0f && sprite->height != 0.0f;
     sprite->scaleX = sized ? kVirtualWidth / sprite->width : 0.0f;

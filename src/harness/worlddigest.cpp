@@ -33,15 +33,15 @@ private:
 
 void AddCharacter(Hasher& hasher, const PlayerCharacter& character)
 {
-    hasher.Add(character.pos.x);
-    hasher.Add(character.pos.y);
+    hasher.Add(character.pos.x.Raw());
+    hasher.Add(character.pos.y.Raw());
     hasher.Add(character.health);
     hasher.Add(character.dead);
 }
 
 void DescribeCharacter(std::ostringstream& out, const char* what, const PlayerCharacter& character)
 {
-    out << what << " x=" << character.pos.x << " y=" << character.pos.y << " health=" << character.health
+    out << what << " x=" << character.pos.x.Raw() << " y=" << character.pos.y.Raw() << " health=" << character.health
         << " dead=" << character.dead << "\n";
 }
 

@@ -11,6 +11,7 @@
 #include "characters/playercharacter.h"
 #include "characters/spritesets.h"
 #include "grid/papergrid.h"
+#include "utils/datafiles.h"
 #include "world/bullet.h"
 
 namespace {
@@ -131,7 +132,7 @@ void Gameplay::CQuenlowZarnImpl::KillCharacter(PlayerCharacter* character)
         QueueExplosion(robot->Position());
         return;
     }
-    PlaySound(kSmallExplosionSound);
+    PlaySound(datafiles::kSmallExplosionSound);
     if (grid)
         grid->Push(robot->Position(), small ? -5000.0f : -25000.0f, small ? 150.0f : 300.0f);
     SpawnRobotDebris(effects, *robot);
@@ -147,7 +148,7 @@ void Gameplay::CQuenlowZarnImpl::QueueExplosion(const vector2& position)
 
 void Gameplay::CQuenlowZarnImpl::Explode(const DelayedExplosion& explosion)
 {
-    PlaySound(kBigExplosionSound);
+    PlaySound(datafiles::kBigExplosionSound);
     EffectContext effects = Effects();
     SpawnExplosionEffect(effects, explosion.position, 1.0f);
     // Explosions never hurt humans; every robot in reach dies and explodes in turn.

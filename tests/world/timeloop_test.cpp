@@ -64,7 +64,7 @@ TEST_F(TimeLoopTest, AnAttemptCutShortWithAKeyHeldReplaysItHeld)
     Steps(20);
     Loop();
     Steps(300);
-    EXPECT_EQ(first->pos.x, 1260 * kFixedOne) << "it walks on until the field edge stops it";
+    EXPECT_EQ(first->pos.x.Raw(), 1260 * kFixedOne.Raw()) << "it walks on until the field edge stops it";
 }
 
 TEST_F(TimeLoopTest, ThreeLoopsEndedByDeathGiveThreeOldGuysOldestFirst)

@@ -42,13 +42,22 @@ const char* const kUsage =
     "                    [--novice] [--restarts N] [--every N] [--details] [--check-levels]\n"
     "                    [--soak STEPS] [--help]\n";
 
-bool ReadNumber(const std::string& text, uint64_t& value)
+// The largest value a numeric option takes: a seed is 32 bits, a restart chance is out of 10,000.
+int64_t HighestValue(const std::string& option)
 {
-    char* end = nullptr;
-    const unsigned long long parsed = std::strtoull(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || text[0] == '-')
+    if (option == "--seed")
+        return UINT32_MAX;
+    if (option == "--restarts")
+        return 10000;
+    return INT64_MAX;
+}
+
+bool ReadNumber(const std::string& option, const std::string& text, uint64_t& value)
+{
+    int64_t parsed = 0;
+    if (!kolm::ParseWholeNumber(text, 0, HighestValue(option), parsed))
         return false;
-    value = parsed;
+    value = static_cast<uint64_t>(parsed);
     return true;
 }
 
@@ -74,7 +83,7 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
             options.level = FromStartDirectory(argv[++i]);
         } else if (option == "--script") {
             options.script = FromStartDirectory(argv[++i]);
-        } else if (!ReadNumber(argv[++i], number)) {
+        } else if (!ReadNumber(option, argv[++i], number)) {
             return false;
         } else if (option == "--seed") {
             options.seed = static_cast<uint32_t>(number);
