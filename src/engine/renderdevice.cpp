@@ -43,13 +43,20 @@ void ReportDeviceFailure(const char* caption, const char* text)
     std::cerr << caption << ": " << text << std::endl;
 }
 
-// Before the first window: SDL's video information then describes the desktop itself.
-void ReadDesktop()
+// Before the first window, while SDL's video information still describes the desktop itself.
+void PrepareWindow(const WindowOptions& options)
 {
+    g_window = WindowState();
+    g_window.classic = options.classic;
+    g_window.windowedWidth = g_windowWidth;
+    g_window.windowedHeight = g_windowHeight;
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     g_window.bitsPerPixel = info && info->vfmt ? info->vfmt->BitsPerPixel : 0;
     g_window.desktopWidth = info ? info->current_w : 0;
     g_window.desktopHeight = info ? info->current_h : 0;
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
 }
 
 // SDL 2 (under sdl12-compat) asks the window manager to lay a full-screen window over the
@@ -206,14 +213,7 @@ bool RenderInit(const WindowOptions& options)
         std::cerr << SDL_GetError() << kNeedsADisplay << std::endl;
         return false;
     }
-    g_window = WindowState();
-    g_window.classic = options.classic;
-    g_window.windowedWidth = g_windowWidth;
-    g_window.windowedHeight = g_windowHeight;
-    ReadDesktop();
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
-    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
+    PrepareWindow(options);
     if (!SetMode(options.fullScreen)) {
         ReportDeviceFailure("D3D_OBJ ERR", "Could not create Direct3D Object");
         return false;

@@ -11,8 +11,13 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -123,6 +128,36 @@ SDL_Event Key(SDLKey key, bool down, SDLMod mod = KMOD_NONE)
     return event;
 }
 
+// An Xvfb of the test's own, named by DISPLAY while it lives: a window that goes full screen
+// on the shared display would pass the pointer over the windows of the tests beside it.
+class PrivateDisplay {
+public:
+    PrivateDisplay() : name_(testsupport::FreeDisplay())
+    {
+        const char* previous = std::getenv("DISPLAY");
+        previous_ = previous ? previous : "";
+        server_ = fork();
+        if (server_ == 0) {
+            const int quiet = open("/dev/null", O_WRONLY);
+            dup2(quiet, 2);
+            execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "1920x1080x24", "-nolisten", "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        setenv("DISPLAY", name_.c_str(), 1); // the game waits for a display that is starting
+    }
+    ~PrivateDisplay()
+    {
+        setenv("DISPLAY", previous_.c_str(), 1);
+        kill(server_, SIGTERM);
+        waitpid(server_, nullptr, 0);
+    }
+
+private:
+    std::string name_;
+    std::string previous_;
+    pid_t server_ = -1;
+};
+
 struct WindowKeysTest : ::testing::Test {
     void TearDown() override
     {
@@ -131,6 +166,8 @@ struct WindowKeysTest : ::testing::Test {
         g_windowWidth = 1280;
         g_windowHeight = 720;
     }
+
+    PrivateDisplay screen; // 1920 x 1080
 
     // Fills the whole picture with one colour through a texture made before any switch.
     void DrawFrame(TextureHandle texture)
@@ -164,12 +201,6 @@ struct WindowKeysTest : ::testing::Test {
 
 TEST_F(WindowKeysTest, F11AndAltEnterSwitchToTheDesktopsSizeAndBackAndTheTexturesLiveOn)
 {
-    Display* display = XOpenDisplay(nullptr);
-    ASSERT_NE(display, nullptr);
-    const int screenWidth = DisplayWidth(display, DefaultScreen(display));
-    const int screenHeight = DisplayHeight(display, DefaultScreen(display));
-    XCloseDisplay(display);
-
     ASSERT_TRUE(RenderInit(WindowOptions()));
     const uint8_t white[4] = {255, 255, 255, 255};
     const TextureHandle texture = GetRenderBackend().CreateTexture(1, 1, white);
@@ -177,8 +208,8 @@ TEST_F(WindowKeysTest, F11AndAltEnterSwitchToTheDesktopsSizeAndBackAndTheTexture
     EXPECT_TRUE(HandleWindowEvent(Key(SDLK_F11, true)));
     EXPECT_TRUE(HandleWindowEvent(Key(SDLK_F11, false))) << "the release is the window's too";
     EXPECT_TRUE(IsFullScreen());
-    EXPECT_EQ(SDL_GetVideoSurface()->w, screenWidth);
-    EXPECT_EQ(SDL_GetVideoSurface()->h, screenHeight);
+    EXPECT_EQ(SDL_GetVideoSurface()->w, 1920);
+    EXPECT_EQ(SDL_GetVideoSurface()->h, 1080);
     DrawFrame(texture);
     ExpectLetterboxed("full screen");
     const ScreenImage shown = WindowImage();
