@@ -44,7 +44,7 @@ HeavyFrame* Build()
     if (tried)
         return frame;
     tried = true;
-    if (!RenderInit(false))
+    if (!RenderInit(WindowOptions()))
         return nullptr;
     frame = new HeavyFrame;
     frame->device = &static_cast<GlRenderBackend&>(GetRenderBackend());
@@ -52,8 +52,8 @@ HeavyFrame* Build()
     SetRenderBackend(nullptr);
     BotPlayer::Options bot;
     bot.seed = 3;
-    frame->bot.reset(new BotPlayer(bot));
-    frame->game.reset(new HeadlessGame(FirstLevel("data/levels/level09.txt"), 3, frame->bot.get()));
+    frame->bot = std::make_unique<BotPlayer>(bot);
+    frame->game = std::make_unique<HeadlessGame>(FirstLevel("data/levels/level09.txt"), 3, frame->bot.get());
     for (int i = 0; i < kHeaviestStep; ++i)
         frame->game->Step();
     return frame;

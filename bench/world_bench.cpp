@@ -55,8 +55,8 @@ struct StressScene {
         world.player->SetStart(vector2(100, 700), world.player->sprite);
         for (int i = 0; i < 100; ++i) {
             const vector2 at(560.0f + (i % 10) * 70.0f, 40.0f + (i / 10) * 70.0f);
-            world.SpawnEnemy(3, at, at); // straight movers that keep to their place
-            EnemyCharacter* robot = world.enemies.back();
+            world.SpawnEnemy(kSpawnSmallMoving, at, at); // straight movers that keep to their place
+            EnemyCharacter* robot = world.enemies.back().get();
             robot->health = robot->maxHealth = 1e9f;
         }
     }

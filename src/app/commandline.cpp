@@ -4,7 +4,6 @@
 #include "engine/renderdevice.h"
 #include "utils/stringutils.h"
 
-#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -12,9 +11,8 @@ namespace {
 // A list position of 1 or more; anything else is reported and ignored.
 int ReadStartLevel(const std::string& text)
 {
-    char* end = nullptr;
-    const long position = std::strtol(text.c_str(), &end, 10);
-    if (!text.empty() && *end == '\0' && position >= 1 && position <= 9999)
+    int64_t position = 0;
+    if (kolm::ParseWholeNumber(text, 1, 9999, position))
         return static_cast<int>(position);
     std::cerr << "tobrakka: -level needs a level list position from 1 to 9999, not \"" << text << "\"" << std::endl;
     return 0;

@@ -1,5 +1,7 @@
 #include "app/dataroot.h"
 
+#include "utils/datafiles.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -10,8 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kLevelList = "data/levels.xml";
-
 // Where the program was started, and whether it has left that directory since.
 std::string startDirectory;
 bool leftStartDirectory = false;
@@ -19,7 +19,7 @@ bool leftStartDirectory = false;
 bool HoldsData(const fs::path& directory)
 {
     std::error_code error;
-    return fs::is_regular_file(directory / kLevelList, error);
+    return fs::is_regular_file(directory / datafiles::kLevelList, error);
 }
 
 std::string Listed(const std::vector<std::string>& places)
@@ -39,7 +39,7 @@ DataRootChoice ChooseDataRoot(const char* dataVariable, const std::string& execu
     if (dataVariable && *dataVariable) {
         choice.directory = dataVariable;
         if (!HoldsData(choice.directory))
-            choice.warning = programName + ": TOBRAKKA_DATA names " + choice.directory + ", which has no " + kLevelList +
+            choice.warning = programName + ": TOBRAKKA_DATA names " + choice.directory + ", which has no " + datafiles::kLevelList +
                              "; the game's files there are missing";
         return choice;
     }
@@ -55,7 +55,7 @@ DataRootChoice ChooseDataRoot(const char* dataVariable, const std::string& execu
         }
     }
     const std::string places = tried.empty() ? "the executable's directory (unknown)" : Listed(tried);
-    choice.warning = programName + ": cannot find the game's data: no " + kLevelList + " in " + places +
+    choice.warning = programName + ": cannot find the game's data: no " + datafiles::kLevelList + " in " + places +
                      "; set TOBRAKKA_DATA to the directory that holds data/ (carrying on from the current directory)";
     return choice;
 }

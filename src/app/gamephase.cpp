@@ -28,7 +28,7 @@ GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel) : levelsFromList
         grid.noGrid = true;
     gameplay.LoadLevel(firstLevel.FileName());
     gameplay.SetGrid(&grid);
-    overlay.reset(new HudOverlay(&gameplay));
+    overlay = std::make_unique<HudOverlay>(&gameplay);
 }
 
 StatusLayer::Place GamePhase::Where()

@@ -1,9 +1,7 @@
 #include "app/hudoverlay.h"
 
 #include "world/gameplay.h"
-
-const char* const kPressSpaceImage = "data/gfx/press_space.png";
-const char* const kLevelClearedImage = "data/gfx/level_cleared.png";
+#include "utils/datafiles.h"
 
 namespace {
 
@@ -29,7 +27,7 @@ void HudOverlay::Reset()
         message = nullptr;
     }
     if (!sliderBack) {
-        sliderBack = sprites.CreateSprite("data/gfx/time_slider_back.png");
+        sliderBack = sprites.CreateSprite(datafiles::kTimeSliderBack);
         const bool sized = sliderBack->width != 0.0f && sliderBack->height != 0.0f;
         sliderBack->scaleX = sized ? kSliderLength / sliderBack->width : 0.0f;
         sliderBack->scaleY = sized ? 1.0f : 0.0f;
@@ -37,14 +35,14 @@ void HudOverlay::Reset()
         sliderBack->y = kSliderY - sliderBack->height * 0.5f;
     }
     if (!sliderKnob) {
-        sliderKnob = sprites.CreateSprite("data/gfx/time_slider.png");
+        sliderKnob = sprites.CreateSprite(datafiles::kTimeSliderKnob);
         SetTimeSlider(0.0f);
     }
     if (!foldShadow)
-        foldShadow = sprites.CreateSprite("data/gfx/fold_shadow.png");
+        foldShadow = sprites.CreateSprite(datafiles::kFoldShadow);
     foldShadow->SetCentre(kFoldShadowCentre);
     if (!crosshair)
-        crosshair = sprites.CreateSprite("data/gfx/crosshair.png");
+        crosshair = sprites.CreateSprite(datafiles::kCrosshair);
     pressSpaceShown = false;
 }
 
@@ -55,10 +53,10 @@ void HudOverlay::Update(uint32_t dt)
     if (gameplay->IsPlayerDead()) {
         if (!pressSpaceShown) {
             pressSpaceShown = true;
-            ShowMessage(kPressSpaceImage, kPressSpaceCentre);
+            ShowMessage(datafiles::kPressSpace, kPressSpaceCentre);
         }
     } else if (gameplay->IsLevelCleared() && !message) {
-        ShowMessage(kLevelClearedImage, kLevelClearedCentre);
+        ShowMessage(datafiles::kLevelCleared, kLevelClearedCentre);
     }
     SetTimeSlider(gameplay->GetTimeProgress());
 }

@@ -37,5 +37,3 @@ public:
     CSprite* crosshair = nullptr;
 };
 
-extern const char* const kPressSpaceImage;
-extern const char* const kLevelClearedImage;

@@ -9,6 +9,7 @@
 #include "audio/soundbank.h"
 #include "engine/renderdevice.h"
 #include "engine/ticks.h"
+#include "utils/datafiles.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -16,12 +17,11 @@
 namespace {
 
 const char* const kCaption = "Tobrakka - release 5";
-const char* const kMusicFile = "data/sfx/tandrel_-_entering_evil_base.ogg";
 
 void StartAudio()
 {
     Mix_VolumeMusic(12);
-    StartMusic(kMusicFile);
+    StartMusic(datafiles::kMusic);
     LoadAllSoundEffects();
     Mix_VolumeMusic(83);
 }
@@ -78,7 +78,10 @@ uint32_t Program::NextDue() const
 void Program::StartUp()
 {
     ApplyWindowSize(options_.requestedWidth);
-    if (!RenderInit(options_.fullScreen)) {
+    WindowOptions window;
+    window.fullScreen = options_.fullScreen;
+    window.classic = options_.classic;
+    if (!RenderInit(window)) {
         exitStatus_ = 1;
         ShutDown();
         return;
@@ -86,7 +89,7 @@ void Program::StartUp()
     SDL_WM_SetCaption(kCaption, kCaption);
     OpenJoystick();
     StartAudio();
-    title_.reset(new TitleScreen(tools_));
+    title_ = std::make_unique<TitleScreen>(tools_);
     stage_ = Stage::kTitle;
 }
 
@@ -111,18 +114,18 @@ void Program::StartGamePhase()
     if (tools_)
         tools_->PhaseStarting();
     const ProgressFile progress(ProgressFile::DefaultPath());
-    phase_.reset(new GamePhase(options_.noGrid, FirstLevel::FromLevelList(StartAfter(options_, progress))));
+    phase_ = std::make_unique<GamePhase>(options_.noGrid, FirstLevel::FromLevelList(StartAfter(options_, progress)));
     if (!options_.classic)
-        phase_->status.reset(new StatusLayer);
+        phase_->status = std::make_unique<StatusLayer>();
     if (!tools_ || tools_->KeepsProgress())
-        phase_->progress.reset(new ProgressKeeper(progress));
+        phase_->progress = std::make_unique<ProgressKeeper>(progress);
     SDL_ShowCursor(0);
     FrameLoop::Options loopOptions;
     loopOptions.showFps = options_.showFps;
-    loopOptions.musicFile = kMusicFile;
+    loopOptions.musicFile = datafiles::kMusic;
     loopOptions.pausable = !options_.classic;
     loopOptions.pauseOnFocusLoss = !tools_ || !tools_->PlaysTheGame();
-    loop_.reset(new FrameLoop(loopOptions, *phase_, tools_));
+    loop_ = std::make_unique<FrameLoop>(loopOptions, *phase_, tools_);
     stage_ = Stage::kGamePhase;
 }
 

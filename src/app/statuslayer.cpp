@@ -1,8 +1,8 @@
 #include "app/statuslayer.h"
 
-#include <string>
+#include "utils/datafiles.h"
 
-const char* const kPausedImage = "data/gfx/paused.png";
+#include <string>
 
 namespace {
 
@@ -13,13 +13,10 @@ constexpr float kLabelMiddle = kVirtualHeight - 30.0f;
 constexpr float kWordGap = 9.0f;
 const vector2 kPausedCentre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
 
-const char* const kDot = "data/gfx/hud_label_dot.png";
-const char* const kSlash = "data/gfx/hud_label_slash.png";
-
 void AddNumber(std::vector<std::string>& images, int number)
 {
     for (char digit : std::to_string(number))
-        images.push_back(std::string("data/gfx/hud_digit_") + digit + ".png");
+        images.push_back(datafiles::LabelDigit(digit - '0'));
 }
 
 bool IsDigit(const std::string& image) { return image.find("hud_digit_") != std::string::npos; }
@@ -31,12 +28,12 @@ std::vector<std::string> StatusLayer::LabelImages(const Place& place)
     std::vector<std::string> images;
     if (place.level < 1 || place.level > place.levelCount)
         return images;
-    images.push_back("data/gfx/hud_label_level.png");
+    images.push_back(datafiles::kLabelLevel);
     AddNumber(images, place.level);
-    images.push_back(kSlash);
+    images.push_back(datafiles::kLabelSlash);
     AddNumber(images, place.levelCount);
-    images.push_back(kDot);
-    images.push_back("data/gfx/hud_label_loop.png");
+    images.push_back(datafiles::kLabelDot);
+    images.push_back(datafiles::kLabelLoop);
     AddNumber(images, place.loop);
     return images;
 }
@@ -48,7 +45,7 @@ bool StatusLayer::Update(const Place& place, bool paused)
         Letter(place);
     const bool scrapChanged = paused != (pausedScrap_ != nullptr);
     if (paused && !pausedScrap_) {
-        pausedScrap_ = sprites_.CreateSprite(kPausedImage);
+        pausedScrap_ = sprites_.CreateSprite(datafiles::kPaused);
         pausedScrap_->SetCentre(kPausedCentre);
     } else if (!paused && pausedScrap_) {
         pausedScrap_->killed = true;

@@ -44,5 +44,3 @@ private:
     Place shown_;
     bool lettered_ = false;
 };
-
-extern const char* const kPausedImage;

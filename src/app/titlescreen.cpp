@@ -3,6 +3,7 @@
 #include "app/inputsource.h"
 #include "engine/renderdevice.h"
 #include "engine/ticks.h"
+#include "utils/datafiles.h"
 
 #include <SDL.h>
 
@@ -49,7 +50,7 @@ bool UncoversWindow(const SDL_Event& event)
 
 TitleScreen::TitleScreen(InputSource* input) : input_(input)
 {
-    titleSprite_ = sprites_.CreateSprite("data/gfx/title_screen.jpg");
+    titleSprite_ = sprites_.CreateSprite(datafiles::kTitleScreen);
     const bool sized = titleSprite_->width != 0.0f && titleSprite_->height != 0.0f;
     titleSprite_->scaleX = sized ? kVirtualWidth / titleSprite_->width : 0.0f;
     titleSprite_->scaleY = sized ? kVirtualHeight / titleSprite_->height : 0.0f;
@@ -74,6 +75,10 @@ void TitleScreen::Poll()
     TakeInputSourceEvents();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        if (HandleWindowEvent(event)) {
+            pollsSinceDraw_ = kPollsPerDraw; // full screen or a new size: the picture goes again
+            continue;
+        }
         // A quit ends the title at once; the rest of the queue stays unread.
         if (event.type == SDL_QUIT) {
             sprites_.Clear();

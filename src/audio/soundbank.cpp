@@ -3,6 +3,7 @@
 #include "audio/soundoutput.h"
 #include "engine/ticks.h"
 #include "utils/directorylisting.h"
+#include "utils/datafiles.h"
 #include "utils/stringutils.h"
 
 #include <cstdint>
@@ -11,8 +12,6 @@
 namespace {
 
 constexpr uint32_t kThrottleMs = 100;
-const char* const kEffectPattern = "data/sfx/*.wav";
-const char* const kEffectDirectory = "data/sfx/";
 
 // The throttle remembers only the last request it let through, and when.
 struct LastStartedEffect {
@@ -70,9 +69,9 @@ void LoadAllSoundEffects()
     if (!SoundEnabled())
         return;
     kolm::DirectoryListing listing;
-    listing.Read(kEffectPattern);
+    listing.Read(datafiles::kEffectPattern);
     while (!listing.AtEnd())
-        FindOrLoadSound(kolm::LowerCase(kEffectDirectory + listing.Next()));
+        FindOrLoadSound(kolm::LowerCase(datafiles::kEffectFolder + listing.Next()));
 }
 
 void UnloadAllSoundEffects()

@@ -10,12 +10,6 @@
 
 #include <string>
 
-// The effects the game plays.
-constexpr const char* kSmallExplosionSound = "data/sfx/small_explosion.wav";
-constexpr const char* kBigExplosionSound = "data/sfx/big_explosion.wav";
-constexpr const char* kBigBadShotSound = "data/sfx/big_bad_shot.wav";
-constexpr const char* kPlayerFireLoopSound = "data/sfx/player_fire_2.wav";
-
 // One effect of the bank; the bank is the list of live MixerFile instances.
 class MixerFile : public kolm::CAutoList<MixerFile> {
 public:

@@ -6,17 +6,36 @@
 
 namespace {
 
-// Slot id - 1 holds the character with that number; freed numbers are handed out again.
-std::vector<PlayerCharacter*>& Slots()
+constexpr uint32_t kSlotBits = 16;
+constexpr uint32_t kSlotMask = (1u << kSlotBits) - 1;
+
+struct Slot {
+    PlayerCharacter* character = nullptr;
+    uint32_t generation = 0;
+};
+
+// Slot n - 1 is the slot numbered n; 0 stands for no character. Freed slots are used again.
+std::vector<Slot>& Slots()
 {
-    static std::vector<PlayerCharacter*> slots;
+    static std::vector<Slot> slots;
     return slots;
 }
 
-std::vector<uint32_t>& FreeIds()
+std::vector<uint32_t>& FreeSlots()
 {
-    static std::vector<uint32_t> freeIds;
-    return freeIds;
+    static std::vector<uint32_t> freeSlots;
+    return freeSlots;
+}
+
+uint32_t IdOf(uint32_t slot) { return (Slots()[slot - 1].generation << kSlotBits) | slot; }
+
+// The slot an id names while it is still its character's; 0 otherwise.
+uint32_t LiveSlot(uint32_t id)
+{
+    const uint32_t slot = id & kSlotMask;
+    if (slot == 0 || slot > Slots().size() || IdOf(slot) != id)
+        return 0;
+    return slot;
 }
 
 } // namespace
@@ -25,25 +44,36 @@ namespace CharacterRegistry {
 
 uint32_t Register(PlayerCharacter* character)
 {
-    if (!FreeIds().empty()) {
-        const uint32_t id = FreeIds().back();
-        FreeIds().pop_back();
-        Slots()[id - 1] = character;
-        return id;
+    uint32_t slot = 0;
+    if (!FreeSlots().empty()) {
+        slot = FreeSlots().back();
+        FreeSlots().pop_back();
+    } else if (Slots().size() < kSlotMask) {
+        Slots().emplace_back();
+        slot = static_cast<uint32_t>(Slots().size());
+    } else {
+        return 0; // every slot is taken: the character has no handle
     }
-    Slots().push_back(character);
-    return static_cast<uint32_t>(Slots().size());
+    Slots()[slot - 1].character = character;
+    return IdOf(slot);
 }
 
 void Unregister(uint32_t id)
 {
-    if (id == 0 || id > Slots().size())
+    const uint32_t slot = LiveSlot(id);
+    if (slot == 0)
         return;
-    Slots()[id - 1] = nullptr;
-    FreeIds().push_back(id);
+    Slot& freed = Slots()[slot - 1];
+    freed.character = nullptr;
+    freed.generation = (freed.generation + 1) & kSlotMask;
+    FreeSlots().push_back(slot);
 }
 
-PlayerCharacter* Find(uint32_t id) { return id == 0 || id > Slots().size() ? nullptr : Slots()[id - 1]; }
+PlayerCharacter* Find(uint32_t id)
+{
+    const uint32_t slot = LiveSlot(id);
+    return slot == 0 ? nullptr : Slots()[slot - 1].character;
+}
 
 } // namespace CharacterRegistry
 

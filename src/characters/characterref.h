@@ -1,7 +1,9 @@
 #pragma once
 // A 32-bit handle on a character, so that a recorded event stays six 32-bit words on every
-// platform. Characters get a number when they are made and give it back when they go; the
-// handle of a character that is gone reads as none.
+// platform. Characters get a number when they are made and give it back when they go. A number
+// is a slot (low 16 bits) and the slot's generation (high 16 bits), which moves on every time the
+// slot is handed out again: the handle of a character that is gone reads as none, even once its
+// slot holds another character.
 #include <cstdint>
 
 class PlayerCharacter;

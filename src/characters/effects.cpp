@@ -7,6 +7,7 @@
 #include "engine/random.h"
 #include "engine/spritecontainer.h"
 #include "grid/papergrid.h"
+#include "utils/datafiles.h"
 
 #include <string>
 
@@ -32,8 +33,7 @@ vector2 CentredOffset(float span)
 // A character's position plus an offset, the offset truncated to fixed point first.
 vector2 AtCharacter(const PlayerCharacter& character, const vector2& offset)
 {
-    return vector2(ToFloat(Wrap32(static_cast<int64_t>(character.pos.x) + ToFixed(offset.x))),
-                   ToFloat(Wrap32(static_cast<int64_t>(character.pos.y) + ToFixed(offset.y))));
+    return vector2(ToFloat(character.pos.x + ToFixed(offset.x)), ToFloat(character.pos.y + ToFixed(offset.y)));
 }
 
 void SetScale(CSprite* sprite, float scale)
@@ -367,7 +367,7 @@ void ExplosionSparks(EffectContext& effects, const vector2& p, float x)
 
 CSprite* CreateSpiralSprite(CSpriteContainer& sprites)
 {
-    CSprite* spiral = sprites.CreateSprite("data/gfx/spiral.png");
+    CSprite* spiral = sprites.CreateSprite(datafiles::kSpiral);
     const float r1 = R();
     const float r2 = R();
     R();
@@ -378,24 +378,24 @@ CSprite* CreateSpiralSprite(CSpriteContainer& sprites)
 
 CSprite* CreateRobotPartSprite(CSpriteContainer& sprites)
 {
-    return MakeDebrisSprite(sprites, "data/gfx/robo_part_0" + std::to_string(RandomInt(1, 4)) + ".png", true);
+    return MakeDebrisSprite(sprites, datafiles::RobotPart(RandomInt(1, 4)), true);
 }
 
 CSprite* CreateSmokeSprite(CSpriteContainer& sprites)
 {
-    return MakeDebrisSprite(sprites, "data/gfx/smoke_0" + std::to_string(RandomInt(1, 5)) + ".png", true);
+    return MakeDebrisSprite(sprites, datafiles::Smoke(RandomInt(1, 5)), true);
 }
 
 CSprite* CreateSparkSprite(CSpriteContainer& sprites)
 {
-    return MakeDebrisSprite(sprites, "data/gfx/spark_0" + std::to_string(RandomInt(1, 5)) + ".png", true);
+    return MakeDebrisSprite(sprites, datafiles::Spark(RandomInt(1, 5)), true);
 }
 
 CSprite* CreateBloodDropSprite(CSpriteContainer& sprites)
 {
     R();
     const int n = 1 + Trunc(R() * 8.0f);
-    return MakeDebrisSprite(sprites, "data/gfx/zarn_blood_drop" + std::to_string(n) + ".png", false);
+    return MakeDebrisSprite(sprites, datafiles::BloodDrop(n), false);
 }
 
 void SpawnArrivalEffect(EffectContext& effects, PlayerCharacter& character)

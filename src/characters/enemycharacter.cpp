@@ -102,12 +102,12 @@ void EnemyCharacter::ChangeTarget(PlayerCharacter* character)
 
 float EnemyCharacter::VelocityAngle() const
 {
-    const int64_t squared = static_cast<int64_t>(FixedMul(vel.x, vel.x)) + FixedMul(vel.y, vel.y);
+    const int64_t squared = static_cast<int64_t>(FixedMul(vel.x, vel.x).Raw()) + FixedMul(vel.y, vel.y).Raw();
     const int64_t length = TruncToInt64(std::sqrt(static_cast<double>(squared) / 65536.0) * 65536.0);
     if (length < 1)
         return ToFloat(ToFixed(std::atan2(0.0, 0.0)));
-    const int64_t dx = static_cast<int64_t>(vel.x) * 65536 / length;
-    const int64_t dy = static_cast<int64_t>(vel.y) * 65536 / length;
+    const int64_t dx = static_cast<int64_t>(vel.x.Raw()) * 65536 / length;
+    const int64_t dy = static_cast<int64_t>(vel.y.Raw()) * 65536 / length;
     return ToFloat(ToFixed(std::atan2(static_cast<double>(dy), static_cast<double>(dx))));
 }
 
@@ -116,16 +116,16 @@ void EnemyCharacter::TurnTowardGoal(const vector2& toGoal)
     const float heading = VelocityAngle();
     const vector2 n = Normalized(toGoal);
     const float want = std::atan2(n.y, n.x);
-    const float diff = ToFloat(Wrap32(static_cast<int64_t>(ToFixed(want)) - ToFixed(heading)));
+    const float diff = ToFloat(ToFixed(want) - ToFixed(heading));
     float step = diff < 0.0f ? -kind->turnRate : kind->turnRate;
     if (kind->turnRate > std::fabs(diff))
         step = diff;
     if (std::fabs(diff) > kWrapLimit)
         step = -step;
-    const fixed speed = ToFixed(kind->speed);
+    const Fixed speed = ToFixed(kind->speed);
     const float turned = heading + step;
-    const fixed c = ToFixed(std::cos(turned));
-    const fixed s = ToFixed(std::sin(turned));
+    const Fixed c = ToFixed(std::cos(turned));
+    const Fixed s = ToFixed(std::sin(turned));
     vel.x = FixedMul(speed, c);
     vel.y = FixedMul(speed, s);
 }
@@ -159,8 +159,8 @@ void EnemyCharacter::Update(uint32_t now)
         TurnTowardGoal(toGoal);
     else
         HeadStraightForGoal(toGoal);
-    pos.x = Wrap32(static_cast<int64_t>(pos.x) + vel.x);
-    pos.y = Wrap32(static_cast<int64_t>(pos.y) + vel.y);
+    pos.x += vel.x;
+    pos.y += vel.y;
     if (kind->shoots)
         AdvanceFireTimer(dt);
     Animate(true);

@@ -2,6 +2,7 @@
 
 #include "particles/particlesystem.h"
 #include "engine/spritecontainer.h"
+#include "utils/datafiles.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ void SetScaleIfNotNegative(float& component, float value)
 
 HealthBar::HealthBar(CSpriteContainer& sprites, ParticleSystem& particles) : particles_(&particles)
 {
-    front = sprites.CreateSprite("data/gfx/zarn_slider_front.png");
-    back = sprites.CreateSprite("data/gfx/zarn_slider_back.png");
+    front = sprites.CreateSprite(datafiles::kHealthBarFill);
+    back = sprites.CreateSprite(datafiles::kHealthBarFrame);
 }
 
 HealthBar::~HealthBar()

@@ -4,6 +4,7 @@
 #include "characters/characterkinds.h"
 #include "characters/healthbar.h"
 #include "engine/sprite.h"
+#include "utils/datafiles.h"
 #include "characters/bulletfireinterface.h"
 #include "characters/weapon.h"
 
@@ -13,7 +14,7 @@
 namespace {
 
 constexpr float kDamping = 0.75f;
-constexpr fixed kSnapToZero = 655; // about 0.01 pixel per step
+constexpr int64_t kSnapToZero = 655; // about 0.01 pixel per step
 constexpr float kWalkLimit = 7.5f;
 constexpr float kFiringLimit = 5.0f;
 constexpr float kFieldMargin = 20.0f;
@@ -25,7 +26,7 @@ bool AimsLeft(const vector2& aim, const FixedPoint& pos) { return ToFixed(aim.x)
 } // namespace
 
 PlayerCharacter::PlayerCharacter()
-    : fireSound(kPlayerFireLoopSound), health(kPlayerHealth), maxHealth(kPlayerHealth), weapon(&kPlayerWeapon),
+    : fireSound(datafiles::kPlayerFireLoopSound), health(kPlayerHealth), maxHealth(kPlayerHealth), weapon(&kPlayerWeapon),
       id_(CharacterRegistry::Register(this))
 {
 }
@@ -132,32 +133,32 @@ void PlayerCharacter::ReplayDue()
 }
 
 // One axis of keyboard steering; returns whether a key of the axis is held.
-bool PlayerCharacter::SteerAxis(fixed& velocity, bool negativeHeld, bool positiveHeld)
+bool PlayerCharacter::SteerAxis(Fixed& velocity, bool negativeHeld, bool positiveHeld)
 {
     if (negativeHeld) {
-        if (velocity > 0)
+        if (velocity > Fixed())
             velocity = DampFixed(velocity, kDamping);
-        velocity = Wrap32(static_cast<int64_t>(velocity) - kFixedOne);
+        velocity = velocity - kFixedOne;
     }
     if (positiveHeld) {
-        if (velocity < 0)
+        if (velocity < Fixed())
             velocity = DampFixed(velocity, kDamping);
-        velocity = Wrap32(static_cast<int64_t>(velocity) + kFixedOne);
+        velocity += kFixedOne;
     }
     if (negativeHeld || positiveHeld)
         return true;
     velocity = DampFixed(velocity, kDamping);
-    if (std::llabs(velocity) < kSnapToZero)
-        velocity = 0;
+    if (std::llabs(velocity.Raw()) < kSnapToZero)
+        velocity = Fixed();
     return false;
 }
 
 void PlayerCharacter::LimitSpeed()
 {
     const float limit = KeyHeld(kControlFire) ? kFiringLimit : kWalkLimit;
-    const int64_t bound = ToFixed(limit);
-    for (fixed* component : {&vel.x, &vel.y}) {
-        if (bound < std::llabs(*component)) {
+    const int64_t bound = ToFixed(limit).Raw();
+    for (Fixed* component : {&vel.x, &vel.y}) {
+        if (bound < std::llabs(component->Raw())) {
             const float sign = ToFloat(*component) < 0.0f ? -1.0f : 1.0f;
             *component = ToFixed(sign * limit);
         }
@@ -166,10 +167,10 @@ void PlayerCharacter::LimitSpeed()
 
 void PlayerCharacter::ClampToField()
 {
-    const fixed left = ToFixed(kFieldMargin);
-    const fixed right = ToFixed(kVirtualWidth - kFieldMargin);
-    const fixed top = ToFixed(kFieldMargin);
-    const fixed bottom = ToFixed(kVirtualHeight - kFieldMargin);
+    const Fixed left = ToFixed(kFieldMargin);
+    const Fixed right = ToFixed(kVirtualWidth - kFieldMargin);
+    const Fixed top = ToFixed(kFieldMargin);
+    const Fixed bottom = ToFixed(kVirtualHeight - kFieldMargin);
     if (pos.x < left)
         pos.x = left;
     else if (pos.x > right)
@@ -182,7 +183,7 @@ void PlayerCharacter::ClampToField()
 
 void PlayerCharacter::AdvanceFireTimer(uint32_t dt)
 {
-    fireTimer = Wrap32(static_cast<int64_t>(fireTimer) + dt);
+    fireTimer = WrappingSum(fireTimer, dt);
     if (fireTimer > weapon->fireInterval && fireInterface) {
         fireInterface->FireBullet(this);
         fireTimer = 0;
@@ -198,8 +199,8 @@ void PlayerCharacter::Update(uint32_t now)
     const bool movingY = SteerAxis(vel.y, KeyHeld(kControlUp), KeyHeld(kControlDown));
     const bool movingX = SteerAxis(vel.x, KeyHeld(kControlLeft), KeyHeld(kControlRight));
     LimitSpeed();
-    pos.x = Wrap32(static_cast<int64_t>(pos.x) + vel.x);
-    pos.y = Wrap32(static_cast<int64_t>(pos.y) + vel.y);
+    pos.x += vel.x;
+    pos.y += vel.y;
     ClampToField();
     if (KeyHeld(kControlFire)) {
         AdvanceFireTimer(dt);
@@ -229,7 +230,7 @@ void PlayerCharacter::Animate(bool moving)
         return;
     const vector2 d = Normalized(aim - Position());
     SetFacing(std::atan2(d.y, d.x));
-    const int64_t speedSquared = static_cast<int64_t>(FixedMul(vel.x, vel.x)) + FixedMul(vel.y, vel.y);
+    const int64_t speedSquared = static_cast<int64_t>(FixedMul(vel.x, vel.x).Raw()) + FixedMul(vel.y, vel.y).Raw();
     const int64_t walkThreshold = TruncToInt32(0.2f * 0.2f * 65536.0f);
     sprite->paused = !(moving && speedSquared >= walkThreshold);
     sprite->SetCentre(Position());
@@ -258,7 +259,5 @@ vector2 PlayerCharacter::GetMuzzlePoint() const
     const float ox = 20.0f * std::cos(a) - 7.0f * side * std::sin(a);
     const float oy = 20.0f * std::sin(a) + 7.0f * side * std::cos(a);
     const float ahead = GetBodyRadius() + 1.0f;
-    const int64_t x = static_cast<int64_t>(pos.x) + ToFixed(d.x * ahead) + ToFixed(ox);
-    const int64_t y = static_cast<int64_t>(pos.y) + ToFixed(d.y * ahead) + ToFixed(oy);
-    return vector2(ToFloat(Wrap32(x)), ToFloat(Wrap32(y)));
+    return vector2(ToFloat(pos.x + ToFixed(d.x * ahead) + ToFixed(ox)), ToFloat(pos.y + ToFixed(d.y * ahead) + ToFixed(oy)));
 }

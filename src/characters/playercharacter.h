@@ -77,7 +77,7 @@ protected:
     bool replaying_ = false;
 
 private:
-    bool SteerAxis(fixed& velocity, bool negativeHeld, bool positiveHeld);
+    bool SteerAxis(Fixed& velocity, bool negativeHeld, bool positiveHeld);
     void LimitSpeed();
     void ClampToField();
     void PlaceHealthBar();

@@ -2,8 +2,8 @@
 
 #include "engine/spritecontainer.h"
 #include "engine/texturecache.h"
+#include "utils/datafiles.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -47,21 +47,18 @@ std::vector<int32_t> Range(int32_t first, int32_t last)
     return indices;
 }
 
-// prefix + number + ".png" for first..last, with the given number of digits.
-std::vector<std::string> Numbered(const std::string& prefix, int first, int last, int digits)
+// The frames first..last of a set.
+std::vector<std::string> Frames(datafiles::FrameSet set, int first, int last)
 {
     std::vector<std::string> names;
-    for (int i = first; i <= last; ++i) {
-        char number[8];
-        std::snprintf(number, sizeof number, "%0*d", digits, i);
-        names.push_back(prefix + number + ".png");
-    }
+    for (int i = first; i <= last; ++i)
+        names.push_back(datafiles::Frame(set, i));
     return names;
 }
 
-CSprite* BuildWalker(CSpriteContainer& sprites, const std::string& prefix, uint32_t walkFrameTime)
+CSprite* BuildWalker(CSpriteContainer& sprites, datafiles::FrameSet set, uint32_t walkFrameTime)
 {
-    return BuildSet(sprites, Numbered(prefix, 1, 7, 1),
+    return BuildSet(sprites, Frames(set, 1, 7),
                     {{"walk_right", {0, 1, 2, 1}, walkFrameTime, true},
                      {"walk_left", {3, 4, 5, 4}, walkFrameTime, true},
                      {"death", {6}, 35, false}},
@@ -69,43 +66,41 @@ CSprite* BuildWalker(CSpriteContainer& sprites, const std::string& prefix, uint3
 }
 
 // File 01 twice, then 03 to 16, then the empty picture the robot vanishes into.
-CSprite* BuildSmallRobot(CSpriteContainer& sprites, const std::string& prefix, const char* firstHalf,
+CSprite* BuildSmallRobot(CSpriteContainer& sprites, datafiles::FrameSet set, const char* firstHalf,
                          const char* secondHalf)
 {
-    std::vector<std::string> images = Numbered(prefix, 1, 1, 2);
-    for (const std::string& name : Numbered(prefix, 1, 1, 2))
+    std::vector<std::string> images = {datafiles::Frame(set, 1), datafiles::Frame(set, 1)};
+    for (const std::string& name : Frames(set, 3, 16))
         images.push_back(name);
-    for (const std::string& name : Numbered(prefix, 3, 16, 2))
-        images.push_back(name);
-    images.push_back("data/gfx/empty.png");
+    images.push_back(datafiles::kEmpty);
     return BuildSet(sprites, images,
                     {{firstHalf, Range(0, 7), 35, true}, {secondHalf, Range(8, 15), 35, true}, {"death", {16}, 35, false}},
                     "walk_right");
 }
 
-CSprite* BuildCorpse(CSpriteContainer& sprites, const std::string& prefix)
+CSprite* BuildCorpse(CSpriteContainer& sprites, datafiles::FrameSet set)
 {
-    return BuildSet(sprites, Numbered(prefix, 1, 6, 1), {{"death", Range(0, 5), 90, false}}, "death");
+    return BuildSet(sprites, Frames(set, 1, 6), {{"death", Range(0, 5), 90, false}}, "death");
 }
 
 } // namespace
 
-CSprite* CreatePlayerSprite(CSpriteContainer& sprites) { return BuildWalker(sprites, "data/gfx/zarn_guy_frame", 35); }
+CSprite* CreatePlayerSprite(CSpriteContainer& sprites) { return BuildWalker(sprites, datafiles::FrameSet::kHero, 35); }
 
-CSprite* CreateOldGuySprite(CSpriteContainer& sprites) { return BuildWalker(sprites, "data/gfx/old_guy_frame", 35); }
+CSprite* CreateOldGuySprite(CSpriteContainer& sprites) { return BuildWalker(sprites, datafiles::FrameSet::kOldGuy, 35); }
 
-CSprite* CreateBigBadSprite(CSpriteContainer& sprites) { return BuildWalker(sprites, "data/gfx/big_bad_frame", 65); }
+CSprite* CreateBigBadSprite(CSpriteContainer& sprites) { return BuildWalker(sprites, datafiles::FrameSet::kBigBad, 65); }
 
 CSprite* CreateSmallHomingSprite(CSpriteContainer& sprites)
 {
-    return BuildSmallRobot(sprites, "data/gfx/small_homing_frame_", "walk_right", "walk_left");
+    return BuildSmallRobot(sprites, datafiles::FrameSet::kSmallHoming, "walk_right", "walk_left");
 }
 
 CSprite* CreateSmallMovingSprite(CSpriteContainer& sprites)
 {
-    return BuildSmallRobot(sprites, "data/gfx/small_moving_frame_", "walk_left", "walk_right");
+    return BuildSmallRobot(sprites, datafiles::FrameSet::kSmallMoving, "walk_left", "walk_right");
 }
 
-CSprite* CreatePlayerCorpseSprite(CSpriteContainer& sprites) { return BuildCorpse(sprites, "data/gfx/zarn_death_frame"); }
+CSprite* CreatePlayerCorpseSprite(CSpriteContainer& sprites) { return BuildCorpse(sprites, datafiles::FrameSet::kHeroCorpse); }
 
-CSprite* CreateOldGuyCorpseSprite(CSpriteContainer& sprites) { return BuildCorpse(sprites, "data/gfx/old_death_frame"); }
+CSprite* CreateOldGuyCorpseSprite(CSpriteContainer& sprites) { return BuildCorpse(sprites, datafiles::FrameSet::kOldGuyCorpse); }

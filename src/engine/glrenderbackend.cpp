@@ -86,7 +86,8 @@ std::unique_ptr<GlRenderBackend> GlRenderBackend::Create(int windowWidth, int wi
 }
 
 GlRenderBackend::GlRenderBackend(int windowWidth, int windowHeight)
-    : windowWidth_(windowWidth), windowHeight_(windowHeight), gl_(new Functions)
+    : windowWidth_(windowWidth), windowHeight_(windowHeight),
+      picture_(PictureRect::Stretched(windowWidth, windowHeight)), gl_(new Functions)
 {
     vertices_.reserve(kMaxBatchQuads * 4);
     indices_.reserve(kMaxBatchQuads * 6);
@@ -333,11 +334,16 @@ void GlRenderBackend::EndFrame()
     gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
     gl_->bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glViewport(0, 0, windowWidth_, windowHeight_);
-    // A window of the target's own size takes the picture pixel for pixel: nearest copies
-    // what linear filtering would, without the filtering.
-    const bool pixelForPixel = windowWidth_ == kTargetWidth && windowHeight_ == kTargetHeight;
-    gl_->blitFramebuffer(0, 0, kTargetWidth, kTargetHeight, 0, 0, windowWidth_, windowHeight_,
-                         GL_COLOR_BUFFER_BIT, pixelForPixel ? GL_NEAREST : GL_LINEAR);
+    if (!picture_.Covers(windowWidth_, windowHeight_)) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // OpenGL counts the window's rows from the bottom. A picture shown at its own size lands
+    // pixel for pixel: nearest copies what linear filtering would, without the filtering.
+    const int bottom = windowHeight_ - picture_.y - picture_.height;
+    const bool pixelForPixel = picture_.width == kTargetWidth && picture_.height == kTargetHeight;
+    gl_->blitFramebuffer(0, 0, kTargetWidth, kTargetHeight, picture_.x, bottom, picture_.x + picture_.width,
+                         bottom + picture_.height, GL_COLOR_BUFFER_BIT, pixelForPixel ? GL_NEAREST : GL_LINEAR);
     SDL_GL_SwapBuffers();
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
 }
@@ -354,6 +360,13 @@ bool GlRenderBackend::ReadTarget(std::vector<uint8_t>& rgba)
     for (int y = 0; y < kTargetHeight; ++y)
         std::memcpy(&rgba[y * row], &bottomUp[(kTargetHeight - 1 - y) * row], row);
     return true;
+}
+
+void GlRenderBackend::SetPresentArea(int windowWidth, int windowHeight, const PictureRect& picture)
+{
+    windowWidth_ = windowWidth;
+    windowHeight_ = windowHeight;
+    picture_ = picture;
 }
 
 void GlRenderBackend::SetBatching(bool on)

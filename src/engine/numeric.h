@@ -24,3 +24,9 @@ inline int32_t TruncToInt32(double value)
         return INT32_MIN;
     return static_cast<int32_t>(wide);
 }
+
+// Wraps a 64-bit result into 32 bits the way 32-bit arithmetic would.
+inline int32_t Wrap32(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value))); }
+
+// a + b in 32 bits, wrapping around as 32-bit arithmetic does.
+inline int32_t WrappingSum(int32_t a, int64_t b) { return Wrap32(static_cast<int64_t>(a) + b); }

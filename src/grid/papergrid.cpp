@@ -4,6 +4,7 @@
 #include "engine/renderdevice.h"
 #include "engine/sprite.h"
 #include "engine/texturecache.h"
+#include "utils/datafiles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -101,7 +102,7 @@ void DrawRuling(const TextureEntry* image, const GridNode* first, std::size_t st
 
 CPaperGrid::CPaperGrid()
 {
-    background_ = sprites_.CreateSprite("data/gfx/paper_background.jpg");
+    background_ = sprites_.CreateSprite(datafiles::kPaperBackground);
     if (background_->width == 0.0f || background_->height == 0.0f) {
         background_->scaleX = 0.0f;
         background_->scaleY = 0.0f;
@@ -111,7 +112,7 @@ CPaperGrid::CPaperGrid()
     }
     background_->x = 0.0f;
     background_->y = 0.0f;
-    lineImage_ = GetTexture("data/gfx/line.png");
+    lineImage_ = GetTexture(datafiles::kRuledLine);
 }
 
 // The container takes the paper sprite with it, and the nodes go with the grid.

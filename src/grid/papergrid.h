@@ -56,8 +56,6 @@ private:
     void ApplySprings();
     void Integrate(float seconds);
     void KickNode(int column, int row, const vector2& point, float strength, float radius);
-    void DrawRow(int row) const;
-    void DrawColumn(int column) const;
 
     CSpriteContainer sprites_;
     int columns_ = 0;

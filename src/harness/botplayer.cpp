@@ -36,7 +36,7 @@ vector2 RobotVelocity(const EnemyCharacter& robot)
 vector2 AwayFromRobots(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill& skill, const vector2& p)
 {
     vector2 push;
-    for (const EnemyCharacter* robot : world.enemies) {
+    for (const auto& robot : world.enemies) {
         if (robot->dead || !robot->IsActive())
             continue;
         // Where it will be in a few steps.
@@ -56,7 +56,7 @@ vector2 AwayFromRobots(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer:
 vector2 AwayFromShots(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill& skill, const vector2& p)
 {
     vector2 push;
-    for (const Bullet* bullet : world.bullets) {
+    for (const auto& bullet : world.bullets) {
         if (bullet->team == kTeamHumans || bullet->dead)
             continue;
         const vector2 toPlayer = p - bullet->position;
@@ -94,7 +94,7 @@ bool PickTarget(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill&
 {
     float best = 0.0f;
     bool found = false;
-    for (const EnemyCharacter* robot : world.enemies) {
+    for (const auto& robot : world.enemies) {
         const vector2 at = robot->Position();
         if (robot->dead || !robot->IsActive() || !OnField(at))
             continue;
@@ -167,9 +167,10 @@ void BotPlayer::SetFiring(bool firing)
 
 void BotPlayer::AimAt(const vector2& point)
 {
-    // Virtual units to window pixels.
-    const int x = TruncToInt32(Clamp(point.x, 0.0f, kVirtualWidth - 1.0f) * g_windowWidth / kVirtualWidth);
-    const int y = TruncToInt32(Clamp(point.y, 0.0f, kVirtualHeight - 1.0f) * g_windowHeight / kVirtualHeight);
+    // Virtual units to the window pixel over them, wherever the picture lies in the window.
+    const PictureRect picture = WindowPicture();
+    const int x = picture.x + TruncToInt32(Clamp(point.x, 0.0f, kVirtualWidth - 1.0f) * picture.width / kVirtualWidth);
+    const int y = picture.y + TruncToInt32(Clamp(point.y, 0.0f, kVirtualHeight - 1.0f) * picture.height / kVirtualHeight);
     if (x == lastMouseX_ && y == lastMouseY_)
         return;
     lastMouseX_ = x;

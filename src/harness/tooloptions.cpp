@@ -1,20 +1,15 @@
 #include "harness/tooloptions.h"
 
 #include "app/dataroot.h"
-
-#include <cerrno>
-#include <cstdlib>
+#include "utils/stringutils.h"
 
 namespace {
 
-bool ReadCount(const std::string& text, uint32_t& value)
+// A whole number from lowest to the largest 32-bit count.
+bool ReadCount(const std::string& text, uint32_t& value, int64_t lowest = 0)
 {
-    if (text.empty() || text[0] == '-' || text[0] == '+')
-        return false;
-    char* end = nullptr;
-    errno = 0;
-    const unsigned long parsed = std::strtoul(text.c_str(), &end, 10);
-    if (*end != '\0' || errno == ERANGE || parsed > UINT32_MAX)
+    int64_t parsed = 0;
+    if (!kolm::ParseWholeNumber(text, lowest, UINT32_MAX, parsed))
         return false;
     value = static_cast<uint32_t>(parsed);
     return true;
@@ -51,7 +46,7 @@ bool ParseToolOptions(const std::vector<std::string>& arguments, ToolOptions& op
                 error = "-seed needs a whole number, not \"" + value + "\"";
                 return false;
             }
-        } else if (!ReadCount(value, options.demoSeconds) || options.demoSeconds == 0) {
+        } else if (!ReadCount(value, options.demoSeconds, 1)) {
             error = "-demo needs a number of seconds, not \"" + value + "\"";
             return false;
         }

@@ -14,14 +14,14 @@ bool ToolRun::Configure(const std::vector<std::string>& arguments)
         return false;
     }
     if (!options_.script.empty()) {
-        script_.reset(new InputScript);
+        script_ = std::make_unique<InputScript>();
         if (!script_->LoadOrReport(options_.script, "tobrakka"))
             return false;
     }
     if (options_.demoSeconds) {
         BotPlayer::Options bot;
         bot.seed = options_.seeded ? options_.seed : 1;
-        demo_.reset(new DemoRun(options_.demoSeconds, options_.shotsFolder, bot));
+        demo_ = std::make_unique<DemoRun>(options_.demoSeconds, options_.shotsFolder, bot);
     }
     if (!options_.record.empty()) {
         record_.open(options_.record);

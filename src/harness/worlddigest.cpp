@@ -33,15 +33,15 @@ private:
 
 void AddCharacter(Hasher& hasher, const PlayerCharacter& character)
 {
-    hasher.Add(character.pos.x);
-    hasher.Add(character.pos.y);
+    hasher.Add(character.pos.x.Raw());
+    hasher.Add(character.pos.y.Raw());
     hasher.Add(character.health);
     hasher.Add(character.dead);
 }
 
 void DescribeCharacter(std::ostringstream& out, const char* what, const PlayerCharacter& character)
 {
-    out << what << " x=" << character.pos.x << " y=" << character.pos.y << " health=" << character.health
+    out << what << " x=" << character.pos.x.Raw() << " y=" << character.pos.y.Raw() << " health=" << character.health
         << " dead=" << character.dead << "\n";
 }
 
@@ -63,15 +63,15 @@ WorldDigest DigestOf(const Gameplay& gameplay)
     if (world->player)
         AddCharacter(hasher, *world->player);
     digest.oldGuys = world->oldGuys.size();
-    for (const PlayerCharacter* oldGuy : world->oldGuys)
+    for (const auto& oldGuy : world->oldGuys)
         AddCharacter(hasher, *oldGuy);
     digest.robots = world->enemies.size();
-    for (const EnemyCharacter* robot : world->enemies) {
+    for (const auto& robot : world->enemies) {
         AddCharacter(hasher, *robot);
         digest.robotsDead += robot->dead ? 1 : 0;
     }
     digest.bullets = world->bullets.size();
-    for (const Bullet* bullet : world->bullets) {
+    for (const auto& bullet : world->bullets) {
         hasher.Add(bullet->position.x);
         hasher.Add(bullet->position.y);
     }
@@ -101,11 +101,11 @@ std::string WorldDigest::Details(const Gameplay& gameplay)
         return out.str();
     if (world->player)
         DescribeCharacter(out, "player", *world->player);
-    for (const PlayerCharacter* oldGuy : world->oldGuys)
+    for (const auto& oldGuy : world->oldGuys)
         DescribeCharacter(out, "old guy", *oldGuy);
-    for (const EnemyCharacter* robot : world->enemies)
+    for (const auto& robot : world->enemies)
         DescribeCharacter(out, "robot", *robot);
-    for (const Bullet* bullet : world->bullets)
+    for (const auto& bullet : world->bullets)
         out << "bullet x=" << bullet->position.x << " y=" << bullet->position.y << "\n";
     return out.str();
 }

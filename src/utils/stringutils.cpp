@@ -3,6 +3,8 @@
 #include "utils/stlstringstream.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 
 namespace kolm {
 
@@ -114,6 +116,19 @@ int ToInt(const std::string& text)
     int value = 0;
     stream >> value;
     return value;
+}
+
+bool ParseWholeNumber(const std::string& text, int64_t lowest, int64_t highest, int64_t& value)
+{
+    const std::size_t digits = text.compare(0, 1, "-") == 0 ? 1 : 0;
+    if (text.size() == digits || text.find_first_not_of("0123456789", digits) != std::string::npos)
+        return false;
+    errno = 0;
+    const long long parsed = std::strtoll(text.c_str(), nullptr, 10);
+    if (errno == ERANGE || parsed < lowest || parsed > highest)
+        return false;
+    value = parsed;
+    return true;
 }
 
 bool ToBool(const std::string& text)

@@ -1,6 +1,7 @@
 #pragma once
 // Text helpers shared by the file readers: trimming, splitting, replacing, lower-casing and
 // reading numbers.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,10 @@ std::string LowerCase(std::string text);
 // Reads a decimal integer after leading white space; trailing text is ignored. Text that holds
 // no number reads as 0, and a number beyond the 32-bit range as the nearest end of it.
 int ToInt(const std::string& text);
+// Reads text that is a whole decimal number and nothing else (an optional minus sign, then
+// digits, no blanks) lying within lowest .. highest, as every option of the game and its tools
+// is read. False, with value left alone, for anything else.
+bool ParseWholeNumber(const std::string& text, int64_t lowest, int64_t highest, int64_t& value);
 // Reads "1"/"0" style booleans the way a string stream does; no number reads as false.
 bool ToBool(const std::string& text);
 // Position of the first character at or after start that is in set and not inside a pair of

@@ -2,12 +2,12 @@
 
 #include "engine/spritecontainer.h"
 #include "engine/texturecache.h"
+#include "utils/datafiles.h"
 #include "characters/weapon.h"
 
 #include <cmath>
 
 namespace {
-const char* const kPulsingShot = "data/gfx/big_bad_bullet_01.png";
 // A bullet is gone once its centre is this far beyond an edge of the field.
 constexpr float kLeavingMargin = 5.0f;
 }
@@ -15,10 +15,9 @@ constexpr float kLeavingMargin = 5.0f;
 CSprite* CreateBulletSprite(CSpriteContainer& sprites, const WeaponDesc& weapon)
 {
     CSprite* sprite = sprites.CreateSprite(weapon.image);
-    if (weapon.image != kPulsingShot)
+    if (weapon.image != datafiles::BigBadBullet(1))
         return sprite;
-    sprite->SetFrames({sprite->texture, GetTexture("data/gfx/big_bad_bullet_02.png"),
-                       GetTexture("data/gfx/big_bad_bullet_03.png")});
+    sprite->SetFrames({sprite->texture, GetTexture(datafiles::BigBadBullet(2)), GetTexture(datafiles::BigBadBullet(3))});
     SpriteAnimation* fire = new SpriteAnimation;
     fire->frameIndices = {0, 1, 2, 0, 2, 1};
     fire->frameTime = 85;

@@ -46,7 +46,7 @@ bool Gameplay::IsPlayerDead() { return world && world->playerDead; }
 
 void Gameplay::LoadLevel(const std::string& levelFile)
 {
-    std::unique_ptr<CQuenlowZarnImpl> next(new CQuenlowZarnImpl(levelFile));
+    auto next = std::make_unique<CQuenlowZarnImpl>(levelFile);
     world = std::move(next);
     world->grid = grid;
 }
@@ -119,12 +119,11 @@ void Gameplay::RetireCurrentPlayer()
 {
     if (!world || !world->player)
         return;
-    PlayerCharacter* retired = world->player;
-    if (retired->sprite)
-        retired->sprite->killed = true;
-    retired->sprite = CreateOldGuySprite(world->sprites);
-    world->oldGuys.push_back(retired);
-    world->player = nullptr;
+    PlayerCharacter& retired = *world->player;
+    if (retired.sprite)
+        retired.sprite->killed = true;
+    retired.sprite = CreateOldGuySprite(world->sprites);
+    world->oldGuys.push_back(std::move(world->player));
 }
 
 void Gameplay::RestartAttempt()

@@ -32,11 +32,11 @@ bool BulletPush(BulletKind kind, float& strength, float& radius)
     return false;
 }
 
-void EndBullet(Bullet* bullet)
+// A bullet's sprite plays its death before the bullet goes.
+void EndBullet(Bullet& bullet)
 {
-    if (bullet->sprite)
-        bullet->sprite->PlayAnimation("death");
-    delete bullet;
+    if (bullet.sprite)
+        bullet.sprite->PlayAnimation("death");
 }
 
 } // namespace
@@ -48,16 +48,7 @@ Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFileName)
     WorldRestart();
 }
 
-Gameplay::CQuenlowZarnImpl::~CQuenlowZarnImpl()
-{
-    for (Bullet* bullet : bullets)
-        delete bullet;
-    for (EnemyCharacter* enemy : enemies)
-        delete enemy;
-    for (PlayerCharacter* oldGuy : oldGuys)
-        delete oldGuy;
-    delete player;
-}
+Gameplay::CQuenlowZarnImpl::~CQuenlowZarnImpl() = default;
 
 EffectContext Gameplay::CQuenlowZarnImpl::Effects() { return EffectContext{sprites, particles, grid}; }
 
@@ -77,7 +68,7 @@ void Gameplay::CQuenlowZarnImpl::WorldUpdate(uint32_t dt)
 void Gameplay::CQuenlowZarnImpl::MoveBullets(uint32_t dt)
 {
     for (std::size_t i = 0; i < bullets.size();) {
-        Bullet* bullet = bullets[i];
+        Bullet* bullet = bullets[i].get();
         MoveBullet(*bullet, dt);
         float strength = 0.0f;
         float radius = 0.0f;
@@ -88,8 +79,8 @@ void Gameplay::CQuenlowZarnImpl::MoveBullets(uint32_t dt)
             continue;
         }
         // Removed by moving the last bullet into its place, which is then moved in turn.
-        EndBullet(bullet);
-        bullets[i] = bullets.back();
+        EndBullet(*bullet);
+        bullets[i] = std::move(bullets.back());
         bullets.pop_back();
     }
 }
@@ -113,25 +104,25 @@ void Gameplay::CQuenlowZarnImpl::UpdateCharacters()
     if (player) {
         player->Update(worldTime);
         if (!player->dead)
-            CollideCharacter(player);
+            CollideCharacter(player.get());
         if (player->dead)
             playerDead = true;
     }
-    for (PlayerCharacter* oldGuy : oldGuys) {
+    for (const auto& oldGuy : oldGuys) {
         if (oldGuy->dead)
             continue;
         oldGuy->ReplayDue();
         oldGuy->Update(worldTime);
-        CollideCharacter(oldGuy);
+        CollideCharacter(oldGuy.get());
     }
-    for (EnemyCharacter* enemy : enemies) {
+    for (const auto& enemy : enemies) {
         if (enemy->dead)
             continue;
         enemy->Update(worldTime);
         enemy->ReplayDue();
         if (enemy->IsActive()) {
-            RetargetEnemy(enemy);
-            CollideCharacter(enemy);
+            RetargetEnemy(enemy.get());
+            CollideCharacter(enemy.get());
         }
     }
 }
@@ -151,7 +142,7 @@ void Gameplay::CQuenlowZarnImpl::CreatePlayer()
     const float x = static_cast<float>(Random01() * kVirtualWidth);
     Random01();
     Random01();
-    player = new PlayerCharacter;
+    player = std::make_unique<PlayerCharacter>();
     player->SetStart(vector2(x, y), CreatePlayerSprite(sprites));
     player->team = kTeamHumans;
     player->live = true;
@@ -167,17 +158,17 @@ void Gameplay::CQuenlowZarnImpl::WorldRestart()
     if (!player)
         CreatePlayer();
     playerDead = false;
-    auto restartReplay = [this](PlayerCharacter* character) {
-        character->Reset();
-        character->live = false;
-        particles.ReleaseSprite(character->sprite);
+    auto restartReplay = [this](PlayerCharacter& character) {
+        character.Reset();
+        character.live = false;
+        particles.ReleaseSprite(character.sprite);
     };
-    for (PlayerCharacter* oldGuy : oldGuys)
-        restartReplay(oldGuy);
-    for (EnemyCharacter* enemy : enemies)
-        restartReplay(enemy);
-    for (Bullet* bullet : bullets)
-        EndBullet(bullet);
+    for (const auto& oldGuy : oldGuys)
+        restartReplay(*oldGuy);
+    for (const auto& enemy : enemies)
+        restartReplay(*enemy);
+    for (const auto& bullet : bullets)
+        EndBullet(*bullet);
     bullets.clear();
     worldTime = 0;
     hitRing.Clear();
@@ -199,10 +190,10 @@ void Gameplay::CQuenlowZarnImpl::RetargetEnemy(EnemyCharacter* enemy)
 {
     if (!enemy->MayRetarget())
         return;
-    PlayerCharacter* candidate = player;
-    for (PlayerCharacter* oldGuy : oldGuys) {
+    PlayerCharacter* candidate = player.get();
+    for (const auto& oldGuy : oldGuys) {
         if (!oldGuy->dead) {
-            candidate = oldGuy;
+            candidate = oldGuy.get();
             break;
         }
     }
@@ -229,7 +220,7 @@ void Gameplay::CQuenlowZarnImpl::SpawnEnemy(int32_t type, const vector2& start, 
     default:
         return; // an unknown event type spawns nothing
     }
-    EnemyCharacter* enemy = new EnemyCharacter;
+    auto enemy = std::make_unique<EnemyCharacter>();
     enemy->SetStart(start, body);
     enemy->spawnTime = worldTime;
     enemy->team = kTeamRobots;
@@ -242,7 +233,7 @@ void Gameplay::CQuenlowZarnImpl::SpawnEnemy(int32_t type, const vector2& start, 
     enemy->maxHealth = kind->health;
     if (!kind->homing && !kind->shoots)
         enemy->aim = target;
-    enemies.push_back(enemy);
+    enemies.push_back(std::move(enemy));
 }
 
 void Gameplay::CQuenlowZarnImpl::FireBullet(PlayerCharacter* shooter)
@@ -252,7 +243,7 @@ void Gameplay::CQuenlowZarnImpl::FireBullet(PlayerCharacter* shooter)
     if (direction == vector2())
         return;
     const WeaponDesc& weapon = *shooter->weapon;
-    Bullet* bullet = new Bullet;
+    auto bullet = std::make_unique<Bullet>();
     bullet->sprite = CreateBulletSprite(sprites, weapon);
     bullet->position = shooter->GetMuzzlePoint();
     bullet->previousPosition = bullet->position;
@@ -264,5 +255,5 @@ void Gameplay::CQuenlowZarnImpl::FireBullet(PlayerCharacter* shooter)
     MoveBullet(*bullet, 0);
     if (!weapon.sound.empty())
         PlaySound(weapon.sound);
-    bullets.push_back(bullet);
+    bullets.push_back(std::move(bullet));
 }

@@ -3,21 +3,22 @@
 // spawned so far, the flying bullets, the world's sprites and particles, the level timeline and
 // the explosions waiting to go off. It steps by a fixed 16 ms; every loop of the level restarts
 // its clock at 0 with a new player while everything recorded before is replayed.
-#include "world/gameplay.h"
-#include "particles/particlesystem.h"
+#include "characters/bulletfireinterface.h"
+#include "characters/enemycharacter.h"
+#include "characters/playercharacter.h"
 #include "engine/spritecontainer.h"
 #include "engine/staticarray.h"
-#include "characters/bulletfireinterface.h"
+#include "particles/particlesystem.h"
+#include "world/bullet.h"
+#include "world/gameplay.h"
 #include "world/leveltimeline.h"
 
 #include <cstdint>
 #include <list>
+#include <memory>
 #include <string>
 #include <vector>
 
-class EnemyCharacter;
-class PlayerCharacter;
-struct Bullet;
 struct EffectContext;
 
 // How far a loop has run through the level's length: the time slider's position, and the
@@ -71,12 +72,14 @@ public:
     LevelTimeline timeline;
     uint32_t worldTime = 0;
     vector2 aimCursor;
-    PlayerCharacter* player = nullptr;
+    std::unique_ptr<PlayerCharacter> player;
     bool playerDead = false;
     CPaperGrid* grid = nullptr;
-    std::vector<PlayerCharacter*> oldGuys;
-    std::vector<EnemyCharacter*> enemies;
-    std::vector<Bullet*> bullets;
+    // Destroyed in this order, the bullets first, while the sprites and particles they use are
+    // still there.
+    std::vector<std::unique_ptr<PlayerCharacter>> oldGuys;
+    std::vector<std::unique_ptr<EnemyCharacter>> enemies;
+    std::vector<std::unique_ptr<Bullet>> bullets;
     static constexpr int kHitRingSize = 500;
     kolm::CStaticArrayWithPush<EnemyHitQueue, kHitRingSize> hitRing;
     std::list<DelayedExplosion> pendingExplosions;

@@ -11,6 +11,7 @@
 #include "characters/playercharacter.h"
 #include "characters/spritesets.h"
 #include "grid/papergrid.h"
+#include "utils/datafiles.h"
 #include "world/bullet.h"
 
 namespace {
@@ -40,7 +41,7 @@ void Gameplay::CQuenlowZarnImpl::CollideCharacter(PlayerCharacter* character)
 bool Gameplay::CQuenlowZarnImpl::CollideWithBullets(PlayerCharacter* character, float reachSquared)
 {
     const vector2 p = character->Position();
-    for (Bullet* bullet : bullets) {
+    for (const auto& bullet : bullets) {
         if (bullet->dead || bullet->shooter == character || bullet->team == character->team)
             continue;
         // A fast bullet is caught at either end of its step.
@@ -61,7 +62,7 @@ void Gameplay::CQuenlowZarnImpl::CollideWithRobots(PlayerCharacter* character)
     const vector2 p = character->Position();
     const float halfBody = character->GetBodyRadius() * 0.5f;
     const vector2 velocity(ToFloat(character->vel.x), ToFloat(character->vel.y));
-    for (EnemyCharacter* robot : enemies) {
+    for (const auto& robot : enemies) {
         if (robot->dead)
             continue;
         const vector2 robotPosition = robot->Position();
@@ -84,7 +85,7 @@ void Gameplay::CQuenlowZarnImpl::ApplyDamage(PlayerCharacter* character, float d
     if (!(character->health > 0.0f))
         return;
     if (!character->healthBar)
-        character->healthBar.reset(new HealthBar(sprites, particles));
+        character->healthBar = std::make_unique<HealthBar>(sprites, particles);
     character->healthBar->SetSize(character->maxHealth);
     character->healthBar->Show(character->health / character->maxHealth);
     character->healthBar->hideTime = worldTime + 1000;
@@ -131,7 +132,7 @@ void Gameplay::CQuenlowZarnImpl::KillCharacter(PlayerCharacter* character)
         QueueExplosion(robot->Position());
         return;
     }
-    PlaySound(kSmallExplosionSound);
+    PlaySound(datafiles::kSmallExplosionSound);
     if (grid)
         grid->Push(robot->Position(), small ? -5000.0f : -25000.0f, small ? 150.0f : 300.0f);
     SpawnRobotDebris(effects, *robot);
@@ -147,12 +148,12 @@ void Gameplay::CQuenlowZarnImpl::QueueExplosion(const vector2& position)
 
 void Gameplay::CQuenlowZarnImpl::Explode(const DelayedExplosion& explosion)
 {
-    PlaySound(kBigExplosionSound);
+    PlaySound(datafiles::kBigExplosionSound);
     EffectContext effects = Effects();
     SpawnExplosionEffect(effects, explosion.position, 1.0f);
     // Explosions never hurt humans; every robot in reach dies and explodes in turn.
     for (std::size_t i = 0; i < enemies.size(); ++i) {
-        EnemyCharacter* robot = enemies[i];
+        EnemyCharacter* robot = enemies[i].get();
         if (robot->dead || !robot->IsActive())
             continue;
         const vector2 robotPosition = robot->Position();

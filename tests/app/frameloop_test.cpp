@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 struct FrameLoopTest : ::testing::Test {
@@ -64,7 +66,7 @@ TEST_F(FrameLoopTest, AStepBeginsOnceSixteenMillisecondsHavePassedAndALateOneIsN
 TEST_F(FrameLoopTest, APausedGameDrawsWhenThePictureMayHaveChangedAndAFewTimesASecond)
 {
     GamePhase phase(false, dir.File("level.txt"));
-    phase.status.reset(new StatusLayer);
+    phase.status = std::make_unique<StatusLayer>();
     FrameLoop loop(Windowless(), phase, nullptr);
     EXPECT_EQ(FramesAfterSteps(loop, 20), 20u) << "a running game draws every step";
 

@@ -92,7 +92,7 @@ TEST_F(StatusLayerTest, ThePausedScrapShowsWhilePausedOnly)
     StatusLayer layer;
     layer.Update(StatusLayer::Place{}, true);
     layer.Draw();
-    ASSERT_EQ(Drawn({kPausedImage}).size(), 1u);
+    ASSERT_EQ(Drawn({"data/gfx/paused.png"}).size(), 1u);
     const Box box = BoxOf(capture.Backend().Quads().back().quad);
     EXPECT_NEAR((box.left + box.right) * 0.5f, kVirtualWidth * 0.5f, 0.5f);
 

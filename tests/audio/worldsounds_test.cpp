@@ -52,24 +52,24 @@ TEST_F(WorldSoundTest, DeathsExplosionsAndTheBigRobotsShotAreHeard)
 {
     const uint64_t before = SoundsStarted();
     World().SpawnEnemy(3, vector2(300, 300), vector2(300, 300));
-    World().KillCharacter(World().enemies.back());
-    EXPECT_TRUE(Loaded(kSmallExplosionSound));
+    World().KillCharacter(World().enemies.back().get());
+    EXPECT_TRUE(Loaded("data/sfx/small_explosion.wav"));
     clock_.Advance(200);
     World().Explode(Gameplay::CQuenlowZarnImpl::DelayedExplosion{vector2(600, 300), 100.0f, 50.0f, 0});
-    EXPECT_TRUE(Loaded(kBigExplosionSound));
+    EXPECT_TRUE(Loaded("data/sfx/big_explosion.wav"));
     clock_.Advance(200);
     World().SpawnEnemy(1, vector2(900, 600), vector2(100, 600));
-    EnemyCharacter* big = World().enemies.back();
+    EnemyCharacter* big = World().enemies.back().get();
     big->aim = vector2(100, 100);
     World().FireBullet(big);
-    EXPECT_TRUE(Loaded(kBigBadShotSound));
+    EXPECT_TRUE(Loaded("data/sfx/big_bad_shot.wav"));
     EXPECT_EQ(SoundsStarted(), before + 3);
     Mix_HaltChannel(-1);
 }
 
 TEST_F(WorldSoundTest, TheLivePlayersFiringLoopFollowsTheFireControlAndStopsAtDeath)
 {
-    PlayerCharacter* player = World().player;
+    PlayerCharacter* player = World().player.get();
     gameplay_.SetAim(vector2(1200, 100));
     gameplay_.FirePressed();
     for (int i = 0; i < 10; ++i)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -44,31 +45,31 @@ struct PlayerTest : ::testing::Test {
 
 TEST_F(PlayerTest, AKeyAgainstTheMotionBrakesThenAccelerates)
 {
-    player.vel.x = 3 * kFixedOne;
+    player.vel.x = Fixed::FromRaw(3 * kFixedOne.Raw());
     Press(kControlLeft);
     Step();
     // 3 px damped by the 8-bit-shift product to 2.25 px, then one pixel less.
-    EXPECT_EQ(player.vel.x, 81920);
+    EXPECT_EQ(player.vel.x.Raw(), 81920);
     Step();
-    EXPECT_EQ(player.vel.x, 81920 * 3 / 4 - kFixedOne);
+    EXPECT_EQ(player.vel.x.Raw(), 81920 * 3 / 4 - kFixedOne.Raw());
 }
 
 TEST_F(PlayerTest, ReleasedAxesDecayAndSnapToZero)
 {
     player.vel.x = kFixedOne;
-    player.vel.y = -kFixedOne;
+    player.vel.y = Fixed() - kFixedOne;
     Step();
-    EXPECT_EQ(player.vel.x, 49152);
-    EXPECT_EQ(player.vel.y, -49152);
+    EXPECT_EQ(player.vel.x.Raw(), 49152);
+    EXPECT_EQ(player.vel.y.Raw(), -49152);
     Step(13);
-    EXPECT_EQ(player.vel.x, 768);
+    EXPECT_EQ(player.vel.x.Raw(), 768);
     Step();
-    EXPECT_EQ(player.vel.x, 0) << "576 is below 655 and snaps to zero";
+    EXPECT_EQ(player.vel.x.Raw(), 0) << "576 is below 655 and snaps to zero";
     // The arithmetic shifts round toward minus infinity, so leftward motion decays a little
     // more slowly, but it too comes to rest exactly.
-    EXPECT_LT(player.vel.y, 0);
+    EXPECT_LT(player.vel.y.Raw(), 0);
     Step(10);
-    EXPECT_EQ(player.vel.y, 0);
+    EXPECT_EQ(player.vel.y.Raw(), 0);
 }
 
 TEST_F(PlayerTest, SpeedIsLimitedPerAxisAndLowerWhileFiring)
@@ -76,16 +77,16 @@ TEST_F(PlayerTest, SpeedIsLimitedPerAxisAndLowerWhileFiring)
     Press(kControlRight);
     Press(kControlDown);
     Step(12);
-    EXPECT_EQ(player.vel.x, 491520) << "7.5 px a step";
-    EXPECT_EQ(player.vel.y, 491520) << "the limit is per axis: diagonals are faster";
+    EXPECT_EQ(player.vel.x.Raw(), 491520) << "7.5 px a step";
+    EXPECT_EQ(player.vel.y.Raw(), 491520) << "the limit is per axis: diagonals are faster";
     Press(kControlFire);
     Step();
-    EXPECT_EQ(player.vel.x, 327680) << "5 px a step while firing";
+    EXPECT_EQ(player.vel.x.Raw(), 327680) << "5 px a step while firing";
     Press(kControlRight, false);
     Press(kControlDown, false);
     Press(kControlLeft);
     Step(20);
-    EXPECT_EQ(player.vel.x, -327680);
+    EXPECT_EQ(player.vel.x.Raw(), -327680);
 }
 
 TEST_F(PlayerTest, ThePlayerCannotLeaveTheField)
@@ -93,15 +94,15 @@ TEST_F(PlayerTest, ThePlayerCannotLeaveTheField)
     Press(kControlLeft);
     Press(kControlUp);
     Step(200);
-    EXPECT_EQ(player.pos.x, 20 * kFixedOne);
-    EXPECT_EQ(player.pos.y, 20 * kFixedOne);
+    EXPECT_EQ(player.pos.x.Raw(), 20 * kFixedOne.Raw());
+    EXPECT_EQ(player.pos.y.Raw(), 20 * kFixedOne.Raw());
     Press(kControlLeft, false);
     Press(kControlUp, false);
     Press(kControlRight);
     Press(kControlDown);
     Step(300);
-    EXPECT_EQ(player.pos.x, 1260 * kFixedOne);
-    EXPECT_EQ(player.pos.y, 700 * kFixedOne);
+    EXPECT_EQ(player.pos.x.Raw(), 1260 * kFixedOne.Raw());
+    EXPECT_EQ(player.pos.y.Raw(), 700 * kFixedOne.Raw());
 }
 
 TEST_F(PlayerTest, HeldFireShootsOnTheSeventhStepThenEverySeventh)
@@ -152,10 +153,10 @@ TEST_F(PlayerTest, FacingPicksTheWalkAnimationFromTheAimPoint)
     EXPECT_EQ(body->currentAnimation->name, "walk_right") << "aiming straight up counts as right";
     EXPECT_FLOAT_EQ(player.facing, -1.5707964f);
 
-    player.vel.x = 13107; // 0.2 px a step: exactly at the walking threshold
+    player.vel.x = Fixed::FromRaw(13107); // 0.2 px a step: exactly at the walking threshold
     player.Animate(true);
     EXPECT_FALSE(body->paused);
-    player.vel.x = 13000;
+    player.vel.x = Fixed::FromRaw(13000);
     player.Animate(true);
     EXPECT_TRUE(body->paused) << "creeping below 0.2 px a step does not cycle the walk frames";
 }
@@ -189,7 +190,20 @@ TEST_F(PlayerTest, RecordsOnlyWhileLiveAndResetKeepsTheRecording)
     player.Reset();
     EXPECT_FALSE(player.live);
     EXPECT_EQ(player.recording.size(), 2u);
-    EXPECT_EQ(player.pos.x, 640 * kFixedOne);
+    EXPECT_EQ(player.pos.x.Raw(), 640 * kFixedOne.Raw());
     EXPECT_EQ(player.aim, vector2());
     EXPECT_EQ(player.lastTime, 0u);
+}
+
+TEST(CharacterRef, AGoneCharactersHandleReadsAsNoneEvenWhenItsSlotIsTakenAgain)
+{
+    auto first = std::make_unique<PlayerCharacter>();
+    const CharacterRef handle(first.get());
+    EXPECT_EQ(handle.Get(), first.get());
+    first.reset();
+    EXPECT_EQ(handle.Get(), nullptr);
+    const PlayerCharacter second; // takes the freed slot
+    EXPECT_EQ(handle.Get(), nullptr);
+    EXPECT_EQ(CharacterRef(&second).Get(), &second);
+    EXPECT_EQ(CharacterRef().Get(), nullptr);
 }

@@ -28,7 +28,7 @@ struct DamagedRobotTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(false));
+        ASSERT_TRUE(RenderInit(WindowOptions()));
         SetSoundEnabled(false);
         RandomSeed(1);
         SeedRuntimeRandom(1);
@@ -59,7 +59,7 @@ TEST_F(DamagedRobotTest, HealthBarShowsTheRedFillForTheHealthLeft)
     world.player->SetStart(vector2(100, 650), world.player->sprite);
 
     world.SpawnEnemy(1, vector2(640, 420), vector2(900, 420)); // a big_bad: 50 health, a bar at scale 1
-    EnemyCharacter* robot = world.enemies.back();
+    EnemyCharacter* robot = world.enemies.back().get();
     robot->lastTime = 16;
     robot->spawnTime = 0;
     world.ApplyDamage(robot, 25.0f, robot->Position(), vector2(0, 0), nullptr);

@@ -21,7 +21,7 @@ struct TitleTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(false));
+        ASSERT_TRUE(RenderInit(WindowOptions()));
         capture = new testsupport::ScopedCapture; // draw into the capture, read SDL's real queue
         SDL_Event event;
         while (SDL_PollEvent(&event)) {

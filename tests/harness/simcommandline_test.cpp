@@ -31,7 +31,7 @@ TEST(SimCommandLine, HelpGoesToStandardOutputAndAMistakeToStandardError)
         EXPECT_TRUE(Has(out.output, "usage: tobrakka-sim") && Has(out.output, "--novice")) << help << ": " << out.output;
         EXPECT_EQ(RunSim(".", help, false).output, "") << help << " writes nothing on standard error";
     }
-    for (const char* wrong : {"--bogus", "--help --bogus", "--seed"}) {
+    for (const char* wrong : {"--bogus", "--help --bogus", "--seed", "--seed 4294967296", "--restarts 10001", "--steps -1"}) {
         const testsupport::ProcessResult out = RunSim(".", wrong, true);
         EXPECT_EQ(out.exitStatus, 2) << wrong;
         EXPECT_EQ(out.output, "") << wrong << " prints nothing on standard output";

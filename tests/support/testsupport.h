@@ -54,6 +54,8 @@ template <typename Fn>
 void InDirectory(const std::string& dir, Fn fn);
 
 std::string CurrentDirectory();
+// A display number (":N") that no X server uses now, different for each test process.
+std::string FreeDisplay();
 void ChangeDirectory(const std::string& dir);
 
 template <typename Fn>

@@ -35,7 +35,7 @@ void WorldTest::Loop()
 EnemyCharacter* WorldTest::Spawn(int type, const vector2& start, const vector2& goal)
 {
     World().SpawnEnemy(type, start, goal);
-    return World().enemies.back();
+    return World().enemies.back().get();
 }
 
 void WorldTest::PlacePlayer(const vector2& point)

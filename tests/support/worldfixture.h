@@ -25,7 +25,7 @@ protected:
     // Loads a level whose file holds text (default: a minute with no robots).
     void Load(const std::string& levelText = "60000\n");
     Gameplay::CQuenlowZarnImpl& World() { return *gameplay.World(); }
-    PlayerCharacter* Player() { return World().player; }
+    PlayerCharacter* Player() { return World().player.get(); }
     // Runs the world n steps of 16 ms.
     void Steps(int n);
     // F5: the player becomes an old guy and the next loop begins.

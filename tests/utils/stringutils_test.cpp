@@ -64,6 +64,18 @@ TEST(ToInt, ReadsLikeAStringStream)
     EXPECT_EQ(ToInt("-99999999999"), INT_MIN);
 }
 
+TEST(ParseWholeNumber, TakesOnlyAWholeNumberWithinItsRange)
+{
+    int64_t value = 7;
+    EXPECT_TRUE(kolm::ParseWholeNumber("9999", 1, 9999, value));
+    EXPECT_EQ(value, 9999);
+    EXPECT_TRUE(kolm::ParseWholeNumber("-12", -20, 0, value));
+    EXPECT_EQ(value, -12);
+    for (const char* bad : {"", "-", "+5", " 5", "5 ", "5x", "0x10", "10000", "0", "99999999999999999999"})
+        EXPECT_FALSE(kolm::ParseWholeNumber(bad, 1, 9999, value)) << bad;
+    EXPECT_EQ(value, -12) << "a refused text leaves the value alone";
+}
+
 TEST(ToBool, OneIsTrueZeroAndNonsenseAreFalse)
 {
     EXPECT_TRUE(ToBool("1"));

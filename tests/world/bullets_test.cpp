@@ -56,13 +56,13 @@ TEST_F(WorldTest, ADyingBulletGoesInTheSameStepAndTheOneMovedIntoItsSlotStillMov
 {
     Load();
     auto add = [this](vector2 position, vector2 velocity) {
-        Bullet* bullet = new Bullet;
+        auto bullet = std::make_unique<Bullet>();
         bullet->position = position;
         bullet->velocity = velocity;
         bullet->team = kTeamRobots;
         bullet->kind = kBigBadShot;
-        World().bullets.push_back(bullet);
-        return bullet;
+        World().bullets.push_back(std::move(bullet));
+        return World().bullets.back().get();
     };
     add(vector2(1284, 700), vector2(950, 0)); // leaves the field this step
     add(vector2(100, 700), vector2(0, 950));  // flies on
@@ -70,7 +70,7 @@ TEST_F(WorldTest, ADyingBulletGoesInTheSameStepAndTheOneMovedIntoItsSlotStillMov
     PlacePlayer(vector2(640, 100));
     Steps(1);
     ASSERT_EQ(World().bullets.size(), 2u);
-    EXPECT_EQ(World().bullets[0], last) << "the last bullet took the dead one's slot";
+    EXPECT_EQ(World().bullets[0].get(), last) << "the last bullet took the dead one's slot";
     EXPECT_NEAR(last->position.x, 215.2f, 1e-3f) << "and was moved in the same step";
 }
 

@@ -10,7 +10,7 @@ namespace {
 struct HitsTest : WorldTest {
     Bullet* Shoot(PlayerCharacter* shooter, const vector2& position, const vector2& previous)
     {
-        Bullet* bullet = new Bullet;
+        auto bullet = std::make_unique<Bullet>();
         bullet->position = position;
         bullet->previousPosition = previous;
         bullet->velocity = vector2(950, 0);
@@ -18,8 +18,8 @@ struct HitsTest : WorldTest {
         bullet->team = shooter->team;
         bullet->shooter = shooter;
         bullet->kind = kNoPush; // no paper push: keeps these tests about hits
-        World().bullets.push_back(bullet);
-        return bullet;
+        World().bullets.push_back(std::move(bullet));
+        return World().bullets.back().get();
     }
 
     // A small robot standing still at a point, already active.
@@ -54,7 +54,7 @@ TEST_F(HitsTest, BulletsNeverHurtTheirShooterOrItsTeam)
     PlacePlayer(vector2(300, 300));
     Loop();
     PlacePlayer(vector2(300, 300));
-    PlayerCharacter* oldGuy = World().oldGuys[0];
+    PlayerCharacter* oldGuy = World().oldGuys[0].get();
     Shoot(Player(), vector2(300, 300), vector2(300, 300));
     World().CollideCharacter(Player());
     World().CollideCharacter(oldGuy);
@@ -96,7 +96,7 @@ TEST_F(HitsTest, ARobotHitByTwoSelvesWithin350MsExplodesLaterAndOneShooterJustPo
     PlacePlayer(vector2(100, 100));
     Loop(); // the first attempt becomes an old guy
     PlacePlayer(vector2(100, 600));
-    PlayerCharacter* oldGuy = World().oldGuys[0];
+    PlayerCharacter* oldGuy = World().oldGuys[0].get();
     EnemyCharacter* robot = Standing(vector2(600, 400));
     robot->health = 2.0f;
     World().ApplyDamage(robot, 1.0f, vector2(600, 400), vector2(950, 0), oldGuy);
@@ -134,10 +134,10 @@ TEST_F(HitsTest, AnExplosionChainsThroughACrowdAndNeverHurtsHumans)
     World().QueueExplosion(vector2(600, 360));
     for (int step = 0; step < 60; ++step) {
         Steps(1);
-        for (EnemyCharacter* robot : World().enemies)
+        for (const auto& robot : World().enemies)
             robot->spawnTime = 0; // keep every robot active as the world steps
     }
-    for (EnemyCharacter* robot : crowd)
+    for (const auto& robot : crowd)
         EXPECT_TRUE(robot->dead);
     EXPECT_FALSE(farAway->dead) << "beyond the reach of every blast in the chain";
     EXPECT_FALSE(Player()->dead) << "explosions never hurt humans";

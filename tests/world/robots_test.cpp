@@ -16,10 +16,10 @@ TEST_F(WorldTest, ARobotDoesNothingUpToAndIncludingItsSpawnTime)
     robot.spawnTime = 3000;
     robot.Update(2984);
     robot.Update(3000);
-    EXPECT_EQ(robot.pos.x, 100 * kFixedOne);
+    EXPECT_EQ(robot.pos.x.Raw(), 100 * kFixedOne.Raw());
     EXPECT_FALSE(robot.IsActive());
     robot.Update(3016);
-    EXPECT_EQ(robot.pos.x, 100 * kFixedOne + ToFixed(2.5f));
+    EXPECT_EQ(robot.pos.x.Raw(), 100 * kFixedOne.Raw() + ToFixed(2.5f).Raw());
     EXPECT_TRUE(robot.IsActive());
 }
 
@@ -42,7 +42,7 @@ TEST_F(WorldTest, AHomingRobotTurnsAtMost0035RadiansAndTakesTheShortWayAcrossPi)
 
     // A small difference is turned in one step.
     robot.vel.x = ToFixed(2.5);
-    robot.vel.y = 0;
+    robot.vel.y = Fixed();
     robot.goal = vector2(640 + 100 * std::cos(0.02f), 360 + 100 * std::sin(0.02f));
     robot.SetStart(vector2(640, 360), nullptr);
     robot.Update(48);
@@ -54,7 +54,7 @@ TEST_F(WorldTest, ARobotAtRestStartsOffAlongPlusX)
     Load();
     EnemyCharacter* robot = Spawn(2, vector2(100, 100), vector2(100, 600));
     Steps(1);
-    EXPECT_GT(robot->vel.x, 0);
+    EXPECT_GT(robot->vel.x.Raw(), 0);
 }
 
 TEST_F(WorldTest, AReplayedRobotKeepsItsRecordedTargetForItsFirst500Ms)

@@ -49,7 +49,7 @@ TEST_F(TimeLoopTest, AnOldGuyRepeatsItsWalkToTheSameFixedPointEveryLoop)
     EXPECT_EQ(first->recording.size(), 2u);
     for (int loop = 2; loop <= 4; ++loop) {
         Loop();
-        ASSERT_EQ(World().oldGuys.front(), first);
+        ASSERT_EQ(World().oldGuys.front().get(), first);
         EXPECT_TRUE(SamePath(WalkRightAndWatch(first, 40), live)) << "loop " << loop;
     }
     EXPECT_EQ(first->recording.size(), 2u) << "a replay records nothing";
@@ -64,7 +64,7 @@ TEST_F(TimeLoopTest, AnAttemptCutShortWithAKeyHeldReplaysItHeld)
     Steps(20);
     Loop();
     Steps(300);
-    EXPECT_EQ(first->pos.x, 1260 * kFixedOne) << "it walks on until the field edge stops it";
+    EXPECT_EQ(first->pos.x.Raw(), 1260 * kFixedOne.Raw()) << "it walks on until the field edge stops it";
 }
 
 TEST_F(TimeLoopTest, ThreeLoopsEndedByDeathGiveThreeOldGuysOldestFirst)
@@ -79,11 +79,13 @@ TEST_F(TimeLoopTest, ThreeLoopsEndedByDeathGiveThreeOldGuysOldestFirst)
         ASSERT_TRUE(gameplay.IsPlayerDead());
         Loop();
     }
-    EXPECT_EQ(World().oldGuys, attempts);
+    ASSERT_EQ(World().oldGuys.size(), attempts.size());
+    for (std::size_t i = 0; i < attempts.size(); ++i)
+        EXPECT_EQ(World().oldGuys[i].get(), attempts[i]) << i;
     EXPECT_FALSE(gameplay.IsPlayerDead());
     EXPECT_NE(Player(), nullptr);
     Steps(1);
-    for (PlayerCharacter* oldGuy : attempts)
+    for (const auto& oldGuy : attempts)
         EXPECT_EQ(oldGuy->lastTime, 16u);
 }
 

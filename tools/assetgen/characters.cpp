@@ -1,5 +1,7 @@
 #include "characters.h"
 
+#include "utils/datafiles.h"
+
 #include <cmath>
 #include <string>
 
@@ -231,23 +233,23 @@ Surface CorpseFrame(const FigureLook& look, int frame)
     return sketch.Picture();
 }
 
-void AddFigureSet(PictureSet& pictures, const FigureLook& look, const std::string& prefix)
+void AddFigureSet(PictureSet& pictures, const FigureLook& look, datafiles::FrameSet set)
 {
     const double strides[3] = {1.0, 0.0, -1.0};
     Surface walk[3];
     for (int i = 0; i < 3; ++i)
         walk[i] = StandingFrame(look, strides[i], i);
     for (int i = 0; i < 3; ++i)
-        pictures.Add("data/gfx/" + prefix + "_frame" + std::to_string(i + 1) + ".png", walk[i]);
+        pictures.Add(datafiles::Frame(set, i + 1), walk[i]);
     for (int i = 0; i < 3; ++i)
-        pictures.Add("data/gfx/" + prefix + "_frame" + std::to_string(i + 4) + ".png", Mirrored(walk[i]));
-    pictures.Add("data/gfx/" + prefix + "_frame7.png", FallenFrame(look));
+        pictures.Add(datafiles::Frame(set, i + 4), Mirrored(walk[i]));
+    pictures.Add(datafiles::Frame(set, 7), FallenFrame(look));
 }
 
-void AddCorpseSet(PictureSet& pictures, const FigureLook& look, const std::string& prefix)
+void AddCorpseSet(PictureSet& pictures, const FigureLook& look, datafiles::FrameSet set)
 {
     for (int i = 0; i < 6; ++i)
-        pictures.Add("data/gfx/" + prefix + "_death_frame" + std::to_string(i + 1) + ".png", CorpseFrame(look, i));
+        pictures.Add(datafiles::Frame(set, i + 1), CorpseFrame(look, i));
 }
 
 } // namespace
@@ -339,8 +341,8 @@ void DrawFallenFigure(cairo_t* cr, const FigureLook& look, double flat, double i
 
 void AddCharacterArt(PictureSet& pictures)
 {
-    AddFigureSet(pictures, HeroLook(), "zarn_guy");
-    AddFigureSet(pictures, GhostLook(), "old_guy");
-    AddCorpseSet(pictures, HeroLook(), "zarn");
-    AddCorpseSet(pictures, GhostLook(), "old");
+    AddFigureSet(pictures, HeroLook(), datafiles::FrameSet::kHero);
+    AddFigureSet(pictures, GhostLook(), datafiles::FrameSet::kOldGuy);
+    AddCorpseSet(pictures, HeroLook(), datafiles::FrameSet::kHeroCorpse);
+    AddCorpseSet(pictures, GhostLook(), datafiles::FrameSet::kOldGuyCorpse);
 }

@@ -2,6 +2,8 @@
 
 #include "pen.h"
 
+#include "utils/datafiles.h"
+
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -9,13 +11,6 @@
 namespace {
 
 const double kPi = 3.14159265358979323846;
-
-std::string Numbered(const char* format, int n)
-{
-    char name[64];
-    std::snprintf(name, sizeof name, format, n);
-    return name;
-}
 
 ShapeStyle Metal(Rgb fill, double width)
 {
@@ -229,19 +224,19 @@ Surface BloodDrop(int variant)
 
 void AddEffectArt(PictureSet& pictures)
 {
-    pictures.Add("data/gfx/zarn_guy_bullet.png", HeroBullet());
+    pictures.Add(datafiles::kHeroBullet, HeroBullet());
     for (int i = 0; i < 3; ++i)
-        pictures.Add(Numbered("data/gfx/big_bad_bullet_%02d.png", i + 1), BigBadBullet(i));
-    pictures.Add("data/gfx/robo_part_01.png", Bolt());
-    pictures.Add("data/gfx/robo_part_02.png", Gear());
-    pictures.Add("data/gfx/robo_part_03.png", Plate());
-    pictures.Add("data/gfx/robo_part_04.png", Spring());
+        pictures.Add(datafiles::BigBadBullet(i + 1), BigBadBullet(i));
+    pictures.Add(datafiles::RobotPart(1), Bolt());
+    pictures.Add(datafiles::RobotPart(2), Gear());
+    pictures.Add(datafiles::RobotPart(3), Plate());
+    pictures.Add(datafiles::RobotPart(4), Spring());
     for (int i = 0; i < 5; ++i)
-        pictures.Add(Numbered("data/gfx/smoke_%02d.png", i + 1), SmokePuff(i), true);
+        pictures.Add(datafiles::Smoke(i + 1), SmokePuff(i), true);
     for (int i = 0; i < 5; ++i)
-        pictures.Add(Numbered("data/gfx/spark_%02d.png", i + 1), Spark(i), true);
+        pictures.Add(datafiles::Spark(i + 1), Spark(i), true);
     for (int i = 0; i < 8; ++i)
-        pictures.Add(Numbered("data/gfx/zarn_blood_drop%d.png", i + 1), BloodDrop(i));
-    pictures.Add("data/gfx/spiral.png", Spiral(), true);
-    pictures.Add("data/gfx/empty.png", NewSurface(64, 64));
+        pictures.Add(datafiles::BloodDrop(i + 1), BloodDrop(i));
+    pictures.Add(datafiles::kSpiral, Spiral(), true);
+    pictures.Add(datafiles::kEmpty, NewSurface(64, 64));
 }

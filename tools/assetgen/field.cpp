@@ -2,6 +2,8 @@
 
 #include "pen.h"
 
+#include "utils/datafiles.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -197,7 +199,7 @@ void RuleGrid(cairo_t* cr, int width, int height, int columns, int rows, double 
 
 void AddFieldArt(PictureSet& pictures)
 {
-    pictures.Add("data/gfx/paper_background.jpg", PaperBackground());
-    pictures.Add("data/gfx/fold_shadow.png", FoldShadow());
-    pictures.Add("data/gfx/line.png", RuledLine());
+    pictures.Add(datafiles::kPaperBackground, PaperBackground());
+    pictures.Add(datafiles::kFoldShadow, FoldShadow());
+    pictures.Add(datafiles::kRuledLine, RuledLine());
 }

@@ -3,6 +3,8 @@
 #include "lettering.h"
 #include "pen.h"
 
+#include "utils/datafiles.h"
+
 #include <cmath>
 #include <string>
 
@@ -290,13 +292,13 @@ Surface LabelDot()
 
 void AddLabelGlyphs(PictureSet& pictures)
 {
-    pictures.Add("data/gfx/hud_label_level.png", LabelText("level", 2.0, 8.0, 1.0, 8040));
-    pictures.Add("data/gfx/hud_label_loop.png", LabelText("loop", 2.0, 8.0, 1.0, 8041));
+    pictures.Add(datafiles::kLabelLevel, LabelText("level", 2.0, 8.0, 1.0, 8040));
+    pictures.Add(datafiles::kLabelLoop, LabelText("loop", 2.0, 8.0, 1.0, 8041));
     // The face's slash is only as tall as its small letters; a larger one matches the digits.
-    pictures.Add("data/gfx/hud_label_slash.png", LabelText("/", 5.0, 5.0, 1.35, 8042));
-    pictures.Add("data/gfx/hud_label_dot.png", LabelDot());
+    pictures.Add(datafiles::kLabelSlash, LabelText("/", 5.0, 5.0, 1.35, 8042));
+    pictures.Add(datafiles::kLabelDot, LabelDot());
     for (int digit = 0; digit <= 9; ++digit)
-        pictures.Add("data/gfx/hud_digit_" + std::to_string(digit) + ".png",
+        pictures.Add(datafiles::LabelDigit(digit),
                      LabelText(std::to_string(digit), 1.0, 1.5, 1.0, 8060 + digit));
 }
 
@@ -338,13 +340,13 @@ void DrawPaperScrap(cairo_t* cr, double x0, double y0, double x1, double y1, dou
 
 void AddHudArt(PictureSet& pictures)
 {
-    pictures.Add("data/gfx/crosshair.png", Crosshair());
-    pictures.Add("data/gfx/time_slider_back.png", TimeSliderBack());
-    pictures.Add("data/gfx/time_slider.png", TimeSliderKnob());
-    pictures.Add("data/gfx/zarn_slider_back.png", HealthBack());
-    pictures.Add("data/gfx/zarn_slider_front.png", HealthFront());
-    pictures.Add("data/gfx/press_space.png", PressSpace());
-    pictures.Add("data/gfx/level_cleared.png", LevelCleared());
-    pictures.Add("data/gfx/paused.png", Paused());
+    pictures.Add(datafiles::kCrosshair, Crosshair());
+    pictures.Add(datafiles::kTimeSliderBack, TimeSliderBack());
+    pictures.Add(datafiles::kTimeSliderKnob, TimeSliderKnob());
+    pictures.Add(datafiles::kHealthBarFrame, HealthBack());
+    pictures.Add(datafiles::kHealthBarFill, HealthFront());
+    pictures.Add(datafiles::kPressSpace, PressSpace());
+    pictures.Add(datafiles::kLevelCleared, LevelCleared());
+    pictures.Add(datafiles::kPaused, Paused());
     AddLabelGlyphs(pictures);
 }

@@ -14,6 +14,8 @@
 #include "soundeffects.h"
 #include "title.h"
 
+#include "utils/datafiles.h"
+
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 
@@ -64,9 +66,9 @@ int Generate(const std::string& outdir)
         std::cerr << "assetgen: could not write " << outdir << "/contact_sheet.png" << std::endl;
         return 1;
     }
-    if (!WriteSoundEffects(outdir + "/data/sfx"))
+    if (!WriteSoundEffects(outdir))
         return 1;
-    if (!WriteMusic(outdir + "/data/sfx/tandrel_-_entering_evil_base.ogg"))
+    if (!WriteMusic(outdir + "/" + datafiles::kMusic))
         return 1;
     if (!WriteIcons(outdir + "/icons"))
         return 1;

@@ -2,6 +2,8 @@
 
 #include "pen.h"
 
+#include "utils/datafiles.h"
+
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -294,13 +296,10 @@ void DrawTreadSide(cairo_t* cr, int side, double phase, Rng& rng)
     cairo_restore(cr);
 }
 
-void AddNumberedFrames(PictureSet& pictures, const std::string& prefix, const Surface* frames, int first)
+void AddNumberedFrames(PictureSet& pictures, datafiles::FrameSet set, const Surface* frames, int first)
 {
-    for (int i = 0; i < 8; ++i) {
-        char name[64];
-        std::snprintf(name, sizeof name, "data/gfx/%s_frame_%02d.png", prefix.c_str(), first + i);
-        pictures.Add(name, frames[i]);
-    }
+    for (int i = 0; i < 8; ++i)
+        pictures.Add(datafiles::Frame(set, first + i), frames[i]);
 }
 
 void AddBigBad(PictureSet& pictures)
@@ -313,12 +312,12 @@ void AddBigBad(PictureSet& pictures)
         walk[i] = sketch.Picture();
     }
     for (int i = 0; i < 3; ++i)
-        pictures.Add("data/gfx/big_bad_frame" + std::to_string(i + 1) + ".png", walk[i]);
+        pictures.Add(datafiles::Frame(datafiles::FrameSet::kBigBad, i + 1), walk[i]);
     for (int i = 0; i < 3; ++i)
-        pictures.Add("data/gfx/big_bad_frame" + std::to_string(i + 4) + ".png", Mirrored(walk[i]));
+        pictures.Add(datafiles::Frame(datafiles::FrameSet::kBigBad, i + 4), Mirrored(walk[i]));
     Sketch wreck(kBigSize, kBigSize);
     DrawBigBadWreck(wreck.Cr());
-    pictures.Add("data/gfx/big_bad_frame7.png", wreck.Picture());
+    pictures.Add(datafiles::Frame(datafiles::FrameSet::kBigBad, 7), wreck.Picture());
 }
 
 // small_homing's files 01-08 face +x and 09-16 are their mirror images.
@@ -331,8 +330,8 @@ void AddSmallHoming(PictureSet& pictures)
         right[i] = sketch.Picture();
         left[i] = Mirrored(right[i]);
     }
-    AddNumberedFrames(pictures, "small_homing", right, 1);
-    AddNumberedFrames(pictures, "small_homing", left, 9);
+    AddNumberedFrames(pictures, datafiles::FrameSet::kSmallHoming, right, 1);
+    AddNumberedFrames(pictures, datafiles::FrameSet::kSmallHoming, left, 9);
 }
 
 // small_moving's files 01-08 face -x (mirrored) and 09-16 face +x.
@@ -345,8 +344,8 @@ void AddSmallMoving(PictureSet& pictures)
         right[i] = sketch.Picture();
         left[i] = Mirrored(right[i]);
     }
-    AddNumberedFrames(pictures, "small_moving", left, 1);
-    AddNumberedFrames(pictures, "small_moving", right, 9);
+    AddNumberedFrames(pictures, datafiles::FrameSet::kSmallMoving, left, 1);
+    AddNumberedFrames(pictures, datafiles::FrameSet::kSmallMoving, right, 9);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "mastering.h"
 
+#include "utils/datafiles.h"
+
 #include <cmath>
 #include <iostream>
 
@@ -169,10 +171,10 @@ SoundBuffer PlayerFireLoop()
     return out;
 }
 
-bool WriteSoundEffects(const std::string& sfxDirectory)
+bool WriteSoundEffects(const std::string& outdir)
 {
-    return Write(sfxDirectory + "/small_explosion.wav", SmallExplosion()) &&
-           Write(sfxDirectory + "/big_explosion.wav", BigExplosion()) &&
-           Write(sfxDirectory + "/big_bad_shot.wav", BigBadShot()) &&
-           Write(sfxDirectory + "/player_fire_2.wav", PlayerFireLoop());
+    return Write(outdir + "/" + datafiles::kSmallExplosionSound, SmallExplosion()) &&
+           Write(outdir + "/" + datafiles::kBigExplosionSound, BigExplosion()) &&
+           Write(outdir + "/" + datafiles::kBigBadShotSound, BigBadShot()) &&
+           Write(outdir + "/" + datafiles::kPlayerFireLoopSound, PlayerFireLoop());
 }

@@ -13,4 +13,4 @@ constexpr std::size_t kFireLoopHitFrames = 4939;
 constexpr int kFireLoopHits = 4;
 
 // Writes the four WAV files into the directory; false on a failure.
-bool WriteSoundEffects(const std::string& sfxDirectory);
+bool WriteSoundEffects(const std::string& outdir);

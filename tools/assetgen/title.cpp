@@ -7,6 +7,8 @@
 #include "pen.h"
 #include "robots.h"
 
+#include "utils/datafiles.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -206,5 +208,5 @@ Surface TitleScreen()
 
 void AddTitleArt(PictureSet& pictures)
 {
-    pictures.Add("data/gfx/title_screen.jpg", TitleScreen());
+    pictures.Add(datafiles::kTitleScreen, TitleScreen());
 }

@@ -1,6 +1,7 @@
 #include "utils/levellist/clevellist.h"
 
 #include "utils/filewarning.h"
+#include "utils/datafiles.h"
 #include "utils/xmlhandler.h"
 #include "utils/xmlparser.h"
 #include "utils/xmlreadcontext.h"
@@ -8,7 +9,6 @@
 namespace kolm {
 namespace {
 
-const char* const kLevelListFile = "data/levels.xml";
 // Where the list's reading is labelled in the cursor's warnings.
 const char* const kReaderLabel = ".\\src\\utils\\levellist\\clevellist";
 const int kReaderLine = 31;
@@ -17,7 +17,7 @@ const int kLastPosition = 9999;
 
 } // namespace
 
-CLevelList::CLevelList() : CLevelList(kLevelListFile) {}
+CLevelList::CLevelList() : CLevelList(datafiles::kLevelList) {}
 
 CLevelList::CLevelList(const std::string& fileName) { Load(fileName); }
 

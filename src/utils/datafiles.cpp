@@ -1,0 +1,47 @@
+#include "utils/datafiles.h"
+
+#include <cstdio>
+
+namespace datafiles {
+
+namespace {
+
+// prefix, then n with at least the given number of digits, then ".png".
+std::string Numbered(const char* prefix, int n, int digits)
+{
+    char number[16];
+    std::snprintf(number, sizeof number, "%0*d", digits, n);
+    return std::string(prefix) + number + ".png";
+}
+
+} // namespace
+
+std::string LabelDigit(int digit) { return Numbered("data/gfx/hud_digit_", digit, 1); }
+
+std::string BigBadBullet(int frame) { return Numbered("data/gfx/big_bad_bullet_", frame, 2); }
+
+std::string RobotPart(int n) { return Numbered("data/gfx/robo_part_0", n, 1); }
+
+std::string Smoke(int n) { return Numbered("data/gfx/smoke_0", n, 1); }
+
+std::string Spark(int n) { return Numbered("data/gfx/spark_0", n, 1); }
+
+std::string BloodDrop(int n) { return Numbered("data/gfx/zarn_blood_drop", n, 1); }
+
+std::string Frame(FrameSet set, int n)
+{
+    struct Numbering {
+        const char* prefix;
+        int digits;
+    };
+    // In the order of FrameSet.
+    static const Numbering kSets[] = {
+        {"data/gfx/zarn_guy_frame", 1},     {"data/gfx/old_guy_frame", 1},       {"data/gfx/big_bad_frame", 1},
+        {"data/gfx/zarn_death_frame", 1},   {"data/gfx/old_death_frame", 1},     {"data/gfx/small_homing_frame_", 2},
+        {"data/gfx/small_moving_frame_", 2},
+    };
+    const Numbering& numbering = kSets[static_cast<int>(set)];
+    return Numbered(numbering.prefix, n, numbering.digits);
+}
+
+} // namespace datafiles
