@@ -16,6 +16,9 @@
 #          with xdotool)
 #   fps    the bot's demo in levels 8, 9 and 10 with seeds 1 to 3 (FPS_SECONDS of game time
 #          each, default 90): minimum and median of the "fps:" lines in the heaviest 30 s
+# Each figure comes with the share of the machine's processors that everything but the game used
+# meanwhile ("others"): figures taken while others use more than a few per cent are not those of
+# a quiet machine. With QUIET=1 each run first waits (up to ten minutes) for a quiet machine.
 # Needs Xvfb and xdotool (Debian packages xvfb, xdotool).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -59,18 +62,43 @@ export SDL_AUDIODRIVER=dummy
 export XDG_STATE_HOME=$WORK/state
 
 CLK_TCK=$(getconf CLK_TCK)
+CORES=$(nproc)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Busy ticks of the whole machine, all processors together.
+machine_ticks() { awk '$1 == "cpu" { print $2 + $3 + $4 + $7 + $8 + $9 }' /proc/stat; }
+# The share of the machine that others used: busy ticks, the game's ticks, seconds.
+others() {
+  awk -v busy="$1" -v game="$2" -v hz="$CLK_TCK" -v s="$3" -v cores="$CORES" \
+    'BEGIN { o = (busy - game) / hz / s / cores; printf "%.0f %%", 100 * (o > 0 ? o : 0) }'
+}
 
-# CPU use of the game over the next SECONDS, as a percentage of one core.
+# With QUIET=1: waits until others have used at most 3 % of the machine over five seconds.
+wait_for_quiet() {
+  [ "${QUIET:-0}" = 1 ] || return 0
+  local before used
+  for _ in $(seq 120); do
+    before=$(machine_ticks)
+    sleep 5
+    used=$(others $(($(machine_ticks) - before)) 0 5)
+    [ "${used% %}" -le 3 ] && return 0
+  done
+  echo "  (the machine did not become quiet)"
+}
+
+# CPU use of the game over the next SECONDS, as a percentage of one core, with the others'.
 cpu_share() {
-  local seconds=$1 before after
+  local seconds=$1 before after busy
   before=$(cpu_ticks "$GAME_PID")
+  busy=$(machine_ticks)
   sleep "$seconds"
   after=$(cpu_ticks "$GAME_PID")
+  busy=$(($(machine_ticks) - busy))
   awk -v t=$((after - before)) -v hz="$CLK_TCK" -v s="$seconds" 'BEGIN { printf "%.1f %%", 100 * t / hz / s }'
+  echo " (others: $(others "$busy" $((after - before)) "$seconds"))"
 }
 
 start_game() {
+  wait_for_quiet
   "$GAME" "$@" >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
 }
@@ -78,6 +106,16 @@ start_game() {
 end_game() {
   wait "$GAME_PID" || echo "(the game ended with status $?)" >&2
   GAME_PID=
+}
+
+# Runs the game to its end; prints the others' share of the machine meanwhile.
+run_game() {
+  local busy start game
+  wait_for_quiet
+  busy=$(machine_ticks)
+  start=$(date +%s.%N)
+  game=$( { TIMEFORMAT='%U %S'; time "$GAME" "$@" >"$WORK/game.log" 2>&1; } 2>&1 | awk -v hz="$CLK_TCK" '{ printf "%d", ($1 + $2) * hz }')
+  others $(($(machine_ticks) - busy)) "$game" "$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { print b - a }')"
 }
 
 load() { cut -d' ' -f1-3 /proc/loadavg; }
@@ -159,17 +197,16 @@ heaviest_30s() {
 
 part_fps() {
   local level seed
+  local others
   echo "== fps: -demo $FPS_SECONDS -fps (load $(load))"
-  echo "| level | seed | min | median | heaviest 30 s |"
-  echo "|---|---|---|---|---|"
+  echo "| level | seed | min | median | heaviest 30 s | others |"
+  echo "|---|---|---|---|---|---|"
   for level in 8 9 10; do
     for seed in 1 2 3; do
-      start_game -demo "$FPS_SECONDS" -fps -seed "$seed" -level "$level"
-      end_game
-      echo "| $level | $seed | $(heaviest_30s "$WORK/game.log") |"
+      others=$(run_game -demo "$FPS_SECONDS" -fps -seed "$seed" -level "$level")
+      echo "| $level | $seed | $(heaviest_30s "$WORK/game.log") | $others |"
     done
   done
-  echo "(load $(load))"
 }
 
 echo "game: $GAME"

@@ -82,9 +82,7 @@ void FrameLoop::Step()
     ReportFps();
     if (!paused_)
         Update();
-    const bool statusChanged = phase_.status && phase_.status->Update(phase_.Where(), paused_);
-    if (DrawsThisStep(statusChanged))
-        Draw();
+    ShowPicture(phase_.status && phase_.status->Update(phase_.Where(), paused_));
     if (!paused_)
         ++stepsTaken_;
 }
@@ -114,15 +112,21 @@ void FrameLoop::Update()
         phase_.progress->AfterStep(phase_.gameplay);
 }
 
-bool FrameLoop::DrawsThisStep(bool pictureChanged)
+void FrameLoop::ShowPicture(bool statusChanged)
 {
-    return !paused_ || pictureChanged || pictureStale_ || ++pausedStepsUndrawn_ >= kPausedStepsPerDraw;
+    if (!paused_ || statusChanged || redrawDue_) {
+        Draw();
+    } else if (presentDue_ || ++pausedStepsUnshown_ >= kPausedStepsPerPresent) {
+        PresentAgain();
+        presentDue_ = false;
+        pausedStepsUnshown_ = 0;
+    }
 }
 
 void FrameLoop::Draw()
 {
-    pictureStale_ = false;
-    pausedStepsUndrawn_ = 0;
+    redrawDue_ = presentDue_ = false;
+    pausedStepsUnshown_ = 0;
     BeginFrame();
     phase_.grid.Draw();
     phase_.gameplay.Draw();
@@ -170,7 +174,7 @@ void FrameLoop::SetPaused(bool paused)
     if (paused == paused_)
         return;
     paused_ = paused;
-    pictureStale_ = true;
+    redrawDue_ = true;
     // The music and every effect, the firing loop among them, hold their place too.
     if (paused) {
         Mix_PauseMusic();
@@ -183,14 +187,20 @@ void FrameLoop::SetPaused(bool paused)
 
 void FrameLoop::Dispatch(const SDL_Event& event)
 {
-    // Whatever reaches a paused game (a mouse move moves the crosshair, an uncovered or resized
-    // window has lost its picture) is drawn at the next step.
-    if (paused_)
-        pictureStale_ = true;
     // The window's keys and size, and pausing, belong to the window and the loop, not to the
     // game: the tools never hear them, so a recording replays as if none had been used.
-    if (HandleWindowEvent(event) || TakePauseEvent(event) || (paused_ && StartsSomething(event)))
+    if (HandleWindowEvent(event)) {
+        presentDue_ = true;
         return;
+    }
+    if (TakePauseEvent(event) || (paused_ && StartsSomething(event)))
+        return;
+    // For a paused game: what reaches the game may change its picture (a mouse move moves the
+    // crosshair), and a window that may have lost the picture needs it shown again.
+    if (MayHaveLostPicture(event))
+        presentDue_ = true;
+    else
+        redrawDue_ = true;
     DispatchToGame(InGameAxes(event));
 }
 

@@ -9,7 +9,8 @@
 // events every step, but the world, the grid and the overlay stand still and game time does not
 // advance, so a game recorded with pauses in it replays to the same end without them. Nothing
 // moves then, so a frame is drawn only when the picture changes (the paused scrap appears, an
-// event reaches the game, the window is uncovered) and a few times a second besides.
+// event reaches the game); the last one is presented again when the window may have lost it
+// (uncovered, resized) and a few times a second besides.
 #include "app/levelflow.h"
 
 #include <SDL.h>
@@ -33,8 +34,8 @@ public:
         bool pauseOnFocusLoss = false; // and so does losing the window's input focus
     };
 
-    // Paused steps between two draws of an unchanged picture: about a quarter of a second.
-    static constexpr uint32_t kPausedStepsPerDraw = 16;
+    // Paused steps between two presents of an unchanged picture: about a quarter of a second.
+    static constexpr uint32_t kPausedStepsPerPresent = 16;
 
     FrameLoop(const Options& options, GamePhase& phase, InputSource* input);
 
@@ -64,9 +65,10 @@ private:
     void KeepMusicPlaying();
     void ReportFps();
     void Update();
-    // Whether this step draws: always while the game runs; while it is paused, only when the
-    // picture may have changed (pictureChanged, or since the last draw) or has stood long.
-    bool DrawsThisStep(bool pictureChanged);
+    // Draws the frame while the game runs. While it is paused, only when the picture may have
+    // changed (statusChanged, or since the last draw); otherwise presents the last frame again
+    // when the window may have lost it or it has stood a while.
+    void ShowPicture(bool statusChanged);
     void Draw();
     // Takes the events that pause and resume the game; true when the event was one of them.
     bool TakePauseEvent(const SDL_Event& event);
@@ -82,7 +84,8 @@ private:
     uint32_t fpsWindowStart_;
     uint32_t stepsThisSecond_ = 0; // the fps report's count
     uint32_t stepsTaken_ = 0;
-    bool pictureStale_ = false; // something may have changed the picture since the last draw
-    uint32_t pausedStepsUndrawn_ = 0;
+    bool redrawDue_ = false;  // something may have changed the picture since the last draw
+    bool presentDue_ = false; // the window may have lost the picture since it was last shown
+    uint32_t pausedStepsUnshown_ = 0;
     std::vector<SDL_Event> pending_;
 };

@@ -39,13 +39,6 @@ bool DismissesTitle(const SDL_Event& event)
     }
 }
 
-// The window was uncovered, resized or shown again: what was on it may be gone.
-bool UncoversWindow(const SDL_Event& event)
-{
-    return event.type == SDL_VIDEOEXPOSE || event.type == SDL_VIDEORESIZE ||
-           (event.type == SDL_ACTIVEEVENT && event.active.gain != 0);
-}
-
 } // namespace
 
 TitleScreen::TitleScreen(InputSource* input) : input_(input)
@@ -69,14 +62,12 @@ TitleScreen::Outcome TitleScreen::Tick(uint32_t now)
 
 void TitleScreen::Poll()
 {
-    if (pollsSinceDraw_ >= kPollsPerDraw)
-        Draw();
-    ++pollsSinceDraw_;
+    Show();
     TakeInputSourceEvents();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (HandleWindowEvent(event)) {
-            pollsSinceDraw_ = kPollsPerDraw; // full screen or a new size: the picture goes again
+            presentDue_ = true; // full screen or a new size
             continue;
         }
         // A quit ends the title at once; the rest of the queue stays unread.
@@ -87,8 +78,8 @@ void TitleScreen::Poll()
         }
         if (DismissesTitle(event))
             Dismiss();
-        else if (UncoversWindow(event))
-            pollsSinceDraw_ = kPollsPerDraw;
+        else if (MayHaveLostPicture(event))
+            presentDue_ = true;
     }
     if (kolm::GetTicks() - lastTime_ > kTimeoutMs)
         Dismiss();
@@ -98,12 +89,20 @@ void TitleScreen::Poll()
     }
 }
 
-void TitleScreen::Draw()
+void TitleScreen::Show()
 {
-    BeginFrame();
-    sprites_.Draw();
-    EndFrame();
-    pollsSinceDraw_ = 0;
+    if (!drawn_) {
+        BeginFrame();
+        sprites_.Draw();
+        EndFrame();
+        drawn_ = true;
+    } else if (presentDue_ || ++pollsUnshown_ >= kPollsPerPresent) {
+        PresentAgain();
+    } else {
+        return;
+    }
+    presentDue_ = false;
+    pollsUnshown_ = 0;
 }
 
 void TitleScreen::Dismiss()

@@ -2,9 +2,9 @@
 // The title screen: "data/gfx/title_screen.jpg" over the whole screen until one of the game's
 // keys, a left click or five seconds; closing the window quits instead. A driver ticks it with
 // the time (the native loop, the tests, a browser's animation frames), and no tick blocks: it
-// reads the events every 16 ms, and since its picture never changes, draws it when it first
-// shows, when the window has been uncovered and a few times a second besides. An input source,
-// when given, sends its title-screen events first.
+// reads the events every 16 ms, and since its picture never changes, draws it once and then
+// presents it again when the window may have lost it and a few times a second besides. An input
+// source, when given, sends its title-screen events first.
 #include "engine/spritecontainer.h"
 
 #include <cstdint>
@@ -17,8 +17,8 @@ public:
 
     static constexpr uint32_t kPollMs = 16;
     static constexpr uint32_t kTimeoutMs = 5000;
-    // Polls between two draws of the unchanging picture: about a quarter of a second.
-    static constexpr int kPollsPerDraw = 16;
+    // Polls between two presents of the unchanging picture: about a quarter of a second.
+    static constexpr int kPollsPerPresent = 16;
 
     explicit TitleScreen(InputSource* input = nullptr);
     TitleScreen(const TitleScreen&) = delete;
@@ -35,7 +35,8 @@ private:
     enum Showing : int32_t { kShown = 1, kDismissed = 3 };
 
     void Poll();
-    void Draw();
+    // Draws the picture the first time, then presents it again when due.
+    void Show();
     void Dismiss();
     void TakeInputSourceEvents();
 
@@ -47,5 +48,7 @@ private:
     CSpriteContainer sprites_;
     Outcome outcome_ = Outcome::kShowing;
     uint32_t nextPoll_ = 0;
-    int pollsSinceDraw_ = kPollsPerDraw; // the first poll draws
+    bool drawn_ = false;
+    bool presentDue_ = false; // the window may have lost the picture
+    int pollsUnshown_ = 0;
 };

@@ -331,6 +331,13 @@ void GlRenderBackend::Flush()
 void GlRenderBackend::EndFrame()
 {
     Flush();
+    Present();
+}
+
+void GlRenderBackend::PresentAgain() { Present(); }
+
+void GlRenderBackend::Present()
+{
     gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
     gl_->bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glViewport(0, 0, windowWidth_, windowHeight_);

@@ -22,6 +22,7 @@ public:
     void BeginFrame() override;
     void SubmitQuad(TextureHandle texture, const QuadStrip& quad) override;
     void EndFrame() override;
+    void PresentAgain() override;
     bool ReadTarget(std::vector<uint8_t>& rgba) override;
 
     // The window's size and where in it the target is presented; the rest of the window is
@@ -55,6 +56,8 @@ private:
     unsigned NewGlTexture(int width, int height, const uint8_t* rgba);
     TextureHandle AddToAtlas(int width, int height, const uint8_t* rgba);
     TextureHandle Register(TextureRecord record, int width, int height, const uint8_t* rgba);
+    // The target into the window, and the window's buffers swapped.
+    void Present();
 
     int windowWidth_;
     int windowHeight_;

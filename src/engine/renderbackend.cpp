@@ -31,6 +31,8 @@ void NullRenderBackend::SubmitQuad(TextureHandle, const QuadStrip&) { ++quadsThi
 
 void NullRenderBackend::EndFrame() { ++framesEnded_; }
 
+void NullRenderBackend::PresentAgain() { ++framesPresentedAgain_; }
+
 void CapturingRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
 {
     NullRenderBackend::SubmitQuad(texture, quad);

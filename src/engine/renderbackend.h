@@ -36,6 +36,8 @@ public:
     virtual void SubmitQuad(TextureHandle texture, const QuadStrip& quad) = 0;
     // Ends a frame: everything submitted is drawn and presented.
     virtual void EndFrame() = 0;
+    // Presents the last frame again, unchanged, for a window that may have lost it.
+    virtual void PresentAgain() = 0;
 
     // Copies the 1280 x 720 target into rgba (rows top to bottom); false when there is none.
     virtual bool ReadTarget(std::vector<uint8_t>& rgba);
@@ -55,17 +57,20 @@ public:
     void BeginFrame() override;
     void SubmitQuad(TextureHandle texture, const QuadStrip& quad) override;
     void EndFrame() override;
+    void PresentAgain() override;
 
     int LiveTextures() const { return liveTextures_; }
     uint64_t QuadsThisFrame() const { return quadsThisFrame_; }
-    // Frames ended since the backend was made.
+    // Frames ended, and frames presented again, since the backend was made.
     uint64_t FramesEnded() const { return framesEnded_; }
+    uint64_t FramesPresentedAgain() const { return framesPresentedAgain_; }
 
 private:
     TextureHandle nextTexture_ = 1;
     int liveTextures_ = 0;
     uint64_t quadsThisFrame_ = 0;
     uint64_t framesEnded_ = 0;
+    uint64_t framesPresentedAgain_ = 0;
 };
 
 // Records every quad with its texture, for tests that check exact vertices.

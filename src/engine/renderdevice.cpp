@@ -225,6 +225,8 @@ void BeginFrame() { GetRenderBackend().BeginFrame(); }
 
 void EndFrame() { GetRenderBackend().EndFrame(); }
 
+void PresentAgain() { GetRenderBackend().PresentAgain(); }
+
 void RenderShutdown()
 {
     ReleaseAllTextures();
@@ -247,6 +249,11 @@ bool HandleWindowEvent(const SDL_Event& event)
     if (event.type == SDL_KEYDOWN)
         SetFullScreen(!g_window.fullScreen);
     return true;
+}
+
+bool MayHaveLostPicture(const SDL_Event& event)
+{
+    return event.type == SDL_VIDEOEXPOSE || (event.type == SDL_ACTIVEEVENT && event.active.gain != 0);
 }
 
 bool SetFullScreen(bool on)

@@ -29,6 +29,8 @@ struct WindowOptions {
 bool RenderInit(const WindowOptions& options);
 void BeginFrame();
 void EndFrame();
+// Presents the last frame again, unchanged (the target keeps it).
+void PresentAgain();
 // Releases every texture, then the device.
 void RenderShutdown();
 
@@ -36,6 +38,9 @@ void RenderShutdown();
 // window. True when the event was one of them; the game then never hears it. With the classic
 // game every event goes on to the game.
 bool HandleWindowEvent(const SDL_Event& event);
+// True for the window's events after which it may no longer show its picture: uncovered, or
+// shown again after it was hidden.
+bool MayHaveLostPicture(const SDL_Event& event);
 // Switches between window and full screen; false when the switch could not be made (the
 // window stays as it was) or the game is the classic one.
 bool SetFullScreen(bool on);

@@ -1,5 +1,6 @@
 // The frame loop's cadence and what it draws: a step once 16 ms have passed since the last one
-// began, never two to catch up; while paused, a frame only when the picture may have changed.
+// began, never two to catch up; while paused, a frame only when the picture may have changed,
+// and the last one presented again now and then.
 #include "app/frameloop.h"
 #include "app/gamephase.h"
 
@@ -25,12 +26,17 @@ struct FrameLoopTest : ::testing::Test {
         return options;
     }
 
-    uint64_t FramesAfterSteps(FrameLoop& loop, int steps)
+    // Frames drawn, and frames presented again, in the given number of steps.
+    struct Shown {
+        uint64_t drawn, presentedAgain;
+    };
+    Shown AfterSteps(FrameLoop& loop, int steps)
     {
-        const uint64_t before = capture.Backend().FramesEnded();
+        const CapturingRenderBackend& backend = capture.Backend();
+        const Shown before{backend.FramesEnded(), backend.FramesPresentedAgain()};
         for (int i = 0; i < steps; ++i)
             loop.StepAndHandleEvents();
-        return capture.Backend().FramesEnded() - before;
+        return Shown{backend.FramesEnded() - before.drawn, backend.FramesPresentedAgain() - before.presentedAgain};
     }
 };
 
@@ -63,26 +69,34 @@ TEST_F(FrameLoopTest, AStepBeginsOnceSixteenMillisecondsHavePassedAndALateOneIsN
     EXPECT_EQ(loop.NextDue(), 1088u);
 }
 
-TEST_F(FrameLoopTest, APausedGameDrawsWhenThePictureMayHaveChangedAndAFewTimesASecond)
+TEST_F(FrameLoopTest, APausedGameDrawsOnlyWhenThePictureMayHaveChanged)
 {
     GamePhase phase(false, dir.File("level.txt"));
     phase.status = std::make_unique<StatusLayer>();
     FrameLoop loop(Windowless(), phase, nullptr);
-    EXPECT_EQ(FramesAfterSteps(loop, 20), 20u) << "a running game draws every step";
+    EXPECT_EQ(AfterSteps(loop, 20).drawn, 20u) << "a running game draws every step";
 
     loop.Dispatch(Key(SDLK_p));
-    EXPECT_EQ(FramesAfterSteps(loop, 1), 1u) << "the paused scrap appears";
-    const uint64_t idle = FramesAfterSteps(loop, 62); // about a second of steps
-    EXPECT_GE(idle, 2u);
-    EXPECT_LE(idle, 8u);
+    EXPECT_EQ(AfterSteps(loop, 1).drawn, 1u) << "the paused scrap appears";
+    const Shown second = AfterSteps(loop, 62); // about a second of steps
+    EXPECT_EQ(second.drawn, 0u);
+    EXPECT_GE(second.presentedAgain, 2u);
+    EXPECT_LE(second.presentedAgain, 8u);
+
+    SDL_Event expose{};
+    expose.type = SDL_VIDEOEXPOSE;
+    loop.Dispatch(expose);
+    const Shown uncovered = AfterSteps(loop, 1);
+    EXPECT_EQ(uncovered.drawn, 0u);
+    EXPECT_EQ(uncovered.presentedAgain, 1u) << "an uncovered window gets the picture again";
 
     SDL_Event move{};
     move.type = SDL_MOUSEMOTION;
     move.motion.x = 300;
     move.motion.y = 200;
     loop.Dispatch(move);
-    EXPECT_EQ(FramesAfterSteps(loop, 1), 1u) << "the crosshair moved";
+    EXPECT_EQ(AfterSteps(loop, 1).drawn, 1u) << "the crosshair moved";
 
     loop.Dispatch(Key(SDLK_p));
-    EXPECT_EQ(FramesAfterSteps(loop, 5), 5u);
+    EXPECT_EQ(AfterSteps(loop, 5).drawn, 5u);
 }
