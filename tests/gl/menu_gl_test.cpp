@@ -43,7 +43,7 @@ Counts CountPixels(const std::vector<uint8_t>& target, const rect& box)
 TEST(MenuPixels, TheCardTitleLinesAndMarkShowWhereTheyBelong)
 {
     SetSoundEnabled(false);
-    ASSERT_TRUE(RenderInit(false));
+    ASSERT_TRUE(RenderInit(WindowOptions()));
     std::vector<uint8_t> target;
     {
         std::vector<Menu::Choice> choices(3);
