@@ -90,8 +90,9 @@ TEST_F(ProgressKillTest, AGameKilledWhileSavingLeavesAWholeFileAndLosesNoClear)
     int killedMidSave = 0;
     for (int saves : {1, 4, 2, 6, 3}) {
         const pid_t game = Start();
-        // The save-th save under way: its temporary file appears, after the one a killed save
-        // left behind has been renamed away by the first save of this run.
+        // Waits for that many saves to get under way, each seen by its temporary file appearing
+        // after the last one has gone (the one a killed run left behind goes with this run's
+        // first save, which then counts as done), and kills the game in the last.
         bool underWay = true;
         for (int save = 0; save < saves; ++save)
             underWay = underWay && WaitForTemporary(false) && WaitForTemporary(true);
