@@ -47,7 +47,7 @@ Scene* BuildScene()
     static Scene* scene = nullptr;
     if (scene)
         return scene;
-    if (!RenderInit(false))
+    if (!RenderInit(WindowOptions()))
         return nullptr;
     // The device stays open for the whole run, but it draws only inside these benchmarks.
     GlRenderBackend* device = &static_cast<GlRenderBackend&>(GetRenderBackend());

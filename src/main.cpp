@@ -1,4 +1,5 @@
 #include "app/dataroot.h"
+#include "app/padlayout.h"
 #include "app/program.h"
 #include "harness/toolrun.h"
 
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     EnterDataRoot("tobrakka");
+    RequestGameControllerLayout();
     // What SDL's entry wrapper does on other platforms: SDL without its signal parachute, and
     // SDL's shutdown at process exit.
     SDL_Init(SDL_INIT_NOPARACHUTE);

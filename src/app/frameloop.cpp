@@ -3,6 +3,7 @@
 #include "app/gamephase.h"
 #include "app/inputsource.h"
 #include "app/joystick.h"
+#include "app/padlayout.h"
 #include "audio/audiodevice.h"
 #include "engine/renderdevice.h"
 #include "engine/ticks.h"
@@ -177,11 +178,11 @@ void FrameLoop::SetPaused(bool paused)
 
 void FrameLoop::Dispatch(const SDL_Event& event)
 {
-    // Pausing belongs to the loop, not to the game: the tools never hear it, so a recording
-    // replays as if no pause had been made.
-    if (TakePauseEvent(event) || (paused_ && StartsSomething(event)))
+    // The window's keys and size, and pausing, belong to the window and the loop, not to the
+    // game: the tools never hear them, so a recording replays as if none had been used.
+    if (HandleWindowEvent(event) || TakePauseEvent(event) || (paused_ && StartsSomething(event)))
         return;
-    DispatchToGame(event);
+    DispatchToGame(InGameAxes(event));
 }
 
 void FrameLoop::DispatchToGame(const SDL_Event& event)

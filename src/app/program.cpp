@@ -64,7 +64,10 @@ int RunProgram(const std::vector<std::string>& arguments, InputSource* tools)
 {
     const CommandLine options = ParseCommandLine(arguments);
     ApplyWindowSize(options.requestedWidth);
-    if (!RenderInit(options.fullScreen)) {
+    WindowOptions window;
+    window.fullScreen = options.fullScreen;
+    window.classic = options.classic;
+    if (!RenderInit(window)) {
         RenderShutdown();
         return 1;
     }

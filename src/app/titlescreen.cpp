@@ -91,6 +91,8 @@ bool RunTitleScreen(InputSource* input)
             PushEvents(*input);
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
+            if (HandleWindowEvent(event))
+                continue;
             if (event.type == SDL_QUIT) {
                 title.sprites.Clear();
                 return false;

@@ -1,7 +1,10 @@
 #include "engine/glrenderbackend.h"
 
 #include <SDL.h>
-#include <SDL_opengl.h>
+// Mesa's own headers: the SDL 1.2 headers carry an OpenGL extension list too old for
+// framebuffer objects.
+#include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <algorithm>
 #include <cstring>
@@ -43,7 +46,8 @@ std::unique_ptr<GlRenderBackend> GlRenderBackend::Create(int windowWidth, int wi
 }
 
 GlRenderBackend::GlRenderBackend(int windowWidth, int windowHeight)
-    : windowWidth_(windowWidth), windowHeight_(windowHeight), gl_(new Functions)
+    : windowWidth_(windowWidth), windowHeight_(windowHeight),
+      picture_(PictureRect::Stretched(windowWidth, windowHeight)), gl_(new Functions)
 {
     vertices_.reserve(kMaxBatchQuads * 4);
     indices_.reserve(kMaxBatchQuads * 6);
@@ -281,8 +285,14 @@ void GlRenderBackend::EndFrame()
     gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
     gl_->bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glViewport(0, 0, windowWidth_, windowHeight_);
-    gl_->blitFramebuffer(0, 0, kTargetWidth, kTargetHeight, 0, 0, windowWidth_, windowHeight_,
-                         GL_COLOR_BUFFER_BIT, GL_LINEAR);
+    if (!picture_.Covers(windowWidth_, windowHeight_)) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // OpenGL counts the window's rows from the bottom.
+    const int bottom = windowHeight_ - picture_.y - picture_.height;
+    gl_->blitFramebuffer(0, 0, kTargetWidth, kTargetHeight, picture_.x, bottom, picture_.x + picture_.width,
+                         bottom + picture_.height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
     SDL_GL_SwapBuffers();
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
 }
@@ -299,6 +309,13 @@ bool GlRenderBackend::ReadTarget(std::vector<uint8_t>& rgba)
     for (int y = 0; y < kTargetHeight; ++y)
         std::memcpy(&rgba[y * row], &bottomUp[(kTargetHeight - 1 - y) * row], row);
     return true;
+}
+
+void GlRenderBackend::SetPresentArea(int windowWidth, int windowHeight, const PictureRect& picture)
+{
+    windowWidth_ = windowWidth;
+    windowHeight_ = windowHeight;
+    picture_ = picture;
 }
 
 void GlRenderBackend::SetBatching(bool on)

@@ -5,6 +5,7 @@
 // reach OpenGL in few draw calls; texture coordinates arrive relative to the image and are
 // moved onto its place in the atlas here.
 #include "engine/atlaspacker.h"
+#include "engine/picturerect.h"
 #include "engine/renderbackend.h"
 
 #include <memory>
@@ -23,6 +24,9 @@ public:
     void EndFrame() override;
     bool ReadTarget(std::vector<uint8_t>& rgba) override;
 
+    // The window's size and where in it the target is presented; the rest of the window is
+    // black. Until it is called, the target is stretched over the window given to Create.
+    void SetPresentArea(int windowWidth, int windowHeight, const PictureRect& picture);
     // Batching joins consecutive quads of one texture into one draw call. Off, every quad is
     // its own draw call (kept for the benchmark and the pixel comparison).
     void SetBatching(bool on);
@@ -49,6 +53,7 @@ private:
 
     int windowWidth_;
     int windowHeight_;
+    PictureRect picture_;
     std::unique_ptr<Functions> gl_;
     unsigned framebuffer_ = 0;
     unsigned colourTarget_ = 0;

@@ -5,6 +5,7 @@
 #include "engine/texturecache.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
 #include <chrono>
@@ -22,6 +23,19 @@ namespace {
 
 std::unique_ptr<GlRenderBackend> g_device;
 
+// What the window is and may become.
+struct WindowState {
+    bool classic = false;
+    bool fullScreen = false;
+    int windowedWidth = 1280; // the window's size when it is not full screen
+    int windowedHeight = 720;
+    int desktopWidth = 0; // the desktop's size before the game opened its window; 0 if unknown
+    int desktopHeight = 0;
+    int bitsPerPixel = 0; // the desktop's, kept for every mode change: a change of depth would lose the OpenGL context
+};
+
+WindowState g_window;
+
 constexpr const char* kNeedsADisplay = " (the game needs a display; without one, run it under xvfb-run)";
 
 void ReportDeviceFailure(const char* caption, const char* text)
@@ -29,15 +43,111 @@ void ReportDeviceFailure(const char* caption, const char* text)
     std::cerr << caption << ": " << text << std::endl;
 }
 
-bool OpenWindow(bool fullScreen)
+// Before the first window, while SDL's video information still describes the desktop itself.
+void PrepareWindow(const WindowOptions& options)
 {
+    g_window = WindowState();
+    g_window.classic = options.classic;
+    g_window.windowedWidth = g_windowWidth;
+    g_window.windowedHeight = g_windowHeight;
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    const int bitsPerPixel = info && info->vfmt ? info->vfmt->BitsPerPixel : 0;
+    g_window.bitsPerPixel = info && info->vfmt ? info->vfmt->BitsPerPixel : 0;
+    g_window.desktopWidth = info ? info->current_w : 0;
+    g_window.desktopHeight = info ? info->current_h : 0;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
-    const Uint32 flags = SDL_OPENGL | (fullScreen ? SDL_FULLSCREEN : 0);
-    return SDL_SetVideoMode(g_windowWidth, g_windowHeight, bitsPerPixel, flags) != nullptr;
+}
+
+// SDL 2 (under sdl12-compat) asks the window manager to lay a full-screen window over the
+// screen. With none (a bare X server: a kiosk, a test display) nobody does, and the window keeps
+// the place it had as a window, partly off the screen. A window that no manager has framed (the
+// root's own child) is put at the screen's corner then.
+void PlaceUnmanagedFullScreenWindow()
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11)
+        return;
+    if (info.info.x11.lock_func)
+        info.info.x11.lock_func();
+    Display* display = info.info.x11.display;
+    const Window window = info.info.x11.window;
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned childCount = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &childCount)) {
+        if (children)
+            XFree(children);
+        XWindowAttributes attributes;
+        if (parent == root && XGetWindowAttributes(display, window, &attributes) && (attributes.x != 0 || attributes.y != 0)) {
+            XMoveWindow(display, window, 0, 0);
+            XSync(display, False);
+        }
+    }
+    if (info.info.x11.unlock_func)
+        info.info.x11.unlock_func();
+}
+
+// Opens the window, or changes it. Full screen is the desktop's own size, so that the screen
+// keeps its mode (the classic game asks for a mode of the window's size). SDL keeps the
+// OpenGL context through the change as long as the depth and the OpenGL flag stay.
+bool SetMode(bool fullScreen)
+{
+    int width = g_window.windowedWidth;
+    int height = g_window.windowedHeight;
+    Uint32 flags = SDL_OPENGL;
+    if (fullScreen) {
+        flags |= SDL_FULLSCREEN;
+        if (!g_window.classic && g_window.desktopWidth > 0 && g_window.desktopHeight > 0) {
+            width = g_window.desktopWidth;
+            height = g_window.desktopHeight;
+        }
+    } else if (!g_window.classic) {
+        flags |= SDL_RESIZABLE;
+    }
+    SDL_Surface* surface = SDL_SetVideoMode(width, height, g_window.bitsPerPixel, flags);
+    if (!surface)
+        return false;
+    if (fullScreen && !g_window.classic)
+        PlaceUnmanagedFullScreenWindow();
+    g_window.fullScreen = fullScreen;
+    g_windowWidth = surface->w;
+    g_windowHeight = surface->h;
+    if (g_device)
+        g_device->SetPresentArea(g_windowWidth, g_windowHeight, WindowPicture());
+    return true;
+}
+
+// Resize requests that were queued for the window before a switch describe a window that is
+// gone: following them would undo the switch.
+void DropQueuedResizes()
+{
+    SDL_PumpEvents();
+    SDL_Event stale[8];
+    while (SDL_PeepEvents(stale, 8, SDL_GETEVENT, SDL_VIDEORESIZEMASK) > 0) {
+    }
+}
+
+// The window resized by the player or the desktop: the picture follows it.
+void Resize(int width, int height)
+{
+    if (!g_device || g_window.fullScreen || width < 1 || height < 1)
+        return;
+    if (width == g_windowWidth && height == g_windowHeight)
+        return;
+    g_window.windowedWidth = width;
+    g_window.windowedHeight = height;
+    SetMode(false);
+}
+
+bool IsWindowKey(const SDL_Event& event)
+{
+    if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
+        return false;
+    const SDLKey key = event.key.keysym.sym;
+    return key == SDLK_F11 || (key == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0);
 }
 
 // An X server with no other client (a bare Xvfb in a script, a kiosk or a test rig) resets when
@@ -77,13 +187,14 @@ bool CreateRenderDevice()
         ReportDeviceFailure("D3D_DEV ERR", "Could not create Direct3D Device");
         return false;
     }
+    g_device->SetPresentArea(g_windowWidth, g_windowHeight, WindowPicture());
     SetRenderBackend(g_device.get());
     return true;
 }
 
 } // namespace
 
-bool RenderInit(bool fullScreen)
+bool RenderInit(const WindowOptions& options)
 {
     SeedRuntimeRandom(static_cast<uint32_t>(std::time(nullptr)));
     // The game draws with OpenGL, which SDL offers only on X11: without this, SDL would fall
@@ -102,7 +213,8 @@ bool RenderInit(bool fullScreen)
         std::cerr << SDL_GetError() << kNeedsADisplay << std::endl;
         return false;
     }
-    if (!OpenWindow(fullScreen)) {
+    PrepareWindow(options);
+    if (!SetMode(options.fullScreen)) {
         ReportDeviceFailure("D3D_OBJ ERR", "Could not create Direct3D Object");
         return false;
     }
@@ -122,10 +234,46 @@ void RenderShutdown()
     }
 }
 
+bool HandleWindowEvent(const SDL_Event& event)
+{
+    if (g_window.classic)
+        return false;
+    if (event.type == SDL_VIDEORESIZE) {
+        Resize(event.resize.w, event.resize.h);
+        return true;
+    }
+    if (!IsWindowKey(event))
+        return false;
+    if (event.type == SDL_KEYDOWN)
+        SetFullScreen(!g_window.fullScreen);
+    return true;
+}
+
+bool SetFullScreen(bool on)
+{
+    if (g_window.classic || !g_device)
+        return false;
+    if (on == g_window.fullScreen)
+        return true;
+    if (SetMode(on)) {
+        DropQueuedResizes();
+        return true;
+    }
+    SetMode(!on); // the window as it was, should the failed change have left it otherwise
+    return false;
+}
+
+bool IsFullScreen() { return g_window.fullScreen; }
+
+PictureRect WindowPicture()
+{
+    return g_window.classic ? PictureRect::Stretched(g_windowWidth, g_windowHeight)
+                            : PictureRect::Letterboxed(g_windowWidth, g_windowHeight);
+}
+
 vector2& WindowToVirtual(vector2& out, const vector2& in)
 {
-    out.x = static_cast<float>(in.x / static_cast<float>(g_windowWidth) * 1280.0);
-    out.y = static_cast<float>(in.y / static_cast<float>(g_windowHeight) * 720.0);
+    out = WindowPicture().WindowToPicture(in);
     return out;
 }
 

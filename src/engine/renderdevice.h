@@ -1,22 +1,50 @@
 #pragma once
 // The window and the render device. All drawing happens in a fixed 1280 x 720 virtual screen
-// (origin top left, y downwards); the frame is stretched over the whole window when presented.
+// (origin top left, y downwards), presented in the window letterboxed: as large as the window
+// allows with its shape kept, black bars filling the rest. The classic game stretches it over
+// the whole window instead.
+//
+// Full screen takes the desktop's own size (no video-mode switch). F11 and Alt+Enter switch
+// between window and full screen at any moment, and the window may be resized; the OpenGL
+// context, and with it every texture, lives through both. The classic game opens the window
+// or the full-screen mode it is asked for, and keeps it.
+#include "engine/picturerect.h"
 #include "engine/vectormath.h"
 
-// The window's size in pixels: set from the command line before RenderInit, fixed after it.
+#include <SDL.h>
+
+// The window's size in pixels: set from the command line before RenderInit (the size of the
+// window when it is not full screen), then the window's real size as it changes.
 extern int g_windowWidth;
 extern int g_windowHeight;
 
-// Seeds the runtime generator, starts SDL video and joystick, opens a window of
-// g_windowWidth x g_windowHeight and creates the device. Returns false, after printing why, when
-// there is no usable window or device: the game cannot run then. ("D3D_OBJ ERR" / "D3D_DEV ERR" are the game's long-standing captions.)
-bool RenderInit(bool fullScreen);
+struct WindowOptions {
+    bool fullScreen = false;
+    bool classic = false; // the picture stretched, full screen in the mode asked for, no window keys
+};
+
+// Seeds the runtime generator, starts SDL video and joystick, opens the window and creates the
+// device. Returns false, after printing why, when there is no usable window or device: the game
+// cannot run then. ("D3D_OBJ ERR" / "D3D_DEV ERR" are the game's long-standing captions.)
+bool RenderInit(const WindowOptions& options);
 void BeginFrame();
 void EndFrame();
 // Releases every texture, then the device.
 void RenderShutdown();
 
-// Window pixels to virtual units.
+// Takes the window's own events: F11 and Alt+Enter (pressed and released) and a resized
+// window. True when the event was one of them; the game then never hears it. With the classic
+// game every event goes on to the game.
+bool HandleWindowEvent(const SDL_Event& event);
+// Switches between window and full screen; false when the switch could not be made (the
+// window stays as it was) or the game is the classic one.
+bool SetFullScreen(bool on);
+bool IsFullScreen();
+
+// Where the picture lies in the window as it is now.
+PictureRect WindowPicture();
+// Window pixels to virtual units, through the picture's place in the window: a point beside
+// the picture gives the nearest point on its edge.
 vector2& WindowToVirtual(vector2& out, const vector2& in);
 // Virtual units to clip space (-1 .. 1, y up); z is always 1.
 vector2 VirtualToClip(const vector2& p);

@@ -31,11 +31,14 @@ uint32_t ReadPixel(const SDL_Surface* surface, int x, int y)
     }
 }
 
-// SDL_image 1.2 hands a grey PNG with a transparent grey level (tRNS) over as grey and alpha
-// byte pairs in a surface whose masks claim 16-bit RGB (the blue mask lies beyond 16 bits).
+// SDL_image 1.2 hands a grey PNG with alpha or a transparent grey level (tRNS) over as grey
+// and alpha byte pairs in a surface whose masks claim 16-bit RGB: classic SDL keeps the
+// impossible masks it is given (the blue one beyond 16 bits), sdl12-compat puts RGB565's in
+// their place. It makes no other two-byte surface of a PNG or a JPG, the only pictures the
+// game reads.
 bool HoldsGreyAlphaPairs(const SDL_Surface* surface)
 {
-    return surface->format->BytesPerPixel == 2 && surface->format->Bmask > 0xFFFFu;
+    return surface->format->BytesPerPixel == 2 && !surface->format->palette;
 }
 
 void ReadRgba(const SDL_Surface* surface, int x, int y, uint8_t* out)

@@ -167,9 +167,10 @@ void BotPlayer::SetFiring(bool firing)
 
 void BotPlayer::AimAt(const vector2& point)
 {
-    // Virtual units to window pixels.
-    const int x = TruncToInt32(Clamp(point.x, 0.0f, kVirtualWidth - 1.0f) * g_windowWidth / kVirtualWidth);
-    const int y = TruncToInt32(Clamp(point.y, 0.0f, kVirtualHeight - 1.0f) * g_windowHeight / kVirtualHeight);
+    // Virtual units to the window pixel over them, wherever the picture lies in the window.
+    const PictureRect picture = WindowPicture();
+    const int x = picture.x + TruncToInt32(Clamp(point.x, 0.0f, kVirtualWidth - 1.0f) * picture.width / kVirtualWidth);
+    const int y = picture.y + TruncToInt32(Clamp(point.y, 0.0f, kVirtualHeight - 1.0f) * picture.height / kVirtualHeight);
     if (x == lastMouseX_ && y == lastMouseY_)
         return;
     lastMouseX_ = x;
@@ -222,7 +223,12 @@ void BotPlayer::Decide(const Gameplay& gameplay)
 
     vector2 aim;
     const bool target = PickTarget(*world, skill, p, aim);
-    if (target)
-        AimAt(aim + vector2(Jitter(), Jitter()));
+    if (target) {
+        // Drawn in two statements, as the order of a call's arguments is left to the compiler
+        // (GCC and Clang differ): the vertical error first, as the bot has always drawn them.
+        const float errorY = Jitter();
+        const float errorX = Jitter();
+        AimAt(aim + vector2(errorX, errorY));
+    }
     SetFiring(target);
 }

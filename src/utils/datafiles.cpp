@@ -30,23 +30,18 @@ std::string BloodDrop(int n) { return Numbered("data/gfx/zarn_blood_drop", n, 1)
 
 std::string Frame(FrameSet set, int n)
 {
-    switch (set) {
-    case FrameSet::kHero:
-        return Numbered("data/gfx/zarn_guy_frame", n, 1);
-    case FrameSet::kOldGuy:
-        return Numbered("data/gfx/old_guy_frame", n, 1);
-    case FrameSet::kBigBad:
-        return Numbered("data/gfx/big_bad_frame", n, 1);
-    case FrameSet::kHeroCorpse:
-        return Numbered("data/gfx/zarn_death_frame", n, 1);
-    case FrameSet::kOldGuyCorpse:
-        return Numbered("data/gfx/old_death_frame", n, 1);
-    case FrameSet::kSmallHoming:
-        return Numbered("data/gfx/small_homing_frame_", n, 2);
-    case FrameSet::kSmallMoving:
-        return Numbered("data/gfx/small_moving_frame_", n, 2);
-    }
-    return std::string();
+    struct Numbering {
+        const char* prefix;
+        int digits;
+    };
+    // In the order of FrameSet.
+    static const Numbering kSets[] = {
+        {"data/gfx/zarn_guy_frame", 1},     {"data/gfx/old_guy_frame", 1},       {"data/gfx/big_bad_frame", 1},
+        {"data/gfx/zarn_death_frame", 1},   {"data/gfx/old_death_frame", 1},     {"data/gfx/small_homing_frame_", 2},
+        {"data/gfx/small_moving_frame_", 2},
+    };
+    const Numbering& numbering = kSets[static_cast<int>(set)];
+    return Numbered(numbering.prefix, n, numbering.digits);
 }
 
 } // namespace datafiles

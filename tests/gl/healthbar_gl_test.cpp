@@ -28,7 +28,7 @@ struct DamagedRobotTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(false));
+        ASSERT_TRUE(RenderInit(WindowOptions()));
         SetSoundEnabled(false);
         RandomSeed(1);
         SeedRuntimeRandom(1);

@@ -33,7 +33,7 @@ struct PaperOnScreenTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(false));
+        ASSERT_TRUE(RenderInit(WindowOptions()));
         dir.MakeDir("data");
         dir.MakeDir("data/gfx");
         WriteFilled(dir.File("data/gfx/line.png"), 64, 3, kInk);

@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <chrono>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -79,7 +78,7 @@ std::vector<uint8_t> WindowPixels()
 
 TEST_F(WindowTest, OpensA1280x720WindowAndDrawsIntoTheTarget)
 {
-    ASSERT_TRUE(RenderInit(false));
+    ASSERT_TRUE(RenderInit(WindowOptions()));
     SDL_Surface* window = SDL_GetVideoSurface();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->w, 1280);
@@ -108,7 +107,7 @@ TEST_F(WindowTest, OpensA1280x720WindowAndDrawsIntoTheTarget)
 
 TEST_F(WindowTest, AScreenshotIsOpaqueInTheColoursOfTheWindow)
 {
-    ASSERT_TRUE(RenderInit(false));
+    ASSERT_TRUE(RenderInit(WindowOptions()));
     const uint8_t white[4] = {255, 255, 255, 255};
     RenderBackend& backend = GetRenderBackend();
     const TextureHandle texture = backend.CreateTexture(1, 1, white);
@@ -148,7 +147,9 @@ TEST_F(WindowTest, WidthOptionOpensAWindowWithTheRightHeight)
 {
     const CommandLine options = ParseCommandLine({"-r", "1920"});
     ApplyWindowSize(options.requestedWidth);
-    ASSERT_TRUE(RenderInit(options.fullScreen));
+    WindowOptions windowOptions;
+    windowOptions.fullScreen = options.fullScreen;
+    ASSERT_TRUE(RenderInit(windowOptions));
     SDL_Surface* window = SDL_GetVideoSurface();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->w, 1920);
@@ -175,28 +176,13 @@ TEST(GameBinary, WithoutADisplayItSaysSoAndFails)
     EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
 }
 
-namespace {
-
-// A display number that no X server uses now, different for each test process.
-std::string FreeDisplay()
-{
-    struct stat info;
-    for (int n = 200 + getpid() % 600;; ++n) {
-        const std::string number = std::to_string(n);
-        if (stat(("/tmp/.X11-unix/X" + number).c_str(), &info) != 0 && stat(("/tmp/.X" + number + "-lock").c_str(), &info) != 0)
-            return ":" + number;
-    }
-}
-
-} // namespace
-
 TEST(GameBinary, WaitsForADisplayThatIsStartingOrResetting)
 {
     // A bare Xvfb, started half a second after the game, which resets whenever its last client
     // (each game in turn) leaves.
     testsupport::TempDir dir;
     dir.Write("quit.script", "title down 32\n16 quit\n");
-    const std::string display = FreeDisplay();
+    const std::string display = testsupport::FreeDisplay();
     const std::string game = std::string(TOBRAKKA_GAME_BINARY) + " -script " + dir.File("quit.script");
     const std::string script = "(sleep 0.5; exec Xvfb " + display + " -screen 0 1280x720x24 -nolisten tcp) 2>/dev/null & x=$!; " +
                                "failed=0; for i in 1 2 3 4 5 6; do DISPLAY=" + display + " " + game +
@@ -209,7 +195,7 @@ TEST(GameBinary, WaitsForADisplayThatIsStartingOrResetting)
 
 TEST(GameBinary, ADisplayThatNeverComesUpEndsTheGameWithALineNamingIt)
 {
-    const std::string display = FreeDisplay();
+    const std::string display = testsupport::FreeDisplay();
     const auto start = std::chrono::steady_clock::now();
     const testsupport::ProcessResult result =
         testsupport::RunProcess(".", {"DISPLAY=" + display, "SDL_AUDIODRIVER=dummy"}, TOBRAKKA_GAME_BINARY, 30);

@@ -20,7 +20,7 @@ struct SpritePixelsTest : ::testing::Test {
     testsupport::TempDir dir;
     std::vector<uint8_t> target;
 
-    void SetUp() override { ASSERT_TRUE(RenderInit(false)); }
+    void SetUp() override { ASSERT_TRUE(RenderInit(WindowOptions())); }
     void TearDown() override
     {
         RenderShutdown();

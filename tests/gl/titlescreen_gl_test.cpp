@@ -24,7 +24,7 @@ struct TitleTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(false));
+        ASSERT_TRUE(RenderInit(WindowOptions()));
         capture = new testsupport::ScopedCapture; // draw into the capture, read SDL's real queue
         g_now = 0;
         kolm::SetTickSource(RunningClock);

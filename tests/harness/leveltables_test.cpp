@@ -1,5 +1,6 @@
 // The README's level tables are what the level check prints today: a change to a level, the bot
-// or the game that moves a figure fails here, with the table to put into the README.
+// or the game that moves a figure fails here, with the table to put into the README. Also the
+// check's seed list as a person types it.
 #include "support/processrunner.h"
 #include "support/testsupport.h"
 
@@ -47,7 +48,22 @@ TEST(LevelTables, TheReadmeShowsWhatThePractisedBotDoesToday)
     ExpectReadmeTableIsCurrent("--check-levels --seed 1");
 }
 
-TEST(LevelTables, TheReadmeShowsWhatTheNoviceDoesToday)
+TEST(LevelTables, TheReadmeShowsWhatTheNoviceDoesTodayOverThreeSeeds)
 {
-    ExpectReadmeTableIsCurrent("--check-levels --novice --seed 1");
+    ExpectReadmeTableIsCurrent("--check-levels --novice --seeds 1-3");
+}
+
+TEST(LevelTables, ALevelNotClearedOverSeveralSeedsIsMarkedAndABadSeedListRefused)
+{
+    const std::string sim = TOBRAKKA_SIM_BINARY;
+    const testsupport::ProcessResult cut =
+        testsupport::RunProcess(".", {}, sim + " --check-levels --seeds 2,5 --time 2000 --level data/levels/level01.txt", 60);
+    EXPECT_EQ(cut.output, "| level | file | loops, seed 2 | loops, seed 5 | average |\n|---|---|---|---|---|\n"
+                          "| 1 | data/levels/level01.txt | 0+ | 0+ | 0.0+ |\n");
+    for (const char* wrong : {"--check-levels --seeds 3-1", "--check-levels --seeds 1,", "--check-levels --seeds 1-101",
+                              "--seeds 1-3"}) {
+        const testsupport::ProcessResult run = testsupport::RunProcess(".", {}, sim + " " + wrong, 60);
+        EXPECT_EQ(run.exitStatus, 2) << wrong;
+        EXPECT_NE(run.output.find("usage: tobrakka-sim"), std::string::npos) << wrong;
+    }
 }

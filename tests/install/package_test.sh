@@ -36,8 +36,9 @@ for path in $listing; do
   esac
 done
 
-for library in libsdl1.2debian libsdl-mixer1.2 libsdl-image1.2 libgl1 libc6; do
-  dpkg-deb -f "$deb" Depends | grep -q "$library" || { echo "Depends lacks $library"; failed=1; }
+# SDL 1.2 is sdl12-compat's shim when the game was built on it, the classic library otherwise.
+for library in 'libsdl1.2(debian|-compat-shim)' libsdl-mixer1.2 libsdl-image1.2 libgl1 libc6; do
+  dpkg-deb -f "$deb" Depends | grep -Eq "$library" || { echo "Depends lacks $library"; failed=1; }
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || { echo "the section is not games"; failed=1; }
 

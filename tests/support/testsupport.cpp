@@ -25,6 +25,21 @@ int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) { return
 
 } // namespace
 
+std::string FreeDisplay()
+{
+    struct stat info;
+    for (int n = 200 + getpid() % 600;; ++n) {
+        const std::string number = std::to_string(n);
+        if (stat(("/tmp/.X11-unix/X" + number).c_str(), &info) != 0 && stat(("/tmp/.X" + number + "-lock").c_str(), &info) != 0)
+            return ":" + number;
+    }
+}
+
+std::string OnItsOwnDisplay(const std::string& command)
+{
+    return "xvfb-run -n " + FreeDisplay().substr(1) + " -s \"-screen 0 1920x1080x24 -nolisten tcp\" " + command;
+}
+
 TempDir::TempDir()
 {
     char pattern[] = "/tmp/tobrakka-test-XXXXXX";

@@ -10,6 +10,8 @@
 #include "utils/stringutils.h"
 #include "world/world.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <sys/resource.h>
@@ -32,6 +34,7 @@ struct SimOptions {
     uint64_t digestEvery = 0;
     bool details = false;
     bool checkLevels = false;
+    std::vector<uint32_t> seeds; // the level check over several seeds; empty: --seed alone
     uint64_t soakSteps = 0;  // 0: no soak
     bool novice = false;     // the bot plays as a person new to the game
     bool help = false;
@@ -40,7 +43,7 @@ struct SimOptions {
 const char* const kUsage =
     "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
     "                    [--novice] [--restarts N] [--every N] [--details] [--check-levels]\n"
-    "                    [--soak STEPS] [--help]\n";
+    "                    [--seeds LIST] [--soak STEPS] [--help]\n";
 
 // The largest value a numeric option takes: a seed is 32 bits, a restart chance is out of 10,000.
 int64_t HighestValue(const std::string& option)
@@ -58,6 +61,40 @@ bool ReadNumber(const std::string& option, const std::string& text, uint64_t& va
     if (!kolm::ParseWholeNumber(text, 0, HighestValue(option), parsed))
         return false;
     value = static_cast<uint64_t>(parsed);
+    return true;
+}
+
+// The level check plays at most this many seeds, one table column each.
+constexpr std::size_t kMaxSeeds = 100;
+
+bool ReadSeed(const std::string& text, uint32_t& seed)
+{
+    uint64_t value = 0;
+    if (!ReadNumber("--seed", text, value))
+        return false;
+    seed = static_cast<uint32_t>(value);
+    return true;
+}
+
+// A seed list such as "1-3" or "1,2,5" or "1-3,7": seeds and ranges of seeds, comma-separated.
+bool ReadSeeds(const std::string& text, std::vector<uint32_t>& seeds)
+{
+    seeds.clear();
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string item = text.substr(start, comma - start);
+        const std::size_t dash = item.find('-');
+        uint32_t first = 0;
+        uint32_t last = 0;
+        if (!ReadSeed(item.substr(0, dash), first) ||
+            !ReadSeed(dash == std::string::npos ? item : item.substr(dash + 1), last) || last < first ||
+            last - first >= kMaxSeeds - seeds.size())
+            return false;
+        for (uint64_t seed = first; seed <= last; ++seed)
+            seeds.push_back(static_cast<uint32_t>(seed));
+        start = comma + 1;
+    }
     return true;
 }
 
@@ -83,6 +120,9 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
             options.level = FromStartDirectory(argv[++i]);
         } else if (option == "--script") {
             options.script = FromStartDirectory(argv[++i]);
+        } else if (option == "--seeds") {
+            if (!ReadSeeds(argv[++i], options.seeds))
+                return false;
         } else if (!ReadNumber(option, argv[++i], number)) {
             return false;
         } else if (option == "--seed") {
@@ -101,7 +141,7 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
             return false;
         }
     }
-    return true;
+    return options.seeds.empty() || options.checkLevels; // several seeds only for the level check
 }
 
 BotPlayer::Options BotOptions(const SimOptions& options, uint32_t seed)
@@ -147,37 +187,85 @@ int Play(const SimOptions& options, InputSource& input)
 // The level check gives up on a level after this many lost loops.
 constexpr std::size_t kCheckLoops = 20;
 
-// The bot plays one level on its own; prints a table row: cleared or not, in how many loops and
-// how much game time.
-void CheckLevel(const SimOptions& options, int position, const std::string& file)
+struct LevelCheck {
+    bool cleared = false;
+    std::size_t loops = 0;
+    uint64_t time = 0; // game ms
+};
+
+// The bot plays one level on its own, from the first loop, until it clears it or gives up.
+LevelCheck PlayLevel(const SimOptions& options, uint32_t seed, const std::string& file)
 {
     const uint64_t limit = options.maxTime ? options.maxTime : 30 * 60 * 1000;
-    BotPlayer bot(BotOptions(options, options.seed));
-    HeadlessGame game(file, options.seed, &bot);
+    BotPlayer bot(BotOptions(options, seed));
+    HeadlessGame game(file, seed, &bot);
     const Gameplay::CQuenlowZarnImpl* world = game.Game().World();
     while (!world->IsLevelCleared() && world->oldGuys.size() < kCheckLoops && game.PhaseTime() < limit)
         game.Step();
-    const bool cleared = world->IsLevelCleared();
-    const std::size_t loops = world->oldGuys.size() + (cleared ? 1 : 0);
+    LevelCheck check;
+    check.cleared = world->IsLevelCleared();
+    check.loops = world->oldGuys.size() + (check.cleared ? 1 : 0);
+    check.time = game.PhaseTime();
+    return check;
+}
+
+// A table row for one seed: cleared or not, in how many loops and how much game time.
+void CheckLevel(const SimOptions& options, int position, const std::string& file)
+{
+    const LevelCheck check = PlayLevel(options, options.seed, file);
     char line[256];
     std::snprintf(line, sizeof line, "| %d | %s | %s | %zu | %.1f |\n", position, file.c_str(),
-                  cleared ? "yes" : "no", loops, game.PhaseTime() / 1000.0);
+                  check.cleared ? "yes" : "no", check.loops, check.time / 1000.0);
     std::cout << line << std::flush;
 }
 
-// The level check: each level of the list (or the one level given) played by the bot.
+// A table row for several seeds: the loops of each ("20+": not cleared when the check gave up)
+// and their average to one decimal, halves rounded up ("+" when a seed did not clear it).
+void CheckLevelOverSeeds(const SimOptions& options, int position, const std::string& file)
+{
+    std::string row = "| " + std::to_string(position) + " | " + file + " |";
+    uint64_t loops = 0;
+    bool everyCleared = true;
+    for (const uint32_t seed : options.seeds) {
+        const LevelCheck check = PlayLevel(options, seed, file);
+        loops += check.loops;
+        everyCleared = everyCleared && check.cleared;
+        row += " " + std::to_string(check.loops) + (check.cleared ? "" : "+") + " |";
+    }
+    const uint64_t count = options.seeds.size();
+    const uint64_t tenths = (loops * 20 + count) / (2 * count);
+    row += " " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + (everyCleared ? "" : "+") + " |\n";
+    std::cout << row << std::flush;
+}
+
+std::string CheckTableHeader(const SimOptions& options)
+{
+    if (options.seeds.empty())
+        return "| level | file | cleared | loops | game time (s) |\n|---|---|---|---|---|\n";
+    std::string header = "| level | file |";
+    std::string rule = "|---|---|";
+    for (const uint32_t seed : options.seeds) {
+        header += " loops, seed " + std::to_string(seed) + " |";
+        rule += "---|";
+    }
+    return header + " average |\n" + rule + "---|\n";
+}
+
+// The level check: each level of the list (or the one level given) played by the bot, with one
+// seed or with each of several.
 int CheckLevels(const SimOptions& options)
 {
-    std::cout << "| level | file | cleared | loops | game time (s) |\n|---|---|---|---|---|\n";
+    std::cout << CheckTableHeader(options);
+    const auto check = options.seeds.empty() ? CheckLevel : CheckLevelOverSeeds;
     if (!options.level.empty()) {
-        CheckLevel(options, 1, options.level);
+        check(options, 1, options.level);
         return 0;
     }
     kolm::CLevelList& list = kolm::CLevelList::Instance();
     for (int position = 1; position < list.Count(); ++position) {
         const std::string file = list.FileNameAt(position);
         if (!file.empty())
-            CheckLevel(options, position, file);
+            check(options, position, file);
     }
     return 0;
 }
