@@ -41,7 +41,9 @@ struct ProgressKillTest : testsupport::GameRunFixture {
         dir.Write("play.script", script + std::to_string(2 * 16 * kLevels + 100) + " down 27\n");
     }
 
-    // Starts the game in the test's folder, continuing after what it cleared before.
+    // Starts the game in the test's folder, continuing after what it cleared before. It runs on
+    // the test's display, not one of its own, so that the process killed is the game itself; a
+    // stray mouse move there changes only the aim, which levels without robots never notice.
     pid_t Start()
     {
         const pid_t game = fork();
