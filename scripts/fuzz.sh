@@ -25,6 +25,7 @@ TARGETS=(
   "fuzz_level_file 4096 fuzz/level.dict"
   "fuzz_text_utils 4096 -"
   "fuzz_input_script 16384 fuzz/script.dict"
+  "fuzz_settings 4096 fuzz/settings.dict"
 )
 
 names=()

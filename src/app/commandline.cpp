@@ -45,11 +45,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     return options;
 }
 
-void ApplyWindowSize(int requestedWidth)
+bool RequestedWindow(int requestedWidth, int& width, int& height)
 {
-    const int height = TruncToInt32(requestedWidth * 0.5625);
-    if (requestedWidth == 0 || height < 1)
-        return;
-    g_windowWidth = requestedWidth;
-    g_windowHeight = height;
+    const int requestedHeight = TruncToInt32(requestedWidth * 0.5625);
+    if (requestedWidth == 0 || requestedHeight < 1)
+        return false;
+    width = requestedWidth;
+    height = requestedHeight;
+    return true;
 }
+
+void ApplyWindowSize(int requestedWidth) { RequestedWindow(requestedWidth, g_windowWidth, g_windowHeight); }

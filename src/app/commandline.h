@@ -19,7 +19,9 @@ struct CommandLine {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// Sets the window size from "-r": width x trunc(width * 0.5625). A width that is not given, or
-// whose window would be less than one pixel high (below 2, zero and negative included), keeps
-// 1280 x 720.
+// The window "-r" asks for: width x trunc(width * 0.5625). False for a width that is not given,
+// or whose window would be less than one pixel high (below 2, zero and negative included).
+bool RequestedWindow(int requestedWidth, int& width, int& height);
+
+// Sets the window size from "-r"; a width that gives no window keeps 1280 x 720.
 void ApplyWindowSize(int requestedWidth);

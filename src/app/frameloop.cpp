@@ -109,7 +109,7 @@ void FrameLoop::Update()
     phase_.grid.Update(kStepMs);
     phase_.overlay->Update(kStepMs);
     if (phase_.progress)
-        phase_.progress->AfterStep(phase_.gameplay);
+        phase_.progress->AfterStep(phase_.gameplay, PhaseTime());
 }
 
 void FrameLoop::ShowPicture(bool statusChanged)

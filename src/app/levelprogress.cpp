@@ -1,46 +1,135 @@
 #include "app/levelprogress.h"
 
-#include "world/gameplay.h"
+#include "app/frameloop.h"
+#include "utils/filewarning.h"
 #include "utils/levellist/clevellist.h"
+#include "utils/linereader.h"
+#include "utils/playerfile.h"
+#include "utils/stringutils.h"
+#include "world/world.h"
 
-#include <cerrno>
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <string>
-#include <iostream>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
-// Makes every missing directory of the file's path; false when one cannot be made.
-bool MakeParentDirectories(const std::string& path)
+struct ReadProgress {
+    Progress progress;
+    std::vector<kolm::FileProblem> problems;
+};
+
+std::vector<std::string> Words(const std::string& line)
 {
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
-        const std::string directory = path.substr(0, slash);
-        if (mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-    }
+    std::istringstream stream(line);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// "cleared N" with N a list position, and nothing else but blanks.
+bool ReadClearedLine(const std::string& line, int& cleared)
+{
+    const std::vector<std::string> words = Words(line);
+    int64_t position = 0;
+    if (words.size() != 2 || words[0] != "cleared" ||
+        !kolm::ParseWholeNumber(words[1], 1, ProgressFile::kLastPosition, position))
+        return false;
+    cleared = static_cast<int>(position);
     return true;
 }
 
-// "cleared N" with N a whole number of 1 or more, and nothing else but blanks.
-bool ParseProgress(const std::string& text, int& position)
+// "record POSITION LOOPS MILLISECONDS"; what is wrong with it, or empty text.
+std::string ReadRecordLine(const std::string& line, int lastPosition, int& position, LevelRecord& record)
 {
-    std::istringstream words(text);
-    std::string word;
-    long value = 0;
-    std::string rest;
-    if (!(words >> word >> value) || word != "cleared" || value < 1 || value > 9999 || (words >> rest))
-        return false;
-    position = static_cast<int>(value);
-    return true;
+    const std::vector<std::string> words = Words(line);
+    int64_t numbers[3] = {};
+    const int64_t widest = int64_t(1) << 40; // wide enough to say what is wrong with a number
+    bool numeric = words.size() == 4 && words[0] == "record";
+    for (std::size_t i = 0; numeric && i < 3; ++i)
+        numeric = kolm::ParseWholeNumber(words[i + 1], -widest, widest, numbers[i]);
+    if (!numeric)
+        return kolm::QuotedFromFile(line) + " is not \"record POSITION LOOPS MILLISECONDS\"; line ignored";
+    if (numbers[0] < 1 || numbers[0] > lastPosition)
+        return "a record of position " + words[1] + ", which is not on the level list (1 to " +
+               std::to_string(lastPosition) + "); line ignored";
+    if (numbers[1] < 1 || numbers[1] > INT32_MAX)
+        return "a record of " + words[2] + " loops cannot be (a clear takes 1 loop or more); line ignored";
+    if (numbers[2] < 0 || numbers[2] > UINT32_MAX)
+        return "a record of " + words[3] + " ms cannot be (a clear takes 0 to " + std::to_string(UINT32_MAX) +
+               " ms); line ignored";
+    position = static_cast<int>(numbers[0]);
+    record.loops = static_cast<int>(numbers[1]);
+    record.milliseconds = static_cast<uint32_t>(numbers[2]);
+    return std::string();
+}
+
+// The first line is "cleared N", every other line that is not blank a record.
+ReadProgress ParseProgress(const std::string& text, int lastPosition)
+{
+    ReadProgress read;
+    std::istringstream stream(text);
+    kolm::LineReader lines(stream);
+    std::string line;
+    for (int number = 1; lines.Next(line); ++number) {
+        if (number == 1) {
+            if (!ReadClearedLine(line, read.progress.cleared))
+                read.problems.push_back({number, kolm::QuotedFromFile(line) + " is not \"cleared N\" with N from 1 to " +
+                                                     std::to_string(ProgressFile::kLastPosition) +
+                                                     "; no level counts as cleared"});
+            continue;
+        }
+        if (kolm::Trim(line).empty())
+            continue;
+        int position = 0;
+        LevelRecord record;
+        const std::string problem = ReadRecordLine(line, lastPosition, position, record);
+        if (problem.empty())
+            read.progress.records[position].Merge(record);
+        else
+            read.problems.push_back({number, problem});
+    }
+    return read;
+}
+
+std::string FormatProgress(const Progress& progress)
+{
+    // A save follows a clear: the position cleared is 1 or more.
+    std::string text = "cleared " + std::to_string(progress.cleared) + "\n";
+    for (const auto& [position, record] : progress.records)
+        text += "record " + std::to_string(position) + " " + std::to_string(record.loops) + " " +
+                std::to_string(record.milliseconds) + "\n";
+    return text;
 }
 
 } // namespace
+
+void LevelRecord::Merge(const LevelRecord& other)
+{
+    if (!other.Exists())
+        return;
+    if (!Exists()) {
+        *this = other;
+        return;
+    }
+    loops = std::min(loops, other.loops);
+    milliseconds = std::min(milliseconds, other.milliseconds);
+}
+
+LevelRecord Progress::RecordOf(int position) const
+{
+    const auto found = records.find(position);
+    return found == records.end() ? LevelRecord() : found->second;
+}
+
+void Progress::Merge(const Progress& other)
+{
+    cleared = std::max(cleared, other.cleared);
+    for (const auto& [position, record] : other.records)
+        records[position].Merge(record);
+}
 
 std::string ProgressFile::DefaultPath()
 {
@@ -53,51 +142,81 @@ std::string ProgressFile::DefaultPath()
     return std::string();
 }
 
-int ProgressFile::LastCleared() const
+Progress ProgressFile::Load(int lastPosition) const
 {
-    std::ifstream file(path_);
-    std::ostringstream text;
-    if (!file || !(text << file.rdbuf()))
-        return 0; // missing, unreadable or empty
-    int position = 0;
-    if (ParseProgress(text.str(), position))
-        return position;
-    std::cerr << "tobrakka: the progress file " << path_ << " cannot be read; starting without progress" << std::endl;
-    return 0;
-}
-
-bool ProgressFile::RecordCleared(int position) const
-{
-    if (path_.empty() || position <= LastCleared())
-        return true;
-    // A temporary file of its own beside the real one, on the disk before it takes the real
-    // one's place: a crash, a full disk or a second game never leaves half a file behind.
-    std::string temporary = path_ + ".XXXXXX";
-    const int file = MakeParentDirectories(path_) ? mkstemp(&temporary[0]) : -1;
-    bool saved = false;
-    if (file >= 0) {
-        const std::string line = "cleared " + std::to_string(position) + "\n";
-        saved = write(file, line.data(), line.size()) == static_cast<ssize_t>(line.size()) && fsync(file) == 0;
-        saved = close(file) == 0 && saved;
-        saved = saved && std::rename(temporary.c_str(), path_.c_str()) == 0;
+    const kolm::PlayerFileText file = kolm::ReadPlayerFile(path_);
+    if (file.state == kolm::PlayerFileText::State::kUnusable) {
+        const std::string message = "the progress file " + path_ + " " + file.problem + "; starting without progress";
+        kolm::WarnOnce(message, message);
     }
-    if (saved)
-        return true;
-    std::cerr << "tobrakka: cannot save progress to " << path_ << ": " << std::strerror(errno) << std::endl;
-    if (file >= 0)
-        std::remove(temporary.c_str());
-    return false;
+    if (file.state != kolm::PlayerFileText::State::kRead || file.text.empty())
+        return Progress();
+    const ReadProgress read = ParseProgress(file.text, lastPosition);
+    kolm::ReportFileProblems(path_, read.problems);
+    return read.progress;
 }
 
-void ProgressKeeper::AfterStep(Gameplay& gameplay)
+bool ProgressFile::Save(Progress& progress) const
 {
-    if (!gameplay.IsLevelCleared())
+    if (path_.empty())
+        return true;
+    std::string error;
+    const bool saved = kolm::SavePlayerFile(
+        path_,
+        [&progress](const kolm::PlayerFileText& present) {
+            // What the file holds now, another game's latest clears and the records of levels
+            // past this run's list included.
+            if (present.state == kolm::PlayerFileText::State::kRead)
+                progress.Merge(ParseProgress(present.text, kLastPosition).progress);
+            return FormatProgress(progress);
+        },
+        error);
+    if (!saved)
+        kolm::WarnOnce("saving " + path_, "cannot save progress to " + path_ + ": " + error + "; play goes on");
+    return saved;
+}
+
+ProgressKeeper::ProgressKeeper(const ProgressFile& file)
+    : file_(file), known_(file.Load(std::max(0, kolm::CLevelList::Instance().Count() - 1)))
+{
+}
+
+void ProgressKeeper::AfterStep(Gameplay& gameplay, uint32_t phaseTime)
+{
+    const Gameplay::CQuenlowZarnImpl* world = gameplay.World();
+    if (world != level_) {
+        level_ = world;
+        levelStart_ = phaseTime;
+        levelCleared_ = false;
+        hasClear_ = false;
+    }
+    if (!world || levelCleared_ || !gameplay.IsLevelCleared())
         return;
+    levelCleared_ = true;
     // The empty level played after the end of the list is cleared too, but is no level.
     const kolm::CLevelList& list = kolm::CLevelList::Instance();
     const int position = list.Current();
-    if (position <= recorded_ || position >= list.Count())
+    if (position < 1 || position >= list.Count())
         return;
-    recorded_ = position;
-    file_.RecordCleared(position);
+    LevelRecord clear;
+    clear.loops = static_cast<int>(world->oldGuys.size()) + 1;
+    clear.milliseconds = phaseTime + FrameLoop::kStepMs - levelStart_; // the clearing step included
+    NoteClear(position, clear);
+}
+
+void ProgressKeeper::NoteClear(int position, const LevelRecord& clear)
+{
+    clear_.position = position;
+    clear_.loops = clear.loops;
+    clear_.milliseconds = clear.milliseconds;
+    clear_.before = known_.RecordOf(position);
+    Progress update;
+    update.cleared = position;
+    update.records[position] = clear;
+    const Progress previous = known_;
+    known_.Merge(update);
+    if (!(known_ == previous))
+        file_.Save(known_);
+    clear_.best = known_.RecordOf(position);
+    hasClear_ = true;
 }

@@ -1,25 +1,65 @@
 #pragma once
-// Progress kept between runs: the list position of the furthest level the player has cleared,
-// in a small text file of the player's own state directory ("$XDG_STATE_HOME/tobrakka/progress",
-// else "~/.local/state/tobrakka/progress"), never under data/. The file holds one line,
-// "cleared N". A missing, empty or unreadable file is no progress; a file that holds anything
-// else is no progress too, said once on standard error. Writing goes through a temporary file
-// renamed over the old one, so a crash or a full disk never leaves half a file behind.
+// Progress and records kept between runs, in a small text file of the player's own state
+// directory ("$XDG_STATE_HOME/tobrakka/progress", else "~/.local/state/tobrakka/progress"), never
+// under data/:
+//
+//     cleared 4
+//     record 1 2 15360
+//     record 3 1 40016
+//
+// The first line is the list position of the furthest level cleared (1 to 9999). Each "record"
+// line holds a level's list position, the fewest loops it was ever cleared in (1 or more) and its
+// shortest clear in milliseconds of game time (from the level's start to its clear, over all its
+// loops, pauses left out); the two bests may come from different clears. A file of the first line
+// alone is progress without records. A missing or empty file is no progress. A first line that is
+// not "cleared N", or a record line that cannot be, is named once on standard error with the file
+// and line and left out, and the rest is kept. Saving merges with what the file holds under a
+// lock (see utils/playerfile.h), so two games running at once never lose each other's clears.
+#include "world/gameplay.h"
+
+#include <cstdint>
+#include <map>
 #include <string>
 
-class Gameplay;
+// A level's bests: the fewest loops and the shortest clear, each kept on its own.
+struct LevelRecord {
+    int loops = 0; // 0: never cleared
+    uint32_t milliseconds = 0;
+
+    bool Exists() const { return loops > 0; }
+    // Keeps the better of each: the fewer loops and the shorter time.
+    void Merge(const LevelRecord& other);
+    bool operator==(const LevelRecord& other) const { return loops == other.loops && milliseconds == other.milliseconds; }
+};
+
+struct Progress {
+    int cleared = 0;                    // the furthest list position cleared; 0 for none
+    std::map<int, LevelRecord> records; // by list position
+
+    // The record of a level; one that does not exist when it was never cleared.
+    LevelRecord RecordOf(int position) const;
+    // Keeps the further cleared position and, level by level, the better of each record.
+    void Merge(const Progress& other);
+    bool operator==(const Progress& other) const { return cleared == other.cleared && records == other.records; }
+};
 
 class ProgressFile {
 public:
+    static constexpr int kLastPosition = 9999; // of any level list
+
     explicit ProgressFile(const std::string& path) : path_(path) {}
     // The player's progress file; empty when neither XDG_STATE_HOME nor HOME is set.
     static std::string DefaultPath();
 
+    // What the file holds, keeping the records of list positions 1 to lastPosition (the level
+    // list's length); a record past it is named and left out. Each problem is named once a run.
+    Progress Load(int lastPosition = kLastPosition) const;
     // The position of the furthest level cleared; 0 for none.
-    int LastCleared() const;
-    // Records a cleared level, keeping the furthest one; false, with one line on standard
-    // error, when the file cannot be written.
-    bool RecordCleared(int position) const;
+    int LastCleared() const { return Load().cleared; }
+    // Merges what the file holds now (records of levels past this run's list included) into
+    // progress and writes the result. False when the file cannot be written, said once a run on
+    // standard error; progress then still holds everything that could be merged.
+    bool Save(Progress& progress) const;
 
     const std::string& Path() const { return path_; }
 
@@ -27,13 +67,48 @@ private:
     std::string path_;
 };
 
-// Looks at the game after every step and records the levels of the list the player clears.
+// What the level-cleared banner says about a clear: "3 loops · best 2", and whether it made a
+// new record.
+struct ClearReport {
+    int position = 0; // on the level list
+    int loops = 0;
+    uint32_t milliseconds = 0; // game time from the level's start to this clear
+    LevelRecord before;        // the level's record before this clear (none on its first clear)
+    LevelRecord best;          // and with this clear
+
+    // This clear set the fewest loops or the best time (a first clear sets both).
+    bool NewFewestLoops() const { return !before.Exists() || loops < before.loops; }
+    bool NewBestTime() const { return !before.Exists() || milliseconds < before.milliseconds; }
+};
+
+// Looks at the game after every step, notes each clear of a level of the list with its loops and
+// game time, and saves it at once. Tools that are not the player (the bot) get no keeper.
 class ProgressKeeper {
 public:
-    explicit ProgressKeeper(const ProgressFile& file) : file_(file) {}
-    void AfterStep(Gameplay& gameplay);
+    // Reads the file, keeping the records of the level list's positions.
+    explicit ProgressKeeper(const ProgressFile& file);
+
+    // After every step; phaseTime is the frame loop's game time at the start of that step, which
+    // stands still while the game is paused.
+    void AfterStep(Gameplay& gameplay, uint32_t phaseTime);
+
+    // The clear of the level being played, once it is cleared; nullptr before that, from the
+    // start of the next level on, and for a level that is not on the list.
+    const ClearReport* LastClear() const { return hasClear_ ? &clear_ : nullptr; }
+    // Progress and records as known now: the file's, this run's clears, and whatever another
+    // game running at the same time has saved by this run's last save.
+    const Progress& Known() const { return known_; }
 
 private:
+    void NoteClear(int position, const LevelRecord& clear);
+
     ProgressFile file_;
-    int recorded_ = 0; // the furthest position recorded in this run
+    Progress known_;
+    // The world of the level being played: loading a level makes a new world before the old one
+    // goes, so a new level always shows as another world.
+    const Gameplay::CQuenlowZarnImpl* level_ = nullptr;
+    uint32_t levelStart_ = 0;    // the phase time at its start
+    bool levelCleared_ = false;  // its clear has been noted
+    bool hasClear_ = false;
+    ClearReport clear_;
 };

@@ -1,6 +1,7 @@
 #include "characters/enemycharacter.h"
 
 #include "characters/characterkinds.h"
+#include "engine/portablemath.h"
 #include "engine/sprite.h"
 
 #include <cmath>
@@ -105,17 +106,17 @@ float EnemyCharacter::VelocityAngle() const
     const int64_t squared = static_cast<int64_t>(FixedMul(vel.x, vel.x).Raw()) + FixedMul(vel.y, vel.y).Raw();
     const int64_t length = TruncToInt64(std::sqrt(static_cast<double>(squared) / 65536.0) * 65536.0);
     if (length < 1)
-        return ToFloat(ToFixed(std::atan2(0.0, 0.0)));
+        return ToFloat(ToFixed(kolm::Atan2(0.0, 0.0)));
     const int64_t dx = static_cast<int64_t>(vel.x.Raw()) * 65536 / length;
     const int64_t dy = static_cast<int64_t>(vel.y.Raw()) * 65536 / length;
-    return ToFloat(ToFixed(std::atan2(static_cast<double>(dy), static_cast<double>(dx))));
+    return ToFloat(ToFixed(kolm::Atan2(static_cast<double>(dy), static_cast<double>(dx))));
 }
 
 void EnemyCharacter::TurnTowardGoal(const vector2& toGoal)
 {
     const float heading = VelocityAngle();
     const vector2 n = Normalized(toGoal);
-    const float want = std::atan2(n.y, n.x);
+    const float want = kolm::Atan2(n.y, n.x);
     const float diff = ToFloat(ToFixed(want) - ToFixed(heading));
     float step = diff < 0.0f ? -kind->turnRate : kind->turnRate;
     if (kind->turnRate > std::fabs(diff))
@@ -124,8 +125,8 @@ void EnemyCharacter::TurnTowardGoal(const vector2& toGoal)
         step = -step;
     const Fixed speed = ToFixed(kind->speed);
     const float turned = heading + step;
-    const Fixed c = ToFixed(std::cos(turned));
-    const Fixed s = ToFixed(std::sin(turned));
+    const Fixed c = ToFixed(kolm::Cos(turned));
+    const Fixed s = ToFixed(kolm::Sin(turned));
     vel.x = FixedMul(speed, c);
     vel.y = FixedMul(speed, s);
 }

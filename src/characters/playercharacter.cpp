@@ -3,6 +3,7 @@
 #include "audio/soundbank.h"
 #include "characters/characterkinds.h"
 #include "characters/healthbar.h"
+#include "engine/portablemath.h"
 #include "engine/sprite.h"
 #include "utils/datafiles.h"
 #include "characters/bulletfireinterface.h"
@@ -229,7 +230,7 @@ void PlayerCharacter::Animate(bool moving)
     if (!sprite)
         return;
     const vector2 d = Normalized(aim - Position());
-    SetFacing(std::atan2(d.y, d.x));
+    SetFacing(kolm::Atan2(d.y, d.x));
     const int64_t speedSquared = static_cast<int64_t>(FixedMul(vel.x, vel.x).Raw()) + FixedMul(vel.y, vel.y).Raw();
     const int64_t walkThreshold = TruncToInt32(0.2f * 0.2f * 65536.0f);
     sprite->paused = !(moving && speedSquared >= walkThreshold);
@@ -254,10 +255,10 @@ float PlayerCharacter::GetBulletRadius() const { return weapon->radius; }
 vector2 PlayerCharacter::GetMuzzlePoint() const
 {
     const vector2 d = Normalized(aim - Position());
-    const float a = std::atan2(d.y, d.x);
+    const float a = kolm::Atan2(d.y, d.x);
     const float side = AimsLeft(aim, pos) ? -1.0f : 1.0f;
-    const float ox = 20.0f * std::cos(a) - 7.0f * side * std::sin(a);
-    const float oy = 20.0f * std::sin(a) + 7.0f * side * std::cos(a);
+    const float ox = 20.0f * kolm::Cos(a) - 7.0f * side * kolm::Sin(a);
+    const float oy = 20.0f * kolm::Sin(a) + 7.0f * side * kolm::Cos(a);
     const float ahead = GetBodyRadius() + 1.0f;
     return vector2(ToFloat(pos.x + ToFixed(d.x * ahead) + ToFixed(ox)), ToFloat(pos.y + ToFixed(d.y * ahead) + ToFixed(oy)));
 }

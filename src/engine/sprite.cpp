@@ -1,6 +1,7 @@
 #include "engine/sprite.h"
 
 #include "engine/numeric.h"
+#include "engine/portablemath.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
 #include "engine/texturecache.h"
@@ -162,7 +163,7 @@ void DrawLine(const TextureEntry* image, const vector2& from, const vector2& to)
     const vector2 d = to - from;
     const float len = std::sqrt(d.x * d.x + d.y * d.y);
     const vector2 n = Normalized(d);
-    const float angle = std::atan2(n.y, n.x);
+    const float angle = kolm::Atan2(n.y, n.x);
     if (len < 2.0f)
         return;
     const float W = static_cast<float>(image->width);

@@ -1,11 +1,13 @@
 #include "engine/vectormath.h"
 
+#include "engine/portablemath.h"
+
 #include <cmath>
 
 vector2 Rotate(const vector2& v, float angle)
 {
-    const float c = std::cos(angle);
-    const float s = std::sin(angle);
+    const float c = kolm::Cos(angle);
+    const float s = kolm::Sin(angle);
     return vector2(c * v.x - s * v.y, s * v.x + c * v.y);
 }
 

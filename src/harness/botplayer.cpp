@@ -223,7 +223,12 @@ void BotPlayer::Decide(const Gameplay& gameplay)
 
     vector2 aim;
     const bool target = PickTarget(*world, skill, p, aim);
-    if (target)
-        AimAt(aim + vector2(Jitter(), Jitter()));
+    if (target) {
+        // Drawn in two statements, as the order of a call's arguments is left to the compiler
+        // (GCC and Clang differ): the vertical error first, as the bot has always drawn them.
+        const float errorY = Jitter();
+        const float errorX = Jitter();
+        AimAt(aim + vector2(errorX, errorY));
+    }
     SetFiring(target);
 }

@@ -2,6 +2,7 @@
 
 #include "app/dataroot.h"
 #include "app/gamephase.h"
+#include "app/keynumbers.h"
 #include "harness/worlddigest.h"
 #include "engine/screenshot.h"
 
@@ -24,11 +25,11 @@ bool ParseEvent(std::istringstream& words, const std::string& action, SDL_Event&
     int a = 0;
     int b = 0;
     if (action == "down" || action == "up") {
-        if (!ReadInt(words, a, 1, SDLK_LAST - 1))
+        if (!ReadInt(words, a, 1, kKeyNumberLimit - 1))
             return false;
         event.type = action == "down" ? SDL_KEYDOWN : SDL_KEYUP;
         event.key.state = action == "down" ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = static_cast<SDLKey>(a);
+        event.key.keysym.sym = KeyOfNumber(a);
     } else if (action == "click" || action == "release") {
         event.type = action == "click" ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
         event.button.button = SDL_BUTTON_LEFT;
@@ -196,9 +197,13 @@ std::string FormatScriptEvent(uint32_t time, const SDL_Event& event)
     line << time << ' ';
     switch (event.type) {
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        line << (event.type == SDL_KEYDOWN ? "down " : "up ") << static_cast<int>(event.key.keysym.sym);
+    case SDL_KEYUP: {
+        const int number = NumberOfKey(event.key.keysym.sym);
+        if (number == 0)
+            return std::string(); // a key SDL 1.2 has no number for could not be read back
+        line << (event.type == SDL_KEYDOWN ? "down " : "up ") << number;
         break;
+    }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         if (event.button.button != SDL_BUTTON_LEFT)

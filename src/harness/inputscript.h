@@ -3,7 +3,7 @@
 // game times, which dispatches them exactly as a person's key presses and mouse moves (to a
 // script, P is an ordinary key: only a person pauses the game). One event per line, "#" starts a comment:
 //
-//   <ms> down <key>      key pressed (SDL key number, e.g. 32 space, 286 F5, 27 Escape)
+//   <ms> down <key>      key pressed (SDL 1.2 key number, e.g. 32 space, 286 F5, 27 Escape)
 //   <ms> up <key>        key released
 //   <ms> click           left mouse button pressed
 //   <ms> release         left mouse button released

@@ -77,8 +77,10 @@ WorldDigest DigestOf(const Gameplay& gameplay)
     }
     digest.particles = world->particles.live.size();
     digest.sprites = world->sprites.Count();
-    hasher.Add(digest.particles);
-    hasher.Add(digest.sprites);
+    // Hashed as 64-bit values whatever the width of std::size_t (4 bytes in WebAssembly), so
+    // every build of the game prints the same digest.
+    hasher.Add(static_cast<uint64_t>(digest.particles));
+    hasher.Add(static_cast<uint64_t>(digest.sprites));
     digest.hash = hasher.Value();
     return digest;
 }

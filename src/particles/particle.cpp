@@ -1,5 +1,6 @@
 #include "particles/particle.h"
 
+#include "engine/portablemath.h"
 #include "engine/sprite.h"
 
 #include <cmath>
@@ -93,7 +94,7 @@ void CParticle::Turn(float seconds)
     sprite->angle += spin * seconds;
     if (faceVelocity) {
         const vector2 direction = Normalized(vel);
-        sprite->angle = std::atan2(direction.y, direction.x) - 1.5707963f;
+        sprite->angle = kolm::Atan2(direction.y, direction.x) - 1.5707963f;
     }
 }
 

@@ -18,6 +18,20 @@ std::string Numbered(const char* prefix, int n, int digits)
 
 std::string LabelDigit(int digit) { return Numbered("data/gfx/hud_digit_", digit, 1); }
 
+GlyphMetrics GlyphMetricsOf(GlyphSize size)
+{
+    return size == GlyphSize::kLarge ? GlyphMetrics{66, 45, 4, 31} : GlyphMetrics{42, 28, 3, 19};
+}
+
+std::string Glyph(GlyphSize size, char32_t character)
+{
+    char code[16];
+    std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(character));
+    return std::string(size == GlyphSize::kLarge ? "data/gfx/glyph_large_" : "data/gfx/glyph_small_") + code + ".png";
+}
+
+std::string MenuCardBand(int n) { return Numbered("data/gfx/menu_card_band_", n, 1); }
+
 std::string BigBadBullet(int frame) { return Numbered("data/gfx/big_bad_bullet_", frame, 2); }
 
 std::string RobotPart(int n) { return Numbered("data/gfx/robo_part_0", n, 1); }

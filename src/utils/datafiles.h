@@ -3,6 +3,7 @@
 // music and level list by these names, and tools/assetgen draws and synthesises the generated
 // ones under the same names. Every name is relative to the data root.
 #include <string>
+#include <string_view>
 
 namespace datafiles {
 
@@ -17,6 +18,10 @@ inline constexpr const char* kSmallExplosionSound = "data/sfx/small_explosion.wa
 inline constexpr const char* kBigExplosionSound = "data/sfx/big_explosion.wav";
 inline constexpr const char* kBigBadShotSound = "data/sfx/big_bad_shot.wav";
 inline constexpr const char* kPlayerFireLoopSound = "data/sfx/player_fire_2.wav";
+// The menus' two short sounds: the mark moving to another line (or a value changing), and a
+// choice being taken.
+inline constexpr const char* kMenuMoveSound = "data/sfx/menu_move.wav";
+inline constexpr const char* kMenuTakeSound = "data/sfx/menu_take.wav";
 
 // Whole-screen pictures and the paper.
 inline constexpr const char* kTitleScreen = "data/gfx/title_screen.jpg";
@@ -37,6 +42,66 @@ inline constexpr const char* kLabelSlash = "data/gfx/hud_label_slash.png";
 inline constexpr const char* kLabelDot = "data/gfx/hud_label_dot.png";
 // The label's digit 0 to 9.
 std::string LabelDigit(int digit);
+
+// The glyphs text is lettered from (app/lettering.h): one picture per character, in two sizes,
+// in the hand-lettered capitals of the label and the title. Every glyph of one size is `height`
+// pixels high with its baseline on row `baseline` (counted from the top); its width is its
+// advance plus `margin` pixels on each side, which hold the ink that reaches past the advance
+// and the paper halo round it. capHeight is how tall the capitals stand above the baseline.
+enum class GlyphSize { kLarge, kSmall };
+struct GlyphMetrics {
+    int height;
+    int baseline;
+    int margin;
+    int capHeight;
+};
+GlyphMetrics GlyphMetricsOf(GlyphSize size);
+// Every character with a glyph: the capitals, the digits, the space, the punctuation menus
+// need, the times sign (U+00D7, "1280 × 720") and the middle dot (U+00B7, "3 loops · best 2").
+inline constexpr std::u32string_view kGlyphCharacters =
+    U"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:;!?-+/()'%\u00D7\u00B7";
+// "data/gfx/glyph_large_0041.png": the size, then the character's code point in four hex digits.
+std::string Glyph(GlyphSize size, char32_t character);
+
+// The menus' furniture (app/menu.h). The card a menu sits on is set from pieces laid one under
+// the other, all kMenuCardWidth wide: the top (with the title's room and its underline), one
+// band for each line of choices (the band pictures 1 to kMenuCardBands, in turn) and the
+// bottom. The pieces join without a seam in any order.
+inline constexpr int kMenuCardWidth = 800;
+inline constexpr int kMenuCardTopHeight = 96;
+inline constexpr int kMenuCardBandHeight = 52;
+inline constexpr int kMenuCardBottomHeight = 40;
+inline constexpr int kMenuCardBands = 3;
+inline constexpr const char* kMenuCardTop = "data/gfx/menu_card_top.png";
+inline constexpr const char* kMenuCardBottom = "data/gfx/menu_card_bottom.png";
+std::string MenuCardBand(int n);
+// Where the lines go on the card: the title's baseline in the top piece, a choice's baseline in
+// its band (on the band's ruled line), the red margin line's x, left of which the mark sits, and
+// the paper's left and right edges (the pictures hold the card's shadow beyond them).
+inline constexpr int kMenuCardTitleBaseline = 64;
+inline constexpr int kMenuCardLineBaseline = 38;
+inline constexpr int kMenuCardMargin = 92;
+inline constexpr int kMenuCardPaperLeft = 10;
+inline constexpr int kMenuCardPaperRight = 786;
+// The arrow in the card's margin that marks the chosen line.
+inline constexpr const char* kMenuMark = "data/gfx/menu_mark.png";
+// Marks at a line's right end: a locked level, a cleared one, a new record.
+inline constexpr const char* kMenuPadlock = "data/gfx/menu_padlock.png";
+inline constexpr const char* kMenuTick = "data/gfx/menu_tick.png";
+inline constexpr const char* kMenuStar = "data/gfx/menu_star.png";
+// An on/off value: the box, and the tick (kMenuTick) drawn into it when on.
+inline constexpr const char* kMenuBox = "data/gfx/menu_box.png";
+// A 0 to 10 value: the slider's bar with its ends and eleven notches, and its knob.
+inline constexpr const char* kMenuSlider = "data/gfx/menu_slider.png";
+inline constexpr const char* kMenuSliderKnob = "data/gfx/menu_slider_knob.png";
+// Where the slider's notches are: notch n (0 to 10) is kMenuSliderFirstNotch + n *
+// kMenuSliderNotchStep pixels from the bar picture's left edge.
+inline constexpr int kMenuSliderFirstNotch = 14;
+inline constexpr int kMenuSliderNotchStep = 20;
+// The small arrows either side of a value picked from a list, and above and below a list that
+// scrolls (the right one turned a quarter).
+inline constexpr const char* kMenuArrowLeft = "data/gfx/menu_arrow_left.png";
+inline constexpr const char* kMenuArrowRight = "data/gfx/menu_arrow_right.png";
 
 // The health bar over a damaged character.
 inline constexpr const char* kHealthBarFill = "data/gfx/zarn_slider_front.png";

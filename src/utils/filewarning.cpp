@@ -15,10 +15,12 @@ std::string& WarningProgram()
 
 } // namespace
 
-void WarnOncePerFile(const std::string& fileName, const std::string& message)
+void WarnOncePerFile(const std::string& fileName, const std::string& message) { WarnOnce(fileName, message); }
+
+void WarnOnce(const std::string& key, const std::string& message)
 {
     static std::set<std::string> warned;
-    if (warned.insert(fileName).second)
+    if (warned.insert(key).second)
         std::cerr << WarningProgram() << ": " << message << std::endl;
 }
 

@@ -1,5 +1,6 @@
 #include "world/bullet.h"
 
+#include "engine/portablemath.h"
 #include "engine/spritecontainer.h"
 #include "engine/texturecache.h"
 #include "utils/datafiles.h"
@@ -37,7 +38,7 @@ void MoveBullet(Bullet& bullet, uint32_t dt)
     bullet.position += bullet.velocity * (dt / 1000.0f);
     if (bullet.sprite) {
         const vector2 n = Normalized(bullet.velocity);
-        bullet.sprite->angle = std::atan2(n.y, n.x);
+        bullet.sprite->angle = kolm::Atan2(n.y, n.x);
         bullet.sprite->SetCentre(bullet.position);
     }
     const vector2& p = bullet.position;

@@ -1,14 +1,22 @@
-// Progress kept between runs: the furthest level cleared, in the player's state directory.
+// Progress and records kept between runs, in the player's state directory.
+#include "app/hudoverlay.h"
+#include "app/levelflow.h"
 #include "app/levelprogress.h"
+#include "utils/levellist/clevellist.h"
 
 #include "support/testsupport.h"
+#include "support/worldfixture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -17,7 +25,23 @@ namespace {
 struct ProgressTest : ::testing::Test {
     testsupport::TempDir dir;
     ProgressFile file{dir.File("state/tobrakka/progress")};
+
+    // What loading the file says on standard error.
+    std::string LoadMessages(const ProgressFile& from, int lastPosition, Progress& progress)
+    {
+        testing::internal::CaptureStderr();
+        progress = from.Load(lastPosition);
+        return testing::internal::GetCapturedStderr();
+    }
 };
+
+Progress Cleared(int position, int loops, uint32_t milliseconds)
+{
+    Progress progress;
+    progress.cleared = position;
+    progress.records[position] = LevelRecord{loops, milliseconds};
+    return progress;
+}
 
 // Sets an environment variable for the test's duration.
 struct ScopedEnvironment {
@@ -37,35 +61,106 @@ struct ScopedEnvironment {
 
 } // namespace
 
-TEST_F(ProgressTest, AClearedLevelIsWrittenAndTheFurthestIsKept)
+TEST_F(ProgressTest, ClearsAndRecordsAreWrittenAndEachBestIsKeptOnItsOwn)
 {
     EXPECT_EQ(file.LastCleared(), 0) << "no file, no progress";
-    EXPECT_TRUE(file.RecordCleared(1));
-    EXPECT_TRUE(file.RecordCleared(2)); // two clears in a row
-    EXPECT_EQ(testsupport::ReadFile(file.Path()), "cleared 2\n");
-    EXPECT_TRUE(file.RecordCleared(1));
-    EXPECT_EQ(file.LastCleared(), 2) << "replaying an earlier level keeps the furthest";
-    int files = 0;
+    Progress first = Cleared(1, 3, 5000);
+    EXPECT_TRUE(file.Save(first));
+    EXPECT_EQ(testsupport::ReadFile(file.Path()), "cleared 1\nrecord 1 3 5000\n");
+
+    Progress second = Cleared(2, 1, 900);
+    second.records[1] = LevelRecord{2, 6000}; // fewer loops, but slower
+    EXPECT_TRUE(file.Save(second));
+    Progress replay = Cleared(1, 4, 4000); // an earlier level again: only faster
+    EXPECT_TRUE(file.Save(replay));
+    EXPECT_EQ(testsupport::ReadFile(file.Path()), "cleared 2\nrecord 1 2 4000\nrecord 2 1 900\n");
+    EXPECT_EQ(replay.cleared, 2) << "a save hands back what the file holds";
+    EXPECT_EQ(replay.RecordOf(1), (LevelRecord{2, 4000}));
+
+    std::set<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(dir.File("state/tobrakka")))
-        files += entry.is_regular_file();
-    EXPECT_EQ(files, 1) << "no temporary file is left behind";
+        files.insert(entry.path().filename());
+    EXPECT_EQ(files, (std::set<std::string>{"progress", "progress.lock"})) << "no temporary file is left behind";
 }
 
-TEST_F(ProgressTest, EmptyCorruptAndUnreadableFilesMeanNoProgress)
+TEST_F(ProgressTest, AFileOfTodaysOneLineReadsAsBefore)
+{
+    for (const char* today : {"cleared 3\n", "cleared 3", "cleared 3\r\n", "  cleared\t3  \n"}) {
+        dir.Write("today", today);
+        Progress progress;
+        EXPECT_EQ(LoadMessages(ProgressFile(dir.File("today")), 10, progress), "") << today;
+        EXPECT_EQ(progress.cleared, 3) << today;
+        EXPECT_TRUE(progress.records.empty()) << today;
+    }
+}
+
+TEST_F(ProgressTest, EmptyCorruptFolderBinaryAndHugeFilesMeanNoProgress)
 {
     dir.Write("empty", "");
     EXPECT_EQ(ProgressFile(dir.File("empty")).LastCleared(), 0);
-    for (const char* corrupt : {"cleared", "cleared x", "cleared -3", "cleared 2 3", "\x01\xff", "level 4"}) {
-        dir.Write("corrupt", corrupt);
-        testing::internal::CaptureStderr();
-        EXPECT_EQ(ProgressFile(dir.File("corrupt")).LastCleared(), 0) << corrupt;
-        EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot be read"), std::string::npos) << corrupt;
+    int n = 0;
+    for (const char* corrupt : {"cleared", "cleared x", "cleared -3", "cleared 2 3", "\x01\xff", "level 4", "cleared 10000"}) {
+        const std::string name = "corrupt" + std::to_string(++n);
+        dir.Write(name, corrupt);
+        Progress progress;
+        const std::string said = LoadMessages(ProgressFile(dir.File(name)), 10, progress);
+        EXPECT_EQ(progress.cleared, 0) << corrupt;
+        EXPECT_NE(said.find(dir.File(name) + ":1: "), std::string::npos) << said;
+        EXPECT_NE(said.find("is not \"cleared N\""), std::string::npos) << said;
     }
     dir.MakeDir("folder");
-    EXPECT_EQ(ProgressFile(dir.File("folder")).LastCleared(), 0) << "a directory in the file's place";
+    dir.Write("binary", std::string("cleared 2\n\0\0", 12));
+    dir.Write("huge", "cleared 2\n" + std::string(70000, '\n'));
+    for (const char* unusable : {"folder", "binary", "huge"}) {
+        Progress progress;
+        const std::string said = LoadMessages(ProgressFile(dir.File(unusable)), 10, progress);
+        EXPECT_EQ(progress.cleared, 0) << unusable;
+        EXPECT_NE(said.find("the progress file " + dir.File(unusable) + " "), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
 }
 
-TEST_F(ProgressTest, AFileThatCannotBeWrittenIsReportedAndNothingBreaks)
+TEST_F(ProgressTest, RecordsThatCannotBeAreNamedOnceWithFileAndLineAndTheRestIsKept)
+{
+    dir.Write("progress", "cleared 4\n"
+                          "record 1 2 15360\n"
+                          "record 2 -1 900\n"   // negative loops
+                          "record 3 0 900\n"    // no loop at all
+                          "record 11 1 900\n"   // past the list of 10
+                          "record 0 1 900\n"    // before its start
+                          "record 4 1 -16\n"    // a negative time
+                          "record 4 1\n"        // malformed
+                          "best 4 1 16\n"
+                          "\n"
+                          "record 4 1 40016\n");
+    const ProgressFile bad(dir.File("progress"));
+    Progress progress;
+    const std::string said = LoadMessages(bad, 10, progress);
+    EXPECT_EQ(progress.cleared, 4);
+    EXPECT_EQ(progress.records.size(), 2u);
+    EXPECT_EQ(progress.RecordOf(1), (LevelRecord{2, 15360}));
+    EXPECT_EQ(progress.RecordOf(4), (LevelRecord{1, 40016}));
+    for (int line = 3; line <= 9; ++line)
+        EXPECT_NE(said.find("tobrakka: " + bad.Path() + ":" + std::to_string(line) + ": "), std::string::npos)
+            << line << "\n" << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 7) << said;
+    EXPECT_EQ(LoadMessages(bad, 10, progress), "") << "each is named once a run";
+}
+
+TEST_F(ProgressTest, RecordsOfLevelsPastThisRunsListSurviveItsSave)
+{
+    dir.MakeDir("state");
+    dir.MakeDir("state/tobrakka");
+    dir.Write("state/tobrakka/progress", "cleared 12\nrecord 12 1 800\n");
+    Progress progress;
+    LoadMessages(file, 5, progress); // a run with a shorter list
+    EXPECT_TRUE(progress.records.empty());
+    Progress clear = Cleared(2, 1, 500);
+    EXPECT_TRUE(file.Save(clear));
+    EXPECT_EQ(testsupport::ReadFile(file.Path()), "cleared 12\nrecord 2 1 500\nrecord 12 1 800\n");
+}
+
+TEST_F(ProgressTest, AFolderThatCannotBeWrittenIsReportedOnceAndPlayGoesOn)
 {
     dir.Write("blocker", ""); // a file where the state directory should be
     std::vector<std::string> unwritable{dir.File("blocker/tobrakka/progress")};
@@ -75,12 +170,42 @@ TEST_F(ProgressTest, AFileThatCannotBeWrittenIsReportedAndNothingBreaks)
         unwritable.push_back(dir.File("locked/tobrakka/progress"));
     for (const std::string& path : unwritable) {
         const ProgressFile file(path);
+        Progress progress = Cleared(3, 1, 100);
         testing::internal::CaptureStderr();
-        EXPECT_FALSE(file.RecordCleared(3)) << path;
-        EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot save progress to " + path), std::string::npos);
+        EXPECT_FALSE(file.Save(progress)) << path;
+        EXPECT_FALSE(file.Save(progress)) << path;
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("cannot save progress to " + path + ": "), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "once a run: " << said;
+        EXPECT_EQ(progress.cleared, 3) << "what is in memory stays";
         EXPECT_EQ(file.LastCleared(), 0);
     }
     chmod(dir.File("locked").c_str(), 0700);
+}
+
+TEST_F(ProgressTest, TwoGamesSavingAtOnceLoseNoRecord)
+{
+    // Two processes save one clear after another at the same time, each its own levels.
+    constexpr int kEach = 40;
+    pid_t games[2];
+    for (int game = 0; game < 2; ++game) {
+        games[game] = fork();
+        if (games[game] == 0) {
+            for (int level = 1; level <= kEach; ++level) {
+                Progress clear = Cleared(2 * level - game, 1, 1000 + game);
+                file.Save(clear);
+            }
+            _exit(0);
+        }
+    }
+    for (pid_t game : games) {
+        int status = 0;
+        ASSERT_EQ(waitpid(game, &status, 0), game);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const Progress progress = file.Load();
+    EXPECT_EQ(progress.cleared, 2 * kEach);
+    EXPECT_EQ(progress.records.size(), 2u * kEach) << testsupport::ReadFile(file.Path());
 }
 
 TEST(ProgressPath, TheStateDirectoryComesFromXdgStateHomeOrHome)
@@ -89,7 +214,84 @@ TEST(ProgressPath, TheStateDirectoryComesFromXdgStateHomeOrHome)
         ScopedEnvironment state("XDG_STATE_HOME", "/s");
         EXPECT_EQ(ProgressFile::DefaultPath(), "/s/tobrakka/progress");
     }
-    ScopedEnvironment noState("XDG_STATE_HOME", nullptr);
+    ScopedEnvironment relative("XDG_STATE_HOME", "s");
     ScopedEnvironment home("HOME", "/h");
     EXPECT_EQ(ProgressFile::DefaultPath(), "/h/.local/state/tobrakka/progress");
+}
+
+namespace {
+
+struct ProgressKeeperTest : testsupport::WorldTest {
+    uint32_t phaseTime = 0;
+
+    void Steps(ProgressKeeper& keeper, int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            gameplay.Update(16);
+            keeper.AfterStep(gameplay, phaseTime);
+            phaseTime += 16;
+        }
+    }
+    // Loops of the given numbers of steps (F5 after each), then steps until the level is cleared.
+    void PlayToTheClear(ProgressKeeper& keeper, const std::vector<int>& loops)
+    {
+        for (int steps : loops) {
+            Steps(keeper, steps);
+            Loop();
+        }
+        while (!gameplay.IsLevelCleared())
+            Steps(keeper, 1);
+    }
+    static std::string Said(const ClearReport* clear)
+    {
+        if (!clear)
+            return "none";
+        return std::to_string(clear->position) + ": " + std::to_string(clear->loops) + " loops " +
+               std::to_string(clear->milliseconds) + " ms, before " + std::to_string(clear->before.loops) + " " +
+               std::to_string(clear->before.milliseconds) + ", best " + std::to_string(clear->best.loops) + " " +
+               std::to_string(clear->best.milliseconds) + (clear->NewFewestLoops() ? ", fewest loops" : "") +
+               (clear->NewBestTime() ? ", best time" : "");
+    }
+};
+
+} // namespace
+
+TEST_F(ProgressKeeperTest, EachClearOfAListLevelNotesItsLoopsAndGameTimeAndSavesTheBests)
+{
+    // The level list is one per process: play it in a child process, which says what it saw.
+    dir.Write("short.txt", "48\n"); // cleared on the fourth step of a loop: 64 ms
+    dir.MakeDir("data");
+    dir.Write("data/levels.xml", "<LevelList>\n<Level position=\"1\" filename=\"short.txt\"></Level>\n"
+                                 "<Level position=\"2\" filename=\"short.txt\"></Level>\n</LevelList>\n");
+    EXPECT_EXIT(
+        {
+            testsupport::ChangeDirectory(dir.Path());
+            kolm::CLevelList& list = kolm::CLevelList::Instance();
+            gameplay.LoadLevel(list.NextLevelFile());
+            ProgressKeeper keeper(ProgressFile(dir.File("progress")));
+            std::string said = "[" + Said(keeper.LastClear());
+            PlayToTheClear(keeper, {1, 1}); // three loops: 16 + 16 + 64 ms
+            said += "] [" + Said(keeper.LastClear());
+            HudOverlay overlay(&gameplay);
+            HandleContinue(&gameplay, &overlay);
+            Steps(keeper, 1);
+            said += "] [" + Said(keeper.LastClear());
+            PlayToTheClear(keeper, {});
+            said += "] [" + Said(keeper.LastClear());
+            list.StartAfter(0); // level 1 again, in two loops: 48 + 64 ms
+            gameplay.LoadLevel(list.NextLevelFile());
+            PlayToTheClear(keeper, {3});
+            said += "] [" + Said(keeper.LastClear());
+            list.StartAfter(2); // past the list: the empty level
+            gameplay.LoadLevel(list.NextLevelFile());
+            Steps(keeper, 2);
+            said += "] [" + Said(keeper.LastClear()) + "] " + testsupport::ReadFile(dir.File("progress"));
+            std::fprintf(stderr, "%s", said.c_str());
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0),
+        "\\[none\\] \\[1: 3 loops 96 ms, before 0 0, best 3 96, fewest loops, best time\\] \\[none\\] "
+        "\\[2: 1 loops 64 ms, before 0 0, best 1 64, fewest loops, best time\\] "
+        "\\[1: 2 loops 112 ms, before 3 96, best 2 96, fewest loops\\] \\[none\\] "
+        "cleared 2\nrecord 1 2 96\nrecord 2 1 64\n$");
 }

@@ -46,6 +46,31 @@ std::vector<std::string> LabelGlyphs()
     return names;
 }
 
+std::vector<std::string> Glyphs(const std::string& size)
+{
+    std::vector<uint32_t> codes;
+    for (const char* c = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:;!?-+/()'%"; *c; ++c)
+        codes.push_back(static_cast<uint32_t>(*c));
+    codes.push_back(0xD7);
+    codes.push_back(0xB7);
+    std::vector<std::string> names;
+    for (uint32_t code : codes) {
+        char name[64];
+        std::snprintf(name, sizeof name, "data/gfx/glyph_%s_%04X.png", size.c_str(), code);
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::vector<std::string> MenuFurniture()
+{
+    std::vector<std::string> names;
+    for (const char* single : {"card_top", "card_band_1", "card_band_2", "card_band_3", "card_bottom", "mark", "padlock",
+                               "tick", "star", "box", "slider", "slider_knob", "arrow_left", "arrow_right"})
+        names.push_back(std::string("data/gfx/menu_") + single + ".png");
+    return names;
+}
+
 std::vector<std::string> AllPictures()
 {
     std::vector<std::string> names;
@@ -68,13 +93,17 @@ std::vector<std::string> AllPictures()
           "zarn_slider_front.png", "press_space.png", "level_cleared.png", "paused.png"})
         names.push_back(std::string("data/gfx/") + single);
     add(LabelGlyphs());
+    add(Glyphs("large"));
+    add(Glyphs("small"));
+    add(MenuFurniture());
     return names;
 }
 
 std::vector<std::string> AllSounds()
 {
     return {"data/sfx/small_explosion.wav", "data/sfx/big_explosion.wav", "data/sfx/big_bad_shot.wav",
-            "data/sfx/player_fire_2.wav", "data/sfx/tandrel_-_entering_evil_base.ogg"};
+            "data/sfx/player_fire_2.wav", "data/sfx/menu_move.wav",    "data/sfx/menu_take.wav",
+            "data/sfx/tandrel_-_entering_evil_base.ogg"};
 }
 
 

@@ -12,6 +12,11 @@ std::vector<std::string> Numbered(const std::string& prefix, int first, int last
                                   const std::string& suffix = ".png");
 // The digits, words and marks the level and loop label is set from.
 std::vector<std::string> LabelGlyphs();
+// The lettering glyphs of one size ("large" or "small"): capitals, digits, punctuation, the times
+// sign and the middle dot.
+std::vector<std::string> Glyphs(const std::string& size);
+// The menus' card pieces, marks, badges and value pictures.
+std::vector<std::string> MenuFurniture();
 std::vector<std::string> AllPictures();
 std::vector<std::string> AllSounds();
 

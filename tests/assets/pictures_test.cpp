@@ -3,11 +3,13 @@
 // pictures meet what the game assumes about them.
 #include "assets/assetfiles.h"
 #include "engine/texturecache.h"
+#include "utils/datafiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -121,12 +123,13 @@ std::pair<int, int> InkRows(const Image& image)
     return {first, last};
 }
 
-double MeanOpaqueBrightness(const Image& image)
+// Over the pixels at least minAlpha opaque (by default a quarter).
+double MeanOpaqueBrightness(const Image& image, int minAlpha = 64)
 {
     double sum = 0.0;
     long count = 0;
     for (std::size_t i = 0; i + 3 < image.rgba.size(); i += 4) {
-        if (image.rgba[i + 3] < 64)
+        if (image.rgba[i + 3] < minAlpha)
             continue;
         sum += (image.rgba[i] + image.rgba[i + 1] + image.rgba[i + 2]) / 3.0;
         ++count;
@@ -291,6 +294,97 @@ TEST(GeneratedPictures, LabelGlyphsSetOneLine)
         EXPECT_NEAR(InkRows(Load(name)).second, baseline, 1) << name;
     // The paused note is a scrap like the press-space one.
     EXPECT_EQ(Load("data/gfx/paused.png").height, Load("data/gfx/press_space.png").height);
+}
+
+TEST(GeneratedPictures, TheMessagesKeepTheSizesTheGameCentresThem)
+{
+    const std::pair<const char*, std::pair<int, int>> messages[] = {{"data/gfx/press_space.png", {520, 110}},
+                                                                     {"data/gfx/level_cleared.png", {700, 180}},
+                                                                     {"data/gfx/paused.png", {376, 110}}};
+    for (const auto& message : messages) {
+        const Image image = Load(message.first);
+        EXPECT_EQ(image.width, message.second.first) << message.first;
+        EXPECT_EQ(image.height, message.second.second) << message.first;
+    }
+}
+
+TEST(GeneratedPictures, LetteringGlyphsOfOneSizeLineUp)
+{
+    // The game sets a glyph's picture at (pen - margin, baseline - baseline row): every glyph of
+    // a size is as high as the catalogue says, keeps its ink off the picture's edges, and the
+    // letters stand on the catalogue's baseline, as tall as its capitals.
+    const std::pair<const char*, datafiles::GlyphSize> sizes[] = {{"large", datafiles::GlyphSize::kLarge},
+                                                                   {"small", datafiles::GlyphSize::kSmall}};
+    for (const auto& size : sizes) {
+        const datafiles::GlyphMetrics metrics = datafiles::GlyphMetricsOf(size.second);
+        for (const std::string& name : assettest::Glyphs(size.first)) {
+            const Image glyph = Load(name);
+            EXPECT_EQ(glyph.height, metrics.height) << name;
+            EXPECT_GT(glyph.width, 2 * metrics.margin) << name << ": an advance of its own";
+            for (int x = 0; x < glyph.width; ++x)
+                ASSERT_TRUE(glyph.Alpha(x, 0) == 0 && glyph.Alpha(x, glyph.height - 1) == 0) << name;
+            for (int y = 0; y < glyph.height; ++y)
+                ASSERT_TRUE(glyph.Alpha(0, y) == 0 && glyph.Alpha(glyph.width - 1, y) == 0) << name;
+            if (name.find("_0020.png") == std::string::npos) {
+                EXPECT_LT(MeanOpaqueBrightness(glyph, 230), 100.0) << name << ": dark ink, a tint can only darken";
+            }
+        }
+        for (const char* letter : {"0048", "004C", "004E", "0030"}) {
+            const std::string name = "data/gfx/glyph_" + std::string(size.first) + "_" + letter + ".png";
+            const std::pair<int, int> rows = InkRows(Load(name));
+            EXPECT_NEAR(rows.second, metrics.baseline, 2) << name;
+            EXPECT_NEAR(rows.first, metrics.baseline - metrics.capHeight, 3) << name;
+        }
+    }
+    const Image space = Load("data/gfx/glyph_large_0020.png");
+    EXPECT_EQ(MeanOpaqueBrightness(space), 0.0) << "the space is blank";
+}
+
+TEST(GeneratedPictures, MenuCardPiecesJoinInAnyOrder)
+{
+    // The game lays the top, then bands in any order, then the bottom: each piece's last row
+    // must continue as the first row of every piece that may follow it.
+    const Image top = Load(datafiles::kMenuCardTop), bottom = Load(datafiles::kMenuCardBottom);
+    std::vector<Image> bands;
+    for (int n = 1; n <= datafiles::kMenuCardBands; ++n)
+        bands.push_back(Load(datafiles::MenuCardBand(n)));
+    EXPECT_EQ(top.height, datafiles::kMenuCardTopHeight);
+    EXPECT_EQ(bottom.height, datafiles::kMenuCardBottomHeight);
+    auto rowsDiffer = [](const Image& above, const Image& below) {
+        int worst = 0;
+        for (int x = 0; x < above.width; ++x) {
+            for (int c = 0; c < 4; ++c) {
+                const int a = above.rgba[(static_cast<std::size_t>(above.height - 1) * above.width + x) * 4 + c];
+                const int b = below.rgba[static_cast<std::size_t>(x) * 4 + c];
+                worst = std::max(worst, std::abs(a - b));
+            }
+        }
+        return worst;
+    };
+    for (const Image& band : bands) {
+        EXPECT_EQ(band.width, datafiles::kMenuCardWidth);
+        EXPECT_EQ(band.height, datafiles::kMenuCardBandHeight);
+        EXPECT_LT(rowsDiffer(top, band), 48);
+        EXPECT_LT(rowsDiffer(band, bottom), 48);
+        for (const Image& next : bands)
+            EXPECT_LT(rowsDiffer(band, next), 48);
+    }
+    // The paper is opaque across the card, between its torn edges.
+    const int middle = datafiles::kMenuCardBandHeight / 2;
+    EXPECT_EQ(bands[0].Alpha(datafiles::kMenuCardPaperLeft + 4, middle), 255);
+    EXPECT_EQ(bands[0].Alpha(datafiles::kMenuCardPaperRight - 4, middle), 255);
+    EXPECT_EQ(bands[0].Alpha(0, middle), 0);
+}
+
+TEST(GeneratedPictures, TheSlidersNotchesAreWhereTheGameSetsItsKnob)
+{
+    const Image slider = Load(datafiles::kMenuSlider);
+    EXPECT_EQ(slider.width, 2 * datafiles::kMenuSliderFirstNotch + 10 * datafiles::kMenuSliderNotchStep);
+    for (int n = 0; n <= 10; ++n) {
+        const int x = datafiles::kMenuSliderFirstNotch + n * datafiles::kMenuSliderNotchStep;
+        EXPECT_GT(AlphaNear(slider, x, 12, 1), 100) << "notch " << n;
+        EXPECT_LT(AlphaNear(slider, x + datafiles::kMenuSliderNotchStep / 2, 12, 1), 60) << "between notches " << n;
+    }
 }
 
 TEST(GeneratedPictures, RuledLineIsThinAndBlueGrey)

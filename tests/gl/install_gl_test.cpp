@@ -26,14 +26,14 @@ struct InstalledGameTest : ::testing::Test {
 
     std::string Installed(const std::string& program) const { return prefix.File("games/" + program); }
 
-    // Runs a program from the directory with the dummy sound driver; dataVariable "" leaves
-    // TOBRAKKA_DATA unset.
+    // Runs a program from the directory, on a display of its own, with the dummy sound driver;
+    // dataVariable "" leaves TOBRAKKA_DATA unset.
     static testsupport::ProcessResult Run(const std::string& directory, const std::string& commandLine,
                                           const std::string& dataVariable = "")
     {
         // (env takes the variables to remove before the ones to set)
         return testsupport::RunProcess(directory, {"TOBRAKKA_DATA=" + dataVariable, "SDL_AUDIODRIVER=dummy"},
-                                       commandLine, 120);
+                                       testsupport::OnItsOwnDisplay(commandLine), 120);
     }
 
     static std::string LastDigest(const std::string& output)

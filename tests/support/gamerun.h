@@ -35,7 +35,7 @@ struct GameRunFixture : ::testing::Test {
     {
         dir.Write("play.script", script);
         return RunProcess(dir.Path(), {"SDL_AUDIODRIVER=dummy", "TOBRAKKA_DATA=" + dir.Path()},
-                          std::string(TOBRAKKA_GAME_BINARY) + " -script play.script " + options, 120);
+                          OnItsOwnDisplay(std::string(TOBRAKKA_GAME_BINARY) + " -script play.script " + options), 120);
     }
 };
 

@@ -12,7 +12,8 @@ struct ProcessResult {
 
 // Runs the command line through the shell from the given directory, with extra environment
 // assignments ("NAME=value", or "NAME=" to remove a variable), killing it after timeoutSeconds.
-// XDG_STATE_HOME is the directory's ".state" unless the assignments set it.
+// XDG_STATE_HOME is the directory's ".state" and XDG_CONFIG_HOME its ".config" unless the
+// assignments set them.
 ProcessResult RunProcess(const std::string& directory, const std::vector<std::string>& environment,
                          const std::string& commandLine, int timeoutSeconds);
 

@@ -38,6 +38,11 @@ std::string FreeDisplay()
     }
 }
 
+std::string OnItsOwnDisplay(const std::string& command)
+{
+    return "xvfb-run -n " + FreeDisplay().substr(1) + " -s \"-screen 0 1920x1080x24 -nolisten tcp\" " + command;
+}
+
 TempDir::TempDir()
 {
     char pattern[] = "/tmp/tobrakka-test-XXXXXX";

@@ -32,8 +32,12 @@ std::vector<Cell> LayOut(cairo_t* measure, const PictureSet& pictures, int& shee
     std::vector<Cell> cells;
     int x = kMargin, y = kMargin + 40, rowHeight = 0;
     for (const Picture& picture : pictures.All()) {
+        if (!picture.onSheet)
+            continue;
         const double w = WidthOf(picture.surface), h = HeightOf(picture.surface);
-        const double scale = std::min(1.0, kLargest / std::max(w, h));
+        // A specimen keeps its own size (as far as the sheet is wide): its parts are small.
+        const double largest = picture.written ? kLargest / std::max(w, h) : (kSheetWidth - 2.0 * kMargin - 8.0) / w;
+        const double scale = std::min(1.0, largest);
         const double label = LetteringWidth(measure, BaseName(picture.file), kLabelSize);
         const int width = static_cast<int>(std::ceil(std::max(w * scale, label))) + 8;
         const int height = static_cast<int>(std::ceil(h * scale)) + kLabelHeight + 8;

@@ -212,6 +212,7 @@ void DrawStar(cairo_t* cr, double x, double y, double r, Rgb colour)
     cairo_stroke(cr);
 }
 
+// "level cleared!" and, under its underline, what the space bar does now.
 Surface LevelCleared()
 {
     const int width = 700, height = 180;
@@ -220,19 +221,24 @@ Surface LevelCleared()
     DrawPaperScrap(cr, 16, 16, width - 16, height - 14, 0.018, 8010);
     Rng rng(8011);
     LetteringStyle style;
-    style.size = FittedSize(cr, "level cleared!", 92, width - 130);
+    style.size = FittedSize(cr, "level cleared!", 80, width - 150);
     style.ink = palette::kRedInk;
     style.outline = 3.0;
     style.outlineInk = palette::kInk;
-    style.warp = 1.2;
-    Letter(cr, "level cleared!", width * 0.5, 112, Align::Centre, style, rng);
+    style.warp = 1.1;
+    Letter(cr, "level cleared!", width * 0.5, 94, Align::Centre, style, rng);
     std::vector<Pt> underline;
     for (int i = 0; i <= 12; ++i)
-        underline.push_back({100 + i * 41.0, 136 + 3.0 * std::sin(i * 1.3) + i * 0.4});
+        underline.push_back({110 + i * 40.0, 113 + 3.0 * std::sin(i * 1.3) + i * 0.4});
     InkLine(cr, underline, palette::kBallpoint, 3.0, 0.85);
-    DrawStar(cr, 50, 62, 15, palette::kBallpoint);
-    DrawStar(cr, 652, 126, 12, palette::kBallpoint);
-    DrawStar(cr, 646, 56, 8, palette::kRedInk);
+    LetteringStyle hint;
+    hint.size = 30;
+    hint.ink = palette::kBallpoint;
+    hint.warp = 0.4;
+    Letter(cr, "space: next level", width * 0.5, 152, Align::Centre, hint, rng);
+    DrawStar(cr, 50, 58, 15, palette::kBallpoint);
+    DrawStar(cr, 652, 128, 12, palette::kBallpoint);
+    DrawStar(cr, 646, 52, 8, palette::kRedInk);
     return sketch.Picture();
 }
 
@@ -246,17 +252,6 @@ const int kLabelHeight = 28;
 const double kLabelBaseline = 20.0;
 const double kLabelSize = 22.0;
 const double kLabelHalo = 3.2;
-
-// Lays the halo and then the ink over the current path.
-void InkWithHalo(cairo_t* cr)
-{
-    SetColour(cr, palette::kPaper, 0.6);
-    cairo_set_line_width(cr, kLabelHalo);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    SetColour(cr, palette::kInk);
-    cairo_fill(cr);
-}
 
 // size: the lettering size relative to the label's.
 Surface LabelText(const std::string& text, double before, double after, double size, uint64_t seed)
@@ -272,7 +267,7 @@ Surface LabelText(const std::string& text, double before, double after, double s
     style.size = kLabelSize * size;
     style.warp = kLabelSize * 0.012;
     LetteringPath(cr, text, before, kLabelBaseline, Align::Left, style, rng);
-    InkWithHalo(cr);
+    InkWithHalo(cr, palette::kInk, kLabelHalo);
     return sketch.Picture();
 }
 
@@ -286,7 +281,7 @@ Surface LabelDot()
     cairo_new_path(cr);
     SmoothPath(cr, Jittered(EllipsePoints(space + radius, kLabelBaseline - 6.0, radius, radius * 0.9, 8), 0.25, rng),
                true);
-    InkWithHalo(cr);
+    InkWithHalo(cr, palette::kInk, kLabelHalo);
     return sketch.Picture();
 }
 

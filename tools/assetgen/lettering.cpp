@@ -80,6 +80,16 @@ double LetteringWidth(cairo_t* cr, const std::string& text, double size)
     return extents.x_advance;
 }
 
+double CapitalHeight(cairo_t* cr, double size)
+{
+    cairo_save(cr);
+    SelectFace(cr, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, "H", &extents);
+    cairo_restore(cr);
+    return -extents.y_bearing;
+}
+
 void LetteringPath(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
                    Rng& rng)
 {
@@ -117,4 +127,14 @@ void Letter(cairo_t* cr, const std::string& text, double x, double y, Align alig
     cairo_pop_group_to_source(cr);
     cairo_paint_with_alpha(cr, style.alpha);
     cairo_restore(cr);
+}
+
+void InkWithHalo(cairo_t* cr, Rgb ink, double haloWidth)
+{
+    SetColour(cr, palette::kPaper, 0.6);
+    cairo_set_line_width(cr, haloWidth);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    SetColour(cr, ink);
+    cairo_fill(cr);
 }

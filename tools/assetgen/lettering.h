@@ -22,11 +22,16 @@ struct LetteringStyle {
 
 // Width of the text at the style's size.
 double LetteringWidth(cairo_t* cr, const std::string& text, double size);
+// How far the face's capitals stand above the baseline at the size.
+double CapitalHeight(cairo_t* cr, double size);
 // The size, at most the given one, at which the text fits in maxWidth.
 double FittedSize(cairo_t* cr, const std::string& text, double size, double maxWidth);
 // Appends the text's (warped) outline to the current path without drawing it.
 void LetteringPath(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
                    Rng& rng);
+// Inks the current path (and clears it): a stroke of pale paper haloWidth wide under a fill of the
+// ink, so small lettering stays readable over the grid, smoke and robots.
+void InkWithHalo(cairo_t* cr, Rgb ink, double haloWidth);
 // Letters the text with its baseline at y, placed at x by the alignment.
 void Letter(cairo_t* cr, const std::string& text, double x, double y, Align align, const LetteringStyle& style,
             Rng& rng);

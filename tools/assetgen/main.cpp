@@ -5,9 +5,11 @@
 #include "contactsheet.h"
 #include "effects.h"
 #include "field.h"
+#include "glyphs.h"
 #include "hud.h"
 #include "icon.h"
 #include "lettering.h"
+#include "menuart.h"
 #include "music.h"
 #include "picture.h"
 #include "robots.h"
@@ -34,6 +36,8 @@ PictureSet DrawAllPictures()
     AddFieldArt(pictures);
     AddHudArt(pictures);
     AddTitleArt(pictures);
+    AddGlyphArt(pictures);
+    AddMenuArt(pictures);
     return pictures;
 }
 

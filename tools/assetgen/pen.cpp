@@ -190,7 +190,10 @@ void HatchArea(cairo_t* cr, Pt centre, double radius, const Hatching& hatching, 
             const Pt a{centre.x + nx * offset - ux * reach, centre.y + ny * offset - uy * reach};
             const Pt b{centre.x + nx * offset + ux * reach, centre.y + ny * offset + uy * reach};
             cairo_move_to(cr, a.x, a.y);
-            cairo_line_to(cr, b.x + rng.Jitter(0.6), b.y + rng.Jitter(0.6));
+            // Drawn in two statements: the order of a call's arguments is the compiler's choice.
+            const double jitterY = rng.Jitter(0.6);
+            const double jitterX = rng.Jitter(0.6);
+            cairo_line_to(cr, b.x + jitterX, b.y + jitterY);
             SetColour(cr, hatching.colour, hatching.alpha * rng.Range(0.75, 1.0));
             cairo_set_line_width(cr, hatching.width * rng.Range(0.85, 1.15));
             cairo_stroke(cr);

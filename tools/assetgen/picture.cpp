@@ -44,9 +44,23 @@ void PictureSet::Add(const std::string& file, const Surface& surface, bool tinte
     pictures_.push_back({file, surface, tinted});
 }
 
+void PictureSet::AddUnlisted(const std::string& file, const Surface& surface)
+{
+    Add(file, surface);
+    pictures_.back().onSheet = false;
+}
+
+void PictureSet::AddSpecimen(const std::string& label, const Surface& surface)
+{
+    Add(label, surface);
+    pictures_.back().written = false;
+}
+
 bool PictureSet::WriteAll(const std::string& directory) const
 {
     for (const Picture& picture : pictures_) {
+        if (!picture.written)
+            continue;
         const std::string path = directory + "/" + picture.file;
         const bool isJpg = path.size() > 4 && path.compare(path.size() - 4, 4, ".jpg") == 0;
         const bool written = isJpg ? WriteJpg(picture.surface, path, 90) : WritePng(picture.surface, path);

@@ -36,11 +36,18 @@ struct Picture {
     std::string file;    // relative to the output directory, e.g. "data/gfx/spiral.png"
     Surface surface;
     bool tinted = false; // drawn light: the game colours it
+    bool written = true; // false for a specimen, which only the contact sheet shows
+    bool onSheet = true; // false for a picture the sheet shows in a specimen instead
 };
 
 class PictureSet {
 public:
     void Add(const std::string& file, const Surface& surface, bool tinted = false);
+    // A picture of the game that the contact sheet shows only as part of a specimen.
+    void AddUnlisted(const std::string& file, const Surface& surface);
+    // A picture for the contact sheet alone, shown at its own size under the label: many small
+    // pictures of one set side by side, such as a glyph set.
+    void AddSpecimen(const std::string& label, const Surface& surface);
     const std::vector<Picture>& All() const { return pictures_; }
     // Writes every picture below the directory (PNG, or JPG for .jpg names); false on a failure.
     bool WriteAll(const std::string& directory) const;

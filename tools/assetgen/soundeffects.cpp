@@ -17,6 +17,9 @@ const double kBigExplosionPeak = 0.58;
 const double kSmallExplosionPeak = 0.54;
 const double kBigBadShotPeak = 0.54;
 const double kFiringLoopPeak = 0.38;
+// The menus' sounds are short and quiet: they answer a key press, over the music.
+const double kMenuMovePeak = 0.30;
+const double kMenuTakePeak = 0.34;
 
 // A kick-like body: a sine whose pitch falls from startHz to endHz.
 std::vector<float> Thump(double seconds, double startHz, double endHz, double sweep, double tau)
@@ -87,6 +90,20 @@ std::vector<float> GunHit(int index)
         const double tone = body.Triangle(120.0 * pitch + 260.0 * std::exp(-t / 0.012)) * AttackDecay(t, 0.0008, 0.022);
         const double thump = low.Sine(85.0 + 60.0 * std::exp(-t / 0.01)) * AttackDecay(t, 0.0008, 0.03);
         out[i] = static_cast<float>((snap + 0.7 * tone + 0.8 * thump) * (accent ? 1.0 : 0.85));
+    }
+    FadeOut(out, kEdgeFadeSeconds);
+    return out;
+}
+
+// A bell-like note: a sine and its softer fifth above, struck and dying away.
+std::vector<float> Chime(double seconds, double hz, double tau)
+{
+    std::vector<float> out(Seconds(seconds));
+    Oscillator fundamental, fifth;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double t = static_cast<double>(i) / kSampleRate;
+        const double tone = fundamental.Sine(hz) + 0.35 * fifth.Sine(hz * 1.5);
+        out[i] = static_cast<float>(tone * AttackDecay(t, 0.0015, tau));
     }
     FadeOut(out, kEdgeFadeSeconds);
     return out;
@@ -171,10 +188,36 @@ SoundBuffer PlayerFireLoop()
     return out;
 }
 
+SoundBuffer MenuMove()
+{
+    // A pencil tapping the card: a high, very short tick over a soft knock.
+    SoundBuffer out;
+    out.Mix(0, Chime(0.05, 1900.0, 0.008), 1.0);
+    out.Mix(0, Thump(0.06, 700.0, 380.0, 0.01, 0.014), 0.8);
+    RemoveDc(out);
+    out.Normalise(kMenuMovePeak);
+    FadeOut(out, 0.01);
+    return out;
+}
+
+SoundBuffer MenuTake()
+{
+    SoundBuffer out;
+    out.Mix(0, Chime(0.12, 1318.5, 0.035), 0.8);
+    out.Mix(Seconds(0.06), Chime(0.2, 1760.0, 0.06), 1.0);
+    out.Mix(0, Thump(0.08, 520.0, 260.0, 0.012, 0.02), 0.6);
+    RemoveDc(out);
+    out.Normalise(kMenuTakePeak);
+    FadeOut(out, 0.02);
+    return out;
+}
+
 bool WriteSoundEffects(const std::string& outdir)
 {
     return Write(outdir + "/" + datafiles::kSmallExplosionSound, SmallExplosion()) &&
            Write(outdir + "/" + datafiles::kBigExplosionSound, BigExplosion()) &&
            Write(outdir + "/" + datafiles::kBigBadShotSound, BigBadShot()) &&
-           Write(outdir + "/" + datafiles::kPlayerFireLoopSound, PlayerFireLoop());
+           Write(outdir + "/" + datafiles::kPlayerFireLoopSound, PlayerFireLoop()) &&
+           Write(outdir + "/" + datafiles::kMenuMoveSound, MenuMove()) &&
+           Write(outdir + "/" + datafiles::kMenuTakeSound, MenuTake());
 }

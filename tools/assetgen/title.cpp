@@ -56,26 +56,27 @@ void DrawTitleName(cairo_t* cr, Rng& rng)
     Letter(cr, "and your earlier attempts fight beside you.", 640, 290, Align::Centre, idea, rng);
 }
 
-const double kKeyText = 21.0;
+const double kKeyText = 20.0;
+const double kKeyHeight = 34.0;
 
 // A key cap as wide as its label needs; returns its width.
 double DrawKeyCap(cairo_t* cr, double x, double y, const std::string& label, Rng& rng)
 {
-    const double width = std::max(34.0, LetteringWidth(cr, label, kKeyText) + 22.0);
+    const double width = std::max(32.0, LetteringWidth(cr, label, kKeyText) + 20.0);
     ShapeStyle key;
     key.fill = Mix(palette::kPaper, palette::kGraphiteLight, 0.3);
     key.ink = palette::kInk;
     key.width = 1.8;
     key.wobble = 0.3;
-    DrawShape(cr, RoundedRectPoints(x, y, x + width, y + 38, 6), key, rng);
+    DrawShape(cr, RoundedRectPoints(x, y, x + width, y + kKeyHeight, 6), key, rng);
     key.fill = palette::kPaper;
     key.width = 1.0;
-    DrawShape(cr, RoundedRectPoints(x + 4, y + 3, x + width - 4, y + 31, 4), key, rng);
+    DrawShape(cr, RoundedRectPoints(x + 4, y + 3, x + width - 4, y + kKeyHeight - 7, 4), key, rng);
     LetteringStyle style;
     style.size = kKeyText;
     style.ink = palette::kInk;
     style.warp = 0.3;
-    Letter(cr, label, x + width * 0.5, y + 25, Align::Centre, style, rng);
+    Letter(cr, label, x + width * 0.5, y + 22, Align::Centre, style, rng);
     return width;
 }
 
@@ -98,7 +99,8 @@ void DrawControls(cairo_t* cr, Rng& rng)
         {{"left button"}, {"fire"}},
         {{"space"}, {"continue after a death", "or a cleared level"}},
         {{"F5"}, {"start the loop again"}},
-        {{"Esc"}, {"quit"}}};
+        {{"P"}, {"pause, and resume"}},
+        {{"Esc"}, {"open the pause menu", "(with -classic: quit)"}}};
     LetteringStyle text;
     text.size = 23;
     text.ink = palette::kBallpoint;
@@ -108,10 +110,10 @@ void DrawControls(cairo_t* cr, Rng& rng)
         double x = 96;
         for (const std::string& key : line.keys)
             x += DrawKeyCap(cr, x, y, key, rng) + 5;
-        const double first = line.meaning.size() > 1 ? y + 14 : y + 26;
+        const double first = line.meaning.size() > 1 ? y + 12 : y + 24;
         for (std::size_t i = 0; i < line.meaning.size(); ++i)
-            Letter(cr, line.meaning[i], 290, first + i * 26.0, Align::Left, text, rng);
-        y += line.meaning.size() > 1 ? 58 : 50;
+            Letter(cr, line.meaning[i], 290, first + i * 25.0, Align::Left, text, rng);
+        y += line.meaning.size() > 1 ? 52 : 44;
     }
 }
 

@@ -1,0 +1,59 @@
+#pragma once
+// The player's options: what the settings file keeps (app/settingsfile.h) and the command line
+// overrides for one run. The defaults are the game as it plays without any settings.
+#include <array>
+#include <string>
+
+struct CommandLine;
+
+// A window size: one of the sizes the player can choose, "fit" (the largest 16:9 window that
+// fits the desktop), or for one run whatever "-r" asked for.
+struct WindowSize {
+    int width = 1280;
+    int height = 720;
+    bool fitsDesktop = false; // width and height are then not used
+
+    static WindowSize Fixed(int width, int height) { return WindowSize{width, height, false}; }
+    static WindowSize Fit() { return WindowSize{0, 0, true}; }
+    // The sizes the settings file and the options offer, in the order they are offered.
+    static const std::array<WindowSize, 4>& Choices();
+
+    // "1280x720", or "fit".
+    std::string Name() const;
+    // The pixels of this window on a desktop of the given size: its own, or for "fit" the largest
+    // window of 16 x 9 blocks of pixels that the desktop holds (1280 x 720 when the desktop's size
+    // is not known, 0 x 0, or smaller than 16 x 9).
+    WindowSize OnDesktop(int desktopWidth, int desktopHeight) const;
+
+    bool operator==(const WindowSize& other) const;
+    bool operator!=(const WindowSize& other) const { return !(*this == other); }
+};
+
+struct Settings {
+    static constexpr int kMaxVolume = 10; // volumes run from 0 (silent) to 10
+
+    int musicVolume = kMaxVolume;
+    int effectsVolume = kMaxVolume;
+    bool fullScreen = false;
+    WindowSize windowSize; // 1280 x 720
+    bool paperMotion = true; // the paper's grid dents under bullets and explosions
+    bool showFps = false;    // "fps: N" once a second on standard output
+    bool pauseOnFocusLoss = true;
+
+    // "Back to defaults".
+    static Settings Defaults() { return Settings(); }
+
+    bool operator==(const Settings& other) const;
+    bool operator!=(const Settings& other) const { return !(*this == other); }
+};
+
+// The SDL_mixer volumes (0 to MIX_MAX_VOLUME, 128) of the volume levels 0 to 10: level 10 is the
+// game's own, 83 for the music and 128 for the effects. Levels outside 0 to 10 count as the
+// nearest end.
+int MusicMixerVolume(int level);
+int EffectsMixerVolume(int level);
+
+// The settings of one run: the kept ones with the command line on top ("-full" full screen,
+// "-r WIDTH" a window of that width, when it gives one, "-no_grid" no paper motion, "-fps" the
+// fps shown). Nothing of it goes back into the file.
+Settings ForThisRun(Settings kept, const CommandLine& commandLine);

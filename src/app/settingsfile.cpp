@@ -1,0 +1,146 @@
+#include "app/settingsfile.h"
+
+#include "utils/filewarning.h"
+#include "utils/linereader.h"
+#include "utils/stringutils.h"
+
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+const char* const kMusicVolume = "music_volume";
+const char* const kEffectsVolume = "effects_volume";
+const char* const kFullScreen = "full_screen";
+const char* const kWindowSize = "window_size";
+const char* const kPaperMotion = "paper_motion";
+const char* const kShowFps = "show_fps";
+const char* const kPauseOnFocusLoss = "pause_on_focus_loss";
+
+// Each reader sets its setting from the value and answers empty text, or answers what is wrong
+// with the value and leaves the setting alone.
+std::string ReadVolume(const std::string& key, const std::string& value, int& volume)
+{
+    int64_t level = 0;
+    if (!kolm::ParseWholeNumber(value, 0, Settings::kMaxVolume, level))
+        return key + " takes a whole number from 0 to " + std::to_string(Settings::kMaxVolume) + ", not " +
+               kolm::QuotedFromFile(value);
+    volume = static_cast<int>(level);
+    return std::string();
+}
+
+std::string ReadSwitch(const std::string& key, const std::string& value, bool& on)
+{
+    const std::string word = kolm::LowerCase(value);
+    if (word != "on" && word != "off")
+        return key + " takes on or off, not " + kolm::QuotedFromFile(value);
+    on = word == "on";
+    return std::string();
+}
+
+std::string ReadWindowSize(const std::string& key, const std::string& value, WindowSize& size)
+{
+    std::string names;
+    for (const WindowSize& choice : WindowSize::Choices()) {
+        if (kolm::LowerCase(value) == choice.Name()) {
+            size = choice;
+            return std::string();
+        }
+        names += (names.empty() ? "" : choice.fitsDesktop ? " or " : ", ") + choice.Name();
+    }
+    return key + " takes " + names + ", not " + kolm::QuotedFromFile(value);
+}
+
+std::string ReadSetting(const std::string& key, const std::string& value, Settings& settings)
+{
+    if (key == kMusicVolume)
+        return ReadVolume(key, value, settings.musicVolume);
+    if (key == kEffectsVolume)
+        return ReadVolume(key, value, settings.effectsVolume);
+    if (key == kFullScreen)
+        return ReadSwitch(key, value, settings.fullScreen);
+    if (key == kWindowSize)
+        return ReadWindowSize(key, value, settings.windowSize);
+    if (key == kPaperMotion)
+        return ReadSwitch(key, value, settings.paperMotion);
+    if (key == kShowFps)
+        return ReadSwitch(key, value, settings.showFps);
+    if (key == kPauseOnFocusLoss)
+        return ReadSwitch(key, value, settings.pauseOnFocusLoss);
+    return "unknown setting " + kolm::QuotedFromFile(key);
+}
+
+std::string Line(const char* key, const std::string& value) { return std::string(key) + " = " + value + "\n"; }
+
+std::string Switch(bool on) { return on ? "on" : "off"; }
+
+} // namespace
+
+Settings ParseSettings(const std::string& text, std::vector<kolm::FileProblem>& problems)
+{
+    Settings settings;
+    std::istringstream stream(text);
+    kolm::LineReader lines(stream);
+    std::string line;
+    for (int number = 1; lines.Next(line); ++number) {
+        const std::string trimmed = kolm::Trim(line);
+        if (trimmed.empty() || trimmed[0] == '#')
+            continue;
+        const std::size_t equals = trimmed.find('=');
+        const std::string problem =
+            equals == std::string::npos
+                ? kolm::QuotedFromFile(trimmed) + " has no \"=\" (a setting is written key = value)"
+                : ReadSetting(kolm::Trim(trimmed.substr(0, equals)), kolm::Trim(trimmed.substr(equals + 1)), settings);
+        if (!problem.empty())
+            problems.push_back({number, problem + "; line ignored"});
+    }
+    return settings;
+}
+
+std::string FormatSettings(const Settings& settings)
+{
+    return "# Tobrakka settings, written by the game (key = value; see man 6 tobrakka)\n" +
+           Line(kMusicVolume, std::to_string(settings.musicVolume)) +
+           Line(kEffectsVolume, std::to_string(settings.effectsVolume)) +
+           Line(kFullScreen, Switch(settings.fullScreen)) + Line(kWindowSize, settings.windowSize.Name()) +
+           Line(kPaperMotion, Switch(settings.paperMotion)) + Line(kShowFps, Switch(settings.showFps)) +
+           Line(kPauseOnFocusLoss, Switch(settings.pauseOnFocusLoss));
+}
+
+std::string SettingsFile::DefaultPath()
+{
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && config[0] == '/')
+        return std::string(config) + "/tobrakka/settings";
+    const char* home = std::getenv("HOME");
+    if (home && home[0])
+        return std::string(home) + "/.config/tobrakka/settings";
+    return std::string();
+}
+
+Settings SettingsFile::Load() const
+{
+    const kolm::PlayerFileText file = kolm::ReadPlayerFile(path_);
+    if (file.state == kolm::PlayerFileText::State::kUnusable) {
+        const std::string message = "the settings file " + path_ + " " + file.problem + "; using the default settings";
+        kolm::WarnOnce(message, message);
+    }
+    if (file.state != kolm::PlayerFileText::State::kRead)
+        return Settings::Defaults();
+    std::vector<kolm::FileProblem> problems;
+    const Settings settings = ParseSettings(file.text, problems);
+    kolm::ReportFileProblems(path_, problems);
+    return settings;
+}
+
+bool SettingsFile::Save(const Settings& settings) const
+{
+    if (path_.empty())
+        return true;
+    std::string error;
+    const bool saved = kolm::SavePlayerFile(
+        path_, [&settings](const kolm::PlayerFileText&) { return FormatSettings(settings); }, error);
+    if (!saved)
+        kolm::WarnOnce("saving " + path_, "cannot save the settings to " + path_ + ": " + error + "; play goes on");
+    return saved;
+}

@@ -1,0 +1,229 @@
+// The menu widget as a player drives it: keys, pointer and pad move the mark, take choices and
+// change values; a long list scrolls; the card is drawn with the mark on the chosen line.
+#include "app/menu.h"
+#include "audio/soundoutput.h"
+#include "engine/texturecache.h"
+
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using Kind = Menu::Event::Kind;
+
+Menu::Choice Line(const char* label, bool enabled = true)
+{
+    Menu::Choice choice;
+    choice.label = label;
+    choice.enabled = enabled;
+    return choice;
+}
+
+Menu::Choice Valued(const char* label, Menu::ValueKind kind, int value, std::vector<std::string> items = {})
+{
+    Menu::Choice choice = Line(label);
+    choice.kind = kind;
+    choice.value = value;
+    choice.items = std::move(items);
+    return choice;
+}
+
+SDL_Event Key(SDLKey key)
+{
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+SDL_Event Hat(uint8_t value)
+{
+    SDL_Event event{};
+    event.type = SDL_JOYHATMOTION;
+    event.jhat.value = value;
+    return event;
+}
+
+SDL_Event Axis(uint8_t axis, int16_t value)
+{
+    SDL_Event event{};
+    event.type = SDL_JOYAXISMOTION;
+    event.jaxis.axis = axis;
+    event.jaxis.value = value;
+    return event;
+}
+
+vector2 Middle(const rect& box) { return vector2(box.x + box.w * 0.5f, box.y + box.h * 0.5f); }
+
+struct MenuTest : ::testing::Test {
+    testsupport::ScopedCapture capture;
+
+    MenuTest() { SetSoundEnabled(false); }
+    ~MenuTest() override { SetSoundEnabled(true); }
+
+    static std::vector<Menu::Choice> FourLinesSecondLocked()
+    {
+        return {Line("resume"), Line("levels", false), Line("options"), Line("quit")};
+    }
+};
+
+::testing::AssertionResult Is(const Menu::Event& event, Kind kind, int choice, int value = 0)
+{
+    if (event.kind == kind && event.choice == choice && event.value == value)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "event kind " << static_cast<int>(event.kind) << " choice " << event.choice
+                                         << " value " << event.value;
+}
+
+} // namespace
+
+TEST_F(MenuTest, KeysMoveRoundTheEndsSkippingDisabledLines)
+{
+    Menu menu("paused", FourLinesSecondLocked());
+    EXPECT_EQ(menu.Chosen(), 0);
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_DOWN)), Kind::kMoved, 2));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_s)), Kind::kMoved, 3));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_DOWN)), Kind::kMoved, 0)) << "from the last line round to the first";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_w)), Kind::kMoved, 3));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_UP)), Kind::kMoved, 2));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_UP)), Kind::kMoved, 0)) << "the locked line is skipped";
+    menu.Choose(1);
+    EXPECT_EQ(menu.Chosen(), 0) << "a locked line cannot be marked";
+
+    Menu locked("levels", {Line("level 1", false), Line("level 2")});
+    EXPECT_EQ(locked.Chosen(), 1) << "the first enabled line starts marked";
+    EXPECT_TRUE(Is(locked.HandleEvent(Key(SDLK_DOWN)), Kind::kNothing, -1)) << "nowhere else to go";
+}
+
+TEST_F(MenuTest, TakingGoingBackAndChangingValues)
+{
+    Menu menu("options", {Line("back"), Valued("music", Menu::ValueKind::kSlider, 9),
+                          Valued("full screen", Menu::ValueKind::kSwitch, 0),
+                          Valued("window", Menu::ValueKind::kList, 0, {"1280 x 720", "1920 x 1080"})});
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RETURN)), Kind::kTaken, 0));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_ESCAPE)), Kind::kBack, 0));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RIGHT)), Kind::kNothing, -1)) << "a line without a value";
+
+    menu.Choose(1);
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_d)), Kind::kChanged, 1, 10));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RIGHT)), Kind::kNothing, -1)) << "the slider stops at 10";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_a)), Kind::kChanged, 1, 9));
+    EXPECT_EQ(menu.ChoiceAt(1).value, 9);
+
+    menu.Choose(2);
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_SPACE)), Kind::kChanged, 2, 1)) << "taking a switch flips it";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_LEFT)), Kind::kChanged, 2, 0));
+
+    menu.Choose(3);
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RIGHT)), Kind::kChanged, 3, 1));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RIGHT)), Kind::kChanged, 3, 0)) << "a list goes round";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_LEFT)), Kind::kChanged, 3, 1));
+}
+
+TEST_F(MenuTest, ThePointerMarksTheLineUnderItAndAClickTakesIt)
+{
+    Menu menu("paused", FourLinesSecondLocked());
+    EXPECT_TRUE(Is(menu.PointerMoved(Middle(menu.LineBox(2))), Kind::kMoved, 2));
+    EXPECT_TRUE(Is(menu.PointerMoved(Middle(menu.LineBox(2)) + vector2(30.0f, 5.0f)), Kind::kNothing, -1));
+    EXPECT_TRUE(Is(menu.PointerMoved(Middle(menu.LineBox(1))), Kind::kNothing, -1)) << "over the locked line";
+    EXPECT_EQ(menu.Chosen(), 2);
+    EXPECT_TRUE(Is(menu.PointerPressed(Middle(menu.LineBox(1))), Kind::kNothing, -1));
+    EXPECT_TRUE(Is(menu.PointerPressed(Middle(menu.LineBox(3))), Kind::kTaken, 3));
+    EXPECT_EQ(menu.Chosen(), 3);
+    EXPECT_TRUE(Is(menu.PointerPressed(vector2(20.0f, 20.0f)), Kind::kNothing, -1)) << "off the card";
+    SDL_Event click{};
+    click.type = SDL_MOUSEBUTTONDOWN;
+    click.button.button = SDL_BUTTON_LEFT;
+    EXPECT_TRUE(Is(menu.HandleEvent(click), Kind::kNothing, -1)) << "clicks come through PointerPressed only";
+
+    // On a slider line, a click on the slider sets the notch under it; on the label, it takes.
+    Menu options("options", {Valued("music", Menu::ValueKind::kSlider, 3), Line("back")});
+    const rect line = options.LineBox(0);
+    EXPECT_TRUE(Is(options.PointerPressed(vector2(line.x + line.w - 30.0f, Middle(line).y)), Kind::kChanged, 0, 10));
+    EXPECT_TRUE(Is(options.PointerPressed(vector2(line.x + 120.0f, Middle(line).y)), Kind::kTaken, 0));
+}
+
+TEST_F(MenuTest, APadMovesOncePerPushOfTheHatOrTheStick)
+{
+    Menu menu("paused", {Line("resume"), Valued("music", Menu::ValueKind::kSlider, 5), Line("options"), Line("quit")});
+    EXPECT_TRUE(Is(menu.HandleEvent(Hat(SDL_HAT_DOWN)), Kind::kMoved, 1));
+    EXPECT_TRUE(Is(menu.HandleEvent(Hat(SDL_HAT_RIGHTDOWN)), Kind::kChanged, 1, 6)) << "right pushed, down still held";
+    EXPECT_TRUE(Is(menu.HandleEvent(Hat(SDL_HAT_CENTERED)), Kind::kNothing, -1));
+    EXPECT_TRUE(Is(menu.HandleEvent(Hat(SDL_HAT_DOWN)), Kind::kMoved, 2));
+
+    EXPECT_TRUE(Is(menu.HandleEvent(Axis(1, 7000)), Kind::kNothing, -1)) << "under a quarter of full scale";
+    EXPECT_TRUE(Is(menu.HandleEvent(Axis(1, 12000)), Kind::kMoved, 3));
+    EXPECT_TRUE(Is(menu.HandleEvent(Axis(1, 32767)), Kind::kNothing, -1)) << "held: no repeat";
+    EXPECT_TRUE(Is(menu.HandleEvent(Axis(1, 0)), Kind::kNothing, -1));
+    EXPECT_TRUE(Is(menu.HandleEvent(Axis(1, -20000)), Kind::kMoved, 2));
+    EXPECT_TRUE(Is(menu.HandleEvent(Axis(1, 20000)), Kind::kMoved, 3)) << "flicked straight the other way";
+    EXPECT_TRUE(Is(menu.HandleEvent(Axis(3, -32768)), Kind::kNothing, -1)) << "the aiming stick does not move the mark";
+
+    menu.Choose(1);
+    EXPECT_TRUE(Is(menu.HandleEvent(Axis(0, -30000)), Kind::kChanged, 1, 5));
+    SDL_Event button{};
+    button.type = SDL_JOYBUTTONDOWN;
+    button.jbutton.button = 5;
+    menu.Choose(2);
+    EXPECT_TRUE(Is(menu.HandleEvent(button), Kind::kTaken, 2)) << "any button takes";
+}
+
+TEST_F(MenuTest, ALongListScrollsToKeepTheMarkedLineOnTheCard)
+{
+    std::vector<Menu::Choice> levels;
+    for (int i = 1; i <= 12; ++i)
+        levels.push_back(Line(("level " + std::to_string(i)).c_str()));
+    Menu menu("levels", levels);
+    EXPECT_GT(menu.LineBox(6).h, 0.0f);
+    EXPECT_EQ(menu.LineBox(7).h, 0.0f) << "seven lines fit on the card";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_UP)), Kind::kMoved, 11));
+    EXPECT_GT(menu.LineBox(11).h, 0.0f);
+    EXPECT_EQ(menu.LineBox(0).h, 0.0f);
+    EXPECT_EQ(menu.LineBox(11).y, menu.LineBox(5).y + 6 * menu.LineBox(5).h) << "the last line at the card's foot";
+    EXPECT_TRUE(Is(menu.PointerMoved(Middle(menu.LineBox(5))), Kind::kMoved, 5));
+
+    capture.Backend().ClearQuads();
+    menu.Draw();
+    const rect card = menu.CardBox();
+    for (const auto& quad : capture.Backend().Quads()) {
+        for (const QuadVertex& vertex : quad.quad.v) {
+            const float y = (1.0f - vertex.y) * 0.5f * kVirtualHeight;
+            EXPECT_GE(y, card.y - 20.0f) << "nothing of the lines scrolled away is drawn";
+            EXPECT_LE(y, card.y + card.h + 20.0f);
+        }
+    }
+}
+
+TEST_F(MenuTest, TheMarkSitsOnTheChosenLineAndLockedLinesAreFaded)
+{
+    Menu menu("paused", FourLinesSecondLocked());
+    menu.Choose(2);
+    capture.Backend().ClearQuads();
+    menu.Draw();
+    const TextureHandle mark = GetTexture(datafiles::kMenuMark)->texture;
+    const TextureHandle locked = GetTexture(datafiles::Glyph(datafiles::GlyphSize::kLarge, U'V'))->texture;
+    int marks = 0, fadedLetters = 0;
+    for (const auto& quad : capture.Backend().Quads()) {
+        const float y = (1.0f - (quad.quad.v[0].y + quad.quad.v[1].y) * 0.5f) * 0.5f * kVirtualHeight;
+        if (quad.texture == mark) {
+            ++marks;
+            EXPECT_GT(y, menu.LineBox(2).y);
+            EXPECT_LT(y, menu.LineBox(2).y + menu.LineBox(2).h);
+            EXPECT_LT(quad.quad.v[0].x, (menu.CardBox().x + datafiles::kMenuCardMargin) / kVirtualWidth * 2.0f - 1.0f)
+                << "in the card's margin";
+        }
+        if (quad.texture == locked && (quad.quad.v[0].colour >> 24) < 128)
+            ++fadedLetters;
+    }
+    EXPECT_EQ(marks, 1);
+    EXPECT_EQ(fadedLetters, 1) << "the V of the locked \"levels\"";
+
+    menu.SetAlpha(0.5f);
+    capture.Backend().ClearQuads();
+    menu.Draw();
+    for (const auto& quad : capture.Backend().Quads())
+        EXPECT_LE(quad.quad.v[0].colour >> 24, 127u) << "the whole menu fades";
+}
