@@ -16,7 +16,7 @@ constexpr float kTotalGap = 14.0f; // between the levels and the totals
 constexpr float kHintBaseline = 690.0f;
 // The table's columns: the level's name from the left, loops and time up to their right ends.
 constexpr float kNameLeft = 380.0f;
-constexpr float kLoopsRight = 760.0f; // "fewest loops" reaches left to about 560
+constexpr float kLoopsRight = 720.0f; // "fewest loops" reaches left to about 520
 constexpr float kTimeRight = 940.0f;
 
 std::string Loops(int loops) { return std::to_string(loops) + (loops == 1 ? " loop" : " loops"); }
