@@ -339,8 +339,8 @@ bool GlRenderBackend::CopiesAsCover(const TextureRecord& record, const QuadStrip
 }
 
 // The quad's left and top edges run through the centres of the target's first column and top
-// row, and OpenGL leaves it to the driver whether such pixels are drawn: those two lines are
-// still drawn by the quad (cut to them), everything inside is copied.
+// row, and whether a pixel on an edge is drawn is the driver's choice (Mesa leaves the top row
+// alone): those two lines are still drawn by the quad, cut to them; everything inside is copied.
 void GlRenderBackend::CopyCover(const TextureRecord& record, const QuadStrip& quad)
 {
     Flush();
