@@ -1,9 +1,12 @@
 #include "app/program.h"
 
+#include "app/applysettings.h"
 #include "app/frameloop.h"
 #include "app/gamephase.h"
 #include "app/inputsource.h"
 #include "app/joystick.h"
+#include "app/mainmenu.h"
+#include "app/settingskeeper.h"
 #include "app/titlescreen.h"
 #include "audio/audiodevice.h"
 #include "audio/soundbank.h"
@@ -18,28 +21,29 @@ namespace {
 
 const char* const kCaption = "Tobrakka - release 5";
 
-void StartAudio()
+void StartAudio(const Settings& settings)
 {
     Mix_VolumeMusic(12);
     StartMusic(datafiles::kMusic);
     LoadAllSoundEffects();
-    Mix_VolumeMusic(83);
+    ApplyVolumes(settings);
 }
 
 // Where the player asked to start: after the furthest level cleared ("-continue"), at a list
 // position ("-level N"), or where the list itself starts.
-int StartAfter(const CommandLine& options, const ProgressFile& progress)
+int StartAfter(const CommandLine& options)
 {
     if (options.startLevel)
         return options.startLevel - 1;
-    const int cleared = options.continueGame ? progress.LastCleared() : 0;
+    const int cleared = options.continueGame ? ProgressFile(ProgressFile::DefaultPath()).LastCleared() : 0;
     return cleared ? cleared : FirstLevel::kListOwnStart;
 }
 
 } // namespace
 
 Program::Program(const std::vector<std::string>& arguments, InputSource* tools)
-    : options_(ParseCommandLine(arguments)), tools_(tools)
+    : options_(ParseCommandLine(arguments)), classicSettings_(ForThisRun(Settings::Defaults(), options_)),
+      tools_(tools)
 {
 }
 
@@ -53,6 +57,9 @@ bool Program::Tick(uint32_t now)
         break;
     case Stage::kTitle:
         TickTitle(now);
+        break;
+    case Stage::kMainMenu:
+        TickMainMenu(now);
         break;
     case Stage::kGamePhase:
         TickGamePhase(now);
@@ -68,6 +75,8 @@ uint32_t Program::NextDue() const
     switch (stage_) {
     case Stage::kTitle:
         return title_->NextDue();
+    case Stage::kMainMenu:
+        return mainMenu_->NextDue();
     case Stage::kGamePhase:
         return loop_->NextDue();
     default:
@@ -75,22 +84,42 @@ uint32_t Program::NextDue() const
     }
 }
 
+const Settings& Program::InForce() const { return settings_ ? settings_->InForce() : classicSettings_; }
+
 void Program::StartUp()
 {
-    ApplyWindowSize(options_.requestedWidth);
+    if (!options_.classic)
+        settings_ = std::make_unique<SettingsKeeper>(SettingsFile(SettingsFile::DefaultPath()), options_);
+    OpenWindow();
+    if (stage_ == Stage::kDone)
+        return;
+    SDL_WM_SetCaption(kCaption, kCaption);
+    OpenJoystick();
+    StartAudio(InForce());
+    title_ = std::make_unique<TitleScreen>(tools_);
+    stage_ = Stage::kTitle;
+}
+
+void Program::OpenWindow()
+{
+    const WindowSize size = InForce().windowSize;
+    if (options_.classic) {
+        ApplyWindowSize(options_.requestedWidth);
+    } else if (!size.fitsDesktop) {
+        g_windowWidth = size.width;
+        g_windowHeight = size.height;
+    }
     WindowOptions window;
-    window.fullScreen = options_.fullScreen;
+    window.fullScreen = InForce().fullScreen;
     window.classic = options_.classic;
     if (!RenderInit(window)) {
         exitStatus_ = 1;
         ShutDown();
         return;
     }
-    SDL_WM_SetCaption(kCaption, kCaption);
-    OpenJoystick();
-    StartAudio();
-    title_ = std::make_unique<TitleScreen>(tools_);
-    stage_ = Stage::kTitle;
+    // The desktop's size is known once the window's first mode is set.
+    if (size.fitsDesktop)
+        ApplyWindow(InForce());
 }
 
 void Program::TickTitle(uint32_t now)
@@ -100,7 +129,10 @@ void Program::TickTitle(uint32_t now)
         return;
     case TitleScreen::Outcome::kStartGame:
         title_.reset();
-        StartGamePhase();
+        if (ShowsMenus())
+            StartMainMenu();
+        else
+            StartGamePhase(StartAfter(options_));
         return;
     case TitleScreen::Outcome::kQuit:
         title_.reset();
@@ -109,22 +141,53 @@ void Program::TickTitle(uint32_t now)
     }
 }
 
-void Program::StartGamePhase()
+bool Program::ShowsMenus() const
+{
+    return !options_.classic && !options_.startLevel && !options_.continueGame && (!tools_ || tools_->DrivesMenus());
+}
+
+void Program::StartMainMenu()
+{
+    mainMenu_ = std::make_unique<MainMenu>(*settings_, tools_ && tools_->DrivesMenus() ? tools_ : nullptr, toolClock_);
+    stage_ = Stage::kMainMenu;
+}
+
+void Program::TickMainMenu(uint32_t now)
+{
+    switch (mainMenu_->Tick(now)) {
+    case MainMenu::Outcome::kShowing:
+        return;
+    case MainMenu::Outcome::kPlay: {
+        const int startAfter = mainMenu_->StartAfter();
+        mainMenu_.reset();
+        StartGamePhase(startAfter);
+        return;
+    }
+    case MainMenu::Outcome::kQuit:
+        mainMenu_.reset();
+        ShutDown();
+        return;
+    }
+}
+
+void Program::StartGamePhase(int startAfter)
 {
     if (tools_)
         tools_->PhaseStarting();
-    const ProgressFile progress(ProgressFile::DefaultPath());
-    phase_ = std::make_unique<GamePhase>(options_.noGrid, FirstLevel::FromLevelList(StartAfter(options_, progress)));
+    const Settings& settings = InForce();
+    phase_ = std::make_unique<GamePhase>(!settings.paperMotion, FirstLevel::FromLevelList(startAfter));
     if (!options_.classic)
         phase_->status = std::make_unique<StatusLayer>();
     if (!tools_ || tools_->KeepsProgress())
-        phase_->progress = std::make_unique<ProgressKeeper>(progress);
+        phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()));
     SDL_ShowCursor(0);
     FrameLoop::Options loopOptions;
-    loopOptions.showFps = options_.showFps;
+    loopOptions.showFps = settings.showFps;
     loopOptions.musicFile = datafiles::kMusic;
     loopOptions.pausable = !options_.classic;
-    loopOptions.pauseOnFocusLoss = !tools_ || !tools_->PlaysTheGame();
+    loopOptions.pauseOnFocusLoss = settings.pauseOnFocusLoss && (!tools_ || !tools_->PlaysTheGame());
+    loopOptions.pauseMenu = settings_.get();
+    loopOptions.toolClockStart = toolClock_;
     loop_ = std::make_unique<FrameLoop>(loopOptions, *phase_, tools_);
     stage_ = Stage::kGamePhase;
 }
@@ -134,14 +197,19 @@ void Program::TickGamePhase(uint32_t now)
     loop_->Tick(now);
     if (loop_->Running())
         return;
+    const FrameLoop::Ending ending = loop_->HowItEnded();
     EndGamePhase();
-    ShutDown();
+    if (ending == FrameLoop::Ending::kMainMenu)
+        StartMainMenu();
+    else
+        ShutDown();
 }
 
 void Program::EndGamePhase()
 {
     if (tools_)
         tools_->PhaseEnded(*phase_);
+    toolClock_ = loop_->ToolTime();
     loop_.reset();
     phase_.reset();
 }
