@@ -17,13 +17,16 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kCaption = "Tobrakka - release 5";
 
 void StartAudio(const Settings& settings)
 {
-    Mix_VolumeMusic(12);
+    // The track starts quietly while the effects load (never louder than the player's volume).
+    Mix_VolumeMusic(std::min(12, MusicMixerVolume(settings.musicVolume)));
     StartMusic(datafiles::kMusic);
     LoadAllSoundEffects();
     ApplyVolumes(settings);
