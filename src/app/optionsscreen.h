@@ -25,6 +25,7 @@ public:
 
     Outcome Handle(const SDL_Event& event);
     void Draw() { menu_.Draw(); }
+    const Menu& Card() const { return menu_; }
 
     // The lines of the card.
     enum Line { kMusic, kEffects, kFullScreen, kWindowSize, kPaperMotion, kShowFps, kFocusPause, kDefaults, kBack };
