@@ -3,6 +3,8 @@
 #include "app/gamephase.h"
 #include "app/inputsource.h"
 #include "app/joystick.h"
+#include "app/menuinput.h"
+#include "app/settingskeeper.h"
 #include "app/padlayout.h"
 #include "audio/audiodevice.h"
 #include "engine/renderdevice.h"
@@ -53,8 +55,14 @@ bool StartsSomething(const SDL_Event& event)
 
 FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* input)
     : options_(options), phase_(phase), input_(input), levelFlow_(phase.gameplay, *phase.overlay, options.endsAfterLastLevel),
-      lastStep_(kolm::GetTicks()), fpsWindowStart_(kolm::GetTicks())
+      focusPauseAllowed_(!input || !input->PlaysTheGame()), lastStep_(kolm::GetTicks()),
+      fpsWindowStart_(kolm::GetTicks())
 {
+}
+
+uint32_t FrameLoop::ToolTime() const
+{
+    return input_ && input_->DrivesMenus() ? options_.toolClockStart + everyStep_ * kStepMs : PhaseTime();
 }
 
 void FrameLoop::Tick(uint32_t now)
@@ -68,9 +76,9 @@ void FrameLoop::Tick(uint32_t now)
 void FrameLoop::StepAndHandleEvents()
 {
     Step();
-    // The tools stand still with the game while it is paused.
-    if (input_ && !paused_)
-        input_->Observe(PhaseTime(), phase_);
+    // The tools stand still with the game while it is paused, but for one that drives the menus.
+    if (input_ && (!paused_ || input_->DrivesMenus()))
+        input_->Observe(ToolTime(), phase_);
     HandleEvents();
 }
 
@@ -82,9 +90,11 @@ void FrameLoop::Step()
     ReportFps();
     if (!paused_)
         Update();
-    ShowPicture(phase_.status && phase_.status->Update(phase_.Where(), paused_));
+    // The paused scrap gives way to the pause menu.
+    ShowPicture(phase_.status && phase_.status->Update(phase_.Where(), paused_ && !pauseMenu_));
     if (!paused_)
         ++stepsTaken_;
+    ++everyStep_;
 }
 
 void FrameLoop::KeepMusicPlaying()
@@ -133,6 +143,8 @@ void FrameLoop::Draw()
     phase_.overlay->Draw();
     if (phase_.status)
         phase_.status->Draw();
+    if (pauseMenu_)
+        pauseMenu_->Draw();
     EndFrame();
 }
 
@@ -144,12 +156,19 @@ void FrameLoop::HandleEvents()
     SDL_Event event;
     while (options_.readsWindow && SDL_PollEvent(&event))
         Dispatch(event);
-    if (!input_ || paused_)
+    // A source that drives the menus is heard as a person: its Escape opens the pause menu, its
+    // P pauses, and the menu takes its events while it shows.
+    const bool asPerson = input_ && input_->DrivesMenus();
+    if (!input_ || (paused_ && !asPerson))
         return;
     pending_.clear();
-    input_->TakeDue(PhaseTime(), pending_);
-    for (const SDL_Event& pendingEvent : pending_)
-        DispatchToGame(pendingEvent);
+    input_->TakeDue(ToolTime(), pending_);
+    for (const SDL_Event& pendingEvent : pending_) {
+        if (!asPerson)
+            DispatchToGame(pendingEvent);
+        else if (running_)
+            Dispatch(pendingEvent);
+    }
 }
 
 bool FrameLoop::TakePauseEvent(const SDL_Event& event)
@@ -191,6 +210,14 @@ void FrameLoop::Dispatch(const SDL_Event& event)
     // game: the tools never hear them, so a recording replays as if none had been used.
     if (HandleWindowEvent(event)) {
         presentDue_ = true;
+        return;
+    }
+    if (pauseMenu_) {
+        HandlePauseMenu(event);
+        return;
+    }
+    if (options_.pauseMenu && event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) {
+        OpenPauseMenu();
         return;
     }
     if (TakePauseEvent(event) || (paused_ && StartsSomething(event)))
@@ -247,4 +274,65 @@ void FrameLoop::DispatchToGame(const SDL_Event& event)
     default:
         break;
     }
+}
+
+void FrameLoop::OpenPauseMenu()
+{
+    SetPaused(true);
+    pauseMenu_ = std::make_unique<PauseMenu>(*options_.pauseMenu);
+    redrawDue_ = true;
+    SDL_ShowCursor(1);
+}
+
+void FrameLoop::ClosePauseMenu()
+{
+    pauseMenu_.reset();
+    redrawDue_ = true;
+    SDL_ShowCursor(0);
+}
+
+void FrameLoop::HandlePauseMenu(const SDL_Event& event)
+{
+    // A window close quits at once, menu or not.
+    if (event.type == SDL_QUIT) {
+        running_ = false;
+        return;
+    }
+    if (MayHaveLostPicture(event))
+        presentDue_ = true;
+    switch (pauseMenu_->Handle(event)) {
+    case PauseMenu::Outcome::kUnchanged:
+        return;
+    case PauseMenu::Outcome::kShowing:
+        break;
+    case PauseMenu::Outcome::kSettingsChanged:
+        TakeLoopSettings();
+        break;
+    case PauseMenu::Outcome::kResume:
+        ClosePauseMenu();
+        SetPaused(false);
+        break;
+    case PauseMenu::Outcome::kRestartLoop:
+        ClosePauseMenu();
+        SetPaused(false);
+        DispatchToGame(KeyEvent(SDLK_F5, true));
+        DispatchToGame(KeyEvent(SDLK_F5, false));
+        break;
+    case PauseMenu::Outcome::kMainMenu:
+        ending_ = Ending::kMainMenu;
+        running_ = false;
+        break;
+    case PauseMenu::Outcome::kQuit:
+        running_ = false;
+        break;
+    }
+    redrawDue_ = true;
+}
+
+void FrameLoop::TakeLoopSettings()
+{
+    const Settings& settings = options_.pauseMenu->InForce();
+    options_.showFps = settings.showFps;
+    options_.pauseOnFocusLoss = settings.pauseOnFocusLoss && focusPauseAllowed_;
+    phase_.grid.noGrid = !settings.paperMotion;
 }

@@ -11,15 +11,23 @@
 // moves then, so a frame is drawn only when the picture changes (the paused scrap appears, an
 // event reaches the game); the last one is presented again when the window may have lost it
 // (uncovered, resized) and a few times a second besides.
+//
+// Outside the classic game, the window's Escape pauses the game and opens the pause menu over
+// it (the paused scrap gives way to it); Escape again resumes. Its "Restart loop" is F5, handed
+// to the game as a key of the window would be, so the tools hear it as F5; its options change
+// the settings in force, the loop's own (fps, pausing on focus loss, the paper's motion) at once.
 #include "app/levelflow.h"
+#include "app/pausemenu.h"
 
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 class InputSource;
+class SettingsKeeper;
 struct GamePhase;
 
 class FrameLoop {
@@ -33,7 +41,16 @@ public:
         bool pausable = false;   // P pauses and resumes
         bool pauseOnFocusLoss = false; // and so does losing the window's input focus
         bool endsAfterLastLevel = false; // space after the list's last clear ends the phase
+        // The window's Escape opens the pause menu, whose options change these settings; null:
+        // Escape ends the game.
+        SettingsKeeper* pauseMenu = nullptr;
+        // Where the clock of an input source that drives the menus stood when the loop began.
+        uint32_t toolClockStart = 0;
     };
+
+    // How the loop ended: the window closed, Escape in a game without the pause menu or a
+    // script's, or the pause menu's Quit; or its "Main menu".
+    enum class Ending { kQuit, kMainMenu };
 
     // Paused steps between two presents of an unchanged picture: about a quarter of a second.
     static constexpr uint32_t kPausedStepsPerPresent = 16;
@@ -58,6 +75,11 @@ public:
     // Game time since the frame loop began: it never restarts, unlike the world's time, which
     // starts again at 0 with every loop of a level.
     uint32_t PhaseTime() const { return stepsTaken_ * kStepMs; }
+    // The time of the input source's events and looks: the phase time, or for a source that
+    // drives the menus its own clock, which runs on while the game is paused.
+    uint32_t ToolTime() const;
+    Ending HowItEnded() const { return ending_; }
+    bool PauseMenuShows() const { return pauseMenu_ != nullptr; }
 
 private:
     // One step without its events: music keep-alive, fps report, update and draw.
@@ -77,12 +99,21 @@ private:
     // Takes the events that pause and resume the game; true when the event was one of them.
     bool TakePauseEvent(const SDL_Event& event);
     void SetPaused(bool paused);
+    void OpenPauseMenu();
+    void ClosePauseMenu();
+    void HandlePauseMenu(const SDL_Event& event);
+    // The settings of the loop itself, as the keeper has them in force.
+    void TakeLoopSettings();
 
     Options options_;
     GamePhase& phase_;
     InputSource* input_;
     LevelFlow levelFlow_;
     bool running_ = true; // until Escape or a window close
+    Ending ending_ = Ending::kQuit;
+    bool focusPauseAllowed_; // the game is not played by a tool
+    std::unique_ptr<PauseMenu> pauseMenu_; // while it shows
+    uint32_t everyStep_ = 0; // steps taken, paused or not
     bool paused_ = false;
     uint32_t lastStep_;
     uint32_t fpsWindowStart_;

@@ -26,6 +26,13 @@ public:
     virtual bool PlaysTheGame() const { return true; }
     // Whether the cleared levels of this run are the player's own progress (not the bot's).
     virtual bool KeepsProgress() const { return true; }
+    // Whether it drives the menus too (a script under "-menus"): the main menu and the pause
+    // menu then take its events as a person's, and the times of TakeDue and Observe count on
+    // one clock for the whole run after the title screen, 16 ms for every step of a menu and
+    // of the game, paused or not.
+    virtual bool DrivesMenus() const { return false; }
+    // Looks at a menu screen after it has been drawn, at that clock's time.
+    virtual void ObserveScreen(uint32_t) {}
     // Once before the game phase is built, and once after its frame loop has ended.
     virtual void PhaseStarting() {}
     virtual void PhaseEnded(const GamePhase&) {}

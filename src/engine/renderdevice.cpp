@@ -276,6 +276,32 @@ bool SetFullScreen(bool on)
 
 bool IsFullScreen() { return g_window.fullScreen; }
 
+bool SetWindowedSize(int width, int height)
+{
+    if (g_window.classic || !g_device || width < 1 || height < 1)
+        return false;
+    const int oldWidth = g_window.windowedWidth;
+    const int oldHeight = g_window.windowedHeight;
+    g_window.windowedWidth = width;
+    g_window.windowedHeight = height;
+    if (g_window.fullScreen || (width == g_windowWidth && height == g_windowHeight))
+        return true;
+    if (SetMode(false)) {
+        DropQueuedResizes();
+        return true;
+    }
+    g_window.windowedWidth = oldWidth;
+    g_window.windowedHeight = oldHeight;
+    SetMode(false);
+    return false;
+}
+
+void DesktopSize(int& width, int& height)
+{
+    width = g_window.desktopWidth;
+    height = g_window.desktopHeight;
+}
+
 PictureRect WindowPicture()
 {
     return g_window.classic ? PictureRect::Stretched(g_windowWidth, g_windowHeight)

@@ -45,6 +45,11 @@ bool MayHaveLostPicture(const SDL_Event& event);
 // window stays as it was) or the game is the classic one.
 bool SetFullScreen(bool on);
 bool IsFullScreen();
+// The window's size when it is not full screen, applied at once when it is a window now (the
+// classic game keeps its window). False when it cannot be made; the window then stays as it was.
+bool SetWindowedSize(int width, int height);
+// The desktop's size as it was before the game opened its window; 0 x 0 when not known.
+void DesktopSize(int& width, int& height);
 
 // Where the picture lies in the window as it is now.
 PictureRect WindowPicture();

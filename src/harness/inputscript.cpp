@@ -160,13 +160,18 @@ bool InputScript::ParseObservation(std::istringstream& words, const std::string&
     return false;
 }
 
-void InputScript::Observe(uint32_t phaseTime, const GamePhase& phase)
+void InputScript::Observe(uint32_t phaseTime, const GamePhase& phase) { ObserveDue(phaseTime, &phase); }
+
+void InputScript::ObserveScreen(uint32_t time) { ObserveDue(time, nullptr); }
+
+void InputScript::ObserveDue(uint32_t time, const GamePhase* phase)
 {
-    for (; nextObservation_ < observations_.size() && observations_[nextObservation_].time <= phaseTime; ++nextObservation_) {
+    for (; nextObservation_ < observations_.size() && observations_[nextObservation_].time <= time; ++nextObservation_) {
         const Observation& observation = observations_[nextObservation_];
-        if (observation.screenshot.empty())
-            std::cout << "digest " << DigestOf(phase.gameplay).ToString() << std::endl;
-        else if (headlessProgram_)
+        if (observation.screenshot.empty()) {
+            if (phase)
+                std::cout << "digest " << DigestOf(phase->gameplay).ToString() << std::endl;
+        } else if (headlessProgram_)
             std::cerr << headlessProgram_ << ": the headless driver takes no screenshots (" << observation.screenshot
                       << " skipped)" << std::endl;
         else if (!SaveScreenshot(observation.screenshot))

@@ -42,6 +42,8 @@ public:
     void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
     // Prints the digests and saves the screenshots due at this time.
     void Observe(uint32_t phaseTime, const GamePhase& phase) override;
+    // Saves the screenshots due at this time of a menu.
+    void ObserveScreen(uint32_t time) override;
 
     struct Timed {
         bool title;
@@ -58,6 +60,8 @@ private:
 
     bool ParseLine(const std::string& line, std::string& error);
     bool ParseObservation(std::istringstream& words, const std::string& action, uint32_t time);
+    // The observations due at the time; phase is null in a menu.
+    void ObserveDue(uint32_t time, const GamePhase* phase);
 
     std::vector<Timed> events_;
     std::size_t next_ = 0;

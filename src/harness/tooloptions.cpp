@@ -21,8 +21,8 @@ bool ParseToolOptions(const std::vector<std::string>& arguments, ToolOptions& op
 {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
-        if (option == "-digest") {
-            options.digest = true;
+        if (option == "-digest" || option == "-menus") {
+            (option == "-digest" ? options.digest : options.menus) = true;
             continue;
         }
         const bool takesValue = option == "-script" || option == "-record" || option == "-seed" ||

@@ -7,6 +7,8 @@
 //   -demo <seconds>  the built-in bot plays for that many seconds of game time, then the
 //                    game ends
 //   -shots <dir>     with -demo: save a screenshot into dir every five seconds of game time
+//   -menus           with -script: the game shows its main menu and pause menu as for a person,
+//                    and the script drives them (see InputSource::DrivesMenus)
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@ struct ToolOptions {
     bool digest = false;
     uint32_t demoSeconds = 0;
     std::string shotsFolder;
+    bool menus = false;
 };
 
 // False, with the reason in error, when a tool option lacks its value or has a bad one.

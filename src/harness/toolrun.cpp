@@ -66,6 +66,12 @@ void ToolRun::Observe(uint32_t phaseTime, const GamePhase& phase)
         player->Observe(phaseTime, phase);
 }
 
+void ToolRun::ObserveScreen(uint32_t time)
+{
+    if (script_)
+        script_->ObserveScreen(time);
+}
+
 void ToolRun::Heard(uint32_t phaseTime, const SDL_Event& event)
 {
     if (!record_.is_open())

@@ -23,6 +23,9 @@ public:
 
     bool PlaysTheGame() const override { return demo_ || script_; }
     bool KeepsProgress() const override { return !demo_; }
+    // "-menus" with a script (and no bot).
+    bool DrivesMenus() const override { return options_.menus && script_ && !demo_; }
+    void ObserveScreen(uint32_t time) override;
 
     void TakeTitleEvents(std::vector<SDL_Event>& out) override;
     void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;

@@ -1,6 +1,6 @@
 // The flow of the real game from its first level to its end: a clear stands through a later death,
-// and after the list's last level the ending, which a key closes; "-classic" plays on as it
-// always has.
+// and after the list's last level the ending, which a key closes, back to the main menu;
+// "-classic" plays on as it always has.
 #include "app/program.h"
 
 #include "support/gamerun.h"
@@ -22,6 +22,7 @@ struct EndingTest : testsupport::GameRunFixture {
         MakeData("2000\n", "2000\n");
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("XDG_STATE_HOME", dir.File(".state").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", dir.File(".config").c_str(), 1);
     }
 
     static void Push(SDLKey key)
@@ -44,13 +45,19 @@ struct EndingTest : testsupport::GameRunFixture {
         return true;
     }
 
-    // Plays both levels with the game's own flow (no tools): past the title, each level cleared and
-    // space pressed. True while the program still runs after the last space.
-    bool PlayBothLevels(Program& program)
+    // Plays both levels with the game's own flow (no tools): past the title (and, with the menus,
+    // "New game" taken), each level cleared and space pressed. True while the program still runs
+    // after the last space.
+    bool PlayBothLevels(Program& program, bool menus)
     {
         EXPECT_TRUE(program.Tick(testsupport::FakeClock::Now())); // start-up
         Push(SDLK_SPACE);
-        bool running = RunFor(program, 2400);
+        bool running = RunFor(program, 200);
+        if (menus) {
+            Push(SDLK_SPACE);
+            running = running && RunFor(program, 200);
+        }
+        running = running && RunFor(program, 2200);
         Push(SDLK_SPACE);
         running = running && RunFor(program, 2400);
         Push(SDLK_SPACE);
@@ -60,16 +67,19 @@ struct EndingTest : testsupport::GameRunFixture {
 
 } // namespace
 
-TEST_F(EndingTest, TheLastLevelsClearLeadsToTheEndingWhichAKeyCloses)
+TEST_F(EndingTest, TheLastLevelsClearLeadsToTheEndingWhichAKeyClosesBackToTheMainMenu)
 {
     testsupport::InDirectory(dir.Path(), [&] {
         Program program({}, nullptr);
-        ASSERT_TRUE(PlayBothLevels(program));
+        ASSERT_TRUE(PlayBothLevels(program, true));
         Push(SDLK_x);
         EXPECT_TRUE(RunFor(program, 300)) << "a key at once does not skip the ending";
         EXPECT_TRUE(RunFor(program, 500));
         Push(SDLK_x);
-        EXPECT_FALSE(RunFor(program, 100)) << "a key later closes it, and the game";
+        EXPECT_TRUE(RunFor(program, 200)) << "a key later closes it, back to the main menu";
+        Push(SDLK_UP); // round to its last line, "Quit"
+        Push(SDLK_RETURN);
+        EXPECT_FALSE(RunFor(program, 200));
         EXPECT_EQ(program.ExitStatus(), 0);
     });
     EXPECT_EQ(testsupport::ReadFile(dir.File(".state/tobrakka/progress")),
@@ -80,7 +90,7 @@ TEST_F(EndingTest, TheClassicGamePlaysOnPastTheLastLevelUntilEscape)
 {
     testsupport::InDirectory(dir.Path(), [&] {
         Program program({"-classic"}, nullptr);
-        ASSERT_TRUE(PlayBothLevels(program));
+        ASSERT_TRUE(PlayBothLevels(program, false));
         Push(SDLK_x);
         EXPECT_TRUE(RunFor(program, 1500)) << "the empty level after the list";
         Push(SDLK_ESCAPE);

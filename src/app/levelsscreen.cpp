@@ -1,0 +1,81 @@
+#include "app/levelsscreen.h"
+
+#include "app/menuinput.h"
+#include "audio/soundbank.h"
+#include "utils/datafiles.h"
+
+#include <vector>
+
+namespace {
+
+using Kind = Menu::Event::Kind;
+
+bool Cleared(const Progress& progress, int position)
+{
+    return progress.RecordOf(position).Exists() || position == progress.cleared;
+}
+
+std::vector<Menu::Choice> Lines(const Progress& progress, int levelCount)
+{
+    std::vector<Menu::Choice> lines;
+    for (int position = 1; position <= levelCount; ++position)
+        lines.push_back(LevelsScreen::LineOf(progress, position));
+    Menu::Choice back;
+    back.label = "Back";
+    lines.push_back(back);
+    return lines;
+}
+
+} // namespace
+
+LevelsScreen::LevelsScreen(const Progress& progress, int levelCount)
+    : levelCount_(levelCount), furthestOpen_(progress.cleared + 1), menu_("Levels", Lines(progress, levelCount))
+{
+}
+
+Menu::Choice LevelsScreen::LineOf(const Progress& progress, int position)
+{
+    Menu::Choice line;
+    line.label = "Level " + std::to_string(position);
+    const LevelRecord record = progress.RecordOf(position);
+    if (record.Exists())
+        line.note = std::to_string(record.loops) + (record.loops == 1 ? " loop · " : " loops · ") +
+                    GameTime(record.milliseconds);
+    if (position > progress.cleared + 1)
+        line.badge = Menu::Badge::kPadlock;
+    else if (Cleared(progress, position))
+        line.badge = Menu::Badge::kTick;
+    return line;
+}
+
+std::string LevelsScreen::GameTime(uint32_t milliseconds)
+{
+    const uint32_t tenths = milliseconds / 100;
+    const uint32_t seconds = tenths / 10 % 60;
+    return std::to_string(tenths / 600) + ":" + (seconds < 10 ? "0" : "") + std::to_string(seconds) + "." +
+           std::to_string(tenths % 10);
+}
+
+LevelsScreen::Outcome LevelsScreen::Handle(const SDL_Event& event)
+{
+    const Menu::Event taken = HandleMenuInput(menu_, event);
+    switch (taken.kind) {
+    case Kind::kNothing:
+        return Outcome::kUnchanged;
+    case Kind::kBack:
+        return Outcome::kBack;
+    case Kind::kTaken:
+        break;
+    default:
+        return Outcome::kShowing;
+    }
+    const int position = taken.choice + 1;
+    if (position > levelCount_)
+        return Outcome::kBack;
+    if (position > furthestOpen_) {
+        PlaySound(datafiles::kBigBadShotSound); // locked: a dull no
+        return Outcome::kShowing;
+    }
+    position_ = position;
+    return Outcome::kStart;
+}

@@ -1,0 +1,164 @@
+#include "app/optionsscreen.h"
+
+#include "app/applysettings.h"
+#include "app/menuinput.h"
+#include "app/settingskeeper.h"
+#include "audio/soundbank.h"
+#include "engine/renderdevice.h"
+#include "utils/datafiles.h"
+
+namespace {
+
+using Kind = Menu::Event::Kind;
+
+Menu::Choice Slider(const char* label, int value)
+{
+    Menu::Choice choice;
+    choice.label = label;
+    choice.kind = Menu::ValueKind::kSlider;
+    choice.value = value;
+    return choice;
+}
+
+Menu::Choice Switch(const char* label, bool on)
+{
+    Menu::Choice choice;
+    choice.label = label;
+    choice.kind = Menu::ValueKind::kSwitch;
+    choice.value = on ? 1 : 0;
+    return choice;
+}
+
+Menu::Choice Plain(const char* label)
+{
+    Menu::Choice choice;
+    choice.label = label;
+    return choice;
+}
+
+// The sizes offered, and a size that "-r" asked for this run as one more.
+std::vector<WindowSize> SizesOffered(const WindowSize& inForce)
+{
+    std::vector<WindowSize> sizes(WindowSize::Choices().begin(), WindowSize::Choices().end());
+    bool offered = false;
+    for (const WindowSize& size : sizes)
+        offered = offered || size == inForce;
+    if (!offered)
+        sizes.push_back(inForce);
+    return sizes;
+}
+
+Menu::Choice WindowSizeChoice(const WindowSize& inForce)
+{
+    Menu::Choice choice;
+    choice.label = "Window";
+    choice.kind = Menu::ValueKind::kList;
+    const std::vector<WindowSize> sizes = SizesOffered(inForce);
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        choice.items.push_back(sizes[i].Name());
+        if (sizes[i] == inForce)
+            choice.value = static_cast<int>(i);
+    }
+    return choice;
+}
+
+std::vector<Menu::Choice> ChoicesFor(const Settings& settings)
+{
+    return {Slider("Music", settings.musicVolume),
+            Slider("Effects", settings.effectsVolume),
+            Switch("Full screen", settings.fullScreen),
+            WindowSizeChoice(settings.windowSize),
+            Switch("Paper motion", settings.paperMotion),
+            Switch("Show fps", settings.showFps),
+            Switch("Pause on focus loss", settings.pauseOnFocusLoss),
+            Plain("Back to defaults"),
+            Plain("Back")};
+}
+
+} // namespace
+
+OptionsScreen::OptionsScreen(SettingsKeeper& settings)
+    : settings_(settings), menu_("Options", ChoicesFor(settings.InForce()))
+{
+}
+
+OptionsScreen::Outcome OptionsScreen::Handle(const SDL_Event& event)
+{
+    const Menu::Event taken = HandleMenuInput(menu_, event);
+    switch (taken.kind) {
+    case Kind::kNothing:
+        return Outcome::kUnchanged;
+    case Kind::kMoved:
+        return Outcome::kShowing;
+    case Kind::kChanged:
+        return Change(taken.choice, taken.value);
+    case Kind::kBack:
+        return Outcome::kBack;
+    case Kind::kTaken:
+        break;
+    }
+    if (taken.choice == kDefaults) {
+        const Outcome outcome = Choose(Settings::Defaults());
+        ShowSettings();
+        return outcome;
+    }
+    return taken.choice == kBack ? Outcome::kBack : Outcome::kShowing;
+}
+
+OptionsScreen::Outcome OptionsScreen::Change(int line, int value)
+{
+    Settings chosen = settings_.InForce();
+    switch (line) {
+    case kMusic:
+        chosen.musicVolume = value;
+        break;
+    case kEffects:
+        chosen.effectsVolume = value;
+        break;
+    case kFullScreen:
+        chosen.fullScreen = value != 0;
+        break;
+    case kWindowSize:
+        chosen.windowSize = SizesOffered(chosen.windowSize).at(static_cast<std::size_t>(value));
+        break;
+    case kPaperMotion:
+        chosen.paperMotion = value != 0;
+        break;
+    case kShowFps:
+        chosen.showFps = value != 0;
+        break;
+    case kFocusPause:
+        chosen.pauseOnFocusLoss = value != 0;
+        break;
+    default:
+        return Outcome::kShowing;
+    }
+    const Outcome outcome = Choose(chosen);
+    // The menu's own sound played at the volume before the change: this one is at the new one.
+    if (line == kEffects)
+        PlaySound(datafiles::kBigBadShotSound);
+    return outcome;
+}
+
+OptionsScreen::Outcome OptionsScreen::Choose(const Settings& chosen)
+{
+    const Settings before = settings_.InForce();
+    const bool kept = settings_.Choose(chosen);
+    const Settings& now = settings_.InForce();
+    ApplyVolumes(now);
+    if (now.fullScreen != before.fullScreen || now.windowSize != before.windowSize)
+        ApplyWindow(now);
+    Menu::Choice back = menu_.ChoiceAt(kBack);
+    back.note = kept ? "" : "settings not saved";
+    menu_.SetChoice(kBack, back);
+    return Outcome::kChanged;
+}
+
+// Every line's value as in force now (after "Back to defaults", or a switch that could not be
+// made).
+void OptionsScreen::ShowSettings()
+{
+    const std::vector<Menu::Choice> choices = ChoicesFor(settings_.InForce());
+    for (int line = kMusic; line < kDefaults; ++line)
+        menu_.SetChoice(line, choices[static_cast<std::size_t>(line)]);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The pause menu over the paused game: Resume, Restart loop, Options, Main menu, Quit. Escape
+// resumes (from the options it goes back to the pause menu first). The menu reports what the
+// player took; the frame loop acts on it.
+#include "app/menu.h"
+#include "app/optionsscreen.h"
+
+#include <SDL.h>
+
+#include <memory>
+
+class SettingsKeeper;
+
+class PauseMenu {
+public:
+    enum class Outcome { kUnchanged, kShowing, kSettingsChanged, kResume, kRestartLoop, kMainMenu, kQuit };
+    enum Line { kResume, kRestartLoop, kOptions, kMainMenu, kQuit };
+
+    explicit PauseMenu(SettingsKeeper& settings);
+
+    Outcome Handle(const SDL_Event& event);
+    void Draw();
+
+private:
+    Outcome HandleOptions(const SDL_Event& event);
+
+    SettingsKeeper& settings_;
+    Menu menu_;
+    std::unique_ptr<OptionsScreen> options_; // while the options show
+};

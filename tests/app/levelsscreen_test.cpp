@@ -1,0 +1,63 @@
+// The level select: what each line says of a level, and which levels can be started.
+#include "app/levelsscreen.h"
+#include "audio/soundoutput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+SDL_Event Key(SDLKey key)
+{
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+Progress TwoCleared()
+{
+    Progress progress;
+    progress.cleared = 2;
+    progress.records[1] = LevelRecord{1, 15360};
+    progress.records[2] = LevelRecord{3, 61050};
+    return progress;
+}
+
+} // namespace
+
+TEST(LevelsScreenTest, ALineShowsTheClearWithItsRecordsOrTheLock)
+{
+    const Progress progress = TwoCleared();
+    const Menu::Choice first = LevelsScreen::LineOf(progress, 1);
+    EXPECT_EQ(first.label, "Level 1");
+    EXPECT_EQ(first.note, "1 loop · 0:15.3");
+    EXPECT_EQ(first.badge, Menu::Badge::kTick);
+    EXPECT_EQ(LevelsScreen::LineOf(progress, 2).note, "3 loops · 1:01.0");
+    const Menu::Choice next = LevelsScreen::LineOf(progress, 3);
+    EXPECT_EQ(next.badge, Menu::Badge::kNone) << "one past the furthest cleared is open";
+    EXPECT_TRUE(next.note.empty());
+    EXPECT_EQ(LevelsScreen::LineOf(progress, 4).badge, Menu::Badge::kPadlock);
+
+    Progress oldForm; // a progress file of the one-line form: no records
+    oldForm.cleared = 2;
+    EXPECT_EQ(LevelsScreen::LineOf(oldForm, 2).badge, Menu::Badge::kTick);
+    EXPECT_TRUE(LevelsScreen::LineOf(oldForm, 2).note.empty());
+}
+
+TEST(LevelsScreenTest, ALockedLevelIsRefusedAnOpenOneStartsAndBackLeaves)
+{
+    SetSoundEnabled(false);
+    LevelsScreen screen(TwoCleared(), 5);
+    for (int i = 0; i < 3; ++i)
+        screen.Handle(Key(SDLK_DOWN));
+    EXPECT_EQ(screen.Handle(Key(SDLK_RETURN)), LevelsScreen::Outcome::kShowing) << "level 4 is locked";
+    screen.Handle(Key(SDLK_UP));
+    EXPECT_EQ(screen.Handle(Key(SDLK_RETURN)), LevelsScreen::Outcome::kStart);
+    EXPECT_EQ(screen.Position(), 3);
+    screen.Handle(Key(SDLK_UP));
+    screen.Handle(Key(SDLK_UP));
+    screen.Handle(Key(SDLK_UP)); // round to Back
+    EXPECT_EQ(screen.Handle(Key(SDLK_RETURN)), LevelsScreen::Outcome::kBack);
+    EXPECT_EQ(screen.Handle(Key(SDLK_ESCAPE)), LevelsScreen::Outcome::kBack);
+    SetSoundEnabled(true);
+}

@@ -1,0 +1,120 @@
+// The pause menu as a person at the window uses it: Escape opens it over the paused game and
+// resumes; Restart loop is F5 as the tools hear it; its options change the running game; Main
+// menu and Quit end the loop, each its own way.
+#include "app/commandline.h"
+#include "app/frameloop.h"
+#include "app/gamephase.h"
+#include "app/settingskeeper.h"
+#include "audio/soundoutput.h"
+#include "harness/toolrun.h"
+#include "harness/worlddigest.h"
+
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+SDL_Event Key(SDLKey key)
+{
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+struct PauseMenuTest : ::testing::Test {
+    testsupport::TempDir dir;
+    testsupport::ScopedCapture capture;
+    SettingsKeeper settings{SettingsFile(dir.File("settings")), CommandLine()};
+    ToolRun tools;
+    std::unique_ptr<GamePhase> phase;
+    std::unique_ptr<FrameLoop> loop;
+
+    PauseMenuTest()
+    {
+        SetSoundEnabled(false);
+        dir.Write("level.txt", "60000\n200,3\n");
+        EXPECT_TRUE(tools.Configure({"-record", dir.File("played.script")}));
+        phase = std::make_unique<GamePhase>(false, dir.File("level.txt"));
+        FrameLoop::Options options;
+        options.readsWindow = false;
+        options.pausable = true;
+        options.pauseMenu = &settings;
+        loop = std::make_unique<FrameLoop>(options, *phase, &tools);
+    }
+    ~PauseMenuTest() override { SetSoundEnabled(true); }
+
+    void Press(std::initializer_list<SDLKey> keys)
+    {
+        for (SDLKey key : keys)
+            loop->Dispatch(Key(key));
+    }
+    void Steps(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            loop->StepAndHandleEvents();
+    }
+};
+
+} // namespace
+
+TEST_F(PauseMenuTest, EscapeOpensTheMenuOverAStillGameAndEscapeAgainResumes)
+{
+    Steps(10);
+    Press({SDLK_ESCAPE});
+    EXPECT_TRUE(loop->Paused());
+    EXPECT_TRUE(loop->PauseMenuShows());
+    Steps(20);
+    EXPECT_EQ(loop->PhaseTime(), 160u);
+    Press({SDLK_ESCAPE});
+    EXPECT_FALSE(loop->PauseMenuShows());
+    EXPECT_FALSE(loop->Paused());
+    EXPECT_TRUE(loop->Running());
+
+    Press({SDLK_ESCAPE, SDLK_RETURN}); // Resume
+    EXPECT_FALSE(loop->Paused());
+}
+
+TEST_F(PauseMenuTest, RestartLoopIsF5AsTheRecordingHearsIt)
+{
+    Steps(10);
+    Press({SDLK_ESCAPE, SDLK_DOWN, SDLK_RETURN});
+    Steps(1);
+    EXPECT_FALSE(loop->Paused());
+    EXPECT_NE(DigestOf(phase->gameplay).ToString().find("loop=2 "), std::string::npos);
+    tools.PhaseEnded(*phase);
+    EXPECT_EQ(testsupport::ReadFile(dir.File("played.script")), "160 down 286\n160 up 286\n");
+}
+
+TEST_F(PauseMenuTest, ItsOptionsChangeTheRunningGameAndAreKept)
+{
+    // Options; then down to "Paper motion" and switch it off.
+    Press({SDLK_ESCAPE, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});
+    EXPECT_TRUE(phase->grid.noGrid);
+    EXPECT_FALSE(settings.InForce().paperMotion);
+    EXPECT_NE(testsupport::ReadFile(dir.File("settings")).find("paper_motion = off"), std::string::npos);
+    Press({SDLK_ESCAPE});
+    EXPECT_TRUE(loop->PauseMenuShows()) << "Escape goes back from the options to the pause menu";
+    Press({SDLK_ESCAPE});
+    EXPECT_FALSE(loop->Paused());
+}
+
+TEST_F(PauseMenuTest, MainMenuAndQuitEndTheLoopEachItsOwnWay)
+{
+    Press({SDLK_ESCAPE, SDLK_UP, SDLK_UP, SDLK_RETURN});
+    EXPECT_FALSE(loop->Running());
+    EXPECT_EQ(loop->HowItEnded(), FrameLoop::Ending::kMainMenu);
+
+    FrameLoop::Options options;
+    options.readsWindow = false;
+    options.pauseMenu = &settings;
+    FrameLoop quitting(options, *phase, nullptr);
+    quitting.Dispatch(Key(SDLK_ESCAPE));
+    quitting.Dispatch(Key(SDLK_UP));
+    quitting.Dispatch(Key(SDLK_RETURN));
+    EXPECT_FALSE(quitting.Running());
+    EXPECT_EQ(quitting.HowItEnded(), FrameLoop::Ending::kQuit);
+}
