@@ -75,10 +75,19 @@ std::vector<Menu::Choice> ChoicesFor(const Settings& settings)
             Plain("Back")};
 }
 
+// The settings in force, with full screen as the window is now: F11 and Alt+Enter switch the
+// window without a word to the settings, and the options must show, and switch from, what the
+// player sees.
+Settings AsTheWindowIs(Settings settings)
+{
+    settings.fullScreen = IsFullScreen();
+    return settings;
+}
+
 } // namespace
 
 OptionsScreen::OptionsScreen(SettingsKeeper& settings)
-    : settings_(settings), menu_("Options", ChoicesFor(settings.InForce()))
+    : settings_(settings), menu_("Options", ChoicesFor(AsTheWindowIs(settings.InForce())))
 {
 }
 
@@ -98,7 +107,7 @@ OptionsScreen::Outcome OptionsScreen::Handle(const SDL_Event& event)
         break;
     }
     if (taken.choice == kDefaults) {
-        const Outcome outcome = Choose(Settings::Defaults());
+        const Outcome outcome = Choose(Settings::Defaults(), true);
         ShowSettings();
         return outcome;
     }
@@ -133,20 +142,20 @@ OptionsScreen::Outcome OptionsScreen::Change(int line, int value)
     default:
         return Outcome::kShowing;
     }
-    const Outcome outcome = Choose(chosen);
+    const Outcome outcome = Choose(chosen, line == kFullScreen || line == kWindowSize);
     // The menu's own sound played at the volume before the change: this one is at the new one.
     if (line == kEffects)
         PlaySound(datafiles::kBigBadShotSound);
     return outcome;
 }
 
-OptionsScreen::Outcome OptionsScreen::Choose(const Settings& chosen)
+OptionsScreen::Outcome OptionsScreen::Choose(const Settings& chosen, bool windowChosen)
 {
     const Settings before = settings_.InForce();
     const bool kept = settings_.Choose(chosen);
     const Settings& now = settings_.InForce();
     ApplyVolumes(now);
-    if (now.fullScreen != before.fullScreen || now.windowSize != before.windowSize)
+    if (windowChosen && (now.fullScreen != IsFullScreen() || now.windowSize != before.windowSize))
         ApplyWindow(now);
     Menu::Choice back = menu_.ChoiceAt(kBack);
     back.note = kept ? "" : "settings not saved";
@@ -158,7 +167,7 @@ OptionsScreen::Outcome OptionsScreen::Choose(const Settings& chosen)
 // made).
 void OptionsScreen::ShowSettings()
 {
-    const std::vector<Menu::Choice> choices = ChoicesFor(settings_.InForce());
+    const std::vector<Menu::Choice> choices = ChoicesFor(AsTheWindowIs(settings_.InForce()));
     for (int line = kMusic; line < kDefaults; ++line)
         menu_.SetChoice(line, choices[static_cast<std::size_t>(line)]);
 }

@@ -32,7 +32,9 @@ public:
 
 private:
     Outcome Change(int line, int value);
-    Outcome Choose(const Settings& chosen);
+    // Puts the choice in force and keeps it. windowChosen: the player chose full screen or the
+    // window's size, so the window follows the choice (even where only F11 had changed it).
+    Outcome Choose(const Settings& chosen, bool windowChosen);
     void ShowSettings();
 
     SettingsKeeper& settings_;

@@ -1,5 +1,9 @@
 // Full screen at the desktop's size with the picture letterboxed, the window keys and a resized
 // window, and the same game on classic SDL 1.2 and on sdl12-compat.
+#include "app/commandline.h"
+#include "app/optionsscreen.h"
+#include "app/settingskeeper.h"
+#include "audio/soundoutput.h"
 #include "engine/picturerect.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
@@ -236,6 +240,29 @@ TEST_F(WindowKeysTest, F11AndAltEnterSwitchToTheDesktopsSizeAndBackAndTheTexture
     EXPECT_NEAR(aimed.x, 640.0f, 1.0f);
     EXPECT_NEAR(aimed.y, 360.0f, 1.0f) << "the window's centre is the picture's";
     GetRenderBackend().DeleteTexture(texture);
+}
+
+TEST_F(WindowKeysTest, TheOptionsShowFullScreenAsF11LeftItAndSwitchBackFromThere)
+{
+    ASSERT_TRUE(RenderInit(WindowOptions()));
+    SetSoundEnabled(false);
+    testsupport::TempDir dir;
+    SettingsKeeper settings(SettingsFile(dir.File("settings")), CommandLine());
+    EXPECT_TRUE(HandleWindowEvent(Key(SDLK_F11, true)));
+    {
+        OptionsScreen options(settings);
+        EXPECT_EQ(options.Card().ChoiceAt(OptionsScreen::kFullScreen).value, 1) << "as the window is";
+        SDL_Event down{};
+        down.type = SDL_KEYDOWN;
+        down.key.keysym.sym = SDLK_DOWN;
+        options.Handle(down);
+        options.Handle(down);
+        down.key.keysym.sym = SDLK_RETURN;
+        EXPECT_EQ(options.Handle(down), OptionsScreen::Outcome::kChanged);
+    }
+    EXPECT_FALSE(IsFullScreen()) << "switched off, back to the window";
+    EXPECT_FALSE(settings.Kept().fullScreen);
+    SetSoundEnabled(true);
 }
 
 TEST_F(WindowKeysTest, TheClassicGameLeavesTheWindowKeysAndItsSizeAlone)
