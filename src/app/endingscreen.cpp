@@ -91,12 +91,8 @@ void EndingScreen::Poll()
     Show();
     SDL_Event event;
     while (outcome_ == Outcome::kShowing && SDL_PollEvent(&event)) {
-        if (HandleWindowEvent(event))
-            presentDue_ = true;
-        else if (Ends(event))
+        if (!still_.TakeWindowEvent(event) && Ends(event))
             outcome_ = Outcome::kDone;
-        else if (MayHaveLostPicture(event))
-            presentDue_ = true;
     }
     if (kolm::GetTicks() - shownAt_ > kTimeoutMs)
         outcome_ = Outcome::kDone;
@@ -123,16 +119,5 @@ bool EndingScreen::Ends(const SDL_Event& event) const
 
 void EndingScreen::Show()
 {
-    if (!drawn_) {
-        BeginFrame();
-        sprites_.Draw();
-        EndFrame();
-        drawn_ = true;
-    } else if (presentDue_ || ++pollsUnshown_ >= kPollsPerPresent) {
-        PresentAgain();
-    } else {
-        return;
-    }
-    presentDue_ = false;
-    pollsUnshown_ = 0;
+    still_.Show([this] { sprites_.Draw(); });
 }

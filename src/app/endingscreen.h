@@ -7,6 +7,7 @@
 // screen: it reads the events every 16 ms, draws its unchanging picture once and presents it
 // again when the window may have lost it and a few times a second besides.
 #include "app/levelprogress.h"
+#include "app/stillpicture.h"
 #include "engine/spritecontainer.h"
 
 #include <SDL.h>
@@ -23,7 +24,6 @@ public:
     static constexpr uint32_t kTimeoutMs = 30000;
     // Input is not heard for this long after the ending appears.
     static constexpr uint32_t kDeafMs = 750;
-    static constexpr int kPollsPerPresent = 16;
 
     // The records of the list's positions 1 to levelCount.
     EndingScreen(const Progress& records, int levelCount);
@@ -54,7 +54,5 @@ private:
     uint32_t shownAt_;
     uint32_t nextPoll_;
     Outcome outcome_ = Outcome::kShowing;
-    bool drawn_ = false;
-    bool presentDue_ = false;
-    int pollsUnshown_ = 0;
+    StillPicture still_;
 };

@@ -91,8 +91,7 @@ void MainMenu::Poll()
 
 void MainMenu::Show()
 {
-    if (redrawDue_) {
-        BeginFrame();
+    still_.Show([this] {
         paper_.Draw();
         if (levels_)
             levels_->Draw();
@@ -100,28 +99,17 @@ void MainMenu::Show()
             options_->Draw();
         else
             main_->Draw();
-        EndFrame();
-    } else if (presentDue_ || ++pollsUnshown_ >= kPollsPerPresent) {
-        PresentAgain();
-    } else {
-        return;
-    }
-    redrawDue_ = presentDue_ = false;
-    pollsUnshown_ = 0;
+    });
 }
 
 void MainMenu::Handle(const SDL_Event& event)
 {
-    if (HandleWindowEvent(event)) {
-        presentDue_ = true;
+    if (still_.TakeWindowEvent(event))
         return;
-    }
     if (event.type == SDL_QUIT) {
         outcome_ = Outcome::kQuit;
         return;
     }
-    if (MayHaveLostPicture(event))
-        presentDue_ = true;
     if (levels_)
         HandleLevels(event);
     else if (options_)
@@ -134,7 +122,7 @@ void MainMenu::HandleMain(const SDL_Event& event)
 {
     const Menu::Event taken = HandleMenuInput(*main_, event);
     if (taken.kind != Kind::kNothing)
-        redrawDue_ = true;
+        still_.Changed();
     if (taken.kind == Kind::kTaken)
         Take(actions_.at(static_cast<std::size_t>(taken.choice)));
 }
@@ -180,7 +168,7 @@ void MainMenu::HandleLevels(const SDL_Event& event)
         Play(levels_->Position() - 1);
         break;
     }
-    redrawDue_ = true;
+    still_.Changed();
 }
 
 void MainMenu::HandleOptions(const SDL_Event& event)
@@ -190,5 +178,5 @@ void MainMenu::HandleOptions(const SDL_Event& event)
         return;
     if (outcome == OptionsScreen::Outcome::kBack)
         options_.reset();
-    redrawDue_ = true;
+    still_.Changed();
 }

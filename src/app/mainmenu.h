@@ -11,6 +11,7 @@
 #include "app/levelsscreen.h"
 #include "app/menu.h"
 #include "app/optionsscreen.h"
+#include "app/stillpicture.h"
 #include "grid/papergrid.h"
 
 #include <SDL.h>
@@ -27,7 +28,6 @@ public:
     enum class Outcome { kShowing, kPlay, kQuit };
 
     static constexpr uint32_t kPollMs = 16;
-    static constexpr int kPollsPerPresent = 16;
 
     // tools: the input source that drives the menus, or null; toolClock: its clock, which the
     // menu advances.
@@ -65,8 +65,6 @@ private:
     Outcome outcome_ = Outcome::kShowing;
     int startAfter_ = 0;
     uint32_t nextPoll_;
-    bool redrawDue_ = true;
-    bool presentDue_ = false;
-    int pollsUnshown_ = 0;
+    StillPicture still_;
     std::vector<SDL_Event> toolEvents_;
 };

@@ -66,10 +66,8 @@ void TitleScreen::Poll()
     TakeInputSourceEvents();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (HandleWindowEvent(event)) {
-            presentDue_ = true; // full screen or a new size
+        if (still_.TakeWindowEvent(event))
             continue;
-        }
         // A quit ends the title at once; the rest of the queue stays unread.
         if (event.type == SDL_QUIT) {
             sprites_.Clear();
@@ -78,8 +76,6 @@ void TitleScreen::Poll()
         }
         if (DismissesTitle(event))
             Dismiss();
-        else if (MayHaveLostPicture(event))
-            presentDue_ = true;
     }
     if (kolm::GetTicks() - lastTime_ > kTimeoutMs)
         Dismiss();
@@ -91,18 +87,7 @@ void TitleScreen::Poll()
 
 void TitleScreen::Show()
 {
-    if (!drawn_) {
-        BeginFrame();
-        sprites_.Draw();
-        EndFrame();
-        drawn_ = true;
-    } else if (presentDue_ || ++pollsUnshown_ >= kPollsPerPresent) {
-        PresentAgain();
-    } else {
-        return;
-    }
-    presentDue_ = false;
-    pollsUnshown_ = 0;
+    still_.Show([this] { sprites_.Draw(); });
 }
 
 void TitleScreen::Dismiss()

@@ -5,6 +5,7 @@
 // reads the events every 16 ms, and since its picture never changes, draws it once and then
 // presents it again when the window may have lost it and a few times a second besides. An input
 // source, when given, sends its title-screen events first.
+#include "app/stillpicture.h"
 #include "engine/spritecontainer.h"
 
 #include <cstdint>
@@ -17,8 +18,6 @@ public:
 
     static constexpr uint32_t kPollMs = 16;
     static constexpr uint32_t kTimeoutMs = 5000;
-    // Polls between two presents of the unchanging picture: about a quarter of a second.
-    static constexpr int kPollsPerPresent = 16;
 
     explicit TitleScreen(InputSource* input = nullptr);
     TitleScreen(const TitleScreen&) = delete;
@@ -48,7 +47,5 @@ private:
     CSpriteContainer sprites_;
     Outcome outcome_ = Outcome::kShowing;
     uint32_t nextPoll_ = 0;
-    bool drawn_ = false;
-    bool presentDue_ = false; // the window may have lost the picture
-    int pollsUnshown_ = 0;
+    StillPicture still_;
 };
