@@ -53,7 +53,13 @@ void PrepareWindow(const WindowOptions& options)
     g_window.windowedWidth = g_windowWidth;
     g_window.windowedHeight = g_windowHeight;
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
+#ifdef __EMSCRIPTEN__
+    // A page's SDL leaves the pixel format of its video information unset, and a canvas has no
+    // depth to keep.
+    g_window.bitsPerPixel = 0;
+#else
     g_window.bitsPerPixel = info && info->vfmt ? info->vfmt->BitsPerPixel : 0;
+#endif
     g_window.desktopWidth = info ? info->current_w : 0;
     g_window.desktopHeight = info ? info->current_h : 0;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
