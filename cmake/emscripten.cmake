@@ -43,8 +43,8 @@ function(tobrakka_web_targets)
   target_link_options(tobrakka PRIVATE ${TOBRAKKA_WEB_COMMON_LINK}
     -sLEGACY_GL_EMULATION=1 -sGL_UNSAFE_OPTS=0 -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
     -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -lidbfs.js
-    "-sEXPORTED_RUNTIME_METHODS=['callMain','FS']" -sINVOKE_RUN=0
-    --preload-file ${TOBRAKKA_WEB_DATA}@/game/data
+    "-sEXPORTED_RUNTIME_METHODS=['FS']"
+    --preload-file ${TOBRAKKA_WEB_DATA}@/game/data --use-preload-plugins
     --exclude-file ${TOBRAKKA_WEB_DATA}/contact_sheet.png)
-  set_target_properties(tobrakka PROPERTIES LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/page.js)
+  target_include_directories(tobrakka PRIVATE ${CMAKE_SOURCE_DIR}/web)
 endfunction()
