@@ -2,7 +2,7 @@
 # Builds the web version of the game into build-web/ with Debian's emscripten: index.html, the
 # page's script, tobrakka.js and tobrakka.wasm, and tobrakka.data (the levels and the art and
 # sound that the native build generates), plus tobrakka-sim.js/.wasm, the headless driver for
-# node. Installs the Debian packages it needs when they are missing (emscripten, and chromium
+# node. The native game and driver are built too, for the web checks to compare with. Installs the Debian packages it needs when they are missing (emscripten, and chromium
 # for the web test), and builds the native data first when ./build has none. Nothing is
 # downloaded at build time: emscripten's system libraries come prebuilt and its SDL 1.2 is
 # built in.
@@ -31,7 +31,7 @@ export NODE_PATH=/usr/share/nodejs
 NATIVE_DIR=${BUILD_DIR:-build}
 WEB_DIR=build-web
 if [ -f "$NATIVE_DIR/CMakeCache.txt" ]; then
-  cmake --build "$NATIVE_DIR" -j2 --target game_assets level_data tobrakka-sim >/dev/null
+  cmake --build "$NATIVE_DIR" -j2 --target game_assets level_data tobrakka tobrakka-sim >/dev/null
 else
   scripts/setup.sh
 fi

@@ -108,10 +108,14 @@
     onRuntimeInitialized: function () {
       window.tobrakkaStarted = performance.now();
     },
+    // The run counts as ended once the player's files are in the browser.
     onGameEnded: function (status) {
-      storePlayerFiles();
-      statusLine.textContent = 'The game has ended (' + status + '). Reload the page to play again.';
-      window.tobrakkaEnded = status;
+      FS.syncfs(false, function (error) {
+        if (error)
+          show('could not keep the player files in the browser: ' + error);
+        statusLine.textContent = 'The game has ended (' + status + '). Reload the page to play again.';
+        window.tobrakkaEnded = status;
+      });
     },
   };
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env node
 // Plays the web build in Debian's headless Chromium and reports what the page did, as JSON on
 // standard output: the lines the game printed (its digests among them), its exit status, a
-// comparison of the picture it saved with a picture of the native game, the steps per second
+// comparison of the picture it saved with a picture of the native game (and that picture, as
+// base64 PNG), the steps per second
 // it reported and when its first picture appeared. Only node's own modules: Chromium is driven
 // over its DevTools protocol through --remote-debugging-pipe, and the page is served from
 // 127.0.0.1 by a server of this script's own.
@@ -202,8 +203,11 @@ async function run(options) {
     const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout));
     report.chromium = version.product;
     report.console = devtools.console.slice(0, 50);
-    if (options.shot && report.status === 0)
+    if (options.shot && report.status === 0) {
       report.picture = await evaluate(devtools, sessionId, comparePicturesExpression(options.shot));
+      report.pagePicture = await evaluate(devtools, sessionId,
+        `(() => { let s = ''; for (const b of FS.readFile(${JSON.stringify(options.shot)})) s += String.fromCharCode(b); return btoa(s); })()`);
+    }
     if (options.reload) {
       const again = await playPage(devtools, sessionId, base + 'index.html?' +
                                    new URLSearchParams({ args: '-fps -demo 1' }), Number(options.timeout));
