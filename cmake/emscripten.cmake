@@ -44,7 +44,7 @@ function(tobrakka_web_targets)
     -sLEGACY_GL_EMULATION=1 -sGL_UNSAFE_OPTS=0 -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
     -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -lidbfs.js
     "-sEXPORTED_RUNTIME_METHODS=['FS']"
-    --preload-file ${TOBRAKKA_WEB_DATA}@/game/data --use-preload-plugins
+    --preload-file ${TOBRAKKA_WEB_DATA}@/game/data
     --exclude-file ${TOBRAKKA_WEB_DATA}/contact_sheet.png)
   target_include_directories(tobrakka PRIVATE ${CMAKE_SOURCE_DIR}/web)
 endfunction()

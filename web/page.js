@@ -100,6 +100,10 @@
     arguments: gameArguments(),
     lines: [],
     preRun: [mountPlayerFiles, fetchScript],
+    // The effects are decoded by Web Audio when the game loads them; the music streams from an
+    // audio element rather than lie decoded in memory.
+    noAudioDecoding: true,
+    SDL_canPlayWithWebAudio: function (name) { return !name.endsWith('.ogg'); },
     print: show,
     printErr: show,
     setStatus: function (text) {
