@@ -124,17 +124,21 @@
   };
 
   document.getElementById('fullscreen').addEventListener('click', fullScreen);
-  // F11 is the page's, not the browser's: the canvas alone fills the screen. The game never
-  // sees the key, so it does not try to change a window it does not have.
+  // F11 and Alt+Enter are the page's, not the browser's: the canvas alone fills the screen. The
+  // game never sees them, so it does not try to change a window it does not have (and a browser
+  // grants full screen only while it handles the key itself).
+  function isFullScreenKey(event) {
+    return event.key === 'F11' || (event.key === 'Enter' && event.altKey);
+  }
   window.addEventListener('keydown', function (event) {
-    if (event.key !== 'F11')
+    if (!isFullScreenKey(event))
       return;
     event.preventDefault();
     event.stopImmediatePropagation();
     fullScreen();
   }, true);
   window.addEventListener('keyup', function (event) {
-    if (event.key === 'F11')
+    if (isFullScreenKey(event))
       event.stopImmediatePropagation();
   }, true);
   window.addEventListener('pagehide', storePlayerFiles);

@@ -112,7 +112,7 @@ class DevTools {
 
 function startChromium(profile) {
   const flags = ['--headless=new', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox',
-                 '--remote-debugging-pipe', '--user-data-dir=' + profile, '--no-first-run',
+                 '--remote-debugging-pipe', '--user-data-dir=' + profile, '--no-first-run', '--disable-dev-shm-usage',
                  '--autoplay-policy=no-user-gesture-required', '--disable-frame-rate-limit', '--disable-gpu-vsync', '--window-size=1280,900', 'about:blank'];
   return childProcess.spawn(process.env.CHROMIUM || 'chromium', flags,
                             { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'] });
