@@ -10,6 +10,7 @@
 //   node web/pagetest.js --page build-web [--script FILE] [--args "GAME ARGUMENTS"]
 //        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--timeout SECONDS]
 //        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
+//        [--page-shot PNG]        (the browser's window as it shows the page at the end)
 //
 // --reload loads the page a second time after the game has ended, with no script, and
 // reports the player's files the page then finds in the browser (progress and settings).
@@ -203,6 +204,10 @@ async function run(options) {
       query.set('script', '/test/play.script');
     const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout));
     report.chromium = version.product;
+    if (options.pageShot) {
+      const { data } = await devtools.send('Page.captureScreenshot', { format: 'png' }, sessionId);
+      fs.writeFileSync(options.pageShot, Buffer.from(data, 'base64'));
+    }
     if (options.inspect)
       report.inspected = await evaluate(devtools, sessionId, options.inspect);
     report.console = devtools.console.slice(0, 50);
