@@ -5,7 +5,7 @@
 # must be equal, and so must, within a tolerance, the pictures both save at the same step (the
 # two draw with different software rasterisers: Mesa's natively, SwiftShader in Chromium). The
 # recording clears level 1, so the page saves the player's progress; loaded again, the page must
-# find it in the browser's IndexedDB.
+# find it in the browser's IndexedDB. F11 must put the game's canvas on the whole screen.
 #
 #   web/pagecheck.sh     prints what it compared and the page's steps per second; exit 0 when
 #                        all holds, 1 when not; skips (exit 0, one line) where Chromium cannot start
@@ -41,7 +41,7 @@ grep '^digest ' "$work/native.out" >"$work/native.digests"
 
 status=0
 node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/page.script" --args "-seed 11 -digest -fps" \
-  --shot /tmp/page.png --native-shot "$work/native.png" --reload --timeout 600 >"$work/page.json" || status=$?
+  --shot /tmp/page.png --native-shot "$work/native.png" --full-screen-key --reload --timeout 600 >"$work/page.json" || status=$?
 if [ $status -eq 3 ]; then
   echo "SKIPPED: the web page check: chromium cannot start here ($(node -e 'console.log(JSON.parse(require("fs").readFileSync(process.argv[1])).chromiumFailed)' "$work/page.json"))"
   exit 0
@@ -71,6 +71,8 @@ if (native.length < 4 || JSON.stringify(digests) !== JSON.stringify(native))
 const picture = report.picture || {};
 if (!(picture.meanDifference <= Number(meanTolerance) && picture.shareOff <= Number(shareTolerance)))
   problems.push('the pictures differ: ' + JSON.stringify(picture));
+if (report.fullScreenElement !== 'canvas')
+  problems.push('F11 did not put the game on the whole screen: ' + report.fullScreenElement);
 const kept = (report.reloaded || {}).progress || '';
 if (!kept.startsWith('cleared 1'))
   problems.push('after a reload the page has no progress: ' + JSON.stringify(report.reloaded));

@@ -8,10 +8,11 @@
 // 127.0.0.1 by a server of this script's own.
 //
 //   node web/pagetest.js --page build-web [--script FILE] [--args "GAME ARGUMENTS"]
-//        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--timeout SECONDS]
+//        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--full-screen-key] [--timeout SECONDS]
 //        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
 //        [--page-shot PNG]        (the browser's window as it shows the page at the end)
 //
+// --full-screen-key presses F11 once the game has ended and reports what went full screen.
 // --reload loads the page a second time after the game has ended, with no script, and
 // reports the player's files the page then finds in the browser (progress and settings).
 // Exits 0 with a report, 1 when the page failed, 3 when Chromium cannot start.
@@ -32,8 +33,8 @@ function parseArguments(argv) {
   const options = { page: 'build-web', args: '', timeout: 120 };
   for (let i = 0; i < argv.length; i += 2) {
     const name = argv[i].replace(/^--/, '');
-    if (name === 'reload') {
-      options.reload = true;
+    if (name === 'reload' || name === 'full-screen-key') {
+      options[name === 'reload' ? 'reload' : 'fullScreenKey'] = true;
       --i;
       continue;
     }
@@ -204,6 +205,15 @@ async function run(options) {
       query.set('script', '/test/play.script');
     const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout));
     report.chromium = version.product;
+    if (options.fullScreenKey) {
+      // F11 as the person at the keyboard presses it: the page must put the canvas on the screen.
+      const key = { key: 'F11', code: 'F11', windowsVirtualKeyCode: 122 };
+      await devtools.send('Input.dispatchKeyEvent', Object.assign({ type: 'keyDown' }, key), sessionId);
+      await devtools.send('Input.dispatchKeyEvent', Object.assign({ type: 'keyUp' }, key), sessionId);
+      await sleep(500);
+      report.fullScreenElement = await evaluate(devtools, sessionId,
+        'document.fullscreenElement ? document.fullscreenElement.id : null');
+    }
     if (options.pageShot) {
       const { data } = await devtools.send('Page.captureScreenshot', { format: 'png' }, sessionId);
       fs.writeFileSync(options.pageShot, Buffer.from(data, 'base64'));
