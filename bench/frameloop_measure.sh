@@ -18,7 +18,8 @@
 #          each, default 90): minimum and median of the "fps:" lines in the heaviest 30 s
 # Each figure comes with the share of the machine's processors that everything but the game used
 # meanwhile ("others"): figures taken while others use more than a few per cent are not those of
-# a quiet machine. With QUIET=1 each run first waits (up to ten minutes) for a quiet machine.
+# a quiet machine. With QUIET=1 each run first waits for a quiet machine, up to QUIET_PATIENCE
+# seconds (default 600).
 # Needs Xvfb and xdotool (Debian packages xvfb, xdotool).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -76,7 +77,7 @@ others() {
 wait_for_quiet() {
   [ "${QUIET:-0}" = 1 ] || return 0
   local before used
-  for _ in $(seq 120); do
+  for _ in $(seq $(( ${QUIET_PATIENCE:-600} / 5 ))); do
     before=$(machine_ticks)
     sleep 5
     used=$(others $(($(machine_ticks) - before)) 0 5)

@@ -52,7 +52,7 @@ bool StartsSomething(const SDL_Event& event)
 } // namespace
 
 FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* input)
-    : options_(options), phase_(phase), input_(input), levelFlow_(phase.gameplay, *phase.overlay),
+    : options_(options), phase_(phase), input_(input), levelFlow_(phase.gameplay, *phase.overlay, options.endsAfterLastLevel),
       lastStep_(kolm::GetTicks()), fpsWindowStart_(kolm::GetTicks())
 {
 }

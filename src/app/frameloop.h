@@ -32,6 +32,7 @@ public:
         bool readsWindow = true; // false for the headless game, which has no window to read
         bool pausable = false;   // P pauses and resumes
         bool pauseOnFocusLoss = false; // and so does losing the window's input focus
+        bool endsAfterLastLevel = false; // space after the list's last clear ends the phase
     };
 
     // Paused steps between two presents of an unchanged picture: about a quarter of a second.
@@ -49,7 +50,10 @@ public:
     // Handles an event of the person at the keyboard (the window's), which may pause the game.
     void Dispatch(const SDL_Event& event);
 
-    bool Running() const { return running_; }
+    // Until Escape, a window close, or (with endsAfterLastLevel) the end of the level list.
+    bool Running() const { return running_ && !levelFlow_.AllCleared(); }
+    // The phase ended because every level of the list has been played through.
+    bool AllLevelsCleared() const { return levelFlow_.AllCleared(); }
     bool Paused() const { return paused_; }
     // Game time since the frame loop began: it never restarts, unlike the world's time, which
     // starts again at 0 with every loop of a level.

@@ -41,5 +41,14 @@ StatusLayer::Place GamePhase::Where()
     }
     if (const Gameplay::CQuenlowZarnImpl* world = gameplay.World())
         place.loop = static_cast<int>(world->oldGuys.size()) + 1;
+    if (progress) {
+        // The banner of a clear that stands (a clear that does not may be taken over by the
+        // press-space message).
+        if (overlay->message && overlay->ClearStands()) {
+            place.clear = progress->LastClear();
+            place.bannerAlpha = overlay->message->colour[3];
+        }
+        place.saveFailed = progress->SaveFailed();
+    }
     return place;
 }

@@ -44,14 +44,17 @@ void HudOverlay::Reset()
     if (!crosshair)
         crosshair = sprites.CreateSprite(datafiles::kCrosshair);
     pressSpaceShown = false;
+    clearStanding = false;
 }
 
 void HudOverlay::Update(uint32_t dt)
 {
     sprites.UpdateAnimations(dt);
     particles.Update(dt);
+    if (clearStands && gameplay->IsLevelCleared())
+        clearStanding = true;
     if (gameplay->IsPlayerDead()) {
-        if (!pressSpaceShown) {
+        if (!pressSpaceShown && !clearStanding) {
             pressSpaceShown = true;
             ShowMessage(datafiles::kPressSpace, kPressSpaceCentre);
         }

@@ -3,6 +3,9 @@
 // the paper, the crosshair that replaces the mouse cursor, and one message at a time ("press
 // space" after a death, "level cleared" once the level's time has run out with the player
 // alive), faded in and out by the overlay's own particles.
+//
+// Outside "-classic" a clear stands: once the level is cleared, a death after it shows no "press
+// space" and leaves the banner where it is, and space moves on to the next level (HandleContinue).
 #include "particles/particlesystem.h"
 #include "engine/spritecontainer.h"
 #include "engine/vectormath.h"
@@ -24,6 +27,9 @@ public:
     void Draw();
     void ShowMessage(const std::string& imageFile, const vector2& centre);
     void SetTimeSlider(float progress);
+    // The level has been cleared since the last reset and its clear stands (never when
+    // clearStands is off).
+    bool ClearStands() const { return clearStanding; }
 
     // Destroyed in this order: the particles first, then the sprites.
     CSpriteContainer sprites;
@@ -35,5 +41,7 @@ public:
     CSprite* sliderBack = nullptr;
     CSprite* foldShadow = nullptr;
     CSprite* crosshair = nullptr;
+    bool clearStands = false;   // the game's own flow; off for the flow exactly as written
+    bool clearStanding = false; // set by the update that sees the clear, cleared by a reset
 };
 

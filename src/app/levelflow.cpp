@@ -9,7 +9,7 @@ bool LevelFlow::Handle(const SDL_Event& event)
     switch (event.type) {
     case SDL_KEYDOWN:
         if (event.key.keysym.sym == SDLK_SPACE) {
-            HandleContinue(&gameplay_, &overlay_);
+            Continue();
             return true;
         }
         if (event.key.keysym.sym == SDLK_F5) {
@@ -19,7 +19,7 @@ bool LevelFlow::Handle(const SDL_Event& event)
         return false;
     case SDL_JOYBUTTONDOWN:
     case SDL_JOYBUTTONUP:
-        HandleContinue(&gameplay_, &overlay_);
+        Continue();
         return false;
     default:
         return false;
@@ -33,12 +33,30 @@ void LevelFlow::RestartLoop()
     overlay_.Reset();
 }
 
+void LevelFlow::Continue()
+{
+    if (allCleared_)
+        return;
+    if (endsAfterLastLevel_ && LastLevelCleared()) {
+        allCleared_ = true;
+        return;
+    }
+    HandleContinue(&gameplay_, &overlay_);
+}
+
+bool LevelFlow::LastLevelCleared()
+{
+    const bool cleared = overlay_.ClearStands() || (!gameplay_.IsPlayerDead() && gameplay_.IsLevelCleared());
+    const kolm::CLevelList& list = kolm::CLevelList::Instance();
+    return cleared && list.Current() >= 1 && list.Current() == list.Count() - 1;
+}
+
 void HandleContinue(Gameplay* gameplay, HudOverlay* overlay)
 {
-    if (gameplay->IsPlayerDead()) {
+    if (gameplay->IsPlayerDead() && !overlay->ClearStands()) {
         gameplay->RetireCurrentPlayer();
         gameplay->RestartAttempt();
-    } else if (gameplay->IsLevelCleared()) {
+    } else if (gameplay->IsLevelCleared() || overlay->ClearStands()) {
         gameplay->RetireCurrentPlayer();
         gameplay->LoadLevel(kolm::CLevelList::Instance().NextLevelFile());
     } else {

@@ -2,7 +2,12 @@
 // The level flow: how the game moves on between loops and levels. Space (or any pad button) after
 // a death turns the dead attempt into an old guy and starts the loop again; after a clear it loads
 // the next level of the list; F5 starts a new loop at any moment, alive or not. Each of them
-// resets the overlay, whose message then fades out.
+// resets the overlay, whose message then fades out. When the overlay's clear stands, space after
+// a clear moves on even if the hero has died since.
+//
+// A flow that ends after the last level (the game's own, outside the tools and "-classic") does
+// not play on into the empty level after the list: space after the last level's clear ends the
+// game phase instead, and AllCleared says so.
 #include <SDL.h>
 
 class Gameplay;
@@ -10,7 +15,10 @@ class HudOverlay;
 
 class LevelFlow {
 public:
-    LevelFlow(Gameplay& gameplay, HudOverlay& overlay) : gameplay_(gameplay), overlay_(overlay) {}
+    LevelFlow(Gameplay& gameplay, HudOverlay& overlay, bool endsAfterLastLevel = false)
+        : gameplay_(gameplay), overlay_(overlay), endsAfterLastLevel_(endsAfterLastLevel)
+    {
+    }
 
     // Acts on the events that move the level on: space and F5 pressed, and every pad button
     // event (which acts as space). True when the event was a key of the level flow; pad buttons
@@ -19,12 +27,21 @@ public:
 
     // F5: the attempt becomes an old guy and a new loop begins.
     void RestartLoop();
+    // Space: on to the next loop or level, or to the end of the list.
+    void Continue();
+    // The last level of the list was cleared and space pressed: nothing is left to play.
+    bool AllCleared() const { return allCleared_; }
 
 private:
+    bool LastLevelCleared();
+
     Gameplay& gameplay_;
     HudOverlay& overlay_;
+    bool endsAfterLastLevel_;
+    bool allCleared_ = false;
 };
 
-// Space after a death starts the loop again; space after a clear loads the next level. Otherwise
-// nothing happens and the overlay is left as it is.
+// Space after a death starts the loop again; space after a clear loads the next level (also
+// after a death when the overlay's clear stands). Otherwise nothing happens and the overlay is
+// left as it is.
 void HandleContinue(Gameplay* gameplay, HudOverlay* overlay);

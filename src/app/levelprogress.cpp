@@ -216,7 +216,7 @@ void ProgressKeeper::NoteClear(int position, const LevelRecord& clear)
     const Progress previous = known_;
     known_.Merge(update);
     if (!(known_ == previous))
-        file_.Save(known_);
+        saveFailed_ = !file_.Save(known_);
     clear_.best = known_.RecordOf(position);
     hasClear_ = true;
 }

@@ -98,6 +98,8 @@ public:
     // Progress and records as known now: the file's, this run's clears, and whatever another
     // game running at the same time has saved by this run's last save.
     const Progress& Known() const { return known_; }
+    // The last save of this run failed (the note on screen says so until one succeeds).
+    bool SaveFailed() const { return saveFailed_; }
 
 private:
     void NoteClear(int position, const LevelRecord& clear);
@@ -110,5 +112,6 @@ private:
     uint32_t levelStart_ = 0;    // the phase time at its start
     bool levelCleared_ = false;  // its clear has been noted
     bool hasClear_ = false;
+    bool saveFailed_ = false;
     ClearReport clear_;
 };

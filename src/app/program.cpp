@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/endingscreen.h"
 #include "app/frameloop.h"
 #include "app/gamephase.h"
 #include "app/inputsource.h"
@@ -10,6 +11,7 @@
 #include "engine/renderdevice.h"
 #include "engine/ticks.h"
 #include "utils/datafiles.h"
+#include "utils/levellist/clevellist.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -57,6 +59,9 @@ bool Program::Tick(uint32_t now)
     case Stage::kGamePhase:
         TickGamePhase(now);
         break;
+    case Stage::kEnding:
+        TickEnding(now);
+        break;
     case Stage::kDone:
         break;
     }
@@ -70,6 +75,8 @@ uint32_t Program::NextDue() const
         return title_->NextDue();
     case Stage::kGamePhase:
         return loop_->NextDue();
+    case Stage::kEnding:
+        return ending_->NextDue();
     default:
         return kolm::GetTicks();
     }
@@ -115,8 +122,10 @@ void Program::StartGamePhase()
         tools_->PhaseStarting();
     const ProgressFile progress(ProgressFile::DefaultPath());
     phase_ = std::make_unique<GamePhase>(options_.noGrid, FirstLevel::FromLevelList(StartAfter(options_, progress)));
-    if (!options_.classic)
+    if (!options_.classic) {
         phase_->status = std::make_unique<StatusLayer>();
+        phase_->overlay->clearStands = true;
+    }
     if (!tools_ || tools_->KeepsProgress())
         phase_->progress = std::make_unique<ProgressKeeper>(progress);
     SDL_ShowCursor(0);
@@ -125,6 +134,7 @@ void Program::StartGamePhase()
     loopOptions.musicFile = datafiles::kMusic;
     loopOptions.pausable = !options_.classic;
     loopOptions.pauseOnFocusLoss = !tools_ || !tools_->PlaysTheGame();
+    loopOptions.endsAfterLastLevel = !options_.classic && !tools_;
     loop_ = std::make_unique<FrameLoop>(loopOptions, *phase_, tools_);
     stage_ = Stage::kGamePhase;
 }
@@ -134,7 +144,20 @@ void Program::TickGamePhase(uint32_t now)
     loop_->Tick(now);
     if (loop_->Running())
         return;
+    if (loop_->AllLevelsCleared() && phase_->progress)
+        ending_ = std::make_unique<EndingScreen>(phase_->progress->Known(), kolm::CLevelList::Instance().Count() - 1);
     EndGamePhase();
+    if (ending_)
+        stage_ = Stage::kEnding;
+    else
+        ShutDown();
+}
+
+void Program::TickEnding(uint32_t now)
+{
+    if (ending_->Tick(now) == EndingScreen::Outcome::kShowing)
+        return;
+    ending_.reset();
     ShutDown();
 }
 

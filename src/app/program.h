@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class EndingScreen;
 class FrameLoop;
 class InputSource;
 class TitleScreen;
@@ -32,13 +33,14 @@ public:
     int ExitStatus() const { return exitStatus_; }
 
 private:
-    enum class Stage { kStartUp, kTitle, kGamePhase, kDone };
+    enum class Stage { kStartUp, kTitle, kGamePhase, kEnding, kDone };
 
     void StartUp();
     void TickTitle(uint32_t now);
     void StartGamePhase();
     void TickGamePhase(uint32_t now);
     void EndGamePhase();
+    void TickEnding(uint32_t now);
     void ShutDown();
 
     CommandLine options_;
@@ -48,6 +50,7 @@ private:
     std::unique_ptr<TitleScreen> title_;
     std::unique_ptr<GamePhase> phase_;
     std::unique_ptr<FrameLoop> loop_;
+    std::unique_ptr<EndingScreen> ending_;
 };
 
 // Runs the program on this machine: a tick, then asleep until the next is due, until it has shut

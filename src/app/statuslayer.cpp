@@ -12,6 +12,8 @@ constexpr float kLabelMiddle = kVirtualHeight - 30.0f;
 // The space between two words of the label (digits of one number touch).
 constexpr float kWordGap = 9.0f;
 const vector2 kPausedCentre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
+// Under the time slider's left end.
+const vector2 kSaveNoteAnchor(150.0f, 84.0f);
 
 void AddNumber(std::vector<std::string>& images, int number)
 {
@@ -40,9 +42,11 @@ std::vector<std::string> StatusLayer::LabelImages(const Place& place)
 
 bool StatusLayer::Update(const Place& place, bool paused)
 {
-    const bool relettered = !lettered_ || !(place == shown_);
+    const bool relettered = !lettered_ || !place.SameLabel(shown_);
     if (relettered)
         Letter(place);
+    const bool noteChanged = clearNote_.Show(place.clear, place.bannerAlpha);
+    const bool saveNoteChanged = ShowSaveNote(place.saveFailed);
     const bool scrapChanged = paused != (pausedScrap_ != nullptr);
     if (paused && !pausedScrap_) {
         pausedScrap_ = sprites_.CreateSprite(datafiles::kPaused);
@@ -51,7 +55,19 @@ bool StatusLayer::Update(const Place& place, bool paused)
         pausedScrap_->killed = true;
         pausedScrap_ = nullptr;
     }
-    return relettered || scrapChanged;
+    return relettered || scrapChanged || noteChanged || saveNoteChanged;
+}
+
+bool StatusLayer::ShowSaveNote(bool saveFailed)
+{
+    const bool shown = saveNote_.SpriteCount() > 0;
+    if (saveFailed == shown)
+        return false;
+    if (saveFailed)
+        saveNote_ = Lettering(sprites_).Write(kSaveFailedNote, kSaveNoteAnchor, datafiles::GlyphSize::kSmall);
+    else
+        saveNote_.Remove();
+    return true;
 }
 
 void StatusLayer::Letter(const Place& place)

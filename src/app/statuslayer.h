@@ -1,9 +1,12 @@
 #pragma once
 // What the game adds above the overlay to tell the player where they are: a hand-lettered label
-// in the bottom-right corner, "level 3 / 10 · loop 2", and the "paused" scrap while the game is
-// paused. The label covers neither the time slider along the top edge nor the messages (the
+// in the bottom-right corner, "level 3 / 10 · loop 2", the clear's loops and times under the
+// level-cleared banner (app/clearnote.h), a note in the top-left corner while progress cannot be
+// saved, and the "paused" scrap while the game is paused. The label covers neither the time slider along the top edge nor the messages (the
 // press-space scrap sits bottom left, the level-cleared one in the middle). The "-classic"
 // option goes without this layer, for the picture exactly as it always was.
+#include "app/clearnote.h"
+#include "app/lettering.h"
 #include "engine/spritecontainer.h"
 
 #include <string>
@@ -12,12 +15,18 @@
 class StatusLayer {
 public:
     // Where the player is: a list position with the list's length (0 for a level that is not in
-    // the list: then no label shows), and the loop of the level (1 for the first attempt).
+    // the list: then no label shows), and the loop of the level (1 for the first attempt); the
+    // clear shown by the banner, if any, with the banner's alpha; and whether the last save of
+    // progress failed.
     struct Place {
         int level = 0;
         int levelCount = 0;
         int loop = 1;
-        bool operator==(const Place& other) const
+        const ClearReport* clear = nullptr;
+        float bannerAlpha = 0.0f;
+        bool saveFailed = false;
+
+        bool SameLabel(const Place& other) const
         {
             return level == other.level && levelCount == other.levelCount && loop == other.loop;
         }
@@ -34,11 +43,16 @@ public:
 
     // The images of the label, left to right, for a place (empty when no label shows).
     static std::vector<std::string> LabelImages(const Place& place);
+    // What the note says while progress cannot be saved.
+    static constexpr const char* kSaveFailedNote = "progress cannot be saved";
 
 private:
     void Letter(const Place& place);
+    bool ShowSaveNote(bool saveFailed);
 
     CSpriteContainer sprites_;
+    ClearNote clearNote_{sprites_};
+    LetteredText saveNote_;
     std::vector<CSprite*> label_;
     CSprite* pausedScrap_ = nullptr;
     Place shown_;

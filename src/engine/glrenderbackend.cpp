@@ -45,6 +45,12 @@ bool OneTexelPerPixel(float p0, float p1, float s0, float s1)
     return fraction < kTexelSlack || fraction > 1.0f - kTexelSlack;
 }
 
+// Clip space to target pixels, rows counted from the top as the texel rows are.
+float Column(float x) { return (x + 1.0f) * (kTargetWidth * 0.5f); }
+float Row(float y) { return (1.0f - y) * (kTargetHeight * 0.5f); }
+
+bool Near(float a, float b) { return std::fabs(a - b) <= kTexelSlack; }
+
 // Whether the quad puts an image of width x height texels on the target texel for pixel:
 // upright, neither scaled nor turned (a mirror image is fine), and on whole pixels.
 bool TexelForPixel(const QuadStrip& quad, int width, int height)
@@ -56,12 +62,40 @@ bool TexelForPixel(const QuadStrip& quad, int width, int height)
     const bool upright = bottomLeft.x == topLeft.x && bottomRight.x == topRight.x && bottomLeft.y == bottomRight.y &&
                          topLeft.y == topRight.y && bottomLeft.u == topLeft.u && bottomRight.u == topRight.u &&
                          bottomLeft.v == bottomRight.v && topLeft.v == topRight.v;
-    // Clip space to target pixels, rows counted from the top as the texel rows are.
-    const auto column = [](float x) { return (x + 1.0f) * (kTargetWidth * 0.5f); };
-    const auto row = [](float y) { return (1.0f - y) * (kTargetHeight * 0.5f); };
     return upright &&
-           OneTexelPerPixel(column(topLeft.x), column(topRight.x), topLeft.u * width, topRight.u * width) &&
-           OneTexelPerPixel(row(topLeft.y), row(bottomLeft.y), topLeft.v * height, bottomLeft.v * height);
+           OneTexelPerPixel(Column(topLeft.x), Column(topRight.x), topLeft.u * width, topRight.u * width) &&
+           OneTexelPerPixel(Row(topLeft.y), Row(bottomLeft.y), topLeft.v * height, bottomLeft.v * height);
+}
+
+// Whether a quad that is texel for pixel with an image of the target's size lays it over the
+// target exactly as it is: from edge to edge, texel (0, 0) on pixel (0, 0), not mirrored.
+bool LaysImageOverTarget(const QuadStrip& quad)
+{
+    const QuadVertex& topLeft = quad.v[1];
+    const QuadVertex& bottomRight = quad.v[2];
+    return Near(Column(topLeft.x), 0.0f) && Near(Row(topLeft.y), 0.0f) &&
+           Near(Column(bottomRight.x), static_cast<float>(kTargetWidth)) &&
+           Near(Row(bottomRight.y), static_cast<float>(kTargetHeight)) && Near(topLeft.u * kTargetWidth, 0.5f) &&
+           Near(topLeft.v * kTargetHeight, 0.5f);
+}
+
+bool Untinted(const QuadStrip& quad)
+{
+    for (const QuadVertex& vertex : quad.v) {
+        if (vertex.colour != 0xFFFFFFFFu)
+            return false;
+    }
+    return true;
+}
+
+// The image's rows in the opposite order: OpenGL keeps a framebuffer's rows bottom up.
+std::vector<uint8_t> BottomUp(int width, int height, const uint8_t* rgba)
+{
+    const std::size_t row = static_cast<std::size_t>(width) * 4;
+    std::vector<uint8_t> out(row * height);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(&out[y * row], &rgba[(height - 1 - y) * row], row);
+    return out;
 }
 
 } // namespace
@@ -151,6 +185,7 @@ GlRenderBackend::~GlRenderBackend()
     for (TextureRecord& record : textures_) {
         if (record.ownTexture && record.glTexture != 0)
             glDeleteTextures(1, &record.glTexture);
+        DeleteCover(record);
     }
     if (!atlasPages_.empty())
         glDeleteTextures(static_cast<GLsizei>(atlasPages_.size()), atlasPages_.data());
@@ -237,8 +272,35 @@ TextureHandle GlRenderBackend::Register(TextureRecord record, int width, int hei
     const std::size_t bytes = static_cast<std::size_t>(width) * height * 4;
     for (std::size_t alpha = 3; alpha < bytes && record.opaque; alpha += 4)
         record.opaque = rgba[alpha] == 255;
+    if (record.opaque && width == kTargetWidth && height == kTargetHeight)
+        AddCover(record, rgba);
     textures_.push_back(record);
     return static_cast<TextureHandle>(textures_.size());
+}
+
+void GlRenderBackend::AddCover(TextureRecord& record, const uint8_t* rgba)
+{
+    const std::vector<uint8_t> bottomUp = BottomUp(record.width, record.height, rgba);
+    record.coverTexture = NewGlTexture(record.width, record.height, bottomUp.data());
+    if (record.coverTexture == 0)
+        return;
+    gl_->genFramebuffers(1, &record.coverFramebuffer);
+    gl_->bindFramebuffer(GL_FRAMEBUFFER, record.coverFramebuffer);
+    gl_->framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, record.coverTexture, 0);
+    const bool complete = gl_->checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    if (!complete)
+        DeleteCover(record);
+}
+
+void GlRenderBackend::DeleteCover(TextureRecord& record)
+{
+    if (record.coverFramebuffer != 0)
+        gl_->deleteFramebuffers(1, &record.coverFramebuffer);
+    if (record.coverTexture != 0)
+        glDeleteTextures(1, &record.coverTexture);
+    record.coverFramebuffer = 0;
+    record.coverTexture = 0;
 }
 
 TextureHandle GlRenderBackend::CreateTexture(int width, int height, const uint8_t* rgba)
@@ -267,16 +329,47 @@ void GlRenderBackend::DeleteTexture(TextureHandle texture)
         const GLuint name = record.glTexture;
         glDeleteTextures(1, &name);
     }
+    DeleteCover(record);
     record = TextureRecord();
 }
 
 void GlRenderBackend::BeginFrame()
 {
     drawCallsThisFrame_ = 0;
+    coversCopiedThisFrame_ = 0;
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     glViewport(0, 0, kTargetWidth, kTargetHeight);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
+}
+
+bool GlRenderBackend::CopiesAsCover(const TextureRecord& record, const QuadStrip& quad) const
+{
+    return copyWherePictureCovers_ && record.coverFramebuffer != 0 && Untinted(quad) &&
+           TexelForPixel(quad, record.width, record.height) && LaysImageOverTarget(quad);
+}
+
+// The quad's left and top edges run through the centres of the target's first column and top
+// row, and whether a pixel on an edge is drawn is the driver's choice (Mesa leaves the top row
+// alone): those two lines are still drawn by the quad, cut to them; everything inside is copied.
+void GlRenderBackend::CopyCover(const TextureRecord& record, const QuadStrip& quad)
+{
+    Flush();
+    gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, record.coverFramebuffer);
+    gl_->bindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer_);
+    // Rows bottom up: the top row is the last.
+    gl_->blitFramebuffer(1, 0, kTargetWidth, kTargetHeight - 1, 1, 0, kTargetWidth, kTargetHeight - 1,
+                         GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    ++coversCopiedThisFrame_;
+    gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 1, kTargetHeight);
+    Append(record, quad);
+    Flush();
+    glScissor(0, kTargetHeight - 1, kTargetWidth, 1);
+    Append(record, quad);
+    Flush();
+    glDisable(GL_SCISSOR_TEST);
 }
 
 void GlRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
@@ -286,8 +379,19 @@ void GlRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
     const TextureRecord& record = textures_[texture - 1];
     if (record.glTexture == 0)
         return;
+    if (CopiesAsCover(record, quad)) {
+        CopyCover(record, quad);
+        return;
+    }
     if (record.glTexture != batchTexture_ || vertices_.size() >= kMaxBatchQuads * 4)
         Flush();
+    Append(record, quad);
+    if (!batching_)
+        Flush();
+}
+
+void GlRenderBackend::Append(const TextureRecord& record, const QuadStrip& quad)
+{
     batchTexture_ = record.glTexture;
     const uint16_t base = static_cast<uint16_t>(vertices_.size());
     bool opaque = record.opaque;
@@ -304,8 +408,6 @@ void GlRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
     const uint16_t strip[6] = {base, static_cast<uint16_t>(base + 1), static_cast<uint16_t>(base + 2),
                                static_cast<uint16_t>(base + 1), static_cast<uint16_t>(base + 3), static_cast<uint16_t>(base + 2)};
     indices_.insert(indices_.end(), strip, strip + 6);
-    if (!batching_)
-        Flush();
 }
 
 void GlRenderBackend::Flush()
@@ -399,4 +501,10 @@ void GlRenderBackend::SetNearestWhereExact(bool on)
 {
     Flush();
     nearestWhereExact_ = on;
+}
+
+void GlRenderBackend::SetCopyWherePictureCovers(bool on)
+{
+    Flush();
+    copyWherePictureCovers_ = on;
 }

@@ -35,10 +35,17 @@ public:
     // title) are sampled nearest, which reads the same colours as linear sampling with a
     // quarter of the work. Off, every quad is sampled linearly (for the same two uses).
     void SetNearestWhereExact(bool on);
+    // An opaque picture of the target's size drawn over the whole target texel for pixel and
+    // untinted (the paper, the title) is copied into it rather than drawn: the same pixels
+    // without sampling them. Off, it is drawn like any other quad (kept for the benchmark and
+    // the pixel comparison).
+    void SetCopyWherePictureCovers(bool on);
     // Draws what is pending into the target without presenting it.
     void Flush();
     // Draw calls issued since the last BeginFrame.
     int DrawCallsThisFrame() const { return drawCallsThisFrame_; }
+    // Pictures copied over the target since the last BeginFrame.
+    int CoversCopiedThisFrame() const { return coversCopiedThisFrame_; }
 
 private:
     struct Functions;
@@ -49,6 +56,10 @@ private:
         bool opaque = false; // every texel has alpha 255
         int width = 0, height = 0; // of the image, in texels
         float u0 = 0.0f, v0 = 0.0f, uScale = 1.0f, vScale = 1.0f;
+        // For an opaque image of the target's size: a copy with its rows bottom up, as the
+        // target holds them, in a framebuffer of its own to copy the target from.
+        unsigned coverTexture = 0;
+        unsigned coverFramebuffer = 0;
     };
 
     GlRenderBackend(int windowWidth, int windowHeight);
@@ -56,6 +67,13 @@ private:
     unsigned NewGlTexture(int width, int height, const uint8_t* rgba);
     TextureHandle AddToAtlas(int width, int height, const uint8_t* rgba);
     TextureHandle Register(TextureRecord record, int width, int height, const uint8_t* rgba);
+    // Gives an opaque image of the target's size its bottom-up copy to cover the target from.
+    void AddCover(TextureRecord& record, const uint8_t* rgba);
+    void DeleteCover(TextureRecord& record);
+    bool CopiesAsCover(const TextureRecord& record, const QuadStrip& quad) const;
+    void CopyCover(const TextureRecord& record, const QuadStrip& quad);
+    // Adds the quad to the batch waiting to be drawn.
+    void Append(const TextureRecord& record, const QuadStrip& quad);
     // The target into the window, and the window's buffers swapped.
     void Present();
 
@@ -67,6 +85,7 @@ private:
     unsigned colourTarget_ = 0;
     bool batching_ = true;
     bool nearestWhereExact_ = true;
+    bool copyWherePictureCovers_ = true;
     unsigned batchTexture_ = 0; // OpenGL texture of the quads waiting to be drawn
     bool batchBlends_ = false;  // some quad waiting to be drawn is not wholly opaque
     bool batchExact_ = true;    // every quad waiting to be drawn is texel for pixel
@@ -76,4 +95,5 @@ private:
     std::vector<QuadVertex> vertices_;
     std::vector<uint16_t> indices_; // 16 bits, as every OpenGL (and WebGL) takes them
     int drawCallsThisFrame_ = 0;
+    int coversCopiedThisFrame_ = 0;
 };

@@ -222,6 +222,10 @@ bool RenderInit(const WindowOptions& options)
     const bool started = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_NOPARACHUTE) >= 0 && SDL_GetVideoInfo();
 #else
     setenv("SDL_VIDEODRIVER", "x11", 0);
+    // The game scales and letterboxes its picture itself. With its own OpenGL scaling on,
+    // sdl12-compat would have the game draw into a framebuffer of its own and copy that into the
+    // window at every swap: one more full-screen pass a frame, which a software rasteriser feels.
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
     const bool named = DisplayNamed();
     Display* held = named ? ConnectToDisplay() : nullptr;
     if (named && !held) {

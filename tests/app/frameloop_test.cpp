@@ -3,12 +3,18 @@
 // and the last one presented again now and then.
 #include "app/frameloop.h"
 #include "app/gamephase.h"
+#include "characters/enemycharacter.h"
+#include "engine/texturecache.h"
+#include "utils/datafiles.h"
+#include "world/leveltimeline.h"
+#include "world/world.h"
 
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -99,4 +105,35 @@ TEST_F(FrameLoopTest, APausedGameDrawsOnlyWhenThePictureMayHaveChanged)
 
     loop.Dispatch(Key(SDLK_p));
     EXPECT_EQ(AfterSteps(loop, 5).drawn, 5u);
+}
+
+TEST_F(FrameLoopTest, TheLevelLabelIsDrawnOverARobotThatPassesUnderIt)
+{
+    // The label shows for a level of the list: the list is one per process, so play in a child.
+    dir.MakeDir("data");
+    dir.Write("data/levels.xml", "<LevelList>\n<Level position=\"1\" filename=\"" + dir.File("level.txt") +
+                                     "\"></Level>\n</LevelList>\n");
+    ASSERT_EQ(symlink((testsupport::CurrentDirectory() + "/data/gfx").c_str(), dir.File("data/gfx").c_str()), 0);
+    EXPECT_EXIT(
+        {
+            testsupport::ChangeDirectory(dir.Path());
+            GamePhase phase(false, FirstLevel::FromLevelList());
+            phase.status = std::make_unique<StatusLayer>();
+            FrameLoop loop(Windowless(), phase, nullptr);
+            phase.gameplay.World()->SpawnEnemy(kSpawnBigBad, vector2(1150, 690), vector2(1150, 690));
+            loop.StepAndHandleEvents();
+            const TextureHandle robot = phase.gameplay.World()->enemies.back()->sprite->texture->texture;
+            const TextureHandle label = GetTexture(datafiles::kLabelLevel)->texture;
+            std::size_t lastRobot = 0;
+            std::size_t firstLabel = 0;
+            const auto& quads = capture.Backend().Quads();
+            for (std::size_t i = 0; i < quads.size(); ++i) {
+                if (quads[i].texture == robot)
+                    lastRobot = i;
+                if (quads[i].texture == label && !firstLabel)
+                    firstLabel = i;
+            }
+            std::exit(lastRobot > 0 && firstLabel > lastRobot ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }

@@ -177,3 +177,66 @@ TEST_F(OverlayTest, ClearingTheLastLevelLeadsToAnEmptyLevelThatCountsAsCleared)
         },
         ::testing::ExitedWithCode(0), "");
 }
+
+TEST_F(OverlayTest, AClearThatStandsKeepsItsBannerThroughADeath)
+{
+    HudOverlay overlay(&gameplay);
+    overlay.clearStands = true;
+    Run(overlay, 63);
+    ASSERT_TRUE(overlay.ClearStands());
+    CSprite* banner = overlay.message;
+    World().KillCharacter(Player());
+    Run(overlay, 130);
+    EXPECT_TRUE(overlay.ClearStands());
+    EXPECT_EQ(overlay.message, banner);
+    EXPECT_EQ(banner->GetCentre(), vector2(640, 360)) << "no press-space: the banner stays";
+    EXPECT_EQ(banner->colour[3], 1.0f);
+}
+
+TEST_F(OverlayTest, F5AfterAClearGivesTheClearUpAndADeathThenAsksForSpaceAgain)
+{
+    HudOverlay overlay(&gameplay);
+    overlay.clearStands = true;
+    Run(overlay, 63);
+    Loop();
+    overlay.Reset();
+    EXPECT_FALSE(overlay.ClearStands());
+    World().KillCharacter(Player());
+    Run(overlay, 1);
+    EXPECT_TRUE(overlay.pressSpaceShown);
+    const Gameplay::CQuenlowZarnImpl* level = gameplay.World();
+    HandleContinue(&gameplay, &overlay);
+    EXPECT_EQ(gameplay.World(), level) << "a new loop of the same level";
+    EXPECT_EQ(World().oldGuys.size(), 2u);
+}
+
+TEST_F(OverlayTest, AClearThatStandsMovesOnAfterADeathAndTheListsLastClearEndsTheFlow)
+{
+    const std::string levels = "<LevelList>\n<Level position=\"1\" filename=\"" + dir.File("level.txt") +
+                               "\"></Level>\n<Level position=\"2\" filename=\"" + dir.File("level.txt") +
+                               "\"></Level>\n</LevelList>\n";
+    dir.MakeDir("data");
+    dir.Write("data/levels.xml", levels);
+    EXPECT_EXIT(
+        {
+            testsupport::ChangeDirectory(dir.Path());
+            gameplay.LoadLevel(kolm::CLevelList::Instance().NextLevelFile());
+            HudOverlay overlay(&gameplay);
+            overlay.clearStands = true;
+            LevelFlow flow(gameplay, overlay, true);
+            Run(overlay, 64);
+            World().KillCharacter(Player());
+            Run(overlay, 1);
+            flow.Continue(); // level 1 of 2 cleared, then lost: on to level 2 all the same
+            if (flow.AllCleared() || kolm::CLevelList::Instance().Current() != 2 || !World().oldGuys.empty())
+                std::exit(1);
+            Run(overlay, 64);
+            const Gameplay::CQuenlowZarnImpl* last = gameplay.World();
+            flow.Continue(); // the last level cleared: the end
+            if (!flow.AllCleared() || gameplay.World() != last)
+                std::exit(2);
+            flow.Continue();
+            std::exit(gameplay.World() == last ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
+}

@@ -295,3 +295,40 @@ TEST_F(ProgressKeeperTest, EachClearOfAListLevelNotesItsLoopsAndGameTimeAndSaves
         "\\[1: 2 loops 112 ms, before 3 96, best 2 96, fewest loops\\] \\[none\\] "
         "cleared 2\nrecord 1 2 96\nrecord 2 1 64\n$");
 }
+
+TEST_F(ProgressTest, AnUnreadableFileIsNamedOnceAndMeansNoProgress)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads files without read permission";
+    dir.Write("unreadable", "cleared 2\n");
+    chmod(dir.File("unreadable").c_str(), 0);
+    Progress progress;
+    const std::string said = LoadMessages(ProgressFile(dir.File("unreadable")), 10, progress);
+    EXPECT_EQ(progress.cleared, 0);
+    EXPECT_NE(said.find("the progress file " + dir.File("unreadable") + " "), std::string::npos) << said;
+    chmod(dir.File("unreadable").c_str(), 0600);
+}
+
+TEST_F(ProgressKeeperTest, AClearThatCannotBeSavedIsKeptInMemoryAndSaidSoUntilASaveSucceeds)
+{
+    dir.Write("short.txt", "48\n");
+    dir.Write("blocker", ""); // a file where the state directory should be
+    dir.MakeDir("data");
+    dir.Write("data/levels.xml", "<LevelList>\n<Level position=\"1\" filename=\"short.txt\"></Level>\n"
+                                 "<Level position=\"2\" filename=\"short.txt\"></Level>\n</LevelList>\n");
+    EXPECT_EXIT(
+        {
+            testsupport::ChangeDirectory(dir.Path());
+            kolm::CLevelList& list = kolm::CLevelList::Instance();
+            gameplay.LoadLevel(list.NextLevelFile());
+            ProgressKeeper keeper(ProgressFile(dir.File("blocker/tobrakka/progress")));
+            PlayToTheClear(keeper, {});
+            if (!keeper.SaveFailed() || keeper.Known().cleared != 1)
+                std::exit(1);
+            std::remove(dir.File("blocker").c_str()); // the folder can be made now
+            gameplay.LoadLevel(list.NextLevelFile());
+            PlayToTheClear(keeper, {});
+            std::exit(keeper.SaveFailed() ? 2 : 0);
+        },
+        ::testing::ExitedWithCode(0), "cannot save progress to .*blocker/tobrakka/progress");
+}

@@ -101,3 +101,57 @@ TEST_F(StatusLayerTest, ThePausedScrapShowsWhilePausedOnly)
     layer.Draw();
     EXPECT_TRUE(capture.Backend().Quads().empty());
 }
+
+TEST_F(StatusLayerTest, UnderTheBannerTheClearsLoopsAndTimesWithAStarForEachNewRecordFadedWithIt)
+{
+    ClearReport clear;
+    clear.position = 2;
+    clear.loops = 3;
+    clear.milliseconds = 61250;
+    clear.before = LevelRecord{2, 65000};
+    clear.best = LevelRecord{2, 61250};
+    const std::vector<ClearNote::Line> lines = ClearNote::Lines(clear);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].text, "3 loops \u00B7 best 2");
+    EXPECT_FALSE(lines[0].newRecord);
+    EXPECT_EQ(lines[1].text, "time 1:01.25 \u00B7 best 1:01.25");
+    EXPECT_TRUE(lines[1].newRecord);
+    clear.loops = 1;
+    EXPECT_EQ(ClearNote::Lines(clear)[0].text, "1 loop \u00B7 best 2");
+    clear.loops = 3;
+
+    StatusLayer layer;
+    StatusLayer::Place place;
+    place.clear = &clear;
+    place.bannerAlpha = 0.25f;
+    EXPECT_TRUE(layer.Update(place, false));
+    layer.Draw();
+    ASSERT_EQ(Drawn({"data/gfx/menu_star.png"}).size(), 1u) << "the star of the best time only";
+    for (const auto& quad : capture.Backend().Quads()) {
+        EXPECT_EQ(quad.quad.v[0].colour >> 24, 63u) << "at the banner's alpha";
+        EXPECT_GT(BoxOf(quad.quad).top, 450.0f) << "under the banner";
+    }
+    EXPECT_FALSE(layer.Update(place, false)) << "nothing changed";
+    place.clear = nullptr;
+    EXPECT_TRUE(layer.Update(place, false));
+    capture.Backend().ClearQuads();
+    layer.Draw();
+    EXPECT_TRUE(capture.Backend().Quads().empty());
+}
+
+TEST_F(StatusLayerTest, ANoteSaysSoWhileProgressCannotBeSaved)
+{
+    StatusLayer layer;
+    StatusLayer::Place place;
+    place.saveFailed = true;
+    EXPECT_TRUE(layer.Update(place, false));
+    layer.Draw();
+    const std::size_t letters = capture.Backend().Quads().size();
+    EXPECT_EQ(letters, std::string(StatusLayer::kSaveFailedNote).size() - 3) << "one sprite per letter";
+    EXPECT_LT(BoxOf(capture.Backend().Quads().front().quad).top, 100.0f) << "at the top, under the slider";
+    place.saveFailed = false;
+    EXPECT_TRUE(layer.Update(place, false));
+    capture.Backend().ClearQuads();
+    layer.Draw();
+    EXPECT_TRUE(capture.Backend().Quads().empty());
+}

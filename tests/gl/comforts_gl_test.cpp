@@ -65,3 +65,19 @@ TEST_F(ComfortsTest, TheLevelLabelShowsInTheBottomRightCornerExceptWithClassic)
     EXPECT_EQ(Differences("label.png", "classic.png", 0, 0), Differences("label.png", "classic.png", 900, 660))
         << "nothing else in the picture changes";
 }
+
+TEST_F(ComfortsTest, WhenProgressCannotBeSavedANoteUnderTheTimeBarSaysSo)
+{
+    const testsupport::ProcessResult saved = Play("title down 32\n4500 screenshot saved.png\n4600 down 27\n", "-seed 1");
+    dir.Write("blocker", ""); // a file where the state folder should be
+    dir.Write("play.script", "title down 32\n4500 screenshot unsaved.png\n4600 down 27\n");
+    const testsupport::ProcessResult unsaved = testsupport::RunProcess(
+        dir.Path(), {"SDL_AUDIODRIVER=dummy", "TOBRAKKA_DATA=" + dir.Path(), "XDG_STATE_HOME=" + dir.File("blocker")},
+        testsupport::OnItsOwnDisplay(std::string(TOBRAKKA_GAME_BINARY) + " -script play.script -seed 1"), 120);
+    ASSERT_EQ(saved.exitStatus, 0) << saved.output;
+    ASSERT_EQ(unsaved.exitStatus, 0) << unsaved.output;
+    EXPECT_NE(unsaved.output.find("cannot save progress to " + dir.File("blocker/tobrakka/progress")), std::string::npos)
+        << unsaved.output;
+    EXPECT_GT(Differences("saved.png", "unsaved.png", 0, 0), 200) << "the note's ink";
+    EXPECT_EQ(Differences("saved.png", "unsaved.png", 0, 110), 0) << "under the time bar, and nothing else changes";
+}

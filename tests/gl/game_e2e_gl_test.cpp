@@ -95,3 +95,33 @@ TEST_F(GameRunTest, AClearedLevelAndSpaceLoadsTheNextOneAndEscapeEndsWithStatusZ
     EXPECT_TRUE(Has(digests[2], "level=data/levels/second.txt")) << digests[2];
     EXPECT_TRUE(Has(digests[3], "robots=0/1")) << "the second level runs: its robot arrived";
 }
+
+TEST_F(GameRunTest, ALevelClearedAndThenLostToARobotMovesOnWithSpaceExceptWithClassic)
+{
+    // A big robot that arrives late and shoots the player standing still after the level's 3 seconds.
+    MakeData("3000\n1500,1\n", "60000\n");
+    const std::string script = "title down 32\n"
+                               "6000 digest\n"
+                               "6100 down 32\n"
+                               "6200 digest\n"
+                               "6300 down 27\n";
+    const testsupport::ProcessResult run = Play(script, "-seed 7 -record played.script -digest");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    const std::vector<std::string> digests = Digests(run.output);
+    ASSERT_EQ(digests.size(), 3u) << run.output;
+    ASSERT_TRUE(Has(digests[0], "level=data/levels/first.txt") && Has(digests[0], "loop=1 player=dead")) << digests[0];
+    EXPECT_TRUE(Has(digests[1], "level=data/levels/second.txt")) << "the clear stands: " << digests[1];
+
+    // The headless driver replays the recording to the same end; "--classic" would not.
+    const std::string sim = std::string(TOBRAKKA_SIM_BINARY) + " --script played.script --seed 7";
+    const testsupport::ProcessResult replay = testsupport::RunProcess(dir.Path(), {"TOBRAKKA_DATA=" + dir.Path()}, sim, 120);
+    ASSERT_FALSE(Digests(replay.output).empty()) << replay.output;
+    EXPECT_EQ(Digests(replay.output).back(), digests.back());
+
+    const testsupport::ProcessResult classic = Play(script, "-classic -seed 7 -digest");
+    ASSERT_EQ(classic.exitStatus, 0) << classic.output;
+    const std::vector<std::string> classicDigests = Digests(classic.output);
+    ASSERT_EQ(classicDigests.size(), 3u) << classic.output;
+    EXPECT_TRUE(Has(classicDigests[1], "level=data/levels/first.txt") && Has(classicDigests[1], "loop=2"))
+        << "space after the death replays the level: " << classicDigests[1];
+}

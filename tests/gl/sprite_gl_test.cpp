@@ -223,3 +223,50 @@ TEST_F(SpritePixelsTest, NearestSamplingOfTexelForPixelQuadsChangesNoPixel)
     ASSERT_EQ(nearest.size(), target.size());
     EXPECT_TRUE(nearest == target) << "nearest sampling changed the picture";
 }
+
+TEST_F(SpritePixelsTest, AFullScreenPictureIsCopiedWithTheSamePixelsItWouldBeDrawnWith)
+{
+    // Noise, so that a row or column copied one off, or upside down, would show.
+    const std::string noise = testsupport::RandomBytes(1280 * 720 * 4, 11);
+    std::vector<uint8_t> rgba(noise.begin(), noise.end());
+    for (std::size_t alpha = 3; alpha < rgba.size(); alpha += 4)
+        rgba[alpha] = 255;
+    testsupport::WritePng(dir.File("paper.png"), 1280, 720, rgba.data());
+    testsupport::WritePng(dir.File("small.png"), 24, 16, reinterpret_cast<const uint8_t*>(noise.data()));
+
+    // Sprites under the paper (its top row shows them), over it, translucent and tinted; and the
+    // paper once more, a pixel off, which only a quad can draw.
+    CSpriteContainer under;
+    CSpriteContainer paper;
+    CSpriteContainer over;
+    CSpriteContainer shifted;
+    paper.CreateSprite(dir.File("paper.png"));
+    shifted.CreateSprite(dir.File("paper.png"))->y = 1.0f;
+    RandomSeed(3);
+    for (int i = 0; i < 60; ++i) {
+        CSprite* sprite = (i % 2 ? under : over).CreateSprite(dir.File("small.png"));
+        sprite->SetCentre(vector2(RandomFloat(0, 1280), RandomFloat(0, 720)));
+        sprite->scaleX = sprite->scaleY = RandomFloat(1, 5);
+        sprite->SetColour(RandomFloat(0, 1), 1, RandomFloat(0, 1));
+        sprite->SetAlpha(RandomFloat(0, 1));
+    }
+    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    const auto draw = [&](CSpriteContainer& picture) {
+        BeginFrame();
+        under.Draw();
+        picture.Draw();
+        over.Draw();
+        EndFrame();
+        ASSERT_TRUE(backend.ReadTarget(target));
+    };
+    for (CSpriteContainer* picture : {&paper, &shifted}) {
+        draw(*picture);
+        EXPECT_EQ(backend.CoversCopiedThisFrame(), picture == &paper ? 1 : 0);
+        const std::vector<uint8_t> copied = target;
+        backend.SetCopyWherePictureCovers(false);
+        draw(*picture);
+        backend.SetCopyWherePictureCovers(true);
+        EXPECT_EQ(backend.CoversCopiedThisFrame(), 0);
+        EXPECT_TRUE(copied == target) << "the copied paper differs from the drawn one";
+    }
+}

@@ -1,5 +1,5 @@
-// The README's level tables are what the level check prints today: a change to a level, the bot
-// or the game that moves a figure fails here, with the table to put into the README. Also the
+// The level guide's tables (docs/levels.md) are what the level check prints today: a change to a
+// level, the bot or the game that moves a figure fails here, with the table to put into the guide. Also the
 // check's seed list as a person types it.
 #include "support/processrunner.h"
 #include "support/testsupport.h"
@@ -11,16 +11,16 @@
 
 namespace {
 
-// The table printed right after the README line that shows the command in backticks.
-std::string ReadmeTableAfter(const std::string& command)
+// The table printed right after the guide's line that shows the command in backticks.
+std::string GuideTableAfter(const std::string& command)
 {
-    std::istringstream readme(testsupport::ReadFile(std::string(TOBRAKKA_SOURCE_DIR) + "/README.md"));
+    std::istringstream guide(testsupport::ReadFile(std::string(TOBRAKKA_SOURCE_DIR) + "/docs/levels.md"));
     const std::string shown = "`build/tobrakka-sim " + command + "`";
     std::string line;
-    while (std::getline(readme, line) && line.find(shown) == std::string::npos) {
+    while (std::getline(guide, line) && line.find(shown) == std::string::npos) {
     }
     std::string table;
-    while (std::getline(readme, line) && (line.empty() || line[0] == '|')) {
+    while (std::getline(guide, line) && (line.empty() || line[0] == '|')) {
         if (!line.empty())
             table += line + "\n";
         else if (!table.empty())
@@ -29,28 +29,28 @@ std::string ReadmeTableAfter(const std::string& command)
     return table;
 }
 
-void ExpectReadmeTableIsCurrent(const std::string& command)
+void ExpectGuideTableIsCurrent(const std::string& command)
 {
     const testsupport::ProcessResult run =
         testsupport::RunProcess(".", {}, "sh -c '" + std::string(TOBRAKKA_SIM_BINARY) + " " + command + " 2>/dev/null'", 900);
     ASSERT_EQ(run.exitStatus, 0) << run.output;
-    const std::string readme = ReadmeTableAfter(command);
-    ASSERT_FALSE(readme.empty()) << "the README shows no table after `build/tobrakka-sim " << command << "`";
-    EXPECT_EQ(readme, run.output) << "the README's table for `build/tobrakka-sim " << command
+    const std::string guide = GuideTableAfter(command);
+    ASSERT_FALSE(guide.empty()) << "docs/levels.md shows no table after `build/tobrakka-sim " << command << "`";
+    EXPECT_EQ(guide, run.output) << "docs/levels.md's table for `build/tobrakka-sim " << command
                                   << "` is out of date; the program now prints:\n"
                                   << run.output;
 }
 
 } // namespace
 
-TEST(LevelTables, TheReadmeShowsWhatThePractisedBotDoesToday)
+TEST(LevelTables, TheLevelGuideShowsWhatThePractisedBotDoesToday)
 {
-    ExpectReadmeTableIsCurrent("--check-levels --seed 1");
+    ExpectGuideTableIsCurrent("--check-levels --seed 1");
 }
 
-TEST(LevelTables, TheReadmeShowsWhatTheNoviceDoesTodayOverThreeSeeds)
+TEST(LevelTables, TheLevelGuideShowsWhatTheNoviceDoesTodayOverThreeSeeds)
 {
-    ExpectReadmeTableIsCurrent("--check-levels --novice --seeds 1-3");
+    ExpectGuideTableIsCurrent("--check-levels --novice --seeds 1-3");
 }
 
 TEST(LevelTables, ALevelNotClearedOverSeveralSeedsIsMarkedAndABadSeedListRefused)

@@ -37,13 +37,14 @@ struct SimOptions {
     std::vector<uint32_t> seeds; // the level check over several seeds; empty: --seed alone
     uint64_t soakSteps = 0;  // 0: no soak
     bool novice = false;     // the bot plays as a person new to the game
+    bool classic = false;    // a script replays the level flow exactly as written
     bool help = false;
 };
 
 const char* const kUsage =
     "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
     "                    [--novice] [--restarts N] [--every N] [--details] [--check-levels]\n"
-    "                    [--seeds LIST] [--soak STEPS] [--help]\n";
+    "                    [--seeds LIST] [--soak STEPS] [--classic] [--help]\n";
 
 // The largest value a numeric option takes: a seed is 32 bits, a restart chance is out of 10,000.
 int64_t HighestValue(const std::string& option)
@@ -112,6 +113,8 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
             options.checkLevels = true;
         } else if (option == "--novice") {
             options.novice = true;
+        } else if (option == "--classic") {
+            options.classic = true;
         } else if (option == "--help" || option == "-h") {
             options.help = true;
         } else if (!hasValue) {
@@ -167,6 +170,9 @@ bool LimitReached(const SimOptions& options, uint64_t steps, const HeadlessGame&
 int Play(const SimOptions& options, InputSource& input)
 {
     HeadlessGame game(options.level.empty() ? FirstLevel::FromLevelList() : FirstLevel(options.level), options.seed, &input);
+    // A script replays a game's recording: a clear stands as it did in the game, unless the game
+    // was played with "-classic".
+    game.Phase().overlay->clearStands = !options.script.empty() && !options.classic;
     uint64_t steps = 0;
     while (game.Running() && !LimitReached(options, steps, game)) {
         game.Step();

@@ -1,0 +1,138 @@
+#include "app/endingscreen.h"
+
+#include "app/clearnote.h"
+#include "app/lettering.h"
+#include "engine/renderdevice.h"
+#include "engine/ticks.h"
+#include "utils/datafiles.h"
+
+namespace {
+
+constexpr float kHeadingBaseline = 120.0f;
+constexpr float kColumnHeadsBaseline = 195.0f;
+constexpr float kFirstRowBaseline = 245.0f;
+constexpr float kRowStep = 38.0f;
+constexpr float kTotalGap = 14.0f; // between the levels and the totals
+constexpr float kHintBaseline = 690.0f;
+// The table's columns: the level's name from the left, loops and time up to their right ends.
+constexpr float kNameLeft = 380.0f;
+constexpr float kLoopsRight = 720.0f; // "fewest loops" reaches left to about 520
+constexpr float kTimeRight = 940.0f;
+
+std::string Loops(int loops) { return std::to_string(loops) + (loops == 1 ? " loop" : " loops"); }
+
+} // namespace
+
+EndingScreen::EndingScreen(const Progress& records, int levelCount)
+    : shownAt_(kolm::GetTicks()), nextPoll_(shownAt_)
+{
+    Letter(records, levelCount);
+}
+
+std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int levelCount)
+{
+    std::vector<Row> rows;
+    int loops = 0;
+    uint32_t milliseconds = 0;
+    for (int position = 1; position <= levelCount; ++position) {
+        const LevelRecord record = records.RecordOf(position);
+        const std::string name = "level " + std::to_string(position);
+        if (!record.Exists()) {
+            rows.push_back({name, "-", "-"});
+            continue;
+        }
+        rows.push_back({name, Loops(record.loops), FormatGameTime(record.milliseconds)});
+        loops += record.loops;
+        milliseconds += record.milliseconds;
+    }
+    rows.push_back({"total", Loops(loops), FormatGameTime(milliseconds)});
+    return rows;
+}
+
+void EndingScreen::Letter(const Progress& records, int levelCount)
+{
+    CSprite* paper = sprites_.CreateSprite(datafiles::kPaperBackground);
+    const bool sized = paper->width != 0.0f && paper->height != 0.0f;
+    paper->scaleX = sized ? kVirtualWidth / paper->width : 0.0f;
+    paper->scaleY = sized ? kVirtualHeight / paper->height : 0.0f;
+    Lettering lettering(sprites_);
+    const float middle = kVirtualWidth * 0.5f;
+    lettering.Write("all levels cleared!", vector2(middle, kHeadingBaseline), datafiles::GlyphSize::kLarge,
+                    TextAlign::kCentre);
+    const datafiles::GlyphSize size = datafiles::GlyphSize::kSmall;
+    lettering.Write("fewest loops", vector2(kLoopsRight, kColumnHeadsBaseline), size, TextAlign::kRight)
+        .SetColour(0.6f, 0.6f, 0.6f);
+    lettering.Write("best time", vector2(kTimeRight, kColumnHeadsBaseline), size, TextAlign::kRight)
+        .SetColour(0.6f, 0.6f, 0.6f);
+    const std::vector<Row> rows = Rows(records, levelCount);
+    float baseline = kFirstRowBaseline;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i + 1 == rows.size())
+            baseline += kTotalGap;
+        lettering.Write(rows[i].name, vector2(kNameLeft, baseline), size, TextAlign::kLeft);
+        lettering.Write(rows[i].loops, vector2(kLoopsRight, baseline), size, TextAlign::kRight);
+        lettering.Write(rows[i].time, vector2(kTimeRight, baseline), size, TextAlign::kRight);
+        baseline += kRowStep;
+    }
+    lettering.Write("press a key", vector2(middle, kHintBaseline), datafiles::GlyphSize::kSmall, TextAlign::kCentre);
+}
+
+EndingScreen::Outcome EndingScreen::Tick(uint32_t now)
+{
+    if (outcome_ != Outcome::kShowing || static_cast<int32_t>(now - nextPoll_) < 0)
+        return outcome_;
+    nextPoll_ = kolm::GetTicks() + kPollMs;
+    Poll();
+    return outcome_;
+}
+
+void EndingScreen::Poll()
+{
+    Show();
+    SDL_Event event;
+    while (outcome_ == Outcome::kShowing && SDL_PollEvent(&event)) {
+        if (HandleWindowEvent(event))
+            presentDue_ = true;
+        else if (Ends(event))
+            outcome_ = Outcome::kDone;
+        else if (MayHaveLostPicture(event))
+            presentDue_ = true;
+    }
+    if (kolm::GetTicks() - shownAt_ > kTimeoutMs)
+        outcome_ = Outcome::kDone;
+    if (outcome_ == Outcome::kDone)
+        sprites_.Clear();
+}
+
+bool EndingScreen::Ends(const SDL_Event& event) const
+{
+    if (event.type == SDL_QUIT)
+        return true;
+    if (kolm::GetTicks() - shownAt_ < kDeafMs)
+        return false;
+    switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_JOYBUTTONDOWN:
+        return true;
+    case SDL_MOUSEBUTTONDOWN:
+        return event.button.button == SDL_BUTTON_LEFT;
+    default:
+        return false;
+    }
+}
+
+void EndingScreen::Show()
+{
+    if (!drawn_) {
+        BeginFrame();
+        sprites_.Draw();
+        EndFrame();
+        drawn_ = true;
+    } else if (presentDue_ || ++pollsUnshown_ >= kPollsPerPresent) {
+        PresentAgain();
+    } else {
+        return;
+    }
+    presentDue_ = false;
+    pollsUnshown_ = 0;
+}

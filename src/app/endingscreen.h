@@ -1,0 +1,60 @@
+#pragma once
+// The ending, once the last level of the list has been cleared (outside "-classic" and the tools):
+// "all levels cleared" over the paper, then every level of the list with its fewest loops and its
+// best clear, and the totals, lettered like the rest of the game. A key, a left click or a pad
+// button ends it once it has stood a moment (the space that cleared the last level must not skip
+// it), and so do kTimeoutMs; closing the window ends it too. Ticked by a driver like the title
+// screen: it reads the events every 16 ms, draws its unchanging picture once and presents it
+// again when the window may have lost it and a few times a second besides.
+#include "app/levelprogress.h"
+#include "engine/spritecontainer.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class EndingScreen {
+public:
+    enum class Outcome { kShowing, kDone };
+
+    static constexpr uint32_t kPollMs = 16;
+    static constexpr uint32_t kTimeoutMs = 30000;
+    // Input is not heard for this long after the ending appears.
+    static constexpr uint32_t kDeafMs = 750;
+    static constexpr int kPollsPerPresent = 16;
+
+    // The records of the list's positions 1 to levelCount.
+    EndingScreen(const Progress& records, int levelCount);
+    EndingScreen(const EndingScreen&) = delete;
+    EndingScreen& operator=(const EndingScreen&) = delete;
+
+    Outcome Tick(uint32_t now);
+    uint32_t NextDue() const { return nextPoll_; }
+
+    // The table under the heading: a row for each level ("level 3", "2 loops", "0:41.20", or
+    // dashes for a level without a record), then the totals over the levels with records.
+    struct Row {
+        std::string name, loops, time;
+        bool operator==(const Row& other) const
+        {
+            return name == other.name && loops == other.loops && time == other.time;
+        }
+    };
+    static std::vector<Row> Rows(const Progress& records, int levelCount);
+
+private:
+    void Letter(const Progress& records, int levelCount);
+    void Poll();
+    void Show();
+    bool Ends(const SDL_Event& event) const;
+
+    CSpriteContainer sprites_;
+    uint32_t shownAt_;
+    uint32_t nextPoll_;
+    Outcome outcome_ = Outcome::kShowing;
+    bool drawn_ = false;
+    bool presentDue_ = false;
+    int pollsUnshown_ = 0;
+};

@@ -1,0 +1,21 @@
+// The ending's table of records: a row for every level of the list, dashes for one without a
+// record, and the totals over the levels with records.
+#include "app/endingscreen.h"
+
+#include <gtest/gtest.h>
+
+TEST(EndingRecords, EveryLevelOfTheListWithItsBestsAndTheTotals)
+{
+    Progress records;
+    records.cleared = 3;
+    records.records[1] = LevelRecord{2, 41200};
+    records.records[3] = LevelRecord{1, 125000};
+    records.records[7] = LevelRecord{1, 1000}; // past this list
+    const std::vector<EndingScreen::Row> expected{
+        {"level 1", "2 loops", "0:41.20"},
+        {"level 2", "-", "-"},
+        {"level 3", "1 loop", "2:05.00"},
+        {"total", "3 loops", "2:46.20"},
+    };
+    EXPECT_EQ(EndingScreen::Rows(records, 3), expected);
+}
