@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up (packages, build with warnings as errors) and runs the whole test suite:
-# the tests, then the same tests built with AddressSanitizer and UBSan, then a short run of each
-# fuzzer. Tests that need a display (CTest label "gl") run inside a virtual X display.
+# the tests, the web build's checks, then the same tests built with AddressSanitizer and UBSan,
+# then a short run of each fuzzer. Tests that need a display (CTest label "gl") run inside a virtual X display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh -DTOBRAKKA_WERROR=ON
@@ -13,6 +13,11 @@ XVFB=(xvfb-run -a -s "-screen 0 1920x1080x24 -noreset")
 
 echo "== Tests"
 (cd build && "${XVFB[@]}" ctest --output-on-failure -j2)
+
+echo "== The web build: the same world in WebAssembly, and the page played in headless Chromium"
+scripts/web.sh >/dev/null
+web/samedigests.sh
+web/pagecheck.sh
 
 echo "== Tests under AddressSanitizer and UBSan"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOBRAKKA_SANITIZE=ON -DTOBRAKKA_BENCH=OFF >/dev/null

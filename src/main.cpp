@@ -6,6 +6,11 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <memory>
+
+#ifdef __EMSCRIPTEN__
+#include "browserloop.h"
+#endif
 
 // The game's executable: the game itself with its tools (scripts, recording, demo, digest)
 // attached through its one input seam.
@@ -18,8 +23,16 @@ int main(int argc, char** argv)
     SDL_Init(SDL_INIT_NOPARACHUTE);
     std::atexit(SDL_Quit);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    ToolRun tools;
-    if (!tools.Configure(arguments))
+    auto tools = std::make_unique<ToolRun>();
+    if (!tools->Configure(arguments))
         return 2;
-    return RunProgram(arguments, tools.Active() ? &tools : nullptr);
+    if (!tools->Active())
+        tools.reset();
+#ifdef __EMSCRIPTEN__
+    // A page cannot wait in a loop of its own: the browser's animation frames drive the game.
+    RunProgramInBrowser(arguments, std::move(tools));
+    return 0;
+#else
+    return RunProgram(arguments, tools.get());
+#endif
 }

@@ -14,6 +14,17 @@ namespace {
 constexpr int kTargetWidth = 1280;
 constexpr int kTargetHeight = 720;
 constexpr std::size_t kMaxBatchQuads = 4096;
+static_assert(kMaxBatchQuads * 4 <= 65536, "a batch's vertices are numbered with 16 bits");
+
+#ifdef __EMSCRIPTEN__
+// WebGL takes vertex colours only as R, G, B, A bytes: the web build turns each 0xAARRGGBB round.
+constexpr GLint kColourLayout = 4;
+uint32_t InColourLayout(uint32_t argb) { return (argb & 0xFF00FF00u) | ((argb >> 16) & 0xFFu) | ((argb & 0xFFu) << 16); }
+#else
+// 0xAARRGGBB in memory of a little-endian machine: B, G, R, A.
+constexpr GLint kColourLayout = GL_BGRA;
+uint32_t InColourLayout(uint32_t argb) { return argb; }
+#endif
 
 // How far off a texel's centre, in texels, a sample may fall and still read that texel alone:
 // well below what an 8-bit linear filter weight can tell from zero.
@@ -382,18 +393,20 @@ void GlRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
 void GlRenderBackend::Append(const TextureRecord& record, const QuadStrip& quad)
 {
     batchTexture_ = record.glTexture;
-    const uint32_t base = static_cast<uint32_t>(vertices_.size());
+    const uint16_t base = static_cast<uint16_t>(vertices_.size());
     bool opaque = record.opaque;
     for (const QuadVertex& vertex : quad.v) {
         vertices_.push_back(vertex);
         vertices_.back().u = record.u0 + vertex.u * record.uScale;
         vertices_.back().v = record.v0 + vertex.v * record.vScale;
+        vertices_.back().colour = InColourLayout(vertex.colour);
         opaque = opaque && (vertex.colour >> 24) == 0xFF;
     }
     batchBlends_ = batchBlends_ || !opaque;
     batchExact_ = batchExact_ && nearestWhereExact_ && TexelForPixel(quad, record.width, record.height);
     // The strip bottom-left, top-left, bottom-right, top-right as two triangles.
-    const uint32_t strip[6] = {base, base + 1, base + 2, base + 1, base + 3, base + 2};
+    const uint16_t strip[6] = {base, static_cast<uint16_t>(base + 1), static_cast<uint16_t>(base + 2),
+                               static_cast<uint16_t>(base + 1), static_cast<uint16_t>(base + 3), static_cast<uint16_t>(base + 2)};
     indices_.insert(indices_.end(), strip, strip + 6);
 }
 
@@ -415,9 +428,9 @@ void GlRenderBackend::Flush()
         glEnable(GL_BLEND);
     const char* base = reinterpret_cast<const char*>(vertices_.data());
     glVertexPointer(3, GL_FLOAT, sizeof(QuadVertex), base + offsetof(QuadVertex, x));
-    glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, sizeof(QuadVertex), base + offsetof(QuadVertex, colour));
+    glColorPointer(kColourLayout, GL_UNSIGNED_BYTE, sizeof(QuadVertex), base + offsetof(QuadVertex, colour));
     glTexCoordPointer(2, GL_FLOAT, sizeof(QuadVertex), base + offsetof(QuadVertex, u));
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT, indices_.data());
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_SHORT, indices_.data());
     ++drawCallsThisFrame_;
     glDisable(GL_BLEND);
     if (!batchExact_) {

@@ -93,7 +93,7 @@ private:
     std::vector<unsigned> atlasPages_;
     std::vector<TextureRecord> textures_; // handle - 1 indexes this
     std::vector<QuadVertex> vertices_;
-    std::vector<uint32_t> indices_;
+    std::vector<uint16_t> indices_; // 16 bits, as every OpenGL (and WebGL) takes them
     int drawCallsThisFrame_ = 0;
     int coversCopiedThisFrame_ = 0;
 };

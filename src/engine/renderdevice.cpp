@@ -5,8 +5,10 @@
 #include "engine/texturecache.h"
 
 #include <SDL.h>
+#ifndef __EMSCRIPTEN__
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#endif
 
 #include <chrono>
 #include <cstdlib>
@@ -51,13 +53,24 @@ void PrepareWindow(const WindowOptions& options)
     g_window.windowedWidth = g_windowWidth;
     g_window.windowedHeight = g_windowHeight;
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
+#ifdef __EMSCRIPTEN__
+    // A page's SDL leaves the pixel format of its video information unset, and a canvas has no
+    // depth to keep.
+    g_window.bitsPerPixel = 0;
+#else
     g_window.bitsPerPixel = info && info->vfmt ? info->vfmt->BitsPerPixel : 0;
+#endif
     g_window.desktopWidth = info ? info->current_w : 0;
     g_window.desktopHeight = info ? info->current_h : 0;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+#ifndef __EMSCRIPTEN__
+    // A web page's frames are paced by the browser; its SDL has no swap control to turn off.
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
+#endif
 }
+
+#ifndef __EMSCRIPTEN__
 
 // SDL 2 (under sdl12-compat) asks the window manager to lay a full-screen window over the
 // screen. With none (a bare X server: a kiosk, a test display) nobody does, and the window keeps
@@ -89,6 +102,7 @@ void PlaceUnmanagedFullScreenWindow()
     if (info.info.x11.unlock_func)
         info.info.x11.unlock_func();
 }
+#endif
 
 // Opens the window, or changes it. Full screen is the desktop's own size, so that the screen
 // keeps its mode (the classic game asks for a mode of the window's size). SDL keeps the
@@ -110,8 +124,10 @@ bool SetMode(bool fullScreen)
     SDL_Surface* surface = SDL_SetVideoMode(width, height, g_window.bitsPerPixel, flags);
     if (!surface)
         return false;
+#ifndef __EMSCRIPTEN__
     if (fullScreen && !g_window.classic)
         PlaceUnmanagedFullScreenWindow();
+#endif
     g_window.fullScreen = fullScreen;
     g_windowWidth = surface->w;
     g_windowHeight = surface->h;
@@ -150,6 +166,7 @@ bool IsWindowKey(const SDL_Event& event)
     return key == SDLK_F11 || (key == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0);
 }
 
+#ifndef __EMSCRIPTEN__
 // An X server with no other client (a bare Xvfb in a script, a kiosk or a test rig) resets when
 // its last client leaves and refuses connections until it is done; a game started right after
 // another one meets it doing so, and a display started together with the game may not be up
@@ -179,6 +196,7 @@ bool DisplayNamed()
     const char* display = std::getenv("DISPLAY");
     return driver && std::strcmp(driver, "x11") == 0 && display && *display;
 }
+#endif
 
 bool CreateRenderDevice()
 {
@@ -199,6 +217,10 @@ bool RenderInit(const WindowOptions& options)
     SeedRuntimeRandom(static_cast<uint32_t>(std::time(nullptr)));
     // The game draws with OpenGL, which SDL offers only on X11: without this, SDL would fall
     // back to a text-mode driver on a machine with no display and take over the terminal.
+#ifdef __EMSCRIPTEN__
+    // A web page draws on its canvas.
+    const bool started = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_NOPARACHUTE) >= 0 && SDL_GetVideoInfo();
+#else
     setenv("SDL_VIDEODRIVER", "x11", 0);
     // The game scales and letterboxes its picture itself. With its own OpenGL scaling on,
     // sdl12-compat would have the game draw into a framebuffer of its own and copy that into the
@@ -213,6 +235,7 @@ bool RenderInit(const WindowOptions& options)
     const bool started = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_NOPARACHUTE) >= 0 && SDL_GetVideoInfo();
     if (held)
         XCloseDisplay(held);
+#endif
     if (!started) {
         std::cerr << SDL_GetError() << kNeedsADisplay << std::endl;
         return false;

@@ -1,7 +1,9 @@
 #include "engine/texturecache.h"
 
 #include <SDL.h>
+#ifndef __EMSCRIPTEN__
 #include <SDL_image.h>
+#endif
 #include <stb/stb_image.h>
 
 #include <iostream>
@@ -14,6 +16,7 @@ namespace {
 // exit; the device textures go with ReleaseAllTextures, while the device still exists.
 std::map<std::string, std::unique_ptr<TextureEntry>> g_textureCache;
 
+#ifndef __EMSCRIPTEN__
 uint32_t ReadPixel(const SDL_Surface* surface, int x, int y)
 {
     const int bpp = surface->format->BytesPerPixel;
@@ -56,6 +59,7 @@ void ReadRgba(const SDL_Surface* surface, int x, int y, uint8_t* out)
     if ((surface->flags & SDL_SRCCOLORKEY) && pixel == surface->format->colorkey)
         out[3] = 0;
 }
+#endif
 
 // Whether the file starts as a picture whose size can be read, decodable or not.
 bool HeaderReads(const std::string& name)
@@ -79,6 +83,7 @@ void ReportUnloadable(const std::string& name)
 
 } // namespace
 
+#ifndef __EMSCRIPTEN__
 bool DecodeImageFile(const std::string& name, int& width, int& height, std::vector<uint8_t>& rgba)
 {
     SDL_Surface* surface = IMG_Load(name.c_str());
@@ -97,6 +102,19 @@ bool DecodeImageFile(const std::string& name, int& width, int& height, std::vect
     SDL_FreeSurface(surface);
     return width > 0 && height > 0;
 }
+#else
+// A web page's SDL_image reads only pictures the page preloaded, so the file is decoded here.
+bool DecodeImageFile(const std::string& name, int& width, int& height, std::vector<uint8_t>& rgba)
+{
+    int channels = 0;
+    stbi_uc* pixels = stbi_load(name.c_str(), &width, &height, &channels, 4);
+    if (!pixels)
+        return false;
+    rgba.assign(pixels, pixels + static_cast<std::size_t>(width) * height * 4);
+    stbi_image_free(pixels);
+    return width > 0 && height > 0;
+}
+#endif
 
 TextureEntry* LoadTexture(const std::string& name)
 {

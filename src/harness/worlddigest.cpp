@@ -31,6 +31,13 @@ private:
     uint64_t hash_ = 14695981039346656037ull;
 };
 
+uint32_t Bits(float value)
+{
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 void AddCharacter(Hasher& hasher, const PlayerCharacter& character)
 {
     hasher.Add(character.pos.x.Raw());
@@ -39,10 +46,14 @@ void AddCharacter(Hasher& hasher, const PlayerCharacter& character)
     hasher.Add(character.dead);
 }
 
+// Besides what the digest hashes, what steers the character (its aim, facing, held keys and
+// velocity), so that two builds that part show where; floats as their bits.
 void DescribeCharacter(std::ostringstream& out, const char* what, const PlayerCharacter& character)
 {
     out << what << " x=" << character.pos.x.Raw() << " y=" << character.pos.y.Raw() << " health=" << character.health
-        << " dead=" << character.dead << "\n";
+        << " dead=" << character.dead << " aim=" << Bits(character.aim.x) << "," << Bits(character.aim.y)
+        << " facing=" << Bits(character.facing) << " keys=" << character.keys << " vel=" << character.vel.x.Raw() << ","
+        << character.vel.y.Raw() << "\n";
 }
 
 } // namespace

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The web page plays the same game as the native one: the recording tests/data/recordings/bot11
+# is played by the native game in a virtual X display and by the page (build-web/, from
+# scripts/web.sh) in Debian's headless Chromium. The digests both print at the same moments
+# must be equal, and so must, within a tolerance, the pictures both save at the same step (the
+# two draw with different software rasterisers: Mesa's natively, SwiftShader in Chromium). The
+# recording clears level 1, so the page saves the player's progress; loaded again, the page must
+# find it in the browser's IndexedDB. F11 must put the game's canvas on the whole screen.
+#
+#   web/pagecheck.sh     prints what it compared and the page's steps per second; exit 0 when
+#                        all holds, 1 when not; skips (exit 0, one line) where Chromium cannot start
+#   KEEP=DIR web/pagecheck.sh   also leaves both pictures (native.png, page.png) in DIR
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Mean difference of a colour channel (0-255) over the whole picture, and the share of pixels
+# with a channel more than 24 apart, that the two rasterisers may leave.
+kMeanTolerance=2.0
+kShareTolerance=0.01
+
+# The recording, with the title dismissed, digests every 8 s of game time, one picture at 20 s
+# and the end at 32 s; PICTURE names where the picture goes.
+playScript() {
+  {
+    echo "title down 32"
+    { grep -v '^#' "$top/tests/data/recordings/bot11.script"
+      printf '%s digest\n' 8000 16000 24000 32000
+      echo "20000 screenshot $1"
+      echo "32000 quit"; } | sort -s -n -k1,1
+  } >"$2"
+}
+playScript "$work/native.png" "$work/native.script"
+playScript /tmp/page.png "$work/page.script"
+
+export SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+(cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$top/build/tobrakka" -seed 11 -digest \
+  -script "$work/native.script" >"$work/native.out" 2>&1)
+grep '^digest ' "$work/native.out" >"$work/native.digests"
+
+status=0
+node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/page.script" --args "-seed 11 -digest -fps" \
+  --shot /tmp/page.png --native-shot "$work/native.png" --full-screen-key --reload --timeout 600 >"$work/page.json" || status=$?
+if [ $status -eq 3 ]; then
+  echo "SKIPPED: the web page check: chromium cannot start here ($(node -e 'console.log(JSON.parse(require("fs").readFileSync(process.argv[1])).chromiumFailed)' "$work/page.json"))"
+  exit 0
+fi
+
+if [ -n "${KEEP:-}" ]; then
+  mkdir -p "$KEEP"
+  cp "$work/native.png" "$KEEP/native.png"
+  node -e 'const r = JSON.parse(require("fs").readFileSync(process.argv[1])); if (r.pagePicture) require("fs").writeFileSync(process.argv[2], Buffer.from(r.pagePicture, "base64"))' \
+    "$work/page.json" "$KEEP/page.png"
+fi
+
+node - "$work/page.json" "$work/native.digests" "$kMeanTolerance" "$kShareTolerance" <<'EOF'
+const fs = require('fs');
+const [reportFile, nativeFile, meanTolerance, shareTolerance] = process.argv.slice(2);
+const report = JSON.parse(fs.readFileSync(reportFile, 'utf8'));
+const native = fs.readFileSync(nativeFile, 'utf8').split('\n').filter(Boolean);
+const lines = report.lines || [];
+const digests = lines.filter(line => line.startsWith('digest '));
+const fps = lines.filter(line => line.startsWith('fps: ')).map(line => Number(line.slice(5)));
+const problems = [];
+if (report.error || report.status !== 0)
+  problems.push('the page did not end well: ' + (report.error || report.status) + '\n' +
+                lines.concat(report.console || []).slice(-20).join('\n'));
+if (native.length < 4 || JSON.stringify(digests) !== JSON.stringify(native))
+  problems.push('digests differ:\n native: ' + native.join('\n         ') + '\n page:   ' + digests.join('\n         '));
+const picture = report.picture || {};
+if (!(picture.meanDifference <= Number(meanTolerance) && picture.shareOff <= Number(shareTolerance)))
+  problems.push('the pictures differ: ' + JSON.stringify(picture));
+if (report.fullScreenElement !== 'canvas')
+  problems.push('F11 did not put the game on the whole screen: ' + report.fullScreenElement);
+const kept = (report.reloaded || {}).progress || '';
+if (!kept.startsWith('cleared 1'))
+  problems.push('after a reload the page has no progress: ' + JSON.stringify(report.reloaded));
+for (const digest of native)
+  console.log('native and page: ' + digest);
+console.log('picture at 20 s: ' + JSON.stringify(picture));
+console.log('progress after a reload: ' + JSON.stringify(kept.split('\n')[0]));
+const median = fps.sort((a, b) => a - b)[Math.floor(fps.length / 2)];
+console.log(`steps per second in the page: median ${median}, lowest ${fps[0]}, highest ${fps[fps.length - 1]}; ` +
+            `first picture ${Math.round(report.firstPictureMs)} ms after the page began to load (${report.chromium})`);
+if (problems.length) {
+  console.log('FAILED: ' + problems.join('\nFAILED: '));
+  process.exit(1);
+}
+EOF

@@ -1,0 +1,251 @@
+#!/usr/bin/env node
+// Plays the web build in Debian's headless Chromium and reports what the page did, as JSON on
+// standard output: the lines the game printed (its digests among them), its exit status, a
+// comparison of the picture it saved with a picture of the native game (and that picture, as
+// base64 PNG), the steps per second
+// it reported and when its first picture appeared. Only node's own modules: Chromium is driven
+// over its DevTools protocol through --remote-debugging-pipe, and the page is served from
+// 127.0.0.1 by a server of this script's own.
+//
+//   node web/pagetest.js --page build-web [--script FILE] [--args "GAME ARGUMENTS"]
+//        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--full-screen-key] [--timeout SECONDS]
+//        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
+//        [--page-shot PNG]        (the browser's window as it shows the page at the end)
+//
+// --full-screen-key presses F11 once the game has ended and reports what went full screen.
+// --reload loads the page a second time after the game has ended, with no script, and
+// reports the player's files the page then finds in the browser (progress and settings).
+// Exits 0 with a report, 1 when the page failed, 3 when Chromium cannot start.
+'use strict';
+
+const childProcess = require('child_process');
+const fs = require('fs');
+const http = require('http');
+const os = require('os');
+const path = require('path');
+
+const kMimeTypes = {
+  '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.data': 'application/octet-stream', '.png': 'image/png', '.script': 'text/plain',
+};
+
+function parseArguments(argv) {
+  const options = { page: 'build-web', args: '', timeout: 120 };
+  for (let i = 0; i < argv.length; i += 2) {
+    const name = argv[i].replace(/^--/, '');
+    if (name === 'reload' || name === 'full-screen-key') {
+      options[name === 'reload' ? 'reload' : 'fullScreenKey'] = true;
+      --i;
+      continue;
+    }
+    options[name.replace(/-(.)/g, (_, c) => c.toUpperCase())] = argv[i + 1];
+  }
+  return options;
+}
+
+// Serves the page's folder, and the test's own files under /test/.
+function serve(options) {
+  const testFiles = {};
+  if (options.script)
+    testFiles['/test/play.script'] = options.script;
+  if (options.nativeShot)
+    testFiles['/test/native.png'] = options.nativeShot;
+  const server = http.createServer((request, response) => {
+    const urlPath = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    const file = testFiles[urlPath] ||
+      path.join(options.page, path.normalize(urlPath === '/' ? '/index.html' : urlPath));
+    fs.readFile(file, (error, body) => {
+      if (error) {
+        response.writeHead(404);
+        response.end();
+        return;
+      }
+      response.writeHead(200, { 'Content-Type': kMimeTypes[path.extname(file)] || 'application/octet-stream',
+                                'Content-Length': body.length });
+      response.end(body);
+    });
+  });
+  return new Promise(resolve => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+// A DevTools protocol connection over the pipe: JSON messages ended by a NUL byte.
+class DevTools {
+  constructor(input, output) {
+    this.output = output;
+    this.nextId = 1;
+    this.waiting = new Map();
+    this.buffered = '';
+    this.console = []; // the page's console messages and uncaught exceptions, for the report
+    input.on('data', chunk => this.receive(chunk));
+  }
+
+  receive(chunk) {
+    this.buffered += chunk.toString('utf8');
+    let end;
+    while ((end = this.buffered.indexOf('\0')) >= 0) {
+      const message = JSON.parse(this.buffered.slice(0, end));
+      this.buffered = this.buffered.slice(end + 1);
+      if (message.method)
+        this.noteEvent(message);
+      const pending = this.waiting.get(message.id);
+      if (!pending)
+        continue;
+      this.waiting.delete(message.id);
+      if (message.error)
+        pending.reject(new Error(pending.method + ': ' + message.error.message));
+      else
+        pending.resolve(message.result);
+    }
+  }
+
+  noteEvent(message) {
+    if (message.method === 'Runtime.consoleAPICalled')
+      this.console.push(message.params.args.map(a => a.value !== undefined ? a.value : a.description).join(' '));
+    else if (message.method === 'Runtime.exceptionThrown')
+      this.console.push('uncaught: ' + (message.params.exceptionDetails.exception || {}).description);
+  }
+
+  send(method, params = {}, sessionId = undefined) {
+    const id = this.nextId++;
+    this.output.write(JSON.stringify({ id, method, params, sessionId }) + '\0');
+    return new Promise((resolve, reject) => this.waiting.set(id, { resolve, reject, method }));
+  }
+}
+
+function startChromium(profile) {
+  const flags = ['--headless=new', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox',
+                 '--remote-debugging-pipe', '--user-data-dir=' + profile, '--no-first-run', '--disable-dev-shm-usage',
+                 '--autoplay-policy=no-user-gesture-required', '--disable-frame-rate-limit', '--disable-gpu-vsync', '--window-size=1280,900', 'about:blank'];
+  return childProcess.spawn(process.env.CHROMIUM || 'chromium', flags,
+                            { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'] });
+}
+
+const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
+
+async function evaluate(devtools, sessionId, expression) {
+  const result = await devtools.send('Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true },
+                                     sessionId);
+  if (result.exceptionDetails)
+    throw new Error('in the page: ' + (result.exceptionDetails.exception || {}).description);
+  return result.result.value;
+}
+
+// Loads the page and waits until the game has ended; the page's own record of the run.
+async function playPage(devtools, sessionId, address, timeoutSeconds) {
+  const started = Date.now();
+  await devtools.send('Page.navigate', { url: address }, sessionId);
+  let firstPicture = null;
+  while (Date.now() - started < timeoutSeconds * 1000) {
+    await sleep(50);
+    const state = await evaluate(devtools, sessionId,
+      '({ ended: window.tobrakkaEnded, first: window.tobrakkaFirstPicture, loaded: performance.timeOrigin })');
+    if (firstPicture === null && state.first !== undefined)
+      firstPicture = state.first;
+    if (state.ended !== undefined)
+      return { status: state.ended, firstPictureMs: firstPicture,
+               lines: await evaluate(devtools, sessionId, 'Module.lines') };
+  }
+  return { status: 'timeout', firstPictureMs: firstPicture,
+           lines: await evaluate(devtools, sessionId, 'window.Module ? Module.lines : []') };
+}
+
+// In the page: the picture the game saved against the native one, channel by channel.
+function comparePicturesExpression(shotPath) {
+  return `(async () => {
+    const decode = async blob => {
+      const bitmap = await createImageBitmap(blob);
+      const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      return context.getImageData(0, 0, bitmap.width, bitmap.height);
+    };
+    const web = await decode(new Blob([FS.readFile(${JSON.stringify(shotPath)})], { type: 'image/png' }));
+    const native = await decode(await (await fetch('/test/native.png')).blob());
+    if (web.width !== native.width || web.height !== native.height)
+      return { sizeDiffers: true };
+    let total = 0, largest = 0, pixelsOff = 0;
+    for (let i = 0; i < web.data.length; i += 4) {
+      let off = 0;
+      for (let c = 0; c < 3; ++c) {
+        const d = Math.abs(web.data[i + c] - native.data[i + c]);
+        total += d;
+        off = Math.max(off, d);
+      }
+      largest = Math.max(largest, off);
+      if (off > 24)
+        ++pixelsOff;
+    }
+    const pixels = web.width * web.height;
+    return { meanDifference: total / (pixels * 3), largestDifference: largest, shareOff: pixelsOff / pixels };
+  })()`;
+}
+
+async function run(options) {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tobrakka-chromium-'));
+  const server = await serve(options);
+  const chromium = startChromium(profile);
+  let stderr = '';
+  chromium.stderr.on('data', chunk => { stderr += chunk; });
+  const spawnFailed = new Promise(resolve => chromium.on('error', error => resolve(error)));
+  const exited = new Promise(resolve => chromium.on('exit', code => resolve(code)));
+  const devtools = new DevTools(chromium.stdio[4], chromium.stdio[3]);
+  try {
+    const version = await Promise.race([devtools.send('Browser.getVersion'), spawnFailed, exited, sleep(30000)]);
+    if (!version || !version.product) {
+      process.stdout.write(JSON.stringify({ chromiumFailed: String(version), stderr: stderr.slice(-2000) }) + '\n');
+      return 3;
+    }
+    const { targetId } = await devtools.send('Target.createTarget', { url: 'about:blank' });
+    const { sessionId } = await devtools.send('Target.attachToTarget', { targetId, flatten: true });
+    await devtools.send('Page.enable', {}, sessionId);
+    await devtools.send('Runtime.enable', {}, sessionId);
+    const base = `http://127.0.0.1:${server.address().port}/`;
+    const query = new URLSearchParams({ args: options.args });
+    if (options.script)
+      query.set('script', '/test/play.script');
+    const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout));
+    report.chromium = version.product;
+    if (options.fullScreenKey) {
+      // F11 as the person at the keyboard presses it: the page must put the canvas on the screen.
+      const key = { key: 'F11', code: 'F11', windowsVirtualKeyCode: 122 };
+      await devtools.send('Input.dispatchKeyEvent', Object.assign({ type: 'keyDown' }, key), sessionId);
+      await devtools.send('Input.dispatchKeyEvent', Object.assign({ type: 'keyUp' }, key), sessionId);
+      await sleep(500);
+      report.fullScreenElement = await evaluate(devtools, sessionId,
+        'document.fullscreenElement ? document.fullscreenElement.id : null');
+    }
+    if (options.pageShot) {
+      const { data } = await devtools.send('Page.captureScreenshot', { format: 'png' }, sessionId);
+      fs.writeFileSync(options.pageShot, Buffer.from(data, 'base64'));
+    }
+    if (options.inspect)
+      report.inspected = await evaluate(devtools, sessionId, options.inspect);
+    report.console = devtools.console.slice(0, 50);
+    if (options.shot && report.status === 0) {
+      report.picture = await evaluate(devtools, sessionId, comparePicturesExpression(options.shot));
+      report.pagePicture = await evaluate(devtools, sessionId,
+        `(() => { let s = ''; for (const b of FS.readFile(${JSON.stringify(options.shot)})) s += String.fromCharCode(b); return btoa(s); })()`);
+    }
+    if (options.reload) {
+      const again = await playPage(devtools, sessionId, base + 'index.html?' +
+                                   new URLSearchParams({ args: '-fps -demo 1' }), Number(options.timeout));
+      report.reloaded = await evaluate(devtools, sessionId, `(() => {
+        const read = name => { try { return FS.readFile(name, { encoding: 'utf8' }); } catch (e) { return null; } };
+        return { progress: read('/player/state/tobrakka/progress'), settings: read('/player/config/tobrakka/settings') };
+      })()`);
+      report.reloaded.status = again.status;
+    }
+    process.stdout.write(JSON.stringify(report) + '\n');
+    return report.status === 0 ? 0 : 1;
+  } finally {
+    chromium.kill();
+    server.close();
+    await exited;
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+}
+
+run(parseArguments(process.argv.slice(2))).then(code => process.exit(code), error => {
+  process.stdout.write(JSON.stringify({ error: error.message }) + '\n');
+  process.exit(1);
+});
