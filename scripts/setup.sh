@@ -19,16 +19,8 @@ PACKAGES=(
   dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing Debian packages: ${missing[*]}"
-  if [ "$(id -u)" -eq 0 ]; then SUDO=(); else SUDO=(sudo); fi
-  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+. scripts/debianpackages.sh
+install_missing "${PACKAGES[@]}"
 
 BUILD_DIR=${BUILD_DIR:-build}
 

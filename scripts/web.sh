@@ -13,16 +13,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(emscripten chromium nodejs python3)
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing Debian packages: ${missing[*]}"
-  if [ "$(id -u)" -eq 0 ]; then SUDO=(); else SUDO=(sudo); fi
-  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+. scripts/debianpackages.sh
+install_missing "${PACKAGES[@]}"
 
 # Debian's emscripten runs its JavaScript tools with Debian's node modules (acorn and the like),
 # which a node installed elsewhere on the PATH does not find by itself.

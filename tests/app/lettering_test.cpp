@@ -14,21 +14,8 @@
 namespace {
 
 using datafiles::GlyphSize;
-
-struct Box {
-    float left, top, right, bottom;
-};
-
-Box BoxOf(const QuadStrip& quad)
-{
-    Box box{1e9f, 1e9f, -1e9f, -1e9f};
-    for (const QuadVertex& vertex : quad.v) {
-        const float x = (vertex.x + 1.0f) * 0.5f * kVirtualWidth;
-        const float y = (1.0f - vertex.y) * 0.5f * kVirtualHeight;
-        box = Box{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
-    }
-    return box;
-}
+using testsupport::Box;
+using testsupport::BoxOf;
 
 struct LetteringTest : ::testing::Test {
     testsupport::ScopedCapture capture;

@@ -1,18 +1,11 @@
 // The level select: what each line says of a level, and which levels can be started.
 #include "app/levelsscreen.h"
+#include "app/menuinput.h"
 #include "audio/soundoutput.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-SDL_Event Key(SDLKey key)
-{
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    return event;
-}
 
 Progress TwoCleared()
 {
@@ -49,15 +42,15 @@ TEST(LevelsScreenTest, ALockedLevelIsRefusedAnOpenOneStartsAndBackLeaves)
     SetSoundEnabled(false);
     LevelsScreen screen(TwoCleared(), 5);
     for (int i = 0; i < 3; ++i)
-        screen.Handle(Key(SDLK_DOWN));
-    EXPECT_EQ(screen.Handle(Key(SDLK_RETURN)), LevelsScreen::Outcome::kShowing) << "level 4 is locked";
-    screen.Handle(Key(SDLK_UP));
-    EXPECT_EQ(screen.Handle(Key(SDLK_RETURN)), LevelsScreen::Outcome::kStart);
+        screen.Handle(KeyEvent(SDLK_DOWN, true));
+    EXPECT_EQ(screen.Handle(KeyEvent(SDLK_RETURN, true)), LevelsScreen::Outcome::kShowing) << "level 4 is locked";
+    screen.Handle(KeyEvent(SDLK_UP, true));
+    EXPECT_EQ(screen.Handle(KeyEvent(SDLK_RETURN, true)), LevelsScreen::Outcome::kStart);
     EXPECT_EQ(screen.Position(), 3);
-    screen.Handle(Key(SDLK_UP));
-    screen.Handle(Key(SDLK_UP));
-    screen.Handle(Key(SDLK_UP)); // round to Back
-    EXPECT_EQ(screen.Handle(Key(SDLK_RETURN)), LevelsScreen::Outcome::kBack);
-    EXPECT_EQ(screen.Handle(Key(SDLK_ESCAPE)), LevelsScreen::Outcome::kBack);
+    screen.Handle(KeyEvent(SDLK_UP, true));
+    screen.Handle(KeyEvent(SDLK_UP, true));
+    screen.Handle(KeyEvent(SDLK_UP, true)); // round to Back
+    EXPECT_EQ(screen.Handle(KeyEvent(SDLK_RETURN, true)), LevelsScreen::Outcome::kBack);
+    EXPECT_EQ(screen.Handle(KeyEvent(SDLK_ESCAPE, true)), LevelsScreen::Outcome::kBack);
     SetSoundEnabled(true);
 }

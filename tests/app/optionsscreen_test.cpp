@@ -1,6 +1,7 @@
 // The options screen: a change is in force and kept at once, "Back to defaults" undoes every one,
 // and a settings file that cannot be written is said on the card.
 #include "app/commandline.h"
+#include "app/menuinput.h"
 #include "app/optionsscreen.h"
 #include "app/settingskeeper.h"
 #include "audio/soundoutput.h"
@@ -10,14 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-SDL_Event Key(SDLKey key)
-{
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    return event;
-}
 
 struct OptionsScreenTest : ::testing::Test {
     testsupport::TempDir dir;
@@ -29,7 +22,7 @@ struct OptionsScreenTest : ::testing::Test {
     {
         OptionsScreen::Outcome last = OptionsScreen::Outcome::kUnchanged;
         for (SDLKey key : keys)
-            last = screen.Handle(Key(key));
+            last = screen.Handle(KeyEvent(key, true));
         return last;
     }
 };

@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/frameloop.h"
 #include "app/gamephase.h"
+#include "app/menuinput.h"
 #include "app/settingskeeper.h"
 #include "audio/soundoutput.h"
 #include "harness/toolrun.h"
@@ -16,14 +17,6 @@
 #include <memory>
 
 namespace {
-
-SDL_Event Key(SDLKey key)
-{
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    return event;
-}
 
 struct PauseMenuTest : ::testing::Test {
     testsupport::TempDir dir;
@@ -50,7 +43,7 @@ struct PauseMenuTest : ::testing::Test {
     void Press(std::initializer_list<SDLKey> keys)
     {
         for (SDLKey key : keys)
-            loop->Dispatch(Key(key));
+            loop->Dispatch(KeyEvent(key, true));
     }
     void Steps(int n)
     {
@@ -112,9 +105,9 @@ TEST_F(PauseMenuTest, MainMenuAndQuitEndTheLoopEachItsOwnWay)
     options.readsWindow = false;
     options.pauseMenu = &settings;
     FrameLoop quitting(options, *phase, nullptr);
-    quitting.Dispatch(Key(SDLK_ESCAPE));
-    quitting.Dispatch(Key(SDLK_UP));
-    quitting.Dispatch(Key(SDLK_RETURN));
+    quitting.Dispatch(KeyEvent(SDLK_ESCAPE, true));
+    quitting.Dispatch(KeyEvent(SDLK_UP, true));
+    quitting.Dispatch(KeyEvent(SDLK_RETURN, true));
     EXPECT_FALSE(quitting.Running());
     EXPECT_EQ(quitting.HowItEnded(), FrameLoop::Ending::kQuit);
 }

@@ -1,6 +1,7 @@
 // Full screen at the desktop's size with the picture letterboxed, the window keys and a resized
 // window, and the same game on classic SDL 1.2 and on sdl12-compat.
 #include "app/commandline.h"
+#include "app/menuinput.h"
 #include "app/optionsscreen.h"
 #include "app/settingskeeper.h"
 #include "audio/soundoutput.h"
@@ -252,13 +253,9 @@ TEST_F(WindowKeysTest, TheOptionsShowFullScreenAsF11LeftItAndSwitchBackFromThere
     {
         OptionsScreen options(settings);
         EXPECT_EQ(options.Card().ChoiceAt(OptionsScreen::kFullScreen).value, 1) << "as the window is";
-        SDL_Event down{};
-        down.type = SDL_KEYDOWN;
-        down.key.keysym.sym = SDLK_DOWN;
-        options.Handle(down);
-        options.Handle(down);
-        down.key.keysym.sym = SDLK_RETURN;
-        EXPECT_EQ(options.Handle(down), OptionsScreen::Outcome::kChanged);
+        options.Handle(KeyEvent(SDLK_DOWN, true));
+        options.Handle(KeyEvent(SDLK_DOWN, true));
+        EXPECT_EQ(options.Handle(KeyEvent(SDLK_RETURN, true)), OptionsScreen::Outcome::kChanged);
     }
     EXPECT_FALSE(IsFullScreen()) << "switched off, back to the window";
     EXPECT_FALSE(settings.Kept().fullScreen);

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "engine/ticks.h"
+#include "engine/vectormath.h"
 
 #include <stb/stb_image_write.h>
 
@@ -228,6 +229,17 @@ std::string ReadFile(const std::string& fileName)
 {
     std::ifstream file(fileName, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+Box BoxOf(const QuadStrip& quad)
+{
+    Box box{1e9f, 1e9f, -1e9f, -1e9f};
+    for (const QuadVertex& vertex : quad.v) {
+        const float x = (vertex.x + 1.0f) * 0.5f * kVirtualWidth;
+        const float y = (1.0f - vertex.y) * 0.5f * kVirtualHeight;
+        box = Box{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+    }
+    return box;
 }
 
 } // namespace testsupport

@@ -38,6 +38,12 @@ private:
     static void Sleep(uint32_t microseconds);
 };
 
+// Where a captured quad lies, in the units of the 1280 x 720 virtual screen (y downwards).
+struct Box {
+    float left, top, right, bottom;
+};
+Box BoxOf(const QuadStrip& quad);
+
 // While alive, every quad and texture goes to this capturing backend.
 class ScopedCapture {
 public:
