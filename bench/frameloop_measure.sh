@@ -173,7 +173,9 @@ part_cpu() {
     xdotool key p
     sleep 0.5
     echo "  paused: $(cpu_share 5)"
-    xdotool key Escape
+    # Escape would open the pause menu: end the game as closing its window would (SDL turns a
+    # SIGTERM into a quit).
+    kill -TERM "$GAME_PID"
     end_game
   done
 }
