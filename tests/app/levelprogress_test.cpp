@@ -242,6 +242,21 @@ struct ProgressKeeperTest : testsupport::WorldTest {
         while (!gameplay.IsLevelCleared())
             Steps(keeper, 1);
     }
+    // A level list of two positions, both short.txt.
+    void WriteTwoShortLevels()
+    {
+        dir.MakeDir("data");
+        dir.Write("data/levels.xml", "<LevelList>\n<Level position=\"1\" filename=\"short.txt\"></Level>\n"
+                                     "<Level position=\"2\" filename=\"short.txt\"></Level>\n</LevelList>\n");
+    }
+    // In the child process: the test's folder current, the list's first level loaded.
+    kolm::CLevelList& StartTheList()
+    {
+        testsupport::ChangeDirectory(dir.Path());
+        kolm::CLevelList& list = kolm::CLevelList::Instance();
+        gameplay.LoadLevel(list.NextLevelFile());
+        return list;
+    }
     static std::string Said(const ClearReport* clear)
     {
         if (!clear)
@@ -260,14 +275,10 @@ TEST_F(ProgressKeeperTest, EachClearOfAListLevelNotesItsLoopsAndGameTimeAndSaves
 {
     // The level list is one per process: play it in a child process, which says what it saw.
     dir.Write("short.txt", "48\n"); // cleared on the fourth step of a loop: 64 ms
-    dir.MakeDir("data");
-    dir.Write("data/levels.xml", "<LevelList>\n<Level position=\"1\" filename=\"short.txt\"></Level>\n"
-                                 "<Level position=\"2\" filename=\"short.txt\"></Level>\n</LevelList>\n");
+    WriteTwoShortLevels();
     EXPECT_EXIT(
         {
-            testsupport::ChangeDirectory(dir.Path());
-            kolm::CLevelList& list = kolm::CLevelList::Instance();
-            gameplay.LoadLevel(list.NextLevelFile());
+            kolm::CLevelList& list = StartTheList();
             ProgressKeeper keeper(ProgressFile(dir.File("progress")));
             std::string said = "[" + Said(keeper.LastClear());
             PlayToTheClear(keeper, {1, 1}); // three loops: 16 + 16 + 64 ms
@@ -313,14 +324,10 @@ TEST_F(ProgressKeeperTest, AClearThatCannotBeSavedIsKeptInMemoryAndSaidSoUntilAS
 {
     dir.Write("short.txt", "48\n");
     dir.Write("blocker", ""); // a file where the state directory should be
-    dir.MakeDir("data");
-    dir.Write("data/levels.xml", "<LevelList>\n<Level position=\"1\" filename=\"short.txt\"></Level>\n"
-                                 "<Level position=\"2\" filename=\"short.txt\"></Level>\n</LevelList>\n");
+    WriteTwoShortLevels();
     EXPECT_EXIT(
         {
-            testsupport::ChangeDirectory(dir.Path());
-            kolm::CLevelList& list = kolm::CLevelList::Instance();
-            gameplay.LoadLevel(list.NextLevelFile());
+            kolm::CLevelList& list = StartTheList();
             ProgressKeeper keeper(ProgressFile(dir.File("blocker/tobrakka/progress")));
             PlayToTheClear(keeper, {});
             if (!keeper.SaveFailed() || keeper.Known().cleared != 1)
