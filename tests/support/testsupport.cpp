@@ -39,10 +39,7 @@ std::string FreeDisplay()
     }
 }
 
-std::string OnItsOwnDisplay(const std::string& command)
-{
-    return "xvfb-run -n " + FreeDisplay().substr(1) + " -s \"-screen 0 1920x1080x24 -nolisten tcp\" " + command;
-}
+std::string OnItsOwnDisplay(const std::string& command) { return std::string(TOBRAKKA_OWN_DISPLAY) + " " + command; }
 
 TempDir::TempDir()
 {

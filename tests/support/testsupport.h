@@ -62,7 +62,7 @@ void InDirectory(const std::string& dir, Fn fn);
 std::string CurrentDirectory();
 // A display number (":N") that no X server uses now, different for each test process.
 std::string FreeDisplay();
-// The command run in a virtual display of its own (xvfb-run on a free display number). A game
+// The command run in a virtual display of its own (an Xvfb that picks a free number). A game
 // that replays a script must not share its display: a window opening or closing under the pointer
 // on a shared display hands the game a mouse move, and with it an aim the script never made.
 std::string OnItsOwnDisplay(const std::string& command);
