@@ -17,7 +17,6 @@
 #include "utils/levellist/clevellist.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <algorithm>
 
@@ -28,8 +27,7 @@ const char* const kCaption = "Tobrakka - release 5";
 void StartAudio(const Settings& settings)
 {
     // The track starts quietly while the effects load (never louder than the player's volume).
-    Mix_VolumeMusic(std::min(12, MusicMixerVolume(settings.musicVolume)));
-    StartMusic(datafiles::kMusic);
+    StartMusic(datafiles::kMusic, std::min(12, MusicMixerVolume(settings.musicVolume)));
     LoadAllSoundEffects();
     ApplyVolumes(settings);
 }

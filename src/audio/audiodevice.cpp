@@ -48,7 +48,7 @@ bool OpenAudio()
     return true;
 }
 
-void StartMusic(const std::string& path)
+void StartMusic(const std::string& path, int volume)
 {
     if (!SoundEnabled())
         return;
@@ -66,6 +66,8 @@ void StartMusic(const std::string& path)
     // cut short here, as playing the new one would do anyway).
     FreeMusic();
     g_music = music;
+    if (volume >= 0)
+        Mix_VolumeMusic(volume);
     Mix_PlayMusic(g_music, kPlayOnce);
 }
 

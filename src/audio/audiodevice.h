@@ -18,7 +18,9 @@ bool OpenAudio();
 // from the start (the frame loop calls it again whenever the track has ended). A track that
 // cannot be loaded prints "Error! Mix_LoadMUS( <path>) : <SDL error>". The track of the previous
 // start is freed once a new one is loaded. Does nothing while sound is disabled (soundoutput.h).
-void StartMusic(const std::string& path);
+// A volume of 0 to 128 is the music's mixer volume from the track's first sample on (opening the
+// device sets it to full); -1 keeps the one set before.
+void StartMusic(const std::string& path, int volume = -1);
 
 // Frees the track, closes the device and shuts the audio subsystem down, so that the next
 // StartMusic opens it anew. The game keeps the device to the end of the process; tools and tests

@@ -77,6 +77,19 @@ TEST_F(AudioDeviceTest, TheFirstStartOpensTheDeviceAndNamesTheDriver)
     EXPECT_EQ(StartMusicOutput(files_.File("track.wav")), "") << "the device opens once";
 }
 
+TEST_F(AudioDeviceTest, TheFirstTrackStartsAtTheVolumeAskedForThoughOpeningTheDeviceSetsItToFull)
+{
+    files_.Write("track.wav", audiotest::MakeWav(3000));
+    Mix_VolumeMusic(5); // before the device is open: the opening sets it back to full
+    StartMusicOutput(files_.File("track.wav"));
+    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME);
+    audiotest::ResetAudio();
+    CaptureStdout();
+    StartMusic(files_.File("track.wav"), 0);
+    GetCapturedStdout();
+    EXPECT_EQ(Mix_VolumeMusic(-1), 0) << "a player's volume of 0 from the first sample on";
+}
+
 TEST_F(AudioDeviceTest, ADeviceThatWillNotOpenIsReportedAndRetriedOnEveryStart)
 {
     setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
