@@ -1,8 +1,9 @@
 // Where a frame's time goes on the OpenGL device: the heaviest frame of the bot's level 9 (seed 3,
 // step 3,917, 63 s in: a chain explosion, about 2,000 quads over 3.3 screens of pixels) drawn and
 // presented as the game draws it; the same frame with every quad sampled linearly, and with the
-// paper drawn as a quad rather than copied; its paper alone (the picture and the ruling), copied
-// and drawn; and the present alone (the blit to the window, the swap). The CPU column is the whole
+// paper drawn as a quad rather than copied, and with the picture handed to the window in one blit
+// rather than copied a row at a time; its paper alone (the picture and the ruling), copied and
+// drawn; and the present alone (to the window, and the swap), by copy and by blit. The CPU column is the whole
 // process's, the software rasteriser's threads included: on a busy machine it tells the work a
 // frame takes better than the wall time does. Needs a display: run from the build directory under
 // xvfb-run -s "-screen 0 1280x720x24".
@@ -77,6 +78,7 @@ struct Drawing {
     bool world = true;             // the characters, effects and overlay over the paper
     bool nearestWhereExact = true; // as the device draws by default
     bool copyCovers = true;        // as the device draws by default
+    bool presentByCopy = true;     // as the device presents by default on Mesa's software rasteriser
 };
 
 void Run(benchmark::State& state, Drawing drawing)
@@ -89,20 +91,24 @@ void Run(benchmark::State& state, Drawing drawing)
     ScopedRenderBackend installed(frame->device);
     frame->device->SetNearestWhereExact(drawing.nearestWhereExact);
     frame->device->SetCopyWherePictureCovers(drawing.copyCovers);
+    const bool presentsByCopy = frame->device->PresentsByCopy();
+    frame->device->SetPresentByCopy(drawing.presentByCopy);
     for (auto _ : state)
         DrawGame(frame->game->Phase(), drawing.world);
     frame->device->SetNearestWhereExact(true);
     frame->device->SetCopyWherePictureCovers(true);
+    frame->device->SetPresentByCopy(presentsByCopy);
     state.counters["draw_calls_per_frame"] = frame->device->DrawCallsThisFrame();
 }
 
 void BM_HeavyFrame(benchmark::State& state) { Run(state, Drawing()); }
 void BM_HeavyFrameAllLinear(benchmark::State& state) { Run(state, Drawing{true, false, true}); }
 void BM_HeavyFramePaperDrawn(benchmark::State& state) { Run(state, Drawing{true, true, false}); }
+void BM_HeavyFramePresentedByBlit(benchmark::State& state) { Run(state, Drawing{true, true, true, false}); }
 void BM_PaperAndRuling(benchmark::State& state) { Run(state, Drawing{false, true, true}); }
 void BM_PaperAndRulingPaperDrawn(benchmark::State& state) { Run(state, Drawing{false, true, false}); }
 
-void BM_PresentOnly(benchmark::State& state)
+void PresentOnly(benchmark::State& state, bool byCopy)
 {
     HeavyFrame* frame = Build();
     if (!frame) {
@@ -110,17 +116,25 @@ void BM_PresentOnly(benchmark::State& state)
         return;
     }
     ScopedRenderBackend drawing(frame->device);
+    const bool presentsByCopy = frame->device->PresentsByCopy();
+    frame->device->SetPresentByCopy(byCopy);
     for (auto _ : state) {
         BeginFrame();
         EndFrame();
     }
+    frame->device->SetPresentByCopy(presentsByCopy);
 }
+
+void BM_PresentOnly(benchmark::State& state) { PresentOnly(state, true); }
+void BM_PresentOnlyByBlit(benchmark::State& state) { PresentOnly(state, false); }
 
 } // namespace
 
 BENCHMARK(BM_HeavyFrame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_HeavyFrameAllLinear)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_HeavyFramePaperDrawn)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_HeavyFramePresentedByBlit)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_PaperAndRuling)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_PaperAndRulingPaperDrawn)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_PresentOnly)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_PresentOnlyByBlit)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();

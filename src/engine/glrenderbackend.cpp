@@ -88,14 +88,30 @@ bool Untinted(const QuadStrip& quad)
     return true;
 }
 
-// The image's rows in the opposite order: OpenGL keeps a framebuffer's rows bottom up.
-std::vector<uint8_t> BottomUp(int width, int height, const uint8_t* rgba)
+// The image's rows in the opposite order: OpenGL keeps a framebuffer's rows bottom up. Laid as
+// the window's pixels, red and blue change places too.
+std::vector<uint8_t> BottomUp(int width, int height, const uint8_t* rgba, bool laidAsWindow)
 {
     const std::size_t row = static_cast<std::size_t>(width) * 4;
     std::vector<uint8_t> out(row * height);
     for (int y = 0; y < height; ++y)
         std::memcpy(&out[y * row], &rgba[(height - 1 - y) * row], row);
+    if (laidAsWindow) {
+        for (std::size_t i = 0; i < out.size(); i += 4)
+            std::swap(out[i], out[i + 2]);
+    }
     return out;
+}
+
+// Whether OpenGL is Mesa's software rasteriser, which keeps a window's rows top down in memory.
+bool SoftwareRasteriser()
+{
+#ifdef __EMSCRIPTEN__
+    return false;
+#else
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    return renderer && (std::strstr(renderer, "llvmpipe") || std::strstr(renderer, "softpipe"));
+#endif
 }
 
 } // namespace
@@ -142,12 +158,12 @@ bool GlRenderBackend::Init()
 {
     if (!gl_->Load())
         return false;
+    presentByCopy_ = SoftwareRasteriser();
     glGenTextures(1, &colourTarget_);
     glBindTexture(GL_TEXTURE_2D, colourTarget_);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kTargetWidth, kTargetHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    AllocateTarget();
 
     gl_->genFramebuffers(1, &framebuffer_);
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
@@ -174,6 +190,14 @@ bool GlRenderBackend::Init()
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // A fragment of alpha 0 blends to exactly what is under it: dropped before the blend, it
+    // leaves the same pixel for less work (the rasteriser skips blocks that drop wholly). WebGL
+    // has no alpha test, and a GPU blends such fragments for next to nothing.
+#ifdef __EMSCRIPTEN__
+    discardTransparent_ = false;
+#else
+    glAlphaFunc(GL_GREATER, 0.0f);
+#endif
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -197,7 +221,34 @@ GlRenderBackend::~GlRenderBackend()
         glDeleteTextures(1, &colourTarget_);
 }
 
+// Handed over as B, G, R, A (the order of the window's own pixels), the driver may store them
+// so: Mesa then copies between them and the window with a plain copy instead of a drawing pass.
+// Otherwise as R, G, B, A, the only layout WebGL takes.
+int GlRenderBackend::TargetFormat() const { return presentByCopy_ ? GL_RGBA : GL_RGBA8; }
+
+unsigned GlRenderBackend::TargetLayout() const
+{
+#ifdef __EMSCRIPTEN__
+    return GL_RGBA;
+#else
+    return presentByCopy_ ? GL_BGRA : GL_RGBA;
+#endif
+}
+
+void GlRenderBackend::AllocateTarget()
+{
+    glBindTexture(GL_TEXTURE_2D, colourTarget_);
+    glTexImage2D(GL_TEXTURE_2D, 0, TargetFormat(), kTargetWidth, kTargetHeight, 0, TargetLayout(), GL_UNSIGNED_BYTE,
+                 nullptr);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
 unsigned GlRenderBackend::NewGlTexture(int width, int height, const uint8_t* rgba)
+{
+    return NewGlTexture(width, height, rgba, GL_RGBA8, GL_RGBA);
+}
+
+unsigned GlRenderBackend::NewGlTexture(int width, int height, const uint8_t* pixels, int internalFormat, unsigned layout)
 {
     GLuint name = 0;
     glGenTextures(1, &name);
@@ -211,7 +262,7 @@ unsigned GlRenderBackend::NewGlTexture(int width, int height, const uint8_t* rgb
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, layout, GL_UNSIGNED_BYTE, pixels);
     if (glGetError() != GL_NO_ERROR) {
         glDeleteTextures(1, &name);
         return 0;
@@ -280,8 +331,8 @@ TextureHandle GlRenderBackend::Register(TextureRecord record, int width, int hei
 
 void GlRenderBackend::AddCover(TextureRecord& record, const uint8_t* rgba)
 {
-    const std::vector<uint8_t> bottomUp = BottomUp(record.width, record.height, rgba);
-    record.coverTexture = NewGlTexture(record.width, record.height, bottomUp.data());
+    const std::vector<uint8_t> bottomUp = BottomUp(record.width, record.height, rgba, TargetLayout() != GL_RGBA);
+    record.coverTexture = NewGlTexture(record.width, record.height, bottomUp.data(), TargetFormat(), TargetLayout());
     if (record.coverTexture == 0)
         return;
     gl_->genFramebuffers(1, &record.coverFramebuffer);
@@ -339,8 +390,28 @@ void GlRenderBackend::BeginFrame()
     coversCopiedThisFrame_ = 0;
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     glViewport(0, 0, kTargetWidth, kTargetHeight);
+    clearPending_ = true;
+}
+
+// The target is cleared to transparent black when the frame's first quad arrives. A picture
+// copied over it first leaves only its first column and top row to be drawn, and the top row
+// may be left undrawn (the rasteriser's edge rule): only those two lines need clearing then.
+void GlRenderBackend::ClearIfPending(bool coverFollows)
+{
+    if (!clearPending_)
+        return;
+    clearPending_ = false;
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    if (!coverFollows) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        return;
+    }
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 1, kTargetHeight);
     glClear(GL_COLOR_BUFFER_BIT);
+    glScissor(0, kTargetHeight - 1, kTargetWidth, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
 }
 
 bool GlRenderBackend::CopiesAsCover(const TextureRecord& record, const QuadStrip& quad) const
@@ -379,7 +450,9 @@ void GlRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
     const TextureRecord& record = textures_[texture - 1];
     if (record.glTexture == 0)
         return;
-    if (CopiesAsCover(record, quad)) {
+    const bool cover = CopiesAsCover(record, quad);
+    ClearIfPending(cover);
+    if (cover) {
         CopyCover(record, quad);
         return;
     }
@@ -424,8 +497,11 @@ void GlRenderBackend::Flush()
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     }
+    const bool discards = batchBlends_ && discardTransparent_;
     if (batchBlends_)
         glEnable(GL_BLEND);
+    if (discards)
+        glEnable(GL_ALPHA_TEST);
     const char* base = reinterpret_cast<const char*>(vertices_.data());
     glVertexPointer(3, GL_FLOAT, sizeof(QuadVertex), base + offsetof(QuadVertex, x));
     glColorPointer(kColourLayout, GL_UNSIGNED_BYTE, sizeof(QuadVertex), base + offsetof(QuadVertex, colour));
@@ -433,6 +509,8 @@ void GlRenderBackend::Flush()
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_SHORT, indices_.data());
     ++drawCallsThisFrame_;
     glDisable(GL_BLEND);
+    if (discards)
+        glDisable(GL_ALPHA_TEST);
     if (!batchExact_) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
@@ -446,10 +524,15 @@ void GlRenderBackend::Flush()
 void GlRenderBackend::EndFrame()
 {
     Flush();
+    ClearIfPending(false);
     Present();
 }
 
-void GlRenderBackend::PresentAgain() { Present(); }
+void GlRenderBackend::PresentAgain()
+{
+    ClearIfPending(false);
+    Present();
+}
 
 void GlRenderBackend::Present()
 {
@@ -464,15 +547,30 @@ void GlRenderBackend::Present()
     // pixel for pixel: nearest copies what linear filtering would, without the filtering.
     const int bottom = windowHeight_ - picture_.y - picture_.height;
     const bool pixelForPixel = picture_.width == kTargetWidth && picture_.height == kTargetHeight;
-    gl_->blitFramebuffer(0, 0, kTargetWidth, kTargetHeight, picture_.x, bottom, picture_.x + picture_.width,
-                         bottom + picture_.height, GL_COLOR_BUFFER_BIT, pixelForPixel ? GL_NEAREST : GL_LINEAR);
+    if (pixelForPixel && presentByCopy_)
+        PresentRowByRow(picture_.x, bottom);
+    else
+        gl_->blitFramebuffer(0, 0, kTargetWidth, kTargetHeight, picture_.x, bottom, picture_.x + picture_.width,
+                             bottom + picture_.height, GL_COLOR_BUFFER_BIT, pixelForPixel ? GL_NEAREST : GL_LINEAR);
     SDL_GL_SwapBuffers();
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+}
+
+// Mesa's software rasteriser keeps the target's rows bottom up and the window's top down, so
+// one blit of the whole picture turns it over with a drawing pass over every pixel. A row turned
+// over is the same row: each row blitted on its own, given upside down, is a plain copy (with
+// the target laid as the window; otherwise each row would be a drawing pass of its own).
+void GlRenderBackend::PresentRowByRow(int left, int bottom)
+{
+    for (int row = 0; row < kTargetHeight; ++row)
+        gl_->blitFramebuffer(0, row + 1, kTargetWidth, row, left, bottom + row, left + kTargetWidth, bottom + row + 1,
+                             GL_COLOR_BUFFER_BIT, GL_NEAREST);
 }
 
 bool GlRenderBackend::ReadTarget(std::vector<uint8_t>& rgba)
 {
     Flush();
+    ClearIfPending(false);
     std::vector<uint8_t> bottomUp(static_cast<std::size_t>(kTargetWidth) * kTargetHeight * 4);
     gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -508,3 +606,43 @@ void GlRenderBackend::SetCopyWherePictureCovers(bool on)
     Flush();
     copyWherePictureCovers_ = on;
 }
+
+void GlRenderBackend::SetDiscardTransparent(bool on)
+{
+    Flush();
+    discardTransparent_ = on;
+}
+
+bool GlRenderBackend::SetPresentByCopy(bool on)
+{
+#ifdef __EMSCRIPTEN__
+    return !on;
+#else
+    Flush();
+    if (on == presentByCopy_)
+        return true;
+    presentByCopy_ = on;
+    AllocateTarget();
+    for (TextureRecord& record : textures_) {
+        if (record.coverTexture != 0)
+            RelayCover(record);
+    }
+    gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    return true;
+#endif
+}
+
+#ifndef __EMSCRIPTEN__
+// The cover's pixels read back in the target's new layout and handed over again in it.
+void GlRenderBackend::RelayCover(const TextureRecord& record)
+{
+    std::vector<uint8_t> pixels(static_cast<std::size_t>(record.width) * record.height * 4);
+    glBindTexture(GL_TEXTURE_2D, record.coverTexture);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, TargetLayout(), GL_UNSIGNED_BYTE, pixels.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, TargetFormat(), record.width, record.height, 0, TargetLayout(), GL_UNSIGNED_BYTE,
+                 pixels.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+#endif

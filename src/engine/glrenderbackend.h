@@ -40,6 +40,18 @@ public:
     // without sampling them. Off, it is drawn like any other quad (kept for the benchmark and
     // the pixel comparison).
     void SetCopyWherePictureCovers(bool on);
+    // Blended quads drop their fragments of alpha 0, which would leave the pixel under them as
+    // it is, before the blend. Off, they blend them (kept for the benchmark and the pixel
+    // comparison).
+    void SetDiscardTransparent(bool on);
+    // The target laid as the window's pixels, and a picture shown at its own size handed to the
+    // window a row at a time, each row a plain copy: the default on Mesa's software rasteriser,
+    // where one blit of the whole picture is a drawing pass over every pixel. Off, the target is
+    // R, G, B, A and presented in one blit, the default elsewhere (kept for the benchmark and the
+    // pixel comparison). The software rasteriser rounds a few pixels a frame differently in
+    // the two layouts. False when this OpenGL cannot have it as asked.
+    bool SetPresentByCopy(bool on);
+    bool PresentsByCopy() const { return presentByCopy_; }
     // Draws what is pending into the target without presenting it.
     void Flush();
     // Draw calls issued since the last BeginFrame.
@@ -56,8 +68,9 @@ private:
         bool opaque = false; // every texel has alpha 255
         int width = 0, height = 0; // of the image, in texels
         float u0 = 0.0f, v0 = 0.0f, uScale = 1.0f, vScale = 1.0f;
-        // For an opaque image of the target's size: a copy with its rows bottom up, as the
-        // target holds them, in a framebuffer of its own to copy the target from.
+        // For an opaque image of the target's size: a copy with its rows bottom up and its
+        // pixels laid as the target holds them, in a framebuffer of its own to copy the
+        // target from.
         unsigned coverTexture = 0;
         unsigned coverFramebuffer = 0;
     };
@@ -65,6 +78,12 @@ private:
     GlRenderBackend(int windowWidth, int windowHeight);
     bool Init();
     unsigned NewGlTexture(int width, int height, const uint8_t* rgba);
+    unsigned NewGlTexture(int width, int height, const uint8_t* pixels, int internalFormat, unsigned layout);
+    // The target's OpenGL internal format and the layout its pixels are handed over in.
+    int TargetFormat() const;
+    unsigned TargetLayout() const;
+    void AllocateTarget();
+    void RelayCover(const TextureRecord& record);
     TextureHandle AddToAtlas(int width, int height, const uint8_t* rgba);
     TextureHandle Register(TextureRecord record, int width, int height, const uint8_t* rgba);
     // Gives an opaque image of the target's size its bottom-up copy to cover the target from.
@@ -72,10 +91,12 @@ private:
     void DeleteCover(TextureRecord& record);
     bool CopiesAsCover(const TextureRecord& record, const QuadStrip& quad) const;
     void CopyCover(const TextureRecord& record, const QuadStrip& quad);
+    void ClearIfPending(bool coverFollows);
     // Adds the quad to the batch waiting to be drawn.
     void Append(const TextureRecord& record, const QuadStrip& quad);
     // The target into the window, and the window's buffers swapped.
     void Present();
+    void PresentRowByRow(int left, int bottom);
 
     int windowWidth_;
     int windowHeight_;
@@ -86,6 +107,9 @@ private:
     bool batching_ = true;
     bool nearestWhereExact_ = true;
     bool copyWherePictureCovers_ = true;
+    bool presentByCopy_ = false;
+    bool discardTransparent_ = true;
+    bool clearPending_ = false; // BeginFrame has not cleared the target yet
     unsigned batchTexture_ = 0; // OpenGL texture of the quads waiting to be drawn
     bool batchBlends_ = false;  // some quad waiting to be drawn is not wholly opaque
     bool batchExact_ = true;    // every quad waiting to be drawn is texel for pixel

@@ -1,5 +1,6 @@
 // Needs a display: run under xvfb-run (CTest label "gl").
 #include "app/commandline.h"
+#include "engine/glrenderbackend.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
 #include "engine/screenshot.h"
@@ -140,6 +141,41 @@ TEST_F(WindowTest, AScreenshotIsOpaqueInTheColoursOfTheWindow)
     EXPECT_NEAR(overlap[0], 66, 2);
     EXPECT_NEAR(overlap[1], 87, 2);
     EXPECT_NEAR(overlap[2], 178, 2);
+    backend.DeleteTexture(texture);
+}
+
+TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
+{
+    ASSERT_TRUE(RenderInit(WindowOptions()));
+    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    const bool byDefault = backend.PresentsByCopy();
+    // Noise in every channel, alpha too, stretched and tinted over the whole window: a row
+    // presented one off, upside down or with red and blue swapped would show.
+    const std::string noise = testsupport::RandomBytes(64 * 36 * 4, 23);
+    const TextureHandle texture = backend.CreateTexture(64, 36, reinterpret_cast<const uint8_t*>(noise.data()));
+    ASSERT_NE(texture, 0u);
+    std::vector<uint8_t> pictures[2];
+    for (const bool byCopy : {true, false}) {
+        ASSERT_TRUE(backend.SetPresentByCopy(byCopy));
+        BeginFrame();
+        backend.SubmitQuad(texture, QuadCovering(0, 0, 1280, 720, 0xFFFFFFFFu));
+        backend.SubmitQuad(texture, QuadCovering(200, 100, 1000, 650, PackColour(0.3f, 1.0f, 0.6f, 0.5f)));
+        EndFrame();
+        std::vector<uint8_t>& target = pictures[byCopy];
+        ASSERT_TRUE(backend.ReadTarget(target));
+        const std::vector<uint8_t> window = WindowPixels();
+        ASSERT_EQ(window.size(), 1280u * 720u * 3u);
+        int differing = 0;
+        for (std::size_t i = 0; i < 1280u * 720u; ++i)
+            differing += target[i * 4] != window[i * 3] || target[i * 4 + 1] != window[i * 3 + 1] ||
+                         target[i * 4 + 2] != window[i * 3 + 2];
+        EXPECT_EQ(differing, 0) << (byCopy ? "by copy" : "by blit");
+    }
+    backend.SetPresentByCopy(byDefault);
+    int differing = 0;
+    for (std::size_t i = 0; i < pictures[0].size(); i += 4)
+        differing += !std::equal(&pictures[0][i], &pictures[0][i] + 4, &pictures[1][i]);
+    EXPECT_LE(differing, 1280 * 720 / 10000) << "the two layouts drew more than the rasteriser's rounding apart";
     backend.DeleteTexture(texture);
 }
 

@@ -270,3 +270,63 @@ TEST_F(SpritePixelsTest, AFullScreenPictureIsCopiedWithTheSamePixelsItWouldBeDra
         EXPECT_TRUE(copied == target) << "the copied paper differs from the drawn one";
     }
 }
+
+TEST_F(SpritePixelsTest, APictureCopiedFirstInAFrameLeavesNothingOfTheFrameBefore)
+{
+    // The paper first in the frame, copied over a target that still holds the frame before, whose
+    // sprites reach into the top row and the first column: the picture must be the one drawn
+    // over a cleared target.
+    const std::string noise = testsupport::RandomBytes(1280 * 720 * 4, 29);
+    std::vector<uint8_t> rgba(noise.begin(), noise.end());
+    for (std::size_t alpha = 3; alpha < rgba.size(); alpha += 4)
+        rgba[alpha] = 255;
+    testsupport::WritePng(dir.File("paper.png"), 1280, 720, rgba.data());
+    CSpriteContainer before;
+    CSpriteContainer frame;
+    frame.CreateSprite(dir.File("paper.png"));
+    for (int i = 0; i < 40; ++i) {
+        CSprite* top = before.CreateSprite(MakeImage());
+        top->scaleX = top->scaleY = 8;
+        top->SetCentre(vector2(i * 32.0f, 0.0f));
+        CSprite* left = before.CreateSprite(MakeImage());
+        left->scaleX = left->scaleY = 8;
+        left->SetCentre(vector2(0.0f, i * 18.0f));
+    }
+    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    DrawAndRead(before);
+    DrawAndRead(frame);
+    EXPECT_EQ(backend.CoversCopiedThisFrame(), 1);
+    const std::vector<uint8_t> copied = target;
+    backend.SetCopyWherePictureCovers(false);
+    DrawAndRead(before);
+    DrawAndRead(frame);
+    backend.SetCopyWherePictureCovers(true);
+    EXPECT_TRUE(copied == target) << "the frame before shows through the copied paper";
+}
+
+TEST_F(SpritePixelsTest, DroppingFullyTransparentFragmentsChangesNoPixel)
+{
+    // Sprites turned and scaled, some nearly invisible (alpha 1/255 and below), over one another
+    // and over an image whose texels run from transparent to opaque.
+    std::vector<uint8_t> ramp(16 * 16 * 4);
+    for (std::size_t i = 0; i < ramp.size(); ++i)
+        ramp[i] = static_cast<uint8_t>(i % 4 == 3 ? (i / 4) % 16 * 17 * (i / 64 % 2) : i * 13);
+    testsupport::WritePng(dir.File("ramp.png"), 16, 16, ramp.data());
+    CSpriteContainer scene;
+    RandomSeed(31);
+    for (int i = 0; i < 300; ++i) {
+        CSprite* sprite = scene.CreateSprite(i % 2 ? dir.File("ramp.png") : MakeImage());
+        sprite->SetCentre(vector2(RandomFloat(0, 1280), RandomFloat(0, 720)));
+        sprite->scaleX = sprite->scaleY = RandomFloat(1, 10);
+        sprite->angle = RandomFloat(-3, 3);
+        sprite->SetColour(RandomFloat(0, 1), RandomFloat(0, 1), RandomFloat(0, 1));
+        sprite->SetAlpha(i % 5 ? RandomFloat(0, 1) : RandomFloat(0, 1.5f / 255));
+    }
+    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    DrawAndRead(scene);
+    const std::vector<uint8_t> dropped = target;
+    backend.SetDiscardTransparent(false);
+    DrawAndRead(scene);
+    backend.SetDiscardTransparent(true);
+    EXPECT_TRUE(dropped == target) << "dropping transparent fragments changed the picture";
+}
