@@ -1,5 +1,5 @@
-// Where a frame's time goes on the OpenGL device: the heaviest frame of the bot's level 9 (seed 3,
-// step 3,917, 63 s in: a chain explosion, about 2,000 quads over 3.3 screens of pixels) drawn and
+// Where a frame's time goes on the OpenGL device: a heavy frame of the bot's level 9 (seed 3,
+// step 3,917, 63 s in: a chain explosion, about 770 quads over 2.5 screens of pixels) drawn and
 // presented as the game draws it; the same frame with every quad sampled linearly, and with the
 // paper drawn as a quad rather than copied, and with the picture handed to the window in one blit
 // rather than copied a row at a time; its paper alone (the picture and the ruling), copied and

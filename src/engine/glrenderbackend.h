@@ -1,6 +1,7 @@
 #pragma once
 // The OpenGL backend: a 1280 x 720 RGBA framebuffer object that every quad is drawn into,
-// stretched over the whole window at the end of each frame. Small images share atlas pages,
+// presented in its place in the window at the end of each frame (copied there a row at a time on
+// Mesa's software rasteriser). Small images share atlas pages,
 // so that the many quads of characters and effects, which switch images all the time, still
 // reach OpenGL in few draw calls; texture coordinates arrive relative to the image and are
 // moved onto its place in the atlas here.
