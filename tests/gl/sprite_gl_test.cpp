@@ -53,6 +53,19 @@ struct SpritePixelsTest : ::testing::Test {
     }
 
     const uint8_t* Pixel(int x, int y) const { return &target[(y * 1280 + x) * 4]; }
+
+    // Opaque noise of the target's size, written as paper.png, and a 24 x 16 image of the same
+    // noise, its alpha too, as small.png: a texel read one off, or a row copied one off or upside
+    // down, shows.
+    void MakeNoisePictures(int seed)
+    {
+        const std::string noise = testsupport::RandomBytes(1280 * 720 * 4, seed);
+        std::vector<uint8_t> rgba(noise.begin(), noise.end());
+        for (std::size_t alpha = 3; alpha < rgba.size(); alpha += 4)
+            rgba[alpha] = 255;
+        testsupport::WritePng(dir.File("paper.png"), 1280, 720, rgba.data());
+        testsupport::WritePng(dir.File("small.png"), 24, 16, reinterpret_cast<const uint8_t*>(noise.data()));
+    }
 };
 
 } // namespace
@@ -177,12 +190,7 @@ TEST_F(SpritePixelsTest, NearestSamplingOfTexelForPixelQuadsChangesNoPixel)
     // its own, like the paper, and a small one that goes on an atlas page.
     const std::string paper = dir.File("paper.png");
     const std::string small = dir.File("small.png");
-    const std::string noise = testsupport::RandomBytes(1280 * 720 * 4, 5);
-    std::vector<uint8_t> rgba(noise.begin(), noise.end());
-    for (std::size_t alpha = 3; alpha < rgba.size(); alpha += 4)
-        rgba[alpha] = 255;
-    testsupport::WritePng(paper, 1280, 720, rgba.data());
-    testsupport::WritePng(small, 24, 16, reinterpret_cast<const uint8_t*>(noise.data()));
+    MakeNoisePictures(5);
 
     // Texel for pixel: the paper, and small images upright on whole pixels, some mirrored, some
     // tinted and translucent. Then the same image half a pixel off, scaled and turned.
@@ -226,13 +234,7 @@ TEST_F(SpritePixelsTest, NearestSamplingOfTexelForPixelQuadsChangesNoPixel)
 
 TEST_F(SpritePixelsTest, AFullScreenPictureIsCopiedWithTheSamePixelsItWouldBeDrawnWith)
 {
-    // Noise, so that a row or column copied one off, or upside down, would show.
-    const std::string noise = testsupport::RandomBytes(1280 * 720 * 4, 11);
-    std::vector<uint8_t> rgba(noise.begin(), noise.end());
-    for (std::size_t alpha = 3; alpha < rgba.size(); alpha += 4)
-        rgba[alpha] = 255;
-    testsupport::WritePng(dir.File("paper.png"), 1280, 720, rgba.data());
-    testsupport::WritePng(dir.File("small.png"), 24, 16, reinterpret_cast<const uint8_t*>(noise.data()));
+    MakeNoisePictures(11);
 
     // Sprites under the paper (its top row shows them), over it, translucent and tinted; and the
     // paper once more, a pixel off, which only a quad can draw.
@@ -276,11 +278,7 @@ TEST_F(SpritePixelsTest, APictureCopiedFirstInAFrameLeavesNothingOfTheFrameBefor
     // The paper first in the frame, copied over a target that still holds the frame before, whose
     // sprites reach into the top row and the first column: the picture must be the one drawn
     // over a cleared target.
-    const std::string noise = testsupport::RandomBytes(1280 * 720 * 4, 29);
-    std::vector<uint8_t> rgba(noise.begin(), noise.end());
-    for (std::size_t alpha = 3; alpha < rgba.size(); alpha += 4)
-        rgba[alpha] = 255;
-    testsupport::WritePng(dir.File("paper.png"), 1280, 720, rgba.data());
+    MakeNoisePictures(29);
     CSpriteContainer before;
     CSpriteContainer frame;
     frame.CreateSprite(dir.File("paper.png"));
