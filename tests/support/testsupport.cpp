@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "engine/texturecache.h"
 #include "engine/ticks.h"
 #include "engine/vectormath.h"
 
@@ -95,9 +96,19 @@ void FakeClock::Set(uint32_t ms) { g_now = ms; }
 
 uint32_t FakeClock::Now() { return g_now; }
 
-ScopedCapture::ScopedCapture() { SetRenderBackend(&backend_); }
+// The texture cache outlives backends: images cached against another backend would carry that
+// backend's handles, which this one may hand out again for other images.
+ScopedCapture::ScopedCapture()
+{
+    ReleaseAllTextures();
+    SetRenderBackend(&backend_);
+}
 
-ScopedCapture::~ScopedCapture() { SetRenderBackend(nullptr); }
+ScopedCapture::~ScopedCapture()
+{
+    ReleaseAllTextures();
+    SetRenderBackend(nullptr);
+}
 
 std::string CurrentDirectory()
 {

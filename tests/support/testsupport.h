@@ -44,7 +44,8 @@ struct Box {
 };
 Box BoxOf(const QuadStrip& quad);
 
-// While alive, every quad and texture goes to this capturing backend.
+// While alive, every quad and texture goes to this capturing backend; the texture cache is
+// emptied when it starts and when it ends.
 class ScopedCapture {
 public:
     ScopedCapture();
