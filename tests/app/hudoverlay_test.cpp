@@ -24,6 +24,17 @@ struct OverlayTest : WorldTest {
         return false;
     }
 
+    // data/levels.xml in the test's folder: the test's level at positions 1 to count.
+    void WriteLevelList(int count)
+    {
+        std::string levels = "<LevelList>\n";
+        for (int position = 1; position <= count; ++position)
+            levels += "<Level position=\"" + std::to_string(position) + "\" filename=\"" + dir.File("level.txt") +
+                      "\"></Level>\n";
+        dir.MakeDir("data");
+        dir.Write("data/levels.xml", levels + "</LevelList>\n");
+    }
+
     void Run(HudOverlay& overlay, int steps)
     {
         for (int i = 0; i < steps; ++i) {
@@ -153,10 +164,7 @@ TEST_F(OverlayTest, F5DuringAFadeInTurnsTheMessageAround)
 TEST_F(OverlayTest, ClearingTheLastLevelLeadsToAnEmptyLevelThatCountsAsCleared)
 {
     // The level list is one per process: play it out in a child process.
-    const std::string levels = "<LevelList>\n<Level position=\"1\" filename=\"" + dir.File("level.txt") +
-                               "\"></Level>\n</LevelList>\n";
-    dir.MakeDir("data");
-    dir.Write("data/levels.xml", levels);
+    WriteLevelList(1);
     EXPECT_EXIT(
         {
             testsupport::ChangeDirectory(dir.Path());
@@ -212,11 +220,7 @@ TEST_F(OverlayTest, F5AfterAClearGivesTheClearUpAndADeathThenAsksForSpaceAgain)
 
 TEST_F(OverlayTest, AClearThatStandsMovesOnAfterADeathAndTheListsLastClearEndsTheFlow)
 {
-    const std::string levels = "<LevelList>\n<Level position=\"1\" filename=\"" + dir.File("level.txt") +
-                               "\"></Level>\n<Level position=\"2\" filename=\"" + dir.File("level.txt") +
-                               "\"></Level>\n</LevelList>\n";
-    dir.MakeDir("data");
-    dir.Write("data/levels.xml", levels);
+    WriteLevelList(2);
     EXPECT_EXIT(
         {
             testsupport::ChangeDirectory(dir.Path());
