@@ -24,7 +24,7 @@ std::string Loops(int loops) { return std::to_string(loops) + (loops == 1 ? " lo
 } // namespace
 
 EndingScreen::EndingScreen(const Progress& records, int levelCount)
-    : shownAt_(kolm::GetTicks()), nextPoll_(shownAt_)
+    : shownAt_(kolm::GetTicks())
 {
     Letter(records, levelCount);
 }
@@ -79,10 +79,8 @@ void EndingScreen::Letter(const Progress& records, int levelCount)
 
 EndingScreen::Outcome EndingScreen::Tick(uint32_t now)
 {
-    if (outcome_ != Outcome::kShowing || static_cast<int32_t>(now - nextPoll_) < 0)
-        return outcome_;
-    nextPoll_ = kolm::GetTicks() + kPollMs;
-    Poll();
+    if (outcome_ == Outcome::kShowing && poll_.Due(now))
+        Poll();
     return outcome_;
 }
 

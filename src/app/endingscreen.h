@@ -7,6 +7,7 @@
 // screen: it reads the events every 16 ms, draws its unchanging picture once and presents it
 // again when the window may have lost it and a few times a second besides.
 #include "app/levelprogress.h"
+#include "app/pollcadence.h"
 #include "app/stillpicture.h"
 #include "engine/spritecontainer.h"
 
@@ -20,7 +21,6 @@ class EndingScreen {
 public:
     enum class Outcome { kShowing, kDone };
 
-    static constexpr uint32_t kPollMs = 16;
     static constexpr uint32_t kTimeoutMs = 30000;
     // Input is not heard for this long after the ending appears.
     static constexpr uint32_t kDeafMs = 750;
@@ -31,7 +31,7 @@ public:
     EndingScreen& operator=(const EndingScreen&) = delete;
 
     Outcome Tick(uint32_t now);
-    uint32_t NextDue() const { return nextPoll_; }
+    uint32_t NextDue() const { return poll_.Next(); }
 
     // The table under the heading: a row for each level ("level 3", "2 loops", "0:41.20", or
     // dashes for a level without a record), then the totals over the levels with records.
@@ -52,7 +52,7 @@ private:
 
     CSpriteContainer sprites_;
     uint32_t shownAt_;
-    uint32_t nextPoll_;
+    PollCadence poll_;
     Outcome outcome_ = Outcome::kShowing;
     StillPicture still_;
 };

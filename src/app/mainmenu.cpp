@@ -37,7 +37,7 @@ Menu::Choice Line(const std::string& label)
 
 MainMenu::MainMenu(SettingsKeeper& settings, InputSource* tools, uint32_t& toolClock)
     : settings_(settings), tools_(tools), toolClock_(toolClock), levelCount_(LevelCount()),
-      progress_(PlayersProgress(levelCount_)), nextPoll_(kolm::GetTicks())
+      progress_(PlayersProgress(levelCount_))
 {
     std::vector<Menu::Choice> lines;
     if (progress_.cleared > 0 && levelCount_ > 0) {
@@ -59,10 +59,8 @@ MainMenu::MainMenu(SettingsKeeper& settings, InputSource* tools, uint32_t& toolC
 
 MainMenu::Outcome MainMenu::Tick(uint32_t now)
 {
-    if (outcome_ != Outcome::kShowing || static_cast<int32_t>(now - nextPoll_) < 0)
-        return outcome_;
-    nextPoll_ = kolm::GetTicks() + kPollMs;
-    Poll();
+    if (outcome_ == Outcome::kShowing && poll_.Due(now))
+        Poll();
     return outcome_;
 }
 
@@ -73,7 +71,7 @@ void MainMenu::Poll()
         StartMusic(datafiles::kMusic);
     Show();
     if (tools_) {
-        toolClock_ += kPollMs;
+        toolClock_ += PollCadence::kPeriodMs;
         tools_->ObserveScreen(toolClock_);
     }
     SDL_Event event;

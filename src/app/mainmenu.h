@@ -11,6 +11,7 @@
 #include "app/levelsscreen.h"
 #include "app/menu.h"
 #include "app/optionsscreen.h"
+#include "app/pollcadence.h"
 #include "app/stillpicture.h"
 #include "grid/papergrid.h"
 
@@ -27,8 +28,6 @@ class MainMenu {
 public:
     enum class Outcome { kShowing, kPlay, kQuit };
 
-    static constexpr uint32_t kPollMs = 16;
-
     // tools: the input source that drives the menus, or null; toolClock: its clock, which the
     // menu advances.
     MainMenu(SettingsKeeper& settings, InputSource* tools, uint32_t& toolClock);
@@ -36,7 +35,7 @@ public:
     MainMenu& operator=(const MainMenu&) = delete;
 
     Outcome Tick(uint32_t now);
-    uint32_t NextDue() const { return nextPoll_; }
+    uint32_t NextDue() const { return poll_.Next(); }
     // Once Tick said kPlay: the list position after which play starts (the next level is played).
     int StartAfter() const { return startAfter_; }
 
@@ -64,7 +63,7 @@ private:
     std::unique_ptr<OptionsScreen> options_; // while the options show
     Outcome outcome_ = Outcome::kShowing;
     int startAfter_ = 0;
-    uint32_t nextPoll_;
+    PollCadence poll_;
     StillPicture still_;
     std::vector<SDL_Event> toolEvents_;
 };

@@ -48,15 +48,12 @@ TitleScreen::TitleScreen(InputSource* input) : input_(input)
     titleSprite_->scaleX = sized ? kVirtualWidth / titleSprite_->width : 0.0f;
     titleSprite_->scaleY = sized ? kVirtualHeight / titleSprite_->height : 0.0f;
     lastTime_ = kolm::GetTicks();
-    nextPoll_ = lastTime_;
 }
 
 TitleScreen::Outcome TitleScreen::Tick(uint32_t now)
 {
-    if (outcome_ != Outcome::kShowing || static_cast<int32_t>(now - nextPoll_) < 0)
-        return outcome_;
-    nextPoll_ = kolm::GetTicks() + kPollMs;
-    Poll();
+    if (outcome_ == Outcome::kShowing && poll_.Due(now))
+        Poll();
     return outcome_;
 }
 

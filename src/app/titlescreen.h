@@ -5,6 +5,7 @@
 // reads the events every 16 ms, and since its picture never changes, draws it once and then
 // presents it again when the window may have lost it and a few times a second besides. An input
 // source, when given, sends its title-screen events first.
+#include "app/pollcadence.h"
 #include "app/stillpicture.h"
 #include "engine/spritecontainer.h"
 
@@ -16,7 +17,6 @@ class TitleScreen {
 public:
     enum class Outcome { kShowing, kStartGame, kQuit };
 
-    static constexpr uint32_t kPollMs = 16;
     static constexpr uint32_t kTimeoutMs = 5000;
 
     explicit TitleScreen(InputSource* input = nullptr);
@@ -28,7 +28,7 @@ public:
     // dismissed or the window closed, every tick answers so.
     Outcome Tick(uint32_t now);
     // When the next poll is due.
-    uint32_t NextDue() const { return nextPoll_; }
+    uint32_t NextDue() const { return poll_.Next(); }
 
 private:
     enum Showing : int32_t { kShown = 1, kDismissed = 3 };
@@ -46,6 +46,6 @@ private:
     uint32_t lastTime_ = 0; // the five seconds run from here
     CSpriteContainer sprites_;
     Outcome outcome_ = Outcome::kShowing;
-    uint32_t nextPoll_ = 0;
+    PollCadence poll_;
     StillPicture still_;
 };
