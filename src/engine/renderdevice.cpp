@@ -11,6 +11,7 @@
 #endif
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -189,6 +190,17 @@ Display* ConnectToDisplay()
     }
 }
 
+// A display that goes away under a running game (its X server ends, the connection breaks) is
+// told to Xlib's handler for lost connections, whose own answer ends the process with exit():
+// the clean-up that runs then (SDL's, the OpenGL driver's) waits on the display that is gone,
+// spinning a core for ever and deaf to SIGTERM. The game ends at once instead, saying why;
+// everything it keeps on disk was written when it changed.
+[[noreturn]] int EndOnLostDisplay(Display* display)
+{
+    std::fprintf(stderr, "lost the connection to X display %s\n", DisplayString(display));
+    std::_Exit(1);
+}
+
 // True when SDL is to draw on the X display that DISPLAY names.
 bool DisplayNamed()
 {
@@ -235,6 +247,7 @@ bool RenderInit(const WindowOptions& options)
     const bool started = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_NOPARACHUTE) >= 0 && SDL_GetVideoInfo();
     if (held)
         XCloseDisplay(held);
+    XSetIOErrorHandler(EndOnLostDisplay);
 #endif
     if (!started) {
         std::cerr << SDL_GetError() << kNeedsADisplay << std::endl;

@@ -241,3 +241,19 @@ TEST(GameBinary, ADisplayThatNeverComesUpEndsTheGameWithALineNamingIt)
     EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
     EXPECT_LT(seconds, 6.0) << "it gives up after about two seconds";
 }
+
+TEST(GameBinary, ADisplayThatGoesAwayEndsTheGameWithALineNamingIt)
+{
+    // The game's X server killed under it in the middle of play: the game must end by itself,
+    // soon, with status 1, rather than hang (it has ten seconds before the script kills it).
+    const std::string display = testsupport::FreeDisplay();
+    const std::string script = "Xvfb " + display + " -screen 0 1280x720x24 -nolisten tcp 2>/dev/null & x=$!; " +
+                               "DISPLAY=" + display + " " + TOBRAKKA_GAME_BINARY + " -demo 30 & g=$!; sleep 3; " +
+                               "kill $x; wait $x; for i in $(seq 100); do kill -0 $g 2>/dev/null || break; sleep 0.1; done; " +
+                               "kill -9 $g 2>/dev/null && echo hung; wait $g; echo status $?";
+    const testsupport::ProcessResult result =
+        testsupport::RunProcess(".", {"SDL_AUDIODRIVER=dummy"}, "sh -c '" + script + "'", 60);
+    EXPECT_EQ(result.output.find("hung"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("status 1\n"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("lost the connection to X display " + display + "\n"), std::string::npos) << result.output;
+}
