@@ -15,7 +15,8 @@
 #          (share of one core) on the title screen, in play, after a death and paused (P, pressed
 #          with xdotool)
 #   fps    the bot's demo in levels 8, 9 and 10 with seeds 1 to 3 (FPS_SECONDS of game time
-#          each, default 90): minimum and median of the "fps:" lines in the heaviest 30 s
+#          each, default 90): minimum and median of the "fps:" lines in the heaviest 30 s;
+#          FPS_LEVELS and FPS_SEEDS (lists) narrow it, e.g. FPS_LEVELS=9 FPS_SEEDS="3 3 3"
 # Each figure comes with the share of the machine's processors that everything but the game used
 # meanwhile ("others"): figures taken while others use more than a few per cent are not those of
 # a quiet machine. With QUIET=1 each run first waits for a quiet machine, up to QUIET_PATIENCE
@@ -204,8 +205,8 @@ part_fps() {
   echo "== fps: -demo $FPS_SECONDS -fps (load $(load))"
   echo "| level | seed | min | median | heaviest 30 s | others |"
   echo "|---|---|---|---|---|---|"
-  for level in 8 9 10; do
-    for seed in 1 2 3; do
+  for level in ${FPS_LEVELS:-8 9 10}; do
+    for seed in ${FPS_SEEDS:-1 2 3}; do
       others=$(run_game -demo "$FPS_SECONDS" -fps -seed "$seed" -level "$level")
       echo "| $level | $seed | $(heaviest_30s "$WORK/game.log") | $others |"
     done
