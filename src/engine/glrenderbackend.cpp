@@ -103,15 +103,36 @@ std::vector<uint8_t> BottomUp(int width, int height, const uint8_t* rgba, bool l
     return out;
 }
 
-// Whether OpenGL is Mesa's software rasteriser, which keeps a window's rows top down in memory.
-bool SoftwareRasteriser()
+bool RendererNames(const char* name)
 {
 #ifdef __EMSCRIPTEN__
+    (void)name;
     return false;
 #else
     const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    return renderer && (std::strstr(renderer, "llvmpipe") || std::strstr(renderer, "softpipe"));
+    return renderer && std::strstr(renderer, name);
 #endif
+}
+
+// Whether OpenGL is Mesa's software rasteriser, which keeps a window's rows top down in memory.
+bool SoftwareRasteriser() { return RendererNames("llvmpipe") || RendererNames("softpipe"); }
+
+// x * y / 255 as llvmpipe multiplies two 8-bit colour values: (p + p / 256 + 128) / 256 for the
+// product p, which is off the nearest by one for a few products (227 * 214 gives 190, not 191).
+uint8_t ProductOf(unsigned x, unsigned y)
+{
+    const unsigned product = x * y;
+    return static_cast<uint8_t>((product + (product >> 8) + 128) >> 8);
+}
+
+std::vector<uint8_t> Premultiplied(int width, int height, const uint8_t* rgba)
+{
+    std::vector<uint8_t> out(rgba, rgba + static_cast<std::size_t>(width) * height * 4);
+    for (std::size_t i = 0; i < out.size(); i += 4) {
+        for (int channel = 0; channel < 3; ++channel)
+            out[i + channel] = ProductOf(out[i + channel], out[i + 3]);
+    }
+    return out;
 }
 
 } // namespace
@@ -124,6 +145,7 @@ struct GlRenderBackend::Functions {
     PFNGLFRAMEBUFFERTEXTURE2DPROC framebufferTexture2D = nullptr;
     PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
     PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
+    PFNGLBLENDFUNCSEPARATEPROC blendFuncSeparate = nullptr; // optional: none, no premultiplied twins
 
     bool Load()
     {
@@ -133,6 +155,7 @@ struct GlRenderBackend::Functions {
         framebufferTexture2D = reinterpret_cast<PFNGLFRAMEBUFFERTEXTURE2DPROC>(SDL_GL_GetProcAddress("glFramebufferTexture2D"));
         checkFramebufferStatus = reinterpret_cast<PFNGLCHECKFRAMEBUFFERSTATUSPROC>(SDL_GL_GetProcAddress("glCheckFramebufferStatus"));
         blitFramebuffer = reinterpret_cast<PFNGLBLITFRAMEBUFFERPROC>(SDL_GL_GetProcAddress("glBlitFramebuffer"));
+        blendFuncSeparate = reinterpret_cast<PFNGLBLENDFUNCSEPARATEPROC>(SDL_GL_GetProcAddress("glBlendFuncSeparate"));
         return genFramebuffers && deleteFramebuffers && bindFramebuffer && framebufferTexture2D &&
                checkFramebufferStatus && blitFramebuffer;
     }
@@ -159,6 +182,7 @@ bool GlRenderBackend::Init()
     if (!gl_->Load())
         return false;
     presentByCopy_ = SoftwareRasteriser();
+    makesPremultipliedTwins_ = RendererNames("llvmpipe") && gl_->blendFuncSeparate;
     glGenTextures(1, &colourTarget_);
     glBindTexture(GL_TEXTURE_2D, colourTarget_);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -209,7 +233,7 @@ GlRenderBackend::~GlRenderBackend()
     for (TextureRecord& record : textures_) {
         if (record.ownTexture && record.glTexture != 0)
             glDeleteTextures(1, &record.glTexture);
-        DeleteCover(record);
+        DeleteCopies(record);
     }
     if (!atlasPages_.empty())
         glDeleteTextures(static_cast<GLsizei>(atlasPages_.size()), atlasPages_.data());
@@ -325,6 +349,8 @@ TextureHandle GlRenderBackend::Register(TextureRecord record, int width, int hei
         record.opaque = rgba[alpha] == 255;
     if (record.opaque && width == kTargetWidth && height == kTargetHeight)
         AddCover(record, rgba);
+    if (!record.opaque && record.ownTexture && makesPremultipliedTwins_)
+        AddPremultipliedTwin(record, rgba);
     textures_.push_back(record);
     return static_cast<TextureHandle>(textures_.size());
 }
@@ -342,6 +368,19 @@ void GlRenderBackend::AddCover(TextureRecord& record, const uint8_t* rgba)
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     if (!complete)
         DeleteCover(record);
+}
+
+void GlRenderBackend::AddPremultipliedTwin(TextureRecord& record, const uint8_t* rgba)
+{
+    record.premultipliedTexture = NewGlTexture(record.width, record.height, Premultiplied(record.width, record.height, rgba).data());
+}
+
+void GlRenderBackend::DeleteCopies(TextureRecord& record)
+{
+    DeleteCover(record);
+    if (record.premultipliedTexture != 0)
+        glDeleteTextures(1, &record.premultipliedTexture);
+    record.premultipliedTexture = 0;
 }
 
 void GlRenderBackend::DeleteCover(TextureRecord& record)
@@ -380,7 +419,7 @@ void GlRenderBackend::DeleteTexture(TextureHandle texture)
         const GLuint name = record.glTexture;
         glDeleteTextures(1, &name);
     }
-    DeleteCover(record);
+    DeleteCopies(record);
     record = TextureRecord();
 }
 
@@ -388,6 +427,7 @@ void GlRenderBackend::BeginFrame()
 {
     drawCallsThisFrame_ = 0;
     coversCopiedThisFrame_ = 0;
+    premultipliedBatchesThisFrame_ = 0;
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     glViewport(0, 0, kTargetWidth, kTargetHeight);
     clearPending_ = true;
@@ -476,6 +516,8 @@ void GlRenderBackend::Append(const TextureRecord& record, const QuadStrip& quad)
         opaque = opaque && (vertex.colour >> 24) == 0xFF;
     }
     batchBlends_ = batchBlends_ || !opaque;
+    batchUntinted_ = batchUntinted_ && Untinted(quad);
+    batchPremultiplied_ = record.premultipliedTexture;
     batchExact_ = batchExact_ && nearestWhereExact_ && TexelForPixel(quad, record.width, record.height);
     // The strip bottom-left, top-left, bottom-right, top-right as two triangles.
     const uint16_t strip[6] = {base, static_cast<uint16_t>(base + 1), static_cast<uint16_t>(base + 2),
@@ -487,11 +529,25 @@ void GlRenderBackend::Flush()
 {
     if (vertices_.empty())
         return;
-    // Linear sampling and blending only while drawing; nearest and no blending at rest. Quads
-    // that are opaque all over (an opaque image in an opaque colour: the paper, the title)
-    // cover what is under them whether blended or not, and Mesa's software rasteriser draws
-    // the full-screen paper about 15% faster unblended. A batch all texel for pixel keeps
-    // nearest sampling, which reads exactly the texels linear sampling would.
+    if (batchBlends_ && batchExact_ && batchUntinted_ && batchPremultiplied_ != 0 && blendPremultipliedWhereExact_)
+        DrawPremultiplied();
+    else
+        DrawBatch();
+    ++drawCallsThisFrame_;
+    vertices_.clear();
+    indices_.clear();
+    batchBlends_ = false;
+    batchExact_ = true;
+    batchUntinted_ = true;
+}
+
+// Linear sampling and blending only while drawing; nearest and no blending at rest. Quads that
+// are opaque all over (an opaque image in an opaque colour: the paper, the title) cover what is
+// under them whether blended or not, and Mesa's software rasteriser draws the full-screen paper
+// about 15% faster unblended. A batch all texel for pixel keeps nearest sampling, which reads
+// exactly the texels linear sampling would.
+void GlRenderBackend::DrawBatch()
+{
     glBindTexture(GL_TEXTURE_2D, batchTexture_);
     if (!batchExact_) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -502,12 +558,7 @@ void GlRenderBackend::Flush()
         glEnable(GL_BLEND);
     if (discards)
         glEnable(GL_ALPHA_TEST);
-    const char* base = reinterpret_cast<const char*>(vertices_.data());
-    glVertexPointer(3, GL_FLOAT, sizeof(QuadVertex), base + offsetof(QuadVertex, x));
-    glColorPointer(kColourLayout, GL_UNSIGNED_BYTE, sizeof(QuadVertex), base + offsetof(QuadVertex, colour));
-    glTexCoordPointer(2, GL_FLOAT, sizeof(QuadVertex), base + offsetof(QuadVertex, u));
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_SHORT, indices_.data());
-    ++drawCallsThisFrame_;
+    DrawTriangles();
     glDisable(GL_BLEND);
     if (discards)
         glDisable(GL_ALPHA_TEST);
@@ -515,10 +566,31 @@ void GlRenderBackend::Flush()
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     }
-    vertices_.clear();
-    indices_.clear();
-    batchBlends_ = false;
-    batchExact_ = true;
+}
+
+// The colours arrive multiplied by their alpha already: they are taken as they are (no tint to
+// multiply by) and added to the pixel's share; the alpha keeps its own blend, so the target's
+// alpha too is what the image itself would leave.
+void GlRenderBackend::DrawPremultiplied()
+{
+    glBindTexture(GL_TEXTURE_2D, batchPremultiplied_);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    gl_->blendFuncSeparate(GL_ONE, GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    DrawTriangles();
+    glDisable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    ++premultipliedBatchesThisFrame_;
+}
+
+void GlRenderBackend::DrawTriangles()
+{
+    const char* base = reinterpret_cast<const char*>(vertices_.data());
+    glVertexPointer(3, GL_FLOAT, sizeof(QuadVertex), base + offsetof(QuadVertex, x));
+    glColorPointer(kColourLayout, GL_UNSIGNED_BYTE, sizeof(QuadVertex), base + offsetof(QuadVertex, colour));
+    glTexCoordPointer(2, GL_FLOAT, sizeof(QuadVertex), base + offsetof(QuadVertex, u));
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_SHORT, indices_.data());
 }
 
 void GlRenderBackend::EndFrame()
@@ -605,6 +677,12 @@ void GlRenderBackend::SetCopyWherePictureCovers(bool on)
 {
     Flush();
     copyWherePictureCovers_ = on;
+}
+
+void GlRenderBackend::SetBlendPremultipliedWhereExact(bool on)
+{
+    Flush();
+    blendPremultipliedWhereExact_ = on;
 }
 
 void GlRenderBackend::SetDiscardTransparent(bool on)

@@ -53,6 +53,16 @@ public:
     // the two layouts. False when this OpenGL cannot have it as asked.
     bool SetPresentByCopy(bool on);
     bool PresentsByCopy() const { return presentByCopy_; }
+    // On Mesa's llvmpipe, a see-through image of its own (too big for the atlas: the fold's
+    // shadow) drawn untinted and texel for pixel is blended from a twin whose colours were
+    // multiplied by their alpha when it was made, so that each pixel takes one product fewer:
+    // llvmpipe rounds every 8-bit product of its blend on its own, so the twin's rounded
+    // products give exactly the pixels the blend would. A GPU blends in floating point and
+    // rounds once, where the twin would round twice: there, and off, the image itself is
+    // blended (kept for the benchmark and the pixel comparison).
+    void SetBlendPremultipliedWhereExact(bool on);
+    // Batches blended from a premultiplied twin since the last BeginFrame.
+    int PremultipliedBatchesThisFrame() const { return premultipliedBatchesThisFrame_; }
     // Draws what is pending into the target without presenting it.
     void Flush();
     // Draw calls issued since the last BeginFrame.
@@ -74,6 +84,8 @@ private:
         // target from.
         unsigned coverTexture = 0;
         unsigned coverFramebuffer = 0;
+        // For a see-through image of its own on llvmpipe: its colours multiplied by its alpha.
+        unsigned premultipliedTexture = 0;
     };
 
     GlRenderBackend(int windowWidth, int windowHeight);
@@ -90,6 +102,13 @@ private:
     // Gives an opaque image of the target's size its bottom-up copy to cover the target from.
     void AddCover(TextureRecord& record, const uint8_t* rgba);
     void DeleteCover(TextureRecord& record);
+    void AddPremultipliedTwin(TextureRecord& record, const uint8_t* rgba);
+    // The texture's copies made beside it (its cover, its premultiplied twin) deleted.
+    void DeleteCopies(TextureRecord& record);
+    // Draws the pending batch blended from its image's premultiplied twin.
+    void DrawPremultiplied();
+    void DrawBatch();
+    void DrawTriangles();
     bool CopiesAsCover(const TextureRecord& record, const QuadStrip& quad) const;
     void CopyCover(const TextureRecord& record, const QuadStrip& quad);
     void ClearIfPending(bool coverFollows);
@@ -110,10 +129,14 @@ private:
     bool copyWherePictureCovers_ = true;
     bool presentByCopy_ = false;
     bool discardTransparent_ = true;
+    bool makesPremultipliedTwins_ = false; // llvmpipe, whose blend rounds each product
+    bool blendPremultipliedWhereExact_ = true;
     bool clearPending_ = false; // BeginFrame has not cleared the target yet
     unsigned batchTexture_ = 0; // OpenGL texture of the quads waiting to be drawn
     bool batchBlends_ = false;  // some quad waiting to be drawn is not wholly opaque
     bool batchExact_ = true;    // every quad waiting to be drawn is texel for pixel
+    bool batchUntinted_ = true; // every quad waiting to be drawn is untinted
+    unsigned batchPremultiplied_ = 0; // the premultiplied twin of the batch's image, if it has one
     AtlasPacker packer_;
     std::vector<unsigned> atlasPages_;
     std::vector<TextureRecord> textures_; // handle - 1 indexes this
@@ -121,4 +144,5 @@ private:
     std::vector<uint16_t> indices_; // 16 bits, as every OpenGL (and WebGL) takes them
     int drawCallsThisFrame_ = 0;
     int coversCopiedThisFrame_ = 0;
+    int premultipliedBatchesThisFrame_ = 0;
 };

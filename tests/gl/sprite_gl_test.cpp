@@ -8,10 +8,12 @@
 
 #include "support/testsupport.h"
 
+#include <GL/gl.h>
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -327,4 +329,39 @@ TEST_F(SpritePixelsTest, DroppingFullyTransparentFragmentsChangesNoPixel)
     DrawAndRead(scene);
     backend.SetDiscardTransparent(true);
     EXPECT_TRUE(dropped == target) << "dropping transparent fragments changed the picture";
+}
+
+TEST_F(SpritePixelsTest, ASeeThroughPictureBlendedFromItsPremultipliedTwinChangesNoPixel)
+{
+    // Noise paper and sprites under a picture wider than the target, of random colours and
+    // alphas, laid over all of it texel for pixel as the fold's shadow is: every pixel blends
+    // another colour, alpha and background.
+    MakeNoisePictures(41);
+    const std::string noise = testsupport::RandomBytes(1302 * 720 * 4, 43);
+    testsupport::WritePng(dir.File("veil.png"), 1302, 720, reinterpret_cast<const uint8_t*>(noise.data()));
+    CSpriteContainer scene;
+    scene.CreateSprite(dir.File("paper.png"));
+    RandomSeed(5);
+    for (int i = 0; i < 40; ++i) {
+        CSprite* sprite = scene.CreateSprite(dir.File("small.png"));
+        sprite->SetCentre(vector2(RandomFloat(0, 1280), RandomFloat(0, 720)));
+        sprite->scaleX = sprite->scaleY = RandomFloat(1, 8);
+        sprite->SetAlpha(RandomFloat(0, 1));
+    }
+    CSprite* veil = scene.CreateSprite(dir.File("veil.png"));
+    veil->SetCentre(vector2(651, 360));
+    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    for (float tint : {1.0f, 0.5f}) {
+        veil->SetAlpha(tint);
+        DrawAndRead(scene);
+        // Only llvmpipe blends from the twin, and only an untinted picture.
+        const bool llvmpipe = std::strstr(reinterpret_cast<const char*>(glGetString(GL_RENDERER)), "llvmpipe");
+        EXPECT_EQ(backend.PremultipliedBatchesThisFrame(), llvmpipe && tint == 1.0f ? 1 : 0);
+        const std::vector<uint8_t> twin = target;
+        backend.SetBlendPremultipliedWhereExact(false);
+        DrawAndRead(scene);
+        backend.SetBlendPremultipliedWhereExact(true);
+        EXPECT_EQ(backend.PremultipliedBatchesThisFrame(), 0);
+        EXPECT_TRUE(twin == target) << "the premultiplied twin blends other pixels, tint " << tint;
+    }
 }
