@@ -135,6 +135,19 @@ std::vector<uint8_t> Premultiplied(int width, int height, const uint8_t* rgba)
     return out;
 }
 
+// Does the work twice, cut first to the target's first column, then to its top row: the two lines
+// whose pixel centres lie on the edges of a quad laid over the whole target.
+template <typename Work>
+void OnCoverEdges(Work work)
+{
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 1, kTargetHeight);
+    work();
+    glScissor(0, kTargetHeight - 1, kTargetWidth, 1);
+    work();
+    glDisable(GL_SCISSOR_TEST);
+}
+
 } // namespace
 
 // The framebuffer-object entry points, which are not part of the OpenGL 1.x ABI.
@@ -446,12 +459,7 @@ void GlRenderBackend::ClearIfPending(bool coverFollows)
         glClear(GL_COLOR_BUFFER_BIT);
         return;
     }
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(0, 0, 1, kTargetHeight);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glScissor(0, kTargetHeight - 1, kTargetWidth, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glDisable(GL_SCISSOR_TEST);
+    OnCoverEdges([] { glClear(GL_COLOR_BUFFER_BIT); });
 }
 
 bool GlRenderBackend::CopiesAsCover(const TextureRecord& record, const QuadStrip& quad) const
@@ -473,14 +481,10 @@ void GlRenderBackend::CopyCover(const TextureRecord& record, const QuadStrip& qu
                          GL_COLOR_BUFFER_BIT, GL_NEAREST);
     ++coversCopiedThisFrame_;
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(0, 0, 1, kTargetHeight);
-    Append(record, quad);
-    Flush();
-    glScissor(0, kTargetHeight - 1, kTargetWidth, 1);
-    Append(record, quad);
-    Flush();
-    glDisable(GL_SCISSOR_TEST);
+    OnCoverEdges([&] {
+        Append(record, quad);
+        Flush();
+    });
 }
 
 void GlRenderBackend::SubmitQuad(TextureHandle texture, const QuadStrip& quad)
@@ -661,35 +665,22 @@ void GlRenderBackend::SetPresentArea(int windowWidth, int windowHeight, const Pi
     picture_ = picture;
 }
 
-void GlRenderBackend::SetBatching(bool on)
+// What is pending is drawn as the setting had it.
+void GlRenderBackend::Switch(bool& setting, bool on)
 {
     Flush();
-    batching_ = on;
+    setting = on;
 }
 
-void GlRenderBackend::SetNearestWhereExact(bool on)
-{
-    Flush();
-    nearestWhereExact_ = on;
-}
+void GlRenderBackend::SetBatching(bool on) { Switch(batching_, on); }
 
-void GlRenderBackend::SetCopyWherePictureCovers(bool on)
-{
-    Flush();
-    copyWherePictureCovers_ = on;
-}
+void GlRenderBackend::SetNearestWhereExact(bool on) { Switch(nearestWhereExact_, on); }
 
-void GlRenderBackend::SetBlendPremultipliedWhereExact(bool on)
-{
-    Flush();
-    blendPremultipliedWhereExact_ = on;
-}
+void GlRenderBackend::SetCopyWherePictureCovers(bool on) { Switch(copyWherePictureCovers_, on); }
 
-void GlRenderBackend::SetDiscardTransparent(bool on)
-{
-    Flush();
-    discardTransparent_ = on;
-}
+void GlRenderBackend::SetBlendPremultipliedWhereExact(bool on) { Switch(blendPremultipliedWhereExact_, on); }
+
+void GlRenderBackend::SetDiscardTransparent(bool on) { Switch(discardTransparent_, on); }
 
 bool GlRenderBackend::SetPresentByCopy(bool on)
 {

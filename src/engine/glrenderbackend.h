@@ -117,6 +117,7 @@ private:
     // The target into the window, and the window's buffers swapped.
     void Present();
     void PresentRowByRow(int left, int bottom);
+    void Switch(bool& setting, bool on);
 
     int windowWidth_;
     int windowHeight_;
