@@ -10,6 +10,7 @@
 // xvfb-run -s "-screen 0 1280x720x24".
 #include "scopedrenderbackend.h"
 #include "engine/glrenderbackend.h"
+#include "engine/platform.h"
 #include "engine/renderdevice.h"
 #include "engine/texturecache.h"
 #include "harness/botplayer.h"
@@ -48,7 +49,9 @@ HeavyFrame* Build()
     if (tried)
         return frame;
     tried = true;
-    if (!RenderInit(WindowOptions()))
+    // The window stays open for the whole run.
+    static const std::unique_ptr<Platform> platform = Platform::Start(WindowOptions());
+    if (!platform)
         return nullptr;
     frame = new HeavyFrame;
     frame->device = &static_cast<GlRenderBackend&>(GetRenderBackend());

@@ -3,6 +3,7 @@
 #include "scopedrenderbackend.h"
 #include "engine/glrenderbackend.h"
 #include "engine/random.h"
+#include "engine/platform.h"
 #include "engine/renderdevice.h"
 #include "engine/spritecontainer.h"
 #include "engine/texturecache.h"
@@ -47,7 +48,9 @@ Scene* BuildScene()
     static Scene* scene = nullptr;
     if (scene)
         return scene;
-    if (!RenderInit(WindowOptions()))
+    // The window stays open for the whole run.
+    static const std::unique_ptr<Platform> platform = Platform::Start(WindowOptions());
+    if (!platform)
         return nullptr;
     // The device stays open for the whole run, but it draws only inside these benchmarks.
     GlRenderBackend* device = &static_cast<GlRenderBackend&>(GetRenderBackend());

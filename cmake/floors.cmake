@@ -1,6 +1,6 @@
 # tobrakka_floor(NAME [USES floor...] [PACKAGES target...])
 #
-# Makes the folder src/NAME into the static library tobrakka_NAME, linked to the floors below it
+# Makes the folder src/NAME (but for the other platform's seam, see below) into the static library tobrakka_NAME, linked to the floors below it
 # that it USES (and through them to theirs) and to the outside PACKAGES it needs.
 #
 # The folder's headers are reached as "NAME/header.h" through an include root of its own that
@@ -10,6 +10,13 @@
 function(tobrakka_floor name)
   cmake_parse_arguments(FLOOR "" "" "USES;PACKAGES" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
+  # A floor's platform seam has one implementation for SDL 2 (in its folder sdl2/) and one for
+  # the browser (browser/): each build compiles its own.
+  if(EMSCRIPTEN)
+    list(FILTER sources EXCLUDE REGEX "/src/${name}/sdl2/")
+  else()
+    list(FILTER sources EXCLUDE REGEX "/src/${name}/browser/")
+  endif()
   add_library(tobrakka_${name} STATIC ${sources})
   set(root ${CMAKE_BINARY_DIR}/floors/${name})
   file(MAKE_DIRECTORY ${root})

@@ -1,11 +1,7 @@
 #include "app/dataroot.h"
-#include "app/padlayout.h"
 #include "app/program.h"
 #include "harness/toolrun.h"
 
-#include <SDL.h>
-
-#include <cstdlib>
 #include <memory>
 
 #ifdef __EMSCRIPTEN__
@@ -17,11 +13,6 @@
 int main(int argc, char** argv)
 {
     EnterDataRoot("tobrakka");
-    RequestGameControllerLayout();
-    // What SDL's entry wrapper does on other platforms: SDL without its signal parachute, and
-    // SDL's shutdown at process exit.
-    SDL_Init(SDL_INIT_NOPARACHUTE);
-    std::atexit(SDL_Quit);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     auto tools = std::make_unique<ToolRun>();
     if (!tools->Configure(arguments))

@@ -1,26 +1,24 @@
 #include "app/applysettings.h"
 
-#include "engine/renderdevice.h"
-
-#include <SDL_mixer.h>
+#include "audio/audiodevice.h"
+#include "engine/platform.h"
 
 void ApplyVolumes(const Settings& settings)
 {
-    Mix_VolumeMusic(MusicMixerVolume(settings.musicVolume));
-    Mix_Volume(-1, EffectsMixerVolume(settings.effectsVolume));
+    SetMixerVolumes(MusicMixerVolume(settings.musicVolume), EffectsMixerVolume(settings.effectsVolume));
 }
 
-WindowSize WindowOnThisDesktop(const WindowSize& size)
+WindowSize WindowOnThisDesktop(const Platform& platform, const WindowSize& size)
 {
     int width = 0;
     int height = 0;
-    DesktopSize(width, height);
+    platform.DesktopSize(width, height);
     return size.OnDesktop(width, height);
 }
 
-void ApplyWindow(const Settings& settings)
+void ApplyWindow(Platform& platform, const Settings& settings)
 {
-    const WindowSize window = WindowOnThisDesktop(settings.windowSize);
-    SetWindowedSize(window.width, window.height);
-    SetFullScreen(settings.fullScreen);
+    const WindowSize window = WindowOnThisDesktop(platform, settings.windowSize);
+    platform.SetWindowedSize(window.width, window.height);
+    platform.SetFullScreen(settings.fullScreen);
 }

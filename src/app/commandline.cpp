@@ -1,7 +1,6 @@
 #include "app/commandline.h"
 
 #include "engine/numeric.h"
-#include "engine/renderdevice.h"
 #include "utils/stringutils.h"
 
 #include <iostream>
@@ -54,5 +53,3 @@ bool RequestedWindow(int requestedWidth, int& width, int& height)
     height = requestedHeight;
     return true;
 }
-
-void ApplyWindowSize(int requestedWidth) { RequestedWindow(requestedWidth, g_windowWidth, g_windowHeight); }

@@ -22,6 +22,3 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 // The window "-r" asks for: width x trunc(width * 0.5625). False for a width that is not given,
 // or whose window would be less than one pixel high (below 2, zero and negative included).
 bool RequestedWindow(int requestedWidth, int& width, int& height);
-
-// Sets the window size from "-r"; a width that gives no window keeps 1280 x 720.
-void ApplyWindowSize(int requestedWidth);

@@ -2,7 +2,6 @@
 
 #include "app/clearnote.h"
 #include "app/lettering.h"
-#include "engine/renderdevice.h"
 #include "engine/ticks.h"
 #include "utils/datafiles.h"
 
@@ -23,8 +22,8 @@ std::string Loops(int loops) { return std::to_string(loops) + (loops == 1 ? " lo
 
 } // namespace
 
-EndingScreen::EndingScreen(const Progress& records, int levelCount)
-    : shownAt_(kolm::GetTicks())
+EndingScreen::EndingScreen(const Progress& records, int levelCount, bool thenMainMenu)
+    : shownAt_(kolm::GetTicks()), thenMainMenu_(thenMainMenu)
 {
     Letter(records, levelCount);
 }
@@ -77,45 +76,43 @@ void EndingScreen::Letter(const Progress& records, int levelCount)
     lettering.Write("press a key", vector2(middle, kHintBaseline), datafiles::GlyphSize::kSmall, TextAlign::kCentre);
 }
 
-EndingScreen::Outcome EndingScreen::Tick(uint32_t now)
+bool EndingScreen::Tick(uint32_t now)
 {
-    if (outcome_ == Outcome::kShowing && poll_.Due(now))
-        Poll();
-    return outcome_;
-}
-
-void EndingScreen::Poll()
-{
-    Show();
-    SDL_Event event;
-    while (outcome_ == Outcome::kShowing && SDL_PollEvent(&event)) {
-        if (!still_.TakeWindowEvent(event) && Ends(event))
-            outcome_ = Outcome::kDone;
-    }
+    if (done_ || !poll_.Due(now))
+        return false;
+    still_.Show([this] { Draw(); });
     if (kolm::GetTicks() - shownAt_ > kTimeoutMs)
-        outcome_ = Outcome::kDone;
-    if (outcome_ == Outcome::kDone)
-        sprites_.Clear();
+        done_ = true;
+    return true;
 }
 
-bool EndingScreen::Ends(const SDL_Event& event) const
+void EndingScreen::HandleEvent(const GameEvent& event)
 {
-    if (event.type == SDL_QUIT)
-        return true;
+    // Closing the window quits, whatever would follow the ending.
+    if (event.type == GameEvent::Type::kQuit)
+        done_ = quit_ = true;
+    else if (!still_.TakeWindowEvent(event) && Ends(event))
+        done_ = true;
+}
+
+Screen::Change EndingScreen::WhatNext() const
+{
+    if (!done_)
+        return Change();
+    return Change(thenMainMenu_ && !quit_ ? Change::To::kMainMenu : Change::To::kQuit);
+}
+
+bool EndingScreen::Ends(const GameEvent& event) const
+{
     if (kolm::GetTicks() - shownAt_ < kDeafMs)
         return false;
     switch (event.type) {
-    case SDL_KEYDOWN:
-    case SDL_JOYBUTTONDOWN:
+    case GameEvent::Type::kKeyDown:
+    case GameEvent::Type::kPadDown:
         return true;
-    case SDL_MOUSEBUTTONDOWN:
-        return event.button.button == SDL_BUTTON_LEFT;
+    case GameEvent::Type::kMouseDown:
+        return event.button == GameEvent::kLeftButton;
     default:
         return false;
     }
-}
-
-void EndingScreen::Show()
-{
-    still_.Show([this] { sprites_.Draw(); });
 }

@@ -8,30 +8,32 @@
 // again when the window may have lost it and a few times a second besides.
 #include "app/levelprogress.h"
 #include "app/pollcadence.h"
+#include "app/screen.h"
 #include "app/stillpicture.h"
 #include "engine/spritecontainer.h"
-
-#include <SDL.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-class EndingScreen {
+class EndingScreen : public Screen {
 public:
-    enum class Outcome { kShowing, kDone };
 
     static constexpr uint32_t kTimeoutMs = 30000;
     // Input is not heard for this long after the ending appears.
     static constexpr uint32_t kDeafMs = 750;
 
-    // The records of the list's positions 1 to levelCount.
-    EndingScreen(const Progress& records, int levelCount);
+    // The records of the list's positions 1 to levelCount; afterwards the main menu when the
+    // game shows its menus, otherwise the game is over.
+    EndingScreen(const Progress& records, int levelCount, bool thenMainMenu);
     EndingScreen(const EndingScreen&) = delete;
     EndingScreen& operator=(const EndingScreen&) = delete;
 
-    Outcome Tick(uint32_t now);
-    uint32_t NextDue() const { return poll_.Next(); }
+    bool Tick(uint32_t now) override;
+    uint32_t NextDue() const override { return poll_.Next(); }
+    void HandleEvent(const GameEvent& event) override;
+    void Draw() override { sprites_.Draw(); }
+    Change WhatNext() const override;
 
     // The table under the heading: a row for each level ("level 3", "2 loops", "0:41.20", or
     // dashes for a level without a record), then the totals over the levels with records.
@@ -46,13 +48,13 @@ public:
 
 private:
     void Letter(const Progress& records, int levelCount);
-    void Poll();
-    void Show();
-    bool Ends(const SDL_Event& event) const;
+    bool Ends(const GameEvent& event) const;
 
     CSpriteContainer sprites_;
     uint32_t shownAt_;
     PollCadence poll_;
-    Outcome outcome_ = Outcome::kShowing;
+    bool thenMainMenu_;
+    bool done_ = false;
+    bool quit_ = false; // the window was closed
     StillPicture still_;
 };

@@ -2,49 +2,37 @@
 
 #include "app/gamephase.h"
 #include "app/inputsource.h"
-#include "app/joystick.h"
-#include "app/menuinput.h"
+#include "app/settings.h"
 #include "app/settingskeeper.h"
-#include "app/padlayout.h"
 #include "audio/audiodevice.h"
+#include "engine/gamekeys.h"
+#include "engine/picturerect.h"
+#include "engine/platform.h"
 #include "engine/renderdevice.h"
 #include "engine/ticks.h"
-
-#include <SDL_mixer.h>
+#include "world/world.h"
 
 #include <iostream>
 
 namespace {
 
-// The point of the 1280 x 720 picture that a mouse move aims at.
-vector2 AimOf(const SDL_Event& motion)
-{
-    vector2 aim;
-    WindowToVirtual(aim, vector2(static_cast<float>(motion.motion.x), static_cast<float>(motion.motion.y)));
-    return aim;
-}
-
-// The mouse move with the point aimed at in place of the window pixel, so that a recording
-// replayed at 1280 x 720 aims where the player aimed, whatever the window's size.
-SDL_Event WithAim(const SDL_Event& motion, vector2 aim)
-{
-    SDL_Event heard = motion;
-    heard.motion.x = static_cast<Uint16>(Clamp(aim.x, 0.0f, 65535.0f));
-    heard.motion.y = static_cast<Uint16>(Clamp(aim.y, 0.0f, 65535.0f));
-    return heard;
-}
+// The pad's rumble at the hero's death, and at a big robot's blast (lighter and shorter).
+constexpr float kDeathRumble = 1.0f;
+constexpr uint32_t kDeathRumbleMs = 350;
+constexpr float kBlastRumble = 0.5f;
+constexpr uint32_t kBlastRumbleMs = 180;
 
 // While the game is paused, what would start something in it (a key, a click, a pad button, which
 // acts as space) is ignored; releases, moves and Escape still arrive, so that nothing stays held
 // down and the game can always be left.
-bool StartsSomething(const SDL_Event& event)
+bool StartsSomething(const GameEvent& event)
 {
     switch (event.type) {
-    case SDL_KEYDOWN:
-        return event.key.keysym.sym != SDLK_ESCAPE;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_JOYBUTTONDOWN:
-    case SDL_JOYBUTTONUP:
+    case GameEvent::Type::kKeyDown:
+        return event.key != gamekeys::kEscape;
+    case GameEvent::Type::kMouseDown:
+    case GameEvent::Type::kPadDown:
+    case GameEvent::Type::kPadUp:
         return true;
     default:
         return false;
@@ -52,6 +40,8 @@ bool StartsSomething(const SDL_Event& event)
 }
 
 } // namespace
+
+GameEvent FromToolsWindow(const GameEvent& event) { return PictureRect().MouseInPicture(event); }
 
 FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* input)
     : options_(options), phase_(phase), input_(input), levelFlow_(phase.gameplay, *phase.overlay, options.endsAfterLastLevel),
@@ -65,43 +55,64 @@ uint32_t FrameLoop::ToolTime() const
     return input_ && input_->DrivesMenus() ? options_.toolClockStart + everyStep_ * kStepMs : PhaseTime();
 }
 
-void FrameLoop::Tick(uint32_t now)
+bool FrameLoop::Tick(uint32_t now)
 {
     if (now - lastStep_ < kStepMs)
-        return;
+        return false;
     lastStep_ = kolm::GetTicks(); // a late step is simply late: the next one is due 16 ms after it
-    StepAndHandleEvents();
+    Step();
+    return true;
 }
 
 void FrameLoop::StepAndHandleEvents()
 {
     Step();
+    LetInputLook();
+    pending_.clear();
+    TakeInputEvents(pending_);
+    for (const GameEvent& event : pending_)
+        HandleInputEvent(FromToolsWindow(event));
+}
+
+void FrameLoop::LetInputLook()
+{
     // The tools stand still with the game while it is paused, but for one that drives the menus.
     if (input_ && (!paused_ || input_->DrivesMenus()))
         input_->Observe(ToolTime(), phase_);
-    HandleEvents();
+}
+
+// Only a person pauses the game: to a script or the bot, P is a key like any other. A source
+// that drives the menus is heard as a person: its Escape opens the pause menu, its P pauses, and
+// the menu takes its events while it shows.
+void FrameLoop::TakeInputEvents(std::vector<GameEvent>& out)
+{
+    if (input_ && (!paused_ || input_->DrivesMenus()))
+        input_->TakeDue(ToolTime(), out);
+}
+
+void FrameLoop::HandleInputEvent(const GameEvent& event)
+{
+    if (!input_->DrivesMenus())
+        DispatchToGame(event);
+    else if (running_)
+        Dispatch(event);
 }
 
 void FrameLoop::Step()
 {
-    if (!paused_)
-        KeepMusicPlaying();
+    if (!paused_ && !options_.musicFile.empty())
+        KeepMusicPlaying(options_.musicFile);
     ++stepsThisSecond_;
     ReportFps();
-    if (!paused_)
+    if (!paused_) {
         Update();
+        RumbleForStep();
+    }
     // The paused scrap gives way to the pause menu.
-    ShowPicture(phase_.status && phase_.status->Update(phase_.Where(), paused_ && !pauseMenu_));
+    ShowPicture(phase_.status && phase_.status->Update(Where(), paused_ && !pauseMenu_));
     if (!paused_)
         ++stepsTaken_;
     ++everyStep_;
-}
-
-void FrameLoop::KeepMusicPlaying()
-{
-    // The track plays once per start; restarting it when it ends is what loops it.
-    if (Mix_PlayingMusic() == 0 && !options_.musicFile.empty())
-        StartMusic(options_.musicFile);
 }
 
 void FrameLoop::ReportFps()
@@ -111,6 +122,13 @@ void FrameLoop::ReportFps()
     fpsWindowStart_ = kolm::GetTicks();
     std::cout << "fps: " << stepsThisSecond_ << std::endl;
     stepsThisSecond_ = 0;
+}
+
+StatusLayer::Place FrameLoop::Where()
+{
+    StatusLayer::Place place = phase_.Where();
+    place.padGone = padGone_;
+    return place;
 }
 
 void FrameLoop::Update()
@@ -148,44 +166,49 @@ void FrameLoop::Draw()
     EndFrame();
 }
 
-void FrameLoop::HandleEvents()
-{
-    // The window's events first, then the input source's: where a person's key press made
-    // during the step would be. Only a person pauses the game: to a script or the bot, P is a
-    // key like any other.
-    SDL_Event event;
-    while (options_.readsWindow && SDL_PollEvent(&event))
-        Dispatch(event);
-    // A source that drives the menus is heard as a person: its Escape opens the pause menu, its
-    // P pauses, and the menu takes its events while it shows.
-    const bool asPerson = input_ && input_->DrivesMenus();
-    if (!input_ || (paused_ && !asPerson))
-        return;
-    pending_.clear();
-    input_->TakeDue(ToolTime(), pending_);
-    for (const SDL_Event& pendingEvent : pending_) {
-        if (!asPerson)
-            DispatchToGame(pendingEvent);
-        else if (running_)
-            Dispatch(pendingEvent);
-    }
-}
-
-bool FrameLoop::TakePauseEvent(const SDL_Event& event)
+bool FrameLoop::TakePauseEvent(const GameEvent& event)
 {
     if (!options_.pausable)
         return false;
-    if ((event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && event.key.keysym.sym == SDLK_p) {
-        if (event.type == SDL_KEYDOWN)
+    // A game paused for a pad that went away resumes with the pad, or with any key.
+    if (padGone_ && (event.type == GameEvent::Type::kPadAdded || event.type == GameEvent::Type::kKeyDown)) {
+        SetPaused(false);
+        return true;
+    }
+    if (event.IsKey() && event.key == gamekeys::kP) {
+        if (event.type == GameEvent::Type::kKeyDown)
             SetPaused(!paused_);
         return true;
     }
     // Only a real loss of focus pauses; gaining it back leaves the resuming to the player.
-    const bool focusLost = event.type == SDL_ACTIVEEVENT && event.active.gain == 0 &&
-                           (event.active.state & SDL_APPINPUTFOCUS) != 0;
-    if (focusLost && options_.pauseOnFocusLoss)
+    if (event.type == GameEvent::Type::kFocusLost && options_.pauseOnFocusLoss)
         SetPaused(true);
     return false;
+}
+
+void FrameLoop::PadWentAway()
+{
+    for (const GameEvent& centre : joystick_.CentringEvents())
+        DispatchToGame(centre);
+    padInUse_ = -1;
+    if (options_.pausable && !paused_) {
+        SetPaused(true);
+        padGone_ = true;
+    }
+}
+
+void FrameLoop::RumbleForStep()
+{
+    const Gameplay::CQuenlowZarnImpl* world = phase_.gameplay.World();
+    const bool dead = phase_.gameplay.IsPlayerDead();
+    const uint32_t blasts = world ? world->bigRobotBlasts : 0;
+    const bool rumbles = options_.platform && options_.rumble > 0 && focusPauseAllowed_;
+    if (rumbles && dead && !wasDead_)
+        options_.platform->Rumble(kDeathRumble * RumbleStrength(options_.rumble), kDeathRumbleMs);
+    else if (rumbles && blasts > blastsSeen_)
+        options_.platform->Rumble(kBlastRumble * RumbleStrength(options_.rumble), kBlastRumbleMs);
+    wasDead_ = dead;
+    blastsSeen_ = blasts;
 }
 
 void FrameLoop::SetPaused(bool paused)
@@ -193,82 +216,82 @@ void FrameLoop::SetPaused(bool paused)
     if (paused == paused_)
         return;
     paused_ = paused;
+    padGone_ = false;
     redrawDue_ = true;
     // The music and every effect, the firing loop among them, hold their place too.
-    if (paused) {
-        Mix_PauseMusic();
-        Mix_Pause(-1);
-    } else {
-        Mix_ResumeMusic();
-        Mix_Resume(-1);
-    }
+    HoldAllSound(paused);
 }
 
-void FrameLoop::Dispatch(const SDL_Event& event)
+void FrameLoop::Dispatch(const GameEvent& event)
 {
-    // The window's keys and size, and pausing, belong to the window and the loop, not to the
-    // game: the tools never hear them, so a recording replays as if none had been used.
-    if (HandleWindowEvent(event)) {
+    // Pausing belongs to the loop, not to the game: the tools never hear it, so a recording
+    // replays as if no pause had been made. A window that may have lost the picture shows it
+    // again.
+    if (event.type == GameEvent::Type::kExposed) {
         presentDue_ = true;
         return;
     }
+    if (event.type == GameEvent::Type::kPadRemoved) {
+        if (event.pad == padInUse_)
+            PadWentAway();
+        return;
+    }
+    if (event.IsPad() && event.type != GameEvent::Type::kPadAdded)
+        padInUse_ = event.pad;
     if (pauseMenu_) {
         HandlePauseMenu(event);
         return;
     }
-    if (options_.pauseMenu && event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) {
+    if (options_.pauseMenu && event.IsKeyDown(gamekeys::kEscape) && !padGone_) {
         OpenPauseMenu();
         return;
     }
     if (TakePauseEvent(event) || (paused_ && StartsSomething(event)))
         return;
     // For a paused game: what reaches the game may change its picture (a mouse move moves the
-    // crosshair), and a window that may have lost the picture needs it shown again.
-    if (MayHaveLostPicture(event))
-        presentDue_ = true;
-    else
-        redrawDue_ = true;
-    DispatchToGame(InGameAxes(event));
+    // crosshair).
+    redrawDue_ = true;
+    DispatchToGame(event);
 }
 
-void FrameLoop::DispatchToGame(const SDL_Event& event)
+void FrameLoop::DispatchToGame(const GameEvent& event)
 {
+    using Type = GameEvent::Type;
     Gameplay& gameplay = phase_.gameplay;
-    const vector2 aim = event.type == SDL_MOUSEMOTION ? AimOf(event) : vector2();
     if (input_)
-        input_->Heard(PhaseTime(), event.type == SDL_MOUSEMOTION ? WithAim(event, aim) : event);
+        input_->Heard(PhaseTime(), event);
     if (levelFlow_.Handle(event))
         return;
     switch (event.type) {
-    case SDL_KEYDOWN:
-        if (event.key.keysym.sym == SDLK_ESCAPE)
+    case Type::kKeyDown:
+        if (event.key == gamekeys::kEscape)
             running_ = false;
         else
-            gameplay.KeyDown(event.key.keysym.sym); // the facade ignores all but the eight movement keys
+            gameplay.KeyDown(event.key); // the facade ignores all but the eight movement keys
         break;
-    case SDL_KEYUP:
-        gameplay.KeyUp(event.key.keysym.sym);
+    case Type::kKeyUp:
+        gameplay.KeyUp(event.key);
         break;
-    case SDL_MOUSEMOTION:
+    case Type::kMouseMotion: {
+        const vector2 aim(static_cast<float>(event.x), static_cast<float>(event.y));
         gameplay.SetAim(aim);
         if (CSprite* crosshair = phase_.overlay->crosshair)
             crosshair->SetCentre(aim);
         break;
-    case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT)
+    }
+    case Type::kMouseDown:
+    case Type::kMouseUp:
+        if (event.button != GameEvent::kLeftButton)
+            break;
+        if (event.type == Type::kMouseDown)
             gameplay.FirePressed();
-        break;
-    case SDL_MOUSEBUTTONUP:
-        if (event.button.button == SDL_BUTTON_LEFT)
+        else
             gameplay.FireReleased();
         break;
-    case SDL_JOYAXISMOTION:
-    case SDL_JOYHATMOTION:
-    case SDL_JOYBUTTONDOWN:
-    case SDL_JOYBUTTONUP:
-        HandleJoystickEvent(event, &gameplay);
+    case Type::kPadAxis:
+        joystick_.HandleEvent(event, &gameplay);
         break;
-    case SDL_QUIT:
+    case Type::kQuit:
         running_ = false;
         break;
     default:
@@ -279,27 +302,27 @@ void FrameLoop::DispatchToGame(const SDL_Event& event)
 void FrameLoop::OpenPauseMenu()
 {
     SetPaused(true);
-    pauseMenu_ = std::make_unique<PauseMenu>(*options_.pauseMenu);
+    pauseMenu_ = std::make_unique<PauseMenu>(*options_.pauseMenu, options_.platform);
     redrawDue_ = true;
-    SDL_ShowCursor(1);
+    if (options_.platform)
+        options_.platform->ShowCursor(true);
 }
 
 void FrameLoop::ClosePauseMenu()
 {
     pauseMenu_.reset();
     redrawDue_ = true;
-    SDL_ShowCursor(0);
+    if (options_.platform)
+        options_.platform->ShowCursor(false);
 }
 
-void FrameLoop::HandlePauseMenu(const SDL_Event& event)
+void FrameLoop::HandlePauseMenu(const GameEvent& event)
 {
     // A window close quits at once, menu or not.
-    if (event.type == SDL_QUIT) {
+    if (event.type == GameEvent::Type::kQuit) {
         running_ = false;
         return;
     }
-    if (MayHaveLostPicture(event))
-        presentDue_ = true;
     switch (pauseMenu_->Handle(event)) {
     case PauseMenu::Outcome::kUnchanged:
         return;
@@ -315,8 +338,8 @@ void FrameLoop::HandlePauseMenu(const SDL_Event& event)
     case PauseMenu::Outcome::kRestartLoop:
         ClosePauseMenu();
         SetPaused(false);
-        DispatchToGame(KeyEvent(SDLK_F5, true));
-        DispatchToGame(KeyEvent(SDLK_F5, false));
+        DispatchToGame(GameEvent::Key(gamekeys::kF5, true));
+        DispatchToGame(GameEvent::Key(gamekeys::kF5, false));
         break;
     case PauseMenu::Outcome::kMainMenu:
         ending_ = Ending::kMainMenu;
@@ -334,5 +357,6 @@ void FrameLoop::TakeLoopSettings()
     const Settings& settings = options_.pauseMenu->InForce();
     options_.showFps = settings.showFps;
     options_.pauseOnFocusLoss = settings.pauseOnFocusLoss && focusPauseAllowed_;
+    options_.rumble = settings.rumble;
     phase_.grid.noGrid = !settings.paperMotion;
 }

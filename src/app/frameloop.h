@@ -1,9 +1,9 @@
 #pragma once
-// The fixed-step frame loop of the game phase. A driver ticks it with the time (the native loop,
-// the tests, a browser's animation frames) and no tick blocks: once 16 ms have passed since the
-// last step began, the tick updates the world, the grid and the overlay by exactly 16 ms, draws
-// one frame and dispatches the events that arrived. Nothing catches up: a slow machine plays
-// slower.
+// The fixed-step frame loop of the game phase. A driver ticks it with the time (the program's
+// screen for play, the tests, the headless game) and no tick blocks: once 16 ms have passed since
+// the last step began, the tick updates the world, the grid and the overlay by exactly 16 ms and
+// draws one frame; then the events that arrived are handed to it (the person's through Dispatch,
+// the input source's after it has looked). Nothing catches up: a slow machine plays slower.
 //
 // The game can be paused (P, or the window losing its input focus): the loop then keeps reading
 // events every step, but the world, the grid and the overlay stand still and game time does not
@@ -16,10 +16,16 @@
 // it (the paused scrap gives way to it); Escape again resumes. Its "Restart loop" is F5, handed
 // to the game as a key of the window would be, so the tools hear it as F5; its options change
 // the settings in force, the loop's own (fps, pausing on focus loss, the paper's motion) at once.
+//
+// The pad in use pulled out during play brings its sticks back to the centre, as heard events (so
+// a recording replays the same), and pauses the game with "pad disconnected" on the paper;
+// plugging it back or any key resumes. Outside the classic game, and while a person plays, the
+// pad rumbles when the hero dies and, more lightly, when a big robot blows up.
+#include "app/joystick.h"
 #include "app/levelflow.h"
 #include "app/pausemenu.h"
-
-#include <SDL.h>
+#include "app/statuslayer.h"
+#include "engine/gameevent.h"
 
 #include <cstdint>
 #include <memory>
@@ -27,6 +33,12 @@
 #include <vector>
 
 class InputSource;
+class Platform;
+
+// A tool's mouse event at the point of the picture under it. The tools' mouse moves over the
+// pixels of a window of the picture's own 1280 x 720, whatever the window the game shows, and
+// reaches the picture through the same arithmetic as a person's in such a window, to the last bit.
+GameEvent FromToolsWindow(const GameEvent& event);
 class SettingsKeeper;
 struct GamePhase;
 
@@ -37,7 +49,7 @@ public:
     struct Options {
         bool showFps = false;
         std::string musicFile; // restarted whenever it ends; empty for none
-        bool readsWindow = true; // false for the headless game, which has no window to read
+        Platform* platform = nullptr; // the window and pads; null for the headless game
         bool pausable = false;   // P pauses and resumes
         bool pauseOnFocusLoss = false; // and so does losing the window's input focus
         bool endsAfterLastLevel = false; // space after the list's last clear ends the phase
@@ -46,6 +58,7 @@ public:
         SettingsKeeper* pauseMenu = nullptr;
         // Where the clock of an input source that drives the menus stood when the loop began.
         uint32_t toolClockStart = 0;
+        int rumble = 0; // the pad's rumble, 0 (never) to 10
     };
 
     // How the loop ended: the window closed, Escape in a game without the pause menu or a
@@ -57,15 +70,20 @@ public:
 
     FrameLoop(const Options& options, GamePhase& phase, InputSource* input);
 
-    // Does what is due at `now` (a tick reading): nothing before the next step is due; then one
-    // whole step, which begins at a fresh reading of the tick counter.
-    void Tick(uint32_t now);
+    // Does what is due at `now` (a tick reading): nothing before the next step is due (false);
+    // then one step, which begins at a fresh reading of the tick counter (true).
+    bool Tick(uint32_t now);
     // When the next step is due: 16 ms after the last one began.
     uint32_t NextDue() const { return lastStep_ + kStepMs; }
-    // One whole step: update and draw, the input source looks, then the events are handled.
+    // One whole step without a window: update and draw, the input source looks, then its events
+    // are handled.
     void StepAndHandleEvents();
-    // Handles an event of the person at the keyboard (the window's), which may pause the game.
-    void Dispatch(const SDL_Event& event);
+    // Handles an event of the person at the keyboard, mouse or pad, which may pause the game.
+    void Dispatch(const GameEvent& event);
+    // The input source looks at the step just taken, then its due events are handed out.
+    void LetInputLook();
+    void TakeInputEvents(std::vector<GameEvent>& out);
+    void HandleInputEvent(const GameEvent& event);
 
     // Until Escape, a window close, or (with endsAfterLastLevel) the end of the level list.
     bool Running() const { return running_ && !levelFlow_.AllCleared(); }
@@ -80,28 +98,34 @@ public:
     uint32_t ToolTime() const;
     Ending HowItEnded() const { return ending_; }
     bool PauseMenuShows() const { return pauseMenu_ != nullptr; }
+    // The game is paused because the pad in use went away.
+    bool PadGone() const { return padGone_; }
+    // Draws the frame as it stands: paper, world, overlay, status and the pause menu.
+    void Draw();
 
 private:
     // One step without its events: music keep-alive, fps report, update and draw.
     void Step();
-    // Reads the window's events, then the input source's due ones, and dispatches them in order.
-    void HandleEvents();
     // Hands an event to the game (and to the tools, which hear every one).
-    void DispatchToGame(const SDL_Event& event);
-    void KeepMusicPlaying();
+    void DispatchToGame(const GameEvent& event);
     void ReportFps();
     void Update();
+    // Where the player is, for the status layer.
+    StatusLayer::Place Where();
     // Draws the frame while the game runs. While it is paused, only when the picture may have
     // changed (statusChanged, or since the last draw); otherwise presents the last frame again
     // when the window may have lost it or it has stood a while.
     void ShowPicture(bool statusChanged);
-    void Draw();
     // Takes the events that pause and resume the game; true when the event was one of them.
-    bool TakePauseEvent(const SDL_Event& event);
+    bool TakePauseEvent(const GameEvent& event);
+    // The pad in use went away: its sticks come back to the centre and the game pauses.
+    void PadWentAway();
+    // Rumbles the pad for a death or a big robot's blast of the step just taken.
+    void RumbleForStep();
     void SetPaused(bool paused);
     void OpenPauseMenu();
     void ClosePauseMenu();
-    void HandlePauseMenu(const SDL_Event& event);
+    void HandlePauseMenu(const GameEvent& event);
     // The settings of the loop itself, as the keeper has them in force.
     void TakeLoopSettings();
 
@@ -122,5 +146,10 @@ private:
     bool redrawDue_ = false;  // something may have changed the picture since the last draw
     bool presentDue_ = false; // the window may have lost the picture since it was last shown
     uint32_t pausedStepsUnshown_ = 0;
-    std::vector<SDL_Event> pending_;
+    std::vector<GameEvent> pending_;
+    JoystickMapping joystick_;
+    int32_t padInUse_ = -1; // the pad whose events the person last played with
+    bool padGone_ = false;
+    bool wasDead_ = false;     // the hero was dead after the step before
+    uint32_t blastsSeen_ = 0;  // the world's big robot blasts after the step before
 };

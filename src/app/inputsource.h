@@ -1,8 +1,9 @@
 #pragma once
 // The one seam through which the game's tools play and watch it: an input script, the bot of the
-// demo, a recording of the game or the headless driver. The frame loop and the title screen ask
-// it for the events due at each step and handle them exactly like a person's.
-#include <SDL.h>
+// demo, a recording of the game or the headless driver. The screens ask it for the events due at
+// each step and handle them exactly like a person's. Its mouse positions are points of the
+// 1280 x 720 picture, whatever the window's size.
+#include "engine/gameevent.h"
 
 #include <cstdint>
 #include <vector>
@@ -13,14 +14,14 @@ class InputSource {
 public:
     virtual ~InputSource() = default;
     // Events for the title screen, asked for once.
-    virtual void TakeTitleEvents(std::vector<SDL_Event>& out) = 0;
+    virtual void TakeTitleEvents(std::vector<GameEvent>& out) = 0;
     // Events due at or before the given phase time (game ms since the frame loop began).
-    virtual void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) = 0;
+    virtual void TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out) = 0;
     // Looks at the game after each step has been drawn, before its events are handled.
     virtual void Observe(uint32_t, const GamePhase&) {}
-    // Every event the frame loop handles, as the game took it: a mouse move carries the point
-    // aimed at in the 1280 x 720 picture rather than the window pixel.
-    virtual void Heard(uint32_t, const SDL_Event&) {}
+    // Every event the frame loop handles, as the game took it (a mouse move at the point of the
+    // picture it aims at).
+    virtual void Heard(uint32_t, const GameEvent&) {}
     // Whether it makes the game's events itself (a script, the bot): the game then does not
     // pause when its window loses the input focus.
     virtual bool PlaysTheGame() const { return true; }

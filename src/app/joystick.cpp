@@ -1,10 +1,10 @@
 #include "app/joystick.h"
 
+#include "engine/gamekeys.h"
+#include "engine/padbuttons.h"
 #include "world/gameplay.h"
 
 #include <cmath>
-#include <cstring>
-#include <iostream>
 
 namespace {
 
@@ -12,16 +12,13 @@ constexpr float kMoveThreshold = 0.25f;
 constexpr float kFireThreshold = 0.5f;
 constexpr float kAimReach = 200.0f;
 
-// A pad that went away may have no name.
-const char* JoystickName(int index)
-{
-    const char* name = SDL_JoystickName(index);
-    return name ? name : "";
-}
-
 } // namespace
 
-JoystickMapping::JoystickMapping() : axisValues_(6, 0), axisForControl_{{0, 0}, {1, 1}, {3, 3}, {4, 2}} {}
+JoystickMapping::JoystickMapping()
+    : axisValues_(6, 0),
+      axisForControl_{{pads::kLeftX, 0}, {pads::kLeftY, 1}, {pads::kRightY, 3}, {pads::kRightX, 2}}
+{
+}
 
 float JoystickMapping::ControlValue(int control) const
 {
@@ -34,14 +31,14 @@ float JoystickMapping::ControlValue(int control) const
     return 0.0f;
 }
 
-void JoystickMapping::HandleEvent(const SDL_Event& event, Gameplay* gameplay)
+void JoystickMapping::HandleEvent(const GameEvent& event, Gameplay* gameplay)
 {
-    if (event.type != SDL_JOYAXISMOTION)
+    if (event.type != GameEvent::Type::kPadAxis || event.axis < 0 || event.axis > 255)
         return;
-    const std::size_t axis = event.jaxis.axis;
+    const std::size_t axis = static_cast<std::size_t>(event.axis);
     if (axis >= axisValues_.size())
         axisValues_.resize(axis + 1, 0);
-    axisValues_[axis] = event.jaxis.value;
+    axisValues_[axis] = event.value;
 
     const float x = ControlValue(0);
     const float y = ControlValue(1);
@@ -61,7 +58,7 @@ void JoystickMapping::SetButton(int button, bool pressed, Gameplay* gameplay)
     if (((virtualButtons_ & bit) != 0) == pressed)
         return;
     virtualButtons_ ^= bit;
-    static const int kArrows[kButtonCount] = {0, SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN};
+    static const int kArrows[kButtonCount] = {0, gamekeys::kLeft, gamekeys::kRight, gamekeys::kUp, gamekeys::kDown};
     if (button == kFire) {
         if (pressed)
             gameplay->FirePressed();
@@ -74,34 +71,13 @@ void JoystickMapping::SetButton(int button, bool pressed, Gameplay* gameplay)
     }
 }
 
-int OpenJoystick()
+std::vector<GameEvent> JoystickMapping::CentringEvents() const
 {
-    const int count = SDL_NumJoysticks();
-    if (count < 1) {
-        std::cout << count << std::endl << "Couldn't find a joystick" << std::endl;
-        return -1;
+    std::vector<GameEvent> events;
+    for (const auto& pair : axisForControl_) {
+        const std::size_t axis = static_cast<std::size_t>(pair.first);
+        if (axis < axisValues_.size() && axisValues_[axis] != 0)
+            events.push_back(GameEvent::PadAxis(pair.first, 0));
     }
-    int chosen = 0;
-    for (int i = 0; i < count; ++i) {
-        const char* name = JoystickName(i);
-        const bool preferred = std::strstr(name, "360") != nullptr;
-        if (preferred)
-            chosen = i;
-        std::cout << (preferred ? "[x] " : "[ ] ") << name << std::endl;
-    }
-    if (SDL_Joystick* joystick = SDL_JoystickOpen(chosen)) {
-        std::cout << "Opened Joystick: " << chosen << std::endl
-                  << "Name: " << JoystickName(chosen) << std::endl
-                  << "Number of Axes: " << SDL_JoystickNumAxes(joystick) << std::endl
-                  << "Number of Buttons: " << SDL_JoystickNumButtons(joystick) << std::endl
-                  << "Number of Balls: " << SDL_JoystickNumBalls(joystick) << std::endl;
-    }
-    SDL_JoystickEventState(SDL_ENABLE);
-    return chosen;
-}
-
-void HandleJoystickEvent(const SDL_Event& event, Gameplay* gameplay)
-{
-    static JoystickMapping mapping;
-    mapping.HandleEvent(event, gameplay);
+    return events;
 }

@@ -1,8 +1,9 @@
 #pragma once
-// A twin-stick game pad: the left stick presses and releases the four movement keys, the right
-// stick aims around the player and fires when pushed past half its travel. Buttons do not go
-// through this mapping: the frame loop treats every joystick button as the space bar.
-#include <SDL.h>
+// A twin-stick game pad in play: the left stick presses and releases the four movement keys, the
+// right stick aims around the player and fires when pushed past half its travel. Buttons do not
+// go through this mapping: the frame loop treats every pad button as the space bar. Which pad an
+// event came from is not looked at: two pads share the sticks, each axis as the last one left it.
+#include "engine/gameevent.h"
 
 #include <cstdint>
 #include <map>
@@ -16,10 +17,13 @@ public:
 
     // Axis events update the stored axis and re-evaluate all five virtual buttons and the aim;
     // other events change nothing.
-    void HandleEvent(const SDL_Event& event, Gameplay* gameplay);
+    void HandleEvent(const GameEvent& event, Gameplay* gameplay);
     // The value of a logical control (0 move x, 1 move y, 2 aim x, 3 aim y), 1.0 at full scale.
     float ControlValue(int control) const;
     std::size_t AxisCount() const { return axisValues_.size(); }
+    // The axis events that bring every stick back to its centre: what a pad that went away
+    // leaves behind, so that nothing it held stays held.
+    std::vector<GameEvent> CentringEvents() const;
 
 private:
     enum VirtualButton { kFire, kLeft, kRight, kUp, kDown, kButtonCount };
@@ -30,9 +34,3 @@ private:
     std::map<int, int> axisForControl_; // physical axis -> logical control
     uint32_t virtualButtons_ = 0;
 };
-
-// Lists the joysticks on the console, prefers one whose name holds "360", and opens it.
-// Returns its index, or -1 when there is none.
-int OpenJoystick();
-// The game's own mapping, alive for the whole run.
-void HandleJoystickEvent(const SDL_Event& event, Gameplay* gameplay);

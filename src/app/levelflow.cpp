@@ -1,24 +1,25 @@
 #include "app/levelflow.h"
 
 #include "app/hudoverlay.h"
+#include "engine/gamekeys.h"
 #include "utils/levellist/clevellist.h"
 #include "world/gameplay.h"
 
-bool LevelFlow::Handle(const SDL_Event& event)
+bool LevelFlow::Handle(const GameEvent& event)
 {
     switch (event.type) {
-    case SDL_KEYDOWN:
-        if (event.key.keysym.sym == SDLK_SPACE) {
+    case GameEvent::Type::kKeyDown:
+        if (event.key == gamekeys::kSpace) {
             Continue();
             return true;
         }
-        if (event.key.keysym.sym == SDLK_F5) {
+        if (event.key == gamekeys::kF5) {
             RestartLoop();
             return true;
         }
         return false;
-    case SDL_JOYBUTTONDOWN:
-    case SDL_JOYBUTTONUP:
+    case GameEvent::Type::kPadDown:
+    case GameEvent::Type::kPadUp:
         Continue();
         return false;
     default:

@@ -8,7 +8,7 @@
 // A flow that ends after the last level (the game's own, outside the tools and "-classic") does
 // not play on into the empty level after the list: space after the last level's clear ends the
 // game phase instead, and AllCleared says so.
-#include <SDL.h>
+#include "engine/gameevent.h"
 
 class Gameplay;
 class HudOverlay;
@@ -23,7 +23,7 @@ public:
     // Acts on the events that move the level on: space and F5 pressed, and every pad button
     // event (which acts as space). True when the event was a key of the level flow; pad buttons
     // answer false, since the pad's mapping hears them too.
-    bool Handle(const SDL_Event& event);
+    bool Handle(const GameEvent& event);
 
     // F5: the attempt becomes an old guy and a new loop begins.
     void RestartLoop();

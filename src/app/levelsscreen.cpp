@@ -1,6 +1,5 @@
 #include "app/levelsscreen.h"
 
-#include "app/menuinput.h"
 #include "audio/soundbank.h"
 #include "utils/datafiles.h"
 
@@ -56,9 +55,9 @@ std::string LevelsScreen::GameTime(uint32_t milliseconds)
            std::to_string(tenths % 10);
 }
 
-LevelsScreen::Outcome LevelsScreen::Handle(const SDL_Event& event)
+LevelsScreen::Outcome LevelsScreen::Handle(const GameEvent& event)
 {
-    const Menu::Event taken = HandleMenuInput(menu_, event);
+    const Menu::Event taken = menu_.HandleEvent(event);
     switch (taken.kind) {
     case Kind::kNothing:
         return Outcome::kUnchanged;

@@ -6,7 +6,7 @@
 #include "app/levelprogress.h"
 #include "app/menu.h"
 
-#include <SDL.h>
+#include "engine/gameevent.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ public:
     // levelCount: the positions of the list, 1 to levelCount.
     LevelsScreen(const Progress& progress, int levelCount);
 
-    Outcome Handle(const SDL_Event& event);
+    Outcome Handle(const GameEvent& event);
     void Draw() { menu_.Draw(); }
     // The list position taken, once Handle said kStart.
     int Position() const { return position_; }

@@ -1,14 +1,10 @@
 #include "app/mainmenu.h"
 
 #include "app/inputsource.h"
-#include "app/menuinput.h"
 #include "audio/audiodevice.h"
-#include "engine/renderdevice.h"
 #include "engine/ticks.h"
 #include "utils/datafiles.h"
 #include "utils/levellist/clevellist.h"
-
-#include <SDL_mixer.h>
 
 #include <algorithm>
 
@@ -35,8 +31,8 @@ Menu::Choice Line(const std::string& label)
 
 } // namespace
 
-MainMenu::MainMenu(SettingsKeeper& settings, InputSource* tools, uint32_t& toolClock)
-    : settings_(settings), tools_(tools), toolClock_(toolClock), levelCount_(LevelCount()),
+MainMenu::MainMenu(SettingsKeeper& settings, Platform* platform, bool toolsDriveMenus)
+    : settings_(settings), platform_(platform), toolsDriveMenus_(toolsDriveMenus), levelCount_(LevelCount()),
       progress_(PlayersProgress(levelCount_))
 {
     std::vector<Menu::Choice> lines;
@@ -54,58 +50,46 @@ MainMenu::MainMenu(SettingsKeeper& settings, InputSource* tools, uint32_t& toolC
     main_ = std::make_unique<Menu>("Tobrakka", lines);
     paper_.Init(35, 20);
     paper_.noGrid = true;
-    SDL_ShowCursor(1);
 }
 
-MainMenu::Outcome MainMenu::Tick(uint32_t now)
+bool MainMenu::Tick(uint32_t now)
 {
-    if (outcome_ == Outcome::kShowing && poll_.Due(now))
-        Poll();
-    return outcome_;
+    if (next_.to != Change::To::kStay || !poll_.Due(now))
+        return false;
+    KeepMusicPlaying(datafiles::kMusic);
+    still_.Show([this] { Draw(); });
+    return true;
 }
 
-void MainMenu::Poll()
+void MainMenu::Draw()
 {
-    // The track plays once per start; restarting it when it ends is what loops it.
-    if (Mix_PlayingMusic() == 0)
-        StartMusic(datafiles::kMusic);
-    Show();
-    if (tools_) {
-        toolClock_ += PollCadence::kPeriodMs;
-        tools_->ObserveScreen(toolClock_);
-    }
-    SDL_Event event;
-    while (outcome_ == Outcome::kShowing && SDL_PollEvent(&event))
-        Handle(event);
-    if (!tools_)
-        return;
-    toolEvents_.clear();
-    tools_->TakeDue(toolClock_, toolEvents_);
-    for (const SDL_Event& toolEvent : toolEvents_) {
-        if (outcome_ == Outcome::kShowing)
-            Handle(toolEvent);
-    }
+    paper_.Draw();
+    if (levels_)
+        levels_->Draw();
+    else if (options_)
+        options_->Draw();
+    else
+        main_->Draw();
 }
 
-void MainMenu::Show()
+void MainMenu::LetToolsLook(InputSource& tools, uint32_t clock)
 {
-    still_.Show([this] {
-        paper_.Draw();
-        if (levels_)
-            levels_->Draw();
-        else if (options_)
-            options_->Draw();
-        else
-            main_->Draw();
-    });
+    if (toolsDriveMenus_)
+        tools.ObserveScreen(clock);
 }
 
-void MainMenu::Handle(const SDL_Event& event)
+void MainMenu::TakeToolEvents(InputSource& tools, uint32_t clock, std::vector<GameEvent>& out)
+{
+    if (toolsDriveMenus_)
+        tools.TakeDue(clock, out);
+}
+
+void MainMenu::HandleEvent(const GameEvent& event)
 {
     if (still_.TakeWindowEvent(event))
         return;
-    if (event.type == SDL_QUIT) {
-        outcome_ = Outcome::kQuit;
+    if (event.type == GameEvent::Type::kQuit) {
+        next_.to = Change::To::kQuit;
         return;
     }
     if (levels_)
@@ -116,9 +100,9 @@ void MainMenu::Handle(const SDL_Event& event)
         HandleMain(event);
 }
 
-void MainMenu::HandleMain(const SDL_Event& event)
+void MainMenu::HandleMain(const GameEvent& event)
 {
-    const Menu::Event taken = HandleMenuInput(*main_, event);
+    const Menu::Event taken = main_->HandleEvent(event);
     if (taken.kind != Kind::kNothing)
         still_.Changed();
     if (taken.kind == Kind::kTaken)
@@ -138,21 +122,21 @@ void MainMenu::Take(Action action)
         levels_ = std::make_unique<LevelsScreen>(progress_, levelCount_);
         break;
     case Action::kOptions:
-        options_ = std::make_unique<OptionsScreen>(settings_);
+        options_ = std::make_unique<OptionsScreen>(settings_, platform_);
         break;
     case Action::kQuit:
-        outcome_ = Outcome::kQuit;
+        next_.to = Change::To::kQuit;
         break;
     }
 }
 
 void MainMenu::Play(int startAfter)
 {
-    startAfter_ = startAfter;
-    outcome_ = Outcome::kPlay;
+    next_.to = Change::To::kPlay;
+    next_.startAfter = startAfter;
 }
 
-void MainMenu::HandleLevels(const SDL_Event& event)
+void MainMenu::HandleLevels(const GameEvent& event)
 {
     switch (levels_->Handle(event)) {
     case LevelsScreen::Outcome::kUnchanged:
@@ -169,7 +153,7 @@ void MainMenu::HandleLevels(const SDL_Event& event)
     still_.Changed();
 }
 
-void MainMenu::HandleOptions(const SDL_Event& event)
+void MainMenu::HandleOptions(const GameEvent& event)
 {
     const OptionsScreen::Outcome outcome = options_->Handle(event);
     if (outcome == OptionsScreen::Outcome::kUnchanged)

@@ -7,53 +7,52 @@
 // the window may have lost it and a few times a second besides.
 //
 // An input source that drives the menus (a script under "-menus") sends its events here too, as
-// a person's: its clock advances 16 ms with each of these polls.
+// a person's, on a clock that advances 16 ms with each of these polls.
 #include "app/levelsscreen.h"
 #include "app/menu.h"
 #include "app/optionsscreen.h"
 #include "app/pollcadence.h"
+#include "app/screen.h"
 #include "app/stillpicture.h"
 #include "grid/papergrid.h"
-
-#include <SDL.h>
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 class InputSource;
+class Platform;
 class SettingsKeeper;
 
-class MainMenu {
+class MainMenu : public Screen {
 public:
-    enum class Outcome { kShowing, kPlay, kQuit };
-
-    // tools: the input source that drives the menus, or null; toolClock: its clock, which the
-    // menu advances.
-    MainMenu(SettingsKeeper& settings, InputSource* tools, uint32_t& toolClock);
+    // platform: the window the options change (null: none); toolsDriveMenus: the tools' events
+    // are heard here.
+    MainMenu(SettingsKeeper& settings, Platform* platform, bool toolsDriveMenus);
     MainMenu(const MainMenu&) = delete;
     MainMenu& operator=(const MainMenu&) = delete;
 
-    Outcome Tick(uint32_t now);
-    uint32_t NextDue() const { return poll_.Next(); }
-    // Once Tick said kPlay: the list position after which play starts (the next level is played).
-    int StartAfter() const { return startAfter_; }
+    bool Tick(uint32_t now) override;
+    uint32_t NextDue() const override { return poll_.Next(); }
+    void HandleEvent(const GameEvent& event) override;
+    void Draw() override;
+    Change WhatNext() const override { return next_; }
+    void LetToolsLook(InputSource& tools, uint32_t clock) override;
+    void TakeToolEvents(InputSource& tools, uint32_t clock, std::vector<GameEvent>& out) override;
+    bool RunsToolClock() const override { return toolsDriveMenus_; }
 
 private:
     enum class Action { kContinue, kNewGame, kLevels, kOptions, kQuit };
 
-    void Poll();
-    void Show();
-    void Handle(const SDL_Event& event);
-    void HandleMain(const SDL_Event& event);
-    void HandleLevels(const SDL_Event& event);
-    void HandleOptions(const SDL_Event& event);
+    void HandleMain(const GameEvent& event);
+    void HandleLevels(const GameEvent& event);
+    void HandleOptions(const GameEvent& event);
     void Take(Action action);
     void Play(int startAfter);
 
     SettingsKeeper& settings_;
-    InputSource* tools_;
-    uint32_t& toolClock_;
+    Platform* platform_;
+    bool toolsDriveMenus_;
     int levelCount_;
     Progress progress_;
     std::vector<Action> actions_; // of the main menu's lines
@@ -61,9 +60,8 @@ private:
     std::unique_ptr<Menu> main_;
     std::unique_ptr<LevelsScreen> levels_;   // while the level select shows
     std::unique_ptr<OptionsScreen> options_; // while the options show
-    Outcome outcome_ = Outcome::kShowing;
-    int startAfter_ = 0;
+    Change next_;
     PollCadence poll_;
     StillPicture still_;
-    std::vector<SDL_Event> toolEvents_;
 };
+

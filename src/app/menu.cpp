@@ -1,6 +1,8 @@
 #include "app/menu.h"
 
 #include "audio/soundbank.h"
+#include "engine/gamekeys.h"
+#include "engine/padbuttons.h"
 #include "engine/texturecache.h"
 #include "utils/datafiles.h"
 
@@ -101,42 +103,50 @@ Menu::Menu(const std::string& title, const std::vector<Choice>& choices, const v
     Rebuild();
 }
 
-Menu::Event Menu::HandleEvent(const SDL_Event& event)
+Menu::Event Menu::HandleEvent(const GameEvent& event)
 {
     switch (event.type) {
-    case SDL_KEYDOWN:
-        switch (event.key.keysym.sym) {
-        case SDLK_UP:
-        case SDLK_w:
-            return Step(-1);
-        case SDLK_DOWN:
-        case SDLK_s:
-            return Step(1);
-        case SDLK_LEFT:
-        case SDLK_a:
-            return Change(-1);
-        case SDLK_RIGHT:
-        case SDLK_d:
-            return Change(1);
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-        case SDLK_SPACE:
-            return Take();
-        case SDLK_ESCAPE:
-            return Report({Kind::kBack, chosen_, 0});
-        default:
-            return {};
-        }
-    case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_WHEELUP)
-            return Step(-1);
-        return event.button.button == SDL_BUTTON_WHEELDOWN ? Step(1) : Event();
-    case SDL_JOYAXISMOTION:
-        return PadAxis(event.jaxis.axis, event.jaxis.value);
-    case SDL_JOYHATMOTION:
-        return PadHat(event.jhat.hat, event.jhat.value);
-    case SDL_JOYBUTTONDOWN:
+    case GameEvent::Type::kKeyDown:
+        return HandleKey(event.key);
+    case GameEvent::Type::kMouseMotion:
+        return PointerMoved(vector2(static_cast<float>(event.x), static_cast<float>(event.y)));
+    case GameEvent::Type::kMouseDown:
+        if (event.button == GameEvent::kLeftButton)
+            return PointerPressed(vector2(static_cast<float>(event.x), static_cast<float>(event.y)));
+        return {};
+    case GameEvent::Type::kMouseWheel:
+        return Step(event.y > 0 ? -1 : 1);
+    case GameEvent::Type::kPadAxis:
+        return PadAxis(event.axis, event.value);
+    case GameEvent::Type::kPadDown:
+        return PadButton(event.button);
+    default:
+        return {};
+    }
+}
+
+Menu::Event Menu::HandleKey(int32_t key)
+{
+    using namespace gamekeys;
+    switch (key) {
+    case kUp:
+    case kW:
+        return Step(-1);
+    case kDown:
+    case kS:
+        return Step(1);
+    case kLeft:
+    case kA:
+        return Change(-1);
+    case kRight:
+    case kD:
+        return Change(1);
+    case kReturn:
+    case kKeypadEnter:
+    case kSpace:
         return Take();
+    case kEscape:
+        return Report({Kind::kBack, chosen_, 0});
     default:
         return {};
     }
@@ -299,19 +309,28 @@ Menu::Event Menu::PadAxis(int axis, int value)
     return axis == 1 ? Step(push) : Change(push);
 }
 
-Menu::Event Menu::PadHat(int hat, uint8_t value)
+// The face button nearest the player and Start take a line, the one to its right and Back go
+// back, the d-pad moves as the arrow keys do.
+Menu::Event Menu::PadButton(int32_t button)
 {
-    if (hats_.size() <= static_cast<std::size_t>(hat))
-        hats_.resize(static_cast<std::size_t>(hat) + 1, SDL_HAT_CENTERED);
-    const uint8_t pushed = value & ~hats_[static_cast<std::size_t>(hat)];
-    hats_[static_cast<std::size_t>(hat)] = value;
-    if (pushed & SDL_HAT_UP)
+    switch (button) {
+    case pads::kSouth:
+    case pads::kStart:
+        return Take();
+    case pads::kEast:
+    case pads::kBack:
+        return Report({Kind::kBack, chosen_, 0});
+    case pads::kDpadUp:
         return Step(-1);
-    if (pushed & SDL_HAT_DOWN)
+    case pads::kDpadDown:
         return Step(1);
-    if (pushed & SDL_HAT_LEFT)
+    case pads::kDpadLeft:
         return Change(-1);
-    return (pushed & SDL_HAT_RIGHT) ? Change(1) : Event();
+    case pads::kDpadRight:
+        return Change(1);
+    default:
+        return {};
+    }
 }
 
 Menu::Event Menu::ClickValue(int index, const vector2& point)

@@ -12,9 +12,10 @@
 // drawn faded, skipped by the keys and never taken.
 //
 // Input: the keyboard (up/down or w/s move, left/right or a/d change a value, Return, Enter or
-// space take, Escape goes back), the mouse through PointerMoved and PointerPressed (the wheel
-// through HandleEvent), and a pad: the hat and the left stick (axes 0 and 1, past a quarter of
-// full scale) move and change once per push, never repeating while held, and any button takes.
+// space take, Escape goes back), the mouse (its moves mark, a left click takes, the wheel moves),
+// and a pad: the d-pad and the left stick (axes 0 and 1, past a quarter of full scale) move and
+// change once per push, never repeating while held, the face button nearest the player (A on an
+// Xbox pad) and Start take, the one right of it (B) and Back go back.
 // The mark moves round from the last line to the first and back. A list longer than
 // kVisibleLines lines scrolls to keep the chosen line in view, with small arrows on the card
 // saying there is more above or below.
@@ -28,7 +29,7 @@
 #include "app/lettering.h"
 #include "engine/spritecontainer.h"
 
-#include <SDL.h>
+#include "engine/gameevent.h"
 
 #include <string>
 #include <vector>
@@ -64,9 +65,8 @@ public:
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
 
-    // Keys, pad events and the mouse wheel; other events (mouse motion and buttons among them)
-    // change nothing.
-    Event HandleEvent(const SDL_Event& event);
+    // Keys, pad events and the mouse, at the point of the picture it is over.
+    Event HandleEvent(const GameEvent& event);
     // The pointer, in virtual units: hovering over an enabled line marks it; a left click takes
     // it (or, over a line's value, changes the value: the slider's notch under the pointer, the
     // switch flipped, the list stepped back or on by the arrow clicked). A click on the card's
@@ -97,8 +97,9 @@ private:
     Event Take();
     Event ChangeTo(int value);
     Event Report(Event event);
+    Event HandleKey(int32_t key);
     Event PadAxis(int axis, int value);
-    Event PadHat(int hat, uint8_t value);
+    Event PadButton(int32_t button);
     Event ClickValue(int index, const vector2& point);
     int LineAt(const vector2& point) const;
     int ScrollArrowAt(const vector2& point) const;
@@ -116,7 +117,6 @@ private:
     int firstVisible_ = 0;
     float alpha_ = 1.0f;
     int stickPush_[2] = {0, 0}; // -1, 0 or 1 along axes 0 and 1
-    std::vector<uint8_t> hats_;  // each hat's last position
     CSpriteContainer sprites_;
     Lettering lettering_{sprites_};
 };

@@ -1,15 +1,16 @@
 #include "app/optionsscreen.h"
 
 #include "app/applysettings.h"
-#include "app/menuinput.h"
 #include "app/settingskeeper.h"
 #include "audio/soundbank.h"
-#include "engine/renderdevice.h"
+#include "engine/platform.h"
 #include "utils/datafiles.h"
 
 namespace {
 
 using Kind = Menu::Event::Kind;
+
+constexpr uint32_t kRumbleSampleMs = 200;
 
 Menu::Choice Slider(const char* label, int value)
 {
@@ -71,6 +72,7 @@ std::vector<Menu::Choice> ChoicesFor(const Settings& settings)
             Switch("Paper motion", settings.paperMotion),
             Switch("Show fps", settings.showFps),
             Switch("Pause on focus loss", settings.pauseOnFocusLoss),
+            Slider("Rumble", settings.rumble),
             Plain("Back to defaults"),
             Plain("Back")};
 }
@@ -78,22 +80,24 @@ std::vector<Menu::Choice> ChoicesFor(const Settings& settings)
 // The settings in force, with full screen as the window is now: F11 and Alt+Enter switch the
 // window without a word to the settings, and the options must show, and switch from, what the
 // player sees.
-Settings AsTheWindowIs(Settings settings)
+Settings AsTheWindowIs(Settings settings, const Platform* platform)
 {
-    settings.fullScreen = IsFullScreen();
+    if (platform)
+        settings.fullScreen = platform->IsFullScreen();
     return settings;
 }
 
 } // namespace
 
-OptionsScreen::OptionsScreen(SettingsKeeper& settings)
-    : settings_(settings), menu_("Options", ChoicesFor(AsTheWindowIs(settings.InForce())))
+OptionsScreen::OptionsScreen(SettingsKeeper& settings, Platform* platform)
+    : settings_(settings), platform_(platform),
+      menu_("Options", ChoicesFor(AsTheWindowIs(settings.InForce(), platform)))
 {
 }
 
-OptionsScreen::Outcome OptionsScreen::Handle(const SDL_Event& event)
+OptionsScreen::Outcome OptionsScreen::Handle(const GameEvent& event)
 {
-    const Menu::Event taken = HandleMenuInput(menu_, event);
+    const Menu::Event taken = menu_.HandleEvent(event);
     switch (taken.kind) {
     case Kind::kNothing:
         return Outcome::kUnchanged;
@@ -139,6 +143,9 @@ OptionsScreen::Outcome OptionsScreen::Change(int line, int value)
     case kFocusPause:
         chosen.pauseOnFocusLoss = value != 0;
         break;
+    case kRumble:
+        chosen.rumble = value;
+        break;
     default:
         return Outcome::kShowing;
     }
@@ -146,6 +153,9 @@ OptionsScreen::Outcome OptionsScreen::Change(int line, int value)
     // The menu's own sound played at the volume before the change: this one is at the new one.
     if (line == kEffects)
         PlaySound(datafiles::kBigBadShotSound);
+    // And the pad shakes as hard as it now will.
+    if (line == kRumble && platform_)
+        platform_->Rumble(RumbleStrength(value), kRumbleSampleMs);
     return outcome;
 }
 
@@ -155,8 +165,8 @@ OptionsScreen::Outcome OptionsScreen::Choose(const Settings& chosen, bool window
     const bool kept = settings_.Choose(chosen);
     const Settings& now = settings_.InForce();
     ApplyVolumes(now);
-    if (windowChosen && (now.fullScreen != IsFullScreen() || now.windowSize != before.windowSize))
-        ApplyWindow(now);
+    if (platform_ && windowChosen && (now.fullScreen != platform_->IsFullScreen() || now.windowSize != before.windowSize))
+        ApplyWindow(*platform_, now);
     Menu::Choice back = menu_.ChoiceAt(kBack);
     back.note = kept ? "" : "settings not saved";
     menu_.SetChoice(kBack, back);
@@ -167,7 +177,7 @@ OptionsScreen::Outcome OptionsScreen::Choose(const Settings& chosen, bool window
 // made).
 void OptionsScreen::ShowSettings()
 {
-    const std::vector<Menu::Choice> choices = ChoicesFor(AsTheWindowIs(settings_.InForce()));
+    const std::vector<Menu::Choice> choices = ChoicesFor(AsTheWindowIs(settings_.InForce(), platform_));
     for (int line = kMusic; line < kDefaults; ++line)
         menu_.SetChoice(line, choices[static_cast<std::size_t>(line)]);
 }

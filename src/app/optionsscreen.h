@@ -1,15 +1,16 @@
 #pragma once
 // The options, one screen for the main menu and the pause menu alike: the music's and the
 // effects' volumes, full screen, the window's size, the paper's motion, showing fps, pausing when
-// the window loses the focus, "Back to defaults" and "Back". Every change is the player's choice
+// the window loses the focus, how hard the pad rumbles, "Back to defaults" and "Back". Every change is the player's choice
 // through the settings keeper (in force at once and kept in the settings file) and is applied at
 // once: the volumes are heard while they change (an effect plays at the new effects volume), the
 // window changes as the switch of F11 does. Should the file not be written, the card says so.
 #include "app/menu.h"
 #include "app/settings.h"
 
-#include <SDL.h>
+#include "engine/gameevent.h"
 
+class Platform;
 class SettingsKeeper;
 
 class OptionsScreen {
@@ -21,14 +22,15 @@ public:
         kBack,      // the player is done with the options
     };
 
-    explicit OptionsScreen(SettingsKeeper& settings);
+    // platform: the window the options switch and size (null: no window to change).
+    OptionsScreen(SettingsKeeper& settings, Platform* platform);
 
-    Outcome Handle(const SDL_Event& event);
+    Outcome Handle(const GameEvent& event);
     void Draw() { menu_.Draw(); }
     const Menu& Card() const { return menu_; }
 
     // The lines of the card.
-    enum Line { kMusic, kEffects, kFullScreen, kWindowSize, kPaperMotion, kShowFps, kFocusPause, kDefaults, kBack };
+    enum Line { kMusic, kEffects, kFullScreen, kWindowSize, kPaperMotion, kShowFps, kFocusPause, kRumble, kDefaults, kBack };
 
 private:
     Outcome Change(int line, int value);
@@ -38,5 +40,6 @@ private:
     void ShowSettings();
 
     SettingsKeeper& settings_;
+    Platform* platform_;
     Menu menu_;
 };

@@ -1,6 +1,5 @@
 #include "app/pausemenu.h"
 
-#include "app/menuinput.h"
 
 #include <vector>
 
@@ -21,13 +20,16 @@ std::vector<Menu::Choice> Lines()
 
 } // namespace
 
-PauseMenu::PauseMenu(SettingsKeeper& settings) : settings_(settings), menu_("Paused", Lines()) {}
+PauseMenu::PauseMenu(SettingsKeeper& settings, Platform* platform)
+    : settings_(settings), platform_(platform), menu_("Paused", Lines())
+{
+}
 
-PauseMenu::Outcome PauseMenu::Handle(const SDL_Event& event)
+PauseMenu::Outcome PauseMenu::Handle(const GameEvent& event)
 {
     if (options_)
         return HandleOptions(event);
-    const Menu::Event taken = HandleMenuInput(menu_, event);
+    const Menu::Event taken = menu_.HandleEvent(event);
     switch (taken.kind) {
     case Kind::kNothing:
         return Outcome::kUnchanged;
@@ -44,7 +46,7 @@ PauseMenu::Outcome PauseMenu::Handle(const SDL_Event& event)
     case kRestartLoop:
         return Outcome::kRestartLoop;
     case kOptions:
-        options_ = std::make_unique<OptionsScreen>(settings_);
+        options_ = std::make_unique<OptionsScreen>(settings_, platform_);
         return Outcome::kShowing;
     case kMainMenu:
         return Outcome::kMainMenu;
@@ -53,7 +55,7 @@ PauseMenu::Outcome PauseMenu::Handle(const SDL_Event& event)
     }
 }
 
-PauseMenu::Outcome PauseMenu::HandleOptions(const SDL_Event& event)
+PauseMenu::Outcome PauseMenu::HandleOptions(const GameEvent& event)
 {
     switch (options_->Handle(event)) {
     case OptionsScreen::Outcome::kUnchanged:

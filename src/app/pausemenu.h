@@ -5,10 +5,11 @@
 #include "app/menu.h"
 #include "app/optionsscreen.h"
 
-#include <SDL.h>
+#include "engine/gameevent.h"
 
 #include <memory>
 
+class Platform;
 class SettingsKeeper;
 
 class PauseMenu {
@@ -16,15 +17,16 @@ public:
     enum class Outcome { kUnchanged, kShowing, kSettingsChanged, kResume, kRestartLoop, kMainMenu, kQuit };
     enum Line { kResume, kRestartLoop, kOptions, kMainMenu, kQuit };
 
-    explicit PauseMenu(SettingsKeeper& settings);
+    PauseMenu(SettingsKeeper& settings, Platform* platform);
 
-    Outcome Handle(const SDL_Event& event);
+    Outcome Handle(const GameEvent& event);
     void Draw();
 
 private:
-    Outcome HandleOptions(const SDL_Event& event);
+    Outcome HandleOptions(const GameEvent& event);
 
     SettingsKeeper& settings_;
+    Platform* platform_;
     Menu menu_;
     std::unique_ptr<OptionsScreen> options_; // while the options show
 };

@@ -1,22 +1,19 @@
 #include "app/program.h"
 
-#include "app/endingscreen.h"
 #include "app/applysettings.h"
+#include "app/endingscreen.h"
 #include "app/frameloop.h"
-#include "app/gamephase.h"
 #include "app/inputsource.h"
-#include "app/joystick.h"
 #include "app/mainmenu.h"
+#include "app/playscreen.h"
 #include "app/settingskeeper.h"
 #include "app/titlescreen.h"
 #include "audio/audiodevice.h"
 #include "audio/soundbank.h"
-#include "engine/renderdevice.h"
+#include "engine/platform.h"
 #include "engine/ticks.h"
 #include "utils/datafiles.h"
 #include "utils/levellist/clevellist.h"
-
-#include <SDL.h>
 
 #include <algorithm>
 
@@ -50,103 +47,89 @@ Program::Program(const std::vector<std::string>& arguments, InputSource* tools)
 {
 }
 
-Program::~Program() = default;
-
-bool Program::Tick(uint32_t now)
+Program::~Program()
 {
-    switch (stage_) {
-    case Stage::kStartUp:
-        StartUp();
-        break;
-    case Stage::kTitle:
-        TickTitle(now);
-        break;
-    case Stage::kMainMenu:
-        TickMainMenu(now);
-        break;
-    case Stage::kGamePhase:
-        TickGamePhase(now);
-        break;
-    case Stage::kEnding:
-        TickEnding(now);
-        break;
-    case Stage::kDone:
-        break;
-    }
-    return stage_ != Stage::kDone;
-}
-
-uint32_t Program::NextDue() const
-{
-    switch (stage_) {
-    case Stage::kTitle:
-        return title_->NextDue();
-    case Stage::kMainMenu:
-        return mainMenu_->NextDue();
-    case Stage::kGamePhase:
-        return loop_->NextDue();
-    case Stage::kEnding:
-        return ending_->NextDue();
-    default:
-        return kolm::GetTicks();
-    }
+    screen_.reset();
+    platform_.reset();
 }
 
 const Settings& Program::InForce() const { return settings_ ? settings_->InForce() : classicSettings_; }
 
+bool Program::Tick(uint32_t now)
+{
+    if (!started_) {
+        StartUp();
+        return !done_;
+    }
+    if (done_ || !screen_->Tick(now))
+        return !done_;
+    if (screen_->RunsToolClock())
+        toolClock_ += FrameLoop::kStepMs;
+    PumpEvents();
+    const Screen::Change change = screen_->WhatNext();
+    if (change.to != Screen::Change::To::kStay)
+        MoveOn(change);
+    return !done_;
+}
+
+uint32_t Program::NextDue() const { return screen_ && !done_ ? screen_->NextDue() : kolm::GetTicks(); }
+
+void Program::PumpEvents()
+{
+    if (tools_)
+        screen_->LetToolsLook(*tools_, toolClock_);
+    GameEvent event;
+    while (screen_->TakesEvents() && platform_->Poll(event))
+        screen_->HandleEvent(platform_->Picture().MouseInPicture(event));
+    if (!tools_)
+        return;
+    toolEvents_.clear();
+    screen_->TakeToolEvents(*tools_, toolClock_, toolEvents_);
+    for (const GameEvent& toolEvent : toolEvents_) {
+        if (!screen_->TakesEvents())
+            break;
+        screen_->HandleToolEvent(FromToolsWindow(toolEvent));
+    }
+}
+
 void Program::StartUp()
 {
+    started_ = true;
     if (!options_.classic)
         settings_ = std::make_unique<SettingsKeeper>(SettingsFile(SettingsFile::DefaultPath()), options_);
     OpenWindow();
-    if (stage_ == Stage::kDone)
+    if (done_)
         return;
-    SDL_WM_SetCaption(kCaption, kCaption);
-    OpenJoystick();
     StartAudio(InForce());
-    title_ = std::make_unique<TitleScreen>(tools_);
-    stage_ = Stage::kTitle;
+    Screen::Change afterTitle(Screen::Change::To::kMainMenu);
+    if (!ShowsMenus()) {
+        afterTitle.to = Screen::Change::To::kPlay;
+        afterTitle.startAfter = StartAfter(options_);
+    }
+    screen_ = std::make_unique<TitleScreen>(options_.classic, afterTitle);
 }
 
 void Program::OpenWindow()
 {
     const WindowSize size = InForce().windowSize;
-    if (options_.classic) {
-        ApplyWindowSize(options_.requestedWidth);
-    } else if (!size.fitsDesktop) {
-        g_windowWidth = size.width;
-        g_windowHeight = size.height;
-    }
     WindowOptions window;
-    window.fullScreen = InForce().fullScreen;
     window.classic = options_.classic;
-    if (!RenderInit(window)) {
+    window.fullScreen = InForce().fullScreen;
+    window.caption = kCaption;
+    if (options_.classic)
+        RequestedWindow(options_.requestedWidth, window.width, window.height);
+    else if (!size.fitsDesktop) {
+        window.width = size.width;
+        window.height = size.height;
+    }
+    platform_ = Platform::Start(window);
+    if (!platform_) {
         exitStatus_ = 1;
         ShutDown();
         return;
     }
-    // The desktop's size is known once the window's first mode is set.
     if (size.fitsDesktop)
-        ApplyWindow(InForce());
-}
-
-void Program::TickTitle(uint32_t now)
-{
-    switch (title_->Tick(now)) {
-    case TitleScreen::Outcome::kShowing:
-        return;
-    case TitleScreen::Outcome::kStartGame:
-        title_.reset();
-        if (ShowsMenus())
-            StartMainMenu();
-        else
-            StartGamePhase(StartAfter(options_));
-        return;
-    case TitleScreen::Outcome::kQuit:
-        title_.reset();
-        ShutDown();
-        return;
-    }
+        ApplyWindow(*platform_, InForce());
 }
 
 bool Program::ShowsMenus() const
@@ -154,97 +137,46 @@ bool Program::ShowsMenus() const
     return !options_.classic && !options_.startLevel && !options_.continueGame && (!tools_ || tools_->DrivesMenus());
 }
 
-void Program::StartMainMenu()
+void Program::MoveOn(const Screen::Change& change)
 {
-    mainMenu_ = std::make_unique<MainMenu>(*settings_, tools_ && tools_->DrivesMenus() ? tools_ : nullptr, toolClock_);
-    stage_ = Stage::kMainMenu;
-}
-
-void Program::TickMainMenu(uint32_t now)
-{
-    switch (mainMenu_->Tick(now)) {
-    case MainMenu::Outcome::kShowing:
-        return;
-    case MainMenu::Outcome::kPlay: {
-        const int startAfter = mainMenu_->StartAfter();
-        mainMenu_.reset();
-        StartGamePhase(startAfter);
-        return;
-    }
-    case MainMenu::Outcome::kQuit:
-        mainMenu_.reset();
+    screen_.reset();
+    screen_ = ScreenFor(change);
+    if (!screen_) {
         ShutDown();
         return;
     }
+    platform_->ShowCursor(screen_->ShowsCursor());
 }
 
-void Program::StartGamePhase(int startAfter)
+std::unique_ptr<Screen> Program::ScreenFor(const Screen::Change& change)
 {
-    if (tools_)
-        tools_->PhaseStarting();
-    const Settings& settings = InForce();
-    phase_ = std::make_unique<GamePhase>(!settings.paperMotion, FirstLevel::FromLevelList(startAfter));
-    if (!options_.classic) {
-        phase_->status = std::make_unique<StatusLayer>();
-        phase_->overlay->clearStands = true;
+    switch (change.to) {
+    case Screen::Change::To::kMainMenu:
+        return std::make_unique<MainMenu>(*settings_, platform_.get(), tools_ && tools_->DrivesMenus());
+    case Screen::Change::To::kPlay: {
+        PlayScreen::Setup setup;
+        setup.settings = &InForce();
+        setup.keeper = settings_.get();
+        setup.platform = platform_.get();
+        setup.tools = tools_;
+        setup.classic = options_.classic;
+        setup.endsAfterLastLevel = !options_.classic && (!tools_ || tools_->DrivesMenus());
+        setup.toolClock = toolClock_;
+        setup.startAfter = change.startAfter;
+        return std::make_unique<PlayScreen>(setup);
     }
-    if (!tools_ || tools_->KeepsProgress())
-        phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()));
-    SDL_ShowCursor(0);
-    FrameLoop::Options loopOptions;
-    loopOptions.showFps = settings.showFps;
-    loopOptions.musicFile = datafiles::kMusic;
-    loopOptions.pausable = !options_.classic;
-    loopOptions.pauseOnFocusLoss = settings.pauseOnFocusLoss && (!tools_ || !tools_->PlaysTheGame());
-    loopOptions.pauseMenu = settings_.get();
-    loopOptions.toolClockStart = toolClock_;
-    loopOptions.endsAfterLastLevel = !options_.classic && (!tools_ || tools_->DrivesMenus());
-    loop_ = std::make_unique<FrameLoop>(loopOptions, *phase_, tools_);
-    stage_ = Stage::kGamePhase;
-}
-
-void Program::TickGamePhase(uint32_t now)
-{
-    loop_->Tick(now);
-    if (loop_->Running())
-        return;
-    const FrameLoop::Ending ending = loop_->HowItEnded();
-    if (loop_->AllLevelsCleared() && phase_->progress)
-        ending_ = std::make_unique<EndingScreen>(phase_->progress->Known(), kolm::CLevelList::Instance().Count() - 1);
-    EndGamePhase();
-    if (ending_)
-        stage_ = Stage::kEnding;
-    else if (ending == FrameLoop::Ending::kMainMenu)
-        StartMainMenu();
-    else
-        ShutDown();
-}
-
-// After the ending, the main menu when the game shows its menus; otherwise the game is over.
-void Program::TickEnding(uint32_t now)
-{
-    if (ending_->Tick(now) == EndingScreen::Outcome::kShowing)
-        return;
-    ending_.reset();
-    if (ShowsMenus())
-        StartMainMenu();
-    else
-        ShutDown();
-}
-
-void Program::EndGamePhase()
-{
-    if (tools_)
-        tools_->PhaseEnded(*phase_);
-    toolClock_ = loop_->ToolTime();
-    loop_.reset();
-    phase_.reset();
+    case Screen::Change::To::kEnding:
+        return std::make_unique<EndingScreen>(change.records, kolm::CLevelList::Instance().Count() - 1, ShowsMenus());
+    default:
+        return nullptr;
+    }
 }
 
 void Program::ShutDown()
 {
-    RenderShutdown();
-    stage_ = Stage::kDone;
+    screen_.reset();
+    platform_.reset();
+    done_ = true;
 }
 
 int RunProgram(const std::vector<std::string>& arguments, InputSource* tools)

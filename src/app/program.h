@@ -1,11 +1,18 @@
 #pragma once
-// The whole run of the game as one object that a driver ticks with the time: start-up, the title
-// screen, the main menu and the game phases it starts (or, for the classic game, "-level",
-// "-continue" and the tools, one game phase straight after the title), shutdown. No tick blocks or loops, so the native main loop, the tests
-// and a browser's animation-frame callback all drive the same code; between ticks the native
-// loop sleeps until the next one is due. The tools' input source, when one is given, plays and
-// watches beside the person at the keyboard.
+// The whole run of the game as one object that a driver ticks with the time: start-up, then the
+// screen that shows (the title, the main menu, play, the ending), one after the other, then
+// shutdown. No tick blocks or loops, so the native main loop, the tests and a browser's
+// animation-frame callback all drive the same code; between ticks the native loop sleeps until
+// the next one is due.
+//
+// Program owns the platform (the window, its device and the pads) and is the one event pump of
+// the game: after each tick in which the screen did something, it hands the screen every waiting
+// event of the platform (mouse positions turned into points of the 1280 x 720 picture), lets
+// the tools' input source, when one is given, look at the screen and hands the screen its due
+// events. The classic game, "-level", "-continue" and the tools go from the title straight into
+// one game phase; otherwise the main menu follows the title.
 #include "app/commandline.h"
+#include "app/screen.h"
 #include "app/settings.h"
 
 #include <cstdint>
@@ -13,13 +20,9 @@
 #include <string>
 #include <vector>
 
-class EndingScreen;
-class FrameLoop;
 class InputSource;
-class MainMenu;
+class Platform;
 class SettingsKeeper;
-class TitleScreen;
-struct GamePhase;
 
 class Program {
 public:
@@ -28,8 +31,8 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Does what is due at `now` (a tick reading) and moves on to the next stage when one ends.
-    // False once the program has shut down.
+    // Does what is due at `now` (a tick reading) and moves on to the next screen when one is
+    // done. False once the program has shut down.
     bool Tick(uint32_t now);
     // When the next tick has something to do.
     uint32_t NextDue() const;
@@ -37,21 +40,15 @@ public:
     int ExitStatus() const { return exitStatus_; }
 
 private:
-    enum class Stage { kStartUp, kTitle, kMainMenu, kGamePhase, kEnding, kDone };
-
     void StartUp();
     void OpenWindow();
-    void TickTitle(uint32_t now);
     // Whether the game shows its menus: not for the classic game, "-level", "-continue" or a
     // tool, unless the tool drives the menus.
     bool ShowsMenus() const;
-    void StartMainMenu();
-    void TickMainMenu(uint32_t now);
-    // Play starts after the list position (FirstLevel's kListOwnStart: where the list starts).
-    void StartGamePhase(int startAfter);
-    void TickGamePhase(uint32_t now);
-    void EndGamePhase();
-    void TickEnding(uint32_t now);
+    // The person's waiting events, then the tools' due ones, to the screen.
+    void PumpEvents();
+    void MoveOn(const Screen::Change& change);
+    std::unique_ptr<Screen> ScreenFor(const Screen::Change& change);
     void ShutDown();
     // The settings this run plays with: the file's and the command line's, or for the classic
     // game the command line's alone.
@@ -61,14 +58,13 @@ private:
     Settings classicSettings_;
     std::unique_ptr<SettingsKeeper> settings_; // outside the classic game
     InputSource* tools_;
-    uint32_t toolClock_ = 0; // of an input source that drives the menus
-    Stage stage_ = Stage::kStartUp;
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<Screen> screen_;
+    bool started_ = false;
+    bool done_ = false;
     int exitStatus_ = 0;
-    std::unique_ptr<TitleScreen> title_;
-    std::unique_ptr<MainMenu> mainMenu_;
-    std::unique_ptr<GamePhase> phase_;
-    std::unique_ptr<FrameLoop> loop_;
-    std::unique_ptr<EndingScreen> ending_;
+    uint32_t toolClock_ = 0; // of an input source that drives the menus: 16 ms a tick that counts
+    std::vector<GameEvent> toolEvents_;
 };
 
 // Runs the program on this machine: a tick, then asleep until the next is due, until it has shut

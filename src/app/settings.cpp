@@ -46,12 +46,14 @@ bool Settings::operator==(const Settings& other) const
 {
     return musicVolume == other.musicVolume && effectsVolume == other.effectsVolume &&
            fullScreen == other.fullScreen && windowSize == other.windowSize && paperMotion == other.paperMotion &&
-           showFps == other.showFps && pauseOnFocusLoss == other.pauseOnFocusLoss;
+           showFps == other.showFps && pauseOnFocusLoss == other.pauseOnFocusLoss && rumble == other.rumble;
 }
 
 int MusicMixerVolume(int level) { return MixerVolume(level, kMusicAtFullLevel); }
 
 int EffectsMixerVolume(int level) { return MixerVolume(level, kEffectsAtFullLevel); }
+
+float RumbleStrength(int level) { return static_cast<float>(std::clamp(level, 0, Settings::kMaxVolume)) / Settings::kMaxVolume; }
 
 Settings ForThisRun(Settings kept, const CommandLine& commandLine)
 {

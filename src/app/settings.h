@@ -30,7 +30,7 @@ struct WindowSize {
 };
 
 struct Settings {
-    static constexpr int kMaxVolume = 10; // volumes run from 0 (silent) to 10
+    static constexpr int kMaxVolume = 10; // volumes, and the rumble, run from 0 (none) to 10
 
     int musicVolume = kMaxVolume;
     int effectsVolume = kMaxVolume;
@@ -39,6 +39,9 @@ struct Settings {
     bool paperMotion = true; // the paper's grid dents under bullets and explosions
     bool showFps = false;    // "fps: N" once a second on standard output
     bool pauseOnFocusLoss = true;
+    int rumble = kDefaultRumble; // how hard the pad shakes, 0 (never) to 10
+
+    static constexpr int kDefaultRumble = 6;
 
     // "Back to defaults".
     static Settings Defaults() { return Settings(); }
@@ -52,6 +55,8 @@ struct Settings {
 // nearest end.
 int MusicMixerVolume(int level);
 int EffectsMixerVolume(int level);
+// The pad's rumble strength, 0 to 1, of a rumble level 0 to 10 (outside: the nearest end).
+float RumbleStrength(int level);
 
 // The settings of one run: the kept ones with the command line on top ("-full" full screen,
 // "-r WIDTH" a window of that width, when it gives one, "-no_grid" no paper motion, "-fps" the

@@ -16,10 +16,11 @@ const char* const kWindowSize = "window_size";
 const char* const kPaperMotion = "paper_motion";
 const char* const kShowFps = "show_fps";
 const char* const kPauseOnFocusLoss = "pause_on_focus_loss";
+const char* const kRumble = "rumble";
 
 // Each reader sets its setting from the value and answers empty text, or answers what is wrong
 // with the value and leaves the setting alone.
-std::string ReadVolume(const std::string& key, const std::string& value, int& volume)
+std::string ReadLevel(const std::string& key, const std::string& value, int& volume)
 {
     int64_t level = 0;
     if (!kolm::ParseWholeNumber(value, 0, Settings::kMaxVolume, level))
@@ -54,9 +55,9 @@ std::string ReadWindowSize(const std::string& key, const std::string& value, Win
 std::string ReadSetting(const std::string& key, const std::string& value, Settings& settings)
 {
     if (key == kMusicVolume)
-        return ReadVolume(key, value, settings.musicVolume);
+        return ReadLevel(key, value, settings.musicVolume);
     if (key == kEffectsVolume)
-        return ReadVolume(key, value, settings.effectsVolume);
+        return ReadLevel(key, value, settings.effectsVolume);
     if (key == kFullScreen)
         return ReadSwitch(key, value, settings.fullScreen);
     if (key == kWindowSize)
@@ -67,6 +68,8 @@ std::string ReadSetting(const std::string& key, const std::string& value, Settin
         return ReadSwitch(key, value, settings.showFps);
     if (key == kPauseOnFocusLoss)
         return ReadSwitch(key, value, settings.pauseOnFocusLoss);
+    if (key == kRumble)
+        return ReadLevel(key, value, settings.rumble);
     return "unknown setting " + kolm::QuotedFromFile(key);
 }
 
@@ -104,7 +107,7 @@ std::string FormatSettings(const Settings& settings)
            Line(kEffectsVolume, std::to_string(settings.effectsVolume)) +
            Line(kFullScreen, Switch(settings.fullScreen)) + Line(kWindowSize, settings.windowSize.Name()) +
            Line(kPaperMotion, Switch(settings.paperMotion)) + Line(kShowFps, Switch(settings.showFps)) +
-           Line(kPauseOnFocusLoss, Switch(settings.pauseOnFocusLoss));
+           Line(kPauseOnFocusLoss, Switch(settings.pauseOnFocusLoss)) + Line(kRumble, std::to_string(settings.rumble));
 }
 
 std::string SettingsFile::DefaultPath()

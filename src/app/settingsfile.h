@@ -11,6 +11,7 @@
 //     paper_motion = on          on or off
 //     show_fps = off             on or off
 //     pause_on_focus_loss = on   on or off
+//     rumble = 6                 0 (off) to 10: how hard the pad shakes
 //
 // A key that is missing keeps its default; of a key given twice the last line counts. A line
 // without "=", with an unknown key or with a value out of range or of the wrong form is named

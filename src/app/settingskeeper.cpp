@@ -23,5 +23,6 @@ bool SettingsKeeper::Choose(const Settings& chosen)
     adopt(&Settings::paperMotion);
     adopt(&Settings::showFps);
     adopt(&Settings::pauseOnFocusLoss);
+    adopt(&Settings::rumble);
     return kept_ == previouslyKept || file_.Save(kept_);
 }

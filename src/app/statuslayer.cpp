@@ -14,6 +14,8 @@ constexpr float kWordGap = 9.0f;
 const vector2 kPausedCentre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
 // Under the time slider's left end.
 const vector2 kSaveNoteAnchor(150.0f, 84.0f);
+// Under the paused scrap.
+const vector2 kPadNoteAnchor(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f + 100.0f);
 
 void AddNumber(std::vector<std::string>& images, int number)
 {
@@ -46,7 +48,8 @@ bool StatusLayer::Update(const Place& place, bool paused)
     if (relettered)
         Letter(place);
     const bool noteChanged = clearNote_.Show(place.clear, place.bannerAlpha);
-    const bool saveNoteChanged = ShowSaveNote(place.saveFailed);
+    const bool saveNoteChanged = ShowNote(saveNote_, place.saveFailed, kSaveFailedNote, kSaveNoteAnchor, TextAlign::kLeft);
+    const bool padNoteChanged = ShowNote(padNote_, paused && place.padGone, kPadGoneNote, kPadNoteAnchor, TextAlign::kCentre);
     const bool scrapChanged = paused != (pausedScrap_ != nullptr);
     if (paused && !pausedScrap_) {
         pausedScrap_ = sprites_.CreateSprite(datafiles::kPaused);
@@ -55,18 +58,17 @@ bool StatusLayer::Update(const Place& place, bool paused)
         pausedScrap_->killed = true;
         pausedScrap_ = nullptr;
     }
-    return relettered || scrapChanged || noteChanged || saveNoteChanged;
+    return relettered || scrapChanged || noteChanged || saveNoteChanged || padNoteChanged;
 }
 
-bool StatusLayer::ShowSaveNote(bool saveFailed)
+bool StatusLayer::ShowNote(LetteredText& note, bool shown, const char* text, const vector2& anchor, TextAlign align)
 {
-    const bool shown = saveNote_.SpriteCount() > 0;
-    if (saveFailed == shown)
+    if (shown == (note.SpriteCount() > 0))
         return false;
-    if (saveFailed)
-        saveNote_ = Lettering(sprites_).Write(kSaveFailedNote, kSaveNoteAnchor, datafiles::GlyphSize::kSmall);
+    if (shown)
+        note = Lettering(sprites_).Write(text, anchor, datafiles::GlyphSize::kSmall, align);
     else
-        saveNote_.Remove();
+        note.Remove();
     return true;
 }
 

@@ -2,7 +2,8 @@
 // What the game adds above the overlay to tell the player where they are: a hand-lettered label
 // in the bottom-right corner, "level 3 / 10 · loop 2", the clear's loops and times under the
 // level-cleared banner (app/clearnote.h), a note in the top-left corner while progress cannot be
-// saved, and the "paused" scrap while the game is paused. The label covers neither the time slider along the top edge nor the messages (the
+// saved, and the "paused" scrap while the game is paused (with "pad disconnected" under it when the
+// pad in use went away). The label covers neither the time slider along the top edge nor the messages (the
 // press-space scrap sits bottom left, the level-cleared one in the middle). The "-classic"
 // option goes without this layer, for the picture exactly as it always was.
 #include "app/clearnote.h"
@@ -25,6 +26,7 @@ public:
         const ClearReport* clear = nullptr;
         float bannerAlpha = 0.0f;
         bool saveFailed = false;
+        bool padGone = false; // the game is paused because the pad in use went away
 
         bool SameLabel(const Place& other) const
         {
@@ -43,16 +45,20 @@ public:
 
     // The images of the label, left to right, for a place (empty when no label shows).
     static std::vector<std::string> LabelImages(const Place& place);
-    // What the note says while progress cannot be saved.
+    // What the note says while progress cannot be saved, and under the paused scrap when the pad
+    // went away.
     static constexpr const char* kSaveFailedNote = "progress cannot be saved";
+    static constexpr const char* kPadGoneNote = "pad disconnected";
 
 private:
     void Letter(const Place& place);
-    bool ShowSaveNote(bool saveFailed);
+    // Shows or hides a note; true when that changed it.
+    bool ShowNote(LetteredText& note, bool shown, const char* text, const vector2& anchor, TextAlign align);
 
     CSpriteContainer sprites_;
     ClearNote clearNote_{sprites_};
     LetteredText saveNote_;
+    LetteredText padNote_;
     std::vector<CSprite*> label_;
     CSprite* pausedScrap_ = nullptr;
     Place shown_;

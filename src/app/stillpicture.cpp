@@ -2,15 +2,12 @@
 
 #include "engine/renderdevice.h"
 
-bool StillPicture::TakeWindowEvent(const SDL_Event& event)
+bool StillPicture::TakeWindowEvent(const GameEvent& event)
 {
-    if (HandleWindowEvent(event)) {
-        presentDue_ = true;
-        return true;
-    }
-    if (MayHaveLostPicture(event))
-        presentDue_ = true;
-    return false;
+    if (event.type != GameEvent::Type::kExposed)
+        return false;
+    presentDue_ = true;
+    return true;
 }
 
 void StillPicture::Show(const std::function<void()>& draw)

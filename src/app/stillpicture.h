@@ -3,7 +3,7 @@
 // ending): drawn anew only when it may have changed, and otherwise the last frame presented
 // again when the window may have lost it (uncovered, switched to or from full screen, resized)
 // and a few times a second besides, so that a screen where nothing moves leaves the machine idle.
-#include <SDL.h>
+#include "engine/gameevent.h"
 
 #include <functional>
 
@@ -14,10 +14,10 @@ public:
 
     // The picture may have changed: the next Show draws it.
     void Changed() { drawDue_ = true; }
-    // Hands the window its own events (full screen, a new size) and notes those after which it
-    // may have lost the picture. True when the window took the event: the screen then has
-    // nothing more to do with it.
-    bool TakeWindowEvent(const SDL_Event& event);
+    // Notes the events after which the window may have lost the picture (kExposed: uncovered,
+    // switched to or from full screen, resized). True for those: the screen then has nothing more
+    // to do with them.
+    bool TakeWindowEvent(const GameEvent& event);
     // Once a poll: draws the picture with draw() when it may have changed, or presents the last
     // one again when that is due.
     void Show(const std::function<void()>& draw);

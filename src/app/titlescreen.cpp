@@ -1,38 +1,31 @@
 #include "app/titlescreen.h"
 
 #include "app/inputsource.h"
-#include "engine/renderdevice.h"
+#include "engine/gamekeys.h"
 #include "engine/ticks.h"
 #include "utils/datafiles.h"
 
-#include <SDL.h>
-
-#include <vector>
-
 namespace {
 
-bool DismissesTitle(const SDL_Event& event)
+bool IsTitleKey(int32_t key)
 {
-    if (event.type == SDL_MOUSEBUTTONDOWN)
-        return event.button.button == SDL_BUTTON_LEFT;
-    if (event.type != SDL_KEYDOWN)
-        return false;
-    switch (event.key.keysym.sym) {
-    case SDLK_RETURN:
-    case SDLK_ESCAPE:
-    case SDLK_SPACE:
-    case SDLK_a:
-    case SDLK_d:
-    case SDLK_s:
-    case SDLK_w:
-    case SDLK_UP:
-    case SDLK_DOWN:
-    case SDLK_RIGHT:
-    case SDLK_LEFT:
-    case SDLK_RSHIFT:
-    case SDLK_LSHIFT:
-    case SDLK_RCTRL:
-    case SDLK_LCTRL:
+    using namespace gamekeys;
+    switch (key) {
+    case kReturn:
+    case kEscape:
+    case kSpace:
+    case kA:
+    case kD:
+    case kS:
+    case kW:
+    case kUp:
+    case kDown:
+    case kRight:
+    case kLeft:
+    case kRightShift:
+    case kLeftShift:
+    case kRightCtrl:
+    case kLeftCtrl:
         return true;
     default:
         return false;
@@ -41,7 +34,7 @@ bool DismissesTitle(const SDL_Event& event)
 
 } // namespace
 
-TitleScreen::TitleScreen(InputSource* input) : input_(input)
+TitleScreen::TitleScreen(bool classic, Change afterTitle) : classic_(classic), afterTitle_(afterTitle)
 {
     titleSprite_ = sprites_.CreateSprite(datafiles::kTitleScreen);
     const bool sized = titleSprite_->width != 0.0f && titleSprite_->height != 0.0f;
@@ -50,60 +43,60 @@ TitleScreen::TitleScreen(InputSource* input) : input_(input)
     lastTime_ = kolm::GetTicks();
 }
 
-TitleScreen::Outcome TitleScreen::Tick(uint32_t now)
+bool TitleScreen::Tick(uint32_t now)
 {
-    if (outcome_ == Outcome::kShowing && poll_.Due(now))
-        Poll();
-    return outcome_;
-}
-
-void TitleScreen::Poll()
-{
-    Show();
-    TakeInputSourceEvents();
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        if (still_.TakeWindowEvent(event))
-            continue;
-        // A quit ends the title at once; the rest of the queue stays unread.
-        if (event.type == SDL_QUIT) {
-            sprites_.Clear();
-            outcome_ = Outcome::kQuit;
-            return;
-        }
-        if (DismissesTitle(event))
-            Dismiss();
-    }
+    if (WhatNext().to != Change::To::kStay || !poll_.Due(now))
+        return false;
+    still_.Show([this] { Draw(); });
     if (kolm::GetTicks() - lastTime_ > kTimeoutMs)
         Dismiss();
-    if (done_) {
-        sprites_.Clear();
-        outcome_ = Outcome::kStartGame;
+    return true;
+}
+
+bool TitleScreen::Dismisses(const GameEvent& event) const
+{
+    switch (event.type) {
+    case GameEvent::Type::kMouseDown:
+        return event.button == GameEvent::kLeftButton;
+    case GameEvent::Type::kKeyDown:
+        return IsTitleKey(event.key);
+    case GameEvent::Type::kPadDown:
+        return !classic_;
+    default:
+        return false;
     }
 }
 
-void TitleScreen::Show()
+void TitleScreen::HandleEvent(const GameEvent& event)
 {
-    still_.Show([this] { sprites_.Draw(); });
+    if (still_.TakeWindowEvent(event))
+        return;
+    if (event.type == GameEvent::Type::kQuit) {
+        sprites_.Clear();
+        quit_ = true;
+    } else if (Dismisses(event)) {
+        Dismiss();
+    }
 }
 
 void TitleScreen::Dismiss()
 {
-    if (showing_ == kShown) {
+    if (!dismissed_) {
         titleSprite_->killed = true;
         titleSprite_ = nullptr;
-        done_ = true;
-        showing_ = kDismissed;
+        dismissed_ = true;
     }
     lastTime_ = kolm::GetTicks();
 }
 
-void TitleScreen::TakeInputSourceEvents()
+Screen::Change TitleScreen::WhatNext() const
 {
-    if (!input_)
-        return;
-    std::vector<SDL_Event> events;
-    input_->TakeTitleEvents(events);
-    for (SDL_Event& event : events)
-        SDL_PushEvent(&event);
+    if (quit_)
+        return Change(Change::To::kQuit);
+    return dismissed_ ? afterTitle_ : Change();
+}
+
+void TitleScreen::TakeToolEvents(InputSource& tools, uint32_t, std::vector<GameEvent>& out)
+{
+    tools.TakeTitleEvents(out);
 }

@@ -16,7 +16,6 @@ constexpr Uint16 kSampleFormat = 0x8010; // signed 16-bit, little-endian
 constexpr int kOutputChannels = 2;
 constexpr int kBufferFrames = 2048;
 constexpr int kEffectChannels = 16;
-constexpr int kDriverNameLength = 256;
 constexpr int kPlayOnce = 0;
 
 // The track of the latest successful start; it stays loaded while it plays.
@@ -41,9 +40,8 @@ bool OpenAudio()
         std::cout << "Vaara: ei kyetty 44100 Hz 16-bit audioon " << SDL_GetError() << std::endl;
         return false;
     }
-    char driverName[kDriverNameLength] = {};
-    SDL_AudioDriverName(driverName, kDriverNameLength);
-    std::cout << driverName << std::endl;
+    const char* driverName = SDL_GetCurrentAudioDriver();
+    std::cout << (driverName ? driverName : "") << std::endl;
     Mix_AllocateChannels(kEffectChannels);
     return true;
 }
@@ -69,6 +67,29 @@ void StartMusic(const std::string& path, int volume)
     if (volume >= 0)
         Mix_VolumeMusic(volume);
     Mix_PlayMusic(g_music, kPlayOnce);
+}
+
+void KeepMusicPlaying(const std::string& path)
+{
+    if (Mix_PlayingMusic() == 0)
+        StartMusic(path);
+}
+
+void SetMixerVolumes(int music, int effects)
+{
+    Mix_VolumeMusic(music);
+    Mix_Volume(-1, effects);
+}
+
+void HoldAllSound(bool held)
+{
+    if (held) {
+        Mix_PauseMusic();
+        Mix_Pause(-1);
+    } else {
+        Mix_ResumeMusic();
+        Mix_Resume(-1);
+    }
 }
 
 void CloseAudio()

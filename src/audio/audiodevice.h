@@ -22,6 +22,15 @@ bool OpenAudio();
 // device sets it to full); -1 keeps the one set before.
 void StartMusic(const std::string& path, int volume = -1);
 
+// The track plays once per start: restarting it whenever it has ended is what loops it. Starts
+// it again (as StartMusic does, with its reports) when nothing plays.
+void KeepMusicPlaying(const std::string& path);
+
+// The music's mixer volume and that of every effect channel, 0 to 128.
+void SetMixerVolumes(int music, int effects);
+// Holds the music and every effect where they are (a paused game), or lets them play on.
+void HoldAllSound(bool held);
+
 // Frees the track, closes the device and shuts the audio subsystem down, so that the next
 // StartMusic opens it anew. The game keeps the device to the end of the process; tools and tests
 // close it.

@@ -1,7 +1,7 @@
 #include "engine/glrenderbackend.h"
 
 #include <SDL.h>
-// Mesa's own headers: the SDL 1.2 headers carry an OpenGL extension list too old for
+// Mesa's own headers: the web build's SDL headers carry an OpenGL extension list too old for
 // framebuffer objects.
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -628,7 +628,11 @@ void GlRenderBackend::Present()
     else
         gl_->blitFramebuffer(0, 0, kTargetWidth, kTargetHeight, picture_.x, bottom, picture_.x + picture_.width,
                              bottom + picture_.height, GL_COLOR_BUFFER_BIT, pixelForPixel ? GL_NEAREST : GL_LINEAR);
-    SDL_GL_SwapBuffers();
+#ifdef __EMSCRIPTEN__
+    SDL_GL_SwapBuffers(); // the page shows the canvas as it stands when the frame ends
+#else
+    SDL_GL_SwapWindow(SDL_GL_GetCurrentWindow());
+#endif
     gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
 }
 

@@ -42,3 +42,13 @@ vector2 PictureRect::PictureToWindow(const vector2& picture) const
     return vector2(static_cast<float>(x + picture.x / 1280.0 * width),
                    static_cast<float>(y + picture.y / 720.0 * height));
 }
+
+GameEvent PictureRect::MouseInPicture(GameEvent event) const
+{
+    if (!event.IsMouse() || event.type == GameEvent::Type::kMouseWheel)
+        return event;
+    const vector2 point = WindowToPicture(vector2(static_cast<float>(event.x), static_cast<float>(event.y)));
+    event.x = static_cast<int32_t>(point.x);
+    event.y = static_cast<int32_t>(point.y);
+    return event;
+}

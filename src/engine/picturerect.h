@@ -3,6 +3,7 @@
 // (the game as it always was), or letterboxed: the largest rectangle of the picture's own shape,
 // centred, with black bars beside it or above and below it. The mouse is mapped through the
 // same rectangle, so that the point aimed at is the point under the pointer.
+#include "engine/gameevent.h"
 #include "engine/vectormath.h"
 
 struct PictureRect {
@@ -20,6 +21,9 @@ struct PictureRect {
     // The point of the picture under a window pixel; a pixel in a bar gives the nearest point
     // on the picture's edge.
     vector2 WindowToPicture(const vector2& window) const;
+    // A mouse event of the window at the whole point of the picture under it; other events as
+    // they are.
+    GameEvent MouseInPicture(GameEvent event) const;
     // The window pixel where a point of the picture lands.
     vector2 PictureToWindow(const vector2& picture) const;
 

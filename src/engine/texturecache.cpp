@@ -6,6 +6,7 @@
 #endif
 #include <stb/stb_image.h>
 
+#include <cstring>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -15,51 +16,6 @@ namespace {
 // The records are owned here (null for a name that failed to load), so none is left behind at
 // exit; the device textures go with ReleaseAllTextures, while the device still exists.
 std::map<std::string, std::unique_ptr<TextureEntry>> g_textureCache;
-
-#ifndef __EMSCRIPTEN__
-uint32_t ReadPixel(const SDL_Surface* surface, int x, int y)
-{
-    const int bpp = surface->format->BytesPerPixel;
-    const uint8_t* p = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch + x * bpp;
-    switch (bpp) {
-    case 1:
-        return *p;
-    case 2:
-        return *reinterpret_cast<const uint16_t*>(p);
-    case 3:
-        return SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2])
-                                               : (p[0] | p[1] << 8 | p[2] << 16);
-    default:
-        return *reinterpret_cast<const uint32_t*>(p);
-    }
-}
-
-// SDL_image 1.2 hands a grey PNG with alpha or a transparent grey level (tRNS) over as grey
-// and alpha byte pairs in a surface whose masks claim 16-bit RGB: classic SDL keeps the
-// impossible masks it is given (the blue one beyond 16 bits), sdl12-compat puts RGB565's in
-// their place. It makes no other two-byte surface of a PNG or a JPG, the only pictures the
-// game reads.
-bool HoldsGreyAlphaPairs(const SDL_Surface* surface)
-{
-    return surface->format->BytesPerPixel == 2 && !surface->format->palette;
-}
-
-void ReadRgba(const SDL_Surface* surface, int x, int y, uint8_t* out)
-{
-    if (HoldsGreyAlphaPairs(surface)) {
-        const uint8_t* pair = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch + x * 2;
-        out[0] = out[1] = out[2] = pair[0];
-        out[3] = pair[1];
-        return;
-    }
-    const uint32_t pixel = ReadPixel(surface, x, y);
-    SDL_GetRGBA(pixel, surface->format, &out[0], &out[1], &out[2], &out[3]);
-    // A PNG with one transparent palette index or colour (tRNS) comes with a colour key
-    // instead of alpha, and SDL_GetRGBA does not look at the key.
-    if ((surface->flags & SDL_SRCCOLORKEY) && pixel == surface->format->colorkey)
-        out[3] = 0;
-}
-#endif
 
 // Whether the file starts as a picture whose size can be read, decodable or not.
 bool HeaderReads(const std::string& name)
@@ -81,6 +37,42 @@ void ReportUnloadable(const std::string& name)
         std::cout << "Couldn't load image: " << name << std::endl;
 }
 
+#ifndef __EMSCRIPTEN__
+// SDL_image hands a grey PNG with alpha, or with a transparent grey level (tRNS), over as grey
+// and alpha byte pairs in a surface whose format claims 16-bit RGB. It makes no other two-byte
+// surface of a PNG or a JPG, the only pictures the game reads.
+bool HoldsGreyAlphaPairs(const SDL_Surface* surface)
+{
+    return surface->format->BytesPerPixel == 2 && !surface->format->palette;
+}
+
+void ReadGreyAlphaPairs(const SDL_Surface* surface, std::vector<uint8_t>& rgba)
+{
+    uint8_t* out = rgba.data();
+    for (int y = 0; y < surface->h; ++y) {
+        const uint8_t* pair = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch;
+        for (int x = 0; x < surface->w; ++x, pair += 2, out += 4) {
+            out[0] = out[1] = out[2] = pair[0];
+            out[3] = pair[1];
+        }
+    }
+}
+
+// Every other kind of PNG and JPG (grey, palette, a transparent colour, alpha) converted to
+// R, G, B, A bytes, a transparent colour as alpha 0.
+bool ReadConverted(SDL_Surface* surface, std::vector<uint8_t>& rgba)
+{
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_RGBA32, 0);
+    if (!converted)
+        return false;
+    const std::size_t row = static_cast<std::size_t>(converted->w) * 4;
+    for (int y = 0; y < converted->h; ++y)
+        std::memcpy(&rgba[y * row], static_cast<const uint8_t*>(converted->pixels) + y * converted->pitch, row);
+    SDL_FreeSurface(converted);
+    return true;
+}
+#endif
+
 } // namespace
 
 #ifndef __EMSCRIPTEN__
@@ -93,14 +85,14 @@ bool DecodeImageFile(const std::string& name, int& width, int& height, std::vect
     height = surface->h;
     rgba.resize(static_cast<std::size_t>(width) * height * 4);
     SDL_LockSurface(surface);
-    uint8_t* out = rgba.data();
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x, out += 4)
-            ReadRgba(surface, x, y, out);
-    }
+    bool read = true;
+    if (HoldsGreyAlphaPairs(surface))
+        ReadGreyAlphaPairs(surface, rgba);
+    else
+        read = ReadConverted(surface, rgba);
     SDL_UnlockSurface(surface);
     SDL_FreeSurface(surface);
-    return width > 0 && height > 0;
+    return read && width > 0 && height > 0;
 }
 #else
 // A web page's SDL_image reads only pictures the page preloaded, so the file is decoded here.

@@ -4,7 +4,8 @@
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
 #include "engine/numeric.h"
-#include "engine/renderdevice.h"
+#include "engine/gamekeys.h"
+#include "engine/picturerect.h"
 #include "world/bullet.h"
 #include "world/world.h"
 
@@ -12,18 +13,9 @@
 
 namespace {
 
-const int kDirectionKeys[4] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+const int kDirectionKeys[4] = {gamekeys::kUp, gamekeys::kDown, gamekeys::kLeft, gamekeys::kRight};
 constexpr int kContinueDelaySteps = 150; // a moment to see the message, as a person would
 constexpr float kWallComfort = 110.0f;
-
-SDL_Event KeyEvent(int key, bool down)
-{
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = static_cast<SDLKey>(key);
-    return event;
-}
 
 bool OnField(const vector2& p) { return p.x > 0.0f && p.x < kVirtualWidth && p.y > 0.0f && p.y < kVirtualHeight; }
 
@@ -128,9 +120,9 @@ uint32_t BotPlayer::NextRandom()
 
 float BotPlayer::Jitter() { return (static_cast<float>(NextRandom() % 2001) / 1000.0f - 1.0f) * options_.skill.aimError; }
 
-void BotPlayer::TakeTitleEvents(std::vector<SDL_Event>& out) { out.push_back(KeyEvent(SDLK_SPACE, true)); }
+void BotPlayer::TakeTitleEvents(std::vector<GameEvent>& out) { out.push_back(GameEvent::Key(gamekeys::kSpace, true)); }
 
-void BotPlayer::TakeDue(uint32_t, std::vector<SDL_Event>& out)
+void BotPlayer::TakeDue(uint32_t, std::vector<GameEvent>& out)
 {
     out.insert(out.end(), pending_.begin(), pending_.end());
     pending_.clear();
@@ -138,9 +130,9 @@ void BotPlayer::TakeDue(uint32_t, std::vector<SDL_Event>& out)
 
 void BotPlayer::Observe(uint32_t, const GamePhase& phase) { Decide(phase.gameplay); }
 
-void BotPlayer::PressKey(int key) { pending_.push_back(KeyEvent(key, true)); }
+void BotPlayer::PressKey(int key) { pending_.push_back(GameEvent::Key(key, true)); }
 
-void BotPlayer::ReleaseKey(int key) { pending_.push_back(KeyEvent(key, false)); }
+void BotPlayer::ReleaseKey(int key) { pending_.push_back(GameEvent::Key(key, false)); }
 
 void BotPlayer::SetHeld(int index, bool held)
 {
@@ -158,28 +150,20 @@ void BotPlayer::SetFiring(bool firing)
     if (firing_ == firing)
         return;
     firing_ = firing;
-    SDL_Event event{};
-    event.type = firing ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = firing ? SDL_PRESSED : SDL_RELEASED;
-    pending_.push_back(event);
+    pending_.push_back(GameEvent::MouseButton(GameEvent::kLeftButton, firing));
 }
 
 void BotPlayer::AimAt(const vector2& point)
 {
-    // Virtual units to the window pixel over them, wherever the picture lies in the window.
-    const PictureRect picture = WindowPicture();
+    // Virtual units to the pixel over them of the tools' 1280 x 720 window (app/frameloop.h).
+    const PictureRect picture;
     const int x = picture.x + TruncToInt32(Clamp(point.x, 0.0f, kVirtualWidth - 1.0f) * picture.width / kVirtualWidth);
     const int y = picture.y + TruncToInt32(Clamp(point.y, 0.0f, kVirtualHeight - 1.0f) * picture.height / kVirtualHeight);
     if (x == lastMouseX_ && y == lastMouseY_)
         return;
     lastMouseX_ = x;
     lastMouseY_ = y;
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    pending_.push_back(event);
+    pending_.push_back(GameEvent::MouseMotion(x, y));
 }
 
 void BotPlayer::ReleaseEverything()
@@ -198,7 +182,7 @@ void BotPlayer::Decide(const Gameplay& gameplay)
         ReleaseEverything();
         if (++waitingSteps_ >= kContinueDelaySteps) {
             waitingSteps_ = 0;
-            PressKey(SDLK_SPACE);
+            PressKey(gamekeys::kSpace);
         }
         return;
     }
@@ -207,7 +191,7 @@ void BotPlayer::Decide(const Gameplay& gameplay)
         return;
     stepsSinceDecision_ = 0;
     if (options_.restartChance && NextRandom() % 10000 < options_.restartChance) {
-        PressKey(SDLK_F5);
+        PressKey(gamekeys::kF5);
         return;
     }
     const vector2 p = world->player->Position();

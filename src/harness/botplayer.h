@@ -40,8 +40,8 @@ public:
 
     explicit BotPlayer(const Options& options);
 
-    void TakeTitleEvents(std::vector<SDL_Event>& out) override;
-    void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
+    void TakeTitleEvents(std::vector<GameEvent>& out) override;
+    void TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out) override;
     // Decides what to do next from what it sees.
     void Observe(uint32_t phaseTime, const GamePhase& phase) override;
 
@@ -58,7 +58,7 @@ private:
 
     Options options_;
     uint32_t random_;
-    std::vector<SDL_Event> pending_;
+    std::vector<GameEvent> pending_;
     bool held_[4] = {false, false, false, false}; // up, down, left, right
     bool firing_ = false;
     int waitingSteps_ = 0;

@@ -1,5 +1,6 @@
 #include "harness/demorun.h"
 
+#include "engine/gamekeys.h"
 #include "engine/screenshot.h"
 
 #include <cstdio>
@@ -10,17 +11,14 @@ DemoRun::DemoRun(uint32_t seconds, const std::string& shotsFolder, const BotPlay
 {
 }
 
-void DemoRun::TakeTitleEvents(std::vector<SDL_Event>& out) { bot_.TakeTitleEvents(out); }
+void DemoRun::TakeTitleEvents(std::vector<GameEvent>& out) { bot_.TakeTitleEvents(out); }
 
-void DemoRun::TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out)
+void DemoRun::TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out)
 {
     bot_.TakeDue(phaseTime, out);
     if (phaseTime < endTime_)
         return;
-    SDL_Event escape{};
-    escape.type = SDL_KEYDOWN;
-    escape.key.keysym.sym = SDLK_ESCAPE;
-    out.push_back(escape);
+    out.push_back(GameEvent::Key(gamekeys::kEscape, true));
 }
 
 void DemoRun::Observe(uint32_t phaseTime, const GamePhase& phase)

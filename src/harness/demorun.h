@@ -11,8 +11,8 @@ class DemoRun : public InputSource {
 public:
     DemoRun(uint32_t seconds, const std::string& shotsFolder, const BotPlayer::Options& bot);
 
-    void TakeTitleEvents(std::vector<SDL_Event>& out) override;
-    void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
+    void TakeTitleEvents(std::vector<GameEvent>& out) override;
+    void TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out) override;
     void Observe(uint32_t phaseTime, const GamePhase& phase) override;
 
 private:

@@ -17,7 +17,6 @@ namespace {
 FrameLoop::Options WithoutWindow(bool pausable)
 {
     FrameLoop::Options options;
-    options.readsWindow = false;
     options.pausable = pausable;
     return options;
 }

@@ -2,12 +2,11 @@
 
 #include "app/dataroot.h"
 #include "app/gamephase.h"
-#include "app/keynumbers.h"
+#include "engine/gamekeys.h"
 #include "harness/worlddigest.h"
 #include "engine/screenshot.h"
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -19,40 +18,30 @@ bool ReadInt(std::istringstream& words, int& value, int lowest, int highest)
     return static_cast<bool>(words >> value) && value >= lowest && value <= highest;
 }
 
-bool ParseEvent(std::istringstream& words, const std::string& action, SDL_Event& event)
+bool ParseEvent(std::istringstream& words, const std::string& action, GameEvent& event)
 {
-    std::memset(&event, 0, sizeof event);
     int a = 0;
     int b = 0;
     if (action == "down" || action == "up") {
-        if (!ReadInt(words, a, 1, kKeyNumberLimit - 1))
+        if (!ReadInt(words, a, 1, gamekeys::kLimit - 1))
             return false;
-        event.type = action == "down" ? SDL_KEYDOWN : SDL_KEYUP;
-        event.key.state = action == "down" ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = KeyOfNumber(a);
+        event = GameEvent::Key(a, action == "down");
     } else if (action == "click" || action == "release") {
-        event.type = action == "click" ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-        event.button.button = SDL_BUTTON_LEFT;
-        event.button.state = action == "click" ? SDL_PRESSED : SDL_RELEASED;
+        event = GameEvent::MouseButton(GameEvent::kLeftButton, action == "click");
     } else if (action == "move") {
         if (!ReadInt(words, a, 0, 65535) || !ReadInt(words, b, 0, 65535))
             return false;
-        event.type = SDL_MOUSEMOTION;
-        event.motion.x = static_cast<Uint16>(a);
-        event.motion.y = static_cast<Uint16>(b);
+        event = GameEvent::MouseMotion(a, b);
     } else if (action == "joyaxis") {
         if (!ReadInt(words, a, 0, 255) || !ReadInt(words, b, -32768, 32767))
             return false;
-        event.type = SDL_JOYAXISMOTION;
-        event.jaxis.axis = static_cast<Uint8>(a);
-        event.jaxis.value = static_cast<Sint16>(b);
+        event = GameEvent::PadAxis(a, b);
     } else if (action == "joypress" || action == "joyrelease") {
         if (!ReadInt(words, a, 0, 255))
             return false;
-        event.type = action == "joypress" ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
-        event.jbutton.button = static_cast<Uint8>(a);
+        event = GameEvent::PadButton(a, action == "joypress");
     } else if (action == "quit") {
-        event.type = SDL_QUIT;
+        event = GameEvent::Of(GameEvent::Type::kQuit);
     } else {
         return false;
     }
@@ -132,7 +121,7 @@ bool InputScript::ParseLine(const std::string& line, std::string& error)
     if (understood && !title && (action == "digest" || action == "screenshot")) {
         understood = ParseObservation(words, action, time);
     } else if (understood) {
-        Timed timed{title, time, SDL_Event()};
+        Timed timed{title, time, GameEvent()};
         understood = ParseEvent(words, action, timed.event);
         if (understood)
             events_.push_back(timed);
@@ -179,7 +168,7 @@ void InputScript::ObserveDue(uint32_t time, const GamePhase* phase)
     }
 }
 
-void InputScript::TakeTitleEvents(std::vector<SDL_Event>& out)
+void InputScript::TakeTitleEvents(std::vector<GameEvent>& out)
 {
     if (titleSent_)
         return;
@@ -188,7 +177,7 @@ void InputScript::TakeTitleEvents(std::vector<SDL_Event>& out)
         out.push_back(events_[next_++].event);
 }
 
-void InputScript::TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out)
+void InputScript::TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out)
 {
     while (next_ < events_.size() && events_[next_].title)
         ++next_;
@@ -196,36 +185,35 @@ void InputScript::TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out)
         out.push_back(events_[next_++].event);
 }
 
-std::string FormatScriptEvent(uint32_t time, const SDL_Event& event)
+std::string FormatScriptEvent(uint32_t time, const GameEvent& event)
 {
+    using Type = GameEvent::Type;
     std::ostringstream line;
     line << time << ' ';
     switch (event.type) {
-    case SDL_KEYDOWN:
-    case SDL_KEYUP: {
-        const int number = NumberOfKey(event.key.keysym.sym);
-        if (number == 0)
-            return std::string(); // a key SDL 1.2 has no number for could not be read back
-        line << (event.type == SDL_KEYDOWN ? "down " : "up ") << number;
+    case Type::kKeyDown:
+    case Type::kKeyUp:
+        if (event.key <= 0 || event.key >= gamekeys::kLimit)
+            return std::string(); // a number a script could not read back
+        line << (event.type == Type::kKeyDown ? "down " : "up ") << event.key;
         break;
-    }
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        if (event.button.button != SDL_BUTTON_LEFT)
+    case Type::kMouseDown:
+    case Type::kMouseUp:
+        if (event.button != GameEvent::kLeftButton)
             return std::string();
-        line << (event.type == SDL_MOUSEBUTTONDOWN ? "click" : "release");
+        line << (event.type == Type::kMouseDown ? "click" : "release");
         break;
-    case SDL_MOUSEMOTION:
-        line << "move " << event.motion.x << ' ' << event.motion.y;
+    case Type::kMouseMotion:
+        line << "move " << event.x << ' ' << event.y;
         break;
-    case SDL_JOYAXISMOTION:
-        line << "joyaxis " << static_cast<int>(event.jaxis.axis) << ' ' << event.jaxis.value;
+    case Type::kPadAxis:
+        line << "joyaxis " << event.axis << ' ' << event.value;
         break;
-    case SDL_JOYBUTTONDOWN:
-    case SDL_JOYBUTTONUP:
-        line << (event.type == SDL_JOYBUTTONDOWN ? "joypress " : "joyrelease ") << static_cast<int>(event.jbutton.button);
+    case Type::kPadDown:
+    case Type::kPadUp:
+        line << (event.type == Type::kPadDown ? "joypress " : "joyrelease ") << event.button;
         break;
-    case SDL_QUIT:
+    case Type::kQuit:
         line << "quit";
         break;
     default:

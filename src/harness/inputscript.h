@@ -1,13 +1,13 @@
 #pragma once
-// A scripted player: SDL events read from a small text file and handed to the frame loop at given
-// game times, which dispatches them exactly as a person's key presses and mouse moves (to a
+// A scripted player: the game's events read from a small text file and handed to the frame loop
+// at given game times, which dispatches them exactly as a person's key presses and mouse moves (to a
 // script, P is an ordinary key: only a person pauses the game). One event per line, "#" starts a comment:
 //
-//   <ms> down <key>      key pressed (SDL 1.2 key number, e.g. 32 space, 286 F5, 27 Escape)
+//   <ms> down <key>      key pressed (the game's key number, e.g. 32 space, 286 F5, 27 Escape)
 //   <ms> up <key>        key released
 //   <ms> click           left mouse button pressed
 //   <ms> release         left mouse button released
-//   <ms> move <x> <y>    mouse moved to window pixel (x, y)
+//   <ms> move <x> <y>    mouse moved to the point (x, y) of the 1280 x 720 picture
 //   <ms> joyaxis <a> <v> game pad axis a moved to v (-32768 .. 32767)
 //   <ms> joypress <b>    game pad button b pressed (joyrelease <b>: released)
 //   <ms> quit            the window is closed
@@ -19,8 +19,6 @@
 // is paused (16 ms a step); the word "title" in its place
 // sends the event to the title screen instead.
 #include "app/inputsource.h"
-
-#include <SDL.h>
 
 #include <cstdint>
 #include <sstream>
@@ -38,8 +36,8 @@ public:
     // lines are skipped, each with a line on standard error.
     void RunHeadless(const char* program) { headlessProgram_ = program; }
 
-    void TakeTitleEvents(std::vector<SDL_Event>& out) override;
-    void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
+    void TakeTitleEvents(std::vector<GameEvent>& out) override;
+    void TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out) override;
     // Prints the digests and saves the screenshots due at this time.
     void Observe(uint32_t phaseTime, const GamePhase& phase) override;
     // Saves the screenshots due at this time of a menu.
@@ -48,7 +46,7 @@ public:
     struct Timed {
         bool title;
         uint32_t time;
-        SDL_Event event;
+        GameEvent event;
     };
     const std::vector<Timed>& Events() const { return events_; }
 
@@ -73,4 +71,4 @@ private:
 
 // The script line of an event the game handles, or empty text for events it ignores. Reading
 // the line back gives the same event.
-std::string FormatScriptEvent(uint32_t time, const SDL_Event& event);
+std::string FormatScriptEvent(uint32_t time, const GameEvent& event);

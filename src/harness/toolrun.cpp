@@ -48,13 +48,13 @@ std::vector<InputSource*> ToolRun::Players() const
     return players;
 }
 
-void ToolRun::TakeTitleEvents(std::vector<SDL_Event>& out)
+void ToolRun::TakeTitleEvents(std::vector<GameEvent>& out)
 {
     for (InputSource* player : Players())
         player->TakeTitleEvents(out);
 }
 
-void ToolRun::TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out)
+void ToolRun::TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out)
 {
     for (InputSource* player : Players())
         player->TakeDue(phaseTime, out);
@@ -72,7 +72,7 @@ void ToolRun::ObserveScreen(uint32_t time)
         script_->ObserveScreen(time);
 }
 
-void ToolRun::Heard(uint32_t phaseTime, const SDL_Event& event)
+void ToolRun::Heard(uint32_t phaseTime, const GameEvent& event)
 {
     if (!record_.is_open())
         return;

@@ -27,10 +27,10 @@ public:
     bool DrivesMenus() const override { return options_.menus && script_ && !demo_; }
     void ObserveScreen(uint32_t time) override;
 
-    void TakeTitleEvents(std::vector<SDL_Event>& out) override;
-    void TakeDue(uint32_t phaseTime, std::vector<SDL_Event>& out) override;
+    void TakeTitleEvents(std::vector<GameEvent>& out) override;
+    void TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out) override;
     void Observe(uint32_t phaseTime, const GamePhase& phase) override;
-    void Heard(uint32_t phaseTime, const SDL_Event& event) override;
+    void Heard(uint32_t phaseTime, const GameEvent& event) override;
     void PhaseStarting() override;
     void PhaseEnded(const GamePhase& phase) override;
 

@@ -2,33 +2,33 @@
 
 #include "characters/playercharacter.h"
 #include "characters/spritesets.h"
+#include "engine/gamekeys.h"
 #include "engine/sprite.h"
 #include "world/world.h"
-
-#include <SDL.h>
 
 #include <cmath>
 
 namespace {
 
-// The movement control of a key, or false for any other key.
+// The movement control of a key (the game's key numbers), or false for any other key.
 bool ControlOfKey(int key, uint32_t& control)
 {
+    using namespace gamekeys;
     switch (key) {
-    case SDLK_w:
-    case SDLK_UP:
+    case kW:
+    case kUp:
         control = kControlUp;
         return true;
-    case SDLK_s:
-    case SDLK_DOWN:
+    case kS:
+    case kDown:
         control = kControlDown;
         return true;
-    case SDLK_a:
-    case SDLK_LEFT:
+    case kA:
+    case kLeft:
         control = kControlLeft;
         return true;
-    case SDLK_d:
-    case SDLK_RIGHT:
+    case kD:
+    case kRight:
         control = kControlRight;
         return true;
     default:

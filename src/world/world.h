@@ -84,6 +84,7 @@ public:
     kolm::CStaticArrayWithPush<EnemyHitQueue, kHitRingSize> hitRing;
     std::list<DelayedExplosion> pendingExplosions;
     std::string levelFile; // the file the level was read from, for reports
+    uint32_t bigRobotBlasts = 0; // big robots blown up since the world was made (the pad rumbles)
 
 private:
     void MoveBullets(uint32_t dt);

@@ -133,6 +133,8 @@ void Gameplay::CQuenlowZarnImpl::KillCharacter(PlayerCharacter* character)
         return;
     }
     PlaySound(datafiles::kSmallExplosionSound);
+    if (!small)
+        ++bigRobotBlasts;
     if (grid)
         grid->Push(robot->Position(), small ? -5000.0f : -25000.0f, small ? 150.0f : 300.0f);
     SpawnRobotDebris(effects, *robot);

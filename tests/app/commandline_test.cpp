@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "engine/picturerect.h"
 #include "engine/renderdevice.h"
 
 #include <gtest/gtest.h>
@@ -7,10 +8,14 @@ namespace {
 
 CommandLine Parse(std::vector<std::string> arguments) { return ParseCommandLine(arguments); }
 
-struct WindowSizeTest : ::testing::Test {
-    void SetUp() override { g_windowWidth = 1280, g_windowHeight = 720; }
-    void TearDown() override { g_windowWidth = 1280, g_windowHeight = 720; }
-};
+// The window "-r" asks for, or 1280 x 720 for a width that gives none.
+std::pair<int, int> WindowOf(int requestedWidth)
+{
+    int width = 1280;
+    int height = 720;
+    RequestedWindow(requestedWidth, width, height);
+    return {width, height};
+}
 
 } // namespace
 
@@ -49,40 +54,26 @@ TEST(CommandLine, WordAfterRIsExaminedAgain)
     EXPECT_TRUE(Parse({"-r", "-fps"}).showFps);
 }
 
-TEST_F(WindowSizeTest, HeightIsWidthTimesNineSixteenthsTruncated)
+TEST(WindowSize, HeightIsWidthTimesNineSixteenthsTruncated)
 {
-    ApplyWindowSize(1920);
-    EXPECT_EQ(g_windowWidth, 1920);
-    EXPECT_EQ(g_windowHeight, 1080);
-    ApplyWindowSize(1366);
-    EXPECT_EQ(g_windowHeight, 768);
-    ApplyWindowSize(1000);
-    EXPECT_EQ(g_windowHeight, 562);
+    EXPECT_EQ(WindowOf(1920), std::make_pair(1920, 1080));
+    EXPECT_EQ(WindowOf(1366).second, 768);
+    EXPECT_EQ(WindowOf(1000).second, 562);
 }
 
-TEST_F(WindowSizeTest, WidthsThatGiveNoWindowKeepTheDefault)
+TEST(WindowSize, WidthsThatGiveNoWindowKeepTheDefault)
 {
-    for (int width : {0, 1, -1, -1920}) {
-        ApplyWindowSize(width);
-        EXPECT_EQ(g_windowWidth, 1280) << width;
-        EXPECT_EQ(g_windowHeight, 720) << width;
-    }
-    ApplyWindowSize(2);
-    EXPECT_EQ(g_windowWidth, 2);
-    EXPECT_EQ(g_windowHeight, 1);
+    for (int width : {0, 1, -1, -1920})
+        EXPECT_EQ(WindowOf(width), std::make_pair(1280, 720)) << width;
+    EXPECT_EQ(WindowOf(2), std::make_pair(2, 1));
 }
 
-TEST(WindowToVirtual, ScalesWindowPixelsToTheVirtualScreen)
+TEST(WindowToPicture, ScalesWindowPixelsToTheVirtualScreen)
 {
-    g_windowWidth = 1920;
-    g_windowHeight = 1080;
-    vector2 out;
-    WindowToVirtual(out, vector2(960, 540));
+    vector2 out = PictureRect::Stretched(1920, 1080).WindowToPicture(vector2(960, 540));
     EXPECT_FLOAT_EQ(out.x, 640.0f);
     EXPECT_FLOAT_EQ(out.y, 360.0f);
-    g_windowWidth = 1280;
-    g_windowHeight = 720;
-    WindowToVirtual(out, vector2(100.5f, 719));
+    out = PictureRect::Stretched(1280, 720).WindowToPicture(vector2(100.5f, 719));
     EXPECT_FLOAT_EQ(out.x, 100.5f);
     EXPECT_FLOAT_EQ(out.y, 719.0f);
 }

@@ -2,6 +2,7 @@
 // began, never two to catch up; while paused, a frame only when the picture may have changed,
 // and the last one presented again now and then.
 #include "app/frameloop.h"
+#include "engine/gamekeys.h"
 #include "app/gamephase.h"
 #include "characters/enemycharacter.h"
 #include "engine/texturecache.h"
@@ -27,7 +28,6 @@ struct FrameLoopTest : ::testing::Test {
     static FrameLoop::Options Windowless()
     {
         FrameLoop::Options options;
-        options.readsWindow = false;
         options.pausable = true;
         return options;
     }
@@ -46,13 +46,7 @@ struct FrameLoopTest : ::testing::Test {
     }
 };
 
-SDL_Event Key(SDLKey key)
-{
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    return event;
-}
+GameEvent Key(int32_t key) { return GameEvent::Key(key, true); }
 
 } // namespace
 
@@ -82,28 +76,22 @@ TEST_F(FrameLoopTest, APausedGameDrawsOnlyWhenThePictureMayHaveChanged)
     FrameLoop loop(Windowless(), phase, nullptr);
     EXPECT_EQ(AfterSteps(loop, 20).drawn, 20u) << "a running game draws every step";
 
-    loop.Dispatch(Key(SDLK_p));
+    loop.Dispatch(Key(gamekeys::kP));
     EXPECT_EQ(AfterSteps(loop, 1).drawn, 1u) << "the paused scrap appears";
     const Shown second = AfterSteps(loop, 62); // about a second of steps
     EXPECT_EQ(second.drawn, 0u);
     EXPECT_GE(second.presentedAgain, 2u);
     EXPECT_LE(second.presentedAgain, 8u);
 
-    SDL_Event expose{};
-    expose.type = SDL_VIDEOEXPOSE;
-    loop.Dispatch(expose);
+    loop.Dispatch(GameEvent::Of(GameEvent::Type::kExposed));
     const Shown uncovered = AfterSteps(loop, 1);
     EXPECT_EQ(uncovered.drawn, 0u);
     EXPECT_EQ(uncovered.presentedAgain, 1u) << "an uncovered window gets the picture again";
 
-    SDL_Event move{};
-    move.type = SDL_MOUSEMOTION;
-    move.motion.x = 300;
-    move.motion.y = 200;
-    loop.Dispatch(move);
+    loop.Dispatch(GameEvent::MouseMotion(300, 200));
     EXPECT_EQ(AfterSteps(loop, 1).drawn, 1u) << "the crosshair moved";
 
-    loop.Dispatch(Key(SDLK_p));
+    loop.Dispatch(Key(gamekeys::kP));
     EXPECT_EQ(AfterSteps(loop, 5).drawn, 5u);
 }
 

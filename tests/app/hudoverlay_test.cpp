@@ -6,8 +6,6 @@
 
 #include "support/worldfixture.h"
 
-#include <SDL.h>
-
 using testsupport::WorldTest;
 
 namespace {

@@ -1,5 +1,6 @@
-// The game pad mapping, driven with SDL events built in the test.
+// The game pad mapping, driven with the game's pad events built in the test.
 #include "app/joystick.h"
+#include "engine/gamekeys.h"
 
 #include "support/worldfixture.h"
 
@@ -7,15 +8,7 @@ using testsupport::WorldTest;
 
 namespace {
 
-SDL_Event Axis(int axis, int value)
-{
-    SDL_Event event;
-    event.type = SDL_JOYAXISMOTION;
-    event.jaxis.which = 0;
-    event.jaxis.axis = static_cast<Uint8>(axis);
-    event.jaxis.value = static_cast<Sint16>(value);
-    return event;
-}
+GameEvent Axis(int axis, int value) { return GameEvent::PadAxis(axis, value); }
 
 struct JoystickTest : WorldTest {
     JoystickTest()
@@ -69,7 +62,7 @@ TEST_F(JoystickTest, TheRightStickAimsAroundThePlayerAndFiresPastHalfway)
 
 TEST_F(JoystickTest, TheStickReleaseClearsAKeyTheKeyboardStillHolds)
 {
-    gameplay.KeyDown(SDLK_LEFT);
+    gameplay.KeyDown(gamekeys::kLeft);
     mapping.HandleEvent(Axis(0, -20000), &gameplay);
     mapping.HandleEvent(Axis(0, 0), &gameplay);
     EXPECT_FALSE(Player()->KeyHeld(kControlLeft));
@@ -83,14 +76,8 @@ TEST_F(JoystickTest, HighAxisIndicesGrowTheAxisArrayAndOtherEventsChangeNothing)
     EXPECT_EQ(mapping.AxisCount(), 256u);
     EXPECT_EQ(mapping.ControlValue(0), 0.0f);
 
-    SDL_Event button;
-    button.type = SDL_JOYBUTTONDOWN;
-    button.jbutton.button = 3;
     const std::size_t before = Recorded();
-    mapping.HandleEvent(button, &gameplay);
-    SDL_Event hat;
-    hat.type = SDL_JOYHATMOTION;
-    hat.jhat.value = SDL_HAT_LEFT;
-    mapping.HandleEvent(hat, &gameplay);
+    mapping.HandleEvent(GameEvent::PadButton(3, true), &gameplay);
+    mapping.HandleEvent(GameEvent::PadButton(13, true), &gameplay); // the d-pad's left
     EXPECT_EQ(Recorded(), before);
 }

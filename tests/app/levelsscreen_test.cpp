@@ -1,6 +1,6 @@
 // The level select: what each line says of a level, and which levels can be started.
 #include "app/levelsscreen.h"
-#include "app/menuinput.h"
+#include "engine/gamekeys.h"
 #include "audio/soundoutput.h"
 
 #include <gtest/gtest.h>
@@ -42,15 +42,15 @@ TEST(LevelsScreenTest, ALockedLevelIsRefusedAnOpenOneStartsAndBackLeaves)
     SetSoundEnabled(false);
     LevelsScreen screen(TwoCleared(), 5);
     for (int i = 0; i < 3; ++i)
-        screen.Handle(KeyEvent(SDLK_DOWN, true));
-    EXPECT_EQ(screen.Handle(KeyEvent(SDLK_RETURN, true)), LevelsScreen::Outcome::kShowing) << "level 4 is locked";
-    screen.Handle(KeyEvent(SDLK_UP, true));
-    EXPECT_EQ(screen.Handle(KeyEvent(SDLK_RETURN, true)), LevelsScreen::Outcome::kStart);
+        screen.Handle(GameEvent::Key(gamekeys::kDown, true));
+    EXPECT_EQ(screen.Handle(GameEvent::Key(gamekeys::kReturn, true)), LevelsScreen::Outcome::kShowing) << "level 4 is locked";
+    screen.Handle(GameEvent::Key(gamekeys::kUp, true));
+    EXPECT_EQ(screen.Handle(GameEvent::Key(gamekeys::kReturn, true)), LevelsScreen::Outcome::kStart);
     EXPECT_EQ(screen.Position(), 3);
-    screen.Handle(KeyEvent(SDLK_UP, true));
-    screen.Handle(KeyEvent(SDLK_UP, true));
-    screen.Handle(KeyEvent(SDLK_UP, true)); // round to Back
-    EXPECT_EQ(screen.Handle(KeyEvent(SDLK_RETURN, true)), LevelsScreen::Outcome::kBack);
-    EXPECT_EQ(screen.Handle(KeyEvent(SDLK_ESCAPE, true)), LevelsScreen::Outcome::kBack);
+    screen.Handle(GameEvent::Key(gamekeys::kUp, true));
+    screen.Handle(GameEvent::Key(gamekeys::kUp, true));
+    screen.Handle(GameEvent::Key(gamekeys::kUp, true)); // round to Back
+    EXPECT_EQ(screen.Handle(GameEvent::Key(gamekeys::kReturn, true)), LevelsScreen::Outcome::kBack);
+    EXPECT_EQ(screen.Handle(GameEvent::Key(gamekeys::kEscape, true)), LevelsScreen::Outcome::kBack);
     SetSoundEnabled(true);
 }

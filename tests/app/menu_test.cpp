@@ -1,6 +1,8 @@
 // The menu widget as a player drives it: keys, pointer and pad move the mark, take choices and
 // change values; a long list scrolls; the card is drawn with the mark on the chosen line.
 #include "app/menu.h"
+#include "engine/gamekeys.h"
+#include "engine/padbuttons.h"
 #include "audio/soundoutput.h"
 #include "engine/texturecache.h"
 
@@ -31,30 +33,11 @@ Menu::Choice Valued(const char* label, Menu::ValueKind kind, int value, std::vec
     return choice;
 }
 
-SDL_Event Key(SDLKey key)
-{
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    return event;
-}
+GameEvent Key(int32_t key) { return GameEvent::Key(key, true); }
 
-SDL_Event Hat(uint8_t value)
-{
-    SDL_Event event{};
-    event.type = SDL_JOYHATMOTION;
-    event.jhat.value = value;
-    return event;
-}
+GameEvent Button(int32_t button) { return GameEvent::PadButton(button, true); }
 
-SDL_Event Axis(uint8_t axis, int16_t value)
-{
-    SDL_Event event{};
-    event.type = SDL_JOYAXISMOTION;
-    event.jaxis.axis = axis;
-    event.jaxis.value = value;
-    return event;
-}
+GameEvent Axis(int32_t axis, int32_t value) { return GameEvent::PadAxis(axis, value); }
 
 vector2 Middle(const rect& box) { return vector2(box.x + box.w * 0.5f, box.y + box.h * 0.5f); }
 
@@ -84,18 +67,18 @@ TEST_F(MenuTest, KeysMoveRoundTheEndsSkippingDisabledLines)
 {
     Menu menu("paused", FourLinesSecondLocked());
     EXPECT_EQ(menu.Chosen(), 0);
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_DOWN)), Kind::kMoved, 2));
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_s)), Kind::kMoved, 3));
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_DOWN)), Kind::kMoved, 0)) << "from the last line round to the first";
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_w)), Kind::kMoved, 3));
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_UP)), Kind::kMoved, 2));
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_UP)), Kind::kMoved, 0)) << "the locked line is skipped";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kDown)), Kind::kMoved, 2));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kS)), Kind::kMoved, 3));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kDown)), Kind::kMoved, 0)) << "from the last line round to the first";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kW)), Kind::kMoved, 3));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kUp)), Kind::kMoved, 2));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kUp)), Kind::kMoved, 0)) << "the locked line is skipped";
     menu.Choose(1);
     EXPECT_EQ(menu.Chosen(), 0) << "a locked line cannot be marked";
 
     Menu locked("levels", {Line("level 1", false), Line("level 2")});
     EXPECT_EQ(locked.Chosen(), 1) << "the first enabled line starts marked";
-    EXPECT_TRUE(Is(locked.HandleEvent(Key(SDLK_DOWN)), Kind::kNothing, -1)) << "nowhere else to go";
+    EXPECT_TRUE(Is(locked.HandleEvent(Key(gamekeys::kDown)), Kind::kNothing, -1)) << "nowhere else to go";
 }
 
 TEST_F(MenuTest, TakingGoingBackAndChangingValues)
@@ -103,24 +86,24 @@ TEST_F(MenuTest, TakingGoingBackAndChangingValues)
     Menu menu("options", {Line("back"), Valued("music", Menu::ValueKind::kSlider, 9),
                           Valued("full screen", Menu::ValueKind::kSwitch, 0),
                           Valued("window", Menu::ValueKind::kList, 0, {"1280 x 720", "1920 x 1080"})});
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RETURN)), Kind::kTaken, 0));
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_ESCAPE)), Kind::kBack, 0));
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RIGHT)), Kind::kNothing, -1)) << "a line without a value";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kReturn)), Kind::kTaken, 0));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kEscape)), Kind::kBack, 0));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kRight)), Kind::kNothing, -1)) << "a line without a value";
 
     menu.Choose(1);
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_d)), Kind::kChanged, 1, 10));
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RIGHT)), Kind::kNothing, -1)) << "the slider stops at 10";
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_a)), Kind::kChanged, 1, 9));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kD)), Kind::kChanged, 1, 10));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kRight)), Kind::kNothing, -1)) << "the slider stops at 10";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kA)), Kind::kChanged, 1, 9));
     EXPECT_EQ(menu.ChoiceAt(1).value, 9);
 
     menu.Choose(2);
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_SPACE)), Kind::kChanged, 2, 1)) << "taking a switch flips it";
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_LEFT)), Kind::kChanged, 2, 0));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kSpace)), Kind::kChanged, 2, 1)) << "taking a switch flips it";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kLeft)), Kind::kChanged, 2, 0));
 
     menu.Choose(3);
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RIGHT)), Kind::kChanged, 3, 1));
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_RIGHT)), Kind::kChanged, 3, 0)) << "a list goes round";
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_LEFT)), Kind::kChanged, 3, 1));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kRight)), Kind::kChanged, 3, 1));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kRight)), Kind::kChanged, 3, 0)) << "a list goes round";
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kLeft)), Kind::kChanged, 3, 1));
 }
 
 TEST_F(MenuTest, ThePointerMarksTheLineUnderItAndAClickTakesIt)
@@ -134,10 +117,10 @@ TEST_F(MenuTest, ThePointerMarksTheLineUnderItAndAClickTakesIt)
     EXPECT_TRUE(Is(menu.PointerPressed(Middle(menu.LineBox(3))), Kind::kTaken, 3));
     EXPECT_EQ(menu.Chosen(), 3);
     EXPECT_TRUE(Is(menu.PointerPressed(vector2(20.0f, 20.0f)), Kind::kNothing, -1)) << "off the card";
-    SDL_Event click{};
-    click.type = SDL_MOUSEBUTTONDOWN;
-    click.button.button = SDL_BUTTON_LEFT;
-    EXPECT_TRUE(Is(menu.HandleEvent(click), Kind::kNothing, -1)) << "clicks come through PointerPressed only";
+    const vector2 middle = Middle(menu.LineBox(0));
+    const GameEvent click = GameEvent::MouseButton(GameEvent::kLeftButton, true, static_cast<int32_t>(middle.x),
+                                                   static_cast<int32_t>(middle.y));
+    EXPECT_TRUE(Is(menu.HandleEvent(click), Kind::kTaken, 0)) << "a click heard as an event, at its point";
 
     // On a slider line, a click on the slider sets the notch under it; on the label, it takes.
     Menu options("options", {Valued("music", Menu::ValueKind::kSlider, 3), Line("back")});
@@ -146,13 +129,13 @@ TEST_F(MenuTest, ThePointerMarksTheLineUnderItAndAClickTakesIt)
     EXPECT_TRUE(Is(options.PointerPressed(vector2(line.x + 120.0f, Middle(line).y)), Kind::kTaken, 0));
 }
 
-TEST_F(MenuTest, APadMovesOncePerPushOfTheHatOrTheStick)
+TEST_F(MenuTest, APadMovesOncePerPushOfTheDpadOrTheStick)
 {
     Menu menu("paused", {Line("resume"), Valued("music", Menu::ValueKind::kSlider, 5), Line("options"), Line("quit")});
-    EXPECT_TRUE(Is(menu.HandleEvent(Hat(SDL_HAT_DOWN)), Kind::kMoved, 1));
-    EXPECT_TRUE(Is(menu.HandleEvent(Hat(SDL_HAT_RIGHTDOWN)), Kind::kChanged, 1, 6)) << "right pushed, down still held";
-    EXPECT_TRUE(Is(menu.HandleEvent(Hat(SDL_HAT_CENTERED)), Kind::kNothing, -1));
-    EXPECT_TRUE(Is(menu.HandleEvent(Hat(SDL_HAT_DOWN)), Kind::kMoved, 2));
+    EXPECT_TRUE(Is(menu.HandleEvent(Button(pads::kDpadDown)), Kind::kMoved, 1));
+    EXPECT_TRUE(Is(menu.HandleEvent(Button(pads::kDpadRight)), Kind::kChanged, 1, 6));
+    EXPECT_TRUE(Is(menu.HandleEvent(GameEvent::PadButton(pads::kDpadRight, false)), Kind::kNothing, -1));
+    EXPECT_TRUE(Is(menu.HandleEvent(Button(pads::kDpadDown)), Kind::kMoved, 2));
 
     EXPECT_TRUE(Is(menu.HandleEvent(Axis(1, 7000)), Kind::kNothing, -1)) << "under a quarter of full scale";
     EXPECT_TRUE(Is(menu.HandleEvent(Axis(1, 12000)), Kind::kMoved, 3));
@@ -164,11 +147,11 @@ TEST_F(MenuTest, APadMovesOncePerPushOfTheHatOrTheStick)
 
     menu.Choose(1);
     EXPECT_TRUE(Is(menu.HandleEvent(Axis(0, -30000)), Kind::kChanged, 1, 5));
-    SDL_Event button{};
-    button.type = SDL_JOYBUTTONDOWN;
-    button.jbutton.button = 5;
     menu.Choose(2);
-    EXPECT_TRUE(Is(menu.HandleEvent(button), Kind::kTaken, 2)) << "any button takes";
+    EXPECT_TRUE(Is(menu.HandleEvent(Button(pads::kSouth)), Kind::kTaken, 2)) << "the button nearest the player takes";
+    EXPECT_TRUE(Is(menu.HandleEvent(Button(pads::kStart)), Kind::kTaken, 2));
+    EXPECT_TRUE(Is(menu.HandleEvent(Button(pads::kEast)), Kind::kBack, 2)) << "the one right of it goes back";
+    EXPECT_TRUE(Is(menu.HandleEvent(Button(pads::kLeftShoulder)), Kind::kNothing, -1));
 }
 
 TEST_F(MenuTest, ALongListScrollsToKeepTheMarkedLineOnTheCard)
@@ -179,7 +162,7 @@ TEST_F(MenuTest, ALongListScrollsToKeepTheMarkedLineOnTheCard)
     Menu menu("levels", levels);
     EXPECT_GT(menu.LineBox(6).h, 0.0f);
     EXPECT_EQ(menu.LineBox(7).h, 0.0f) << "seven lines fit on the card";
-    EXPECT_TRUE(Is(menu.HandleEvent(Key(SDLK_UP)), Kind::kMoved, 11));
+    EXPECT_TRUE(Is(menu.HandleEvent(Key(gamekeys::kUp)), Kind::kMoved, 11));
     EXPECT_GT(menu.LineBox(11).h, 0.0f);
     EXPECT_EQ(menu.LineBox(0).h, 0.0f);
     EXPECT_EQ(menu.LineBox(11).y, menu.LineBox(5).y + 6 * menu.LineBox(5).h) << "the last line at the card's foot";

@@ -1,6 +1,7 @@
 // Pausing: the world stands still and game time does not advance, so that a game recorded with a
 // pause in it replays headless, without the pause, to the same end.
 #include "harness/headlessgame.h"
+#include "engine/gamekeys.h"
 #include "harness/inputscript.h"
 #include "harness/toolrun.h"
 #include "harness/worlddigest.h"
@@ -14,31 +15,11 @@ namespace {
 
 const char* const kLevel = "60000\n200,3\n500,2\n900,4\n1500,1\n";
 
-SDL_Event Key(SDLKey key, bool down = true)
-{
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.keysym.sym = key;
-    return event;
-}
+GameEvent Key(int32_t key, bool down = true) { return GameEvent::Key(key, down); }
 
-SDL_Event FocusLost()
-{
-    SDL_Event event{};
-    event.type = SDL_ACTIVEEVENT;
-    event.active.gain = 0;
-    event.active.state = SDL_APPINPUTFOCUS;
-    return event;
-}
+GameEvent FocusLost() { return GameEvent::Of(GameEvent::Type::kFocusLost); }
 
-SDL_Event Move(Uint16 x, Uint16 y)
-{
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = x;
-    event.motion.y = y;
-    return event;
-}
+GameEvent Move(int32_t x, int32_t y) { return GameEvent::MouseMotion(x, y); }
 
 struct PauseTest : ::testing::Test {
     testsupport::TempDir dir;
@@ -58,7 +39,7 @@ TEST_F(PauseTest, PWhilePausedTheWorldAndGameTimeStandStill)
 {
     HeadlessGame game(dir.File("level.txt"), 3, nullptr, true);
     Steps(game, 60);
-    game.Loop().Dispatch(Key(SDLK_p));
+    game.Loop().Dispatch(Key(gamekeys::kP));
     const std::string before = DigestOf(game.Game()).ToString();
     const uint32_t time = game.PhaseTime();
     Steps(game, 100);
@@ -66,8 +47,8 @@ TEST_F(PauseTest, PWhilePausedTheWorldAndGameTimeStandStill)
     EXPECT_EQ(DigestOf(game.Game()).ToString(), before);
     EXPECT_EQ(game.PhaseTime(), time);
 
-    game.Loop().Dispatch(Key(SDLK_p, false)); // releasing P changes nothing
-    game.Loop().Dispatch(Key(SDLK_p));
+    game.Loop().Dispatch(Key(gamekeys::kP, false)); // releasing P changes nothing
+    game.Loop().Dispatch(Key(gamekeys::kP));
     Steps(game, 10);
     EXPECT_EQ(game.PhaseTime(), time + 160);
     EXPECT_NE(DigestOf(game.Game()).ToString(), before);
@@ -77,13 +58,13 @@ TEST_F(PauseTest, WhilePausedAPersonCanLeaveButStartsNothingAndToAScriptPIsAnOrd
 {
     HeadlessGame game(dir.File("level.txt"), 3, nullptr, true);
     Steps(game, 10);
-    game.Loop().Dispatch(Key(SDLK_p));
-    game.Loop().Dispatch(Key(SDLK_F5));
-    game.Loop().Dispatch(Key(SDLK_p));
+    game.Loop().Dispatch(Key(gamekeys::kP));
+    game.Loop().Dispatch(Key(gamekeys::kF5));
+    game.Loop().Dispatch(Key(gamekeys::kP));
     Steps(game, 1);
     EXPECT_NE(DigestOf(game.Game()).ToString().find("loop=1 "), std::string::npos) << "F5 while paused is ignored";
-    game.Loop().Dispatch(Key(SDLK_p));
-    game.Loop().Dispatch(Key(SDLK_ESCAPE));
+    game.Loop().Dispatch(Key(gamekeys::kP));
+    game.Loop().Dispatch(Key(gamekeys::kEscape));
     EXPECT_FALSE(game.Loop().Running());
 
     InputScript script;
@@ -99,7 +80,6 @@ TEST_F(PauseTest, LosingTheFocusPausesOnlyWhenAskedAndAGameThatCannotPauseIgnore
 {
     GamePhase phase(false, dir.File("level.txt"));
     FrameLoop::Options options;
-    options.readsWindow = false;
     options.pausable = options.pauseOnFocusLoss = true;
     FrameLoop player(options, phase, nullptr);
     EXPECT_FALSE(player.Paused()) << "a game never starts paused";
@@ -111,7 +91,7 @@ TEST_F(PauseTest, LosingTheFocusPausesOnlyWhenAskedAndAGameThatCannotPauseIgnore
     EXPECT_FALSE(pausable.Loop().Paused()) << "a game played by a script or the bot keeps going";
 
     HeadlessGame classic(dir.File("level.txt"), 3, nullptr, false);
-    classic.Loop().Dispatch(Key(SDLK_p));
+    classic.Loop().Dispatch(Key(gamekeys::kP));
     Steps(classic, 5);
     EXPECT_FALSE(classic.Loop().Paused());
     EXPECT_EQ(classic.PhaseTime(), 80u);
@@ -127,15 +107,15 @@ TEST_F(PauseTest, AGameRecordedWithAPauseReplaysHeadlessToTheSameDigest)
         HeadlessGame game(dir.File("level.txt"), 11, &tools, true);
         Steps(game, 1);
         game.Loop().Dispatch(Move(900, 300));
-        game.Loop().Dispatch(Key(SDLK_d));
+        game.Loop().Dispatch(Key(gamekeys::kD));
         Steps(game, 40);
-        game.Loop().Dispatch(Key(SDLK_p));
+        game.Loop().Dispatch(Key(gamekeys::kP));
         Steps(game, 25); // moves and keys while paused still reach the game
         game.Loop().Dispatch(Move(300, 500));
-        game.Loop().Dispatch(Key(SDLK_d, false));
-        game.Loop().Dispatch(Key(SDLK_s));
+        game.Loop().Dispatch(Key(gamekeys::kD, false));
+        game.Loop().Dispatch(Key(gamekeys::kS));
         Steps(game, 25);
-        game.Loop().Dispatch(Key(SDLK_p));
+        game.Loop().Dispatch(Key(gamekeys::kP));
         Steps(game, 60);
         tools.PhaseEnded(game.Phase());
         digest = DigestOf(game.Game()).ToString();

@@ -2,9 +2,9 @@
 // resumes; Restart loop is F5 as the tools hear it; its options change the running game; Main
 // menu and Quit end the loop, each its own way.
 #include "app/commandline.h"
+#include "engine/gamekeys.h"
 #include "app/frameloop.h"
 #include "app/gamephase.h"
-#include "app/menuinput.h"
 #include "app/settingskeeper.h"
 #include "audio/soundoutput.h"
 #include "harness/toolrun.h"
@@ -33,17 +33,16 @@ struct PauseMenuTest : ::testing::Test {
         EXPECT_TRUE(tools.Configure({"-record", dir.File("played.script")}));
         phase = std::make_unique<GamePhase>(false, dir.File("level.txt"));
         FrameLoop::Options options;
-        options.readsWindow = false;
         options.pausable = true;
         options.pauseMenu = &settings;
         loop = std::make_unique<FrameLoop>(options, *phase, &tools);
     }
     ~PauseMenuTest() override { SetSoundEnabled(true); }
 
-    void Press(std::initializer_list<SDLKey> keys)
+    void Press(std::initializer_list<int32_t> keys)
     {
-        for (SDLKey key : keys)
-            loop->Dispatch(KeyEvent(key, true));
+        for (int32_t key : keys)
+            loop->Dispatch(GameEvent::Key(key, true));
     }
     void Steps(int n)
     {
@@ -57,24 +56,24 @@ struct PauseMenuTest : ::testing::Test {
 TEST_F(PauseMenuTest, EscapeOpensTheMenuOverAStillGameAndEscapeAgainResumes)
 {
     Steps(10);
-    Press({SDLK_ESCAPE});
+    Press({gamekeys::kEscape});
     EXPECT_TRUE(loop->Paused());
     EXPECT_TRUE(loop->PauseMenuShows());
     Steps(20);
     EXPECT_EQ(loop->PhaseTime(), 160u);
-    Press({SDLK_ESCAPE});
+    Press({gamekeys::kEscape});
     EXPECT_FALSE(loop->PauseMenuShows());
     EXPECT_FALSE(loop->Paused());
     EXPECT_TRUE(loop->Running());
 
-    Press({SDLK_ESCAPE, SDLK_RETURN}); // Resume
+    Press({gamekeys::kEscape, gamekeys::kReturn}); // Resume
     EXPECT_FALSE(loop->Paused());
 }
 
 TEST_F(PauseMenuTest, RestartLoopIsF5AsTheRecordingHearsIt)
 {
     Steps(10);
-    Press({SDLK_ESCAPE, SDLK_DOWN, SDLK_RETURN});
+    Press({gamekeys::kEscape, gamekeys::kDown, gamekeys::kReturn});
     Steps(1);
     EXPECT_FALSE(loop->Paused());
     EXPECT_NE(DigestOf(phase->gameplay).ToString().find("loop=2 "), std::string::npos);
@@ -85,29 +84,28 @@ TEST_F(PauseMenuTest, RestartLoopIsF5AsTheRecordingHearsIt)
 TEST_F(PauseMenuTest, ItsOptionsChangeTheRunningGameAndAreKept)
 {
     // Options; then down to "Paper motion" and switch it off.
-    Press({SDLK_ESCAPE, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN});
+    Press({gamekeys::kEscape, gamekeys::kDown, gamekeys::kDown, gamekeys::kReturn, gamekeys::kDown, gamekeys::kDown, gamekeys::kDown, gamekeys::kDown, gamekeys::kReturn});
     EXPECT_TRUE(phase->grid.noGrid);
     EXPECT_FALSE(settings.InForce().paperMotion);
     EXPECT_NE(testsupport::ReadFile(dir.File("settings")).find("paper_motion = off"), std::string::npos);
-    Press({SDLK_ESCAPE});
+    Press({gamekeys::kEscape});
     EXPECT_TRUE(loop->PauseMenuShows()) << "Escape goes back from the options to the pause menu";
-    Press({SDLK_ESCAPE});
+    Press({gamekeys::kEscape});
     EXPECT_FALSE(loop->Paused());
 }
 
 TEST_F(PauseMenuTest, MainMenuAndQuitEndTheLoopEachItsOwnWay)
 {
-    Press({SDLK_ESCAPE, SDLK_UP, SDLK_UP, SDLK_RETURN});
+    Press({gamekeys::kEscape, gamekeys::kUp, gamekeys::kUp, gamekeys::kReturn});
     EXPECT_FALSE(loop->Running());
     EXPECT_EQ(loop->HowItEnded(), FrameLoop::Ending::kMainMenu);
 
     FrameLoop::Options options;
-    options.readsWindow = false;
     options.pauseMenu = &settings;
     FrameLoop quitting(options, *phase, nullptr);
-    quitting.Dispatch(KeyEvent(SDLK_ESCAPE, true));
-    quitting.Dispatch(KeyEvent(SDLK_UP, true));
-    quitting.Dispatch(KeyEvent(SDLK_RETURN, true));
+    quitting.Dispatch(GameEvent::Key(gamekeys::kEscape, true));
+    quitting.Dispatch(GameEvent::Key(gamekeys::kUp, true));
+    quitting.Dispatch(GameEvent::Key(gamekeys::kReturn, true));
     EXPECT_FALSE(quitting.Running());
     EXPECT_EQ(quitting.HowItEnded(), FrameLoop::Ending::kQuit);
 }

@@ -45,6 +45,7 @@ Settings Customised()
     settings.paperMotion = false;
     settings.showFps = true;
     settings.pauseOnFocusLoss = false;
+    settings.rumble = 2;
     return settings;
 }
 
@@ -61,7 +62,7 @@ TEST_F(SettingsFileTest, EveryOptionIsWrittenInItsOrderAndReadsBack)
     const std::string text = testsupport::ReadFile(file.Path());
     EXPECT_EQ(text.substr(text.find('\n') + 1), "music_volume = 3\neffects_volume = 0\nfull_screen = on\n"
                                                 "window_size = fit\npaper_motion = off\nshow_fps = on\n"
-                                                "pause_on_focus_loss = off\n");
+                                                "pause_on_focus_loss = off\nrumble = 2\n");
     EXPECT_EQ(text[0], '#') << "a first line says what the file is";
     EXPECT_EQ(file.Load(), Customised());
     for (const WindowSize& size : WindowSize::Choices()) {

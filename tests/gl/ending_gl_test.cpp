@@ -2,10 +2,11 @@
 // and after the list's last level the ending, which a key closes, back to the main menu;
 // "-classic" plays on as it always has.
 #include "app/program.h"
+#include "engine/gamekeys.h"
 
 #include "support/gamerun.h"
+#include "support/sdlinput.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,13 +26,7 @@ struct EndingTest : testsupport::GameRunFixture {
         setenv("XDG_CONFIG_HOME", dir.File(".config").c_str(), 1);
     }
 
-    static void Push(SDLKey key)
-    {
-        SDL_Event event{};
-        event.type = SDL_KEYDOWN;
-        event.key.keysym.sym = key;
-        SDL_PushEvent(&event);
-    }
+    static void Push(int32_t key) { testsupport::PushKey(key, true); }
 
     // Ticks the program, on the test's clock, for ms of its time; false once it has shut down.
     bool RunFor(Program& program, uint32_t ms)
@@ -51,16 +46,16 @@ struct EndingTest : testsupport::GameRunFixture {
     bool PlayBothLevels(Program& program, bool menus)
     {
         EXPECT_TRUE(program.Tick(testsupport::FakeClock::Now())); // start-up
-        Push(SDLK_SPACE);
+        Push(gamekeys::kSpace);
         bool running = RunFor(program, 200);
         if (menus) {
-            Push(SDLK_SPACE);
+            Push(gamekeys::kSpace);
             running = running && RunFor(program, 200);
         }
         running = running && RunFor(program, 2200);
-        Push(SDLK_SPACE);
+        Push(gamekeys::kSpace);
         running = running && RunFor(program, 2400);
-        Push(SDLK_SPACE);
+        Push(gamekeys::kSpace);
         return running && RunFor(program, 200);
     }
 };
@@ -72,13 +67,13 @@ TEST_F(EndingTest, TheLastLevelsClearLeadsToTheEndingWhichAKeyClosesBackToTheMai
     testsupport::InDirectory(dir.Path(), [&] {
         Program program({}, nullptr);
         ASSERT_TRUE(PlayBothLevels(program, true));
-        Push(SDLK_x);
+        Push('x');
         EXPECT_TRUE(RunFor(program, 300)) << "a key at once does not skip the ending";
         EXPECT_TRUE(RunFor(program, 500));
-        Push(SDLK_x);
+        Push('x');
         EXPECT_TRUE(RunFor(program, 200)) << "a key later closes it, back to the main menu";
-        Push(SDLK_UP); // round to its last line, "Quit"
-        Push(SDLK_RETURN);
+        Push(gamekeys::kUp); // round to its last line, "Quit"
+        Push(gamekeys::kReturn);
         EXPECT_FALSE(RunFor(program, 200));
         EXPECT_EQ(program.ExitStatus(), 0);
     });
@@ -91,9 +86,9 @@ TEST_F(EndingTest, TheClassicGamePlaysOnPastTheLastLevelUntilEscape)
     testsupport::InDirectory(dir.Path(), [&] {
         Program program({"-classic"}, nullptr);
         ASSERT_TRUE(PlayBothLevels(program, false));
-        Push(SDLK_x);
+        Push('x');
         EXPECT_TRUE(RunFor(program, 1500)) << "the empty level after the list";
-        Push(SDLK_ESCAPE);
+        Push(gamekeys::kEscape);
         EXPECT_FALSE(RunFor(program, 100));
     });
 }

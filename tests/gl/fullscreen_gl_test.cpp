@@ -1,16 +1,18 @@
 // Full screen at the desktop's size with the picture letterboxed, the window keys and a resized
-// window, and the same game on classic SDL 1.2 and on sdl12-compat.
+// window.
 #include "app/commandline.h"
-#include "app/menuinput.h"
+#include "engine/gamekeys.h"
 #include "app/optionsscreen.h"
 #include "app/settingskeeper.h"
 #include "audio/soundoutput.h"
 #include "engine/picturerect.h"
+#include "engine/platform.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
 #include "engine/sprite.h"
 
 #include "support/processrunner.h"
+#include "support/sdlinput.h"
 #include "support/testsupport.h"
 
 #include <SDL.h>
@@ -98,9 +100,8 @@ ScreenImage WindowImage()
     ScreenImage image;
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (SDL_GetWMInfo(&info) != 1)
+    if (!SDL_GetWindowWMInfo(SDL_GL_GetCurrentWindow(), &info))
         return image;
-    info.info.x11.lock_func();
     Display* display = info.info.x11.display;
     XSync(display, False);
     XWindowAttributes attributes;
@@ -110,7 +111,6 @@ ScreenImage WindowImage()
     Window child;
     XTranslateCoordinates(display, info.info.x11.window, attributes.root, 0, 0, &left, &top, &child);
     XImage* x = XGetImage(display, attributes.root, left, top, attributes.width, attributes.height, AllPlanes, ZPixmap);
-    info.info.x11.unlock_func();
     if (!x)
         return image;
     image.left = left;
@@ -124,13 +124,23 @@ ScreenImage WindowImage()
     return image;
 }
 
-SDL_Event Key(SDLKey key, bool down, SDLMod mod = KMOD_NONE)
+// The window's size in its own pixels.
+std::pair<int, int> WindowPixels()
 {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.keysym.sym = key;
-    event.key.keysym.mod = mod;
-    return event;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(SDL_GL_GetCurrentWindow(), &width, &height);
+    return {width, height};
+}
+
+// Whether the events hold a key of the game's.
+bool HoldsAKey(const std::vector<GameEvent>& events)
+{
+    for (const GameEvent& event : events) {
+        if (event.IsKey())
+            return true;
+    }
+    return false;
 }
 
 // An Xvfb of the test's own, named by DISPLAY while it lives: a window that goes full screen
@@ -164,15 +174,22 @@ private:
 };
 
 struct WindowKeysTest : ::testing::Test {
-    void TearDown() override
-    {
-        RenderShutdown();
-        SDL_Quit();
-        g_windowWidth = 1280;
-        g_windowHeight = 720;
-    }
-
     PrivateDisplay screen; // 1920 x 1080
+    std::unique_ptr<Platform> platform;
+
+    void Open(const WindowOptions& options = WindowOptions())
+    {
+        platform = Platform::Start(options);
+        ASSERT_TRUE(platform);
+        testsupport::PollAll(*platform);
+    }
+    // The key pressed and released; whether the game heard either.
+    bool Press(int32_t key, bool alt = false)
+    {
+        testsupport::PushKey(key, true, alt);
+        testsupport::PushKey(key, false, alt);
+        return HoldsAKey(testsupport::PollAll(*platform));
+    }
 
     // Fills the whole picture with one colour through a texture made before any switch.
     void DrawFrame(TextureHandle texture)
@@ -192,8 +209,8 @@ struct WindowKeysTest : ::testing::Test {
     void ExpectLetterboxed(const char* what)
     {
         const ScreenImage window = WindowImage();
-        ASSERT_EQ(window.width, g_windowWidth) << what;
-        const PictureRect picture = WindowPicture();
+        ASSERT_EQ(window.width, WindowPixels().first) << what;
+        const PictureRect picture = platform->Picture();
         EXPECT_EQ(window.At(picture.x + picture.width / 2, picture.y + picture.height / 2) >> 16, 0xFFu) << what;
         EXPECT_NE(window.At(picture.x + 1, picture.y + 1), 0u) << what;
         if (picture.y > 0) {
@@ -206,38 +223,30 @@ struct WindowKeysTest : ::testing::Test {
 
 TEST_F(WindowKeysTest, F11AndAltEnterSwitchToTheDesktopsSizeAndBackAndTheTexturesLiveOn)
 {
-    ASSERT_TRUE(RenderInit(WindowOptions()));
+    Open();
     const uint8_t white[4] = {255, 255, 255, 255};
     const TextureHandle texture = GetRenderBackend().CreateTexture(1, 1, white);
 
-    EXPECT_TRUE(HandleWindowEvent(Key(SDLK_F11, true)));
-    EXPECT_TRUE(HandleWindowEvent(Key(SDLK_F11, false))) << "the release is the window's too";
-    EXPECT_TRUE(IsFullScreen());
-    EXPECT_EQ(SDL_GetVideoSurface()->w, 1920);
-    EXPECT_EQ(SDL_GetVideoSurface()->h, 1080);
+    EXPECT_FALSE(Press(gamekeys::kF11)) << "the press and the release are the window's";
+    EXPECT_TRUE(platform->IsFullScreen());
+    EXPECT_EQ(WindowPixels(), std::make_pair(1920, 1080));
     DrawFrame(texture);
     ExpectLetterboxed("full screen");
     const ScreenImage shown = WindowImage();
     EXPECT_EQ(shown.left, 0) << "over the whole screen, with no window manager to put it there";
     EXPECT_EQ(shown.top, 0);
 
-    EXPECT_FALSE(HandleWindowEvent(Key(SDLK_RETURN, true))) << "Enter alone is the game's";
-    EXPECT_TRUE(HandleWindowEvent(Key(SDLK_RETURN, true, KMOD_LALT)));
-    EXPECT_FALSE(IsFullScreen());
-    EXPECT_EQ(g_windowWidth, 1280);
-    EXPECT_EQ(g_windowHeight, 720);
+    EXPECT_TRUE(Press(gamekeys::kReturn)) << "Enter alone is the game's";
+    EXPECT_FALSE(Press(gamekeys::kReturn, true));
+    EXPECT_FALSE(platform->IsFullScreen());
+    EXPECT_EQ(WindowPixels(), std::make_pair(1280, 720));
 
-    SDL_Event resized{};
-    resized.type = SDL_VIDEORESIZE;
-    resized.resize.w = 1000;
-    resized.resize.h = 800;
-    EXPECT_TRUE(HandleWindowEvent(resized));
-    EXPECT_EQ(SDL_GetVideoSurface()->w, 1000);
-    EXPECT_EQ(SDL_GetVideoSurface()->h, 800);
+    SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 1000, 800);
+    testsupport::PollAll(*platform);
+    EXPECT_EQ(WindowPixels(), std::make_pair(1000, 800));
     DrawFrame(texture);
     ExpectLetterboxed("a window of 5:4");
-    vector2 aimed;
-    WindowToVirtual(aimed, vector2(500, 400));
+    const vector2 aimed = platform->Picture().WindowToPicture(vector2(500, 400));
     EXPECT_NEAR(aimed.x, 640.0f, 1.0f);
     EXPECT_NEAR(aimed.y, 360.0f, 1.0f) << "the window's centre is the picture's";
     GetRenderBackend().DeleteTexture(texture);
@@ -245,19 +254,19 @@ TEST_F(WindowKeysTest, F11AndAltEnterSwitchToTheDesktopsSizeAndBackAndTheTexture
 
 TEST_F(WindowKeysTest, TheOptionsShowFullScreenAsF11LeftItAndSwitchBackFromThere)
 {
-    ASSERT_TRUE(RenderInit(WindowOptions()));
+    Open();
     SetSoundEnabled(false);
     testsupport::TempDir dir;
     SettingsKeeper settings(SettingsFile(dir.File("settings")), CommandLine());
-    EXPECT_TRUE(HandleWindowEvent(Key(SDLK_F11, true)));
+    Press(gamekeys::kF11);
     {
-        OptionsScreen options(settings);
+        OptionsScreen options(settings, platform.get());
         EXPECT_EQ(options.Card().ChoiceAt(OptionsScreen::kFullScreen).value, 1) << "as the window is";
-        options.Handle(KeyEvent(SDLK_DOWN, true));
-        options.Handle(KeyEvent(SDLK_DOWN, true));
-        EXPECT_EQ(options.Handle(KeyEvent(SDLK_RETURN, true)), OptionsScreen::Outcome::kChanged);
+        options.Handle(GameEvent::Key(gamekeys::kDown, true));
+        options.Handle(GameEvent::Key(gamekeys::kDown, true));
+        EXPECT_EQ(options.Handle(GameEvent::Key(gamekeys::kReturn, true)), OptionsScreen::Outcome::kChanged);
     }
-    EXPECT_FALSE(IsFullScreen()) << "switched off, back to the window";
+    EXPECT_FALSE(platform->IsFullScreen()) << "switched off, back to the window";
     EXPECT_FALSE(settings.Kept().fullScreen);
     SetSoundEnabled(true);
 }
@@ -266,13 +275,14 @@ TEST_F(WindowKeysTest, TheClassicGameLeavesTheWindowKeysAndItsSizeAlone)
 {
     WindowOptions classic;
     classic.classic = true;
-    ASSERT_TRUE(RenderInit(classic));
-    EXPECT_FALSE(HandleWindowEvent(Key(SDLK_F11, true)));
-    EXPECT_FALSE(HandleWindowEvent(Key(SDLK_RETURN, true, KMOD_LALT)));
-    EXPECT_FALSE(IsFullScreen());
-    g_windowWidth = 1280;
-    g_windowHeight = 1024;
-    EXPECT_TRUE(WindowPicture().Covers(1280, 1024)) << "stretched over the whole window";
+    classic.height = 1024;
+    Open(classic);
+    EXPECT_TRUE(Press(gamekeys::kF11)) << "an ordinary key";
+    EXPECT_TRUE(Press(gamekeys::kReturn, true));
+    EXPECT_FALSE(platform->IsFullScreen());
+    EXPECT_FALSE(platform->SetWindowedSize(1600, 900));
+    EXPECT_EQ(WindowPixels(), std::make_pair(1280, 1024));
+    EXPECT_TRUE(platform->Picture().Covers(1280, 1024)) << "stretched over the whole window";
 }
 
 namespace {

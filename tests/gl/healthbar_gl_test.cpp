@@ -5,6 +5,7 @@
 #include "audio/soundoutput.h"
 #include "characters/enemycharacter.h"
 #include "characters/healthbar.h"
+#include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
@@ -13,8 +14,9 @@
 
 #include "support/testsupport.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include <cmath>
 #include <vector>
@@ -22,13 +24,15 @@
 namespace {
 
 struct DamagedRobotTest : ::testing::Test {
+    std::unique_ptr<Platform> platform;
     testsupport::FakeClock clock;
     testsupport::TempDir dir;
     std::vector<uint8_t> target;
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(WindowOptions()));
+        platform = Platform::Start(WindowOptions());
+        ASSERT_TRUE(platform);
         SetSoundEnabled(false);
         RandomSeed(1);
         SeedRuntimeRandom(1);
@@ -37,8 +41,7 @@ struct DamagedRobotTest : ::testing::Test {
     void TearDown() override
     {
         SetSoundEnabled(true);
-        RenderShutdown();
-        SDL_Quit();
+        platform.reset();
     }
 
     // The pixel that holds the point.

@@ -3,12 +3,14 @@
 // nothing beyond the card.
 #include "app/menu.h"
 #include "audio/soundoutput.h"
+#include "engine/platform.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
 #include "engine/texturecache.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include <vector>
 
@@ -43,7 +45,8 @@ Counts CountPixels(const std::vector<uint8_t>& target, const rect& box)
 TEST(MenuPixels, TheCardTitleLinesAndMarkShowWhereTheyBelong)
 {
     SetSoundEnabled(false);
-    ASSERT_TRUE(RenderInit(WindowOptions()));
+    std::unique_ptr<Platform> platform = Platform::Start(WindowOptions());
+    ASSERT_TRUE(platform);
     std::vector<uint8_t> target;
     {
         std::vector<Menu::Choice> choices(3);
@@ -73,8 +76,6 @@ TEST(MenuPixels, TheCardTitleLinesAndMarkShowWhereTheyBelong)
         const Counts outside = CountPixels(target, rect(0, 0, 1280, card.y - 10));
         EXPECT_EQ(outside.clear, 1280 * (static_cast<int>(card.y) - 10)) << "nothing above the card";
     }
-    ReleaseAllTextures();
-    RenderShutdown();
-    SDL_Quit();
+    platform.reset();
     SetSoundEnabled(true);
 }

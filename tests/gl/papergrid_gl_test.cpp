@@ -1,11 +1,11 @@
 // Needs a display: run under xvfb-run (CTest label "gl").
+#include "engine/platform.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
 #include "grid/papergrid.h"
 
 #include "support/testsupport.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -27,13 +27,15 @@ void WriteFilled(const std::string& fileName, int width, int height, const uint8
 }
 
 struct PaperOnScreenTest : ::testing::Test {
+    std::unique_ptr<Platform> platform;
     testsupport::TempDir dir;
     std::unique_ptr<CPaperGrid> grid;
     std::vector<uint8_t> target;
 
     void SetUp() override
     {
-        ASSERT_TRUE(RenderInit(WindowOptions()));
+        platform = Platform::Start(WindowOptions());
+        ASSERT_TRUE(platform);
         dir.MakeDir("data");
         dir.MakeDir("data/gfx");
         WriteFilled(dir.File("data/gfx/line.png"), 64, 3, kInk);
@@ -45,8 +47,7 @@ struct PaperOnScreenTest : ::testing::Test {
     void TearDown() override
     {
         grid.reset();
-        RenderShutdown();
-        SDL_Quit();
+        platform.reset();
     }
 
     void DrawFrame()

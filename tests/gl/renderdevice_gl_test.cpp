@@ -1,6 +1,7 @@
 // Needs a display: run under xvfb-run (CTest label "gl").
 #include "app/commandline.h"
 #include "engine/glrenderbackend.h"
+#include "engine/platform.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
 #include "engine/screenshot.h"
@@ -26,14 +27,23 @@
 namespace {
 
 struct WindowTest : ::testing::Test {
-    void TearDown() override
+    std::unique_ptr<Platform> platform;
+
+    bool Open(const WindowOptions& options = WindowOptions())
     {
-        RenderShutdown();
-        SDL_Quit();
-        g_windowWidth = 1280;
-        g_windowHeight = 720;
+        platform = Platform::Start(options);
+        return platform != nullptr;
     }
 };
+
+// The game's window's size.
+std::pair<int, int> WindowSize()
+{
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(SDL_GL_GetCurrentWindow(), &width, &height);
+    return {width, height};
+}
 
 const uint8_t* PixelAt(const std::vector<uint8_t>& rgba, int x, int y) { return &rgba[(y * 1280 + x) * 4]; }
 
@@ -54,12 +64,10 @@ std::vector<uint8_t> WindowPixels()
 {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (SDL_GetWMInfo(&info) != 1)
+    if (!SDL_GetWindowWMInfo(SDL_GL_GetCurrentWindow(), &info))
         return {};
-    info.info.x11.lock_func();
     XSync(info.info.x11.display, False);
     XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 1280, 720, AllPlanes, ZPixmap);
-    info.info.x11.unlock_func();
     if (!image)
         return {};
     std::vector<uint8_t> rgb;
@@ -79,11 +87,8 @@ std::vector<uint8_t> WindowPixels()
 
 TEST_F(WindowTest, OpensA1280x720WindowAndDrawsIntoTheTarget)
 {
-    ASSERT_TRUE(RenderInit(WindowOptions()));
-    SDL_Surface* window = SDL_GetVideoSurface();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->w, 1280);
-    EXPECT_EQ(window->h, 720);
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(WindowSize(), std::make_pair(1280, 720));
 
     const uint8_t white[4 * 4] = {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
     RenderBackend& backend = GetRenderBackend();
@@ -108,7 +113,7 @@ TEST_F(WindowTest, OpensA1280x720WindowAndDrawsIntoTheTarget)
 
 TEST_F(WindowTest, AScreenshotIsOpaqueInTheColoursOfTheWindow)
 {
-    ASSERT_TRUE(RenderInit(WindowOptions()));
+    ASSERT_TRUE(Open());
     const uint8_t white[4] = {255, 255, 255, 255};
     RenderBackend& backend = GetRenderBackend();
     const TextureHandle texture = backend.CreateTexture(1, 1, white);
@@ -146,7 +151,7 @@ TEST_F(WindowTest, AScreenshotIsOpaqueInTheColoursOfTheWindow)
 
 TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
 {
-    ASSERT_TRUE(RenderInit(WindowOptions()));
+    ASSERT_TRUE(Open());
     auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
     const bool byDefault = backend.PresentsByCopy();
     // Noise in every channel, alpha too, stretched and tinted over the whole window: a row
@@ -182,14 +187,10 @@ TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
 TEST_F(WindowTest, WidthOptionOpensAWindowWithTheRightHeight)
 {
     const CommandLine options = ParseCommandLine({"-r", "1920"});
-    ApplyWindowSize(options.requestedWidth);
     WindowOptions windowOptions;
-    windowOptions.fullScreen = options.fullScreen;
-    ASSERT_TRUE(RenderInit(windowOptions));
-    SDL_Surface* window = SDL_GetVideoSurface();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->w, 1920);
-    EXPECT_EQ(window->h, 1080);
+    ASSERT_TRUE(RequestedWindow(options.requestedWidth, windowOptions.width, windowOptions.height));
+    ASSERT_TRUE(Open(windowOptions));
+    EXPECT_EQ(WindowSize(), std::make_pair(1920, 1080));
 }
 
 TEST(GameBinary, KeepsSteppingAndEndsWithStatusZeroOnEscape)

@@ -1,4 +1,5 @@
 // Needs a display: run under xvfb-run (CTest label "gl").
+#include "engine/platform.h"
 #include "engine/glrenderbackend.h"
 #include "engine/random.h"
 #include "engine/renderdevice.h"
@@ -9,8 +10,9 @@
 #include "support/testsupport.h"
 
 #include <GL/gl.h>
-#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include <cstdlib>
 #include <cstring>
@@ -22,11 +24,16 @@ struct SpritePixelsTest : ::testing::Test {
     testsupport::TempDir dir;
     std::vector<uint8_t> target;
 
-    void SetUp() override { ASSERT_TRUE(RenderInit(WindowOptions())); }
+    std::unique_ptr<Platform> platform;
+
+    void SetUp() override
+    {
+        platform = Platform::Start(WindowOptions());
+        ASSERT_TRUE(platform);
+    }
     void TearDown() override
     {
-        RenderShutdown();
-        SDL_Quit();
+        platform.reset();
     }
 
     // A 4 x 4 image: left half opaque red, right half half-transparent green.

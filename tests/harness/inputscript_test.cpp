@@ -1,4 +1,5 @@
 #include "harness/inputscript.h"
+#include "engine/gamekeys.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +21,18 @@ TEST(InputScript, ReadsEventsAndSortsThemByTime)
     const auto& events = script.Events();
     ASSERT_EQ(events.size(), 7u);
     EXPECT_TRUE(events[0].title);
-    EXPECT_EQ(events[0].event.type, SDL_KEYDOWN);
+    using Type = GameEvent::Type;
+    EXPECT_EQ(events[0].event.type, Type::kKeyDown);
     EXPECT_EQ(events[1].time, 16u);
-    EXPECT_EQ(events[1].event.type, SDL_MOUSEMOTION);
-    EXPECT_EQ(events[1].event.motion.x, 640);
-    EXPECT_EQ(events[2].event.type, SDL_MOUSEBUTTONDOWN);
-    EXPECT_EQ(events[2].event.button.button, SDL_BUTTON_LEFT);
-    EXPECT_EQ(events[4].event.type, SDL_KEYUP);
-    EXPECT_EQ(events[4].event.key.keysym.sym, SDLK_w);
-    EXPECT_EQ(events[5].event.type, SDL_QUIT);
+    EXPECT_EQ(events[1].event.type, Type::kMouseMotion);
+    EXPECT_EQ(events[1].event.x, 640);
+    EXPECT_EQ(events[2].event.type, Type::kMouseDown);
+    EXPECT_EQ(events[2].event.button, GameEvent::kLeftButton);
+    EXPECT_EQ(events[4].event.type, Type::kKeyUp);
+    EXPECT_EQ(events[4].event.key, gamekeys::kW);
+    EXPECT_EQ(events[5].event.type, Type::kQuit);
     EXPECT_EQ(events[6].time, 320u);
-    EXPECT_EQ(events[6].event.key.keysym.sym, SDLK_ESCAPE);
+    EXPECT_EQ(events[6].event.key, gamekeys::kEscape);
 }
 
 TEST(InputScript, RejectsLinesItCannotRead)

@@ -2,7 +2,7 @@
 // recording of what the frame loop handled, and options that cannot be honoured.
 #include "app/frameloop.h"
 #include "app/gamephase.h"
-#include "engine/renderdevice.h"
+#include "engine/picturerect.h"
 #include "harness/headlessgame.h"
 #include "harness/toolrun.h"
 
@@ -67,15 +67,8 @@ TEST(ToolRun, RecordsTheAimedAtPointOfAMouseMoveWhateverTheWindowSize)
         testsupport::ScopedCapture capture;
         GamePhase phase(false, "");
         FrameLoop loop(FrameLoop::Options(), phase, &tools);
-        g_windowWidth = 1920;
-        g_windowHeight = 1080;
-        SDL_Event move{};
-        move.type = SDL_MOUSEMOTION;
-        move.motion.x = 960;
-        move.motion.y = 270;
-        loop.Dispatch(move);
-        g_windowWidth = 1280;
-        g_windowHeight = 720;
+        // What the window hands the game for a pointer at (960, 270) of a 1920 x 1080 window.
+        loop.Dispatch(PictureRect::Letterboxed(1920, 1080).MouseInPicture(GameEvent::MouseMotion(960, 270)));
         tools.PhaseEnded(phase);
     }
     EXPECT_EQ(testsupport::ReadFile(dir.File("r.script")), "0 move 640 180\n");

@@ -36,10 +36,13 @@ for path in $listing; do
   esac
 done
 
-# SDL 1.2 is sdl12-compat's shim when the game was built on it, the classic library otherwise.
-for library in 'libsdl1.2(debian|-compat-shim)' libsdl-mixer1.2 libsdl-image1.2 libgl1 libc6; do
+# SDL 2 itself, never the SDL 1.2 API.
+for library in 'libsdl2-2\.0-0' 'libsdl2-mixer-2\.0-0' 'libsdl2-image-2\.0-0' libgl1 libc6; do
   dpkg-deb -f "$deb" Depends | grep -Eq "$library" || { echo "Depends lacks $library"; failed=1; }
 done
+if dpkg-deb -f "$deb" Depends | grep -Eq 'libsdl1\.2|libsdl-(mixer|image)1\.2'; then
+  echo "Depends names an SDL 1.2 library"; failed=1
+fi
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || { echo "the section is not games"; failed=1; }
 
 echo "== lintian"

@@ -1,7 +1,6 @@
 // The Gameplay facade: input mapping, aim recording and the level-cleared rule.
 #include "support/worldfixture.h"
-
-#include <SDL.h>
+#include "engine/gamekeys.h"
 
 using testsupport::WorldTest;
 
@@ -10,8 +9,8 @@ TEST(GameplayWithoutAWorld, EveryOperationIsSafe)
     Gameplay gameplay;
     EXPECT_TRUE(gameplay.Update(16));
     gameplay.Draw();
-    EXPECT_FALSE(gameplay.KeyDown(SDLK_w));
-    EXPECT_FALSE(gameplay.KeyUp(SDLK_w));
+    EXPECT_FALSE(gameplay.KeyDown(gamekeys::kW));
+    EXPECT_FALSE(gameplay.KeyUp(gamekeys::kW));
     EXPECT_FALSE(gameplay.FirePressed());
     EXPECT_FALSE(gameplay.FireReleased());
     EXPECT_FALSE(gameplay.SetAim(vector2(10, 10)));
@@ -28,10 +27,10 @@ TEST_F(WorldTest, KeysMapToControlsAndOtherKeysMakeNoEvent)
 {
     Load();
     Player()->live = true;
-    gameplay.KeyDown(SDLK_x);
-    gameplay.KeyDown(SDLK_SPACE);
+    gameplay.KeyDown('x');
+    gameplay.KeyDown(gamekeys::kSpace);
     EXPECT_TRUE(Player()->recording.empty());
-    const int keys[] = {SDLK_w, SDLK_UP, SDLK_s, SDLK_DOWN, SDLK_a, SDLK_LEFT, SDLK_d, SDLK_RIGHT};
+    const int keys[] = {gamekeys::kW, gamekeys::kUp, gamekeys::kS, gamekeys::kDown, gamekeys::kA, gamekeys::kLeft, gamekeys::kD, gamekeys::kRight};
     const uint32_t controls[] = {kControlUp, kControlUp, kControlDown, kControlDown,
                                  kControlLeft, kControlLeft, kControlRight, kControlRight};
     for (int i = 0; i < 8; ++i) {
@@ -40,7 +39,7 @@ TEST_F(WorldTest, KeysMapToControlsAndOtherKeysMakeNoEvent)
         EXPECT_EQ(Player()->recording.back().type, kEventPressed);
     }
     // Two keys of one direction are not combined: releasing either clears the control.
-    gameplay.KeyUp(SDLK_w);
+    gameplay.KeyUp(gamekeys::kW);
     EXPECT_FALSE(Player()->KeyHeld(kControlUp));
     gameplay.FirePressed();
     EXPECT_EQ(Player()->recording.back().key, kControlFire);

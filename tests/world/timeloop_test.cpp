@@ -1,7 +1,6 @@
 // The time loop: every attempt is replayed by an old guy beside the new player.
 #include "support/worldfixture.h"
-
-#include <SDL.h>
+#include "engine/gamekeys.h"
 
 #include <vector>
 
@@ -16,9 +15,9 @@ struct TimeLoopTest : WorldTest {
         std::vector<FixedPoint> path;
         for (int step = 0; step < n; ++step) {
             if (World().worldTime == 0 && watched == Player())
-                gameplay.KeyDown(SDLK_d);
+                gameplay.KeyDown(gamekeys::kD);
             if (World().worldTime == 160 && watched == Player())
-                gameplay.KeyUp(SDLK_d);
+                gameplay.KeyUp(gamekeys::kD);
             Steps(1);
             path.push_back(watched->pos);
         }
@@ -60,7 +59,7 @@ TEST_F(TimeLoopTest, AnAttemptCutShortWithAKeyHeldReplaysItHeld)
     Load();
     PlacePlayer(vector2(300, 300));
     PlayerCharacter* first = Player();
-    gameplay.KeyDown(SDLK_RIGHT);
+    gameplay.KeyDown(gamekeys::kRight);
     Steps(20);
     Loop();
     Steps(300);
@@ -113,9 +112,9 @@ TEST_F(TimeLoopTest, TwoEventsWithTheSameTimeReplayInOneStepInOrder)
     PlacePlayer(vector2(300, 300));
     PlayerCharacter* first = Player();
     Steps(2);
-    gameplay.KeyDown(SDLK_w);
-    gameplay.KeyUp(SDLK_w);
-    gameplay.KeyDown(SDLK_s);
+    gameplay.KeyDown(gamekeys::kW);
+    gameplay.KeyUp(gamekeys::kW);
+    gameplay.KeyDown(gamekeys::kS);
     Steps(3);
     Loop();
     Steps(3);

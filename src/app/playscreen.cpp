@@ -1,0 +1,62 @@
+#include "app/playscreen.h"
+
+#include "app/inputsource.h"
+#include "app/settings.h"
+#include "utils/datafiles.h"
+#include "utils/levellist/clevellist.h"
+
+namespace {
+
+FrameLoop::Options LoopOptions(const PlayScreen::Setup& setup)
+{
+    const Settings& settings = *setup.settings;
+    const InputSource* tools = setup.tools;
+    FrameLoop::Options options;
+    options.showFps = settings.showFps;
+    options.musicFile = datafiles::kMusic;
+    options.platform = setup.platform;
+    options.pausable = !setup.classic;
+    options.pauseOnFocusLoss = settings.pauseOnFocusLoss && (!tools || !tools->PlaysTheGame());
+    options.pauseMenu = setup.keeper;
+    options.toolClockStart = setup.toolClock;
+    options.endsAfterLastLevel = setup.endsAfterLastLevel;
+    options.rumble = setup.classic ? 0 : settings.rumble;
+    return options;
+}
+
+} // namespace
+
+PlayScreen::PlayScreen(const Setup& setup)
+    : tools_(setup.tools), drivesMenus_(setup.tools && setup.tools->DrivesMenus())
+{
+    if (tools_)
+        tools_->PhaseStarting();
+    phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter));
+    if (!setup.classic) {
+        phase_->status = std::make_unique<StatusLayer>();
+        phase_->overlay->clearStands = true;
+    }
+    if (!tools_ || tools_->KeepsProgress())
+        phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()));
+    loop_ = std::make_unique<FrameLoop>(LoopOptions(setup), *phase_, tools_);
+}
+
+PlayScreen::~PlayScreen()
+{
+    if (tools_)
+        tools_->PhaseEnded(*phase_);
+    loop_.reset();
+    phase_.reset();
+}
+
+Screen::Change PlayScreen::WhatNext() const
+{
+    if (loop_->Running())
+        return Change();
+    if (loop_->AllLevelsCleared() && phase_->progress) {
+        Change ending(Change::To::kEnding);
+        ending.records = phase_->progress->Known();
+        return ending;
+    }
+    return Change(loop_->HowItEnded() == FrameLoop::Ending::kMainMenu ? Change::To::kMainMenu : Change::To::kQuit);
+}
