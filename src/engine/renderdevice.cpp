@@ -212,7 +212,8 @@ bool DisplayNamed()
 
 bool CreateRenderDevice()
 {
-    g_device = GlRenderBackend::Create(g_windowWidth, g_windowHeight);
+    const GlPlatform platform{SDL_GL_GetProcAddress, [] { SDL_GL_SwapBuffers(); }};
+    g_device = GlRenderBackend::Create(g_windowWidth, g_windowHeight, platform, RendererOptions());
     if (!g_device) {
         ReportDeviceFailure("D3D_DEV ERR", "Could not create Direct3D Device");
         return false;

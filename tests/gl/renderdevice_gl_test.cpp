@@ -148,7 +148,7 @@ TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
 {
     ASSERT_TRUE(RenderInit(WindowOptions()));
     auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
-    const bool byDefault = backend.PresentsByCopy();
+    const RendererOptions byDefault = backend.Options();
     // Noise in every channel, alpha too, stretched and tinted over the whole window: a row
     // presented one off, upside down or with red and blue swapped would show.
     const std::string noise = testsupport::RandomBytes(64 * 36 * 4, 23);
@@ -156,7 +156,9 @@ TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
     ASSERT_NE(texture, 0u);
     std::vector<uint8_t> pictures[2];
     for (const bool byCopy : {true, false}) {
-        ASSERT_TRUE(backend.SetPresentByCopy(byCopy));
+        RendererOptions options = byDefault;
+        options.presentByCopy = byCopy ? Choice::On : Choice::Off;
+        ASSERT_TRUE(backend.SetOptions(options));
         BeginFrame();
         backend.SubmitQuad(texture, QuadCovering(0, 0, 1280, 720, 0xFFFFFFFFu));
         backend.SubmitQuad(texture, QuadCovering(200, 100, 1000, 650, PackColour(0.3f, 1.0f, 0.6f, 0.5f)));
@@ -171,7 +173,7 @@ TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
                          target[i * 4 + 2] != window[i * 3 + 2];
         EXPECT_EQ(differing, 0) << (byCopy ? "by copy" : "by blit");
     }
-    backend.SetPresentByCopy(byDefault);
+    backend.SetOptions(byDefault);
     int differing = 0;
     for (std::size_t i = 0; i < pictures[0].size(); i += 4)
         differing += !std::equal(&pictures[0][i], &pictures[0][i] + 4, &pictures[1][i]);
