@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -179,6 +181,36 @@ TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
         differing += !std::equal(&pictures[0][i], &pictures[0][i] + 4, &pictures[1][i]);
     EXPECT_LE(differing, 1280 * 720 / 10000) << "the two layouts drew more than the rasteriser's rounding apart";
     backend.DeleteTexture(texture);
+}
+
+TEST_F(WindowTest, ABackendSwapsTheWindowsBuffersThroughTheFunctionItIsGiven)
+{
+    ASSERT_TRUE(RenderInit(WindowOptions()));
+    int swaps = 0;
+    const GlPlatform platform{SDL_GL_GetProcAddress, [&swaps] { ++swaps; }};
+    const std::unique_ptr<GlRenderBackend> backend = GlRenderBackend::Create(1280, 720, platform, RendererOptions());
+    ASSERT_NE(backend, nullptr);
+    backend->BeginFrame();
+    backend->EndFrame();
+    EXPECT_EQ(swaps, 1);
+    backend->PresentAgain();
+    EXPECT_EQ(swaps, 2);
+}
+
+TEST_F(WindowTest, ABackendCannotBeMadeWithoutTheFramebufferFunctionsButWithoutSeparateBlending)
+{
+    ASSERT_TRUE(RenderInit(WindowOptions()));
+    const char* const needed[] = {"glGenFramebuffers", "glDeleteFramebuffers", "glBindFramebuffer",
+                                  "glFramebufferTexture2D", "glCheckFramebufferStatus", "glBlitFramebuffer"};
+    const auto lacking = [](const char* missing) {
+        return GlPlatform{[missing](const char* name) {
+                              return std::strcmp(name, missing) == 0 ? nullptr : SDL_GL_GetProcAddress(name);
+                          },
+                          [] { SDL_GL_SwapBuffers(); }};
+    };
+    for (const char* missing : needed)
+        EXPECT_EQ(GlRenderBackend::Create(1280, 720, lacking(missing), RendererOptions()), nullptr) << missing;
+    EXPECT_NE(GlRenderBackend::Create(1280, 720, lacking("glBlendFuncSeparate"), RendererOptions()), nullptr);
 }
 
 TEST_F(WindowTest, WidthOptionOpensAWindowWithTheRightHeight)
