@@ -3,7 +3,7 @@
 // of characters and effects, which switch images all the time, still reach OpenGL in few draw
 // calls), big ones each a texture of its own, with the copies made beside some of them: a cover
 // for an opaque picture of the target's size, a premultiplied twin for a see-through picture of
-// its own where the drawing strategy blends from one. Handles number the images from 1.
+// its own where the drawing strategy makes one. Handles number the images from 1.
 #include "engine/atlaspacker.h"
 #include "engine/drawingstrategy.h"
 #include "engine/gltarget.h"
