@@ -42,7 +42,6 @@ public:
     // as the options before had it. False when this OpenGL cannot have them as asked (a
     // present by copy in the browser); the rest of them are taken all the same.
     bool SetOptions(const RendererOptions& options);
-    bool PresentsByCopy() const { return strategy_.PresentsByCopy(); }
 
     // Draws what is pending into the target without presenting it.
     void Flush();
