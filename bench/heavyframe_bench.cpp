@@ -78,15 +78,21 @@ void DrawGame(GamePhase& phase, bool world)
     EndFrame();
 }
 
+// The device's options as it draws by default on Mesa's software rasteriser: every shortcut,
+// the picture presented by copy.
+RendererOptions AsOnLlvmpipe()
+{
+    RendererOptions options;
+    options.presentByCopy = Choice::On;
+    return options;
+}
+
 struct Drawing {
-    bool world = true;             // the characters, effects and overlay over the paper
-    bool nearestWhereExact = true; // as the device draws by default
-    bool copyCovers = true;        // as the device draws by default
-    bool presentByCopy = true;     // as the device presents by default on Mesa's software rasteriser
-    bool premultipliedTwins = true; // as the device blends the fold's shadow by default on llvmpipe
+    bool world = true; // the characters, effects and overlay over the paper
+    RendererOptions options = AsOnLlvmpipe();
 };
 
-void Run(benchmark::State& state, Drawing drawing)
+void Run(benchmark::State& state, const Drawing& drawing)
 {
     HeavyFrame* frame = Build();
     if (!frame) {
@@ -94,29 +100,46 @@ void Run(benchmark::State& state, Drawing drawing)
         return;
     }
     ScopedRenderBackend installed(frame->device);
-    frame->device->SetNearestWhereExact(drawing.nearestWhereExact);
-    frame->device->SetCopyWherePictureCovers(drawing.copyCovers);
-    const bool presentsByCopy = frame->device->PresentsByCopy();
-    frame->device->SetPresentByCopy(drawing.presentByCopy);
-    frame->device->SetBlendPremultipliedWhereExact(drawing.premultipliedTwins);
+    const RendererOptions byDefault = frame->device->Options();
+    frame->device->SetOptions(drawing.options);
     for (auto _ : state)
         DrawGame(frame->game->Phase(), drawing.world);
-    frame->device->SetBlendPremultipliedWhereExact(true);
-    frame->device->SetNearestWhereExact(true);
-    frame->device->SetCopyWherePictureCovers(true);
-    frame->device->SetPresentByCopy(presentsByCopy);
+    frame->device->SetOptions(byDefault);
     state.counters["draw_calls_per_frame"] = frame->device->DrawCallsThisFrame();
 }
 
-void BM_HeavyFrame(benchmark::State& state) { Run(state, Drawing()); }
-void BM_HeavyFrameAllLinear(benchmark::State& state) { Run(state, Drawing{true, false, true}); }
-void BM_HeavyFramePaperDrawn(benchmark::State& state) { Run(state, Drawing{true, true, false}); }
-void BM_HeavyFramePresentedByBlit(benchmark::State& state) { Run(state, Drawing{true, true, true, false}); }
-void BM_HeavyFrameShadowBlendedStraight(benchmark::State& state) { Run(state, Drawing{true, true, true, true, false}); }
-void BM_PaperAndRuling(benchmark::State& state) { Run(state, Drawing{false, true, true}); }
-void BM_PaperAndRulingPaperDrawn(benchmark::State& state) { Run(state, Drawing{false, true, false}); }
+// The heavy frame (or, without the world, its paper) with one of the device's shortcuts left out.
+Drawing Without(bool RendererOptions::*shortcut, bool world = true)
+{
+    Drawing drawing;
+    drawing.world = world;
+    drawing.options.*shortcut = false;
+    return drawing;
+}
 
-void PresentOnly(benchmark::State& state, bool byCopy)
+Drawing PresentedByBlit()
+{
+    Drawing drawing;
+    drawing.options.presentByCopy = Choice::Off;
+    return drawing;
+}
+
+Drawing PaperOnly()
+{
+    Drawing drawing;
+    drawing.world = false;
+    return drawing;
+}
+
+void BM_HeavyFrame(benchmark::State& state) { Run(state, Drawing()); }
+void BM_HeavyFrameAllLinear(benchmark::State& state) { Run(state, Without(&RendererOptions::nearestWhereExact)); }
+void BM_HeavyFramePaperDrawn(benchmark::State& state) { Run(state, Without(&RendererOptions::copyCovers)); }
+void BM_HeavyFramePresentedByBlit(benchmark::State& state) { Run(state, PresentedByBlit()); }
+void BM_HeavyFrameShadowBlendedStraight(benchmark::State& state) { Run(state, Without(&RendererOptions::premultipliedTwins)); }
+void BM_PaperAndRuling(benchmark::State& state) { Run(state, PaperOnly()); }
+void BM_PaperAndRulingPaperDrawn(benchmark::State& state) { Run(state, Without(&RendererOptions::copyCovers, false)); }
+
+void PresentOnly(benchmark::State& state, Choice byCopy)
 {
     HeavyFrame* frame = Build();
     if (!frame) {
@@ -124,17 +147,19 @@ void PresentOnly(benchmark::State& state, bool byCopy)
         return;
     }
     ScopedRenderBackend drawing(frame->device);
-    const bool presentsByCopy = frame->device->PresentsByCopy();
-    frame->device->SetPresentByCopy(byCopy);
+    const RendererOptions byDefault = frame->device->Options();
+    RendererOptions options = byDefault;
+    options.presentByCopy = byCopy;
+    frame->device->SetOptions(options);
     for (auto _ : state) {
         BeginFrame();
         EndFrame();
     }
-    frame->device->SetPresentByCopy(presentsByCopy);
+    frame->device->SetOptions(byDefault);
 }
 
-void BM_PresentOnly(benchmark::State& state) { PresentOnly(state, true); }
-void BM_PresentOnlyByBlit(benchmark::State& state) { PresentOnly(state, false); }
+void BM_PresentOnly(benchmark::State& state) { PresentOnly(state, Choice::On); }
+void BM_PresentOnlyByBlit(benchmark::State& state) { PresentOnly(state, Choice::Off); }
 
 } // namespace
 

@@ -102,9 +102,13 @@ void RunFrames(benchmark::State& state, bool batching)
     }
     ScopedRenderBackend drawing(scene->device);
     GlRenderBackend& backend = *scene->device;
-    backend.SetBatching(batching);
+    const RendererOptions byDefault = backend.Options();
+    RendererOptions options = byDefault;
+    options.batching = batching;
+    backend.SetOptions(options);
     for (auto _ : state)
         DrawFrame(*scene);
+    backend.SetOptions(byDefault);
     state.counters["draw_calls_per_frame"] = backend.DrawCallsThisFrame();
     state.counters["quads_per_frame"] = static_cast<double>(scene->sprites.Count() + 55);
 }

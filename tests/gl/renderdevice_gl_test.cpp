@@ -16,6 +16,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -153,7 +155,7 @@ TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
 {
     ASSERT_TRUE(Open());
     auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
-    const bool byDefault = backend.PresentsByCopy();
+    const RendererOptions byDefault = backend.Options();
     // Noise in every channel, alpha too, stretched and tinted over the whole window: a row
     // presented one off, upside down or with red and blue swapped would show.
     const std::string noise = testsupport::RandomBytes(64 * 36 * 4, 23);
@@ -161,7 +163,9 @@ TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
     ASSERT_NE(texture, 0u);
     std::vector<uint8_t> pictures[2];
     for (const bool byCopy : {true, false}) {
-        ASSERT_TRUE(backend.SetPresentByCopy(byCopy));
+        RendererOptions options = byDefault;
+        options.presentByCopy = byCopy ? Choice::On : Choice::Off;
+        ASSERT_TRUE(backend.SetOptions(options));
         BeginFrame();
         backend.SubmitQuad(texture, QuadCovering(0, 0, 1280, 720, 0xFFFFFFFFu));
         backend.SubmitQuad(texture, QuadCovering(200, 100, 1000, 650, PackColour(0.3f, 1.0f, 0.6f, 0.5f)));
@@ -176,12 +180,42 @@ TEST_F(WindowTest, TheWindowShowsTheTargetPresentedByCopyAndByBlit)
                          target[i * 4 + 2] != window[i * 3 + 2];
         EXPECT_EQ(differing, 0) << (byCopy ? "by copy" : "by blit");
     }
-    backend.SetPresentByCopy(byDefault);
+    backend.SetOptions(byDefault);
     int differing = 0;
     for (std::size_t i = 0; i < pictures[0].size(); i += 4)
         differing += !std::equal(&pictures[0][i], &pictures[0][i] + 4, &pictures[1][i]);
     EXPECT_LE(differing, 1280 * 720 / 10000) << "the two layouts drew more than the rasteriser's rounding apart";
     backend.DeleteTexture(texture);
+}
+
+TEST_F(WindowTest, ABackendSwapsTheWindowsBuffersThroughTheFunctionItIsGiven)
+{
+    ASSERT_TRUE(Open());
+    int swaps = 0;
+    const GlPlatform platform{SDL_GL_GetProcAddress, [&swaps] { ++swaps; }};
+    const std::unique_ptr<GlRenderBackend> backend = GlRenderBackend::Create(1280, 720, platform, RendererOptions());
+    ASSERT_NE(backend, nullptr);
+    backend->BeginFrame();
+    backend->EndFrame();
+    EXPECT_EQ(swaps, 1);
+    backend->PresentAgain();
+    EXPECT_EQ(swaps, 2);
+}
+
+TEST_F(WindowTest, ABackendCannotBeMadeWithoutTheFramebufferFunctionsButWithoutSeparateBlending)
+{
+    ASSERT_TRUE(Open());
+    const char* const needed[] = {"glGenFramebuffers", "glDeleteFramebuffers", "glBindFramebuffer",
+                                  "glFramebufferTexture2D", "glCheckFramebufferStatus", "glBlitFramebuffer"};
+    const auto lacking = [](const char* missing) {
+        return GlPlatform{[missing](const char* name) {
+                              return std::strcmp(name, missing) == 0 ? nullptr : SDL_GL_GetProcAddress(name);
+                          },
+                          [] { SDL_GL_SwapWindow(SDL_GL_GetCurrentWindow()); }};
+    };
+    for (const char* missing : needed)
+        EXPECT_EQ(GlRenderBackend::Create(1280, 720, lacking(missing), RendererOptions()), nullptr) << missing;
+    EXPECT_NE(GlRenderBackend::Create(1280, 720, lacking("glBlendFuncSeparate"), RendererOptions()), nullptr);
 }
 
 TEST_F(WindowTest, WidthOptionOpensAWindowWithTheRightHeight)

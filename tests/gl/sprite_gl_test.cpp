@@ -63,6 +63,16 @@ struct SpritePixelsTest : ::testing::Test {
 
     const uint8_t* Pixel(int x, int y) const { return &target[(y * 1280 + x) * 4]; }
 
+    static GlRenderBackend& Backend() { return static_cast<GlRenderBackend&>(GetRenderBackend()); }
+
+    // One of the backend's shortcuts switched, for the same textures drawn both ways.
+    static void Switch(bool RendererOptions::*shortcut, bool on)
+    {
+        RendererOptions options = Backend().Options();
+        options.*shortcut = on;
+        Backend().SetOptions(options);
+    }
+
     // Opaque noise of the target's size, written as paper.png, and a 24 x 16 image of the same
     // noise, its alpha too, as small.png: a texel read one off, or a row copied one off or upside
     // down, shows.
@@ -180,13 +190,13 @@ TEST_F(SpritePixelsTest, BatchedAndUnbatchedDrawingGiveIdenticalPixels)
         sprite->SetColour(RandomFloat(0, 1), RandomFloat(0, 1), RandomFloat(0, 1));
         sprite->SetAlpha(RandomFloat(0, 1));
     }
-    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
-    backend.SetBatching(true);
+    GlRenderBackend& backend = Backend();
+    Switch(&RendererOptions::batching, true);
     DrawAndRead(container);
     const int batchedCalls = backend.DrawCallsThisFrame();
     const std::vector<uint8_t> batched = target;
 
-    backend.SetBatching(false);
+    Switch(&RendererOptions::batching, false);
     DrawAndRead(container);
     EXPECT_EQ(backend.DrawCallsThisFrame(), 400);
     EXPECT_LE(batchedCalls, 2) << "both images share one atlas page";
@@ -223,7 +233,7 @@ TEST_F(SpritePixelsTest, NearestSamplingOfTexelForPixelQuadsChangesNoPixel)
             sprite->angle = i % 5 ? 0.0f : 0.3f;
         }
     }
-    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    GlRenderBackend& backend = Backend();
     const auto draw = [&] {
         BeginFrame();
         exact.Draw();
@@ -234,9 +244,9 @@ TEST_F(SpritePixelsTest, NearestSamplingOfTexelForPixelQuadsChangesNoPixel)
     };
     draw();
     const std::vector<uint8_t> nearest = target;
-    backend.SetNearestWhereExact(false);
+    Switch(&RendererOptions::nearestWhereExact, false);
     draw();
-    backend.SetNearestWhereExact(true);
+    Switch(&RendererOptions::nearestWhereExact, true);
     ASSERT_EQ(nearest.size(), target.size());
     EXPECT_TRUE(nearest == target) << "nearest sampling changed the picture";
 }
@@ -261,7 +271,7 @@ TEST_F(SpritePixelsTest, AFullScreenPictureIsCopiedWithTheSamePixelsItWouldBeDra
         sprite->SetColour(RandomFloat(0, 1), 1, RandomFloat(0, 1));
         sprite->SetAlpha(RandomFloat(0, 1));
     }
-    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    GlRenderBackend& backend = Backend();
     const auto draw = [&](CSpriteContainer& picture) {
         BeginFrame();
         under.Draw();
@@ -274,9 +284,9 @@ TEST_F(SpritePixelsTest, AFullScreenPictureIsCopiedWithTheSamePixelsItWouldBeDra
         draw(*picture);
         EXPECT_EQ(backend.CoversCopiedThisFrame(), picture == &paper ? 1 : 0);
         const std::vector<uint8_t> copied = target;
-        backend.SetCopyWherePictureCovers(false);
+        Switch(&RendererOptions::copyCovers, false);
         draw(*picture);
-        backend.SetCopyWherePictureCovers(true);
+        Switch(&RendererOptions::copyCovers, true);
         EXPECT_EQ(backend.CoversCopiedThisFrame(), 0);
         EXPECT_TRUE(copied == target) << "the copied paper differs from the drawn one";
     }
@@ -299,15 +309,15 @@ TEST_F(SpritePixelsTest, APictureCopiedFirstInAFrameLeavesNothingOfTheFrameBefor
         left->scaleX = left->scaleY = 8;
         left->SetCentre(vector2(0.0f, i * 18.0f));
     }
-    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    GlRenderBackend& backend = Backend();
     DrawAndRead(before);
     DrawAndRead(frame);
     EXPECT_EQ(backend.CoversCopiedThisFrame(), 1);
     const std::vector<uint8_t> copied = target;
-    backend.SetCopyWherePictureCovers(false);
+    Switch(&RendererOptions::copyCovers, false);
     DrawAndRead(before);
     DrawAndRead(frame);
-    backend.SetCopyWherePictureCovers(true);
+    Switch(&RendererOptions::copyCovers, true);
     EXPECT_TRUE(copied == target) << "the frame before shows through the copied paper";
 }
 
@@ -329,12 +339,11 @@ TEST_F(SpritePixelsTest, DroppingFullyTransparentFragmentsChangesNoPixel)
         sprite->SetColour(RandomFloat(0, 1), RandomFloat(0, 1), RandomFloat(0, 1));
         sprite->SetAlpha(i % 5 ? RandomFloat(0, 1) : RandomFloat(0, 1.5f / 255));
     }
-    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
     DrawAndRead(scene);
     const std::vector<uint8_t> dropped = target;
-    backend.SetDiscardTransparent(false);
+    Switch(&RendererOptions::discardTransparent, false);
     DrawAndRead(scene);
-    backend.SetDiscardTransparent(true);
+    Switch(&RendererOptions::discardTransparent, true);
     EXPECT_TRUE(dropped == target) << "dropping transparent fragments changed the picture";
 }
 
@@ -357,7 +366,7 @@ TEST_F(SpritePixelsTest, ASeeThroughPictureBlendedFromItsPremultipliedTwinChange
     }
     CSprite* veil = scene.CreateSprite(dir.File("veil.png"));
     veil->SetCentre(vector2(651, 360));
-    auto& backend = static_cast<GlRenderBackend&>(GetRenderBackend());
+    GlRenderBackend& backend = Backend();
     for (float tint : {1.0f, 0.5f}) {
         veil->SetAlpha(tint);
         DrawAndRead(scene);
@@ -365,9 +374,9 @@ TEST_F(SpritePixelsTest, ASeeThroughPictureBlendedFromItsPremultipliedTwinChange
         const bool llvmpipe = std::strstr(reinterpret_cast<const char*>(glGetString(GL_RENDERER)), "llvmpipe");
         EXPECT_EQ(backend.PremultipliedBatchesThisFrame(), llvmpipe && tint == 1.0f ? 1 : 0);
         const std::vector<uint8_t> twin = target;
-        backend.SetBlendPremultipliedWhereExact(false);
+        Switch(&RendererOptions::premultipliedTwins, false);
         DrawAndRead(scene);
-        backend.SetBlendPremultipliedWhereExact(true);
+        Switch(&RendererOptions::premultipliedTwins, true);
         EXPECT_EQ(backend.PremultipliedBatchesThisFrame(), 0);
         EXPECT_TRUE(twin == target) << "the premultiplied twin blends other pixels, tint " << tint;
     }

@@ -224,7 +224,9 @@ std::unique_ptr<Platform> Platform::Start(const WindowOptions& options)
         return nullptr;
     }
     SDL_WM_SetCaption(options.caption, options.caption);
-    std::unique_ptr<GlRenderBackend> device = GlRenderBackend::Create(kCanvasWidth, kCanvasHeight);
+    // The page shows the canvas as it stands when the frame ends: there is nothing to swap.
+    const GlPlatform platform{SDL_GL_GetProcAddress, [] {}};
+    std::unique_ptr<GlRenderBackend> device = GlRenderBackend::Create(kCanvasWidth, kCanvasHeight, platform, RendererOptions());
     if (!device) {
         std::cerr << "D3D_DEV ERR: Could not create Direct3D Device" << std::endl;
         return nullptr;

@@ -76,7 +76,9 @@ bool SdlWindow::CreateDevice()
     int width = 0;
     int height = 0;
     SDL_GL_GetDrawableSize(window_, &width, &height);
-    device_ = GlRenderBackend::Create(width, height);
+    SDL_Window* window = window_;
+    const GlPlatform platform{SDL_GL_GetProcAddress, [window] { SDL_GL_SwapWindow(window); }};
+    device_ = GlRenderBackend::Create(width, height, platform, RendererOptions());
     if (!device_)
         return false;
     SetRenderBackend(device_.get());
