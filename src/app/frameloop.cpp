@@ -1,11 +1,14 @@
 #include "app/frameloop.h"
 
 #include "app/gamephase.h"
+#include "app/inputnames.h"
+#include "app/keycaps.h"
 #include "app/inputsource.h"
 #include "app/settings.h"
 #include "app/settingskeeper.h"
 #include "audio/audiodevice.h"
 #include "engine/gamekeys.h"
+#include "engine/padbuttons.h"
 #include "engine/picturerect.h"
 #include "engine/platform.h"
 #include "engine/renderdevice.h"
@@ -108,8 +111,10 @@ void FrameLoop::Step()
         Update();
         RumbleForStep();
     }
+    NamePressKey();
     // The paused scrap gives way to the pause menu.
-    ShowPicture(phase_.status && phase_.status->Update(Where(), paused_ && !pauseMenu_));
+    const bool hintChanged = pauseMenu_ && pauseMenu_->ShowHint();
+    ShowPicture(hintChanged || (phase_.status && phase_.status->Update(Where(), paused_ && !pauseMenu_)));
     if (!paused_)
         ++stepsTaken_;
     ++everyStep_;
@@ -122,6 +127,15 @@ void FrameLoop::ReportFps()
     fpsWindowStart_ = kolm::GetTicks();
     std::cout << "fps: " << stepsThisSecond_ << std::endl;
     stepsThisSecond_ = 0;
+}
+
+void FrameLoop::NamePressKey()
+{
+    // The classic game and the tools keep the game's own "press space".
+    if (!options_.pausable || !options_.platform)
+        return;
+    const InputNames names(options_.platform);
+    phase_.overlay->pressMessage = PressPicture(names.KeyOrButton(gamekeys::kSpace, pads::kSouth));
 }
 
 StatusLayer::Place FrameLoop::Where()

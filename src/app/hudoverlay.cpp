@@ -56,7 +56,7 @@ void HudOverlay::Update(uint32_t dt)
     if (gameplay->IsPlayerDead()) {
         if (!pressSpaceShown && !clearStanding) {
             pressSpaceShown = true;
-            ShowMessage(datafiles::kPressSpace, kPressSpaceCentre);
+            ShowMessage(pressMessage, kPressSpaceCentre);
         }
     } else if (gameplay->IsLevelCleared() && !message) {
         ShowMessage(datafiles::kLevelCleared, kLevelClearedCentre);

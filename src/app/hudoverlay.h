@@ -9,6 +9,7 @@
 #include "particles/particlesystem.h"
 #include "engine/spritecontainer.h"
 #include "engine/vectormath.h"
+#include "utils/datafiles.h"
 
 #include <cstdint>
 #include <string>
@@ -42,6 +43,9 @@ public:
     CSprite* foldShadow = nullptr;
     CSprite* crosshair = nullptr;
     bool clearStands = false;   // the game's own flow; off for the flow exactly as written
+    // The note after a death: "press space", or the game's note naming the key or button that
+    // continues (app/keycaps.h).
+    std::string pressMessage = datafiles::kPressSpace;
     bool clearStanding = false; // set by the update that sees the clear, cleared by a reset
 };
 

@@ -147,3 +147,14 @@ LetteredText Lettering::Write(const std::string& text, const vector2& anchor, Gl
 }
 
 float Lettering::Width(const std::string& text, GlyphSize size) { return LayOut(text, size).width; }
+
+void Lettering::Compose(PictureComposer& picture, const std::string& text, const vector2& anchor, GlyphSize size,
+                        TextAlign align)
+{
+    const Layout layout = LayOut(text, size);
+    const datafiles::GlyphMetrics metrics = datafiles::GlyphMetricsOf(size);
+    const float left = LeftEnd(anchor.x, layout.width, align) - static_cast<float>(metrics.margin);
+    const int top = static_cast<int>(std::round(anchor.y)) - metrics.baseline;
+    for (const Layout::Inked& glyph : layout.inked)
+        picture.Lay(datafiles::Glyph(size, glyph.character), static_cast<int>(left + glyph.pen), top);
+}

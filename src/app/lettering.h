@@ -9,6 +9,7 @@
 // The glyphs are inked in ballpoint blue with a pale paper halo, and a sprite's vertex colour
 // multiplies its picture: SetColour can only darken the text (a grey tint dulls the ink towards
 // black), never make it lighter or another hue. SetAlpha fades it.
+#include "engine/picturecomposer.h"
 #include "engine/spritecontainer.h"
 #include "utils/datafiles.h"
 
@@ -60,6 +61,9 @@ public:
                        TextAlign align = TextAlign::kLeft);
     // The width the text takes (the sum of its advances), without making sprites.
     static float Width(const std::string& text, datafiles::GlyphSize size);
+    // Letters the text into a picture being composed, as Write would place its sprites.
+    static void Compose(PictureComposer& picture, const std::string& text, const vector2& anchor,
+                        datafiles::GlyphSize size, TextAlign align = TextAlign::kLeft);
 
 private:
     CSpriteContainer& sprites_;

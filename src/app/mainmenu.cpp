@@ -57,6 +57,8 @@ bool MainMenu::Tick(uint32_t now)
     if (next_.to != Change::To::kStay || !poll_.Due(now))
         return false;
     KeepMusicPlaying(datafiles::kMusic);
+    if (hint_.Show(InputNames(platform_)))
+        still_.Changed();
     still_.Show([this] { Draw(); });
     return true;
 }
@@ -70,6 +72,7 @@ void MainMenu::Draw()
         options_->Draw();
     else
         main_->Draw();
+    hint_.Draw();
 }
 
 void MainMenu::LetToolsLook(InputSource& tools, uint32_t clock)

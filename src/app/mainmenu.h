@@ -10,6 +10,7 @@
 // a person's, on a clock that advances 16 ms with each of these polls.
 #include "app/levelsscreen.h"
 #include "app/menu.h"
+#include "app/menuhint.h"
 #include "app/optionsscreen.h"
 #include "app/pollcadence.h"
 #include "app/screen.h"
@@ -60,6 +61,7 @@ private:
     std::unique_ptr<Menu> main_;
     std::unique_ptr<LevelsScreen> levels_;   // while the level select shows
     std::unique_ptr<OptionsScreen> options_; // while the options show
+    MenuHint hint_;
     Change next_;
     PollCadence poll_;
     StillPicture still_;

@@ -77,4 +77,7 @@ void PauseMenu::Draw()
         options_->Draw();
     else
         menu_.Draw();
+    hint_.Draw();
 }
+
+bool PauseMenu::ShowHint() { return hint_.Show(InputNames(platform_)); }

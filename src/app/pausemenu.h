@@ -3,6 +3,7 @@
 // resumes (from the options it goes back to the pause menu first). The menu reports what the
 // player took; the frame loop acts on it.
 #include "app/menu.h"
+#include "app/menuhint.h"
 #include "app/optionsscreen.h"
 
 #include "engine/gameevent.h"
@@ -21,6 +22,8 @@ public:
 
     Outcome Handle(const GameEvent& event);
     void Draw();
+    // Letters the hint under the menu for the device last used; true when that changed it.
+    bool ShowHint();
 
 private:
     Outcome HandleOptions(const GameEvent& event);
@@ -29,4 +32,5 @@ private:
     Platform* platform_;
     Menu menu_;
     std::unique_ptr<OptionsScreen> options_; // while the options show
+    MenuHint hint_;
 };

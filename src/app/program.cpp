@@ -106,7 +106,7 @@ void Program::StartUp()
         afterTitle.to = Screen::Change::To::kPlay;
         afterTitle.startAfter = StartAfter(options_);
     }
-    screen_ = std::make_unique<TitleScreen>(options_.classic, afterTitle);
+    screen_ = std::make_unique<TitleScreen>(options_.classic, afterTitle, platform_.get());
 }
 
 void Program::OpenWindow()

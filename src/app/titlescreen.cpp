@@ -34,9 +34,10 @@ bool IsTitleKey(int32_t key)
 
 } // namespace
 
-TitleScreen::TitleScreen(bool classic, Change afterTitle) : classic_(classic), afterTitle_(afterTitle)
+TitleScreen::TitleScreen(bool classic, Change afterTitle, const Platform* platform)
+    : classic_(classic), afterTitle_(afterTitle), platform_(platform)
 {
-    titleSprite_ = sprites_.CreateSprite(datafiles::kTitleScreen);
+    titleSprite_ = sprites_.CreateSprite(classic ? datafiles::kTitleScreen : datafiles::kTitleBackdrop);
     const bool sized = titleSprite_->width != 0.0f && titleSprite_->height != 0.0f;
     titleSprite_->scaleX = sized ? kVirtualWidth / titleSprite_->width : 0.0f;
     titleSprite_->scaleY = sized ? kVirtualHeight / titleSprite_->height : 0.0f;
@@ -47,6 +48,8 @@ bool TitleScreen::Tick(uint32_t now)
 {
     if (WhatNext().to != Change::To::kStay || !poll_.Due(now))
         return false;
+    if (!classic_ && help_.Show(InputNames(platform_)))
+        still_.Changed();
     still_.Show([this] { Draw(); });
     if (kolm::GetTicks() - lastTime_ > kTimeoutMs)
         Dismiss();
@@ -82,7 +85,7 @@ void TitleScreen::HandleEvent(const GameEvent& event)
 void TitleScreen::Dismiss()
 {
     if (!dismissed_) {
-        titleSprite_->killed = true;
+        sprites_.Clear(); // the title and the controls lettered over it
         titleSprite_ = nullptr;
         dismissed_ = true;
     }

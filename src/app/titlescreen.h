@@ -1,10 +1,12 @@
 #pragma once
 // The title screen: "data/gfx/title_screen.jpg" over the whole screen until one of the game's
-// keys, a left click or five seconds (and, outside the classic game, a pad's button); closing the
-// window quits instead. It reads the events every 16 ms, and since its picture never changes,
+// keys, a left click or five seconds; closing the window quits instead. Outside the classic game
+// a pad's button dismisses it too, and its controls are lettered over the title's backdrop in
+// the keys or buttons of the device the player last used (app/helpcard.h). It reads the events every 16 ms, and since its picture never changes,
 // draws it once and then presents it again when the window may have lost it and a few times a
 // second besides. An input source, when there is one, sends its title-screen events at the first
 // poll.
+#include "app/helpcard.h"
 #include "app/pollcadence.h"
 #include "app/screen.h"
 #include "app/stillpicture.h"
@@ -17,8 +19,9 @@ public:
     static constexpr uint32_t kTimeoutMs = 5000;
 
     // After the title: the main menu when the game shows its menus, else play straight away
-    // after the list position startAfter.
-    TitleScreen(bool classic, Change afterTitle);
+    // after the list position startAfter. platform: whose devices the controls are named for
+    // (null: the keyboard).
+    TitleScreen(bool classic, Change afterTitle, const Platform* platform = nullptr);
     TitleScreen(const TitleScreen&) = delete;
     TitleScreen& operator=(const TitleScreen&) = delete;
 
@@ -39,9 +42,11 @@ private:
 
     bool classic_;
     Change afterTitle_;
+    const Platform* platform_;
     CSprite* titleSprite_ = nullptr;
     uint32_t lastTime_ = 0; // the five seconds run from here
     CSpriteContainer sprites_;
+    HelpCard help_{sprites_};
     bool dismissed_ = false;
     bool quit_ = false;
     PollCadence poll_;

@@ -135,6 +135,24 @@ TextureEntry* GetTexture(const std::string& name)
     return entry;
 }
 
+TextureEntry* FindTexture(const std::string& name)
+{
+    const auto found = g_textureCache.find(name);
+    return found != g_textureCache.end() ? found->second.get() : nullptr;
+}
+
+TextureEntry* KeepTexture(const std::string& name, int width, int height, const uint8_t* rgba)
+{
+    const auto found = g_textureCache.find(name);
+    if (found != g_textureCache.end())
+        return found->second.get();
+    const TextureHandle texture = GetRenderBackend().CreateTexture(width, height, rgba);
+    std::unique_ptr<TextureEntry> entry = texture != 0 ? std::make_unique<TextureEntry>(TextureEntry{texture, width, height}) : nullptr;
+    TextureEntry* kept = entry.get();
+    g_textureCache.emplace(name, std::move(entry));
+    return kept;
+}
+
 void ReleaseAllTextures()
 {
     for (auto& named : g_textureCache) {

@@ -18,6 +18,12 @@ struct TextureEntry {
 TextureEntry* GetTexture(const std::string& name);
 // Loads the image into a new record; prints why and returns null on failure.
 TextureEntry* LoadTexture(const std::string& name);
+// The cached record for the name, without loading anything: null when none is cached (or its
+// load failed).
+TextureEntry* FindTexture(const std::string& name);
+// Keeps width x height RGBA pixels (rows top to bottom) in the cache under the name, as if they
+// had been read from a file of that name; a name kept before keeps its first picture.
+TextureEntry* KeepTexture(const std::string& name, int width, int height, const uint8_t* rgba);
 // Releases every texture and empties the cache.
 void ReleaseAllTextures();
 

@@ -30,6 +30,18 @@ std::string Glyph(GlyphSize size, char32_t character)
     return std::string(size == GlyphSize::kLarge ? "data/gfx/glyph_large_" : "data/gfx/glyph_small_") + code + ".png";
 }
 
+KeyCapMetrics KeyCapMetricsOf(GlyphSize size)
+{
+    return size == GlyphSize::kLarge ? KeyCapMetrics{56, 16, 42, 12, 50} : KeyCapMetrics{36, 12, 26, 8, 34};
+}
+
+std::string KeyCapPiece(GlyphSize size, KeyCapPart part)
+{
+    static const char* const kParts[] = {"left", "middle", "right"};
+    return std::string(size == GlyphSize::kLarge ? "data/gfx/key_cap_large_" : "data/gfx/key_cap_small_") +
+           kParts[static_cast<int>(part)] + ".png";
+}
+
 std::string MenuCardBand(int n) { return Numbered("data/gfx/menu_card_band_", n, 1); }
 
 std::string BigBadBullet(int frame) { return Numbered("data/gfx/big_bad_bullet_", frame, 2); }

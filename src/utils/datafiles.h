@@ -103,6 +103,40 @@ inline constexpr int kMenuSliderNotchStep = 20;
 inline constexpr const char* kMenuArrowLeft = "data/gfx/menu_arrow_left.png";
 inline constexpr const char* kMenuArrowRight = "data/gfx/menu_arrow_right.png";
 
+// Key caps the game letters the name of a key or a pad's button into (app/keycaps.h), in the
+// two glyph sizes. A cap is set from its left end, its middle (one column, stretched to the
+// name's width) and its right end; the name, lettered in the glyphs of the same size, is
+// centred on it with its baseline on the cap's baseline row.
+enum class KeyCapPart { kLeft, kMiddle, kRight };
+struct KeyCapMetrics {
+    int height;
+    int endWidth;  // of the left and of the right end
+    int baseline;  // the row the name's baseline lies on
+    int padding;   // between the name and either end of the cap's face
+    int narrowest; // the least a cap is wide, for a name of one letter
+};
+KeyCapMetrics KeyCapMetricsOf(GlyphSize size);
+std::string KeyCapPiece(GlyphSize size, KeyCapPart part);
+
+// "press" on its scrap with room for a key cap where "press space" has its space bar: the game
+// sets the cap of the key or button that continues there, its middle on kPressKeyMiddle, between
+// kPressKeyLeft and kPressKeyRight.
+inline constexpr const char* kPressBlank = "data/gfx/press_blank.png";
+inline constexpr int kPressKeyLeft = 196;
+inline constexpr int kPressKeyRight = 492;
+inline constexpr int kPressKeyMiddle = 56;
+
+// The title without its controls, which the game letters over it in the keys and buttons of the
+// player's own keyboard or pad: the rows of the controls' note start at kHelpFirstRow (the top of
+// the first row's key caps), kHelpRowStep apart (kHelpTallRowStep for one that takes two lines),
+// the keys at kHelpKeysLeft and what they do at kHelpMeaningLeft.
+inline constexpr const char* kTitleBackdrop = "data/gfx/title_backdrop.jpg";
+inline constexpr int kHelpFirstRow = 374;
+inline constexpr int kHelpRowStep = 44;
+inline constexpr int kHelpTallRowStep = 56;
+inline constexpr int kHelpKeysLeft = 96;
+inline constexpr int kHelpMeaningLeft = 300;
+
 // The health bar over a damaged character.
 inline constexpr const char* kHealthBarFill = "data/gfx/zarn_slider_front.png";
 inline constexpr const char* kHealthBarFrame = "data/gfx/zarn_slider_back.png";

@@ -227,7 +227,7 @@ TEST(GeneratedPictures, TintedPicturesAreLight)
 
 TEST(GeneratedPictures, ScreenSizedPictures)
 {
-    for (const char* name : {"data/gfx/paper_background.jpg", "data/gfx/title_screen.jpg"}) {
+    for (const char* name : {"data/gfx/paper_background.jpg", "data/gfx/title_screen.jpg", "data/gfx/title_backdrop.jpg"}) {
         const Image image = Load(name);
         EXPECT_EQ(image.width, 1280) << name;
         EXPECT_EQ(image.height, 720) << name;
@@ -299,12 +299,30 @@ TEST(GeneratedPictures, LabelGlyphsSetOneLine)
 TEST(GeneratedPictures, TheMessagesKeepTheSizesTheGameCentresThem)
 {
     const std::pair<const char*, std::pair<int, int>> messages[] = {{"data/gfx/press_space.png", {520, 110}},
+                                                                     {"data/gfx/press_blank.png", {520, 110}},
                                                                      {"data/gfx/level_cleared.png", {700, 180}},
                                                                      {"data/gfx/paused.png", {376, 110}}};
     for (const auto& message : messages) {
         const Image image = Load(message.first);
         EXPECT_EQ(image.width, message.second.first) << message.first;
         EXPECT_EQ(image.height, message.second.second) << message.first;
+    }
+}
+
+TEST(GeneratedPictures, KeyCapPiecesAreAsHighAsTheGameSetsNamesInThemAndTheirMiddleIsOneColumn)
+{
+    for (const datafiles::GlyphSize size : {datafiles::GlyphSize::kLarge, datafiles::GlyphSize::kSmall}) {
+        const datafiles::KeyCapMetrics metrics = datafiles::KeyCapMetricsOf(size);
+        const Image left = Load(datafiles::KeyCapPiece(size, datafiles::KeyCapPart::kLeft));
+        const Image middle = Load(datafiles::KeyCapPiece(size, datafiles::KeyCapPart::kMiddle));
+        const Image right = Load(datafiles::KeyCapPiece(size, datafiles::KeyCapPart::kRight));
+        EXPECT_EQ(left.width, metrics.endWidth);
+        EXPECT_EQ(right.width, metrics.endWidth);
+        EXPECT_EQ(middle.width, 1);
+        for (const Image* piece : {&left, &middle, &right})
+            EXPECT_EQ(piece->height, metrics.height);
+        EXPECT_GE(metrics.narrowest, 2 * metrics.endWidth) << "the narrowest cap still has its two ends";
+        EXPECT_EQ(middle.Alpha(0, metrics.height / 2), 255) << "the face is opaque paper where the name goes";
     }
 }
 

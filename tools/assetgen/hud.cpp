@@ -156,13 +156,27 @@ void LetterOnScrap(cairo_t* cr, const std::string& text, double x, double baseli
     Letter(cr, text, x, baseline, Align::Left, style, rng);
 }
 
+const int kPressWidth = 520, kPressHeight = 110;
+
+// "press" on its scrap, as both the press-space note and the one the game sets another key in.
+void DrawPressScrap(cairo_t* cr)
+{
+    DrawPaperScrap(cr, 12, 10, kPressWidth - 12, kPressHeight - 12, -0.012, 8006);
+    LetterOnScrap(cr, "press", 36, 74, 56, palette::kBallpoint, 8007);
+}
+
+Surface PressBlank()
+{
+    Sketch sketch(kPressWidth, kPressHeight, false);
+    DrawPressScrap(sketch.Cr());
+    return sketch.Picture();
+}
+
 Surface PressSpace()
 {
-    const int width = 520, height = 110;
-    Sketch sketch(width, height, false);
+    Sketch sketch(kPressWidth, kPressHeight, false);
     cairo_t* cr = sketch.Cr();
-    DrawPaperScrap(cr, 12, 10, width - 12, height - 12, -0.012, 8006);
-    LetterOnScrap(cr, "press", 36, 74, 56, palette::kBallpoint, 8007);
+    DrawPressScrap(cr);
     // The space bar, drawn as a key.
     Rng rng(8008);
     ShapeStyle key;
@@ -341,6 +355,7 @@ void AddHudArt(PictureSet& pictures)
     pictures.Add(datafiles::kHealthBarFrame, HealthBack());
     pictures.Add(datafiles::kHealthBarFill, HealthFront());
     pictures.Add(datafiles::kPressSpace, PressSpace());
+    pictures.Add(datafiles::kPressBlank, PressBlank());
     pictures.Add(datafiles::kLevelCleared, LevelCleared());
     pictures.Add(datafiles::kPaused, Paused());
     AddLabelGlyphs(pictures);

@@ -7,6 +7,7 @@
 #include "field.h"
 #include "glyphs.h"
 #include "hud.h"
+#include "keycaps.h"
 #include "icon.h"
 #include "lettering.h"
 #include "menuart.h"
@@ -38,6 +39,7 @@ PictureSet DrawAllPictures()
     AddTitleArt(pictures);
     AddGlyphArt(pictures);
     AddMenuArt(pictures);
+    AddKeyCapArt(pictures);
     return pictures;
 }
 

@@ -85,7 +85,8 @@ struct ControlLine {
     std::vector<std::string> meaning; // one or two lines
 };
 
-void DrawControls(cairo_t* cr, Rng& rng)
+// The note the controls are written on, with its heading.
+void DrawControlsNote(cairo_t* cr, Rng& rng)
 {
     DrawPaperScrap(cr, 64, 316, 648, 708, -0.012, 7301);
     LetteringStyle heading;
@@ -93,6 +94,10 @@ void DrawControls(cairo_t* cr, Rng& rng)
     heading.ink = palette::kRedInk;
     heading.warp = 0.5;
     Letter(cr, "how to play", 96, 360, Align::Left, heading, rng);
+}
+
+void DrawControls(cairo_t* cr, Rng& rng)
+{
     const std::vector<ControlLine> lines{
         {{"w", "a", "s", "d"}, {"move (or the arrow keys)"}},
         {{"mouse"}, {"aim"}},
@@ -105,15 +110,15 @@ void DrawControls(cairo_t* cr, Rng& rng)
     text.size = 23;
     text.ink = palette::kBallpoint;
     text.warp = 0.4;
-    double y = 374;
+    double y = datafiles::kHelpFirstRow;
     for (const ControlLine& line : lines) {
-        double x = 96;
+        double x = datafiles::kHelpKeysLeft;
         for (const std::string& key : line.keys)
             x += DrawKeyCap(cr, x, y, key, rng) + 5;
         const double first = line.meaning.size() > 1 ? y + 12 : y + 24;
         for (std::size_t i = 0; i < line.meaning.size(); ++i)
-            Letter(cr, line.meaning[i], 290, first + i * 25.0, Align::Left, text, rng);
-        y += line.meaning.size() > 1 ? 52 : 44;
+            Letter(cr, line.meaning[i], datafiles::kHelpMeaningLeft, first + i * 25.0, Align::Left, text, rng);
+        y += line.meaning.size() > 1 ? datafiles::kHelpTallRowStep : datafiles::kHelpRowStep;
     }
 }
 
@@ -189,7 +194,9 @@ void DrawStartHint(cairo_t* cr, Rng& rng)
     Letter(cr, "click or press space to start", 1250, 40, Align::Right, style, rng);
 }
 
-Surface TitleScreen()
+// The title, with its controls written on their note or, for the backdrop the game letters the
+// player's own keys over, the note left blank.
+Surface TitleScreen(bool withControls)
 {
     Surface title = NewSurface(1280, 720);
     PaintPaper(title, 7200);
@@ -200,7 +207,9 @@ Surface TitleScreen()
     Rng rng(7300);
     DrawTitleName(cr, rng);
     DrawBattle(cr, rng);
-    DrawControls(cr, rng);
+    DrawControlsNote(cr, rng);
+    if (withControls)
+        DrawControls(cr, rng);
     DrawStartHint(cr, rng);
     cairo_destroy(cr);
     return title;
@@ -210,5 +219,6 @@ Surface TitleScreen()
 
 void AddTitleArt(PictureSet& pictures)
 {
-    pictures.Add(datafiles::kTitleScreen, TitleScreen());
+    pictures.Add(datafiles::kTitleScreen, TitleScreen(true));
+    pictures.Add(datafiles::kTitleBackdrop, TitleScreen(false));
 }

@@ -1,0 +1,28 @@
+#include "app/menuhint.h"
+
+#include "engine/gamekeys.h"
+#include "engine/padbuttons.h"
+
+namespace {
+
+const vector2 kHintAnchor(kVirtualWidth * 0.5f, kVirtualHeight - 24.0f);
+
+} // namespace
+
+std::string MenuHint::Text(const InputNames& names)
+{
+    return names.KeyOrButton(gamekeys::kReturn, pads::kSouth) + ": take \u00B7 " +
+           names.KeyOrButton(gamekeys::kEscape, pads::kEast) + ": back";
+}
+
+bool MenuHint::Show(const InputNames& names)
+{
+    const std::string text = Text(names);
+    if (text == shown_)
+        return false;
+    line_.Remove();
+    line_ = Lettering(sprites_).Write(text, kHintAnchor, datafiles::GlyphSize::kSmall, TextAlign::kCentre);
+    line_.SetColour(0.6f, 0.6f, 0.6f);
+    shown_ = text;
+    return true;
+}
