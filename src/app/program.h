@@ -38,6 +38,8 @@ public:
     uint32_t NextDue() const;
     // The process exit status: 0, or 1 when no window or render device could be made.
     int ExitStatus() const { return exitStatus_; }
+    // The screen that shows (null before start-up and after shutdown), for the tests that look.
+    Screen* Shown() const { return screen_.get(); }
 
 private:
     void StartUp();
