@@ -14,7 +14,7 @@ TEST(GameWithoutData, ReportsEveryMissingFileAndPlaysOn)
         empty.Path(), {"SDL_AUDIODRIVER=dummy", "TOBRAKKA_DATA=" + empty.Path()},
         std::string(TOBRAKKA_GAME_BINARY) + " -script quit.script", 60);
     EXPECT_EQ(run.exitStatus, 0) << run.output;
-    EXPECT_NE(run.output.find("Couldn't load image: data/gfx/title_screen.jpg\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Couldn't load image: data/gfx/title_backdrop.jpg\n"), std::string::npos) << run.output;
     const std::size_t paper = run.output.find("Couldn't load image: data/gfx/paper_background.jpg\n");
     EXPECT_NE(paper, std::string::npos);
     // The game phase builds the paper grid first, and only then asks the level list.
@@ -42,4 +42,16 @@ TEST(GameWindowSize, AWindowThatCannotBeOpenedEndsTheGameWithALine)
             std::string(TOBRAKKA_GAME_BINARY) + " -r " + width + " -script " + dir.File("quit.script"), 60);
         EXPECT_EQ(kept.exitStatus, 0) << width << ": " << kept.output;
     }
+}
+
+TEST(GameDisplay, ADisplayWithoutOpenGLEndsTheGameWithALine)
+{
+    // An X server without the GLX extension: no window with an OpenGL context can be made there.
+    const std::string display = testsupport::FreeDisplay();
+    const std::string script = "Xvfb " + display + " -screen 0 1280x720x24 -nolisten tcp -extension GLX 2>/dev/null & x=$!; " +
+                               "DISPLAY=" + display + " " + TOBRAKKA_GAME_BINARY + "; echo status $?; kill $x; wait $x";
+    const testsupport::ProcessResult run =
+        testsupport::RunProcess(".", {"SDL_AUDIODRIVER=dummy"}, "sh -c '" + script + "'", 60);
+    EXPECT_NE(run.output.find("D3D_OBJ ERR: Could not create Direct3D Object\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("status 1\n"), std::string::npos) << run.output;
 }

@@ -252,6 +252,26 @@ TEST_F(WindowKeysTest, F11AndAltEnterSwitchToTheDesktopsSizeAndBackAndTheTexture
     GetRenderBackend().DeleteTexture(texture);
 }
 
+TEST_F(WindowKeysTest, AWindowShrunkToAPixelStillDrawsAndTheMouseStaysOnThePicture)
+{
+    Open();
+    const uint8_t white[4] = {255, 255, 255, 255};
+    const TextureHandle texture = GetRenderBackend().CreateTexture(1, 1, white);
+    SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 1, 1);
+    testsupport::PollAll(*platform);
+    DrawFrame(texture);
+    const GameEvent mouse = platform->Picture().MouseInPicture(GameEvent::MouseMotion(0, 5));
+    EXPECT_GE(mouse.x, 0);
+    EXPECT_LE(mouse.x, 1280);
+    EXPECT_GE(mouse.y, 0);
+    EXPECT_LE(mouse.y, 720);
+    SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 800, 0); // SDL keeps a window at least a pixel high
+    testsupport::PollAll(*platform);
+    DrawFrame(texture);
+    EXPECT_GE(WindowPixels().second, 1);
+    GetRenderBackend().DeleteTexture(texture);
+}
+
 TEST_F(WindowKeysTest, TheOptionsShowFullScreenAsF11LeftItAndSwitchBackFromThere)
 {
     Open();

@@ -131,3 +131,26 @@ TEST_F(PadPlatformTest, TheClassicGamePlaysThePadItOpenedAtStartUpAndNoOther)
     EXPECT_EQ(Find(Type::kPadDown).button, pads::kSouth);
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
+
+TEST_F(PadPlatformTest, PadsWithoutANameGoneBetweenTwoPollsOrMappedWithGarbageAndUnknownKeysAreNoTrouble)
+{
+    setenv("SDL_GAMECONTROLLERCONFIG", "garbage\n,,,\n03000000ffffffffffffffffffffffff,half a line", 1);
+    Open();
+    VirtualPad::Make nameless = VirtualPad::kXbox360;
+    nameless.name = nullptr;
+    VirtualPad pad(nameless);
+    Poll();
+    ASSERT_EQ(Find(Type::kPadAdded).type, Type::kPadAdded) << "a pad that names itself not plays all the same";
+    pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, -32768);
+    pad.Detach(); // before the platform hears the push
+    Poll();
+    EXPECT_EQ(Find(Type::kPadRemoved).type, Type::kPadRemoved);
+    EXPECT_TRUE(Poll().empty());
+
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.scancode = SDL_SCANCODE_INTERNATIONAL1; // a key the game has no number for
+    SDL_PushEvent(&key);
+    EXPECT_TRUE(Poll().empty());
+    unsetenv("SDL_GAMECONTROLLERCONFIG");
+}
