@@ -95,7 +95,7 @@ void EndingScreen::HandleEvent(const GameEvent& event)
         done_ = true;
 }
 
-Screen::Change EndingScreen::WhatNext() const
+GameScreen::Change EndingScreen::WhatNext() const
 {
     if (!done_)
         return Change();

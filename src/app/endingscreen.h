@@ -8,7 +8,7 @@
 // again when the window may have lost it and a few times a second besides.
 #include "app/levelprogress.h"
 #include "app/pollcadence.h"
-#include "app/screen.h"
+#include "app/gamescreen.h"
 #include "app/stillpicture.h"
 #include "engine/spritecontainer.h"
 
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class EndingScreen : public Screen {
+class EndingScreen : public GameScreen {
 public:
 
     static constexpr uint32_t kTimeoutMs = 30000;

@@ -337,33 +337,33 @@ void FrameLoop::HandlePauseMenu(const GameEvent& event)
         running_ = false;
         return;
     }
-    switch (pauseMenu_->Handle(event)) {
-    case PauseMenu::Outcome::kUnchanged:
+    const MenuCard::Heard heard = pauseMenu_->Hear(event);
+    if (heard == MenuCard::Heard::kNothing)
         return;
-    case PauseMenu::Outcome::kShowing:
-        break;
-    case PauseMenu::Outcome::kSettingsChanged:
+    redrawDue_ = true;
+    if (heard == MenuCard::Heard::kSettingsChanged)
         TakeLoopSettings();
-        break;
-    case PauseMenu::Outcome::kResume:
+    FollowPauseMenu(pauseMenu_->WhatNext().to);
+}
+
+void FrameLoop::FollowPauseMenu(GameScreen::Change::To next)
+{
+    using To = GameScreen::Change::To;
+    if (next == To::kStay)
+        return;
+    if (next == To::kBack || next == To::kRestartLoop) {
         ClosePauseMenu();
         SetPaused(false);
-        break;
-    case PauseMenu::Outcome::kRestartLoop:
-        ClosePauseMenu();
-        SetPaused(false);
+    }
+    if (next == To::kRestartLoop) {
         DispatchToGame(GameEvent::Key(gamekeys::kF5, true));
         DispatchToGame(GameEvent::Key(gamekeys::kF5, false));
-        break;
-    case PauseMenu::Outcome::kMainMenu:
+    } else if (next == To::kMainMenu) {
         ending_ = Ending::kMainMenu;
         running_ = false;
-        break;
-    case PauseMenu::Outcome::kQuit:
+    } else if (next == To::kQuit) {
         running_ = false;
-        break;
     }
-    redrawDue_ = true;
 }
 
 void FrameLoop::TakeLoopSettings()

@@ -128,6 +128,8 @@ private:
     void OpenPauseMenu();
     void ClosePauseMenu();
     void HandlePauseMenu(const GameEvent& event);
+    // Does what the player took in the pause menu: resume, a new loop, the main menu, quit.
+    void FollowPauseMenu(GameScreen::Change::To next);
     // The settings of the loop itself, as the keeper has them in force.
     void TakeLoopSettings();
 

@@ -7,8 +7,6 @@
 
 namespace {
 
-using Kind = Menu::Event::Kind;
-
 bool Cleared(const Progress& progress, int position)
 {
     return progress.RecordOf(position).Exists() || position == progress.cleared;
@@ -28,7 +26,7 @@ std::vector<Menu::Choice> Lines(const Progress& progress, int levelCount)
 } // namespace
 
 LevelsScreen::LevelsScreen(const Progress& progress, int levelCount)
-    : levelCount_(levelCount), furthestOpen_(progress.cleared + 1), menu_("Levels", Lines(progress, levelCount))
+    : MenuCard("Levels", Lines(progress, levelCount)), levelCount_(levelCount), furthestOpen_(progress.cleared + 1)
 {
 }
 
@@ -55,26 +53,15 @@ std::string LevelsScreen::GameTime(uint32_t milliseconds)
            std::to_string(tenths % 10);
 }
 
-LevelsScreen::Outcome LevelsScreen::Handle(const GameEvent& event)
+MenuCard::Heard LevelsScreen::Take(int line)
 {
-    const Menu::Event taken = menu_.HandleEvent(event);
-    switch (taken.kind) {
-    case Kind::kNothing:
-        return Outcome::kUnchanged;
-    case Kind::kBack:
-        return Outcome::kBack;
-    case Kind::kTaken:
-        break;
-    default:
-        return Outcome::kShowing;
-    }
-    const int position = taken.choice + 1;
+    const int position = line + 1;
     if (position > levelCount_)
-        return Outcome::kBack;
+        return Back();
     if (position > furthestOpen_) {
         PlaySound(datafiles::kBigBadShotSound); // locked: a dull no
-        return Outcome::kShowing;
+        return Heard::kShown;
     }
-    position_ = position;
-    return Outcome::kStart;
+    next_ = Change(Change::To::kPlay, position - 1);
+    return Heard::kShown;
 }

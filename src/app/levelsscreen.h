@@ -4,23 +4,15 @@
 // in game time), then "Back". The levels up to one past the furthest cleared can be started;
 // the later ones carry a padlock, and taking one is refused with a sound.
 #include "app/levelprogress.h"
-#include "app/menu.h"
-
-#include "engine/gameevent.h"
+#include "app/menucard.h"
 
 #include <string>
 
-class LevelsScreen {
+class LevelsScreen : public MenuCard {
 public:
-    enum class Outcome { kUnchanged, kShowing, kBack, kStart };
-
-    // levelCount: the positions of the list, 1 to levelCount.
+    // levelCount: the positions of the list, 1 to levelCount. A level taken is played
+    // (WhatNext: kPlay after the position before it).
     LevelsScreen(const Progress& progress, int levelCount);
-
-    Outcome Handle(const GameEvent& event);
-    void Draw() { menu_.Draw(); }
-    // The list position taken, once Handle said kStart.
-    int Position() const { return position_; }
 
     // A level's line as the screen shows it.
     static Menu::Choice LineOf(const Progress& progress, int position);
@@ -28,8 +20,8 @@ public:
     static std::string GameTime(uint32_t milliseconds);
 
 private:
+    Heard Take(int line) override;
+
     int levelCount_;
     int furthestOpen_;
-    Menu menu_;
-    int position_ = 0;
 };

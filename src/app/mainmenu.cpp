@@ -66,10 +66,8 @@ bool MainMenu::Tick(uint32_t now)
 void MainMenu::Draw()
 {
     paper_.Draw();
-    if (levels_)
-        levels_->Draw();
-    else if (options_)
-        options_->Draw();
+    if (card_)
+        card_->Draw();
     else
         main_->Draw();
     hint_.Draw();
@@ -95,10 +93,8 @@ void MainMenu::HandleEvent(const GameEvent& event)
         next_.to = Change::To::kQuit;
         return;
     }
-    if (levels_)
-        HandleLevels(event);
-    else if (options_)
-        HandleOptions(event);
+    if (card_)
+        HandleCard(card_, event);
     else
         HandleMain(event);
 }
@@ -122,10 +118,10 @@ void MainMenu::Take(Action action)
         Play(kolm::CLevelList::Instance().JumpTo());
         break;
     case Action::kLevels:
-        levels_ = std::make_unique<LevelsScreen>(progress_, levelCount_);
+        card_ = std::make_unique<LevelsScreen>(progress_, levelCount_);
         break;
     case Action::kOptions:
-        options_ = std::make_unique<OptionsScreen>(settings_, platform_);
+        card_ = std::make_unique<OptionsScreen>(settings_, platform_);
         break;
     case Action::kQuit:
         next_.to = Change::To::kQuit;
@@ -139,29 +135,14 @@ void MainMenu::Play(int startAfter)
     next_.startAfter = startAfter;
 }
 
-void MainMenu::HandleLevels(const GameEvent& event)
+void MainMenu::HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& event)
 {
-    switch (levels_->Handle(event)) {
-    case LevelsScreen::Outcome::kUnchanged:
+    if (card->Hear(event) == MenuCard::Heard::kNothing)
         return;
-    case LevelsScreen::Outcome::kShowing:
-        break;
-    case LevelsScreen::Outcome::kBack:
-        levels_.reset();
-        break;
-    case LevelsScreen::Outcome::kStart:
-        Play(levels_->Position() - 1);
-        break;
-    }
     still_.Changed();
-}
-
-void MainMenu::HandleOptions(const GameEvent& event)
-{
-    const OptionsScreen::Outcome outcome = options_->Handle(event);
-    if (outcome == OptionsScreen::Outcome::kUnchanged)
-        return;
-    if (outcome == OptionsScreen::Outcome::kBack)
-        options_.reset();
-    still_.Changed();
+    const Change next = card->WhatNext();
+    if (next.to == Change::To::kPlay)
+        Play(next.startAfter);
+    else if (next.to == Change::To::kBack)
+        card.reset();
 }

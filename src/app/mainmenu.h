@@ -13,7 +13,7 @@
 #include "app/menuhint.h"
 #include "app/optionsscreen.h"
 #include "app/pollcadence.h"
-#include "app/screen.h"
+#include "app/gamescreen.h"
 #include "app/stillpicture.h"
 #include "grid/papergrid.h"
 
@@ -25,7 +25,7 @@ class InputSource;
 class Platform;
 class SettingsKeeper;
 
-class MainMenu : public Screen {
+class MainMenu : public GameScreen {
 public:
     // platform: the window the options change (null: none); toolsDriveMenus: the tools' events
     // are heard here.
@@ -46,8 +46,8 @@ private:
     enum class Action { kContinue, kNewGame, kLevels, kOptions, kQuit };
 
     void HandleMain(const GameEvent& event);
-    void HandleLevels(const GameEvent& event);
-    void HandleOptions(const GameEvent& event);
+    // The level select or the options, while one shows over the main menu.
+    void HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& event);
     void Take(Action action);
     void Play(int startAfter);
 
@@ -59,8 +59,7 @@ private:
     std::vector<Action> actions_; // of the main menu's lines
     CPaperGrid paper_;
     std::unique_ptr<Menu> main_;
-    std::unique_ptr<LevelsScreen> levels_;   // while the level select shows
-    std::unique_ptr<OptionsScreen> options_; // while the options show
+    std::unique_ptr<MenuCard> card_; // the level select or the options, while one shows
     MenuHint hint_;
     Change next_;
     PollCadence poll_;

@@ -8,8 +8,6 @@
 
 namespace {
 
-using Kind = Menu::Event::Kind;
-
 constexpr uint32_t kRumbleSampleMs = 200;
 
 Menu::Choice Slider(const char* label, int value)
@@ -90,35 +88,22 @@ Settings AsTheWindowIs(Settings settings, const Platform* platform)
 } // namespace
 
 OptionsScreen::OptionsScreen(SettingsKeeper& settings, Platform* platform)
-    : settings_(settings), platform_(platform),
-      menu_("Options", ChoicesFor(AsTheWindowIs(settings.InForce(), platform)))
+    : MenuCard("Options", ChoicesFor(AsTheWindowIs(settings.InForce(), platform))), settings_(settings),
+      platform_(platform)
 {
 }
 
-OptionsScreen::Outcome OptionsScreen::Handle(const GameEvent& event)
+MenuCard::Heard OptionsScreen::Take(int line)
 {
-    const Menu::Event taken = menu_.HandleEvent(event);
-    switch (taken.kind) {
-    case Kind::kNothing:
-        return Outcome::kUnchanged;
-    case Kind::kMoved:
-        return Outcome::kShowing;
-    case Kind::kChanged:
-        return Change(taken.choice, taken.value);
-    case Kind::kBack:
-        return Outcome::kBack;
-    case Kind::kTaken:
-        break;
-    }
-    if (taken.choice == kDefaults) {
-        const Outcome outcome = Choose(Settings::Defaults(), true);
+    if (line == kDefaults) {
+        const Heard heard = Choose(Settings::Defaults(), true);
         ShowSettings();
-        return outcome;
+        return heard;
     }
-    return taken.choice == kBack ? Outcome::kBack : Outcome::kShowing;
+    return line == kBack ? Back() : Heard::kShown;
 }
 
-OptionsScreen::Outcome OptionsScreen::Change(int line, int value)
+MenuCard::Heard OptionsScreen::ChangeValue(int line, int value)
 {
     Settings chosen = settings_.InForce();
     switch (line) {
@@ -147,19 +132,19 @@ OptionsScreen::Outcome OptionsScreen::Change(int line, int value)
         chosen.rumble = value;
         break;
     default:
-        return Outcome::kShowing;
+        return Heard::kShown;
     }
-    const Outcome outcome = Choose(chosen, line == kFullScreen || line == kWindowSize);
+    const Heard heard = Choose(chosen, line == kFullScreen || line == kWindowSize);
     // The menu's own sound played at the volume before the change: this one is at the new one.
     if (line == kEffects)
         PlaySound(datafiles::kBigBadShotSound);
     // And the pad shakes as hard as it now will.
     if (line == kRumble && platform_)
         platform_->Rumble(RumbleStrength(value), kRumbleSampleMs);
-    return outcome;
+    return heard;
 }
 
-OptionsScreen::Outcome OptionsScreen::Choose(const Settings& chosen, bool windowChosen)
+MenuCard::Heard OptionsScreen::Choose(const Settings& chosen, bool windowChosen)
 {
     const Settings before = settings_.InForce();
     const bool kept = settings_.Choose(chosen);
@@ -170,7 +155,7 @@ OptionsScreen::Outcome OptionsScreen::Choose(const Settings& chosen, bool window
     Menu::Choice back = menu_.ChoiceAt(kBack);
     back.note = kept ? "" : "settings not saved";
     menu_.SetChoice(kBack, back);
-    return Outcome::kChanged;
+    return Heard::kSettingsChanged;
 }
 
 // Every line's value as in force now (after "Back to defaults", or a switch that could not be

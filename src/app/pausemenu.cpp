@@ -1,11 +1,8 @@
 #include "app/pausemenu.h"
 
-
 #include <vector>
 
 namespace {
-
-using Kind = Menu::Event::Kind;
 
 std::vector<Menu::Choice> Lines()
 {
@@ -21,54 +18,40 @@ std::vector<Menu::Choice> Lines()
 } // namespace
 
 PauseMenu::PauseMenu(SettingsKeeper& settings, Platform* platform)
-    : settings_(settings), platform_(platform), menu_("Paused", Lines())
+    : MenuCard("Paused", Lines()), settings_(settings), platform_(platform)
 {
 }
 
-PauseMenu::Outcome PauseMenu::Handle(const GameEvent& event)
+MenuCard::Heard PauseMenu::Hear(const GameEvent& event)
 {
-    if (options_)
-        return HandleOptions(event);
-    const Menu::Event taken = menu_.HandleEvent(event);
-    switch (taken.kind) {
-    case Kind::kNothing:
-        return Outcome::kUnchanged;
-    case Kind::kBack:
-        return Outcome::kResume;
-    case Kind::kTaken:
-        break;
-    default:
-        return Outcome::kShowing;
-    }
-    switch (taken.choice) {
+    if (!options_)
+        return MenuCard::Hear(event);
+    const Heard heard = options_->Hear(event);
+    if (options_->WhatNext().to != Change::To::kBack)
+        return heard;
+    options_.reset();
+    return Heard::kShown;
+}
+
+MenuCard::Heard PauseMenu::Take(int line)
+{
+    switch (line) {
     case kResume:
-        return Outcome::kResume;
+        return Back();
     case kRestartLoop:
-        return Outcome::kRestartLoop;
+        next_ = Change(Change::To::kRestartLoop);
+        break;
     case kOptions:
         options_ = std::make_unique<OptionsScreen>(settings_, platform_);
-        return Outcome::kShowing;
+        break;
     case kMainMenu:
-        return Outcome::kMainMenu;
+        next_ = Change(Change::To::kMainMenu);
+        break;
     default:
-        return Outcome::kQuit;
-    }
-}
-
-PauseMenu::Outcome PauseMenu::HandleOptions(const GameEvent& event)
-{
-    switch (options_->Handle(event)) {
-    case OptionsScreen::Outcome::kUnchanged:
-        return Outcome::kUnchanged;
-    case OptionsScreen::Outcome::kShowing:
-        return Outcome::kShowing;
-    case OptionsScreen::Outcome::kChanged:
-        return Outcome::kSettingsChanged;
-    case OptionsScreen::Outcome::kBack:
+        next_ = Change(Change::To::kQuit);
         break;
     }
-    options_.reset();
-    return Outcome::kShowing;
+    return Heard::kShown;
 }
 
 void PauseMenu::Draw()

@@ -1,36 +1,33 @@
 #pragma once
 // The pause menu over the paused game: Resume, Restart loop, Options, Main menu, Quit. Escape
-// resumes (from the options it goes back to the pause menu first). The menu reports what the
-// player took; the frame loop acts on it.
-#include "app/menu.h"
+// resumes (from the options it goes back to the pause menu first). The card says what the player
+// took (WhatNext: kBack to resume, kRestartLoop, kMainMenu, kQuit); the frame loop acts on it.
+#include "app/menucard.h"
 #include "app/menuhint.h"
 #include "app/optionsscreen.h"
-
-#include "engine/gameevent.h"
 
 #include <memory>
 
 class Platform;
 class SettingsKeeper;
 
-class PauseMenu {
+class PauseMenu : public MenuCard {
 public:
-    enum class Outcome { kUnchanged, kShowing, kSettingsChanged, kResume, kRestartLoop, kMainMenu, kQuit };
     enum Line { kResume, kRestartLoop, kOptions, kMainMenu, kQuit };
 
     PauseMenu(SettingsKeeper& settings, Platform* platform);
 
-    Outcome Handle(const GameEvent& event);
-    void Draw();
+    // The options' card while it shows, else the pause menu's own.
+    Heard Hear(const GameEvent& event) override;
+    void Draw() override;
     // Letters the hint under the menu for the device last used; true when that changed it.
     bool ShowHint();
 
 private:
-    Outcome HandleOptions(const GameEvent& event);
+    Heard Take(int line) override;
 
     SettingsKeeper& settings_;
     Platform* platform_;
-    Menu menu_;
     std::unique_ptr<OptionsScreen> options_; // while the options show
     MenuHint hint_;
 };

@@ -49,7 +49,7 @@ PlayScreen::~PlayScreen()
     phase_.reset();
 }
 
-Screen::Change PlayScreen::WhatNext() const
+GameScreen::Change PlayScreen::WhatNext() const
 {
     if (loop_->Running())
         return Change();

@@ -6,7 +6,7 @@
 // after the list's last clear, the main menu, or the end of the game.
 #include "app/frameloop.h"
 #include "app/gamephase.h"
-#include "app/screen.h"
+#include "app/gamescreen.h"
 
 #include <memory>
 
@@ -15,7 +15,7 @@ class Platform;
 class SettingsKeeper;
 struct Settings;
 
-class PlayScreen : public Screen {
+class PlayScreen : public GameScreen {
 public:
     struct Setup {
         const Settings* settings = nullptr; // in force

@@ -66,8 +66,8 @@ bool Program::Tick(uint32_t now)
     if (screen_->RunsToolClock())
         toolClock_ += FrameLoop::kStepMs;
     PumpEvents();
-    const Screen::Change change = screen_->WhatNext();
-    if (change.to != Screen::Change::To::kStay)
+    const GameScreen::Change change = screen_->WhatNext();
+    if (change.to != GameScreen::Change::To::kStay)
         MoveOn(change);
     return !done_;
 }
@@ -101,9 +101,9 @@ void Program::StartUp()
     if (done_)
         return;
     StartAudio(InForce());
-    Screen::Change afterTitle(Screen::Change::To::kMainMenu);
+    GameScreen::Change afterTitle(GameScreen::Change::To::kMainMenu);
     if (!ShowsMenus()) {
-        afterTitle.to = Screen::Change::To::kPlay;
+        afterTitle.to = GameScreen::Change::To::kPlay;
         afterTitle.startAfter = StartAfter(options_);
     }
     screen_ = std::make_unique<TitleScreen>(options_.classic, afterTitle, platform_.get());
@@ -137,7 +137,7 @@ bool Program::ShowsMenus() const
     return !options_.classic && !options_.startLevel && !options_.continueGame && (!tools_ || tools_->DrivesMenus());
 }
 
-void Program::MoveOn(const Screen::Change& change)
+void Program::MoveOn(const GameScreen::Change& change)
 {
     screen_.reset();
     screen_ = ScreenFor(change);
@@ -148,12 +148,12 @@ void Program::MoveOn(const Screen::Change& change)
     platform_->ShowCursor(screen_->ShowsCursor());
 }
 
-std::unique_ptr<Screen> Program::ScreenFor(const Screen::Change& change)
+std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
 {
     switch (change.to) {
-    case Screen::Change::To::kMainMenu:
+    case GameScreen::Change::To::kMainMenu:
         return std::make_unique<MainMenu>(*settings_, platform_.get(), tools_ && tools_->DrivesMenus());
-    case Screen::Change::To::kPlay: {
+    case GameScreen::Change::To::kPlay: {
         PlayScreen::Setup setup;
         setup.settings = &InForce();
         setup.keeper = settings_.get();
@@ -165,7 +165,7 @@ std::unique_ptr<Screen> Program::ScreenFor(const Screen::Change& change)
         setup.startAfter = change.startAfter;
         return std::make_unique<PlayScreen>(setup);
     }
-    case Screen::Change::To::kEnding:
+    case GameScreen::Change::To::kEnding:
         return std::make_unique<EndingScreen>(change.records, kolm::CLevelList::Instance().Count() - 1, ShowsMenus());
     default:
         return nullptr;

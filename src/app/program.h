@@ -12,7 +12,7 @@
 // events. The classic game, "-level", "-continue" and the tools go from the title straight into
 // one game phase; otherwise the main menu follows the title.
 #include "app/commandline.h"
-#include "app/screen.h"
+#include "app/gamescreen.h"
 #include "app/settings.h"
 
 #include <cstdint>
@@ -39,7 +39,7 @@ public:
     // The process exit status: 0, or 1 when no window or render device could be made.
     int ExitStatus() const { return exitStatus_; }
     // The screen that shows (null before start-up and after shutdown), for the tests that look.
-    Screen* Shown() const { return screen_.get(); }
+    GameScreen* Shown() const { return screen_.get(); }
 
 private:
     void StartUp();
@@ -49,8 +49,8 @@ private:
     bool ShowsMenus() const;
     // The person's waiting events, then the tools' due ones, to the screen.
     void PumpEvents();
-    void MoveOn(const Screen::Change& change);
-    std::unique_ptr<Screen> ScreenFor(const Screen::Change& change);
+    void MoveOn(const GameScreen::Change& change);
+    std::unique_ptr<GameScreen> ScreenFor(const GameScreen::Change& change);
     void ShutDown();
     // The settings this run plays with: the file's and the command line's, or for the classic
     // game the command line's alone.
@@ -61,7 +61,7 @@ private:
     std::unique_ptr<SettingsKeeper> settings_; // outside the classic game
     InputSource* tools_;
     std::unique_ptr<Platform> platform_;
-    std::unique_ptr<Screen> screen_;
+    std::unique_ptr<GameScreen> screen_;
     bool started_ = false;
     bool done_ = false;
     int exitStatus_ = 0;

@@ -92,7 +92,7 @@ void TitleScreen::Dismiss()
     lastTime_ = kolm::GetTicks();
 }
 
-Screen::Change TitleScreen::WhatNext() const
+GameScreen::Change TitleScreen::WhatNext() const
 {
     if (quit_)
         return Change(Change::To::kQuit);

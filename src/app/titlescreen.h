@@ -8,13 +8,13 @@
 // poll.
 #include "app/helpcard.h"
 #include "app/pollcadence.h"
-#include "app/screen.h"
+#include "app/gamescreen.h"
 #include "app/stillpicture.h"
 #include "engine/spritecontainer.h"
 
 #include <cstdint>
 
-class TitleScreen : public Screen {
+class TitleScreen : public GameScreen {
 public:
     static constexpr uint32_t kTimeoutMs = 5000;
 

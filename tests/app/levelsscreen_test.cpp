@@ -40,17 +40,23 @@ TEST(LevelsScreenTest, ALineShowsTheClearWithItsRecordsOrTheLock)
 TEST(LevelsScreenTest, ALockedLevelIsRefusedAnOpenOneStartsAndBackLeaves)
 {
     SetSoundEnabled(false);
+    using To = GameScreen::Change::To;
+    const auto press = [](LevelsScreen& screen, int32_t key) {
+        screen.Hear(GameEvent::Key(key, true));
+        return screen.WhatNext();
+    };
     LevelsScreen screen(TwoCleared(), 5);
     for (int i = 0; i < 3; ++i)
-        screen.Handle(GameEvent::Key(gamekeys::kDown, true));
-    EXPECT_EQ(screen.Handle(GameEvent::Key(gamekeys::kReturn, true)), LevelsScreen::Outcome::kShowing) << "level 4 is locked";
-    screen.Handle(GameEvent::Key(gamekeys::kUp, true));
-    EXPECT_EQ(screen.Handle(GameEvent::Key(gamekeys::kReturn, true)), LevelsScreen::Outcome::kStart);
-    EXPECT_EQ(screen.Position(), 3);
-    screen.Handle(GameEvent::Key(gamekeys::kUp, true));
-    screen.Handle(GameEvent::Key(gamekeys::kUp, true));
-    screen.Handle(GameEvent::Key(gamekeys::kUp, true)); // round to Back
-    EXPECT_EQ(screen.Handle(GameEvent::Key(gamekeys::kReturn, true)), LevelsScreen::Outcome::kBack);
-    EXPECT_EQ(screen.Handle(GameEvent::Key(gamekeys::kEscape, true)), LevelsScreen::Outcome::kBack);
+        press(screen, gamekeys::kDown);
+    EXPECT_EQ(press(screen, gamekeys::kReturn).to, To::kStay) << "level 4 is locked";
+    press(screen, gamekeys::kUp);
+    const GameScreen::Change start = press(screen, gamekeys::kReturn);
+    EXPECT_EQ(start.to, To::kPlay);
+    EXPECT_EQ(start.startAfter, 2) << "level 3 plays, after the list's position 2";
+    LevelsScreen again(TwoCleared(), 5);
+    press(again, gamekeys::kUp); // round to Back
+    EXPECT_EQ(press(again, gamekeys::kReturn).to, To::kBack);
+    LevelsScreen escaped(TwoCleared(), 5);
+    EXPECT_EQ(press(escaped, gamekeys::kEscape).to, To::kBack);
     SetSoundEnabled(true);
 }

@@ -18,12 +18,17 @@ struct OptionsScreenTest : ::testing::Test {
     OptionsScreenTest() { SetSoundEnabled(false); }
     ~OptionsScreenTest() override { SetSoundEnabled(true); }
 
-    static OptionsScreen::Outcome Press(OptionsScreen& screen, std::initializer_list<int32_t> keys)
+    // What the last key did; kBack when the card is done.
+    enum class Did { kNothing, kShown, kSettingsChanged, kBack };
+    static Did Press(OptionsScreen& screen, std::initializer_list<int32_t> keys)
     {
-        OptionsScreen::Outcome last = OptionsScreen::Outcome::kUnchanged;
+        MenuCard::Heard last = MenuCard::Heard::kNothing;
         for (int32_t key : keys)
-            last = screen.Handle(GameEvent::Key(key, true));
-        return last;
+            last = screen.Hear(GameEvent::Key(key, true));
+        if (screen.WhatNext().to == GameScreen::Change::To::kBack)
+            return Did::kBack;
+        return last == MenuCard::Heard::kSettingsChanged ? Did::kSettingsChanged
+                                                         : last == MenuCard::Heard::kShown ? Did::kShown : Did::kNothing;
     }
 };
 
@@ -35,7 +40,7 @@ TEST_F(OptionsScreenTest, AChangeIsInForceAndKeptAtOnceAndBackToDefaultsUndoesIt
     commandLine.showFps = true;
     SettingsKeeper settings(SettingsFile(dir.File("settings")), commandLine);
     OptionsScreen screen(settings, nullptr);
-    EXPECT_EQ(Press(screen, {gamekeys::kDown, gamekeys::kLeft, gamekeys::kLeft}), OptionsScreen::Outcome::kChanged);
+    EXPECT_EQ(Press(screen, {gamekeys::kDown, gamekeys::kLeft, gamekeys::kLeft}), Did::kSettingsChanged);
     EXPECT_EQ(settings.InForce().effectsVolume, 8);
     const std::string kept = testsupport::ReadFile(dir.File("settings"));
     EXPECT_NE(kept.find("effects_volume = 8"), std::string::npos) << kept;
@@ -43,11 +48,12 @@ TEST_F(OptionsScreenTest, AChangeIsInForceAndKeptAtOnceAndBackToDefaultsUndoesIt
 
     // Down to "Back to defaults" and take it.
     using namespace gamekeys;
-    EXPECT_EQ(Press(screen, {kDown, kDown, kDown, kDown, kDown, kDown, kDown, kReturn}), OptionsScreen::Outcome::kChanged);
+    EXPECT_EQ(Press(screen, {kDown, kDown, kDown, kDown, kDown, kDown, kDown, kReturn}), Did::kSettingsChanged);
     EXPECT_EQ(settings.InForce(), Settings::Defaults());
     EXPECT_NE(testsupport::ReadFile(dir.File("settings")).find("effects_volume = 10"), std::string::npos);
-    EXPECT_EQ(Press(screen, {gamekeys::kDown, gamekeys::kReturn}), OptionsScreen::Outcome::kBack);
-    EXPECT_EQ(Press(screen, {gamekeys::kEscape}), OptionsScreen::Outcome::kBack);
+    EXPECT_EQ(Press(screen, {gamekeys::kDown, gamekeys::kReturn}), Did::kBack);
+    OptionsScreen again(settings, nullptr);
+    EXPECT_EQ(Press(again, {gamekeys::kEscape}), Did::kBack);
 }
 
 TEST_F(OptionsScreenTest, ASettingsFileThatCannotBeWrittenIsSaidOnTheCardAndTheChangeHolds)
@@ -57,7 +63,7 @@ TEST_F(OptionsScreenTest, ASettingsFileThatCannotBeWrittenIsSaidOnTheCardAndTheC
     OptionsScreen screen(settings, nullptr);
     EXPECT_TRUE(screen.Card().ChoiceAt(OptionsScreen::kBack).note.empty());
     testing::internal::CaptureStderr();
-    EXPECT_EQ(Press(screen, {gamekeys::kLeft}), OptionsScreen::Outcome::kChanged);
+    EXPECT_EQ(Press(screen, {gamekeys::kLeft}), Did::kSettingsChanged);
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_EQ(settings.InForce().musicVolume, 9);
     EXPECT_EQ(screen.Card().ChoiceAt(OptionsScreen::kBack).note, "settings not saved");

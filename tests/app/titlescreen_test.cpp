@@ -12,7 +12,7 @@
 namespace {
 
 using testsupport::FakeClock;
-using To = Screen::Change::To;
+using To = GameScreen::Change::To;
 
 struct TitleTest : ::testing::Test {
     testsupport::TempDir dir;
@@ -22,7 +22,7 @@ struct TitleTest : ::testing::Test {
     // Polls the title until it ends, handing it the events at its first poll as the pump would.
     To Show(const std::vector<GameEvent>& events)
     {
-        TitleScreen title(false, Screen::Change(To::kMainMenu));
+        TitleScreen title(false, GameScreen::Change(To::kMainMenu));
         bool heard = false;
         for (;;) {
             if (title.Tick(FakeClock::Now()) && !heard) {
@@ -60,7 +60,7 @@ TEST_F(TitleTest, OtherInputKeepsTheTitleUpUntilFiveSecondsPass)
 
 TEST_F(TitleTest, ATickBeforeThePollIsDueDoesNothingAndAnUncoveredWindowGetsThePictureAgain)
 {
-    TitleScreen title(false, Screen::Change(To::kPlay, 3));
+    TitleScreen title(false, GameScreen::Change(To::kPlay, 3));
     EXPECT_TRUE(title.Tick(0));
     EXPECT_EQ(title.NextDue(), 16u);
     title.HandleEvent(GameEvent::Of(GameEvent::Type::kExposed));
@@ -86,7 +86,7 @@ TEST_F(TitleTest, EscapeAClickAndAPadButtonStartTheGameAndClosingTheWindowQuits)
         << "a quit in the same poll still wins";
     testing::internal::GetCapturedStdout();
 
-    TitleScreen classic(true, Screen::Change(To::kPlay));
+    TitleScreen classic(true, GameScreen::Change(To::kPlay));
     classic.Tick(FakeClock::Now());
     classic.HandleEvent(GameEvent::PadButton(0, true));
     EXPECT_EQ(classic.WhatNext().to, To::kStay) << "the classic title does not hear pads";

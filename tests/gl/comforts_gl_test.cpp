@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <string>
 #include <vector>
 
@@ -23,11 +25,14 @@ struct ComfortsTest : testsupport::GameRunFixture {
         std::vector<uint8_t> second;
         if (!DecodeImageFile(dir.File(a), width, height, first) || !DecodeImageFile(dir.File(b), width, height, second))
             return -1;
+        // A level or two apart is the rasteriser rounding a picture that lies elsewhere on the
+        // atlas pages (the game's own title letters more pictures than the classic one).
+        const auto apart = [](uint8_t p, uint8_t q) { return std::abs(static_cast<int>(p) - static_cast<int>(q)) > 2; };
         int differing = 0;
         for (int y = top; y < height; ++y) {
             for (int x = left; x < width; ++x) {
                 const std::size_t at = (static_cast<std::size_t>(y) * width + x) * 4;
-                differing += first[at] != second[at] || first[at + 1] != second[at + 1] || first[at + 2] != second[at + 2];
+                differing += apart(first[at], second[at]) || apart(first[at + 1], second[at + 1]) || apart(first[at + 2], second[at + 2]);
             }
         }
         return differing;

@@ -282,9 +282,9 @@ TEST_F(WindowKeysTest, TheOptionsShowFullScreenAsF11LeftItAndSwitchBackFromThere
     {
         OptionsScreen options(settings, platform.get());
         EXPECT_EQ(options.Card().ChoiceAt(OptionsScreen::kFullScreen).value, 1) << "as the window is";
-        options.Handle(GameEvent::Key(gamekeys::kDown, true));
-        options.Handle(GameEvent::Key(gamekeys::kDown, true));
-        EXPECT_EQ(options.Handle(GameEvent::Key(gamekeys::kReturn, true)), OptionsScreen::Outcome::kChanged);
+        options.Hear(GameEvent::Key(gamekeys::kDown, true));
+        options.Hear(GameEvent::Key(gamekeys::kDown, true));
+        EXPECT_EQ(options.Hear(GameEvent::Key(gamekeys::kReturn, true)), MenuCard::Heard::kSettingsChanged);
     }
     EXPECT_FALSE(platform->IsFullScreen()) << "switched off, back to the window";
     EXPECT_FALSE(settings.Kept().fullScreen);

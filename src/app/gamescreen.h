@@ -13,11 +13,20 @@
 
 class InputSource;
 
-class Screen {
+class GameScreen {
 public:
-    // What comes after a top-level screen once it is done.
+    // What comes after a screen once it is done: for a top-level screen the next one, for a card
+    // over another screen (app/menucard.h) what that screen is to do.
     struct Change {
-        enum class To { kStay, kMainMenu, kPlay, kEnding, kQuit };
+        enum class To {
+            kStay,
+            kBack,        // a card: back to the screen under it
+            kRestartLoop, // the pause menu: back to play, in a new loop
+            kMainMenu,
+            kPlay,
+            kEnding,
+            kQuit,
+        };
 
         Change() = default;
         explicit Change(To next, int after = 0) : to(next), startAfter(after) {}
@@ -27,7 +36,7 @@ public:
         Progress records;   // kEnding: the records it shows
     };
 
-    virtual ~Screen() = default;
+    virtual ~GameScreen() = default;
 
     // Does what is due at now; true when it did something, after which it hears the events.
     virtual bool Tick(uint32_t now) = 0;
