@@ -51,6 +51,29 @@ FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* inpu
       focusPauseAllowed_(!input || !input->PlaysTheGame()), lastStep_(kolm::GetTicks()),
       fpsWindowStart_(kolm::GetTicks())
 {
+    if (options.controls) {
+        bindings_ = std::make_unique<Bindings>(*options.controls);
+        UsePadZones(*options.controls);
+    }
+}
+
+GameEvent FrameLoop::OwnZones()
+{
+    GameEvent zones = GameEvent::Of(GameEvent::Type::kPadZones);
+    zones.x = JoystickMapping::kOwnDeadZone;
+    zones.y = JoystickMapping::kOwnFireThreshold;
+    return zones;
+}
+
+void FrameLoop::UsePadZones(const ControlSettings& controls)
+{
+    // Heard, so that a recording made with zones of the player's replays with them.
+    GameEvent zones = GameEvent::Of(GameEvent::Type::kPadZones);
+    zones.x = controls.padDeadZone;
+    zones.y = controls.padFireThreshold;
+    if (zones.x != zonesInForce_.x || zones.y != zonesInForce_.y)
+        DispatchToGame(zones);
+    zonesInForce_ = zones;
 }
 
 uint32_t FrameLoop::ToolTime() const
@@ -98,7 +121,7 @@ void FrameLoop::HandleInputEvent(const GameEvent& event)
     if (!input_->DrivesMenus())
         DispatchToGame(event);
     else if (running_)
-        Dispatch(event);
+        DispatchHeard(event);
 }
 
 void FrameLoop::Step()
@@ -134,8 +157,8 @@ void FrameLoop::NamePressKey()
     // The classic game and the tools keep the game's own "press space".
     if (!options_.pausable || !options_.platform)
         return;
-    const InputNames names(options_.platform);
-    phase_.overlay->pressMessage = PressPicture(names.KeyOrButton(gamekeys::kSpace, pads::kSouth));
+    const InputNames names(options_.platform, options_.controls);
+    phase_.overlay->pressMessage = PressPicture(names.Action(Action::kContinue));
 }
 
 StatusLayer::Place FrameLoop::Where()
@@ -184,11 +207,6 @@ bool FrameLoop::TakePauseEvent(const GameEvent& event)
 {
     if (!options_.pausable)
         return false;
-    // A game paused for a pad that went away resumes with the pad, or with any key.
-    if (padGone_ && (event.type == GameEvent::Type::kPadAdded || event.type == GameEvent::Type::kKeyDown)) {
-        SetPaused(false);
-        return true;
-    }
     if (event.IsKey() && event.key == gamekeys::kP) {
         if (event.type == GameEvent::Type::kKeyDown)
             SetPaused(!paused_);
@@ -238,9 +256,7 @@ void FrameLoop::SetPaused(bool paused)
 
 void FrameLoop::Dispatch(const GameEvent& event)
 {
-    // Pausing belongs to the loop, not to the game: the tools never hear it, so a recording
-    // replays as if no pause had been made. A window that may have lost the picture shows it
-    // again.
+    // A window that may have lost the picture shows it again.
     if (event.type == GameEvent::Type::kExposed) {
         presentDue_ = true;
         return;
@@ -252,6 +268,29 @@ void FrameLoop::Dispatch(const GameEvent& event)
     }
     if (event.IsPad() && event.type != GameEvent::Type::kPadAdded)
         padInUse_ = event.pad;
+    // A game paused for a pad that went away resumes with the pad, or with any key.
+    if (padGone_ && (event.type == GameEvent::Type::kPadAdded || event.type == GameEvent::Type::kKeyDown)) {
+        SetPaused(false);
+        return;
+    }
+    if (!bindings_) {
+        DispatchHeard(event);
+        return;
+    }
+    if (pauseMenu_) {
+        HandlePauseMenu(bindings_->InMenu(event));
+        return;
+    }
+    heardNow_.clear();
+    bindings_->InPlay(event, heardNow_);
+    for (const GameEvent& heard : heardNow_)
+        DispatchHeard(heard);
+}
+
+void FrameLoop::DispatchHeard(const GameEvent& event)
+{
+    // Pausing belongs to the loop, not to the game: the tools never hear it, so a recording
+    // replays as if no pause had been made.
     if (pauseMenu_) {
         HandlePauseMenu(event);
         return;
@@ -304,6 +343,9 @@ void FrameLoop::DispatchToGame(const GameEvent& event)
         break;
     case Type::kPadAxis:
         joystick_.HandleEvent(event, &gameplay);
+        break;
+    case Type::kPadZones:
+        joystick_.SetZones(event.x, event.y);
         break;
     case Type::kQuit:
         running_ = false;
@@ -373,4 +415,8 @@ void FrameLoop::TakeLoopSettings()
     options_.pauseOnFocusLoss = settings.pauseOnFocusLoss && focusPauseAllowed_;
     options_.rumble = settings.rumble;
     phase_.grid.noGrid = !settings.paperMotion;
+    if (bindings_) {
+        bindings_->Set(settings.controls);
+        UsePadZones(settings.controls);
+    }
 }

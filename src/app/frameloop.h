@@ -21,6 +21,7 @@
 // a recording replays the same), and pauses the game with "pad disconnected" on the paper;
 // plugging it back or any key resumes. Outside the classic game, and while a person plays, the
 // pad rumbles when the hero dies and, more lightly, when a big robot blows up.
+#include "app/bindings.h"
 #include "app/joystick.h"
 #include "app/levelflow.h"
 #include "app/pausemenu.h"
@@ -59,6 +60,9 @@ public:
         // Where the clock of an input source that drives the menus stood when the loop began.
         uint32_t toolClockStart = 0;
         int rumble = 0; // the pad's rumble, 0 (never) to 10
+        // The player's controls, which the person's events go through; null for the game's own
+        // keys (the classic game, the tools).
+        const ControlSettings* controls = nullptr;
     };
 
     // How the loop ended: the window closed, Escape in a game without the pause menu or a
@@ -78,8 +82,11 @@ public:
     // One whole step without a window: update and draw, the input source looks, then its events
     // are handled.
     void StepAndHandleEvents();
-    // Handles an event of the person at the keyboard, mouse or pad, which may pause the game.
+    // Handles an event of the person at the keyboard, mouse or pad, which may pause the game:
+    // through the player's bindings, when there are any, then as the game hears it.
     void Dispatch(const GameEvent& event);
+    // The same for an event as the game hears it, bindings or not (a tool that drives the menus).
+    void DispatchHeard(const GameEvent& event);
     // The input source looks at the step just taken, then its due events are handed out.
     void LetInputLook();
     void TakeInputEvents(std::vector<GameEvent>& out);
@@ -124,6 +131,10 @@ private:
     void PadWentAway();
     // Rumbles the pad for a death or a big robot's blast of the step just taken.
     void RumbleForStep();
+    // The player's dead zone and fire threshold for the sticks, heard when they change.
+    void UsePadZones(const ControlSettings& controls);
+    // The sticks' zones the game has always had.
+    static GameEvent OwnZones();
     void SetPaused(bool paused);
     void OpenPauseMenu();
     void ClosePauseMenu();
@@ -152,6 +163,9 @@ private:
     uint32_t pausedStepsUnshown_ = 0;
     std::vector<GameEvent> pending_;
     JoystickMapping joystick_;
+    std::unique_ptr<Bindings> bindings_; // the player's, outside the classic game
+    std::vector<GameEvent> heardNow_;    // what the game hears of one of the person's events
+    GameEvent zonesInForce_ = OwnZones();
     int32_t padInUse_ = -1; // the pad whose events the person last played with
     bool padGone_ = false;
     bool wasDead_ = false;     // the hero was dead after the step before

@@ -2,8 +2,6 @@
 
 #include "app/keycaps.h"
 #include "app/lettering.h"
-#include "engine/gamekeys.h"
-#include "engine/padbuttons.h"
 
 namespace {
 
@@ -30,21 +28,21 @@ bool SameRows(const std::vector<HelpCard::Row>& a, const std::vector<HelpCard::R
 
 std::vector<HelpCard::Row> HelpCard::Rows(const InputNames& names)
 {
-    using namespace gamekeys;
     std::vector<Row> rows;
     if (names.PadInUse()) {
-        rows.push_back({{"L stick"}, {"move"}});
+        rows.push_back({{names.Action(Action::kUp)}, {"move"}});
         rows.push_back({{"R stick"}, {"aim; pushed", "past half, fire"}});
-        rows.push_back({{names.Button(pads::kSouth)}, {"continue after", "death or a clear"}});
     } else {
-        rows.push_back({{names.Key(kW), names.Key(kA), names.Key(kS), names.Key(kD)}, {"move (or arrows)"}});
+        rows.push_back({{names.Action(Action::kUp), names.Action(Action::kLeft), names.Action(Action::kDown),
+                         names.Action(Action::kRight)},
+                        {"move (or arrows)"}});
         rows.push_back({{"mouse"}, {"aim"}});
-        rows.push_back({{"click"}, {"fire"}});
-        rows.push_back({{names.Key(kSpace)}, {"continue after", "death or a clear"}});
+        rows.push_back({{names.Action(Action::kFire)}, {"fire"}});
     }
-    rows.push_back({{names.Key(kF5)}, {"restart the loop"}});
-    rows.push_back({{names.Key(kP)}, {"pause / resume"}});
-    rows.push_back({{names.Key(kEscape)}, {"pause menu"}});
+    rows.push_back({{names.Action(Action::kContinue)}, {"continue after", "death or a clear"}});
+    rows.push_back({{names.Action(Action::kRestartLoop)}, {"restart the loop"}});
+    rows.push_back({{names.Action(Action::kPause)}, {"pause / resume"}});
+    rows.push_back({{names.Action(Action::kMenu)}, {"pause menu"}});
     return rows;
 }
 

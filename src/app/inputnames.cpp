@@ -1,5 +1,6 @@
 #include "app/inputnames.h"
 
+#include "engine/gameevent.h"
 #include "engine/gamekeys.h"
 
 namespace {
@@ -14,7 +15,27 @@ std::string Shortened(const std::string& name)
     return name;
 }
 
+const char* MouseName(int32_t button)
+{
+    switch (button) {
+    case GameEvent::kLeftButton:
+        return "click";
+    case GameEvent::kRightButton:
+        return "right click";
+    case GameEvent::kMiddleButton:
+        return "middle click";
+    default:
+        return button == 4 ? "Mouse X1" : "Mouse X2";
+    }
+}
+
 } // namespace
+
+const ControlSettings& InputNames::Controls() const
+{
+    static const ControlSettings kOwn = ControlSettings::Defaults();
+    return controls_ ? *controls_ : kOwn;
+}
 
 std::string InputNames::Key(int32_t key) const
 {
@@ -25,3 +46,44 @@ std::string InputNames::Key(int32_t key) const
 }
 
 std::string InputNames::Button(int32_t button) const { return pads::ButtonName(Device().family, button); }
+
+std::string InputNames::Input(const KeyInput& input) const
+{
+    switch (input.kind) {
+    case KeyInput::Kind::kKey:
+        return Key(input.code);
+    case KeyInput::Kind::kMouse:
+        return MouseName(input.code);
+    case KeyInput::Kind::kNone:
+        break;
+    }
+    return "-";
+}
+
+std::string InputNames::Pad(::Action action) const
+{
+    const PadInput pad = Controls().PadOf(action);
+    switch (pad.kind) {
+    case PadInput::Kind::kButton:
+        return Button(pad.button);
+    case PadInput::Kind::kNone:
+        return "-";
+    case PadInput::Kind::kOwnWay:
+        break;
+    }
+    switch (action) {
+    case ::Action::kFire:
+        return "R stick";
+    case ::Action::kContinue:
+        return Button(pads::kSouth);
+    default:
+        return "L stick";
+    }
+}
+
+std::string InputNames::Action(::Action action) const
+{
+    if (PadInUse() && Controls().PadOf(action).kind != PadInput::Kind::kNone)
+        return Pad(action);
+    return Input(Controls().KeysOf(action)[0]);
+}

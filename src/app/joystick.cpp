@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr float kMoveThreshold = 0.25f;
-constexpr float kFireThreshold = 0.5f;
 constexpr float kAimReach = 200.0f;
 
 } // namespace
@@ -18,6 +16,12 @@ JoystickMapping::JoystickMapping()
     : axisValues_(6, 0),
       axisForControl_{{pads::kLeftX, 0}, {pads::kLeftY, 1}, {pads::kRightY, 3}, {pads::kRightX, 2}}
 {
+}
+
+void JoystickMapping::SetZones(int deadZone, int fireThreshold)
+{
+    moveThreshold_ = static_cast<float>(deadZone) / 100.0f;
+    fireThreshold_ = static_cast<float>(fireThreshold) / 100.0f;
 }
 
 float JoystickMapping::ControlValue(int control) const
@@ -42,13 +46,13 @@ void JoystickMapping::HandleEvent(const GameEvent& event, Gameplay* gameplay)
 
     const float x = ControlValue(0);
     const float y = ControlValue(1);
-    SetButton(kLeft, x < -kMoveThreshold, gameplay);
-    SetButton(kRight, x > kMoveThreshold, gameplay);
-    SetButton(kUp, y < -kMoveThreshold, gameplay);
-    SetButton(kDown, y > kMoveThreshold, gameplay);
+    SetButton(kLeft, x < -moveThreshold_, gameplay);
+    SetButton(kRight, x > moveThreshold_, gameplay);
+    SetButton(kUp, y < -moveThreshold_, gameplay);
+    SetButton(kDown, y > moveThreshold_, gameplay);
     const float ax = ControlValue(2);
     const float ay = ControlValue(3);
-    SetButton(kFire, std::fabs(ax) > kFireThreshold || std::fabs(ay) > kFireThreshold, gameplay);
+    SetButton(kFire, std::fabs(ax) > fireThreshold_ || std::fabs(ay) > fireThreshold_, gameplay);
     gameplay->SetAim(gameplay->GetPlayerPosition() + vector2(ax, ay) * kAimReach);
 }
 

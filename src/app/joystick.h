@@ -1,8 +1,10 @@
 #pragma once
-// A twin-stick game pad in play: the left stick presses and releases the four movement keys, the
-// right stick aims around the player and fires when pushed past half its travel. Buttons do not
-// go through this mapping: the frame loop treats every pad button as the space bar. Which pad an
-// event came from is not looked at: two pads share the sticks, each axis as the last one left it.
+// A twin-stick game pad in play: the left stick presses and releases the four movement keys once
+// pushed past its dead zone (a quarter of its travel unless the player chose otherwise), the right
+// stick aims around the player and fires when pushed past its fire threshold (half its travel).
+// Buttons do not go through this mapping: the frame loop treats every pad button as the space
+// bar. Which pad an event came from is not looked at: two pads share the sticks, each axis as the
+// last one left it.
 #include "engine/gameevent.h"
 
 #include <cstdint>
@@ -14,6 +16,11 @@ class Gameplay;
 class JoystickMapping {
 public:
     JoystickMapping();
+
+    // The dead zone and the fire threshold, in per cent of a stick's travel.
+    static constexpr int kOwnDeadZone = 25;
+    static constexpr int kOwnFireThreshold = 50;
+    void SetZones(int deadZone, int fireThreshold);
 
     // Axis events update the stored axis and re-evaluate all five virtual buttons and the aim;
     // other events change nothing.
@@ -31,6 +38,8 @@ private:
 
     std::vector<int32_t> axisValues_;
     float fullScale_ = 32768.0f;
+    float moveThreshold_ = 0.25f;
+    float fireThreshold_ = 0.5f;
     std::map<int, int> axisForControl_; // physical axis -> logical control
     uint32_t virtualButtons_ = 0;
 };

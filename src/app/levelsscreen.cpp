@@ -25,8 +25,8 @@ std::vector<Menu::Choice> Lines(const Progress& progress, int levelCount)
 
 } // namespace
 
-LevelsScreen::LevelsScreen(const Progress& progress, int levelCount)
-    : MenuCard("Levels", Lines(progress, levelCount)), levelCount_(levelCount), furthestOpen_(progress.cleared + 1)
+LevelsScreen::LevelsScreen(const Progress& progress, int levelCount, const ControlSettings* controls)
+    : MenuCard("Levels", Lines(progress, levelCount), controls), levelCount_(levelCount), furthestOpen_(progress.cleared + 1)
 {
 }
 

@@ -12,7 +12,7 @@ class LevelsScreen : public MenuCard {
 public:
     // levelCount: the positions of the list, 1 to levelCount. A level taken is played
     // (WhatNext: kPlay after the position before it).
-    LevelsScreen(const Progress& progress, int levelCount);
+    LevelsScreen(const Progress& progress, int levelCount, const ControlSettings* controls = nullptr);
 
     // A level's line as the screen shows it.
     static Menu::Choice LineOf(const Progress& progress, int position);

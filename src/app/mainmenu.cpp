@@ -1,6 +1,8 @@
 #include "app/mainmenu.h"
 
+#include "app/bindings.h"
 #include "app/inputsource.h"
+#include "app/settingskeeper.h"
 #include "audio/audiodevice.h"
 #include "engine/ticks.h"
 #include "utils/datafiles.h"
@@ -57,7 +59,7 @@ bool MainMenu::Tick(uint32_t now)
     if (next_.to != Change::To::kStay || !poll_.Due(now))
         return false;
     KeepMusicPlaying(datafiles::kMusic);
-    if (hint_.Show(InputNames(platform_)))
+    if (hint_.Show(InputNames(platform_, &settings_.InForce().controls)))
         still_.Changed();
     still_.Show([this] { Draw(); });
     return true;
@@ -101,7 +103,7 @@ void MainMenu::HandleEvent(const GameEvent& event)
 
 void MainMenu::HandleMain(const GameEvent& event)
 {
-    const Menu::Event taken = main_->HandleEvent(event);
+    const Menu::Event taken = main_->HandleEvent(Bindings(settings_.InForce().controls).InMenu(event));
     if (taken.kind != Kind::kNothing)
         still_.Changed();
     if (taken.kind == Kind::kTaken)
@@ -118,7 +120,7 @@ void MainMenu::Take(Action action)
         Play(kolm::CLevelList::Instance().JumpTo());
         break;
     case Action::kLevels:
-        card_ = std::make_unique<LevelsScreen>(progress_, levelCount_);
+        card_ = std::make_unique<LevelsScreen>(progress_, levelCount_, &settings_.InForce().controls);
         break;
     case Action::kOptions:
         card_ = std::make_unique<OptionsScreen>(settings_, platform_);

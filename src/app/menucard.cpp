@@ -1,8 +1,10 @@
 #include "app/menucard.h"
 
+#include "app/bindings.h"
+
 MenuCard::Heard MenuCard::Hear(const GameEvent& event)
 {
-    const Menu::Event heard = menu_.HandleEvent(event);
+    const Menu::Event heard = menu_.HandleEvent(controls_ ? Bindings(*controls_).InMenu(event) : event);
     switch (heard.kind) {
     case Menu::Event::Kind::kNothing:
         return Heard::kNothing;

@@ -4,6 +4,7 @@
 // what an event did to it (Hear) and, once the player is done with it, what comes next
 // (WhatNext: back to the screen under it, play from a level, the main menu, quit...). What the
 // card's lines mean is the card's own: a line taken, a value changed.
+#include "app/controls.h"
 #include "app/menu.h"
 #include "app/gamescreen.h"
 
@@ -32,7 +33,12 @@ public:
     const Menu& Card() const { return menu_; }
 
 protected:
-    MenuCard(const std::string& title, const std::vector<Menu::Choice>& choices) : menu_(title, choices) {}
+    // controls: the player's, through which the menu hears keys and buttons (null: the game's
+    // own keys).
+    MenuCard(const std::string& title, const std::vector<Menu::Choice>& choices, const ControlSettings* controls)
+        : menu_(title, choices), controls_(controls)
+    {
+    }
 
     // What taking a line does; what a line's new value does (it shows already); going back.
     virtual Heard Take(int line) = 0;
@@ -40,5 +46,6 @@ protected:
     virtual Heard Back();
 
     Menu menu_;
+    const ControlSettings* controls_;
     Change next_;
 };

@@ -11,8 +11,10 @@ const vector2 kHintAnchor(kVirtualWidth * 0.5f, kVirtualHeight - 24.0f);
 
 std::string MenuHint::Text(const InputNames& names)
 {
-    return names.KeyOrButton(gamekeys::kReturn, pads::kSouth) + ": take \u00B7 " +
-           names.KeyOrButton(gamekeys::kEscape, pads::kEast) + ": back";
+    const std::string back = !names.PadInUse() ? names.Action(Action::kMenu)
+                             : names.Pad(Action::kMenu) != "-" ? names.Pad(Action::kMenu)
+                                                               : names.Button(pads::kEast);
+    return names.KeyOrButton(gamekeys::kReturn, pads::kSouth) + ": take \u00B7 " + back + ": back";
 }
 
 bool MenuHint::Show(const InputNames& names)

@@ -71,6 +71,7 @@ std::vector<Menu::Choice> ChoicesFor(const Settings& settings)
             Switch("Show fps", settings.showFps),
             Switch("Pause on focus loss", settings.pauseOnFocusLoss),
             Slider("Rumble", settings.rumble),
+            Plain("Controls"),
             Plain("Back to defaults"),
             Plain("Back")};
 }
@@ -88,15 +89,41 @@ Settings AsTheWindowIs(Settings settings, const Platform* platform)
 } // namespace
 
 OptionsScreen::OptionsScreen(SettingsKeeper& settings, Platform* platform)
-    : MenuCard("Options", ChoicesFor(AsTheWindowIs(settings.InForce(), platform))), settings_(settings),
+    : MenuCard("Options", ChoicesFor(AsTheWindowIs(settings.InForce(), platform)), &settings.InForce().controls),
+      settings_(settings),
       platform_(platform)
 {
 }
 
+MenuCard::Heard OptionsScreen::Hear(const GameEvent& event)
+{
+    if (!controls_)
+        return MenuCard::Hear(event);
+    const Heard heard = controls_->Hear(event);
+    if (controls_->WhatNext().to == Change::To::kBack)
+        controls_.reset();
+    return heard == Heard::kNothing && !controls_ ? Heard::kShown : heard;
+}
+
+void OptionsScreen::Draw()
+{
+    if (controls_)
+        controls_->Draw();
+    else
+        MenuCard::Draw();
+}
+
 MenuCard::Heard OptionsScreen::Take(int line)
 {
+    if (line == kControls) {
+        controls_ = std::make_unique<ControlsCard>(settings_, platform_);
+        return Heard::kShown;
+    }
     if (line == kDefaults) {
-        const Heard heard = Choose(Settings::Defaults(), true);
+        // The controls have their own "Back to defaults".
+        Settings defaults = Settings::Defaults();
+        defaults.controls = settings_.InForce().controls;
+        const Heard heard = Choose(defaults, true);
         ShowSettings();
         return heard;
     }

@@ -1,13 +1,17 @@
 #pragma once
 // The options, one card for the main menu and the pause menu alike: the music's and the
 // effects' volumes, full screen, the window's size, the paper's motion, showing fps, pausing when
-// the window loses the focus, how hard the pad rumbles, "Back to defaults" and "Back". Every
+// the window loses the focus, how hard the pad rumbles, the Controls (app/controlscard.h), "Back
+// to defaults" and "Back". Every
 // change is the player's choice
 // through the settings keeper (in force at once and kept in the settings file) and is applied at
 // once: the volumes are heard while they change (an effect plays at the new effects volume), the
 // window changes as the switch of F11 does. Should the file not be written, the card says so.
+#include "app/controlscard.h"
 #include "app/menucard.h"
 #include "app/settings.h"
+
+#include <memory>
 
 class Platform;
 class SettingsKeeper;
@@ -17,8 +21,12 @@ public:
     // platform: the window the options switch and size (null: no window to change).
     OptionsScreen(SettingsKeeper& settings, Platform* platform);
 
+    // The Controls card's while it shows, else the options' own.
+    Heard Hear(const GameEvent& event) override;
+    void Draw() override;
+
     // The lines of the card.
-    enum Line { kMusic, kEffects, kFullScreen, kWindowSize, kPaperMotion, kShowFps, kFocusPause, kRumble, kDefaults, kBack };
+    enum Line { kMusic, kEffects, kFullScreen, kWindowSize, kPaperMotion, kShowFps, kFocusPause, kRumble, kControls, kDefaults, kBack };
 
 private:
     Heard Take(int line) override;
@@ -30,4 +38,5 @@ private:
 
     SettingsKeeper& settings_;
     Platform* platform_;
+    std::unique_ptr<ControlsCard> controls_; // while the Controls card shows
 };

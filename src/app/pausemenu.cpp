@@ -1,4 +1,5 @@
 #include "app/pausemenu.h"
+#include "app/settingskeeper.h"
 
 #include <vector>
 
@@ -18,7 +19,7 @@ std::vector<Menu::Choice> Lines()
 } // namespace
 
 PauseMenu::PauseMenu(SettingsKeeper& settings, Platform* platform)
-    : MenuCard("Paused", Lines()), settings_(settings), platform_(platform)
+    : MenuCard("Paused", Lines(), &settings.InForce().controls), settings_(settings), platform_(platform)
 {
 }
 
@@ -63,4 +64,4 @@ void PauseMenu::Draw()
     hint_.Draw();
 }
 
-bool PauseMenu::ShowHint() { return hint_.Show(InputNames(platform_)); }
+bool PauseMenu::ShowHint() { return hint_.Show(InputNames(platform_, &settings_.InForce().controls)); }

@@ -21,6 +21,7 @@ FrameLoop::Options LoopOptions(const PlayScreen::Setup& setup)
     options.toolClockStart = setup.toolClock;
     options.endsAfterLastLevel = setup.endsAfterLastLevel;
     options.rumble = setup.classic ? 0 : settings.rumble;
+    options.controls = setup.classic ? nullptr : &settings.controls;
     return options;
 }
 

@@ -106,7 +106,8 @@ void Program::StartUp()
         afterTitle.to = GameScreen::Change::To::kPlay;
         afterTitle.startAfter = StartAfter(options_);
     }
-    screen_ = std::make_unique<TitleScreen>(options_.classic, afterTitle, platform_.get());
+    screen_ = std::make_unique<TitleScreen>(options_.classic, afterTitle, platform_.get(),
+                                            settings_ ? &settings_->InForce().controls : nullptr);
 }
 
 void Program::OpenWindow()

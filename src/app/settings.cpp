@@ -46,7 +46,8 @@ bool Settings::operator==(const Settings& other) const
 {
     return musicVolume == other.musicVolume && effectsVolume == other.effectsVolume &&
            fullScreen == other.fullScreen && windowSize == other.windowSize && paperMotion == other.paperMotion &&
-           showFps == other.showFps && pauseOnFocusLoss == other.pauseOnFocusLoss && rumble == other.rumble;
+           showFps == other.showFps && pauseOnFocusLoss == other.pauseOnFocusLoss && rumble == other.rumble &&
+           controls == other.controls;
 }
 
 int MusicMixerVolume(int level) { return MixerVolume(level, kMusicAtFullLevel); }

@@ -1,6 +1,8 @@
 #pragma once
 // The player's options: what the settings file keeps (app/settingsfile.h) and the command line
 // overrides for one run. The defaults are the game as it plays without any settings.
+#include "app/controls.h"
+
 #include <array>
 #include <string>
 
@@ -40,6 +42,7 @@ struct Settings {
     bool showFps = false;    // "fps: N" once a second on standard output
     bool pauseOnFocusLoss = true;
     int rumble = kDefaultRumble; // how hard the pad shakes, 0 (never) to 10
+    ControlSettings controls = ControlSettings::Defaults(); // the player's keys and pad
 
     static constexpr int kDefaultRumble = 6;
 

@@ -1,9 +1,11 @@
 #include "app/settingsfile.h"
 
+#include "app/controlsfile.h"
 #include "utils/filewarning.h"
 #include "utils/linereader.h"
 #include "utils/stringutils.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -82,6 +84,7 @@ std::string Switch(bool on) { return on ? "on" : "off"; }
 Settings ParseSettings(const std::string& text, std::vector<kolm::FileProblem>& problems)
 {
     Settings settings;
+    ControlsReader controls;
     std::istringstream stream(text);
     kolm::LineReader lines(stream);
     std::string line;
@@ -90,13 +93,20 @@ Settings ParseSettings(const std::string& text, std::vector<kolm::FileProblem>& 
         if (trimmed.empty() || trimmed[0] == '#')
             continue;
         const std::size_t equals = trimmed.find('=');
-        const std::string problem =
-            equals == std::string::npos
-                ? kolm::QuotedFromFile(trimmed) + " has no \"=\" (a setting is written key = value)"
-                : ReadSetting(kolm::Trim(trimmed.substr(0, equals)), kolm::Trim(trimmed.substr(equals + 1)), settings);
+        if (equals == std::string::npos) {
+            problems.push_back({number, kolm::QuotedFromFile(trimmed) + " has no \"=\" (a setting is written key = value); line ignored"});
+            continue;
+        }
+        const std::string key = kolm::Trim(trimmed.substr(0, equals));
+        const std::string value = kolm::Trim(trimmed.substr(equals + 1));
+        if (controls.Read(number, key, value, problems))
+            continue;
+        const std::string problem = ReadSetting(key, value, settings);
         if (!problem.empty())
             problems.push_back({number, problem + "; line ignored"});
     }
+    settings.controls = controls.Settle(problems);
+    std::stable_sort(problems.begin(), problems.end(), [](const kolm::FileProblem& a, const kolm::FileProblem& b) { return a.line < b.line; });
     return settings;
 }
 
@@ -107,7 +117,8 @@ std::string FormatSettings(const Settings& settings)
            Line(kEffectsVolume, std::to_string(settings.effectsVolume)) +
            Line(kFullScreen, Switch(settings.fullScreen)) + Line(kWindowSize, settings.windowSize.Name()) +
            Line(kPaperMotion, Switch(settings.paperMotion)) + Line(kShowFps, Switch(settings.showFps)) +
-           Line(kPauseOnFocusLoss, Switch(settings.pauseOnFocusLoss)) + Line(kRumble, std::to_string(settings.rumble));
+           Line(kPauseOnFocusLoss, Switch(settings.pauseOnFocusLoss)) + Line(kRumble, std::to_string(settings.rumble)) +
+           FormatControls(settings.controls);
 }
 
 std::string SettingsFile::DefaultPath()

@@ -12,6 +12,7 @@
 //     show_fps = off             on or off
 //     pause_on_focus_loss = on   on or off
 //     rumble = 6                 0 (off) to 10: how hard the pad shakes
+//     bind_up = W, Up ...        the controls (app/controlsfile.h)
 //
 // A key that is missing keeps its default; of a key given twice the last line counts. A line
 // without "=", with an unknown key or with a value out of range or of the wrong form is named

@@ -24,5 +24,6 @@ bool SettingsKeeper::Choose(const Settings& chosen)
     adopt(&Settings::showFps);
     adopt(&Settings::pauseOnFocusLoss);
     adopt(&Settings::rumble);
+    adopt(&Settings::controls);
     return kept_ == previouslyKept || file_.Save(kept_);
 }

@@ -1,5 +1,6 @@
 #include "app/titlescreen.h"
 
+#include "app/bindings.h"
 #include "app/inputsource.h"
 #include "engine/gamekeys.h"
 #include "engine/ticks.h"
@@ -34,8 +35,8 @@ bool IsTitleKey(int32_t key)
 
 } // namespace
 
-TitleScreen::TitleScreen(bool classic, Change afterTitle, const Platform* platform)
-    : classic_(classic), afterTitle_(afterTitle), platform_(platform)
+TitleScreen::TitleScreen(bool classic, Change afterTitle, const Platform* platform, const ControlSettings* controls)
+    : classic_(classic), afterTitle_(afterTitle), platform_(platform), controls_(controls)
 {
     titleSprite_ = sprites_.CreateSprite(classic ? datafiles::kTitleScreen : datafiles::kTitleBackdrop);
     const bool sized = titleSprite_->width != 0.0f && titleSprite_->height != 0.0f;
@@ -48,7 +49,7 @@ bool TitleScreen::Tick(uint32_t now)
 {
     if (WhatNext().to != Change::To::kStay || !poll_.Due(now))
         return false;
-    if (!classic_ && help_.Show(InputNames(platform_)))
+    if (!classic_ && help_.Show(InputNames(platform_, controls_)))
         still_.Changed();
     still_.Show([this] { Draw(); });
     if (kolm::GetTicks() - lastTime_ > kTimeoutMs)
@@ -70,10 +71,11 @@ bool TitleScreen::Dismisses(const GameEvent& event) const
     }
 }
 
-void TitleScreen::HandleEvent(const GameEvent& event)
+void TitleScreen::HandleEvent(const GameEvent& person)
 {
-    if (still_.TakeWindowEvent(event))
+    if (still_.TakeWindowEvent(person))
         return;
+    const GameEvent event = controls_ ? Bindings(*controls_).InMenu(person) : person;
     if (event.type == GameEvent::Type::kQuit) {
         sprites_.Clear();
         quit_ = true;

@@ -20,8 +20,9 @@ public:
 
     // After the title: the main menu when the game shows its menus, else play straight away
     // after the list position startAfter. platform: whose devices the controls are named for
-    // (null: the keyboard).
-    TitleScreen(bool classic, Change afterTitle, const Platform* platform = nullptr);
+    // (null: the keyboard); controls: the player's keys and buttons (null: the game's own).
+    TitleScreen(bool classic, Change afterTitle, const Platform* platform = nullptr,
+                const ControlSettings* controls = nullptr);
     TitleScreen(const TitleScreen&) = delete;
     TitleScreen& operator=(const TitleScreen&) = delete;
 
@@ -43,6 +44,7 @@ private:
     bool classic_;
     Change afterTitle_;
     const Platform* platform_;
+    const ControlSettings* controls_;
     CSprite* titleSprite_ = nullptr;
     uint32_t lastTime_ = 0; // the five seconds run from here
     CSpriteContainer sprites_;

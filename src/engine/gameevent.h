@@ -24,6 +24,8 @@ struct GameEvent {
         kFocusLost,   // the window lost the keyboard (another window, the page hidden)
         kExposed,     // the window may have lost its picture: it is to be shown again
         kQuit,        // the window was closed
+        kPadZones,    // x, y: the pad's stick dead zone and fire threshold in play, in per cent (only
+                      //   the tools send it: a recording made with other zones than the game's own)
     };
 
     // Mouse buttons.

@@ -11,6 +11,11 @@ const char* const kPlayStationNames[] = {"Cross", "Circle", "Square", "Triangle"
 const char* const kNintendoNames[] = {"B", "A", "Y", "X", "-", "Home", "+", "LS", "RS", "L", "R"};
 const char* const kGenericNames[] = {"A", "B", "X", "Y", "Back", "Guide", "Start", "LS", "RS", "LB", "RB"};
 const char* const kDpadNames[] = {"D-pad up", "D-pad down", "D-pad left", "D-pad right"};
+// In the order of the buttons.
+const char* const kKeyNames[kButtonCount] = {"a",         "b",          "x",          "y",
+                                            "back",      "guide",      "start",      "leftstick",
+                                            "rightstick", "leftshoulder", "rightshoulder", "dpup",
+                                            "dpdown",    "dpleft",     "dpright"};
 
 const char* const* NamesOf(Family family)
 {
@@ -36,6 +41,20 @@ std::string ButtonName(Family family, int32_t button)
     if (button >= kDpadUp && button < kButtonCount)
         return kDpadNames[button - kDpadUp];
     return "button " + std::to_string(button);
+}
+
+std::string ButtonKeyName(int32_t button)
+{
+    return button >= 0 && button < kButtonCount ? kKeyNames[button] : "";
+}
+
+int32_t ButtonOfKeyName(const std::string& name)
+{
+    for (int32_t button = 0; button < kButtonCount; ++button) {
+        if (name == kKeyNames[button])
+            return button;
+    }
+    return -1;
 }
 
 const char* FamilyName(Family family)

@@ -49,4 +49,10 @@ std::string ButtonName(Family family, int32_t button);
 // "Xbox", "PlayStation", "Nintendo", "pad".
 const char* FamilyName(Family family);
 
+// SDL 2's name for a button by its place ("a" for kSouth, "start", "dpup"), which means the same on
+// every pad and in every browser: the name a settings file stores. Empty for one it has no name
+// for; -1 for a name that is no button's.
+std::string ButtonKeyName(int32_t button);
+int32_t ButtonOfKeyName(const std::string& name);
+
 } // namespace pads

@@ -40,6 +40,12 @@ bool ParseEvent(std::istringstream& words, const std::string& action, GameEvent&
         if (!ReadInt(words, a, 0, 255))
             return false;
         event = GameEvent::PadButton(a, action == "joypress");
+    } else if (action == "padzones") {
+        if (!ReadInt(words, a, 0, 100) || !ReadInt(words, b, 0, 100))
+            return false;
+        event = GameEvent::Of(GameEvent::Type::kPadZones);
+        event.x = a;
+        event.y = b;
     } else if (action == "quit") {
         event = GameEvent::Of(GameEvent::Type::kQuit);
     } else {
@@ -212,6 +218,9 @@ std::string FormatScriptEvent(uint32_t time, const GameEvent& event)
     case Type::kPadDown:
     case Type::kPadUp:
         line << (event.type == Type::kPadDown ? "joypress " : "joyrelease ") << event.button;
+        break;
+    case Type::kPadZones:
+        line << "padzones " << event.x << ' ' << event.y;
         break;
     case Type::kQuit:
         line << "quit";

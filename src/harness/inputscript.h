@@ -10,6 +10,8 @@
 //   <ms> move <x> <y>    mouse moved to the point (x, y) of the 1280 x 720 picture
 //   <ms> joyaxis <a> <v> game pad axis a moved to v (-32768 .. 32767)
 //   <ms> joypress <b>    game pad button b pressed (joyrelease <b>: released)
+//   <ms> padzones <d> <f> the pad's stick dead zone and fire threshold from now on, in per
+//                        cent (a recording made with the player's own has this line)
 //   <ms> quit            the window is closed
 //   <ms> digest          prints the world's digest line ("digest " + worlddigest.h's line)
 //   <ms> screenshot <f>  saves the 1280 x 720 picture of that step as the PNG file f (the
