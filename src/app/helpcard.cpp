@@ -37,7 +37,8 @@ std::vector<HelpCard::Row> HelpCard::Rows(const InputNames& names)
                          names.Action(Action::kRight)},
                         {"move (or arrows)"}});
         rows.push_back({{"mouse"}, {"aim"}});
-        rows.push_back({{names.Action(Action::kFire)}, {"fire"}});
+        const std::string fire = names.Action(Action::kFire);
+        rows.push_back({{fire == "Mouse Left" ? "click" : fire}, {"fire"}});
     }
     rows.push_back({{names.Action(Action::kContinue)}, {"continue after", "death or a clear"}});
     rows.push_back({{names.Action(Action::kRestartLoop)}, {"restart the loop"}});

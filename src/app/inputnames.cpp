@@ -1,6 +1,5 @@
 #include "app/inputnames.h"
 
-#include "engine/gameevent.h"
 #include "engine/gamekeys.h"
 
 namespace {
@@ -13,20 +12,6 @@ std::string Shortened(const std::string& name)
     if (name == "Return")
         return "Enter";
     return name;
-}
-
-const char* MouseName(int32_t button)
-{
-    switch (button) {
-    case GameEvent::kLeftButton:
-        return "click";
-    case GameEvent::kRightButton:
-        return "right click";
-    case GameEvent::kMiddleButton:
-        return "middle click";
-    default:
-        return button == 4 ? "Mouse X1" : "Mouse X2";
-    }
 }
 
 } // namespace
@@ -53,7 +38,7 @@ std::string InputNames::Input(const KeyInput& input) const
     case KeyInput::Kind::kKey:
         return Key(input.code);
     case KeyInput::Kind::kMouse:
-        return MouseName(input.code);
+        return KeyInputName(input);
     case KeyInput::Kind::kNone:
         break;
     }

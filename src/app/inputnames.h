@@ -24,7 +24,7 @@ public:
     std::string Key(int32_t key) const;
     // "A", "Cross", "Start".
     std::string Button(int32_t button) const;
-    // A key or a mouse button: the key's name, "click", "right click".
+    // A key or a mouse button: the key's name, "Mouse Left".
     std::string Input(const KeyInput& input) const;
     // The key, or while a pad is in use, the pad's button.
     std::string KeyOrButton(int32_t key, int32_t button) const { return PadInUse() ? Button(button) : Key(key); }

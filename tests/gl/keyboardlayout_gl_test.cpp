@@ -1,12 +1,15 @@
 // The keys by where they sit: on a French keyboard (the test's display switched to it with
 // setxkbmap), the key at W's place types z, yet it is the player's up key and the recording holds
-// the game's number for W's place, 119, so the game replays the same on any layout.
+// the game's number for W's place, 119, so the game replays the same on any layout. And the keys
+// the player binds: with up bound to I, the i key moves the hero and is recorded as 119, the w
+// key does nothing; the classic game keeps its own keys whatever the settings say.
 #include "support/processrunner.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -15,6 +18,29 @@ std::string PlayerLine(const std::string& output)
 {
     const std::size_t at = output.find("player x=");
     return at == std::string::npos ? std::string() : output.substr(at, output.find('\n', at) - at);
+}
+
+// Plays level 1 pressing the keys at the keycodes for most of a second each, with the settings and
+// options; the recording it makes.
+std::string RecordingOfKeys(testsupport::TempDir& dir, const std::string& settings, const std::string& options,
+                            const std::vector<int>& keycodes)
+{
+    dir.MakeDir("config");
+    dir.MakeDir("config/tobrakka");
+    dir.Write("config/tobrakka/settings", settings);
+    std::string presses;
+    for (int keycode : keycodes)
+        presses += "xdotool keydown " + std::to_string(keycode) + "; sleep 0.6; xdotool keyup " + std::to_string(keycode) + "; sleep 0.2; ";
+    const std::string script =
+        std::string(TOBRAKKA_GAME_BINARY) + " -level 1 -seed 5 -record rec.script " + options + " >game.out 2>&1 & g=$!; "
+        "for i in $(seq 100); do w=$(xdotool search --name Tobrakka 2>/dev/null | head -1); [ -n \"$w\" ] && break; sleep 0.1; done; "
+        "sleep 0.5; xdotool mousemove --window $w 640 650; sleep 0.2; xdotool key 65; sleep 2; " + presses +
+        "kill -TERM $g; wait $g; echo status $?";
+    const testsupport::ProcessResult run = testsupport::RunProcess(
+        dir.Path(), {"SDL_AUDIODRIVER=dummy", "XDG_CONFIG_HOME=" + dir.File("config"), "XDG_STATE_HOME=" + dir.File("state")},
+        "sh -c '" + script + "'", 60);
+    EXPECT_NE(run.output.find("status 0"), std::string::npos) << run.output << testsupport::ReadFile(dir.File("game.out"));
+    return testsupport::ReadFile(dir.File("rec.script"));
 }
 
 } // namespace
@@ -55,4 +81,20 @@ TEST(KeyboardLayout, OnAFrenchKeyboardTheKeyAtWsPlaceMovesTheHeroUpAndIsRecorded
     EXPECT_NE(PlayerLine(replayed.output), PlayerLine(without.output));
     EXPECT_NE(testsupport::ReadFile(dir.File("game.out")).find(replayed.output.substr(0, replayed.output.find('\n'))),
               std::string::npos) << "the game's own digest is the replay's";
+}
+
+TEST(KeyboardLayout, WithUpBoundToITheIKeyMovesTheHeroAsWAndTheWKeyDoesNothing)
+{
+    constexpr int kKeyI = 31;
+    constexpr int kKeyW = 25;
+    testsupport::TempDir dir;
+    const std::string bound = RecordingOfKeys(dir, "bind_up = I\n", "", {kKeyI, kKeyW});
+    EXPECT_NE(bound.find(" down 119\n"), std::string::npos) << bound;
+    EXPECT_EQ(bound.find(" 105\n"), std::string::npos) << "i is heard as up: " << bound;
+    EXPECT_EQ(bound.find(" down 119\n"), bound.rfind(" down 119\n")) << "w is heard not at all: " << bound;
+
+    testsupport::TempDir classicDir;
+    const std::string classic = RecordingOfKeys(classicDir, "bind_up = I\n", "-classic", {kKeyI, kKeyW});
+    EXPECT_NE(classic.find(" down 105\n"), std::string::npos) << "i is an ordinary key: " << classic;
+    EXPECT_NE(classic.find(" down 119\n"), std::string::npos) << "w is up: " << classic;
 }
