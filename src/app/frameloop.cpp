@@ -130,11 +130,11 @@ void FrameLoop::Step()
         KeepMusicPlaying(options_.musicFile);
     ++stepsThisSecond_;
     ReportFps();
+    NamePressKey();
     if (!paused_) {
         Update();
         RumbleForStep();
     }
-    NamePressKey();
     // The paused scrap gives way to the pause menu.
     const bool hintChanged = pauseMenu_ && pauseMenu_->ShowHint();
     ShowPicture(hintChanged || (phase_.status && phase_.status->Update(Where(), paused_ && !pauseMenu_)));
@@ -154,17 +154,19 @@ void FrameLoop::ReportFps()
 
 void FrameLoop::NamePressKey()
 {
-    // The classic game and the tools keep the game's own "press space".
+    // The classic game and the tools keep the game's own "press space" and "level cleared".
     if (!options_.pausable || !options_.platform)
         return;
-    const InputNames names(options_.platform, options_.controls);
-    phase_.overlay->pressMessage = PressPicture(names.Action(Action::kContinue));
+    const std::string wayOn = InputNames(options_.platform, options_.controls).Action(Action::kContinue);
+    phase_.overlay->pressMessage = PressPicture(wayOn);
+    phase_.overlay->clearedMessage = ClearedPicture(wayOn);
 }
 
 StatusLayer::Place FrameLoop::Where()
 {
     StatusLayer::Place place = phase_.Where();
     place.padGone = padGone_;
+    place.pauseKey = InputNames(options_.platform, options_.controls).Action(Action::kPause);
     return place;
 }
 

@@ -119,7 +119,8 @@ private:
     void Update();
     // Where the player is, for the status layer.
     StatusLayer::Place Where();
-    // The key or the pad's button the note after a death names, as the player last played.
+    // The key or the pad's button the notes after a death and a clear name, as the player last
+    // played.
     void NamePressKey();
     // Draws the frame while the game runs. While it is paused, only when the picture may have
     // changed (statusChanged, or since the last draw); otherwise presents the last frame again

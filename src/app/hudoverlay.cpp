@@ -59,7 +59,7 @@ void HudOverlay::Update(uint32_t dt)
             ShowMessage(pressMessage, kPressSpaceCentre);
         }
     } else if (gameplay->IsLevelCleared() && !message) {
-        ShowMessage(datafiles::kLevelCleared, kLevelClearedCentre);
+        ShowMessage(clearedMessage, kLevelClearedCentre);
     }
     SetTimeSlider(gameplay->GetTimeProgress());
 }

@@ -46,6 +46,9 @@ public:
     // The note after a death: "press space", or the game's note naming the key or button that
     // continues (app/keycaps.h).
     std::string pressMessage = datafiles::kPressSpace;
+    // The banner of a clear: "level cleared!", with the game's note of the key or button that
+    // moves on under it.
+    std::string clearedMessage = datafiles::kLevelCleared;
     bool clearStanding = false; // set by the update that sees the clear, cleared by a reset
 };
 

@@ -64,3 +64,20 @@ std::string PressPicture(const std::string& name)
     note.Keep(picture);
     return picture;
 }
+
+std::string ClearedPicture(const std::string& name)
+{
+    if (name == "Space")
+        return datafiles::kLevelCleared;
+    const std::string picture = "composed/cleared/" + name;
+    if (FindTexture(picture))
+        return picture;
+    TextureEntry* blank = GetTexture(datafiles::kLevelClearedBlank);
+    const int width = blank ? blank->width : 700;
+    PictureComposer banner(width, blank ? blank->height : 180);
+    banner.Lay(datafiles::kLevelClearedBlank, 0, 0);
+    Lettering::Compose(banner, name + ": next level", vector2(width * 0.5f, static_cast<float>(datafiles::kClearedWayOnBaseline)),
+                       GlyphSize::kSmall, TextAlign::kCentre);
+    banner.Keep(picture);
+    return picture;
+}

@@ -13,3 +13,6 @@ int KeyCapWidth(const std::string& name, datafiles::GlyphSize size);
 // "press" and the key cap of the name, on the note shown after a death: for the space bar the
 // game's own hand-drawn "press space".
 std::string PressPicture(const std::string& name);
+// The banner of a clear with "<name>: next level" under "level cleared!": for the space bar the
+// game's own hand-drawn banner.
+std::string ClearedPicture(const std::string& name);

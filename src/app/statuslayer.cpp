@@ -15,7 +15,7 @@ const vector2 kPausedCentre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
 // Under the time slider's left end.
 const vector2 kSaveNoteAnchor(150.0f, 84.0f);
 // Under the paused scrap.
-const vector2 kPadNoteAnchor(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f + 100.0f);
+const vector2 kPauseNoteAnchor(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f + 100.0f);
 
 void AddNumber(std::vector<std::string>& images, int number)
 {
@@ -48,8 +48,9 @@ bool StatusLayer::Update(const Place& place, bool paused)
     if (relettered)
         Letter(place);
     const bool noteChanged = clearNote_.Show(place.clear, place.bannerAlpha);
-    const bool saveNoteChanged = ShowNote(saveNote_, place.saveFailed, kSaveFailedNote, kSaveNoteAnchor, TextAlign::kLeft);
-    const bool padNoteChanged = ShowNote(padNote_, paused && place.padGone, kPadGoneNote, kPadNoteAnchor, TextAlign::kCentre);
+    const bool saveNoteChanged = ShowNote(saveNote_, place.saveFailed ? kSaveFailedNote : "", kSaveNoteAnchor, TextAlign::kLeft);
+    const std::string resume = place.padGone ? kPadGoneNote : place.pauseKey.empty() ? "" : place.pauseKey + ": resume";
+    const bool pauseNoteChanged = ShowNote(pauseNote_, paused ? resume : "", kPauseNoteAnchor);
     const bool scrapChanged = paused != (pausedScrap_ != nullptr);
     if (paused && !pausedScrap_) {
         pausedScrap_ = sprites_.CreateSprite(datafiles::kPaused);
@@ -58,17 +59,17 @@ bool StatusLayer::Update(const Place& place, bool paused)
         pausedScrap_->killed = true;
         pausedScrap_ = nullptr;
     }
-    return relettered || scrapChanged || noteChanged || saveNoteChanged || padNoteChanged;
+    return relettered || scrapChanged || noteChanged || saveNoteChanged || pauseNoteChanged;
 }
 
-bool StatusLayer::ShowNote(LetteredText& note, bool shown, const char* text, const vector2& anchor, TextAlign align)
+bool StatusLayer::ShowNote(Note& note, const std::string& text, const vector2& anchor, TextAlign align)
 {
-    if (shown == (note.SpriteCount() > 0))
+    if (text == note.said)
         return false;
-    if (shown)
-        note = Lettering(sprites_).Write(text, anchor, datafiles::GlyphSize::kSmall, align);
-    else
-        note.Remove();
+    note.text.Remove();
+    if (!text.empty())
+        note.text = Lettering(sprites_).Write(text, anchor, datafiles::GlyphSize::kSmall, align);
+    note.said = text;
     return true;
 }
 

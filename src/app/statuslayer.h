@@ -2,8 +2,8 @@
 // What the game adds above the overlay to tell the player where they are: a hand-lettered label
 // in the bottom-right corner, "level 3 / 10 · loop 2", the clear's loops and times under the
 // level-cleared banner (app/clearnote.h), a note in the top-left corner while progress cannot be
-// saved, and the "paused" scrap while the game is paused (with "pad disconnected" under it when the
-// pad in use went away). The label covers neither the time slider along the top edge nor the messages (the
+// saved, and the "paused" scrap while the game is paused, with what resumes it under it ("P:
+// resume", or "pad disconnected" when the pad in use went away). The label covers neither the time slider along the top edge nor the messages (the
 // press-space scrap sits bottom left, the level-cleared one in the middle). The "-classic"
 // option goes without this layer, for the picture exactly as it always was.
 #include "app/clearnote.h"
@@ -27,6 +27,9 @@ public:
         float bannerAlpha = 0.0f;
         bool saveFailed = false;
         bool padGone = false; // the game is paused because the pad in use went away
+        // The key or button that resumes a paused game, as the player has it ("P"); empty for
+        // none to name.
+        std::string pauseKey = {};
 
         bool SameLabel(const Place& other) const
         {
@@ -52,13 +55,18 @@ public:
 
 private:
     void Letter(const Place& place);
-    // Shows or hides a note; true when that changed it.
-    bool ShowNote(LetteredText& note, bool shown, const char* text, const vector2& anchor, TextAlign align);
+    // A line of small text the layer shows now and then, and what it says ("" for none).
+    struct Note {
+        LetteredText text;
+        std::string said;
+    };
+    // Says the text with the note (nothing for ""); true when that changed it.
+    bool ShowNote(Note& note, const std::string& text, const vector2& anchor, TextAlign align = TextAlign::kCentre);
 
     CSpriteContainer sprites_;
     ClearNote clearNote_{sprites_};
-    LetteredText saveNote_;
-    LetteredText padNote_;
+    Note saveNote_;
+    Note pauseNote_; // under the paused scrap
     std::vector<CSprite*> label_;
     CSprite* pausedScrap_ = nullptr;
     Place shown_;

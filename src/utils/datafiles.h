@@ -126,6 +126,12 @@ inline constexpr int kPressKeyLeft = 196;
 inline constexpr int kPressKeyRight = 492;
 inline constexpr int kPressKeyMiddle = 56;
 
+// "level cleared!" on its banner without the line under it that says how to move on: the game
+// letters that line there in the key or button the player moves on with, centred, its baseline
+// on kClearedWayOnBaseline.
+inline constexpr const char* kLevelClearedBlank = "data/gfx/level_cleared_blank.png";
+inline constexpr int kClearedWayOnBaseline = 152;
+
 // The title without its controls, which the game letters over it in the keys and buttons of the
 // player's own keyboard or pad: the rows of the controls' note start at kHelpFirstRow (the top of
 // the first row's key caps), kHelpRowStep apart (kHelpTallRowStep for one that takes two lines),

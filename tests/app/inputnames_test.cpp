@@ -55,7 +55,7 @@ TEST(InputNames, TheMenusSayHowToTakeAndGoBackWithTheDeviceInHand)
     EXPECT_EQ(MenuHint::Text(InputNames(&platform)), "Cross: take \u00B7 Circle: back");
 }
 
-TEST(InputNames, TheNoteAfterADeathNamesTheButtonOnTheGamesOwnPressNote)
+TEST(InputNames, TheNotesAfterADeathAndAClearNameTheButtonOnTheGamesOwnPictures)
 {
     testsupport::ScopedCapture capture;
     EXPECT_EQ(PressPicture("Space"), datafiles::kPressSpace) << "the hand-drawn press space";
@@ -67,6 +67,10 @@ TEST(InputNames, TheNoteAfterADeathNamesTheButtonOnTheGamesOwnPressNote)
     EXPECT_EQ(note->width, blank->width);
     EXPECT_EQ(note->height, blank->height);
     EXPECT_EQ(PressPicture("Cross"), cross) << "composed once";
+    EXPECT_EQ(ClearedPicture("Space"), datafiles::kLevelCleared) << "the hand-drawn banner";
+    const TextureEntry* banner = FindTexture(ClearedPicture("Enter"));
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->width, GetTexture(datafiles::kLevelClearedBlank)->width);
     EXPECT_GT(KeyCapWidth("Keypad Enter", datafiles::GlyphSize::kLarge), KeyCapWidth("A", datafiles::GlyphSize::kLarge));
     EXPECT_EQ(KeyCapWidth("", datafiles::GlyphSize::kSmall), datafiles::KeyCapMetricsOf(datafiles::GlyphSize::kSmall).narrowest);
 }

@@ -226,8 +226,9 @@ void DrawStar(cairo_t* cr, double x, double y, double r, Rgb colour)
     cairo_stroke(cr);
 }
 
-// "level cleared!" and, under its underline, what the space bar does now.
-Surface LevelCleared()
+// The banner of a clear, with the line that says space moves on or, for the banner the game
+// letters the player's own key on, without.
+Surface LevelCleared(bool withWayOn)
 {
     const int width = 700, height = 180;
     Sketch sketch(width, height, false);
@@ -249,7 +250,8 @@ Surface LevelCleared()
     hint.size = 30;
     hint.ink = palette::kBallpoint;
     hint.warp = 0.4;
-    Letter(cr, "space: next level", width * 0.5, 152, Align::Centre, hint, rng);
+    if (withWayOn)
+        Letter(cr, "space: next level", width * 0.5, datafiles::kClearedWayOnBaseline, Align::Centre, hint, rng);
     DrawStar(cr, 50, 58, 15, palette::kBallpoint);
     DrawStar(cr, 652, 128, 12, palette::kBallpoint);
     DrawStar(cr, 646, 52, 8, palette::kRedInk);
@@ -356,7 +358,8 @@ void AddHudArt(PictureSet& pictures)
     pictures.Add(datafiles::kHealthBarFill, HealthFront());
     pictures.Add(datafiles::kPressSpace, PressSpace());
     pictures.Add(datafiles::kPressBlank, PressBlank());
-    pictures.Add(datafiles::kLevelCleared, LevelCleared());
+    pictures.Add(datafiles::kLevelCleared, LevelCleared(true));
+    pictures.Add(datafiles::kLevelClearedBlank, LevelCleared(false));
     pictures.Add(datafiles::kPaused, Paused());
     AddLabelGlyphs(pictures);
 }
