@@ -1,6 +1,6 @@
 #include "app/clearnote.h"
 
-#include <cstdio>
+#include "app/recordwords.h"
 
 namespace {
 
@@ -16,22 +16,12 @@ bool SameClear(const ClearReport& a, const ClearReport& b)
            a.before == b.before && a.best == b.best;
 }
 
-std::string Loops(int loops) { return std::to_string(loops) + (loops == 1 ? " loop" : " loops"); }
-
 } // namespace
-
-std::string FormatGameTime(uint32_t milliseconds)
-{
-    const uint32_t hundredths = milliseconds / 10;
-    char text[32];
-    std::snprintf(text, sizeof text, "%u:%02u.%02u", hundredths / 6000, hundredths / 100 % 60, hundredths % 100);
-    return text;
-}
 
 std::vector<ClearNote::Line> ClearNote::Lines(const ClearReport& clear)
 {
     return {
-        {Loops(clear.loops) + " \u00B7 best " + std::to_string(clear.best.loops), clear.NewFewestLoops()},
+        {LoopCount(clear.loops) + " \u00B7 best " + std::to_string(clear.best.loops), clear.NewFewestLoops()},
         {"time " + FormatGameTime(clear.milliseconds) + " \u00B7 best " + FormatGameTime(clear.best.milliseconds),
          clear.NewBestTime()},
     };

@@ -41,5 +41,3 @@ private:
     float alpha_ = 0.0f;
 };
 
-// Game time as a player reads it: "0:42.50", minutes, seconds and hundredths ("12:05.00").
-std::string FormatGameTime(uint32_t milliseconds);

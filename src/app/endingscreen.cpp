@@ -1,7 +1,7 @@
 #include "app/endingscreen.h"
 
-#include "app/clearnote.h"
 #include "app/lettering.h"
+#include "app/recordwords.h"
 #include "engine/ticks.h"
 #include "utils/datafiles.h"
 
@@ -17,8 +17,6 @@ constexpr float kHintBaseline = 690.0f;
 constexpr float kNameLeft = 380.0f;
 constexpr float kLoopsRight = 720.0f; // "fewest loops" reaches left to about 520
 constexpr float kTimeRight = 940.0f;
-
-std::string Loops(int loops) { return std::to_string(loops) + (loops == 1 ? " loop" : " loops"); }
 
 } // namespace
 
@@ -40,11 +38,11 @@ std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int l
             rows.push_back({name, "-", "-"});
             continue;
         }
-        rows.push_back({name, Loops(record.loops), FormatGameTime(record.milliseconds)});
+        rows.push_back({name, LoopCount(record.loops), FormatGameTime(record.milliseconds)});
         loops += record.loops;
         milliseconds += record.milliseconds;
     }
-    rows.push_back({"total", Loops(loops), FormatGameTime(milliseconds)});
+    rows.push_back({"total", LoopCount(loops), FormatGameTime(milliseconds)});
     return rows;
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -23,6 +24,31 @@ void LayKeyCap(PictureComposer& picture, const std::string& name, GlyphSize size
     picture.Lay(datafiles::KeyCapPiece(size, KeyCapPart::kRight), x + width - metrics.endWidth, y);
     Lettering::Compose(picture, name, vector2(x + width * 0.5f, static_cast<float>(y + metrics.baseline)), size,
                        TextAlign::kCentre);
+}
+
+// A note of the game's that names the key it wants: hand-drawn for the space bar, else composed
+// once over its blank (of the blank's size, or the fallback's when the blank cannot be read).
+struct NoteOnBlank {
+    const char* handDrawn;
+    const char* folder; // of the composed pictures' names
+    const char* blank;
+    int fallbackWidth;
+    int fallbackHeight;
+};
+
+std::string OverBlank(const std::string& name, const NoteOnBlank& note, const std::function<void(PictureComposer&)>& lay)
+{
+    if (name == "Space")
+        return note.handDrawn;
+    const std::string picture = std::string("composed/") + note.folder + "/" + name;
+    if (FindTexture(picture))
+        return picture;
+    const TextureEntry* blank = GetTexture(note.blank);
+    PictureComposer composed(blank ? blank->width : note.fallbackWidth, blank ? blank->height : note.fallbackHeight);
+    composed.Lay(note.blank, 0, 0);
+    lay(composed);
+    composed.Keep(picture);
+    return picture;
 }
 
 } // namespace
@@ -47,37 +73,21 @@ std::string KeyCapPicture(const std::string& name, GlyphSize size)
 
 std::string PressPicture(const std::string& name)
 {
-    if (name == "Space")
-        return datafiles::kPressSpace;
-    const std::string picture = "composed/press/" + name;
-    if (FindTexture(picture))
-        return picture;
-    // A large cap where it fits, else a small one.
-    const int room = datafiles::kPressKeyRight - datafiles::kPressKeyLeft;
-    const GlyphSize size = KeyCapWidth(name, GlyphSize::kLarge) <= room ? GlyphSize::kLarge : GlyphSize::kSmall;
-    const int x = (datafiles::kPressKeyLeft + datafiles::kPressKeyRight - KeyCapWidth(name, size)) / 2;
-    const int y = datafiles::kPressKeyMiddle - datafiles::KeyCapMetricsOf(size).height / 2;
-    TextureEntry* blank = GetTexture(datafiles::kPressBlank);
-    PictureComposer note(blank ? blank->width : 520, blank ? blank->height : 110);
-    note.Lay(datafiles::kPressBlank, 0, 0);
-    LayKeyCap(note, name, size, x, y);
-    note.Keep(picture);
-    return picture;
+    return OverBlank(name, {datafiles::kPressSpace, "press", datafiles::kPressBlank, 520, 110}, [&](PictureComposer& note) {
+        // A large cap where it fits, else a small one.
+        const int room = datafiles::kPressKeyRight - datafiles::kPressKeyLeft;
+        const GlyphSize size = KeyCapWidth(name, GlyphSize::kLarge) <= room ? GlyphSize::kLarge : GlyphSize::kSmall;
+        const int x = (datafiles::kPressKeyLeft + datafiles::kPressKeyRight - KeyCapWidth(name, size)) / 2;
+        const int y = datafiles::kPressKeyMiddle - datafiles::KeyCapMetricsOf(size).height / 2;
+        LayKeyCap(note, name, size, x, y);
+    });
 }
 
 std::string ClearedPicture(const std::string& name)
 {
-    if (name == "Space")
-        return datafiles::kLevelCleared;
-    const std::string picture = "composed/cleared/" + name;
-    if (FindTexture(picture))
-        return picture;
-    TextureEntry* blank = GetTexture(datafiles::kLevelClearedBlank);
-    const int width = blank ? blank->width : 700;
-    PictureComposer banner(width, blank ? blank->height : 180);
-    banner.Lay(datafiles::kLevelClearedBlank, 0, 0);
-    Lettering::Compose(banner, name + ": next level", vector2(width * 0.5f, static_cast<float>(datafiles::kClearedWayOnBaseline)),
-                       GlyphSize::kSmall, TextAlign::kCentre);
-    banner.Keep(picture);
-    return picture;
+    return OverBlank(name, {datafiles::kLevelCleared, "cleared", datafiles::kLevelClearedBlank, 700, 180},
+                     [&](PictureComposer& banner) {
+                         const vector2 baseline(banner.Width() * 0.5f, static_cast<float>(datafiles::kClearedWayOnBaseline));
+                         Lettering::Compose(banner, name + ": next level", baseline, GlyphSize::kSmall, TextAlign::kCentre);
+                     });
 }

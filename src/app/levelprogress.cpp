@@ -9,7 +9,6 @@
 #include "world/world.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
 #include <vector>
 
@@ -133,13 +132,7 @@ void Progress::Merge(const Progress& other)
 
 std::string ProgressFile::DefaultPath()
 {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    if (state && state[0] == '/')
-        return std::string(state) + "/tobrakka/progress";
-    const char* home = std::getenv("HOME");
-    if (home && home[0])
-        return std::string(home) + "/.local/state/tobrakka/progress";
-    return std::string();
+    return kolm::PlayerFilePath("XDG_STATE_HOME", ".local/state", "progress");
 }
 
 Progress ProgressFile::Load(int lastPosition) const

@@ -1,5 +1,6 @@
 #include "app/levelsscreen.h"
 
+#include "app/recordwords.h"
 #include "audio/soundbank.h"
 #include "utils/datafiles.h"
 
@@ -36,21 +37,12 @@ Menu::Choice LevelsScreen::LineOf(const Progress& progress, int position)
     line.label = "Level " + std::to_string(position);
     const LevelRecord record = progress.RecordOf(position);
     if (record.Exists())
-        line.note = std::to_string(record.loops) + (record.loops == 1 ? " loop · " : " loops · ") +
-                    GameTime(record.milliseconds);
+        line.note = LoopCount(record.loops) + " · " + FormatGameTime(record.milliseconds, 1);
     if (position > progress.cleared + 1)
         line.badge = Menu::Badge::kPadlock;
     else if (Cleared(progress, position))
         line.badge = Menu::Badge::kTick;
     return line;
-}
-
-std::string LevelsScreen::GameTime(uint32_t milliseconds)
-{
-    const uint32_t tenths = milliseconds / 100;
-    const uint32_t seconds = tenths / 10 % 60;
-    return std::to_string(tenths / 600) + ":" + (seconds < 10 ? "0" : "") + std::to_string(seconds) + "." +
-           std::to_string(tenths % 10);
 }
 
 MenuCard::Heard LevelsScreen::Take(int line)

@@ -16,8 +16,6 @@ public:
 
     // A level's line as the screen shows it.
     static Menu::Choice LineOf(const Progress& progress, int position);
-    // "0:41.3": minutes, seconds and tenths of game time.
-    static std::string GameTime(uint32_t milliseconds);
 
 private:
     Heard Take(int line) override;

@@ -6,7 +6,6 @@
 #include "utils/stringutils.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -123,13 +122,7 @@ std::string FormatSettings(const Settings& settings)
 
 std::string SettingsFile::DefaultPath()
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && config[0] == '/')
-        return std::string(config) + "/tobrakka/settings";
-    const char* home = std::getenv("HOME");
-    if (home && home[0])
-        return std::string(home) + "/.config/tobrakka/settings";
-    return std::string();
+    return kolm::PlayerFilePath("XDG_CONFIG_HOME", ".config", "settings");
 }
 
 Settings SettingsFile::Load() const

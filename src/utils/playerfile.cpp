@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -181,6 +182,17 @@ bool SavePlayerFile(const std::string& path, const std::function<std::string(con
     }
     SyncFolderOf(path);
     return true;
+}
+
+std::string PlayerFilePath(const char* variable, const char* fallback, const std::string& name)
+{
+    const char* folder = std::getenv(variable);
+    if (folder && folder[0] == '/')
+        return std::string(folder) + "/tobrakka/" + name;
+    const char* home = std::getenv("HOME");
+    if (home && home[0])
+        return std::string(home) + "/" + fallback + "/tobrakka/" + name;
+    return std::string();
 }
 
 void ReportFileProblems(const std::string& path, const std::vector<FileProblem>& problems)

@@ -40,6 +40,11 @@ PlayerFileText ReadPlayerFile(const std::string& path);
 bool SavePlayerFile(const std::string& path, const std::function<std::string(const PlayerFileText& present)>& makeText,
                     std::string& error);
 
+// Where a player's file of the game lives: "$VARIABLE/tobrakka/NAME" when the XDG variable holds an
+// absolute path, else "$HOME/FALLBACK/tobrakka/NAME" (FALLBACK as ".local/state"); empty when
+// neither is set.
+std::string PlayerFilePath(const char* variable, const char* fallback, const std::string& name);
+
 // A line of a player's file that could not be used, and why.
 struct FileProblem {
     int line = 0; // from 1

@@ -1,0 +1,11 @@
+#pragma once
+// How the game writes a level's records wherever it shows them (the note under the cleared
+// banner, the level select, the ending, the replays): a loop count and a time of the level's own
+// clock, from its start over all its loops.
+#include <cstdint>
+#include <string>
+
+// "1 loop", "3 loops".
+std::string LoopCount(int loops);
+// Minutes, seconds and the fraction: "0:42.50" with two decimals, "0:42.5" with one.
+std::string FormatGameTime(uint32_t milliseconds, int decimals = 2);
