@@ -12,8 +12,8 @@ SECONDS_PER_TARGET=${1:-30}
 BUILD_DIR=${BUILD_DIR:-build-fuzz}
 
 if ! command -v clang++ >/dev/null 2>&1; then
-  echo "fuzz.sh: clang++ not found, fuzzing skipped (scripts/setup.sh installs it)"
-  exit 0
+  echo "fuzz.sh: clang++ not found: the fuzzers need clang (scripts/setup.sh installs it)" >&2
+  exit 1
 fi
 
 cmake -S . -B "$BUILD_DIR" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
@@ -30,7 +30,7 @@ TARGETS=(
 
 names=()
 for entry in "${TARGETS[@]}"; do names+=("${entry%% *}"); done
-cmake --build "$BUILD_DIR" -j2 --target "${names[@]}"
+cmake --build "$BUILD_DIR" -j"$(nproc)" --target "${names[@]}"
 
 failed=()
 for entry in "${TARGETS[@]}"; do

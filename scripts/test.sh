@@ -12,7 +12,7 @@ export SDL_AUDIODRIVER=dummy
 XVFB=(xvfb-run -a -s "-screen 0 1920x1080x24 -noreset")
 
 echo "== Tests"
-(cd build && "${XVFB[@]}" ctest --output-on-failure -j2)
+(cd build && "${XVFB[@]}" ctest --output-on-failure -j"$(nproc)")
 
 echo "== The web build: the same world in WebAssembly, and the page played in headless Chromium"
 scripts/web.sh >/dev/null
@@ -21,13 +21,13 @@ web/pagecheck.sh
 
 echo "== Tests under AddressSanitizer and UBSan"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOBRAKKA_SANITIZE=ON -DTOBRAKKA_BENCH=OFF >/dev/null
-cmake --build build-asan -j2 >/dev/null
+cmake --build build-asan -j"$(nproc)" >/dev/null
 # The level tables let the bot play every level twice over (practised and novice): a minute of
 # play that the sanitizers would only make several times longer, with nothing of its own to check.
-(cd build-asan && ctest -LE gl -E '^LevelTables\.' --output-on-failure -j2)
+(cd build-asan && ctest -LE gl -E '^LevelTables\.' --output-on-failure -j"$(nproc)")
 # X11 and Mesa keep allocations of their own until the process ends; leak checking stays on
 # for every test that does not open a window.
-(cd build-asan && ASAN_OPTIONS=detect_leaks=0 "${XVFB[@]}" ctest -L gl --output-on-failure -j2)
+(cd build-asan && ASAN_OPTIONS=detect_leaks=0 "${XVFB[@]}" ctest -L gl --output-on-failure -j"$(nproc)")
 
 echo "== A short run of each fuzzer (libFuzzer with AddressSanitizer and UBSan)"
 scripts/fuzz.sh 30

@@ -23,7 +23,7 @@ export NODE_PATH=/usr/share/nodejs
 NATIVE_DIR=${BUILD_DIR:-build}
 WEB_DIR=build-web
 if [ -f "$NATIVE_DIR/CMakeCache.txt" ]; then
-  cmake --build "$NATIVE_DIR" -j2 --target game_assets level_data tobrakka tobrakka-sim >/dev/null
+  cmake --build "$NATIVE_DIR" -j"$(nproc)" --target game_assets level_data tobrakka tobrakka-sim >/dev/null
 else
   scripts/setup.sh
 fi
@@ -32,7 +32,7 @@ emcmake cmake -S . -B "$WEB_DIR/cmake" -DCMAKE_BUILD_TYPE=Release -DTOBRAKKA_WER
   -DTOBRAKKA_WEB_DATA="$PWD/$NATIVE_DIR/data" >/dev/null
 # The page is linked again every time, so that its packed data is the native build's of now.
 rm -f "$WEB_DIR/cmake/tobrakka.js"
-cmake --build "$WEB_DIR/cmake" -j2 --target tobrakka tobrakka-sim
+cmake --build "$WEB_DIR/cmake" -j"$(nproc)" --target tobrakka tobrakka-sim
 cp web/index.html web/page.js "$WEB_DIR/"
 for f in tobrakka.js tobrakka.wasm tobrakka.data tobrakka-sim.js tobrakka-sim.wasm; do
   cp "$WEB_DIR/cmake/$f" "$WEB_DIR/"
