@@ -13,18 +13,24 @@ constexpr float kStarGap = 14.0f;
 bool SameClear(const ClearReport& a, const ClearReport& b)
 {
     return a.position == b.position && a.loops == b.loops && a.milliseconds == b.milliseconds &&
-           a.before == b.before && a.best == b.best;
+           a.assisted == b.assisted && a.before == b.before && a.best == b.best;
 }
 
 } // namespace
 
 std::vector<ClearNote::Line> ClearNote::Lines(const ClearReport& clear)
 {
-    return {
-        {LoopCount(clear.loops) + " \u00B7 best " + std::to_string(clear.best.loops), clear.NewFewestLoops()},
-        {"time " + FormatGameTime(clear.milliseconds) + " \u00B7 best " + FormatGameTime(clear.best.milliseconds),
+    const auto assisted = [](bool marked) { return std::string(marked ? " assisted" : ""); };
+    std::vector<Line> lines{
+        {LoopCount(clear.loops) + " \u00B7 best " + std::to_string(clear.best.loops) + assisted(clear.best.loopsAssisted),
+         clear.NewFewestLoops()},
+        {"time " + FormatGameTime(clear.milliseconds) + " \u00B7 best " + FormatGameTime(clear.best.milliseconds) +
+             assisted(clear.best.timeAssisted),
          clear.NewBestTime()},
     };
+    if (clear.assisted)
+        lines.push_back({"an assisted clear: the game played slower", false});
+    return lines;
 }
 
 bool ClearNote::Show(const ClearReport* clear, float alpha)

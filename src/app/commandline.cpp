@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "app/settings.h"
 #include "engine/numeric.h"
 #include "utils/stringutils.h"
 
@@ -14,6 +15,20 @@ int ReadStartLevel(const std::string& text)
     if (kolm::ParseWholeNumber(text, 1, 9999, position))
         return static_cast<int>(position);
     std::cerr << "tobrakka: -level needs a level list position from 1 to 9999, not \"" << text << "\"" << std::endl;
+    return 0;
+}
+
+// The offered speed nearest to a number from 1 to 1000; anything else is reported and ignored.
+int ReadGameSpeed(const std::string& text)
+{
+    int64_t percent = 0;
+    if (kolm::ParseWholeNumber(text, 1, 1000, percent)) {
+        const int speed = GameSpeed::Nearest(percent);
+        if (speed != percent)
+            std::cerr << "tobrakka: -speed plays at 100, 90, 80, 70, 60 or 50 per cent: " << speed << " for \"" << text << "\"" << std::endl;
+        return speed;
+    }
+    std::cerr << "tobrakka: -speed needs a speed in per cent (100, 90, 80, 70, 60 or 50), not \"" << text << "\"" << std::endl;
     return 0;
 }
 
@@ -40,6 +55,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             options.continueGame = true;
         else if (argument == "-level" && i + 1 < arguments.size())
             options.startLevel = ReadStartLevel(arguments[i + 1]);
+        else if (argument == "-speed" && i + 1 < arguments.size())
+            options.gameSpeed = ReadGameSpeed(arguments[i + 1]);
     }
     return options;
 }

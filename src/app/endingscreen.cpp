@@ -17,6 +17,7 @@ constexpr float kHintBaseline = 690.0f;
 constexpr float kNameLeft = 380.0f;
 constexpr float kLoopsRight = 720.0f; // "fewest loops" reaches left to about 520
 constexpr float kTimeRight = 940.0f;
+constexpr float kMarkGap = 24.0f; // from the time to a record's "assisted"
 
 } // namespace
 
@@ -31,6 +32,7 @@ std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int l
     std::vector<Row> rows;
     int loops = 0;
     uint32_t milliseconds = 0;
+    LevelRecord all; // assisted when any record is
     for (int position = 1; position <= levelCount; ++position) {
         const LevelRecord record = records.RecordOf(position);
         const std::string name = "level " + std::to_string(position);
@@ -38,11 +40,13 @@ std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int l
             rows.push_back({name, "-", "-"});
             continue;
         }
-        rows.push_back({name, LoopCount(record.loops), FormatGameTime(record.milliseconds)});
+        rows.push_back({name, LoopCount(record.loops), FormatGameTime(record.milliseconds), AssistedMark(record)});
         loops += record.loops;
         milliseconds += record.milliseconds;
+        all.loopsAssisted = all.loopsAssisted || record.loopsAssisted;
+        all.timeAssisted = all.timeAssisted || record.timeAssisted;
     }
-    rows.push_back({"total", LoopCount(loops), FormatGameTime(milliseconds)});
+    rows.push_back({"total", LoopCount(loops), FormatGameTime(milliseconds), AssistedMark(all)});
     return rows;
 }
 
@@ -69,6 +73,8 @@ void EndingScreen::Letter(const Progress& records, int levelCount)
         lettering.Write(rows[i].name, vector2(kNameLeft, baseline), size, TextAlign::kLeft);
         lettering.Write(rows[i].loops, vector2(kLoopsRight, baseline), size, TextAlign::kRight);
         lettering.Write(rows[i].time, vector2(kTimeRight, baseline), size, TextAlign::kRight);
+        lettering.Write(rows[i].mark, vector2(kTimeRight + kMarkGap, baseline), size, TextAlign::kLeft)
+            .SetColour(0.6f, 0.6f, 0.6f);
         baseline += kRowStep;
     }
     lettering.Write("press a key", vector2(middle, kHintBaseline), datafiles::GlyphSize::kSmall, TextAlign::kCentre);

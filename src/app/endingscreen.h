@@ -39,9 +39,10 @@ public:
     // dashes for a level without a record), then the totals over the levels with records.
     struct Row {
         std::string name, loops, time;
+        std::string mark = {}; // "assisted", or none
         bool operator==(const Row& other) const
         {
-            return name == other.name && loops == other.loops && time == other.time;
+            return name == other.name && loops == other.loops && time == other.time && mark == other.mark;
         }
     };
     static std::vector<Row> Rows(const Progress& records, int levelCount);

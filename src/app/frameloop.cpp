@@ -81,9 +81,16 @@ uint32_t FrameLoop::ToolTime() const
     return input_ && input_->DrivesMenus() ? options_.toolClockStart + everyStep_ * kStepMs : PhaseTime();
 }
 
+uint32_t FrameLoop::StepInterval() const
+{
+    if (paused_ || options_.gameSpeed >= 100 || options_.gameSpeed <= 0)
+        return kStepMs;
+    return (kStepMs * 100 + static_cast<uint32_t>(options_.gameSpeed) / 2) / static_cast<uint32_t>(options_.gameSpeed);
+}
+
 bool FrameLoop::Tick(uint32_t now)
 {
-    if (now - lastStep_ < kStepMs)
+    if (now - lastStep_ < StepInterval())
         return false;
     lastStep_ = kolm::GetTicks(); // a late step is simply late: the next one is due 16 ms after it
     Step();
@@ -176,7 +183,7 @@ void FrameLoop::Update()
     phase_.grid.Update(kStepMs);
     phase_.overlay->Update(kStepMs);
     if (phase_.progress)
-        phase_.progress->AfterStep(phase_.gameplay, PhaseTime());
+        phase_.progress->AfterStep(phase_.gameplay, PhaseTime(), options_.gameSpeed < 100);
 }
 
 void FrameLoop::ShowPicture(bool statusChanged)
@@ -416,6 +423,8 @@ void FrameLoop::TakeLoopSettings()
     options_.showFps = settings.showFps;
     options_.pauseOnFocusLoss = settings.pauseOnFocusLoss && focusPauseAllowed_;
     options_.rumble = settings.rumble;
+    if (options_.speedFromOptions)
+        options_.gameSpeed = settings.gameSpeed;
     phase_.grid.noGrid = !settings.paperMotion;
     if (bindings_) {
         bindings_->Set(settings.controls);

@@ -3,7 +3,9 @@
 // screen for play, the tests, the headless game) and no tick blocks: once 16 ms have passed since
 // the last step began, the tick updates the world, the grid and the overlay by exactly 16 ms and
 // draws one frame; then the events that arrived are handed to it (the person's through Dispatch,
-// the input source's after it has looked). Nothing catches up: a slow machine plays slower.
+// the input source's after it has looked). Nothing catches up: a slow machine plays slower. A
+// game slowed for the player (the game speed) still steps the world by 16 ms, only further apart
+// (32 ms at 50 %), so its world, digests and recordings are those of full speed.
 //
 // The game can be paused (P, or the window losing its input focus): the loop then keeps reading
 // events every step, but the world, the grid and the overlay stand still and game time does not
@@ -63,6 +65,11 @@ public:
         // The player's controls, which the person's events go through; null for the game's own
         // keys (the classic game, the tools).
         const ControlSettings* controls = nullptr;
+        // How fast the game plays, in per cent: below 100 the loop waits longer between steps
+        // (the world's own step stays 16 ms); the pause keeps its pace.
+        int gameSpeed = 100;
+        // The pause menu's options change the game's speed (a person's game without "-speed").
+        bool speedFromOptions = false;
     };
 
     // How the loop ended: the window closed, Escape in a game without the pause menu or a
@@ -77,8 +84,10 @@ public:
     // Does what is due at `now` (a tick reading): nothing before the next step is due (false);
     // then one step, which begins at a fresh reading of the tick counter (true).
     bool Tick(uint32_t now);
-    // When the next step is due: 16 ms after the last one began.
-    uint32_t NextDue() const { return lastStep_ + kStepMs; }
+    // When the next step is due: 16 ms after the last one began, or longer in a slowed game.
+    uint32_t NextDue() const { return lastStep_ + StepInterval(); }
+    // The wall time from one step to the next: 16 ms, 32 ms at half speed; 16 ms while paused.
+    uint32_t StepInterval() const;
     // One whole step without a window: update and draw, the input source looks, then its events
     // are handled.
     void StepAndHandleEvents();

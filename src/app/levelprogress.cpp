@@ -40,17 +40,35 @@ bool ReadClearedLine(const std::string& line, int& cleared)
     return true;
 }
 
-// "record POSITION LOOPS MILLISECONDS"; what is wrong with it, or empty text.
+const char* const kAssistedMarks[] = {"", "assisted=loops", "assisted=time", "assisted=loops,time"};
+
+// The record's assisted marks from the word after its figures, if any; false for a word that is
+// none of them.
+bool ReadAssistedMarks(const std::vector<std::string>& words, LevelRecord& record)
+{
+    const std::string marks = words.size() > 4 ? words[4] : "";
+    for (int i = 0; i < 4; ++i) {
+        if (marks == kAssistedMarks[i]) {
+            record.loopsAssisted = (i & 1) != 0;
+            record.timeAssisted = (i & 2) != 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+// "record POSITION LOOPS MILLISECONDS [assisted=...]"; what is wrong with it, or empty text.
 std::string ReadRecordLine(const std::string& line, int lastPosition, int& position, LevelRecord& record)
 {
     const std::vector<std::string> words = Words(line);
     int64_t numbers[3] = {};
     const int64_t widest = int64_t(1) << 40; // wide enough to say what is wrong with a number
-    bool numeric = words.size() == 4 && words[0] == "record";
+    bool numeric = (words.size() == 4 || words.size() == 5) && words[0] == "record" && ReadAssistedMarks(words, record);
     for (std::size_t i = 0; numeric && i < 3; ++i)
         numeric = kolm::ParseWholeNumber(words[i + 1], -widest, widest, numbers[i]);
     if (!numeric)
-        return kolm::QuotedFromFile(line) + " is not \"record POSITION LOOPS MILLISECONDS\"; line ignored";
+        return kolm::QuotedFromFile(line) + " is not \"record POSITION LOOPS MILLISECONDS\" (with assisted=loops, " +
+               "assisted=time or assisted=loops,time after it, or nothing); line ignored";
     if (numbers[0] < 1 || numbers[0] > lastPosition)
         return "a record of position " + words[1] + ", which is not on the level list (1 to " +
                std::to_string(lastPosition) + "); line ignored";
@@ -98,9 +116,26 @@ std::string FormatProgress(const Progress& progress)
     // A save follows a clear: the position cleared is 1 or more.
     std::string text = "cleared " + std::to_string(progress.cleared) + "\n";
     for (const auto& [position, record] : progress.records)
+    {
+        const char* marks = kAssistedMarks[(record.loopsAssisted ? 1 : 0) + (record.timeAssisted ? 2 : 0)];
         text += "record " + std::to_string(position) + " " + std::to_string(record.loops) + " " +
-                std::to_string(record.milliseconds) + "\n";
+                std::to_string(record.milliseconds) + (marks[0] ? " " : "") + marks + "\n";
+    }
     return text;
+}
+
+} // namespace
+
+namespace {
+
+// Whether a figure replaces the record's: a better one of the same kind does, one of full speed
+// replaces an assisted one that is no better, an assisted one never replaces one of full speed.
+template <typename Figure>
+bool Replaces(Figure figure, bool assisted, Figure record, bool recordAssisted)
+{
+    if (assisted != recordAssisted)
+        return recordAssisted && figure <= record;
+    return figure < record;
 }
 
 } // namespace
@@ -113,8 +148,14 @@ void LevelRecord::Merge(const LevelRecord& other)
         *this = other;
         return;
     }
-    loops = std::min(loops, other.loops);
-    milliseconds = std::min(milliseconds, other.milliseconds);
+    if (Replaces(other.loops, other.loopsAssisted, loops, loopsAssisted)) {
+        loops = other.loops;
+        loopsAssisted = other.loopsAssisted;
+    }
+    if (Replaces(other.milliseconds, other.timeAssisted, milliseconds, timeAssisted)) {
+        milliseconds = other.milliseconds;
+        timeAssisted = other.timeAssisted;
+    }
 }
 
 LevelRecord Progress::RecordOf(int position) const
@@ -174,15 +215,17 @@ ProgressKeeper::ProgressKeeper(const ProgressFile& file)
 {
 }
 
-void ProgressKeeper::AfterStep(Gameplay& gameplay, uint32_t phaseTime)
+void ProgressKeeper::AfterStep(Gameplay& gameplay, uint32_t phaseTime, bool slowed)
 {
     const Gameplay::CQuenlowZarnImpl* world = gameplay.World();
     if (world != level_) {
         level_ = world;
         levelStart_ = phaseTime;
         levelCleared_ = false;
+        levelSlowed_ = false;
         hasClear_ = false;
     }
+    levelSlowed_ = levelSlowed_ || slowed;
     if (!world || levelCleared_ || !gameplay.IsLevelCleared())
         return;
     levelCleared_ = true;
@@ -194,6 +237,7 @@ void ProgressKeeper::AfterStep(Gameplay& gameplay, uint32_t phaseTime)
     LevelRecord clear;
     clear.loops = static_cast<int>(world->oldGuys.size()) + 1;
     clear.milliseconds = phaseTime + FrameLoop::kStepMs - levelStart_; // the clearing step included
+    clear.loopsAssisted = clear.timeAssisted = levelSlowed_;
     NoteClear(position, clear);
 }
 
@@ -202,6 +246,7 @@ void ProgressKeeper::NoteClear(int position, const LevelRecord& clear)
     clear_.position = position;
     clear_.loops = clear.loops;
     clear_.milliseconds = clear.milliseconds;
+    clear_.assisted = clear.loopsAssisted;
     clear_.before = known_.RecordOf(position);
     Progress update;
     update.cleared = position;

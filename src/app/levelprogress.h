@@ -5,12 +5,13 @@
 //
 //     cleared 4
 //     record 1 2 15360
-//     record 3 1 40016
+//     record 3 1 40016 assisted=time
 //
 // The first line is the list position of the furthest level cleared (1 to 9999). Each "record"
 // line holds a level's list position, the fewest loops it was ever cleared in (1 or more) and its
 // shortest clear in milliseconds of game time (from the level's start to its clear, over all its
-// loops, pauses left out); the two bests may come from different clears. A file of the first line
+// loops, pauses left out); the two bests may come from different clears. "assisted=" names the
+// bests (loops, time, or loops,time) that came from a clear played slower than full speed. A file of the first line
 // alone is progress without records. A missing or empty file is no progress. A first line that is
 // not "cleared N", or a record line that cannot be, is named once on standard error with the file
 // and line and left out, and the rest is kept. Saving merges with what the file holds under a
@@ -21,15 +22,24 @@
 #include <map>
 #include <string>
 
-// A level's bests: the fewest loops and the shortest clear, each kept on its own.
+// A level's bests: the fewest loops and the shortest clear, each kept on its own, each marked when
+// it came from a clear played slower than full speed.
 struct LevelRecord {
     int loops = 0; // 0: never cleared
     uint32_t milliseconds = 0;
+    bool loopsAssisted = false;
+    bool timeAssisted = false;
 
     bool Exists() const { return loops > 0; }
-    // Keeps the better of each: the fewer loops and the shorter time.
+    // Takes the other's figures where they are better records: the fewer loops and the shorter
+    // time, except that a figure of full speed replaces an assisted one that is no better than it,
+    // and an assisted figure never replaces one of full speed.
     void Merge(const LevelRecord& other);
-    bool operator==(const LevelRecord& other) const { return loops == other.loops && milliseconds == other.milliseconds; }
+    bool operator==(const LevelRecord& other) const
+    {
+        return loops == other.loops && milliseconds == other.milliseconds && loopsAssisted == other.loopsAssisted &&
+               timeAssisted == other.timeAssisted;
+    }
 };
 
 struct Progress {
@@ -73,12 +83,19 @@ struct ClearReport {
     int position = 0; // on the level list
     int loops = 0;
     uint32_t milliseconds = 0; // game time from the level's start to this clear
+    bool assisted = false;     // some of the level was played slower than full speed
     LevelRecord before;        // the level's record before this clear (none on its first clear)
     LevelRecord best;          // and with this clear
 
     // This clear set the fewest loops or the best time (a first clear sets both).
-    bool NewFewestLoops() const { return !before.Exists() || loops < before.loops; }
-    bool NewBestTime() const { return !before.Exists() || milliseconds < before.milliseconds; }
+    bool NewFewestLoops() const
+    {
+        return best.loops != before.loops || best.loopsAssisted != before.loopsAssisted;
+    }
+    bool NewBestTime() const
+    {
+        return best.milliseconds != before.milliseconds || best.timeAssisted != before.timeAssisted;
+    }
 };
 
 // Looks at the game after every step, notes each clear of a level of the list with its loops and
@@ -89,8 +106,9 @@ public:
     explicit ProgressKeeper(const ProgressFile& file);
 
     // After every step; phaseTime is the frame loop's game time at the start of that step, which
-    // stands still while the game is paused.
-    void AfterStep(Gameplay& gameplay, uint32_t phaseTime);
+    // stands still while the game is paused; slowed: the step was played below full speed, which
+    // marks the level's clear as assisted.
+    void AfterStep(Gameplay& gameplay, uint32_t phaseTime, bool slowed = false);
 
     // The clear of the level being played, once it is cleared; nullptr before that, from the
     // start of the next level on, and for a level that is not on the list.
@@ -111,6 +129,7 @@ private:
     const Gameplay::CQuenlowZarnImpl* level_ = nullptr;
     uint32_t levelStart_ = 0;    // the phase time at its start
     bool levelCleared_ = false;  // its clear has been noted
+    bool levelSlowed_ = false;   // a step of it was played below full speed
     bool hasClear_ = false;
     bool saveFailed_ = false;
     ClearReport clear_;

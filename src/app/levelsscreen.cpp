@@ -37,7 +37,8 @@ Menu::Choice LevelsScreen::LineOf(const Progress& progress, int position)
     line.label = "Level " + std::to_string(position);
     const LevelRecord record = progress.RecordOf(position);
     if (record.Exists())
-        line.note = LoopCount(record.loops) + " · " + FormatGameTime(record.milliseconds, 1);
+        line.note = LoopCount(record.loops) + " · " + FormatGameTime(record.milliseconds, 1) +
+                    (AssistedGlyph(record).empty() ? "" : " " + AssistedGlyph(record));
     if (position > progress.cleared + 1)
         line.badge = Menu::Badge::kPadlock;
     else if (Cleared(progress, position))

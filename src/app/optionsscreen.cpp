@@ -47,18 +47,39 @@ std::vector<WindowSize> SizesOffered(const WindowSize& inForce)
     return sizes;
 }
 
-Menu::Choice WindowSizeChoice(const WindowSize& inForce)
+Menu::Choice List(const char* label, const std::vector<std::string>& items, int value)
 {
     Menu::Choice choice;
-    choice.label = "Window";
+    choice.label = label;
     choice.kind = Menu::ValueKind::kList;
+    choice.items = items;
+    choice.value = value;
+    return choice;
+}
+
+Menu::Choice GameSpeedChoice(int speed)
+{
+    std::vector<std::string> items;
+    int value = 0;
+    for (std::size_t i = 0; i < GameSpeed::kOffered.size(); ++i) {
+        items.push_back(std::to_string(GameSpeed::kOffered[i]) + "%");
+        if (GameSpeed::kOffered[i] == speed)
+            value = static_cast<int>(i);
+    }
+    return List("Game speed", items, value);
+}
+
+Menu::Choice WindowSizeChoice(const WindowSize& inForce)
+{
+    std::vector<std::string> items;
+    int value = 0;
     const std::vector<WindowSize> sizes = SizesOffered(inForce);
     for (std::size_t i = 0; i < sizes.size(); ++i) {
-        choice.items.push_back(sizes[i].Name());
+        items.push_back(sizes[i].Name());
         if (sizes[i] == inForce)
-            choice.value = static_cast<int>(i);
+            value = static_cast<int>(i);
     }
-    return choice;
+    return List("Window", items, value);
 }
 
 std::vector<Menu::Choice> ChoicesFor(const Settings& settings)
@@ -71,6 +92,8 @@ std::vector<Menu::Choice> ChoicesFor(const Settings& settings)
             Switch("Show fps", settings.showFps),
             Switch("Pause on focus loss", settings.pauseOnFocusLoss),
             Slider("Rumble", settings.rumble),
+            GameSpeedChoice(settings.gameSpeed),
+            List("Flashes", {"full", "soft"}, settings.softFlashes ? 1 : 0),
             Plain("Controls"),
             Plain("Back to defaults"),
             Plain("Back")};
@@ -157,6 +180,12 @@ MenuCard::Heard OptionsScreen::ChangeValue(int line, int value)
         break;
     case kRumble:
         chosen.rumble = value;
+        break;
+    case kGameSpeed:
+        chosen.gameSpeed = GameSpeed::kOffered.at(static_cast<std::size_t>(value));
+        break;
+    case kFlashes:
+        chosen.softFlashes = value != 0;
         break;
     default:
         return Heard::kShown;

@@ -1,10 +1,9 @@
 #pragma once
 // The options, one card for the main menu and the pause menu alike: the music's and the
 // effects' volumes, full screen, the window's size, the paper's motion, showing fps, pausing when
-// the window loses the focus, how hard the pad rumbles, the Controls (app/controlscard.h), "Back
-// to defaults" and "Back". Every
-// change is the player's choice
-// through the settings keeper (in force at once and kept in the settings file) and is applied at
+// the window loses the focus, how hard the pad rumbles, the game's speed (100 % down to 50 %),
+// flashes full or soft, the Controls (app/controlscard.h), "Back to defaults" and "Back". Every
+// change is the player's choice through the settings keeper (in force at once and kept in the settings file) and is applied at
 // once: the volumes are heard while they change (an effect plays at the new effects volume), the
 // window changes as the switch of F11 does. Should the file not be written, the card says so.
 #include "app/controlscard.h"
@@ -26,7 +25,21 @@ public:
     void Draw() override;
 
     // The lines of the card.
-    enum Line { kMusic, kEffects, kFullScreen, kWindowSize, kPaperMotion, kShowFps, kFocusPause, kRumble, kControls, kDefaults, kBack };
+    enum Line {
+        kMusic,
+        kEffects,
+        kFullScreen,
+        kWindowSize,
+        kPaperMotion,
+        kShowFps,
+        kFocusPause,
+        kRumble,
+        kGameSpeed,
+        kFlashes,
+        kControls,
+        kDefaults,
+        kBack
+    };
 
 private:
     Heard Take(int line) override;

@@ -22,6 +22,10 @@ FrameLoop::Options LoopOptions(const PlayScreen::Setup& setup)
     options.endsAfterLastLevel = setup.endsAfterLastLevel;
     options.rumble = setup.classic ? 0 : settings.rumble;
     options.controls = setup.classic ? nullptr : &settings.controls;
+    // The tools play at their own pace unless asked for a speed; the classic game at its own.
+    const bool ownPace = setup.classic || (tools && !setup.speedAsked);
+    options.gameSpeed = ownPace ? GameSpeed::kFull : settings.gameSpeed;
+    options.speedFromOptions = !setup.classic && !tools;
     return options;
 }
 

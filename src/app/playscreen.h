@@ -26,6 +26,7 @@ public:
         // Space after the list's last clear ends the phase (and the ending follows).
         bool endsAfterLastLevel = false;
         uint32_t toolClock = 0; // the clock of a tool that drives the menus
+        bool speedAsked = false; // "-speed" was given: the tools play at that speed too
         int startAfter = FirstLevel::kListOwnStart;
     };
 

@@ -163,6 +163,7 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         setup.classic = options_.classic;
         setup.endsAfterLastLevel = !options_.classic && (!tools_ || tools_->DrivesMenus());
         setup.toolClock = toolClock_;
+        setup.speedAsked = options_.gameSpeed != 0;
         setup.startAfter = change.startAfter;
         return std::make_unique<PlayScreen>(setup);
     }

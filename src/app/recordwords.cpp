@@ -4,6 +4,16 @@
 
 std::string LoopCount(int loops) { return std::to_string(loops) + (loops == 1 ? " loop" : " loops"); }
 
+std::string AssistedMark(const LevelRecord& record)
+{
+    return record.loopsAssisted || record.timeAssisted ? "assisted" : "";
+}
+
+std::string AssistedGlyph(const LevelRecord& record)
+{
+    return record.loopsAssisted || record.timeAssisted ? "\u231B" : "";
+}
+
 std::string FormatGameTime(uint32_t milliseconds, int decimals)
 {
     const uint32_t unit = decimals >= 2 ? 10 : 100;

@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -37,6 +38,16 @@ WindowSize WindowSize::OnDesktop(int desktopWidth, int desktopHeight) const
     return blocks < 1 ? WindowSize() : Fixed(16 * blocks, 9 * blocks);
 }
 
+int GameSpeed::Nearest(int64_t percent)
+{
+    int nearest = kFull;
+    for (int offered : kOffered) {
+        if (std::abs(percent - offered) < std::abs(percent - nearest))
+            nearest = offered;
+    }
+    return nearest;
+}
+
 bool WindowSize::operator==(const WindowSize& other) const
 {
     return fitsDesktop == other.fitsDesktop && (fitsDesktop || (width == other.width && height == other.height));
@@ -47,7 +58,7 @@ bool Settings::operator==(const Settings& other) const
     return musicVolume == other.musicVolume && effectsVolume == other.effectsVolume &&
            fullScreen == other.fullScreen && windowSize == other.windowSize && paperMotion == other.paperMotion &&
            showFps == other.showFps && pauseOnFocusLoss == other.pauseOnFocusLoss && rumble == other.rumble &&
-           controls == other.controls;
+           controls == other.controls && gameSpeed == other.gameSpeed && softFlashes == other.softFlashes;
 }
 
 int MusicMixerVolume(int level) { return MixerVolume(level, kMusicAtFullLevel); }
@@ -68,5 +79,7 @@ Settings ForThisRun(Settings kept, const CommandLine& commandLine)
         kept.paperMotion = false;
     if (commandLine.showFps)
         kept.showFps = true;
+    if (commandLine.gameSpeed)
+        kept.gameSpeed = commandLine.gameSpeed;
     return kept;
 }

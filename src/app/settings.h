@@ -4,6 +4,7 @@
 #include "app/controls.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 struct CommandLine;
@@ -31,6 +32,17 @@ struct WindowSize {
     bool operator!=(const WindowSize& other) const { return !(*this == other); }
 };
 
+// How fast the game plays, in per cent: the world always steps by its 16 ms, and a slower game
+// only waits longer between steps (at 50 %, a step every 32 ms).
+struct GameSpeed {
+    static constexpr int kFull = 100;
+    // The speeds offered, in the order they are offered.
+    static constexpr std::array<int, 6> kOffered{100, 90, 80, 70, 60, 50};
+
+    // The offered speed nearest to a number (the faster of two as near).
+    static int Nearest(int64_t percent);
+};
+
 struct Settings {
     static constexpr int kMaxVolume = 10; // volumes, and the rumble, run from 0 (none) to 10
 
@@ -43,6 +55,8 @@ struct Settings {
     bool pauseOnFocusLoss = true;
     int rumble = kDefaultRumble; // how hard the pad shakes, 0 (never) to 10
     ControlSettings controls = ControlSettings::Defaults(); // the player's keys and pad
+    int gameSpeed = GameSpeed::kFull; // one of GameSpeed::kOffered
+    bool softFlashes = false; // the brightest flashes of an explosion chain are softened
 
     static constexpr int kDefaultRumble = 6;
 
@@ -63,5 +77,5 @@ float RumbleStrength(int level);
 
 // The settings of one run: the kept ones with the command line on top ("-full" full screen,
 // "-r WIDTH" a window of that width, when it gives one, "-no_grid" no paper motion, "-fps" the
-// fps shown). Nothing of it goes back into the file.
+// fps shown, "-speed N" the game's speed). Nothing of it goes back into the file.
 Settings ForThisRun(Settings kept, const CommandLine& commandLine);

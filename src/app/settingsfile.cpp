@@ -6,6 +6,7 @@
 #include "utils/stringutils.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <sstream>
 
 namespace {
@@ -18,15 +19,20 @@ const char* const kPaperMotion = "paper_motion";
 const char* const kShowFps = "show_fps";
 const char* const kPauseOnFocusLoss = "pause_on_focus_loss";
 const char* const kRumble = "rumble";
+const char* const kGameSpeed = "game_speed";
+const char* const kFlashes = "flashes";
+
+// What is wrong with a value that leaves its setting alone.
+std::string Ignored(const std::string& problem) { return problem + "; line ignored"; }
 
 // Each reader sets its setting from the value and answers empty text, or answers what is wrong
-// with the value and leaves the setting alone.
+// with the value and what it did about it.
 std::string ReadLevel(const std::string& key, const std::string& value, int& volume)
 {
     int64_t level = 0;
     if (!kolm::ParseWholeNumber(value, 0, Settings::kMaxVolume, level))
-        return key + " takes a whole number from 0 to " + std::to_string(Settings::kMaxVolume) + ", not " +
-               kolm::QuotedFromFile(value);
+        return Ignored(key + " takes a whole number from 0 to " + std::to_string(Settings::kMaxVolume) + ", not " +
+                       kolm::QuotedFromFile(value));
     volume = static_cast<int>(level);
     return std::string();
 }
@@ -35,7 +41,7 @@ std::string ReadSwitch(const std::string& key, const std::string& value, bool& o
 {
     const std::string word = kolm::LowerCase(value);
     if (word != "on" && word != "off")
-        return key + " takes on or off, not " + kolm::QuotedFromFile(value);
+        return Ignored(key + " takes on or off, not " + kolm::QuotedFromFile(value));
     on = word == "on";
     return std::string();
 }
@@ -50,7 +56,27 @@ std::string ReadWindowSize(const std::string& key, const std::string& value, Win
         }
         names += (names.empty() ? "" : choice.fitsDesktop ? " or " : ", ") + choice.Name();
     }
-    return key + " takes " + names + ", not " + kolm::QuotedFromFile(value);
+    return Ignored(key + " takes " + names + ", not " + kolm::QuotedFromFile(value));
+}
+
+// A speed between or beyond the offered ones plays at the nearest offered one.
+std::string ReadGameSpeed(const std::string& key, const std::string& value, int& speed)
+{
+    const std::string offered = " takes 100, 90, 80, 70, 60 or 50 (per cent), not " + kolm::QuotedFromFile(value);
+    int64_t percent = 0;
+    if (!kolm::ParseWholeNumber(value, INT32_MIN, INT32_MAX, percent))
+        return Ignored(key + offered);
+    speed = GameSpeed::Nearest(percent);
+    return speed == percent ? std::string() : key + offered + "; " + std::to_string(speed) + " is used";
+}
+
+std::string ReadFlashes(const std::string& key, const std::string& value, bool& soft)
+{
+    const std::string word = kolm::LowerCase(value);
+    if (word != "full" && word != "soft")
+        return Ignored(key + " takes full or soft, not " + kolm::QuotedFromFile(value));
+    soft = word == "soft";
+    return std::string();
 }
 
 std::string ReadSetting(const std::string& key, const std::string& value, Settings& settings)
@@ -71,7 +97,11 @@ std::string ReadSetting(const std::string& key, const std::string& value, Settin
         return ReadSwitch(key, value, settings.pauseOnFocusLoss);
     if (key == kRumble)
         return ReadLevel(key, value, settings.rumble);
-    return "unknown setting " + kolm::QuotedFromFile(key);
+    if (key == kGameSpeed)
+        return ReadGameSpeed(key, value, settings.gameSpeed);
+    if (key == kFlashes)
+        return ReadFlashes(key, value, settings.softFlashes);
+    return Ignored("unknown setting " + kolm::QuotedFromFile(key));
 }
 
 std::string Line(const char* key, const std::string& value) { return std::string(key) + " = " + value + "\n"; }
@@ -102,7 +132,7 @@ Settings ParseSettings(const std::string& text, std::vector<kolm::FileProblem>& 
             continue;
         const std::string problem = ReadSetting(key, value, settings);
         if (!problem.empty())
-            problems.push_back({number, problem + "; line ignored"});
+            problems.push_back({number, problem});
     }
     settings.controls = controls.Settle(problems);
     std::stable_sort(problems.begin(), problems.end(), [](const kolm::FileProblem& a, const kolm::FileProblem& b) { return a.line < b.line; });
@@ -117,6 +147,7 @@ std::string FormatSettings(const Settings& settings)
            Line(kFullScreen, Switch(settings.fullScreen)) + Line(kWindowSize, settings.windowSize.Name()) +
            Line(kPaperMotion, Switch(settings.paperMotion)) + Line(kShowFps, Switch(settings.showFps)) +
            Line(kPauseOnFocusLoss, Switch(settings.pauseOnFocusLoss)) + Line(kRumble, std::to_string(settings.rumble)) +
+           Line(kGameSpeed, std::to_string(settings.gameSpeed)) + Line(kFlashes, settings.softFlashes ? "soft" : "full") +
            FormatControls(settings.controls);
 }
 

@@ -25,5 +25,7 @@ bool SettingsKeeper::Choose(const Settings& chosen)
     adopt(&Settings::pauseOnFocusLoss);
     adopt(&Settings::rumble);
     adopt(&Settings::controls);
+    adopt(&Settings::gameSpeed);
+    adopt(&Settings::softFlashes);
     return kept_ == previouslyKept || file_.Save(kept_);
 }

@@ -57,9 +57,10 @@ struct GlyphMetrics {
 };
 GlyphMetrics GlyphMetricsOf(GlyphSize size);
 // Every character with a glyph: the capitals, the digits, the space, the punctuation menus
-// need, the times sign (U+00D7, "1280 × 720") and the middle dot (U+00B7, "3 loops · best 2").
+// need, the times sign (U+00D7, "1280 × 720"), the middle dot (U+00B7, "3 loops · best 2") and the
+// hourglass (U+231B) that marks a record of a game played slower than full speed.
 inline constexpr std::u32string_view kGlyphCharacters =
-    U"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:;!?-+/()'%\u00D7\u00B7";
+    U"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:;!?-+/()'%\u00D7\u00B7\u231B";
 // "data/gfx/glyph_large_0041.png": the size, then the character's code point in four hex digits.
 std::string Glyph(GlyphSize size, char32_t character);
 

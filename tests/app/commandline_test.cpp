@@ -84,3 +84,14 @@ TEST(VirtualToClip, MapsCornersToClipSpace)
     EXPECT_EQ(VirtualToClip(vector2(1280, 720)), vector2(1, -1));
     EXPECT_EQ(VirtualToClip(vector2(640, 360)), vector2(0, 0));
 }
+
+TEST(CommandLine, SpeedTakesTheNearestOfferedSpeedAndRefusesWhatIsNoNumber)
+{
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Parse({"-speed", "50"}).gameSpeed, 50);
+    EXPECT_EQ(Parse({"-speed", "73"}).gameSpeed, 70);
+    EXPECT_EQ(Parse({"-speed", "slow"}).gameSpeed, 0) << "not given";
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("tobrakka: -speed plays at 100, 90, 80, 70, 60 or 50 per cent: 70 for \"73\""), std::string::npos) << said;
+    EXPECT_NE(said.find("tobrakka: -speed needs a speed in per cent"), std::string::npos) << said;
+}

@@ -3,7 +3,9 @@
 // and the last one presented again now and then.
 #include "app/frameloop.h"
 #include "engine/gamekeys.h"
+#include "engine/random.h"
 #include "app/gamephase.h"
+#include "harness/worlddigest.h"
 #include "characters/enemycharacter.h"
 #include "engine/texturecache.h"
 #include "utils/datafiles.h"
@@ -50,6 +52,8 @@ GameEvent Key(int32_t key) { return GameEvent::Key(key, true); }
 
 } // namespace
 
+using testsupport::FakeClock;
+
 TEST_F(FrameLoopTest, AStepBeginsOnceSixteenMillisecondsHavePassedAndALateOneIsNotCaughtUp)
 {
     GamePhase phase(false, dir.File("level.txt"));
@@ -67,6 +71,35 @@ TEST_F(FrameLoopTest, AStepBeginsOnceSixteenMillisecondsHavePassedAndALateOneIsN
     loop.Tick(1072);
     EXPECT_EQ(loop.PhaseTime(), 32u);
     EXPECT_EQ(loop.NextDue(), 1088u);
+}
+
+// At half speed the loop takes a step every 32 ms of the wall clock, each still 16 ms of the
+// world's, so the world after 40 steps is the world of full speed after 40 steps; paused, the loop
+// reads events at its full pace.
+TEST_F(FrameLoopTest, AtHalfSpeedStepsCome32MillisecondsApartAndTheWorldIsThatOfFullSpeed)
+{
+    const auto worldAfter40Steps = [this](int speed) {
+        RandomSeed(1);
+        SeedRuntimeRandom(1);
+        GamePhase phase(false, dir.File("level.txt"));
+        FrameLoop::Options options = Windowless();
+        options.gameSpeed = speed;
+        FrameLoop loop(options, phase, nullptr);
+        loop.Dispatch(Key(gamekeys::kD));
+        std::vector<uint32_t> gaps;
+        for (uint32_t last = FakeClock::Now(); loop.PhaseTime() < 40 * FrameLoop::kStepMs; clock.Advance(1)) {
+            if (loop.Tick(FakeClock::Now())) {
+                gaps.push_back(FakeClock::Now() - last);
+                last = FakeClock::Now();
+            }
+        }
+        EXPECT_EQ(gaps.back(), speed == 50 ? 32u : 16u);
+        EXPECT_EQ(gaps.size(), 40u);
+        loop.Dispatch(Key(gamekeys::kP));
+        EXPECT_EQ(loop.StepInterval(), FrameLoop::kStepMs) << "the pause keeps its pace";
+        return DigestOf(phase.gameplay).ToString();
+    };
+    EXPECT_EQ(worldAfter40Steps(50), worldAfter40Steps(100));
 }
 
 TEST_F(FrameLoopTest, APausedGameDrawsOnlyWhenThePictureMayHaveChanged)

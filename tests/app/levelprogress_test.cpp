@@ -83,6 +83,31 @@ TEST_F(ProgressTest, ClearsAndRecordsAreWrittenAndEachBestIsKeptOnItsOwn)
     EXPECT_EQ(files, (std::set<std::string>{"progress", "progress.lock"})) << "no temporary file is left behind";
 }
 
+// A record of full speed replaces an assisted one it equals or beats; an assisted clear never
+// replaces one of full speed, however good; each figure's mark is its own and survives the file.
+TEST_F(ProgressTest, AssistedClearsAreMarkedAndNeverReplaceARecordOfFullSpeed)
+{
+    const LevelRecord full{3, 5000};
+    const LevelRecord assisted{2, 4000, true, true};
+    LevelRecord record = full;
+    record.Merge(assisted);
+    EXPECT_EQ(record, full) << "an assisted clear, however good, leaves full speed's record";
+    record = assisted;
+    record.Merge(LevelRecord{2, 4500});
+    EXPECT_EQ(record, (LevelRecord{2, 4000, false, true})) << "as few loops at full speed replace the assisted";
+    record.Merge(LevelRecord{1, 3000, true, true});
+    EXPECT_EQ(record, (LevelRecord{2, 3000, false, true})) << "assisted beats assisted";
+
+    Progress marked = Cleared(1, 2, 3000);
+    marked.records[1] = record;
+    ASSERT_TRUE(file.Save(marked));
+    EXPECT_EQ(testsupport::ReadFile(file.Path()), "cleared 1\nrecord 1 2 3000 assisted=time\n");
+    EXPECT_EQ(file.Load().RecordOf(1), record);
+    dir.Write("state/tobrakka/progress", "cleared 1\nrecord 1 2 3000 assisted=speed\n");
+    Progress read;
+    EXPECT_NE(LoadMessages(file, 10, read).find("progress:2: \"record 1 2 3000 assisted=speed\" is not"), std::string::npos);
+}
+
 TEST_F(ProgressTest, AFileOfTodaysOneLineReadsAsBefore)
 {
     for (const char* today : {"cleared 3\n", "cleared 3", "cleared 3\r\n", "  cleared\t3  \n"}) {

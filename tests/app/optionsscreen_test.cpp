@@ -48,7 +48,7 @@ TEST_F(OptionsScreenTest, AChangeIsInForceAndKeptAtOnceAndBackToDefaultsUndoesIt
 
     // Down to "Back to defaults" and take it.
     using namespace gamekeys;
-    EXPECT_EQ(Press(screen, {kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kReturn}), Did::kSettingsChanged);
+    EXPECT_EQ(Press(screen, {kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kReturn}), Did::kSettingsChanged);
     EXPECT_EQ(settings.InForce(), Settings::Defaults());
     EXPECT_NE(testsupport::ReadFile(dir.File("settings")).find("effects_volume = 10"), std::string::npos);
     EXPECT_EQ(Press(screen, {gamekeys::kDown, gamekeys::kReturn}), Did::kBack);

@@ -46,6 +46,8 @@ Settings Customised()
     settings.showFps = true;
     settings.pauseOnFocusLoss = false;
     settings.rumble = 2;
+    settings.gameSpeed = 60;
+    settings.softFlashes = true;
     return settings;
 }
 
@@ -62,7 +64,7 @@ TEST_F(SettingsFileTest, EveryOptionIsWrittenInItsOrderAndReadsBack)
     const std::string text = testsupport::ReadFile(file.Path());
     const std::string expected = "music_volume = 3\neffects_volume = 0\nfull_screen = on\n"
                                  "window_size = fit\npaper_motion = off\nshow_fps = on\n"
-                                 "pause_on_focus_loss = off\nrumble = 2\n";
+                                 "pause_on_focus_loss = off\nrumble = 2\ngame_speed = 60\nflashes = soft\n";
     EXPECT_EQ(text.substr(text.find('\n') + 1, expected.size()), expected);
     EXPECT_NE(text.find("\nbind_up = W, Up\n"), std::string::npos) << "then the controls: " << text;
     EXPECT_EQ(text[0], '#') << "a first line says what the file is";
@@ -121,6 +123,24 @@ TEST_F(SettingsFileTest, BadLinesAreNamedOnceWithFileAndLineAndTheRestIsKept)
     EXPECT_NE(said.find("\"\\x01\\xFF\""), std::string::npos) << "unprintable bytes are shown as such";
     Load("settings", said);
     EXPECT_EQ(said, "") << "each is named once a run";
+}
+
+TEST_F(SettingsFileTest, AGameSpeedThatIsNotOfferedIsNamedAndTheNearestOfferedOnePlays)
+{
+    const std::pair<const char*, int> values[] = {{"0", 50}, {"5000", 100}, {"-20", 50}, {"fast", 100}, {"73", 70}, {"85", 90}};
+    for (const auto& [value, speed] : values) {
+        dir.Write("settings", std::string("game_speed = ") + value + "\n");
+        std::string said;
+        const Settings read = Load("settings", said);
+        EXPECT_EQ(read.gameSpeed, speed) << value;
+        EXPECT_NE(said.find(":1: game_speed takes 100, 90, 80, 70, 60 or 50 (per cent), not \"" + std::string(value) + "\""),
+                  std::string::npos)
+            << said;
+    }
+    dir.Write("settings", "flashes = bright\n");
+    std::string said;
+    EXPECT_FALSE(Load("settings", said).softFlashes);
+    EXPECT_NE(said.find(":1: flashes takes full or soft, not \"bright\"; line ignored"), std::string::npos) << said;
 }
 
 TEST_F(SettingsFileTest, AFolderAPipeABinaryAHugeOrAnUnreadableFileGivesTheDefaults)

@@ -27,6 +27,9 @@ const GlyphStyle kStyles[] = {{GlyphSize::kLarge, "glyphs, large (glyph_large_XX
 
 const char32_t kMiddleDot = U'\u00B7';
 const char32_t kTimes = U'\u00D7';
+const char32_t kHourglass = U'\u231B';
+
+bool InkedByHand(char32_t character) { return character == kMiddleDot || character == kTimes || character == kHourglass; }
 
 // A glyph's size and shape: the lettering size whose capitals stand capHeight high.
 struct Face {
@@ -48,7 +51,7 @@ Face FaceFor(GlyphSize size)
 // they match the digits beside them.
 double Scale(char32_t character) { return character == U'/' || character == U'%' ? 1.35 : 1.0; }
 
-// The face has neither the middle dot nor the times sign, so they are inked by hand; the space
+// The face has neither the middle dot, the times sign nor the hourglass, so they are inked by hand; the space
 // is narrower than the face's, which sets words too far apart for a menu line.
 double Advance(char32_t character, const Face& face)
 {
@@ -56,7 +59,7 @@ double Advance(char32_t character, const Face& face)
         return std::round(face.size * 0.3);
     if (character == kMiddleDot)
         return std::round(face.size * 0.36);
-    if (character == kTimes)
+    if (character == kTimes || character == kHourglass)
         return std::round(face.size * 0.48);
     Surface scratch = NewSurface(1, 1);
     cairo_t* measure = cairo_create(scratch.get());
@@ -86,7 +89,18 @@ void MarkPath(cairo_t* cr, char32_t character, double centreX, const Face& face,
         SmoothPath(cr, Jittered(EllipsePoints(centreX, cy, r, r * 0.9, 8), r * 0.1, rng), true);
         return;
     }
-    const double arm = face.metrics.capHeight * 0.24, width = face.size * 0.075;
+    const double width = face.size * 0.075;
+    if (character == kHourglass) {
+        // Two bars, capital high, and the glass's sides crossing between them.
+        const double top = face.metrics.baseline - face.metrics.capHeight, bottom = face.metrics.baseline;
+        const double half = face.metrics.capHeight * 0.3;
+        StrokeOutline(cr, {centreX - half, top}, {centreX + half, top}, width, rng);
+        StrokeOutline(cr, {centreX - half, bottom}, {centreX + half, bottom}, width, rng);
+        StrokeOutline(cr, {centreX - half * 0.8, top}, {centreX + half * 0.8, bottom}, width, rng);
+        StrokeOutline(cr, {centreX + half * 0.8, top}, {centreX - half * 0.8, bottom}, width, rng);
+        return;
+    }
+    const double arm = face.metrics.capHeight * 0.24;
     StrokeOutline(cr, {centreX - arm, cy - arm}, {centreX + arm, cy + arm}, width, rng);
     StrokeOutline(cr, {centreX - arm, cy + arm}, {centreX + arm, cy - arm}, width, rng);
 }
@@ -101,7 +115,7 @@ Surface GlyphPicture(char32_t character, const Face& face, double halo, uint64_t
     cairo_t* cr = sketch.Cr();
     Rng rng(seed);
     cairo_new_path(cr);
-    if (character == kMiddleDot || character == kTimes) {
+    if (InkedByHand(character)) {
         MarkPath(cr, character, margin + advance * 0.5, face, rng);
     } else {
         LetteringStyle style;
