@@ -23,7 +23,8 @@ public:
     // A new particle for the sprite in a free place; null when every place is taken.
     CParticle* MakePlain(CSprite* sprite);
     CPhysicsParticle* MakePhysics(CSprite* sprite);
-    // Destroys a particle this store made (retiring it) and frees its place.
+    // Destroys a live particle this store made (retiring it) and frees its place; a particle of
+    // another store, or of none, is left alone.
     void Free(CParticle* particle);
 
     int FreePlaces() const { return freeCount_; }

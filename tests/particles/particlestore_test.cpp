@@ -37,7 +37,7 @@ TEST(ParticleStore, PlacesGoFreedLastFirstAndAFullStoreGivesNone)
     EXPECT_EQ(store.FreePlaces(), 0);
 }
 
-TEST(ParticleStore, FreeingRetiresTheParticleOnceAndLeavesOtherParticlesAlone)
+TEST(ParticleStore, FreeingRetiresTheParticleAndLeavesOtherStoresParticlesAlone)
 {
     CSprite sprite;
     CSprite other;
@@ -47,11 +47,15 @@ TEST(ParticleStore, FreeingRetiresTheParticleOnceAndLeavesOtherParticlesAlone)
     EXPECT_TRUE(sprite.killed) << "freed, the particle retired";
     EXPECT_EQ(store.FreePlaces(), kPlaces);
 
-    store.Free(p); // already freed: nothing happens
-    EXPECT_EQ(store.FreePlaces(), kPlaces);
+    // Particles that are not the store's are left alone: one of another store, one of its own.
+    ParticleStore another;
+    CParticle* theirs = another.MakePlain(&other);
+    store.Free(theirs);
+    EXPECT_EQ(theirs->sprite, &other);
+    EXPECT_FALSE(other.killed);
     CParticle own(&other);
     own.removeSprite = false;
-    store.Free(&own); // not the store's
+    store.Free(&own);
     EXPECT_EQ(store.FreePlaces(), kPlaces);
     EXPECT_EQ(own.sprite, &other);
 }
