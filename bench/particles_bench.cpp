@@ -1,7 +1,8 @@
 // One particle-system step with 650 and with 2000 live particles of a realistic mix (moving,
-// spinning, fading, shrinking, some with drag and gravity, a fifth of them physics pieces), the
-// pool warm. Only ParticleSystem::Update is timed; between steps the live list is cleared (into
-// the pool) and filled again with the same mix at random ages, so every step sees the same load.
+// spinning, fading, shrinking, some with drag and gravity, a fifth of them physics pieces) held in
+// the system's fixed store. Only ParticleSystem::Update is timed; between steps the live list is
+// cleared (freeing the places) and filled again with the same mix at random ages, so every step
+// sees the same load.
 //
 // Every heap allocation of this program is counted through the replaced global operator new,
 // and a step that allocates fails the benchmark, so "no allocation per step once warm" is
@@ -57,6 +58,7 @@ constexpr int kWarmSteps = 20;
 class ParticleScene {
     std::vector<std::unique_ptr<CSprite>> sprites_;
     std::size_t next_ = 0;
+    RandomGenerators random_{12345};
 
 public:
     ParticleScene()
@@ -82,7 +84,7 @@ public:
         system.softLimit = softLimit;
     }
 
-    ParticleSystem system;
+    ParticleSystem system{random_};
 
 private:
     CSprite* FreshSprite()
@@ -91,36 +93,36 @@ private:
         next_ = (next_ + 1) % kSpriteRing;
         s->killed = false;
         s->angle = 0.0f;
-        s->scaleX = s->scaleY = RandomFloat(0.5f, 1.0f);
-        s->colour = {{1.0f, RandomFloat(0.5f, 1.0f), 0.2f, 1.0f}};
-        s->SetCentre(vector2(RandomFloat(0.0f, 1280.0f), RandomFloat(0.0f, 720.0f)));
+        s->scaleX = s->scaleY = random_.RandomFloat(0.5f, 1.0f);
+        s->colour = {{1.0f, random_.RandomFloat(0.5f, 1.0f), 0.2f, 1.0f}};
+        s->SetCentre(vector2(random_.RandomFloat(0.0f, 1280.0f), random_.RandomFloat(0.0f, 720.0f)));
         return s;
     }
 
     void Spawn()
     {
         CSprite* s = FreshSprite();
-        const float lifetime = RandomFloat(0.25f, 2.5f);
-        const vector2 vel(RandomFloat(-400.0f, 400.0f), RandomFloat(-500.0f, 100.0f));
-        if (Random01() < 0.2) {
+        const float lifetime = random_.RandomFloat(0.25f, 2.5f);
+        const vector2 vel(random_.RandomFloat(-400.0f, 400.0f), random_.RandomFloat(-500.0f, 100.0f));
+        if (random_.Random01() < 0.2) {
             CPhysicsParticle* piece = system.NewPhysicsParticle(s, lifetime, vel, 0.0f, s->GetCentre(), 0);
             piece->accel = vector2(0.0f, 600.0f);
-            piece->tilt = RandomFloat(-0.2f, 0.2f);
-            piece->curve = Random01() < 0.5;
+            piece->tilt = random_.RandomFloat(-0.2f, 0.2f);
+            piece->curve = random_.Random01() < 0.5;
             piece->faceVelocity = true;
             piece->alphaRate = -0.1f;
-            piece->age = RandomFloat(0.0f, lifetime);
+            piece->age = random_.RandomFloat(0.0f, lifetime);
             return;
         }
-        const int32_t priority = Random01() < 0.1 ? 1 : 0; // explosion rings are protected
-        CParticle* p = system.NewMovingParticle(s, lifetime, vel, RandomFloat(-12.0f, 12.0f), priority);
-        p->age = RandomFloat(0.0f, lifetime);
+        const int32_t priority = random_.Random01() < 0.1 ? 1 : 0; // explosion rings are protected
+        CParticle* p = system.NewMovingParticle(s, lifetime, vel, random_.RandomFloat(-12.0f, 12.0f), priority);
+        p->age = random_.RandomFloat(0.0f, lifetime);
         p->alphaRate = -1.0f / lifetime;
         p->scaleRate = vector2(-0.3f, -0.3f);
         p->colourRate = {{0.0f, -1.0f / lifetime, 0.0f}};
-        if (Random01() < 0.5) {
+        if (random_.Random01() < 0.5) {
             p->drag = 1.0f;
-            p->accel = vector2(0.0f, -RandomFloat(300.0f, 600.0f));
+            p->accel = vector2(0.0f, -random_.RandomFloat(300.0f, 600.0f));
         }
     }
 };
@@ -128,8 +130,6 @@ private:
 void BM_ParticleSystemUpdate(benchmark::State& state)
 {
     const int target = static_cast<int>(state.range(0));
-    RandomSeed(12345.0);
-    SeedRuntimeRandom(12345u);
     ParticleScene scene;
     for (int i = 0; i < kWarmSteps; ++i) {
         scene.Refill(target);
@@ -140,7 +140,7 @@ void BM_ParticleSystemUpdate(benchmark::State& state)
     uint64_t allocations = 0;
     uint64_t frees = 0;
     uint64_t removed = 0;
-    uint64_t pooledAfterStep = 0;
+    uint64_t freePlacesAfterStep = 0;
     for (auto _ : state) {
         scene.Refill(target);
         const uint64_t allocationsBefore = g_allocations.load(std::memory_order_relaxed);
@@ -152,14 +152,14 @@ void BM_ParticleSystemUpdate(benchmark::State& state)
         frees += g_frees.load(std::memory_order_relaxed) - freesBefore;
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
         removed += static_cast<uint64_t>(target - scene.system.LiveCount());
-        pooledAfterStep += static_cast<uint64_t>(scene.system.PooledCount());
+        freePlacesAfterStep += static_cast<uint64_t>(scene.system.FreePlaces());
     }
 
     const double steps = static_cast<double>(state.iterations());
     state.counters["allocs_per_update"] = static_cast<double>(allocations) / steps;
-    state.counters["frees_per_update"] = static_cast<double>(frees) / steps; // destroyed physics pieces
+    state.counters["frees_per_update"] = static_cast<double>(frees) / steps;
     state.counters["removed_per_update"] = static_cast<double>(removed) / steps;
-    state.counters["pooled_after_update"] = static_cast<double>(pooledAfterStep) / steps;
+    state.counters["free_places_after_update"] = static_cast<double>(freePlacesAfterStep) / steps;
     state.counters["live_capacity_growth"] =
         static_cast<double>(scene.system.live.capacity()) - static_cast<double>(warmCapacity);
     if (allocations != 0 || scene.system.live.capacity() != warmCapacity)

@@ -26,7 +26,7 @@ TextureEntry* MakeImage(Scene& scene, int width, int height, uint8_t shade)
 {
     std::vector<uint8_t> rgba(static_cast<std::size_t>(width) * height * 4, shade);
     const TextureHandle handle = GetRenderBackend().CreateTexture(width, height, rgba.data());
-    scene.images.emplace_back(new TextureEntry{handle, width, height});
+    scene.images.push_back(std::make_unique<TextureEntry>(TextureEntry{handle, width, height}));
     return scene.images.back().get();
 }
 
@@ -58,8 +58,7 @@ Scene* BuildScene()
     ScopedRenderBackend drawing(device);
     scene = new Scene;
     scene->device = device;
-    RandomSeed(7);
-    SeedRuntimeRandom(7);
+    RandomGenerators random(7);
     CSprite* paper = Place(*scene, MakeImage(*scene, 1280, 720, 240), 640, 360);
     paper->scaleX = paper->scaleY = 1.0f;
     scene->line = MakeImage(*scene, 64, 2, 90);
@@ -70,13 +69,13 @@ Scene* BuildScene()
     for (int i = 0; i < 12; ++i)
         effects.push_back(MakeImage(*scene, 8 + i * 3, 8 + i * 2, static_cast<uint8_t>(100 + i * 10)));
     for (int burst = 0; burst < 40; ++burst) {
-        CSprite* body = Place(*scene, characters[burst % 4], RandomFloat(0, 1280), RandomFloat(0, 720));
-        body->angle = RandomFloat(-3, 3);
+        CSprite* body = Place(*scene, characters[burst % 4], random.RandomFloat(0, 1280), random.RandomFloat(0, 720));
+        body->angle = random.RandomFloat(-3, 3);
         for (int i = 0; i < 35; ++i) {
-            CSprite* piece = Place(*scene, effects[RandomInt(0, 11)], RandomFloat(0, 1280), RandomFloat(0, 720));
-            piece->angle = RandomFloat(-3, 3);
-            piece->SetColour(RandomFloat(0.5f, 1), RandomFloat(0.5f, 1), 0);
-            piece->SetAlpha(RandomFloat(0.2f, 1));
+            CSprite* piece = Place(*scene, effects[random.RandomInt(0, 11)], random.RandomFloat(0, 1280), random.RandomFloat(0, 720));
+            piece->angle = random.RandomFloat(-3, 3);
+            piece->SetColour(random.RandomFloat(0.5f, 1), random.RandomFloat(0.5f, 1), 0);
+            piece->SetAlpha(random.RandomFloat(0.2f, 1));
         }
     }
     return scene;

@@ -32,11 +32,9 @@ struct StressScene {
     CPaperGrid grid;
     Gameplay gameplay;
 
-    StressScene()
+    StressScene() : gameplay(RandomGenerators(77))
     {
         SetSoundEnabled(false);
-        RandomSeed(77);
-        SeedRuntimeRandom(77);
         std::ofstream("stress_level.txt") << "600000\n";
         grid.Init(35, 20);
         gameplay.LoadLevel("stress_level.txt");
@@ -100,9 +98,8 @@ void BM_BigRobotDeath(benchmark::State& state)
     NullRenderBackend backend;
     ScopedRenderBackend headless(&backend);
     SetSoundEnabled(false);
-    RandomSeed(3);
     std::ofstream("burst_level.txt") << "60000\n";
-    Gameplay gameplay;
+    Gameplay gameplay(RandomGenerators(3));
     gameplay.LoadLevel("burst_level.txt");
     Gameplay::CQuenlowZarnImpl& world = *gameplay.World();
     world.SpawnEnemy(1, vector2(640, 360), vector2(640, 360));

@@ -76,9 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const LevelFile parsed = ParseLevelText(text);
     Require(SameLevel(parsed, ReadLevelFile(file.Path())), "the file and the text read differently");
 
-    RandomSeed(1);
-    SeedRuntimeRandom(1);
-    Gameplay gameplay;
+    Gameplay gameplay(RandomGenerators(1));
     gameplay.LoadLevel(file.Path());
     Require(gameplay.World()->timeline.events.size() == parsed.events.size(), "the world lost events");
     Play(gameplay);

@@ -21,7 +21,8 @@ std::string FirstLevel::FileName() const
     return list.NextLevelFile();
 }
 
-GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel) : levelsFromList(firstLevel.FromList())
+GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel, const RandomGenerators& random)
+    : gameplay(random), levelsFromList(firstLevel.FromList())
 {
     grid.Init(35, 20);
     if (noGrid)
@@ -29,6 +30,7 @@ GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel) : levelsFromList
     gameplay.LoadLevel(firstLevel.FileName());
     gameplay.SetGrid(&grid);
     overlay = std::make_unique<HudOverlay>(&gameplay);
+    overlay->particles.DrawFrom(gameplay.Random());
 }
 
 StatusLayer::Place GamePhase::Where()

@@ -33,7 +33,8 @@ private:
 };
 
 struct GamePhase {
-    GamePhase(bool noGrid, const FirstLevel& firstLevel);
+    // The phase's random generators start as given (the game seeds them from the clock).
+    GamePhase(bool noGrid, const FirstLevel& firstLevel, const RandomGenerators& random = RandomGenerators());
 
     // Where the player is, for the status layer.
     StatusLayer::Place Where();

@@ -29,6 +29,15 @@ FrameLoop::Options LoopOptions(const PlayScreen::Setup& setup)
     return options;
 }
 
+// The game phase's generators: seeded from the clock, unless the tools seed them.
+RandomGenerators PhaseRandom(InputSource* tools)
+{
+    RandomGenerators random = RandomGenerators::FromClock();
+    if (const auto* seeding = dynamic_cast<const PhaseSeeding*>(tools))
+        seeding->SeedPhase(random);
+    return random;
+}
+
 } // namespace
 
 PlayScreen::PlayScreen(const Setup& setup)
@@ -36,7 +45,8 @@ PlayScreen::PlayScreen(const Setup& setup)
 {
     if (tools_)
         tools_->PhaseStarting();
-    phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter));
+    phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter),
+                                         PhaseRandom(tools_));
     if (!setup.classic) {
         phase_->status = std::make_unique<StatusLayer>();
         phase_->overlay->clearStands = true;

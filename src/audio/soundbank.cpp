@@ -1,3 +1,4 @@
+// The effect bank: loading every effect once, playing them, and the 100 ms throttle.
 #include "audio/soundbank.h"
 
 #include "audio/soundoutput.h"
@@ -8,10 +9,19 @@
 
 #include <cstdint>
 #include <iostream>
+#include <list>
 
 namespace {
 
 constexpr uint32_t kThrottleMs = 100;
+
+// The bank, in loading order; a list, so that an entry handed out stays where it is. Made at the
+// first use, once the audio is up, so that at exit it goes before the audio does.
+std::list<MixerFile>& Bank()
+{
+    static std::list<MixerFile> bank;
+    return bank;
+}
 
 // The throttle remembers only the last request it let through, and when.
 struct LastStartedEffect {
@@ -40,8 +50,11 @@ MixerFile::~MixerFile()
 
 MixerFile* FindOrLoadSound(const std::string& path)
 {
-    MixerFile* entry = MixerFile::FindFirst([&path](const MixerFile& file) { return file.fileName == path; });
-    return entry ? entry : new MixerFile(path);
+    for (MixerFile& entry : Bank()) {
+        if (entry.fileName == path)
+            return &entry;
+    }
+    return &Bank().emplace_back(path);
 }
 
 void PlaySoundNow(const std::string& path)
@@ -52,7 +65,7 @@ void PlaySoundNow(const std::string& path)
     if (entry->chunk)
         PlayOnFirstFreeChannel(entry->chunk, 0);
     else
-        delete entry;
+        Bank().remove_if([entry](const MixerFile& file) { return &file == entry; });
 }
 
 void PlaySound(const std::string& path)
@@ -76,7 +89,14 @@ void LoadAllSoundEffects()
 
 void UnloadAllSoundEffects()
 {
-    while (MixerFile* entry = MixerFile::Oldest())
-        delete entry;
+    Bank().clear();
     g_lastStarted = LastStartedEffect();
+}
+
+std::vector<const MixerFile*> LoadedSounds()
+{
+    std::vector<const MixerFile*> entries;
+    for (const MixerFile& entry : Bank())
+        entries.push_back(&entry);
+    return entries;
 }

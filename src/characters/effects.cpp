@@ -1,3 +1,5 @@
+// The effect recipes: the sprites each burst is made of, the particles that drive them and the
+// order in which they draw from the world's generators.
 #include "characters/effects.h"
 
 #include "characters/characterkinds.h"
@@ -18,15 +20,15 @@ constexpr float kGravity = 600.0f;
 
 // A fresh draw of the minimal standard generator, kept in double precision until its
 // expression is done (so R * 8 stays below 8).
-double R() { return Random01(); }
+double R(RandomGenerators& random) { return random.Random01(); }
 
 int Trunc(double value) { return TruncToInt32(value); }
 
 // A random offset (y drawn first, then x) of (R - 0.5) * span on each axis.
-vector2 CentredOffset(float span)
+vector2 CentredOffset(RandomGenerators& random, float span)
 {
-    const float y = (R() - 0.5f) * span;
-    const float x = (R() - 0.5f) * span;
+    const float y = (R(random) - 0.5f) * span;
+    const float x = (R(random) - 0.5f) * span;
     return vector2(x, y);
 }
 
@@ -47,32 +49,65 @@ CSprite* MakeDebrisSprite(CSpriteContainer& sprites, const std::string& image, b
 {
     CSprite* sprite = behind ? sprites.CreateSpriteBehind(image) : sprites.CreateSprite(image);
     sprite->SetFrames({sprite->texture});
-    SpriteAnimation* death = new SpriteAnimation;
-    death->frameIndices = {0};
-    death->frameTime = 63;
-    death->loop = false;
-    death->killAtEnd = true;
-    death->name = "death";
-    sprite->AddAnimation(death);
+    SpriteAnimation death;
+    death.frameIndices = {0};
+    death.frameTime = 63;
+    death.loop = false;
+    death.killAtEnd = true;
+    death.name = "death";
+    sprite->AddAnimation(std::move(death));
     return sprite;
 }
 
 // Yellow to white spark colours, red drawn first.
-void SparkColour(CSprite* sprite)
+void SparkColour(RandomGenerators& random, CSprite* sprite)
 {
-    const float red = RandomFloat(0.75f, 1.0f);
-    const float green = RandomFloat(0.75f, 1.0f);
+    const float red = random.RandomFloat(0.75f, 1.0f);
+    const float green = random.RandomFloat(0.75f, 1.0f);
     sprite->SetColour(red, green, 0.0f);
 }
 
-// A spark fades and turns red as it goes: green always, red half the time.
-void SparkColourRates(CParticle* particle)
+// A spark fades and turns red as it goes: green always, red when redFades (half the time).
+void SparkColourRates(CParticle& particle, bool redFades)
 {
-    particle->colourRate[1] = -1.0f / particle->lifetime;
-    if (R() < 0.5f)
-        particle->colourRate[0] = -1.0f / particle->lifetime;
+    particle.colourRate[1] = -1.0f / particle.lifetime;
+    if (redFades)
+        particle.colourRate[0] = -1.0f / particle.lifetime;
 }
 
+// A particle that waits before it starts (a negative age), invisible at first and fading in
+// by fadeIn over the wait.
+void HoldBack(CParticle& particle, CSprite* sprite, float age, float fadeIn)
+{
+    particle.age = age;
+    sprite->SetAlpha(0.0f);
+    particle.delayAlphaRate = fadeIn / -age;
+}
+
+// Which of a fire puff's two colours is drawn first: a robot's smoke draws green first, an
+// explosion's puffs red.
+enum class FireDraw { kGreenFirst, kRedFirst };
+
+// A puff of smoke that starts as fire: at once, red to yellow, its red and green burning away
+// twice as fast as it fades. The colours are drawn whether or not the puff has a particle.
+void LightFirePuff(RandomGenerators& random, CParticle* particle, CSprite* smoke, float lifetime, FireDraw order)
+{
+    float red = 0.0f;
+    float green = 0.0f;
+    if (order == FireDraw::kRedFirst) {
+        red = random.RandomFloat(0.75f, 1.0f);
+        green = random.RandomFloat(0.0f, 1.0f);
+    } else {
+        green = random.RandomFloat(0.0f, 1.0f);
+        red = random.RandomFloat(0.75f, 1.0f);
+    }
+    if (!particle)
+        return;
+    particle->age = 0.0f;
+    smoke->SetColour(red, green, 0.0f);
+    particle->colourRate[0] = -2.0f / lifetime;
+    particle->colourRate[1] = -2.0f / lifetime;
+}
 
 // How a piece is thrown upward to fall back under gravity: its launch velocity, its lifetime
 // (about the time it takes to come back down) and how far below the thrower its floor line
@@ -83,23 +118,26 @@ struct PieceThrow {
     float floorDrop;
 };
 
-PieceThrow DrawPieceThrow()
+PieceThrow DrawPieceThrow(RandomGenerators& random)
 {
-    const float qy = -450.0f - R() * 50.0f;
-    const float qx = (2.0f * R() - 1.0f) * 400.0f;
-    const float lifetime = (R() - 0.5f) * 0.25f + 2.0f * (-qy) / kGravity;
-    const float floorDrop = (2.0f * R() - 0.75f) * 50.0f;
+    const float qy = -450.0f - R(random) * 50.0f;
+    const float qx = (2.0f * R(random) - 1.0f) * 400.0f;
+    const float lifetime = (R(random) - 0.5f) * 0.25f + 2.0f * (-qy) / kGravity;
+    const float floorDrop = (2.0f * R(random) - 0.75f) * 50.0f;
     return PieceThrow{vector2(qx, qy), lifetime, floorDrop};
 }
 
 // The particle of the index-th thrown piece, falling in the frame turned by turn (the thrower's
-// facing), its start held back a little more for every later piece.
+// facing), its start held back a little more for every later piece; null when it was refused.
 CPhysicsParticle* LaunchPiece(EffectContext& effects, CSprite* sprite, const PieceThrow& piece, const vector2& pivot,
                               float turn, int32_t priority, int index)
 {
     CPhysicsParticle* particle =
         effects.particles.NewPhysicsParticle(sprite, piece.lifetime, Rotate(piece.vel, turn), 0.0f, pivot, priority);
-    particle->age = -R() * (0.2f + 0.02f * index);
+    const float age = -R(effects.random) * (0.2f + 0.02f * index);
+    if (!particle)
+        return nullptr;
+    particle->age = age;
     particle->accel = Rotate(vector2(0.0f, kGravity), turn);
     particle->tilt = turn;
     particle->faceVelocity = true;
@@ -110,10 +148,12 @@ CPhysicsParticle* LaunchPiece(EffectContext& effects, CSprite* sprite, const Pie
 // A blood drop or a robot part thrown from a body; the priority says whether it may be refused.
 void ThrowPiece(EffectContext& effects, CSprite* sprite, const PlayerCharacter& body, int index, int32_t priority)
 {
-    sprite->SetCentre(AtCharacter(body, CentredOffset(45.0f)));
-    const PieceThrow piece = DrawPieceThrow();
+    sprite->SetCentre(AtCharacter(body, CentredOffset(effects.random, 45.0f)));
+    const PieceThrow piece = DrawPieceThrow(effects.random);
     const vector2 pivot = AtCharacter(body, vector2(0.0f, piece.floorDrop));
     CPhysicsParticle* particle = LaunchPiece(effects, sprite, piece, pivot, body.facing, priority, index);
+    if (!particle)
+        return;
     particle->alphaRate = -0.1f;
     particle->scaleRate = vector2(-0.3f, -0.3f);
     particle->playDeath = true;
@@ -122,13 +162,15 @@ void ThrowPiece(EffectContext& effects, CSprite* sprite, const PlayerCharacter& 
 void ArrivalBody(EffectContext& effects, PlayerCharacter& character)
 {
     CSprite* body = character.sprite;
+    if (!body)
+        return;
     CParticle* particle = effects.particles.AttachSprite(body, 1.0f);
+    const float r1 = R(effects.random);
+    const float r2 = R(effects.random);
     if (!particle)
         return;
     body->scaleX = body->scaleY = 0.2f;
     body->SetAlpha(0.0f);
-    const float r1 = R();
-    const float r2 = R();
     body->SetColour((r2 * 200.0f + 25.0f) / 255.0f, 0.0f, (r1 * 200.0f + 25.0f) / 255.0f);
     particle->scaleRate = vector2(0.8f, 0.8f);
     particle->alphaRate = 1.0f;
@@ -139,88 +181,102 @@ void ArrivalBody(EffectContext& effects, PlayerCharacter& character)
 
 void ArrivalFlashes(EffectContext& effects, const vector2& p)
 {
+    RandomGenerators& random = effects.random;
     for (int i = 0; i < 5; ++i) {
-        CSprite* spiral = CreateSpiralSprite(effects.sprites);
+        CSprite* spiral = CreateSpiralSprite(effects.sprites, random);
         spiral->sendToBack = true;
-        SetScale(spiral, RandomFloat(1.0f, 2.5f));
+        SetScale(spiral, random.RandomFloat(1.0f, 2.5f));
         spiral->SetCentre(p);
         spiral->SetAlpha(0.0f);
-        spiral->angle = RandomFloat(0.0f, 6.0f);
-        float spin = RandomFloat(12.0f, 50.0f);
-        if (RandomFloat(-1.0f, 1.0f) < 0.0f)
+        spiral->angle = random.RandomFloat(0.0f, 6.0f);
+        float spin = random.RandomFloat(12.0f, 50.0f);
+        if (random.RandomFloat(-1.0f, 1.0f) < 0.0f)
             spin = -spin;
         CParticle* particle = effects.particles.NewMovingParticle(spiral, 1.5f, vector2(), spin, 0);
+        const float redRate = (R(random) - 0.5f) * 2.0f * kColourSpan / 1.5f;
+        const float blueRate = (R(random) - 0.5f) * 2.0f * kColourSpan / 1.5f;
+        if (!particle)
+            continue;
         particle->alphaRate = 0.6666667f;
         particle->scaleRate = vector2(-1.3333334f, -1.3333334f);
-        particle->colourRate[0] = (R() - 0.5f) * 2.0f * kColourSpan / 1.5f;
-        particle->colourRate[2] = (R() - 0.5f) * 2.0f * kColourSpan / 1.5f;
+        particle->colourRate[0] = redRate;
+        particle->colourRate[2] = blueRate;
     }
 }
 
 void ArrivalTrail(EffectContext& effects, const vector2& p)
 {
-    const int count = Trunc(R() * 35.0f + 35.0f);
+    RandomGenerators& random = effects.random;
+    const int count = Trunc(R(random) * 35.0f + 35.0f);
     for (int i = 0; i < count; ++i) {
-        const float oy = 2.0f * (R() - 0.5f) * 45.0f;
-        const float ox = 2.0f * (R() - 0.5f) * 45.0f;
-        CSprite* spiral = CreateSpiralSprite(effects.sprites);
+        const float oy = 2.0f * (R(random) - 0.5f) * 45.0f;
+        const float ox = 2.0f * (R(random) - 0.5f) * 45.0f;
+        CSprite* spiral = CreateSpiralSprite(effects.sprites, random);
         spiral->SetCentre(p + vector2(ox, oy));
-        const float vy = -150.0f - R() * 150.0f;
-        const float vx = (2.0f * R() - 1.0f) * 100.0f;
-        const float spin = R() * 25.0f;
+        const float vy = -150.0f - R(random) * 150.0f;
+        const float vx = (2.0f * R(random) - 1.0f) * 100.0f;
+        const float spin = R(random) * 25.0f;
         CPhysicsParticle* particle = effects.particles.NewPhysicsParticle(spiral, 2.5f, vector2(vx, vy), spin, p, 0);
-        particle->age = RandomFloat(-0.25f, 0.25f);
-        if (particle->age < 0.0f) {
-            spiral->SetAlpha(0.0f);
-            particle->delayAlphaRate = 1.0f / -particle->age;
-        } else {
-            particle->age = 0.0f;
-        }
+        const float age = random.RandomFloat(-0.25f, 0.25f);
+        const float tilt = random.RandomFloat(-0.2f, 0.2f);
+        const float redRate = (R(random) - 0.5f) * 2.0f * kColourSpan / 2.5f;
+        const float blueRate = (R(random) - 0.5f) * 2.0f * kColourSpan / 2.5f;
+        if (!particle)
+            continue;
+        if (age < 0.0f)
+            HoldBack(*particle, spiral, age, 1.0f);
         particle->alphaRate = -0.4f;
         particle->scaleRate = vector2(-0.3f, -0.3f);
-        particle->tilt = RandomFloat(-0.2f, 0.2f);
+        particle->tilt = tilt;
         particle->curve = true;
-        particle->colourRate[0] = (R() - 0.5f) * 2.0f * kColourSpan / 2.5f;
-        particle->colourRate[2] = (R() - 0.5f) * 2.0f * kColourSpan / 2.5f;
+        particle->colourRate[0] = redRate;
+        particle->colourRate[2] = blueRate;
     }
 }
 
 void HitSparkStreaks(EffectContext& effects, const vector2& h, const vector2& v, const vector2& d)
 {
-    const int count = Trunc(R() * 8.0f + 7.0f);
+    RandomGenerators& random = effects.random;
+    const int count = Trunc(R(random) * 8.0f + 7.0f);
     for (int i = 0; i < count; ++i) {
-        CSprite* spark = CreateSparkSprite(effects.sprites);
-        spark->SetCentre(h + RandomVector() * 5.0f + d);
-        SparkColour(spark);
-        const float spread = RandomFloat(-0.9f, 0.9f);
-        const float share = RandomFloat(0.1f, 0.5f) * 1.4f;
+        CSprite* spark = CreateSparkSprite(effects.sprites, random);
+        spark->SetCentre(h + random.RandomVector() * 5.0f + d);
+        SparkColour(random, spark);
+        const float spread = random.RandomFloat(-0.9f, 0.9f);
+        const float share = random.RandomFloat(0.1f, 0.5f) * 1.4f;
         const vector2 vel = -Rotate(v, spread) * share;
-        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * 0.25f;
+        const float lifetime = ((R(random) - 0.5f) * 0.5f + 1.0f) * 0.25f;
         CParticle* particle = effects.particles.NewMovingParticle(spark, lifetime, vel, 0.0f, 0);
+        const bool redFades = R(random) < 0.5f;
+        if (!particle)
+            continue;
         particle->drag = 0.2f;
         particle->accel = vector2(0.0f, kGravity);
         particle->alphaRate = -1.0f / lifetime;
         particle->scaleRate = vector2(-0.3f, -0.3f);
         particle->playDeath = true;
         particle->faceVelocity = true;
-        SparkColourRates(particle);
+        SparkColourRates(*particle, redFades);
     }
 }
 
 void HitChips(EffectContext& effects, const vector2& h, const vector2& d, CSprite* s, float f)
 {
-    const int count = RandomInt(-10, 2);
+    RandomGenerators& random = effects.random;
+    const int count = random.RandomInt(-10, 2);
     for (int i = 0; i < count; ++i) {
-        CSprite* chip = CreateRobotPartSprite(effects.sprites);
-        chip->SetCentre(h + RandomVector() * 5.0f + d);
-        const float qy = -350.0f - R() * 50.0f;
-        const float qx = (2.0f * R() - 1.0f) * 200.0f;
-        const float lifetime = (R() - 0.5f) * 0.25f + 1.0f;
+        CSprite* chip = CreateRobotPartSprite(effects.sprites, random);
+        chip->SetCentre(h + random.RandomVector() * 5.0f + d);
+        const float qy = -350.0f - R(random) * 50.0f;
+        const float qx = (2.0f * R(random) - 1.0f) * 200.0f;
+        const float lifetime = (R(random) - 0.5f) * 0.25f + 1.0f;
         const vector2 centre = s->GetCentre();
-        const vector2 pivot(centre.x, centre.y + (2.0f * R() - 0.75f) * 50.0f);
-        const float spin = RandomFloat(-12.0f, 12.0f);
+        const vector2 pivot(centre.x, centre.y + (2.0f * R(random) - 0.75f) * 50.0f);
+        const float spin = random.RandomFloat(-12.0f, 12.0f);
         CPhysicsParticle* particle =
             effects.particles.NewPhysicsParticle(chip, lifetime, Rotate(vector2(qx, qy), f), spin, pivot, -1);
+        if (!particle)
+            continue;
         particle->accel = Rotate(vector2(0.0f, kGravity), f);
         particle->alphaRate = -1.0f / lifetime;
         particle->tilt = f;
@@ -234,76 +290,84 @@ void HitChips(EffectContext& effects, const vector2& h, const vector2& d, CSprit
 // A rising puff of smoke that may start as fire: delayed puffs fade in, immediate ones burn.
 void RobotSmoke(EffectContext& effects, const vector2& centre, float k)
 {
-    CSprite* smoke = CreateSmokeSprite(effects.sprites);
+    RandomGenerators& random = effects.random;
+    CSprite* smoke = CreateSmokeSprite(effects.sprites, random);
     smoke->SetCentre(centre);
-    SetScale(smoke, RandomFloat(0.5f, 1.0f) * k);
-    const float grey = RandomFloat(0.0f, 0.25f);
+    SetScale(smoke, random.RandomFloat(0.5f, 1.0f) * k);
+    const float grey = random.RandomFloat(0.0f, 0.25f);
     smoke->SetColour(grey, grey, grey);
-    const float r1 = R();
-    const float r2 = R();
+    const float r1 = R(random);
+    const float r2 = R(random);
     const vector2 vel(400.0f * k * (r2 - 0.5f) * 0.6f, 400.0f * k * (r1 - 0.5f));
-    const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * k;
-    const float spin = RandomFloat(-12.0f, 12.0f);
+    const float lifetime = ((R(random) - 0.5f) * 0.5f + 1.0f) * k;
+    const float spin = random.RandomFloat(-12.0f, 12.0f);
     CParticle* particle = effects.particles.NewMovingParticle(smoke, lifetime, vel, spin, 0);
-    particle->age = RandomFloat(-0.75f * k, 0.25f);
-    if (particle->age < 0.0f) {
-        smoke->SetAlpha(0.0f);
-        particle->delayAlphaRate = RandomFloat(0.5f, 1.0f) / -particle->age;
+    const float age = random.RandomFloat(-0.75f * k, 0.25f);
+    if (age < 0.0f) {
+        const float fadeIn = random.RandomFloat(0.5f, 1.0f);
+        if (particle)
+            HoldBack(*particle, smoke, age, fadeIn);
     } else {
-        particle->age = 0.0f;
-        const float green = RandomFloat(0.0f, 1.0f);
-        const float red = RandomFloat(0.75f, 1.0f);
-        smoke->SetColour(red, green, 0.0f);
-        particle->colourRate[0] = -2.0f / lifetime;
-        particle->colourRate[1] = -2.0f / lifetime;
+        LightFirePuff(random, particle, smoke, lifetime, FireDraw::kGreenFirst);
     }
+    const float rise = random.RandomFloat(300.0f, 600.0f);
+    if (!particle)
+        return;
     particle->playDeath = true;
     particle->faceVelocity = false;
     particle->alphaRate = -1.0f / lifetime;
-    particle->accel = vector2(0.0f, -RandomFloat(300.0f, 600.0f));
+    particle->accel = vector2(0.0f, -rise);
     particle->drag = 1.0f;
 }
 
 void RobotSparks(EffectContext& effects, const PlayerCharacter& robot, int count)
 {
+    RandomGenerators& random = effects.random;
     for (int i = 0; i < count; ++i) {
-        CSprite* spark = CreateSparkSprite(effects.sprites);
-        spark->SetCentre(AtCharacter(robot, CentredOffset(10.0f)));
-        SparkColour(spark);
-        const float r1 = R();
-        const float r2 = R();
+        CSprite* spark = CreateSparkSprite(effects.sprites, random);
+        spark->SetCentre(AtCharacter(robot, CentredOffset(random, 10.0f)));
+        SparkColour(random, spark);
+        const float r1 = R(random);
+        const float r2 = R(random);
         const vector2 vel((r2 - 0.5f) * 1600.0f, (r1 - 0.5f) * 0.6f * 1600.0f);
-        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * RandomFloat(0.01f, 0.6f);
+        const float lifetime = ((R(random) - 0.5f) * 0.5f + 1.0f) * random.RandomFloat(0.01f, 0.6f);
         CParticle* particle = effects.particles.NewMovingParticle(spark, lifetime, vel, 0.0f, 0);
-        particle->age = RandomFloat(-0.3f, 0.0f);
+        const float age = random.RandomFloat(-0.3f, 0.0f);
+        const bool redFades = R(random) < 0.5f;
+        if (!particle)
+            continue;
+        particle->age = age;
         particle->alphaRate = -1.0f / lifetime;
         particle->scaleRate = vector2(-0.3f, -0.3f);
         particle->playDeath = true;
         particle->faceVelocity = true;
-        SparkColourRates(particle);
+        SparkColourRates(*particle, redFades);
     }
 }
 
 void ExplosionRing(EffectContext& effects, const vector2& p, float x)
 {
-    const int count = Trunc((R() * 35.0f + 59.0f) * x);
+    RandomGenerators& random = effects.random;
+    const int count = Trunc((R(random) * 35.0f + 59.0f) * x);
     if (count < 1)
         return;
     const float step = 6.283185f / static_cast<float>(count);
     vector2 d(1.0f, 0.0f);
     for (int i = 0; i < count; ++i) {
-        CSprite* smoke = CreateSmokeSprite(effects.sprites);
-        smoke->SetCentre(p + CentredOffset(10.0f));
-        const float upper = RandomFloat(0.75f, 1.0f);
-        const float red = RandomFloat(0.75f, 1.0f);
-        const float green = RandomFloat(0.5f, upper);
+        CSprite* smoke = CreateSmokeSprite(effects.sprites, random);
+        smoke->SetCentre(p + CentredOffset(random, 10.0f));
+        const float upper = random.RandomFloat(0.75f, 1.0f);
+        const float red = random.RandomFloat(0.75f, 1.0f);
+        const float green = random.RandomFloat(0.5f, upper);
         smoke->SetColour(red, green, 0.0f);
-        d = Rotate(d, RandomFloat(0.9f, 1.1f) * step);
-        const float speed = RandomFloat(0.85f, 1.0f) * 1200.0f * x;
+        d = Rotate(d, random.RandomFloat(0.9f, 1.1f) * step);
+        const float speed = random.RandomFloat(0.85f, 1.0f) * 1200.0f * x;
         const float boost = (4.0f - LengthSquared(d - vector2(0.0f, -1.0f))) / 40.0f + 1.0f;
-        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * RandomFloat(0.01f, 0.6f);
-        const float spin = RandomFloat(-12.0f, 12.0f);
+        const float lifetime = ((R(random) - 0.5f) * 0.5f + 1.0f) * random.RandomFloat(0.01f, 0.6f);
+        const float spin = random.RandomFloat(-12.0f, 12.0f);
         CParticle* particle = effects.particles.NewMovingParticle(smoke, lifetime, d * speed * boost, spin, 1);
+        if (!particle)
+            continue;
         particle->drag = -0.6f;
         particle->alphaRate = -1.0f / lifetime;
         particle->scaleRate = vector2(1.0f, 1.0f);
@@ -316,48 +380,49 @@ void ExplosionRing(EffectContext& effects, const vector2& p, float x)
 
 void ExplosionPuffs(EffectContext& effects, const vector2& p, float x)
 {
-    const int count = Trunc(RandomFloat(25.0f, 50.0f) * x);
+    RandomGenerators& random = effects.random;
+    const int count = Trunc(random.RandomFloat(25.0f, 50.0f) * x);
     const float a = 400.0f * x;
     for (int i = 0; i < count; ++i) {
-        CSprite* smoke = CreateSmokeSprite(effects.sprites);
-        SetScale(smoke, RandomFloat(0.5f, 1.0f) * x);
-        const float grey = RandomFloat(0.0f, 0.25f);
+        CSprite* smoke = CreateSmokeSprite(effects.sprites, random);
+        SetScale(smoke, random.RandomFloat(0.5f, 1.0f) * x);
+        const float grey = random.RandomFloat(0.0f, 0.25f);
         smoke->SetColour(grey, grey, grey);
-        smoke->SetCentre(p + CentredOffset(15.0f) * x);
-        const float r1 = R();
-        const float r2 = R();
+        smoke->SetCentre(p + CentredOffset(random, 15.0f) * x);
+        const float r1 = R(random);
+        const float r2 = R(random);
         const vector2 vel((r2 - 0.5f) * 0.6f * a, (r1 - 0.5f) * a);
-        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * x;
-        const int32_t priority = RandomInt(-1, 0);
-        const float spin = RandomFloat(-12.0f, 12.0f);
+        const float lifetime = ((R(random) - 0.5f) * 0.5f + 1.0f) * x;
+        const int32_t priority = random.RandomInt(-1, 0);
+        const float spin = random.RandomFloat(-12.0f, 12.0f);
         CParticle* particle = effects.particles.NewMovingParticle(smoke, lifetime, vel, spin, priority);
-        if (R() < 0.35f) {
-            particle->age = 0.0f;
-            const float red = RandomFloat(0.75f, 1.0f);
-            const float green = RandomFloat(0.0f, 1.0f);
-            smoke->SetColour(red, green, 0.0f);
-            particle->colourRate[0] = -2.0f / lifetime;
-            particle->colourRate[1] = -2.0f / lifetime;
-        }
+        if (R(random) < 0.35f)
+            LightFirePuff(random, particle, smoke, lifetime, FireDraw::kRedFirst);
+        const float rise = random.RandomFloat(300.0f, 600.0f);
+        if (!particle)
+            continue;
         particle->playDeath = false;
         particle->faceVelocity = false;
         particle->alphaRate = -1.0f / lifetime;
-        particle->accel = vector2(0.0f, -RandomFloat(300.0f, 600.0f));
+        particle->accel = vector2(0.0f, -rise);
         particle->drag = 1.0f;
     }
 }
 
 void ExplosionSparks(EffectContext& effects, const vector2& p, float x)
 {
-    const int count = Trunc((R() * 25.0f + 25.0f) * x);
+    RandomGenerators& random = effects.random;
+    const int count = Trunc((R(random) * 25.0f + 25.0f) * x);
     for (int i = 0; i < count; ++i) {
-        CSprite* spark = CreateSparkSprite(effects.sprites);
-        spark->SetCentre(p + CentredOffset(45.0f) * x);
-        SparkColour(spark);
+        CSprite* spark = CreateSparkSprite(effects.sprites, random);
+        spark->SetCentre(p + CentredOffset(random, 45.0f) * x);
+        SparkColour(random, spark);
         SetScale(spark, x);
-        const PieceThrow piece = DrawPieceThrow();
+        const PieceThrow piece = DrawPieceThrow(random);
         const vector2 pivot(p.x, p.y + piece.floorDrop);
         CPhysicsParticle* particle = LaunchPiece(effects, spark, piece, pivot, 0.0f, -1, i);
+        if (!particle)
+            continue;
         particle->playDeath = false;
         particle->alphaRate = -1.0f / piece.lifetime;
     }
@@ -365,36 +430,36 @@ void ExplosionSparks(EffectContext& effects, const vector2& p, float x)
 
 } // namespace
 
-CSprite* CreateSpiralSprite(CSpriteContainer& sprites)
+CSprite* CreateSpiralSprite(CSpriteContainer& sprites, RandomGenerators& random)
 {
     CSprite* spiral = sprites.CreateSprite(datafiles::kSpiral);
-    const float r1 = R();
-    const float r2 = R();
-    R();
+    const float r1 = R(random);
+    const float r2 = R(random);
+    R(random);
     spiral->SetColour((r2 * 200.0f + 25.0f) / 255.0f, 0.0f, (r1 * 200.0f + 25.0f) / 255.0f);
-    SetScale(spiral, RandomFloat(0.05f, 0.25f));
+    SetScale(spiral, random.RandomFloat(0.05f, 0.25f));
     return spiral;
 }
 
-CSprite* CreateRobotPartSprite(CSpriteContainer& sprites)
+CSprite* CreateRobotPartSprite(CSpriteContainer& sprites, RandomGenerators& random)
 {
-    return MakeDebrisSprite(sprites, datafiles::RobotPart(RandomInt(1, 4)), true);
+    return MakeDebrisSprite(sprites, datafiles::RobotPart(random.RandomInt(1, 4)), true);
 }
 
-CSprite* CreateSmokeSprite(CSpriteContainer& sprites)
+CSprite* CreateSmokeSprite(CSpriteContainer& sprites, RandomGenerators& random)
 {
-    return MakeDebrisSprite(sprites, datafiles::Smoke(RandomInt(1, 5)), true);
+    return MakeDebrisSprite(sprites, datafiles::Smoke(random.RandomInt(1, 5)), true);
 }
 
-CSprite* CreateSparkSprite(CSpriteContainer& sprites)
+CSprite* CreateSparkSprite(CSpriteContainer& sprites, RandomGenerators& random)
 {
-    return MakeDebrisSprite(sprites, datafiles::Spark(RandomInt(1, 5)), true);
+    return MakeDebrisSprite(sprites, datafiles::Spark(random.RandomInt(1, 5)), true);
 }
 
-CSprite* CreateBloodDropSprite(CSpriteContainer& sprites)
+CSprite* CreateBloodDropSprite(CSpriteContainer& sprites, RandomGenerators& random)
 {
-    R();
-    const int n = 1 + Trunc(R() * 8.0f);
+    R(random);
+    const int n = 1 + Trunc(R(random) * 8.0f);
     return MakeDebrisSprite(sprites, datafiles::BloodDrop(n), false);
 }
 
@@ -418,17 +483,20 @@ void SpawnHitSparks(EffectContext& effects, const vector2& h, const vector2& v, 
 
 void SpawnBloodBurst(EffectContext& effects, const PlayerCharacter& character)
 {
-    const int spray = Trunc(R() * 8.0f + 8.0f);
+    RandomGenerators& random = effects.random;
+    const int spray = Trunc(R(random) * 8.0f + 8.0f);
     for (int i = 0; i < spray; ++i)
-        ThrowPiece(effects, CreateBloodDropSprite(effects.sprites), character, i, 0);
-    const int splash = Trunc(R() * 8.0f + 7.0f);
+        ThrowPiece(effects, CreateBloodDropSprite(effects.sprites, random), character, i, 0);
+    const int splash = Trunc(R(random) * 8.0f + 7.0f);
     for (int i = 0; i < splash; ++i) {
-        CSprite* drop = CreateBloodDropSprite(effects.sprites);
-        drop->SetCentre(AtCharacter(character, CentredOffset(10.0f)));
-        const float lifetime = ((R() - 0.5f) * 0.5f + 1.0f) * 0.5f;
-        const float vy = (R() - 0.5f) * 0.6f * 1600.0f;
-        const float vx = (R() - 0.5f) * 1600.0f;
+        CSprite* drop = CreateBloodDropSprite(effects.sprites, random);
+        drop->SetCentre(AtCharacter(character, CentredOffset(random, 10.0f)));
+        const float lifetime = ((R(random) - 0.5f) * 0.5f + 1.0f) * 0.5f;
+        const float vy = (R(random) - 0.5f) * 0.6f * 1600.0f;
+        const float vx = (R(random) - 0.5f) * 1600.0f;
         CParticle* particle = effects.particles.NewMovingParticle(drop, lifetime, vector2(vx, vy), 0.0f, 0);
+        if (!particle)
+            continue;
         particle->alphaRate = -0.1f;
         particle->scaleRate = vector2(-0.3f, -0.3f);
         particle->playDeath = true;
@@ -438,17 +506,18 @@ void SpawnBloodBurst(EffectContext& effects, const PlayerCharacter& character)
 
 void SpawnRobotDebris(EffectContext& effects, const EnemyCharacter& robot)
 {
+    RandomGenerators& random = effects.random;
     const bool small = robot.kind->smallDebris;
     const float k = small ? 0.75f : 1.0f;
-    int smoke = RandomInt(100, 150);
+    int smoke = random.RandomInt(100, 150);
     if (small)
         smoke = Trunc(smoke * 0.25f);
     for (int i = 0; i < smoke; ++i)
-        RobotSmoke(effects, AtCharacter(robot, CentredOffset(15.0f) * k), k);
-    const int parts = small ? 3 : Trunc(R() * 8.0f + 8.0f);
+        RobotSmoke(effects, AtCharacter(robot, CentredOffset(random, 15.0f) * k), k);
+    const int parts = small ? 3 : Trunc(R(random) * 8.0f + 8.0f);
     for (int i = 0; i < parts; ++i)
-        ThrowPiece(effects, CreateRobotPartSprite(effects.sprites), robot, i, -1);
-    int sparks = Trunc(R() * 100.0f + 150.0f);
+        ThrowPiece(effects, CreateRobotPartSprite(effects.sprites, random), robot, i, -1);
+    int sparks = Trunc(R(random) * 100.0f + 150.0f);
     if (small)
         sparks = Trunc(sparks * 0.25f);
     RobotSparks(effects, robot, sparks);

@@ -1,3 +1,4 @@
+// The sprite sets of the characters: their frame images and named animations.
 #include "characters/spritesets.h"
 
 #include "engine/spritecontainer.h"
@@ -5,6 +6,7 @@
 #include "utils/datafiles.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -27,13 +29,13 @@ CSprite* BuildSet(CSpriteContainer& sprites, const std::vector<std::string>& ima
         frames.push_back(GetTexture(images[i]));
     sprite->SetFrames(frames);
     for (const AnimationDesc& desc : animations) {
-        SpriteAnimation* animation = new SpriteAnimation;
-        animation->frameIndices = desc.frames;
-        animation->frameTime = desc.frameTime;
-        animation->loop = desc.loop;
-        animation->killAtEnd = false;
-        animation->name = desc.name;
-        sprite->AddAnimation(animation);
+        SpriteAnimation animation;
+        animation.frameIndices = desc.frames;
+        animation.frameTime = desc.frameTime;
+        animation.loop = desc.loop;
+        animation.killAtEnd = false;
+        animation.name = desc.name;
+        sprite->AddAnimation(std::move(animation));
     }
     sprite->PlayAnimation(initial);
     return sprite;

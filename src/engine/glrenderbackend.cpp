@@ -36,15 +36,16 @@ std::unique_ptr<GlRenderBackend> GlRenderBackend::Create(int windowWidth, int wi
     if (!gl.Load(platform.entryPoint))
         return nullptr;
     const DrawingStrategy strategy = DrawingStrategy::Choose(RendererName(), CapabilitiesOf(gl), options);
-    std::unique_ptr<GlRenderBackend> backend(new GlRenderBackend(windowWidth, windowHeight, platform, gl, strategy));
+    auto backend = std::make_unique<GlRenderBackend>(kolm::Passkey<GlRenderBackend>(), windowWidth, windowHeight,
+                                                     platform, gl, strategy);
     if (!backend->target_.Init(strategy.PresentsByCopy()))
         return nullptr;
     backend->drawer_.SetUpPipeline();
     return backend;
 }
 
-GlRenderBackend::GlRenderBackend(int windowWidth, int windowHeight, const GlPlatform& platform, const GlFunctions& gl,
-                                 const DrawingStrategy& strategy)
+GlRenderBackend::GlRenderBackend(kolm::Passkey<GlRenderBackend>, int windowWidth, int windowHeight,
+                                 const GlPlatform& platform, const GlFunctions& gl, const DrawingStrategy& strategy)
     : windowWidth_(windowWidth), windowHeight_(windowHeight), picture_(PictureRect::Stretched(windowWidth, windowHeight)),
       gl_(gl), strategy_(strategy), target_(gl_, platform.swapBuffers), textures_(target_, strategy_),
       drawer_(gl_, strategy_), batcher_(drawer_)

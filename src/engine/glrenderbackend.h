@@ -14,6 +14,7 @@
 #include "engine/quadbatcher.h"
 #include "engine/renderbackend.h"
 #include "engine/rendereroptions.h"
+#include "utils/passkey.h"
 
 #include <memory>
 
@@ -23,6 +24,9 @@ public:
     // framebuffer-object functions or the offscreen target cannot be had.
     static std::unique_ptr<GlRenderBackend> Create(int windowWidth, int windowHeight, const GlPlatform& platform,
                                                    const RendererOptions& options);
+    // Only Create makes a backend.
+    GlRenderBackend(kolm::Passkey<GlRenderBackend>, int windowWidth, int windowHeight, const GlPlatform& platform,
+                    const GlFunctions& gl, const DrawingStrategy& strategy);
 
     TextureHandle CreateTexture(int width, int height, const uint8_t* rgba) override;
     void DeleteTexture(TextureHandle texture) override;
@@ -52,8 +56,6 @@ public:
     int PremultipliedBatchesThisFrame() const { return drawer_.PremultipliedBatches(); }
 
 private:
-    GlRenderBackend(int windowWidth, int windowHeight, const GlPlatform& platform, const GlFunctions& gl,
-                    const DrawingStrategy& strategy);
     void ClearIfPending(bool coverFollows);
     void CopyCover(const GlImage& image, const QuadStrip& quad);
     void Present();

@@ -1,12 +1,10 @@
+// The game's two random generators: the minimal standard generator and the 15-bit runtime one.
 #include "engine/random.h"
 
 #include <cmath>
 #include <ctime>
 
 namespace {
-
-double g_randomState = 0.0;
-uint32_t g_runtimeState = 1;
 
 constexpr int32_t kModulus = 2147483647;
 
@@ -26,62 +24,56 @@ double ReduceSeed(double seed)
     return s;
 }
 
-// Static start-up seeding, before anything else runs.
-struct StartupSeeding {
-    StartupSeeding() { SeedRandomFromClock(); }
-} g_startupSeeding;
-
 } // namespace
 
-void RandomSeed(double seed) { g_randomState = ReduceSeed(seed); }
-
-double Random01()
+RandomGenerators::RandomGenerators(uint32_t seed)
 {
-    const int32_t s = static_cast<int32_t>(g_randomState);
+    RandomSeed(seed);
+    SeedRuntimeRandom(seed);
+}
+
+RandomGenerators RandomGenerators::FromClock() { return RandomGenerators(static_cast<uint32_t>(std::time(nullptr))); }
+
+void RandomGenerators::RandomSeed(double seed) { minimalState_ = ReduceSeed(seed); }
+
+double RandomGenerators::Random01()
+{
+    const int32_t s = static_cast<int32_t>(minimalState_);
     const int32_t hi = s / 127773;
     // 16807 * s - hi * 2147483647 in 32-bit wrapping arithmetic, done unsigned.
     const uint32_t wrapped = 16807u * static_cast<uint32_t>(s) - static_cast<uint32_t>(hi) * 2147483647u;
     int64_t t = static_cast<int32_t>(wrapped);
     if (t <= 0)
         t += kModulus;
-    g_randomState = static_cast<double>(t);
+    minimalState_ = static_cast<double>(t);
     return static_cast<double>(t) * 4.656612875e-10;
 }
 
-void SeedRuntimeRandom(uint32_t seed) { g_runtimeState = seed; }
-
-int RuntimeRand()
-{
-    g_runtimeState = g_runtimeState * 214013u + 2531011u;
-    return static_cast<int>((g_runtimeState >> 16) & 0x7FFFu);
-}
-
-int RandomInt(int lo, int hi)
-{
-    const int64_t span = static_cast<int64_t>(hi) - lo + 1;
-    if (span <= 0)
-        return lo;
-    return static_cast<int>(lo + RuntimeRand() % span);
-}
-
-float RandomFloat(float lo, float hi)
+float RandomGenerators::RandomFloat(float lo, float hi)
 {
     const float r = static_cast<float>(Random01());
     return lo + (hi - lo) * r;
 }
 
-vector2 RandomVector()
+vector2 RandomGenerators::RandomVector()
 {
     const float y = RandomFloat(-1.0f, 1.0f);
     const float x = RandomFloat(-1.0f, 1.0f);
     return vector2(x, y);
 }
 
-void SeedRandomFromClock()
+void RandomGenerators::SeedRuntimeRandom(uint32_t seed) { runtimeState_ = seed; }
+
+int RandomGenerators::RuntimeRand()
 {
-    SeedRuntimeRandom(static_cast<uint32_t>(std::time(nullptr)));
-    RandomSeed(static_cast<double>(std::time(nullptr)));
+    runtimeState_ = runtimeState_ * 214013u + 2531011u;
+    return static_cast<int>((runtimeState_ >> 16) & 0x7FFFu);
 }
 
-double RandomState() { return g_randomState; }
-uint32_t RuntimeRandomState() { return g_runtimeState; }
+int RandomGenerators::RandomInt(int lo, int hi)
+{
+    const int64_t span = static_cast<int64_t>(hi) - lo + 1;
+    if (span <= 0)
+        return lo;
+    return static_cast<int>(lo + RuntimeRand() % span);
+}

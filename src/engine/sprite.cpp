@@ -1,3 +1,4 @@
+// Sprites: their frames and animations, and the two drawing primitives (a sprite's quad, a line).
 #include "engine/sprite.h"
 
 #include "engine/numeric.h"
@@ -7,6 +8,7 @@
 #include "engine/texturecache.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -42,11 +44,7 @@ uint32_t PackColour(float r, float g, float b, float a)
 
 CSprite::CSprite() : frames(1, nullptr) {}
 
-CSprite::~CSprite()
-{
-    for (SpriteAnimation* animation : animations)
-        delete animation;
-}
+CSprite::~CSprite() = default;
 
 void CSprite::SetCentre(const vector2& centre)
 {
@@ -69,7 +67,12 @@ void CSprite::SetFrames(const std::vector<TextureEntry*>& newFrames)
     texture = frames.empty() ? nullptr : frames.front();
 }
 
-void CSprite::AddAnimation(SpriteAnimation* animation) { animations.push_back(animation); }
+void CSprite::AddAnimation(SpriteAnimation animation) { animations.push_back(std::move(animation)); }
+
+const SpriteAnimation* CSprite::CurrentAnimation() const
+{
+    return currentAnimation_ < 0 ? nullptr : &animations[static_cast<std::size_t>(currentAnimation_)];
+}
 
 // Makes frames[index] the current image when it exists; a frame with no image keeps the size.
 void CSprite::ShowFrame(int32_t index)
@@ -84,16 +87,18 @@ void CSprite::ShowFrame(int32_t index)
 
 void CSprite::PlayAnimation(const std::string& name)
 {
-    if (currentAnimation && currentAnimation->name == name)
+    const SpriteAnimation* playing = CurrentAnimation();
+    if (playing && playing->name == name)
         return;
-    for (SpriteAnimation* animation : animations) {
-        if (animation->name != name)
+    for (std::size_t i = 0; i < animations.size(); ++i) {
+        const SpriteAnimation& animation = animations[i];
+        if (animation.name != name)
             continue;
-        currentAnimation = animation;
+        currentAnimation_ = static_cast<int32_t>(i);
         step = 0;
         elapsed = 0;
-        if (!animation->frameIndices.empty())
-            ShowFrame(animation->frameIndices.front());
+        if (!animation.frameIndices.empty())
+            ShowFrame(animation.frameIndices.front());
         return;
     }
     if (name == "death")
@@ -102,21 +107,22 @@ void CSprite::PlayAnimation(const std::string& name)
 
 void CSprite::UpdateAnimation(uint32_t dt)
 {
-    if (paused || !currentAnimation)
+    const SpriteAnimation* playing = CurrentAnimation();
+    if (paused || !playing)
         return;
     elapsed += dt;
-    if (elapsed < currentAnimation->frameTime)
+    if (elapsed < playing->frameTime)
         return;
     ++step;
-    elapsed -= currentAnimation->frameTime;
-    const uint32_t count = static_cast<uint32_t>(currentAnimation->frameIndices.size());
+    elapsed -= playing->frameTime;
+    const uint32_t count = static_cast<uint32_t>(playing->frameIndices.size());
     if (step >= count) {
-        step = (currentAnimation->loop || count == 0) ? 0 : count - 1;
-        if (currentAnimation->killAtEnd)
+        step = (playing->loop || count == 0) ? 0 : count - 1;
+        if (playing->killAtEnd)
             killed = true;
     }
     if (step < count)
-        ShowFrame(currentAnimation->frameIndices[step]);
+        ShowFrame(playing->frameIndices[step]);
 }
 
 void CSprite::SetAlpha(float alpha) { colour[3] = Clamp(alpha, 0.0f, 1.0f); }

@@ -34,8 +34,8 @@ public:
 
     // Replaces the frame images; the first becomes the current image.
     void SetFrames(const std::vector<TextureEntry*>& newFrames);
-    // Takes ownership of the animation record.
-    void AddAnimation(SpriteAnimation* animation);
+    // Adds the animation after those the sprite knows (searched in order by name).
+    void AddAnimation(SpriteAnimation animation);
     // Starts the named animation (a running one is not restarted). "death" without such an
     // animation kills the sprite; any other unknown name changes nothing.
     void PlayAnimation(const std::string& name);
@@ -44,11 +44,12 @@ public:
     void SetColour(float r, float g, float b);
     // Draws a pixel rectangle of the current image; false when the sprite is wholly off-screen.
     bool DrawRegion(const rect& region);
+    // The animation being played; null for none.
+    const SpriteAnimation* CurrentAnimation() const;
 
     TextureEntry* texture = nullptr;
     std::vector<TextureEntry*> frames;
-    std::vector<SpriteAnimation*> animations;
-    SpriteAnimation* currentAnimation = nullptr;
+    std::vector<SpriteAnimation> animations;
     bool paused = false;
     uint32_t step = 0;
     uint32_t elapsed = 0;
@@ -65,6 +66,8 @@ public:
 
 private:
     void ShowFrame(int32_t index);
+
+    int32_t currentAnimation_ = -1; // index into animations; -1 for none
 };
 
 // Draws the image as a band from `from` to `to`: cropped to the line's length when the image

@@ -1,54 +1,46 @@
+// A layer of sprites in draw order: creation on top or just above the bottom, the draw pass that
+// destroys the killed ones and sends sprites back, and their animation step.
 #include "engine/spritecontainer.h"
 
 #include "engine/texturecache.h"
 
 #include <iterator>
 
-CSpriteContainer::~CSpriteContainer() { Clear(); }
-
-CSprite* CSpriteContainer::MakeSprite(const std::string& imageFile)
+CSprite* CSpriteContainer::WithImage(CSprite& sprite, const std::string& imageFile)
 {
-    CSprite* sprite = new CSprite;
     if (TextureEntry* entry = GetTexture(imageFile)) {
-        sprite->texture = entry;
-        sprite->frames[0] = entry;
-        sprite->width = static_cast<float>(entry->width);
-        sprite->height = static_cast<float>(entry->height);
+        sprite.texture = entry;
+        sprite.frames[0] = entry;
+        sprite.width = static_cast<float>(entry->width);
+        sprite.height = static_cast<float>(entry->height);
     }
-    return sprite;
+    return &sprite;
 }
 
 CSprite* CSpriteContainer::CreateSprite(const std::string& imageFile)
 {
-    CSprite* sprite = MakeSprite(imageFile);
-    sprites_.push_back(sprite);
-    return sprite;
+    return WithImage(sprites_.emplace_back(), imageFile);
 }
 
 CSprite* CSpriteContainer::CreateSpriteBehind(const std::string& imageFile)
 {
-    CSprite* sprite = MakeSprite(imageFile);
-    if (sprites_.empty())
-        sprites_.push_back(sprite);
-    else
-        sprites_.insert(std::next(sprites_.begin()), sprite);
-    return sprite;
+    const auto position = sprites_.empty() ? sprites_.end() : std::next(sprites_.begin());
+    return WithImage(*sprites_.emplace(position), imageFile);
 }
 
 void CSpriteContainer::Draw()
 {
     for (auto it = sprites_.begin(); it != sprites_.end();) {
-        CSprite* sprite = *it;
-        if (sprite->sendToBack) {
-            sprite->Draw();
-            sprite->sendToBack = false;
+        CSprite& sprite = *it;
+        if (sprite.sendToBack) {
+            sprite.Draw();
+            sprite.sendToBack = false;
             const auto moved = it++;
             sentBack_.splice(sentBack_.end(), sprites_, moved);
-        } else if (sprite->killed) {
-            delete sprite;
+        } else if (sprite.killed) {
             it = sprites_.erase(it);
         } else {
-            sprite->Draw();
+            sprite.Draw();
             ++it;
         }
     }
@@ -60,16 +52,20 @@ void CSpriteContainer::Draw()
 
 void CSpriteContainer::UpdateAnimations(uint32_t dt)
 {
-    for (CSprite* sprite : sprites_)
-        sprite->UpdateAnimation(dt);
+    for (CSprite& sprite : sprites_)
+        sprite.UpdateAnimation(dt);
 }
 
 void CSpriteContainer::Clear()
 {
-    for (CSprite* sprite : sprites_)
-        delete sprite;
     sprites_.clear();
-    for (CSprite* sprite : sentBack_)
-        delete sprite;
     sentBack_.clear();
+}
+
+std::list<CSprite*> CSpriteContainer::Sprites()
+{
+    std::list<CSprite*> order;
+    for (CSprite& sprite : sprites_)
+        order.push_back(&sprite);
+    return order;
 }

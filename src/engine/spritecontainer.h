@@ -1,7 +1,8 @@
 #pragma once
-// Owns a layer of sprites in draw order (first drawn first, at the bottom). Sprites die here:
-// the draw pass destroys the ones whose killed flag it sees, and moves the ones asking to be
-// sent back to just above the bottom sprite.
+// Owns a layer of sprites by value in draw order (first drawn first, at the bottom). Sprites die
+// here: the draw pass destroys the ones whose killed flag it sees, and moves the ones asking to be
+// sent back to just above the bottom sprite. A sprite handed out stays where it is in memory
+// until then, whatever happens to the others.
 #include "engine/sprite.h"
 
 #include <cstdint>
@@ -13,7 +14,6 @@ public:
     CSpriteContainer() = default;
     CSpriteContainer(const CSpriteContainer&) = delete;
     CSpriteContainer& operator=(const CSpriteContainer&) = delete;
-    ~CSpriteContainer();
 
     // A new sprite of the image on top of everything; without the image it never draws.
     CSprite* CreateSprite(const std::string& imageFile);
@@ -24,12 +24,13 @@ public:
     void Clear();
 
     std::size_t Count() const { return sprites_.size(); }
-    // The sprites in draw order, for tests and digests.
-    const std::list<CSprite*>& Sprites() const { return sprites_; }
+    // The sprites in draw order, for tests.
+    std::list<CSprite*> Sprites();
 
 private:
-    static CSprite* MakeSprite(const std::string& imageFile);
+    // Gives a new sprite its image (when the image loads) and hands it out.
+    static CSprite* WithImage(CSprite& sprite, const std::string& imageFile);
 
-    std::list<CSprite*> sprites_;
-    std::list<CSprite*> sentBack_; // scratch list of the draw pass, kept to reuse its nodes
+    std::list<CSprite> sprites_;
+    std::list<CSprite> sentBack_; // scratch list of the draw pass, kept to reuse its nodes
 };

@@ -1,3 +1,4 @@
+// The image cache: every picture decoded once and kept as a device texture until shutdown.
 #include "engine/texturecache.h"
 
 #include <SDL.h>
@@ -9,13 +10,12 @@
 #include <cstring>
 #include <iostream>
 #include <map>
-#include <memory>
 
 namespace {
 
-// The records are owned here (null for a name that failed to load), so none is left behind at
-// exit; the device textures go with ReleaseAllTextures, while the device still exists.
-std::map<std::string, std::unique_ptr<TextureEntry>> g_textureCache;
+// The records are held here by value (none for a name that failed to load), so none is left
+// behind at exit; the device textures go with ReleaseAllTextures, while the device still exists.
+std::map<std::string, std::optional<TextureEntry>> g_textureCache;
 
 // Whether the file starts as a picture whose size can be read, decodable or not.
 bool HeaderReads(const std::string& name)
@@ -108,49 +108,49 @@ bool DecodeImageFile(const std::string& name, int& width, int& height, std::vect
 }
 #endif
 
-TextureEntry* LoadTexture(const std::string& name)
+std::optional<TextureEntry> LoadTexture(const std::string& name)
 {
     int width = 0;
     int height = 0;
     std::vector<uint8_t> rgba;
     if (!DecodeImageFile(name, width, height, rgba)) {
         ReportUnloadable(name);
-        return nullptr;
+        return std::nullopt;
     }
     const TextureHandle texture = GetRenderBackend().CreateTexture(width, height, rgba.data());
     if (texture == 0) {
         std::cout << "Couldn't load texture: " << name << std::flush;
-        return nullptr;
+        return std::nullopt;
     }
-    return new TextureEntry{texture, width, height};
+    return TextureEntry{texture, width, height};
 }
 
 TextureEntry* GetTexture(const std::string& name)
 {
-    const auto found = g_textureCache.find(name);
-    if (found != g_textureCache.end())
-        return found->second.get();
-    TextureEntry* entry = LoadTexture(name);
-    g_textureCache.emplace(name, std::unique_ptr<TextureEntry>(entry));
-    return entry;
+    auto found = g_textureCache.find(name);
+    if (found == g_textureCache.end())
+        found = g_textureCache.emplace(name, LoadTexture(name)).first;
+    std::optional<TextureEntry>& entry = found->second;
+    return entry ? &*entry : nullptr;
 }
 
 TextureEntry* FindTexture(const std::string& name)
 {
     const auto found = g_textureCache.find(name);
-    return found != g_textureCache.end() ? found->second.get() : nullptr;
+    return found != g_textureCache.end() && found->second ? &*found->second : nullptr;
 }
 
 TextureEntry* KeepTexture(const std::string& name, int width, int height, const uint8_t* rgba)
 {
-    const auto found = g_textureCache.find(name);
-    if (found != g_textureCache.end())
-        return found->second.get();
-    const TextureHandle texture = GetRenderBackend().CreateTexture(width, height, rgba);
-    std::unique_ptr<TextureEntry> entry = texture != 0 ? std::make_unique<TextureEntry>(TextureEntry{texture, width, height}) : nullptr;
-    TextureEntry* kept = entry.get();
-    g_textureCache.emplace(name, std::move(entry));
-    return kept;
+    auto found = g_textureCache.find(name);
+    if (found == g_textureCache.end()) {
+        const TextureHandle texture = GetRenderBackend().CreateTexture(width, height, rgba);
+        std::optional<TextureEntry> entry;
+        if (texture != 0)
+            entry = TextureEntry{texture, width, height};
+        found = g_textureCache.emplace(name, entry).first;
+    }
+    return found->second ? &*found->second : nullptr;
 }
 
 void ReleaseAllTextures()

@@ -4,6 +4,7 @@
 #include "engine/renderbackend.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,8 @@ struct TextureEntry {
 // The cached record for the name (loading it on the first request), or null when the image
 // could not be loaded; a failed name is not tried again.
 TextureEntry* GetTexture(const std::string& name);
-// Loads the image into a new record; prints why and returns null on failure.
-TextureEntry* LoadTexture(const std::string& name);
+// Loads the image into a new record; prints why and returns none on failure.
+std::optional<TextureEntry> LoadTexture(const std::string& name);
 // The cached record for the name, without loading anything: null when none is cached (or its
 // load failed).
 TextureEntry* FindTexture(const std::string& name);

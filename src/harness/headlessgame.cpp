@@ -1,16 +1,12 @@
+// The real game without a window or sound, seeded and played by an input source.
 #include "harness/headlessgame.h"
 
 #include "audio/soundoutput.h"
 #include "engine/random.h"
 
-HeadlessGame::Seeding::Seeding(uint32_t seed) : soundWasEnabled(SoundEnabled())
-{
-    SetSoundEnabled(false);
-    RandomSeed(seed);
-    SeedRuntimeRandom(seed);
-}
+HeadlessGame::SoundOff::SoundOff() : soundWasEnabled(SoundEnabled()) { SetSoundEnabled(false); }
 
-HeadlessGame::Seeding::~Seeding() { SetSoundEnabled(soundWasEnabled); }
+HeadlessGame::SoundOff::~SoundOff() { SetSoundEnabled(soundWasEnabled); }
 
 namespace {
 
@@ -24,6 +20,6 @@ FrameLoop::Options WithoutWindow(bool pausable)
 } // namespace
 
 HeadlessGame::HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input, bool pausable)
-    : seeding_(seed), phase_(false, firstLevel), loop_(WithoutWindow(pausable), phase_, input)
+    : phase_(false, firstLevel, RandomGenerators(seed)), loop_(WithoutWindow(pausable), phase_, input)
 {
 }

@@ -13,8 +13,9 @@ class InputSource;
 
 class HeadlessGame {
 public:
-    // Seeds both random generators with seed, turns sound off and loads the first level. The
-    // headless game does not pause, unless asked to (as the windowed game does on P).
+    // Seeds both of the phase's random generators with seed, turns sound off and loads the
+    // first level. The headless game does not pause, unless asked to (as the windowed game does
+    // on P).
     HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input, bool pausable = false);
 
     // One frame-loop step; then the input source looks and its due events are handled.
@@ -26,17 +27,17 @@ public:
     Gameplay& Game() { return phase_.gameplay; }
 
 private:
-    // Seeds the generators and turns sound off for the game's lifetime (sound is switched back
-    // to what it was when the game goes).
-    struct Seeding {
-        explicit Seeding(uint32_t seed);
-        ~Seeding();
-        Seeding(const Seeding&) = delete;
-        Seeding& operator=(const Seeding&) = delete;
+    // Turns sound off for the game's lifetime (sound is switched back to what it was when the
+    // game goes).
+    struct SoundOff {
+        SoundOff();
+        ~SoundOff();
+        SoundOff(const SoundOff&) = delete;
+        SoundOff& operator=(const SoundOff&) = delete;
         bool soundWasEnabled;
     };
 
-    Seeding seeding_;
+    SoundOff soundOff_;
     GamePhase phase_;
     FrameLoop loop_;
 };

@@ -1,7 +1,8 @@
+// The tools gathered from the command line: the script and the bot, the recording, the seed and
+// the digest.
 #include "harness/toolrun.h"
 
 #include "app/gamephase.h"
-#include "engine/random.h"
 #include "harness/worlddigest.h"
 
 #include <iostream>
@@ -81,12 +82,10 @@ void ToolRun::Heard(uint32_t phaseTime, const GameEvent& event)
         record_ << line << '\n';
 }
 
-void ToolRun::PhaseStarting()
+void ToolRun::SeedPhase(RandomGenerators& random) const
 {
-    if (!options_.seeded)
-        return;
-    RandomSeed(options_.seed);
-    SeedRuntimeRandom(options_.seed);
+    if (options_.seeded)
+        random = RandomGenerators(options_.seed);
 }
 
 void ToolRun::PhaseEnded(const GamePhase& phase)

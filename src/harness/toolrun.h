@@ -4,6 +4,7 @@
 // the bot's), a recording of every input the game handles, the seed of the game phase and the
 // digest line at its end.
 #include "app/inputsource.h"
+#include "engine/random.h"
 #include "harness/demorun.h"
 #include "harness/inputscript.h"
 #include "harness/tooloptions.h"
@@ -13,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class ToolRun : public InputSource {
+class ToolRun : public InputSource, public PhaseSeeding {
 public:
     // Reads the tool options, the input script and opens the recording. False, with one line
     // on standard error, when any of them cannot be read or written.
@@ -31,7 +32,8 @@ public:
     void TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out) override;
     void Observe(uint32_t phaseTime, const GamePhase& phase) override;
     void Heard(uint32_t phaseTime, const GameEvent& event) override;
-    void PhaseStarting() override;
+    // With "-seed": both of the phase's generators seeded with it.
+    void SeedPhase(RandomGenerators& random) const override;
     void PhaseEnded(const GamePhase& phase) override;
 
 private:

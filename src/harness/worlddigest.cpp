@@ -1,3 +1,4 @@
+// The world's digest line and the details behind it.
 #include "harness/worlddigest.h"
 
 #include "world/gameplay.h"
@@ -120,5 +121,8 @@ std::string WorldDigest::Details(const Gameplay& gameplay)
         DescribeCharacter(out, "robot", *robot);
     for (const auto& bullet : world->bullets)
         out << "bullet x=" << bullet->position.x << " y=" << bullet->position.y << "\n";
+    const RandomGenerators& random = gameplay.Random();
+    out << "random state=" << static_cast<uint32_t>(random.RandomState()) << " runtime=" << random.RuntimeRandomState()
+        << "\n";
     return out.str();
 }

@@ -25,7 +25,8 @@ struct WorldDigest {
     // One line: "level=... t=... loop=... player=alive|dead|none cleared=0|1 robots=a/b
     // bullets=... particles=... sprites=... hash=<16 hex digits>".
     std::string ToString() const;
-    // Every character line by line, for looking into a difference.
+    // Every character and bullet line by line, then the states of the phase's generators, for
+    // looking into a difference.
     static std::string Details(const Gameplay& gameplay);
 };
 

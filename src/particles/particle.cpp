@@ -15,33 +15,6 @@ CParticle::CParticle(CSprite* sprite_) : sprite(sprite_)
 
 CParticle::~CParticle() { Retire(); }
 
-void CParticle::Reinit(CSprite* newSprite)
-{
-    ResetMotion(newSprite);
-    Update(0.0f);
-    colourRate = {{0.0f, 0.0f, 0.0f}};
-}
-
-void CParticle::ResetMotion(CSprite* newSprite)
-{
-    sprite = newSprite;
-    done = false;
-    age = 0.0f;
-    lifetime = 1.0f;
-    alphaRate = 0.0f;
-    colourRate = {{0.0f, 0.0f, 0.0f}};
-    vel = vector2();
-    spin = 0.0f;
-    scaleRate = vector2();
-    delayAlphaRate = 0.0f;
-    drag = 0.0f;
-    fixedAlpha = -1.0f;
-    removeSprite = true;
-    faceVelocity = false;
-    playDeath = false;
-    accel = vector2();
-}
-
 void CParticle::Retire()
 {
     if (!sprite)
@@ -121,7 +94,7 @@ void CParticle::ApplyDragAndAccel(float seconds)
     vel += accel * seconds;
 }
 
-CPhysicsParticle::CPhysicsParticle(CSprite* sprite_) : CParticle(sprite_) { recyclable = false; }
+CPhysicsParticle::CPhysicsParticle(CSprite* sprite_) : CParticle(sprite_) {}
 
 void CPhysicsParticle::Update(float seconds)
 {

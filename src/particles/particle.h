@@ -21,9 +21,6 @@ public:
     virtual ~CParticle();
     virtual void Update(float seconds);
 
-    // The same defaults for a particle taken back from the pool; priority and recyclable keep
-    // their values.
-    void Reinit(CSprite* newSprite);
     // Plays the sprite's death animation when asked to, then marks the sprite killed when asked to.
     void Retire();
 
@@ -43,17 +40,19 @@ public:
     bool faceVelocity = false;        // the sprite's angle follows the direction of vel
     bool playDeath = false;           // on retirement, play the sprite's "death" animation
     vector2 accel;                    // added to vel per second
-    bool recyclable = true;           // a retired particle may go back to the pool
     int32_t priority = 0;             // 1 or more: never culled; below 0: may be refused
 
 private:
-    void ResetMotion(CSprite* newSprite);
+    friend class ParticleStore;
+
     void FadeDuringDelay(float seconds);
     void Tint(float seconds);
     void Move(float seconds);
     void Turn(float seconds);
     void Scale(float seconds);
     void ApplyDragAndAccel(float seconds);
+
+    int32_t storePlace_ = -1; // its place in the particle store that made it; -1 for none
 };
 
 // A particle whose velocity can curl by a fixed angle per update and which meets a floor line

@@ -1,78 +1,58 @@
+// The live particles of a world or of the overlay: making, culling, updating and recycling them.
 #include "particles/particlesystem.h"
 
-#include "engine/random.h"
 #include "engine/sprite.h"
 
-namespace {
-
-// The pool keeps two slots free, so its write position never wraps.
-constexpr int kPoolHeadroom = 2;
-
-} // namespace
-
-ParticleSystem::ParticleSystem() : nullParticle(new CPhysicsParticle(nullptr)) {}
-
-ParticleSystem::~ParticleSystem()
+ParticleSystem::ParticleSystem(RandomGenerators& random) : random_(&random)
 {
-    Clear();
-    DestroyPooled();
-    nullParticle->sprite = nullptr; // whatever a caller wrote into it, it drives nothing
-    delete nullParticle;
+    live.reserve(ParticleStore::kCapacity);
 }
 
-// Pooled particles forgot their sprites on entering the pool: destroying them touches none.
-void ParticleSystem::DestroyPooled()
-{
-    while (pool.Newest())
-        delete pool.Pop();
-}
+ParticleSystem::ParticleSystem() : ParticleSystem(ownRandom_) {}
+
+ParticleSystem::~ParticleSystem() { Clear(); }
 
 CParticle* ParticleSystem::NewParticle(CSprite* s)
 {
     if (OverSoftLimit())
         CullOneAtRandom();
-    if (CParticle* recycled = TakeFromPool(s))
-        return recycled;
-    return new CParticle(s);
+    return store_.MakePlain(s);
 }
 
 void ParticleSystem::CullOneAtRandom()
 {
     if (live.empty())
         return;
-    const int index = RandomInt(0, LiveCount() - 1);
-    CParticle* p = live[static_cast<std::size_t>(index)];
-    if (p->priority >= 1)
+    const int index = random_->RandomInt(0, LiveCount() - 1);
+    if (live[static_cast<std::size_t>(index)]->priority >= 1)
         return;
-    Recycle(p);
-    RemoveLiveAt(static_cast<std::size_t>(index));
+    RecycleLiveAt(static_cast<std::size_t>(index));
 }
 
-CParticle* ParticleSystem::TakeFromPool(CSprite* s)
-{
-    if (!pool.Newest())
-        return nullptr;
-    CParticle* p = pool.Pop();
-    p->Reinit(s);
-    return p;
-}
-
-// Over the soft limit, a negative priority is refused and its sprite killed at once.
+// Over the soft limit, a negative priority is refused.
 bool ParticleSystem::Refuses(CSprite* s, int32_t priority)
 {
     if (priority >= 0 || !OverSoftLimit())
         return false;
+    Refuse(s);
+    return true;
+}
+
+std::nullptr_t ParticleSystem::Refuse(CSprite* s)
+{
     if (s)
         s->killed = true;
-    return true;
+    return nullptr;
 }
 
 CParticle* ParticleSystem::NewMovingParticle(CSprite* s, float lifetime, const vector2& vel, float spin,
                                              int32_t priority)
 {
     if (Refuses(s, priority))
-        return nullParticle;
+        return nullptr;
     CParticle* p = NewParticle(s);
+    if (!p)
+        return Refuse(s);
     p->priority = priority;
     p->lifetime = lifetime;
     p->vel = vel;
@@ -85,8 +65,10 @@ CPhysicsParticle* ParticleSystem::NewPhysicsParticle(CSprite* s, float lifetime,
                                                      const vector2& pivot, int32_t priority)
 {
     if (Refuses(s, priority))
-        return nullParticle;
-    CPhysicsParticle* p = new CPhysicsParticle(s);
+        return nullptr;
+    CPhysicsParticle* p = store_.MakePhysics(s);
+    if (!p)
+        return Refuse(s);
     live.push_back(p);
     p->lifetime = lifetime;
     p->priority = priority;
@@ -98,7 +80,7 @@ CPhysicsParticle* ParticleSystem::NewPhysicsParticle(CSprite* s, float lifetime,
 
 void ParticleSystem::AddLive(CParticle* p)
 {
-    if (p && p != nullParticle)
+    if (p)
         live.push_back(p);
 }
 
@@ -115,6 +97,8 @@ CParticle* ParticleSystem::AttachSprite(CSprite* s, float lifetime)
     }
     if (!p) {
         p = NewParticle(s);
+        if (!p)
+            return nullptr;
         live.push_back(p);
     }
     p->priority = 1;
@@ -136,34 +120,19 @@ void ParticleSystem::ReleaseSprite(const CSprite* s)
 {
     std::size_t i = 0;
     while (i < live.size()) {
-        CParticle* p = live[i];
-        if (p->sprite == s) {
-            Recycle(p);
-            RemoveLiveAt(i); // the element moved in is examined next
-        } else {
+        if (live[i]->sprite == s)
+            RecycleLiveAt(i); // the particle moved in is examined next
+        else
             ++i;
-        }
     }
 }
 
-void ParticleSystem::Recycle(CParticle* p)
+void ParticleSystem::RecycleLiveAt(std::size_t index)
 {
-    if (!p || p == nullParticle)
-        return;
-    if (p->recyclable && pool.Position() < pool.Capacity() - kPoolHeadroom) {
-        p->Retire();
-        p->sprite = nullptr; // a pooled particle must never reach its old sprite again
-        pool.Push(p);
-    } else {
-        delete p;
-    }
-}
-
-// Moves the last live particle into the index and drops the last slot.
-void ParticleSystem::RemoveLiveAt(std::size_t index)
-{
+    CParticle* p = live[index];
     live[index] = live.back();
     live.pop_back();
+    store_.Free(p);
 }
 
 // Each particle is updated exactly once. While over the soft limit, every unprotected particle
@@ -181,7 +150,7 @@ void ParticleSystem::Update(uint32_t ms)
         p->Update(seconds);
         bool remove = p->done;
         if (excess > 0) {
-            const int r = RandomInt(0, LiveCount());
+            const int r = random_->RandomInt(0, LiveCount());
             if (r < cull && p->priority < 1)
                 remove = true;
         }
@@ -191,14 +160,13 @@ void ParticleSystem::Update(uint32_t ms)
         }
         excess -= 1;
         cull -= 2;
-        Recycle(p);
-        RemoveLiveAt(i); // the moved particle gets its update at this same index
+        RecycleLiveAt(i); // the moved particle gets its update at this same index
     }
 }
 
 void ParticleSystem::Clear()
 {
     for (CParticle* p : live)
-        Recycle(p);
+        store_.Free(p);
     live.clear();
 }

@@ -1,8 +1,6 @@
 #pragma once
-// A process-wide single instance, made on first use and deleted by a static destructor at exit.
+// A process-wide single instance, made on first use and destroyed by a static destructor at exit.
 // T derives from CSingleton<T> and lets CSingleton<T> reach its default constructor.
-#include <memory>
-
 namespace kolm {
 
 template <typename T>
@@ -14,8 +12,8 @@ public:
 
     static T& Instance()
     {
-        static const std::unique_ptr<T> instance(new T());
-        return *instance;
+        static T instance;
+        return instance;
     }
 
 protected:

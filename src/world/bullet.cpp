@@ -1,3 +1,4 @@
+// Flying bullets: their sprites and their flight across the field.
 #include "world/bullet.h"
 
 #include "engine/portablemath.h"
@@ -7,6 +8,7 @@
 #include "characters/weapon.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 // A bullet is gone once its centre is this far beyond an edge of the field.
@@ -19,13 +21,13 @@ CSprite* CreateBulletSprite(CSpriteContainer& sprites, const WeaponDesc& weapon)
     if (weapon.image != datafiles::BigBadBullet(1))
         return sprite;
     sprite->SetFrames({sprite->texture, GetTexture(datafiles::BigBadBullet(2)), GetTexture(datafiles::BigBadBullet(3))});
-    SpriteAnimation* fire = new SpriteAnimation;
-    fire->frameIndices = {0, 1, 2, 0, 2, 1};
-    fire->frameTime = 85;
-    fire->loop = true;
-    fire->killAtEnd = false;
-    fire->name = "fire";
-    sprite->AddAnimation(fire);
+    SpriteAnimation fire;
+    fire.frameIndices = {0, 1, 2, 0, 2, 1};
+    fire.frameTime = 85;
+    fire.loop = true;
+    fire.killAtEnd = false;
+    fire.name = "fire";
+    sprite->AddAnimation(std::move(fire));
     sprite->PlayAnimation("fire");
     return sprite;
 }

@@ -1,3 +1,4 @@
+// The application's handle on the game world: the level's world, input turned into timed events, loops.
 #include "world/gameplay.h"
 
 #include "characters/playercharacter.h"
@@ -38,7 +39,7 @@ bool ControlOfKey(int key, uint32_t& control)
 
 } // namespace
 
-Gameplay::Gameplay() = default;
+Gameplay::Gameplay(const RandomGenerators& random) : random_(random) {}
 
 Gameplay::~Gameplay() = default;
 
@@ -46,7 +47,7 @@ bool Gameplay::IsPlayerDead() { return world && world->playerDead; }
 
 void Gameplay::LoadLevel(const std::string& levelFile)
 {
-    auto next = std::make_unique<CQuenlowZarnImpl>(levelFile);
+    auto next = std::make_unique<CQuenlowZarnImpl>(levelFile, random_);
     world = std::move(next);
     world->grid = grid;
 }

@@ -5,6 +5,10 @@
 // loop when asked, and answers the overlay's questions. Every operation does nothing (or
 // answers false, 0 or (0, 0)) while there is no world, except Update, which answers true
 // whether or not there is a world to step.
+//
+// It owns the random generators of the game phase: every level's world draws from them, so
+// their state carries on from one level to the next exactly as the levels were played.
+#include "engine/random.h"
 #include "engine/vectormath.h"
 
 #include <memory>
@@ -16,7 +20,8 @@ class Gameplay {
 public:
     class CQuenlowZarnImpl;
 
-    Gameplay();
+    // The generators start as given (both seeded with 1 unless given).
+    explicit Gameplay(const RandomGenerators& random = RandomGenerators());
     Gameplay(const Gameplay&) = delete;
     Gameplay& operator=(const Gameplay&) = delete;
     virtual ~Gameplay();
@@ -42,11 +47,14 @@ public:
     void RestartAttempt();
 
     CQuenlowZarnImpl* World() const { return world.get(); }
+    RandomGenerators& Random() { return random_; }
+    const RandomGenerators& Random() const { return random_; }
 
 private:
     bool KeyEvent(int key, bool pressed);
     bool ControlEvent(uint32_t control, bool pressed);
 
+    RandomGenerators random_; // before the world, which draws from it
     std::unique_ptr<CQuenlowZarnImpl> world;
     CPaperGrid* grid = nullptr;
 };

@@ -1,3 +1,4 @@
+// Level files and the level timeline: what arrives when, and along which path.
 #include "world/leveltimeline.h"
 
 #include "engine/random.h"
@@ -61,16 +62,16 @@ LevelFile ParseLevelText(const std::string& text)
     return ReadLevelStream(stream);
 }
 
-void RandomCrossingPath(vector2& start, vector2& target)
+void RandomCrossingPath(RandomGenerators& random, vector2& start, vector2& target)
 {
-    const double u1 = Random01();
-    start.x = static_cast<float>(Random01() * kVirtualWidth);
+    const double u1 = random.Random01();
+    start.x = static_cast<float>(random.Random01() * kVirtualWidth);
     start.y = static_cast<float>(u1 * kVirtualHeight);
-    const double u2 = Random01();
-    target.x = static_cast<float>(Random01() * kVirtualWidth);
+    const double u2 = random.Random01();
+    target.x = static_cast<float>(random.Random01() * kVirtualWidth);
     target.y = static_cast<float>(u2 * kVirtualHeight);
-    const double swap = Random01();
-    if (Random01() < 0.5) {
+    const double swap = random.Random01();
+    if (random.Random01() < 0.5) {
         start.x = -kOutside;
         target.x = kVirtualWidth + kOutside;
         if (swap < 0.5)
@@ -89,7 +90,7 @@ void LevelTimeline::Load(const LevelFile& level)
     events = level.events;
 }
 
-std::vector<Spawn> LevelTimeline::AdvanceTimeline(uint32_t t)
+std::vector<Spawn> LevelTimeline::AdvanceTimeline(uint32_t t, RandomGenerators& random)
 {
     std::vector<Spawn> due;
     now = t;
@@ -104,7 +105,7 @@ std::vector<Spawn> LevelTimeline::AdvanceTimeline(uint32_t t)
     ++next;
     vector2 start;
     vector2 target;
-    RandomCrossingPath(start, target);
+    RandomCrossingPath(random, start, target);
     SpawnEvent(type, start, target, due);
     return due;
 }

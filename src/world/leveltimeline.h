@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+class RandomGenerators;
+
 // What an event of a level file brings.
 enum SpawnType : int32_t {
     kSpawnBigBad = 1,
@@ -44,7 +46,7 @@ LevelFile ParseLevelText(const std::string& text);
 
 // A random diagonal path across the field from 75 pixels beyond one edge to 75 pixels beyond
 // the opposite one.
-void RandomCrossingPath(vector2& start, vector2& target);
+void RandomCrossingPath(RandomGenerators& random, vector2& start, vector2& target);
 
 // One robot to be made: its spawn type (one robot, never a formation) and its path.
 struct Spawn {
@@ -57,8 +59,9 @@ class LevelTimeline {
 public:
     void Load(const LevelFile& level);
     // Hands out the robots of the next event if it is due at time t (and t is beyond the
-    // high-water mark): none, one, or a formation's five, in the order they are to be made.
-    std::vector<Spawn> AdvanceTimeline(uint32_t t);
+    // high-water mark): none, one, or a formation's five, in the order they are to be made. The
+    // path of an event due is drawn from random.
+    std::vector<Spawn> AdvanceTimeline(uint32_t t, RandomGenerators& random);
     void SpawnEvent(int32_t type, const vector2& start, const vector2& target, std::vector<Spawn>& due);
     void SpawnFormation(const vector2& start, const vector2& target, std::vector<Spawn>& due);
 

@@ -1,3 +1,4 @@
+// The world of one level: its step, its loops, the robots it spawns and the bullets it fires.
 #include "world/world.h"
 
 #include "audio/soundbank.h"
@@ -41,8 +42,8 @@ void EndBullet(Bullet& bullet)
 
 } // namespace
 
-Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFileName)
-    : levelFile(levelFileName)
+Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFileName, RandomGenerators& randomGenerators)
+    : random(randomGenerators), particles(randomGenerators), levelFile(levelFileName)
 {
     timeline.Load(ReadLevelFile(levelFile));
     WorldRestart();
@@ -50,7 +51,7 @@ Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFileName)
 
 Gameplay::CQuenlowZarnImpl::~CQuenlowZarnImpl() = default;
 
-EffectContext Gameplay::CQuenlowZarnImpl::Effects() { return EffectContext{sprites, particles, grid}; }
+EffectContext Gameplay::CQuenlowZarnImpl::Effects() { return EffectContext{sprites, particles, grid, random}; }
 
 void Gameplay::CQuenlowZarnImpl::WorldUpdate(uint32_t dt)
 {
@@ -61,7 +62,7 @@ void Gameplay::CQuenlowZarnImpl::WorldUpdate(uint32_t dt)
     ExplodeDueExplosions();
     sprites.UpdateAnimations(dt);
     particles.Update(dt);
-    for (const Spawn& spawn : timeline.AdvanceTimeline(worldTime))
+    for (const Spawn& spawn : timeline.AdvanceTimeline(worldTime, random))
         SpawnEnemy(spawn.type, spawn.start, spawn.target);
 }
 
@@ -138,10 +139,10 @@ void Gameplay::CQuenlowZarnImpl::ExplodeDueExplosions()
 
 void Gameplay::CQuenlowZarnImpl::CreatePlayer()
 {
-    const float y = static_cast<float>(Random01() * kVirtualHeight);
-    const float x = static_cast<float>(Random01() * kVirtualWidth);
-    Random01();
-    Random01();
+    const float y = static_cast<float>(random.Random01() * kVirtualHeight);
+    const float x = static_cast<float>(random.Random01() * kVirtualWidth);
+    random.Random01();
+    random.Random01();
     player = std::make_unique<PlayerCharacter>();
     player->SetStart(vector2(x, y), CreatePlayerSprite(sprites));
     player->team = kTeamHumans;

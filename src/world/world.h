@@ -2,7 +2,9 @@
 // The world of one level: the live player, the old guys replaying earlier attempts, every robot
 // spawned so far, the flying bullets, the world's sprites and particles, the level timeline and
 // the explosions waiting to go off. It steps by a fixed 16 ms; every loop of the level restarts
-// its clock at 0 with a new player while everything recorded before is replayed.
+// its clock at 0 with a new player while everything recorded before is replayed. It draws every
+// random number, its own, its effects' and its particles', from the generators it is given (the
+// facade's, which carry on from one level's world to the next).
 #include "characters/bulletfireinterface.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
@@ -41,7 +43,8 @@ public:
         uint32_t dueTime = 0;
     };
 
-    explicit CQuenlowZarnImpl(const std::string& levelFile);
+    // Draws from random, which outlives the world.
+    CQuenlowZarnImpl(const std::string& levelFile, RandomGenerators& random);
     CQuenlowZarnImpl(const CQuenlowZarnImpl&) = delete;
     CQuenlowZarnImpl& operator=(const CQuenlowZarnImpl&) = delete;
     ~CQuenlowZarnImpl() override;
@@ -67,6 +70,7 @@ public:
 
     EffectContext Effects();
 
+    RandomGenerators& random;
     CSpriteContainer sprites;
     ParticleSystem particles;
     LevelTimeline timeline;

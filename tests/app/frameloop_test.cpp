@@ -3,7 +3,6 @@
 // and the last one presented again now and then.
 #include "app/frameloop.h"
 #include "engine/gamekeys.h"
-#include "engine/random.h"
 #include "app/gamephase.h"
 #include "harness/worlddigest.h"
 #include "characters/enemycharacter.h"
@@ -79,8 +78,6 @@ TEST_F(FrameLoopTest, AStepBeginsOnceSixteenMillisecondsHavePassedAndALateOneIsN
 TEST_F(FrameLoopTest, AtHalfSpeedStepsCome32MillisecondsApartAndTheWorldIsThatOfFullSpeed)
 {
     const auto worldAfter40Steps = [this](int speed) {
-        RandomSeed(1);
-        SeedRuntimeRandom(1);
         GamePhase phase(false, dir.File("level.txt"));
         FrameLoop::Options options = Windowless();
         options.gameSpeed = speed;

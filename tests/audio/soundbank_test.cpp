@@ -1,3 +1,4 @@
+// The effect bank: preloading, finding, failed loads, the throttle and the bank's own order.
 #include "audio/soundbank.h"
 
 #include "audio/soundoutput.h"
@@ -8,6 +9,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,7 +42,7 @@ protected:
 std::set<std::string> BankNames()
 {
     std::set<std::string> names;
-    for (MixerFile* entry : MixerFile::Instances())
+    for (const MixerFile* entry : LoadedSounds())
         names.insert(entry->fileName);
     return names;
 }
@@ -58,7 +60,7 @@ TEST_F(SoundBankTest, PreloadsEveryWavOfTheEffectDirectoryByLowerCasePath)
         EXPECT_EQ(GetCapturedStdout(), "Error! Couldn't load: data/sfx/shout.wav\n");
     });
     EXPECT_EQ(BankNames(), (std::set<std::string>{"data/sfx/laser.wav", "data/sfx/boom.wav", "data/sfx/shout.wav"}));
-    for (MixerFile* entry : MixerFile::Instances())
+    for (const MixerFile* entry : LoadedSounds())
         EXPECT_EQ(entry->chunk != nullptr, entry->fileName != "data/sfx/shout.wav") << entry->fileName;
 }
 
@@ -67,8 +69,8 @@ TEST_F(SoundBankTest, FindsALoadedEffectInsteadOfLoadingItAgain)
     AddEffect("laser.wav");
     InGame([this] {
         LoadAllSoundEffects();
-        MixerFile* preloaded = MixerFile::Oldest();
-        ASSERT_NE(preloaded, nullptr);
+        ASSERT_EQ(LoadedSounds().size(), 1u);
+        const MixerFile* preloaded = LoadedSounds().front();
         EXPECT_EQ(FindOrLoadSound("data/sfx/laser.wav"), preloaded);
 
         AddEffect("late.wav");
@@ -80,14 +82,14 @@ TEST_F(SoundBankTest, FindsALoadedEffectInsteadOfLoadingItAgain)
         EXPECT_NE(FindOrLoadSound("data/sfx/LASER.wav"), preloaded);
         GetCapturedStdout();
     });
-    EXPECT_EQ(MixerFile::InstanceCount(), 3u);
+    EXPECT_EQ(LoadedSounds().size(), 3u);
 }
 
 TEST_F(SoundBankTest, WithNoEffectDirectoryTheFirstPlayLoadsTheEffect)
 {
     testsupport::TempDir empty;
     testsupport::InDirectory(empty.Path(), [] { LoadAllSoundEffects(); });
-    EXPECT_EQ(MixerFile::InstanceCount(), 0u);
+    EXPECT_EQ(LoadedSounds().size(), 0u);
 
     AddEffect("boom.wav");
     const uint64_t before = SoundsStarted();
@@ -104,7 +106,7 @@ TEST_F(SoundBankTest, AFailedLoadIsReportedAndTriedAgainByTheNextRequest)
         CaptureStdout();
         PlaySound(path);
         EXPECT_EQ(GetCapturedStdout(), report);
-        EXPECT_EQ(MixerFile::InstanceCount(), 0u) << "the failed entry is dropped when played";
+        EXPECT_EQ(LoadedSounds().size(), 0u) << "the failed entry is dropped when played";
 
         clock_.Advance(50);
         CaptureStdout();
@@ -124,6 +126,25 @@ TEST_F(SoundBankTest, AFailedLoadIsReportedAndTriedAgainByTheNextRequest)
         EXPECT_EQ(GetCapturedStdout(), "");
         EXPECT_EQ(SoundsStarted(), before + 1);
     });
+}
+
+TEST_F(SoundBankTest, TheBankKeepsItsEffectsInLoadingOrderAndDropsOnlyTheFailedOneThatIsPlayed)
+{
+    AddEffect("first.wav");
+    AddEffect("last.wav");
+    InGame([] {
+        CaptureStdout();
+        const MixerFile* first = FindOrLoadSound("data/sfx/first.wav");
+        FindOrLoadSound("data/sfx/missing.wav");
+        const MixerFile* last = FindOrLoadSound("data/sfx/last.wav");
+        EXPECT_EQ(LoadedSounds().size(), 3u);
+        PlaySoundNow("data/sfx/missing.wav");
+        EXPECT_EQ(LoadedSounds(), (std::vector<const MixerFile*>{first, last}));
+        EXPECT_EQ(FindOrLoadSound("data/sfx/last.wav"), last) << "the others stay where they were";
+        GetCapturedStdout();
+    });
+    UnloadAllSoundEffects();
+    EXPECT_TRUE(LoadedSounds().empty());
 }
 
 TEST_F(SoundBankTest, TheSameEffectStartsOnceWithin100Ms)
@@ -182,7 +203,7 @@ TEST_F(SoundBankTest, WithSoundDisabledNothingIsLoadedPlayedOrPrinted)
     InGame([] {
         CaptureStdout();
         LoadAllSoundEffects();
-        EXPECT_EQ(MixerFile::InstanceCount(), 0u);
+        EXPECT_EQ(LoadedSounds().size(), 0u);
         PlaySound("data/sfx/missing.wav");
         PlaySoundNow("data/sfx/boom.wav");
         MixerFile* entry = FindOrLoadSound("data/sfx/missing.wav");
@@ -191,7 +212,7 @@ TEST_F(SoundBankTest, WithSoundDisabledNothingIsLoadedPlayedOrPrinted)
         EXPECT_EQ(GetCapturedStdout(), "");
     });
     EXPECT_EQ(SoundsStarted(), before);
-    EXPECT_EQ(MixerFile::InstanceCount(), 1u);
+    EXPECT_EQ(LoadedSounds().size(), 1u);
 }
 
 } // namespace

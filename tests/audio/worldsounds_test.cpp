@@ -23,7 +23,7 @@ protected:
     void SetUp() override
     {
         audiotest::DummyAudioTest::SetUp();
-        RandomSeed(5);
+        gameplay_.Random().RandomSeed(5);
         level_.Write("level.txt", "60000\n");
         testing::internal::CaptureStdout();
         gameplay_.LoadLevel(level_.File("level.txt"));
@@ -35,7 +35,7 @@ protected:
     static bool Loaded(const std::string& path)
     {
         std::set<std::string> names;
-        for (MixerFile* entry : MixerFile::Instances())
+        for (const MixerFile* entry : LoadedSounds())
             names.insert(entry->fileName);
         return names.count(path) && FindOrLoadSound(path)->chunk;
     }

@@ -7,6 +7,7 @@
 
 #include "support/worldfixture.h"
 
+#include <climits>
 #include <cstdint>
 
 using testsupport::WorldTest;
@@ -62,8 +63,8 @@ int64_t Predecessor(int64_t state)
 TEST_F(EffectsTest, ASmallRobotsDeathGivesThreePartsAndAQuarterOfTheSmokeAndSparks)
 {
     for (int seed = 1; seed < 30; ++seed) {
-        RandomSeed(seed * 7919);
-        SeedRuntimeRandom(seed);
+        random.RandomSeed(seed * 7919);
+        random.SeedRuntimeRandom(seed);
         World().particles.Clear();
         EnemyCharacter* robot = Spawn(3, vector2(640, 360), vector2(640, 360));
         EffectContext effects = World().Effects();
@@ -94,7 +95,7 @@ TEST_F(EffectsTest, ABigRobotsDeathIsTheLargestBurst)
 TEST_F(EffectsTest, AnExplosionMakesItsRingPuffsAndSparks)
 {
     for (int seed = 1; seed < 20; ++seed) {
-        RandomSeed(seed * 104729);
+        random.RandomSeed(seed * 104729);
         World().particles.Clear();
         EffectContext effects = World().Effects();
         SpawnExplosionEffect(effects, vector2(640, 360), 1.0f);
@@ -130,11 +131,43 @@ TEST_F(EffectsTest, OverTheSoftLimitTheRobotPartsAreRefusedAndTheirSpritesKilled
     EXPECT_GT(World().sprites.Count(), spritesBefore);
 }
 
+// A piece that gets no particle, refused over the soft limit or finding no free place, draws what
+// it would have drawn: the minimal standard generator ends where it ends when every piece is made.
+TEST_F(EffectsTest, PiecesWithoutAParticleDrawWhatTheyWouldHaveDrawn)
+{
+    auto stateAfterEffects = [this](int fillers) {
+        ParticleSystem& particles = World().particles;
+        particles.Clear();
+        particles.softLimit = INT_MAX;
+        for (int i = 0; i < fillers; ++i) {
+            CParticle* filler = particles.NewParticle(World().sprites.CreateSprite(""));
+            filler->priority = 1;
+            filler->lifetime = 100.0f;
+            particles.AddLive(filler);
+        }
+        particles.softLimit = 650;
+        // The debris first: its smoke count comes from the runtime generator, which the culls of
+        // a crowded system move.
+        random = RandomGenerators(4242);
+        EnemyCharacter* robot = Spawn(1, vector2(640, 360), vector2(640, 360));
+        EffectContext effects = World().Effects();
+        SpawnRobotDebris(effects, *robot);
+        SpawnArrivalEffect(effects, *Player());
+        SpawnExplosionEffect(effects, vector2(500, 300), 1.0f);
+        SpawnHitSparks(effects, vector2(300, 300), vector2(950, 0), nullptr, 0.0f);
+        SpawnBloodBurst(effects, *Player());
+        return random.RandomState();
+    };
+    const double everyPieceMade = stateAfterEffects(0);
+    EXPECT_EQ(stateAfterEffects(651), everyPieceMade) << "over the soft limit";
+    EXPECT_EQ(stateAfterEffects(ParticleStore::kCapacity), everyPieceMade) << "with no place free";
+}
+
 TEST_F(EffectsTest, HitSparksMakeAtMostTwoChipsAndNoneWithoutASprite)
 {
     int withChips = 0;
     for (int seed = 1; seed <= 130; ++seed) {
-        SeedRuntimeRandom(seed);
+        random.SeedRuntimeRandom(seed);
         World().particles.Clear();
         EffectContext effects = World().Effects();
         CSprite* body = World().sprites.CreateSprite("");
@@ -187,15 +220,15 @@ TEST_F(EffectsTest, FactoriesOnlyEverPickImagesThatExist)
         // The blood drop discards one draw and uses the next: make that next draw the
         // generator's largest value, which rounds to 1.0 in single precision.
         const double beforeDiscard = static_cast<double>(Predecessor(Predecessor(kModulus - 1)));
-        RandomSeed(beforeDiscard);
-        Random01();
-        EXPECT_EQ(static_cast<float>(Random01()), 1.0f);
-        RandomSeed(beforeDiscard);
+        random.RandomSeed(beforeDiscard);
+        random.Random01();
+        EXPECT_EQ(static_cast<float>(random.Random01()), 1.0f);
+        random.RandomSeed(beforeDiscard);
         for (int i = 0; i < 400; ++i) {
-            CSprite* drop = CreateBloodDropSprite(World().sprites);
-            CSprite* part = CreateRobotPartSprite(World().sprites);
-            CSprite* smoke = CreateSmokeSprite(World().sprites);
-            CSprite* spark = CreateSparkSprite(World().sprites);
+            CSprite* drop = CreateBloodDropSprite(World().sprites, random);
+            CSprite* part = CreateRobotPartSprite(World().sprites, random);
+            CSprite* smoke = CreateSmokeSprite(World().sprites, random);
+            CSprite* spark = CreateSparkSprite(World().sprites, random);
             for (CSprite* sprite : {drop, part, smoke, spark})
                 ASSERT_NE(sprite->texture, nullptr) << "iteration " << i;
         }

@@ -143,14 +143,14 @@ TEST_F(PlayerTest, FacingPicksTheWalkAnimationFromTheAimPoint)
     player.SetStart(vector2(640, 360), body);
     player.aim = vector2(600, 400);
     player.Animate(false);
-    EXPECT_EQ(body->currentAnimation->name, "walk_left");
+    EXPECT_EQ(body->CurrentAnimation()->name, "walk_left");
     EXPECT_FLOAT_EQ(player.facing, std::atan2(40.0f / std::sqrt(3200.0f), -40.0f / std::sqrt(3200.0f)) - 3.1415925f);
     EXPECT_EQ(body->angle, player.facing);
     EXPECT_TRUE(body->paused) << "standing still";
 
     player.aim = vector2(640, 100);
     player.Animate(false);
-    EXPECT_EQ(body->currentAnimation->name, "walk_right") << "aiming straight up counts as right";
+    EXPECT_EQ(body->CurrentAnimation()->name, "walk_right") << "aiming straight up counts as right";
     EXPECT_FLOAT_EQ(player.facing, -1.5707964f);
 
     player.vel.x = Fixed::FromRaw(13107); // 0.2 px a step: exactly at the walking threshold

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -182,15 +183,15 @@ TEST_F(SpriteDrawTest, DrawLineStretchesLongLinesAndTurnsThickness)
 
 namespace {
 
-SpriteAnimation* MakeAnimation(const std::string& name, std::vector<int32_t> frames, uint32_t frameTime, bool loop,
-                               bool killAtEnd)
+SpriteAnimation MakeAnimation(const std::string& name, std::vector<int32_t> frames, uint32_t frameTime, bool loop,
+                              bool killAtEnd)
 {
-    SpriteAnimation* animation = new SpriteAnimation;
-    animation->name = name;
-    animation->frameIndices = std::move(frames);
-    animation->frameTime = frameTime;
-    animation->loop = loop;
-    animation->killAtEnd = killAtEnd;
+    SpriteAnimation animation;
+    animation.name = name;
+    animation.frameIndices = std::move(frames);
+    animation.frameTime = frameTime;
+    animation.loop = loop;
+    animation.killAtEnd = killAtEnd;
     return animation;
 }
 
@@ -258,7 +259,7 @@ TEST_F(SpriteAnimationTest, UnknownNamesOnlyKillForDeath)
 {
     sprite.PlayAnimation("fire");
     EXPECT_FALSE(sprite.killed);
-    EXPECT_EQ(sprite.currentAnimation, nullptr);
+    EXPECT_EQ(sprite.CurrentAnimation(), nullptr);
     sprite.PlayAnimation("death");
     EXPECT_TRUE(sprite.killed);
 }
@@ -285,4 +286,18 @@ TEST_F(SpriteAnimationTest, FramesWithoutImagesOrOutOfRangeKeepTheImageAndSize)
     empty.UpdateAnimation(10);
     EXPECT_EQ(empty.step, 0u);
     EXPECT_EQ(empty.texture, nullptr);
+}
+
+TEST_F(SpriteAnimationTest, AnimationsAddedWhileOnePlaysLeaveItPlaying)
+{
+    sprite.AddAnimation(MakeAnimation("walk", {0, 1}, 10, true, false));
+    sprite.PlayAnimation("walk");
+    for (int i = 0; i < 20; ++i)
+        sprite.AddAnimation(MakeAnimation("later" + std::to_string(i), {2}, 10, false, false));
+    ASSERT_NE(sprite.CurrentAnimation(), nullptr);
+    EXPECT_EQ(sprite.CurrentAnimation()->name, "walk");
+    sprite.UpdateAnimation(10);
+    EXPECT_EQ(sprite.texture, &b);
+    sprite.PlayAnimation("later19");
+    EXPECT_EQ(sprite.texture, &c) << "the animations are searched in the order added";
 }

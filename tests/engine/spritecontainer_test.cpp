@@ -117,11 +117,11 @@ TEST_F(ContainerTest, UpdateAnimationsReachesEverySpriteAndClearEmpties)
     CSprite* a = Make(1);
     CSprite* b = Make(2);
     for (CSprite* sprite : {a, b}) {
-        SpriteAnimation* animation = new SpriteAnimation;
-        animation->name = "walk";
-        animation->frameIndices = {0, 0};
-        animation->frameTime = 10;
-        animation->loop = true;
+        SpriteAnimation animation;
+        animation.name = "walk";
+        animation.frameIndices = {0, 0};
+        animation.frameTime = 10;
+        animation.loop = true;
         sprite->AddAnimation(animation);
         sprite->PlayAnimation("walk");
     }
@@ -131,5 +131,23 @@ TEST_F(ContainerTest, UpdateAnimationsReachesEverySpriteAndClearEmpties)
     container.Clear();
     EXPECT_EQ(container.Count(), 0u);
     EXPECT_TRUE(DrawOrder().empty());
+    testing::internal::GetCapturedStdout();
+}
+
+// Pointers handed out stay good while the passes around them destroy, insert and move sprites.
+TEST_F(ContainerTest, ASpriteStaysWhereItIsWhileOthersComeGoAndMove)
+{
+    testing::internal::CaptureStdout();
+    CSprite* kept = Make(1);
+    kept->scaleX = 3.0f;
+    for (int round = 0; round < 50; ++round) {
+        Make(2)->killed = true;
+        Make(3, true)->sendToBack = true;
+        Make(4);
+        container.Draw();
+    }
+    EXPECT_EQ(kept->scaleX, 3.0f);
+    EXPECT_EQ(container.Sprites().front(), kept) << "still at the bottom";
+    EXPECT_EQ(container.Count(), 101u);
     testing::internal::GetCapturedStdout();
 }

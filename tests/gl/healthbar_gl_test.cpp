@@ -6,7 +6,6 @@
 #include "characters/enemycharacter.h"
 #include "characters/healthbar.h"
 #include "engine/platform.h"
-#include "engine/random.h"
 #include "engine/renderbackend.h"
 #include "engine/renderdevice.h"
 #include "engine/sprite.h"
@@ -34,8 +33,6 @@ struct DamagedRobotTest : ::testing::Test {
         platform = Platform::Start(WindowOptions());
         ASSERT_TRUE(platform);
         SetSoundEnabled(false);
-        RandomSeed(1);
-        SeedRuntimeRandom(1);
     }
 
     void TearDown() override

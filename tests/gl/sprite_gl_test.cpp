@@ -181,14 +181,14 @@ TEST_F(SpritePixelsTest, BatchedAndUnbatchedDrawingGiveIdenticalPixels)
     testsupport::WritePng(dir.File("noise.png"), 8, 8, others.data());
 
     CSpriteContainer container;
-    RandomSeed(42);
+    RandomGenerators random(42);
     for (int i = 0; i < 400; ++i) {
         CSprite* sprite = container.CreateSprite(i % 3 ? image : dir.File("noise.png"));
-        sprite->scaleX = sprite->scaleY = RandomFloat(1, 12);
-        sprite->angle = RandomFloat(-3, 3);
-        sprite->SetCentre(vector2(RandomFloat(0, 1280), RandomFloat(0, 720)));
-        sprite->SetColour(RandomFloat(0, 1), RandomFloat(0, 1), RandomFloat(0, 1));
-        sprite->SetAlpha(RandomFloat(0, 1));
+        sprite->scaleX = sprite->scaleY = random.RandomFloat(1, 12);
+        sprite->angle = random.RandomFloat(-3, 3);
+        sprite->SetCentre(vector2(random.RandomFloat(0, 1280), random.RandomFloat(0, 720)));
+        sprite->SetColour(random.RandomFloat(0, 1), random.RandomFloat(0, 1), random.RandomFloat(0, 1));
+        sprite->SetAlpha(random.RandomFloat(0, 1));
     }
     GlRenderBackend& backend = Backend();
     Switch(&RendererOptions::batching, true);
@@ -216,17 +216,17 @@ TEST_F(SpritePixelsTest, NearestSamplingOfTexelForPixelQuadsChangesNoPixel)
     CSpriteContainer exact;
     CSpriteContainer inexact;
     exact.CreateSprite(paper);
-    RandomSeed(9);
+    RandomGenerators random(9);
     for (int i = 0; i < 80; ++i) {
         CSprite* sprite = (i < 40 ? exact : inexact).CreateSprite(small);
-        sprite->x = static_cast<float>(RandomInt(-10, 1270));
-        sprite->y = static_cast<float>(RandomInt(-10, 710));
+        sprite->x = static_cast<float>(random.RandomInt(-10, 1270));
+        sprite->y = static_cast<float>(random.RandomInt(-10, 710));
         if (i % 2)
             sprite->scaleX = -1;
         if (i % 3 == 0)
-            sprite->SetColour(RandomFloat(0, 1), 1, RandomFloat(0, 1));
+            sprite->SetColour(random.RandomFloat(0, 1), 1, random.RandomFloat(0, 1));
         if (i % 4 == 0)
-            sprite->SetAlpha(RandomFloat(0, 1));
+            sprite->SetAlpha(random.RandomFloat(0, 1));
         if (i >= 40) {
             sprite->x += 0.5f;
             sprite->scaleY = i % 3 ? 1.0f : 1.5f;
@@ -263,13 +263,13 @@ TEST_F(SpritePixelsTest, AFullScreenPictureIsCopiedWithTheSamePixelsItWouldBeDra
     CSpriteContainer shifted;
     paper.CreateSprite(dir.File("paper.png"));
     shifted.CreateSprite(dir.File("paper.png"))->y = 1.0f;
-    RandomSeed(3);
+    RandomGenerators random(3);
     for (int i = 0; i < 60; ++i) {
         CSprite* sprite = (i % 2 ? under : over).CreateSprite(dir.File("small.png"));
-        sprite->SetCentre(vector2(RandomFloat(0, 1280), RandomFloat(0, 720)));
-        sprite->scaleX = sprite->scaleY = RandomFloat(1, 5);
-        sprite->SetColour(RandomFloat(0, 1), 1, RandomFloat(0, 1));
-        sprite->SetAlpha(RandomFloat(0, 1));
+        sprite->SetCentre(vector2(random.RandomFloat(0, 1280), random.RandomFloat(0, 720)));
+        sprite->scaleX = sprite->scaleY = random.RandomFloat(1, 5);
+        sprite->SetColour(random.RandomFloat(0, 1), 1, random.RandomFloat(0, 1));
+        sprite->SetAlpha(random.RandomFloat(0, 1));
     }
     GlRenderBackend& backend = Backend();
     const auto draw = [&](CSpriteContainer& picture) {
@@ -330,14 +330,14 @@ TEST_F(SpritePixelsTest, DroppingFullyTransparentFragmentsChangesNoPixel)
         ramp[i] = static_cast<uint8_t>(i % 4 == 3 ? (i / 4) % 16 * 17 * (i / 64 % 2) : i * 13);
     testsupport::WritePng(dir.File("ramp.png"), 16, 16, ramp.data());
     CSpriteContainer scene;
-    RandomSeed(31);
+    RandomGenerators random(31);
     for (int i = 0; i < 300; ++i) {
         CSprite* sprite = scene.CreateSprite(i % 2 ? dir.File("ramp.png") : MakeImage());
-        sprite->SetCentre(vector2(RandomFloat(0, 1280), RandomFloat(0, 720)));
-        sprite->scaleX = sprite->scaleY = RandomFloat(1, 10);
-        sprite->angle = RandomFloat(-3, 3);
-        sprite->SetColour(RandomFloat(0, 1), RandomFloat(0, 1), RandomFloat(0, 1));
-        sprite->SetAlpha(i % 5 ? RandomFloat(0, 1) : RandomFloat(0, 1.5f / 255));
+        sprite->SetCentre(vector2(random.RandomFloat(0, 1280), random.RandomFloat(0, 720)));
+        sprite->scaleX = sprite->scaleY = random.RandomFloat(1, 10);
+        sprite->angle = random.RandomFloat(-3, 3);
+        sprite->SetColour(random.RandomFloat(0, 1), random.RandomFloat(0, 1), random.RandomFloat(0, 1));
+        sprite->SetAlpha(i % 5 ? random.RandomFloat(0, 1) : random.RandomFloat(0, 1.5f / 255));
     }
     DrawAndRead(scene);
     const std::vector<uint8_t> dropped = target;
@@ -357,12 +357,12 @@ TEST_F(SpritePixelsTest, ASeeThroughPictureBlendedFromItsPremultipliedTwinChange
     testsupport::WritePng(dir.File("veil.png"), 1302, 720, reinterpret_cast<const uint8_t*>(noise.data()));
     CSpriteContainer scene;
     scene.CreateSprite(dir.File("paper.png"));
-    RandomSeed(5);
+    RandomGenerators random(5);
     for (int i = 0; i < 40; ++i) {
         CSprite* sprite = scene.CreateSprite(dir.File("small.png"));
-        sprite->SetCentre(vector2(RandomFloat(0, 1280), RandomFloat(0, 720)));
-        sprite->scaleX = sprite->scaleY = RandomFloat(1, 8);
-        sprite->SetAlpha(RandomFloat(0, 1));
+        sprite->SetCentre(vector2(random.RandomFloat(0, 1280), random.RandomFloat(0, 720)));
+        sprite->scaleX = sprite->scaleY = random.RandomFloat(1, 8);
+        sprite->SetAlpha(random.RandomFloat(0, 1));
     }
     CSprite* veil = scene.CreateSprite(dir.File("veil.png"));
     veil->SetCentre(vector2(651, 360));

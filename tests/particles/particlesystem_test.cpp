@@ -1,3 +1,5 @@
+// The particle system: recycling done particles, culling over the soft limit, refusals, the
+// fixed store of places, and what happens to sprites on the way.
 #include "particles/particlesystem.h"
 #include "engine/random.h"
 #include "engine/sprite.h"
@@ -5,16 +7,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 #include <set>
 #include <vector>
 
 namespace {
 
-// Sprites that outlive their particle system, as a world's sprite container does.
+constexpr int kPlaces = ParticleStore::kCapacity;
+
+// Sprites that outlive their particle system, as a world's sprite container does, and the
+// generators the system culls with.
 struct ParticleScene {
     std::vector<std::unique_ptr<CSprite>> sprites;
-    ParticleSystem system;
+    RandomGenerators random;
+    ParticleSystem system{random};
 
     CSprite* NewSprite()
     {
@@ -24,15 +31,18 @@ struct ParticleScene {
         return s;
     }
 
-    // Appends count long-lived particles of the priority directly (no culling on the way).
+    // Appends count long-lived particles of the priority (no culling on the way).
     void Fill(int count, int32_t priority)
     {
+        const int32_t softLimit = system.softLimit;
+        system.softLimit = INT_MAX;
         for (int i = 0; i < count; ++i) {
-            CParticle* p = new CParticle(NewSprite());
+            CParticle* p = system.NewParticle(NewSprite());
             p->lifetime = 100.0f;
             p->priority = priority;
             system.AddLive(p);
         }
+        system.softLimit = softLimit;
     }
 
     int KilledSprites() const
@@ -60,7 +70,7 @@ struct ParticleScene {
 };
 
 struct ParticleSystemTest : ::testing::Test, ParticleScene {
-    void SetUp() override { SeedRuntimeRandom(20240611u); }
+    void SetUp() override { random.SeedRuntimeRandom(20240611u); }
 };
 
 } // namespace
@@ -73,18 +83,23 @@ TEST_F(ParticleSystemTest, DoneParticleIsRecycledOnTheStepItsAgeReachesTheLifeti
     system.AddLive(p);
 
     int steps = 0;
+    float ageBefore = 0.0f; // before the last update (a recycled particle is gone)
     while (system.LiveCount() == 1 && steps < 100) {
         EXPECT_FALSE(sprite->killed);
+        ageBefore = p->age;
         system.Update(16);
         ++steps;
     }
     EXPECT_EQ(steps, 32); // 31 steps reach 0.496 s, the 32nd 0.512 s
-    EXPECT_GE(p->age, 0.5f);
-    EXPECT_LT(p->age - 0.016f, 0.5f);
+    EXPECT_GE(ageBefore + 0.016f, 0.5f);
+    EXPECT_LT(ageBefore, 0.5f);
     EXPECT_TRUE(sprite->killed);
-    EXPECT_EQ(system.PooledCount(), 1);
-    EXPECT_EQ(p->sprite, nullptr);
-    EXPECT_EQ(system.pool.Newest(), p);
+    EXPECT_EQ(system.FreePlaces(), kPlaces);
+    // Its place is the next one used.
+    CSprite* next = NewSprite();
+    EXPECT_EQ(system.NewParticle(next), p);
+    EXPECT_EQ(p->sprite, next);
+    system.AddLive(p);
 }
 
 TEST_F(ParticleSystemTest, EveryParticleIsUpdatedOnceWhileRemovalsSwapInTheLast)
@@ -100,7 +115,7 @@ TEST_F(ParticleSystemTest, EveryParticleIsUpdatedOnceWhileRemovalsSwapInTheLast)
         EXPECT_EQ(p->lifetime, 10.0f);
         EXPECT_EQ(p->age, 0.016f);
     }
-    EXPECT_EQ(system.PooledCount(), 5);
+    EXPECT_EQ(system.FreePlaces(), kPlaces - 5);
 }
 
 TEST_F(ParticleSystemTest, CullingRemovesAtMostTheExcessAndSparesProtectedParticles)
@@ -117,9 +132,9 @@ TEST_F(ParticleSystemTest, CullingRemovesAtMostTheExcessAndSparesProtectedPartic
     // At or under the soft limit nothing is drawn from the generator and nothing is culled.
     while (system.LiveCount() > 650)
         system.Update(16);
-    const uint32_t state = RuntimeRandomState();
+    const uint32_t state = random.RuntimeRandomState();
     system.Update(16);
-    EXPECT_EQ(RuntimeRandomState(), state);
+    EXPECT_EQ(random.RuntimeRandomState(), state);
     EXPECT_EQ(system.LiveCount(), 650);
 }
 
@@ -128,7 +143,7 @@ TEST(ParticleSystemCullTest, CullingIsTheSameForTheSameSeed)
     std::set<std::size_t> survivors[2];
     for (std::set<std::size_t>& run : survivors) {
         ParticleScene scene;
-        SeedRuntimeRandom(7u);
+        scene.random.SeedRuntimeRandom(7u);
         scene.Fill(700, 0);
         scene.system.Update(16);
         run = scene.DrivenSpriteIndices();
@@ -147,15 +162,16 @@ TEST_F(ParticleSystemTest, NewParticleOverTheLimitCullsOneUnprotectedLiveParticl
     system.AddLive(p);
 
     // Protected particles survive the draw.
-    ParticleSystem guarded;
+    RandomGenerators guardedRandom;
+    ParticleSystem guarded(guardedRandom);
     for (int i = 0; i < 660; ++i) {
         CParticle* q = guarded.NewParticle(nullptr);
         q->priority = 1;
         guarded.AddLive(q);
     }
-    const uint32_t state = RuntimeRandomState();
+    const uint32_t state = guardedRandom.RuntimeRandomState();
     guarded.AddLive(guarded.NewParticle(nullptr));
-    EXPECT_NE(RuntimeRandomState(), state);
+    EXPECT_NE(guardedRandom.RuntimeRandomState(), state);
     EXPECT_EQ(guarded.LiveCount(), 661);
 }
 
@@ -166,25 +182,22 @@ TEST_F(ParticleSystemTest, NegativePriorityIsRefusedOverTheSoftLimit)
     ASSERT_EQ(system.LiveCount(), 651);
 
     CSprite* refused = NewSprite();
-    EXPECT_EQ(system.NewPhysicsParticle(refused, 1.0f, vector2(), 0.0f, vector2(), -1), system.nullParticle);
+    EXPECT_EQ(system.NewPhysicsParticle(refused, 1.0f, vector2(), 0.0f, vector2(), -1), nullptr);
     EXPECT_TRUE(refused->killed);
     CSprite* puff = NewSprite();
-    EXPECT_EQ(system.NewMovingParticle(puff, 1.0f, vector2(), 0.0f, -1), system.nullParticle);
+    EXPECT_EQ(system.NewMovingParticle(puff, 1.0f, vector2(), 0.0f, -1), nullptr);
     EXPECT_TRUE(puff->killed);
-    CPhysicsParticle* null = system.nullParticle;
     EXPECT_EQ(system.LiveCount(), 651);
+    EXPECT_EQ(system.FreePlaces(), kPlaces - 651) << "a refused particle takes no place";
 
-    // Writes to the stand-in reach nothing: it is never live and never recycled.
-    null->tilt = 1.0f;
-    null->killOnFloor = null->playDeath = true;
-    system.AddLive(null);
-    system.Recycle(null);
+    // No particle is nothing to add.
+    system.AddLive(nullptr);
+    EXPECT_EQ(system.LiveCount(), 651);
     EXPECT_FALSE(system.Drives(nullptr));
-    EXPECT_EQ(system.PooledCount(), 0);
 
     CSprite* kept = NewSprite();
     CPhysicsParticle* made = system.NewPhysicsParticle(kept, 2.0f, vector2(3, 4), 5.0f, vector2(6, 7), 0);
-    ASSERT_NE(made, system.nullParticle);
+    ASSERT_NE(made, nullptr);
     EXPECT_FALSE(kept->killed);
     EXPECT_EQ(system.LiveCount(), 652);
     EXPECT_EQ(system.live.back(), made);
@@ -229,34 +242,70 @@ TEST_F(ParticleSystemTest, AttachSpriteReusesTheDrivingParticleWithoutRestarting
     EXPECT_FALSE(bar->killed || fresh->killed);
 }
 
-TEST_F(ParticleSystemTest, PoolHoldsAtMost2046AndForgetsTheSprites)
+TEST_F(ParticleSystemTest, WithEveryPlaceTakenNewParticlesAreRefusedButAFadeStaysPossible)
 {
-    for (int i = 0; i < 2047; ++i)
-        system.Recycle(new CParticle(NewSprite()));
-    EXPECT_EQ(system.PooledCount(), 2046);
-    EXPECT_EQ(KilledSprites(), 2047); // the one that did not fit was destroyed, which retired it
-    for (int i = 0; i < 2046; ++i)
-        ASSERT_EQ(system.pool[i]->sprite, nullptr);
-    EXPECT_EQ(system.pool[2046], nullptr);
-    EXPECT_EQ(system.pool[2047], nullptr);
+    Fill(kPlaces - 1, 1);
+    CSprite* bar = NewSprite();
+    ASSERT_NE(system.AttachSprite(bar, 0.5f), nullptr);
+    ASSERT_EQ(system.FreePlaces(), 0);
 
-    // Physics particles never enter the pool.
+    CSprite* puff = NewSprite();
+    EXPECT_EQ(system.NewMovingParticle(puff, 1.0f, vector2(), 0.0f, 1), nullptr);
+    EXPECT_TRUE(puff->killed) << "a sprite that got no particle would stay for good";
     CSprite* piece = NewSprite();
-    system.Recycle(new CPhysicsParticle(piece));
+    EXPECT_EQ(system.NewPhysicsParticle(piece, 1.0f, vector2(), 0.0f, vector2(), 0), nullptr);
     EXPECT_TRUE(piece->killed);
-    EXPECT_EQ(system.PooledCount(), 2046);
+    CSprite* message = NewSprite();
+    EXPECT_EQ(system.AttachSprite(message, 1.0f), nullptr);
+    EXPECT_FALSE(message->killed) << "a sprite handed over for a fade is not the system's to end";
+    EXPECT_NE(system.AttachSprite(bar, 0.5f), nullptr) << "the particle that drives it already is reused";
+    EXPECT_EQ(system.LiveCount(), kPlaces);
 
-    // A recycled particle comes back with the defaults, keeping its priority.
-    CParticle* newest = system.pool.Newest();
-    newest->priority = 1;
-    CSprite* reused = NewSprite();
-    CParticle* p = system.NewParticle(reused);
-    EXPECT_EQ(p, newest);
-    EXPECT_EQ(p->sprite, reused);
-    EXPECT_FALSE(p->done);
-    EXPECT_EQ(p->priority, 1);
-    EXPECT_EQ(system.PooledCount(), 2045);
-    system.AddLive(p);
+    // A place freed is a particle made.
+    system.ReleaseSprite(bar);
+    EXPECT_NE(system.NewMovingParticle(NewSprite(), 1.0f, vector2(), 0.0f, 1), nullptr);
+}
+
+TEST_F(ParticleSystemTest, AParticleInAFreedPlaceStartsFromTheDefaults)
+{
+    CSprite* first = NewSprite();
+    CParticle* p = system.NewMovingParticle(first, 9.0f, vector2(1, 1), 1.0f, 1);
+    p->age = 3.0f;
+    p->done = true;
+    p->alphaRate = p->drag = p->delayAlphaRate = 1.0f;
+    p->colourRate = {{1.0f, 1.0f, 1.0f}};
+    p->accel = p->scaleRate = vector2(1, 1);
+    p->fixedAlpha = 0.3f;
+    p->removeSprite = false;
+    p->faceVelocity = p->playDeath = true;
+    system.ReleaseSprite(first);
+
+    CSprite* other = NewSprite();
+    CParticle* q = system.NewParticle(other);
+    ASSERT_EQ(q, p) << "the place freed last is used first";
+    EXPECT_EQ(q->sprite, other);
+    EXPECT_FALSE(q->done);
+    EXPECT_EQ(q->age, 0.0f);
+    EXPECT_EQ(q->lifetime, 1.0f);
+    EXPECT_EQ(q->alphaRate + q->spin + q->drag + q->delayAlphaRate, 0.0f);
+    EXPECT_EQ(q->colourRate[0] + q->colourRate[1] + q->colourRate[2], 0.0f);
+    EXPECT_EQ(q->vel, vector2());
+    EXPECT_EQ(q->accel, vector2());
+    EXPECT_EQ(q->scaleRate, vector2());
+    EXPECT_EQ(q->fixedAlpha, -1.0f);
+    EXPECT_TRUE(q->removeSprite);
+    EXPECT_FALSE(q->faceVelocity || q->playDeath);
+    EXPECT_EQ(q->priority, 0);
+    system.AddLive(q);
+
+    // A physics particle's place takes a plain particle, and the other way round.
+    CSprite* piece = NewSprite();
+    CPhysicsParticle* physics = system.NewPhysicsParticle(piece, 1.0f, vector2(), 0.0f, vector2(), 0);
+    system.ReleaseSprite(piece);
+    CParticle* plain = system.NewParticle(NewSprite());
+    EXPECT_EQ(static_cast<void*>(plain), static_cast<void*>(physics));
+    EXPECT_EQ(dynamic_cast<CPhysicsParticle*>(plain), nullptr);
+    system.AddLive(plain);
 }
 
 TEST_F(ParticleSystemTest, ReleaseSpriteRemovesEveryParticleDrivingIt)
@@ -272,7 +321,7 @@ TEST_F(ParticleSystemTest, ReleaseSpriteRemovesEveryParticleDrivingIt)
     EXPECT_FALSE(system.Drives(a));
     EXPECT_TRUE(system.Drives(b));
     EXPECT_TRUE(system.Drives(c));
-    EXPECT_EQ(system.PooledCount(), 4);
+    EXPECT_EQ(system.FreePlaces(), kPlaces - 2);
 }
 
 TEST_F(ParticleSystemTest, ClearRecyclesEveryLiveParticle)
@@ -284,13 +333,14 @@ TEST_F(ParticleSystemTest, ClearRecyclesEveryLiveParticle)
     system.Clear();
     EXPECT_EQ(system.LiveCount(), 0);
     EXPECT_EQ(system.live.capacity(), capacity);
-    EXPECT_EQ(system.PooledCount(), 5);
+    EXPECT_EQ(system.FreePlaces(), kPlaces);
     EXPECT_EQ(KilledSprites(), 6);
 }
 
-// The sprites go before the system here; under AddressSanitizer any pooled particle that still
-// reached its old sprite while the system is destroyed would be a use after free.
-TEST(ParticleSystemLifetimeTest, DestroyingTheSystemTouchesNoSpriteThroughPooledParticles)
+// The sprites go before the system here; under AddressSanitizer any particle that still reached
+// its old sprite while the system is destroyed would be a use after free: the retired ones, and
+// those made but never made live.
+TEST(ParticleSystemLifetimeTest, DestroyingTheSystemTouchesNoSpriteOfARetiredOrNeverLiveParticle)
 {
     auto scene = std::make_unique<ParticleScene>();
     ParticleSystem& system = scene->system;
@@ -298,12 +348,31 @@ TEST(ParticleSystemLifetimeTest, DestroyingTheSystemTouchesNoSpriteThroughPooled
         CParticle* p = system.NewMovingParticle(scene->NewSprite(), 0.1f, vector2(), 0.0f, 0);
         p->playDeath = true;
     }
-    system.nullParticle->playDeath = true;
+    for (int i = 0; i < 3; ++i)
+        system.NewParticle(scene->NewSprite())->playDeath = true;
     for (int i = 0; i < 10; ++i)
         system.Update(16);
     ASSERT_EQ(system.LiveCount(), 0);
-    ASSERT_EQ(system.PooledCount(), 20);
+    ASSERT_EQ(system.FreePlaces(), kPlaces - 3);
     EXPECT_EQ(scene->KilledSprites(), 20);
     scene->sprites.clear();
     scene.reset();
+}
+
+// The overlay's system has generators of its own until the game phase hands it its own.
+TEST(ParticleSystemCullTest, ASystemMadeOnItsOwnCullsFromTheGeneratorsItIsHanded)
+{
+    std::vector<std::unique_ptr<CSprite>> sprites;
+    ParticleSystem system;
+    system.softLimit = 0;
+    auto add = [&] {
+        sprites.push_back(std::make_unique<CSprite>());
+        system.AddLive(system.NewParticle(sprites.back().get()));
+    };
+    add();
+    add(); // over the limit: a cull drawn from the system's own generators
+    RandomGenerators phase(99);
+    system.DrawFrom(phase);
+    add();
+    EXPECT_NE(phase.RuntimeRandomState(), 99u) << "the next cull draws from the phase's";
 }

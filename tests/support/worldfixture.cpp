@@ -1,16 +1,11 @@
+// The world fixture of the game's rule tests: a level in a temporary folder, sound off, seed 1.
 #include "support/worldfixture.h"
 
 #include "audio/soundoutput.h"
-#include "engine/random.h"
 
 namespace testsupport {
 
-WorldTest::WorldTest()
-{
-    SetSoundEnabled(false);
-    RandomSeed(1);
-    SeedRuntimeRandom(1);
-}
+WorldTest::WorldTest() : gameplay(RandomGenerators(1)) { SetSoundEnabled(false); }
 
 WorldTest::~WorldTest() { SetSoundEnabled(true); }
 

@@ -38,7 +38,8 @@ protected:
     ScopedCapture capture;
     FakeClock clock;
     TempDir dir;
-    Gameplay gameplay;
+    Gameplay gameplay; // its generators seeded with 1
+    RandomGenerators& random = gameplay.Random();
 };
 
 } // namespace testsupport

@@ -42,14 +42,14 @@ TEST_F(WorldTest, TheBigBadShotPulsesThroughItsFireCycle)
 {
     Load();
     CSprite* sprite = CreateBulletSprite(World().sprites, kBigBadWeapon);
-    ASSERT_NE(sprite->currentAnimation, nullptr);
-    EXPECT_EQ(sprite->currentAnimation->name, "fire");
-    EXPECT_EQ(sprite->currentAnimation->frameIndices, (std::vector<int32_t>{0, 1, 2, 0, 2, 1}));
-    EXPECT_EQ(sprite->currentAnimation->frameTime, 85u);
-    EXPECT_TRUE(sprite->currentAnimation->loop);
+    ASSERT_NE(sprite->CurrentAnimation(), nullptr);
+    EXPECT_EQ(sprite->CurrentAnimation()->name, "fire");
+    EXPECT_EQ(sprite->CurrentAnimation()->frameIndices, (std::vector<int32_t>{0, 1, 2, 0, 2, 1}));
+    EXPECT_EQ(sprite->CurrentAnimation()->frameTime, 85u);
+    EXPECT_TRUE(sprite->CurrentAnimation()->loop);
     EXPECT_EQ(sprite->frames.size(), 3u);
     CSprite* plain = CreateBulletSprite(World().sprites, kPlayerWeapon);
-    EXPECT_EQ(plain->currentAnimation, nullptr) << "a player shot is a single image";
+    EXPECT_EQ(plain->CurrentAnimation(), nullptr) << "a player shot is a single image";
 }
 
 TEST_F(WorldTest, ADyingBulletGoesInTheSameStepAndTheOneMovedIntoItsSlotStillMoves)

@@ -1,5 +1,7 @@
+// Level files and the timeline: what arrives when, in which order, and along which path.
 #include "world/leveltimeline.h"
 
+#include "engine/random.h"
 #include "support/testsupport.h"
 #include "support/worldfixture.h"
 
@@ -164,12 +166,12 @@ TEST(LevelTimeline, AFormationEntersFromTheLeftInAnArrow)
 
 TEST(RandomCrossingPath, CrossesFromOneEdgeToTheOpposite)
 {
-    RandomSeed(5);
+    RandomGenerators random(5);
     int horizontal = 0;
     for (int i = 0; i < 200; ++i) {
         vector2 start;
         vector2 target;
-        RandomCrossingPath(start, target);
+        RandomCrossingPath(random, start, target);
         const bool acrossX = (start.x == -75 && target.x == 1355) || (start.x == 1355 && target.x == -75);
         const bool acrossY = (start.y == -75 && target.y == 795) || (start.y == 795 && target.y == -75);
         ASSERT_TRUE(acrossX != acrossY);

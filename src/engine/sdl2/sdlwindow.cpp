@@ -35,7 +35,7 @@ std::unique_ptr<SdlWindow> SdlWindow::Open(const WindowOptions& options)
         ReportDeviceFailure("D3D_OBJ ERR", "Could not create Direct3D Object");
         return nullptr;
     }
-    std::unique_ptr<SdlWindow> opened(new SdlWindow(options, window));
+    auto opened = std::make_unique<SdlWindow>(kolm::Passkey<SdlWindow>(), options, window);
     opened->context_ = SDL_GL_CreateContext(window);
     if (!opened->context_) {
         ReportDeviceFailure("D3D_OBJ ERR", "Could not create Direct3D Object");
@@ -53,7 +53,7 @@ std::unique_ptr<SdlWindow> SdlWindow::Open(const WindowOptions& options)
     return opened;
 }
 
-SdlWindow::SdlWindow(const WindowOptions& options, SDL_Window* window)
+SdlWindow::SdlWindow(kolm::Passkey<SdlWindow>, const WindowOptions& options, SDL_Window* window)
     : window_(window), classic_(options.classic), fullScreen_(options.fullScreen), windowedWidth_(options.width),
       windowedHeight_(options.height)
 {

@@ -4,6 +4,7 @@
 // the picture's place in the window as it is now, and the window's own keys (F11, Alt+Enter).
 #include "engine/glrenderbackend.h"
 #include "engine/platform.h"
+#include "utils/passkey.h"
 
 #include <SDL.h>
 
@@ -14,6 +15,8 @@ public:
     // Opens the window and creates the device; null, after the game's line on standard error,
     // when either cannot be made.
     static std::unique_ptr<SdlWindow> Open(const WindowOptions& options);
+    // Only Open makes a window.
+    SdlWindow(kolm::Passkey<SdlWindow>, const WindowOptions& options, SDL_Window* window);
     ~SdlWindow();
     SdlWindow(const SdlWindow&) = delete;
     SdlWindow& operator=(const SdlWindow&) = delete;
@@ -31,7 +34,6 @@ public:
     PictureRect Picture() const;
 
 private:
-    SdlWindow(const WindowOptions& options, SDL_Window* window);
     bool CreateDevice();
     // Full screen or not, as asked; false when SDL refused.
     bool ApplyMode(bool fullScreen);
