@@ -4,13 +4,10 @@
 // Each event written back as a script line must read back as the same event.
 #include "harness/inputscript.h"
 
-#include <SDL.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,10 +21,8 @@ void Require(bool condition, const char* what)
     }
 }
 
-bool SameEvent(const SDL_Event& a, const SDL_Event& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
 // The event's script line read back gives the same event (events the game ignores have no line).
-void RequireRoundTrip(uint32_t time, const SDL_Event& event)
+void RequireRoundTrip(uint32_t time, const GameEvent& event)
 {
     const std::string line = FormatScriptEvent(time, event);
     if (line.empty())
@@ -36,7 +31,7 @@ void RequireRoundTrip(uint32_t time, const SDL_Event& event)
     std::string error;
     Require(again.Parse(line, error), "a written event line does not read back");
     Require(again.Events().size() == 1 && again.Events()[0].time == time, "a written line reads as other events");
-    Require(SameEvent(again.Events()[0].event, event), "a written event reads back differently");
+    Require(again.Events()[0].event == event, "a written event reads back differently");
 }
 
 void PlayOut(InputScript& script)
@@ -46,7 +41,7 @@ void PlayOut(InputScript& script)
     while (titleCount < expected.size() && expected[titleCount].title)
         ++titleCount;
 
-    std::vector<SDL_Event> out;
+    std::vector<GameEvent> out;
     script.TakeTitleEvents(out);
     Require(out.size() == titleCount, "the title did not get its events");
     script.TakeTitleEvents(out);
@@ -59,9 +54,9 @@ void PlayOut(InputScript& script)
         previous = expected[i].time;
         out.clear();
         script.TakeDue(previous, out);
-        for (const SDL_Event& event : out) {
+        for (const GameEvent& event : out) {
             Require(handed < expected.size() && expected[handed].time <= previous, "an event came early");
-            Require(SameEvent(event, expected[handed].event), "an event changed on its way out");
+            Require(event == expected[handed].event, "an event changed on its way out");
             RequireRoundTrip(expected[handed].time, event);
             ++handed;
         }

@@ -50,6 +50,13 @@ struct GameEvent {
     static GameEvent PadButton(int32_t button, bool down, int32_t pad = 0);
     static GameEvent Of(Type type, int32_t pad = 0);
 
+    bool operator==(const GameEvent& other) const
+    {
+        return type == other.type && key == other.key && alt == other.alt && x == other.x && y == other.y &&
+               button == other.button && axis == other.axis && value == other.value && pad == other.pad;
+    }
+    bool operator!=(const GameEvent& other) const { return !(*this == other); }
+
     bool IsKeyDown(int32_t which) const { return type == Type::kKeyDown && key == which; }
     bool IsKey() const { return type == Type::kKeyDown || type == Type::kKeyUp; }
     bool IsPad() const { return type >= Type::kPadAxis && type <= Type::kPadRemoved; }
