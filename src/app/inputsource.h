@@ -4,6 +4,7 @@
 // each step and handle them exactly like a person's. Its mouse positions are points of the
 // 1280 x 720 picture, whatever the window's size.
 #include "engine/gameevent.h"
+#include "engine/random.h"
 
 #include <cstdint>
 #include <vector>
@@ -34,7 +35,9 @@ public:
     virtual bool DrivesMenus() const { return false; }
     // Looks at a menu screen after it has been drawn, at that clock's time.
     virtual void ObserveScreen(uint32_t) {}
-    // Once before the game phase is built, and once after its frame loop has ended.
-    virtual void PhaseStarting() {}
+    // Once before the game phase is built, with the generators the phase is to have (seeded
+    // from the clock), which a tool may seed itself (-seed); and once after its frame loop has
+    // ended.
+    virtual void PhaseStarting(RandomGenerators&) {}
     virtual void PhaseEnded(const GamePhase&) {}
 };

@@ -29,24 +29,16 @@ FrameLoop::Options LoopOptions(const PlayScreen::Setup& setup)
     return options;
 }
 
-// The game phase's generators: seeded from the clock, unless the tools seed them.
-RandomGenerators PhaseRandom(InputSource* tools)
-{
-    RandomGenerators random = RandomGenerators::FromClock();
-    if (const auto* seeding = dynamic_cast<const PhaseSeeding*>(tools))
-        seeding->SeedPhase(random);
-    return random;
-}
-
 } // namespace
 
 PlayScreen::PlayScreen(const Setup& setup)
     : tools_(setup.tools), drivesMenus_(setup.tools && setup.tools->DrivesMenus())
 {
+    // The game phase's generators: seeded from the clock, unless the tools seed them.
+    RandomGenerators random = RandomGenerators::FromClock();
     if (tools_)
-        tools_->PhaseStarting();
-    phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter),
-                                         PhaseRandom(tools_));
+        tools_->PhaseStarting(random);
+    phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter), random);
     if (!setup.classic) {
         phase_->status = std::make_unique<StatusLayer>();
         phase_->overlay->clearStands = true;

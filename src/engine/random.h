@@ -45,12 +45,3 @@ private:
     double minimalState_ = 1.0;
     uint32_t runtimeState_ = 1;
 };
-
-// What may seed a game phase's generators in place of the clock (the tools' -seed): the game
-// asks its input source, when it has this too, where the game phase starts, before the phase's
-// first level is built.
-class PhaseSeeding {
-public:
-    virtual ~PhaseSeeding() = default;
-    virtual void SeedPhase(RandomGenerators& random) const = 0;
-};

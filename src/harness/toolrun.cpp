@@ -82,7 +82,7 @@ void ToolRun::Heard(uint32_t phaseTime, const GameEvent& event)
         record_ << line << '\n';
 }
 
-void ToolRun::SeedPhase(RandomGenerators& random) const
+void ToolRun::PhaseStarting(RandomGenerators& random)
 {
     if (options_.seeded)
         random = RandomGenerators(options_.seed);

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class ToolRun : public InputSource, public PhaseSeeding {
+class ToolRun : public InputSource {
 public:
     // Reads the tool options, the input script and opens the recording. False, with one line
     // on standard error, when any of them cannot be read or written.
@@ -33,7 +33,7 @@ public:
     void Observe(uint32_t phaseTime, const GamePhase& phase) override;
     void Heard(uint32_t phaseTime, const GameEvent& event) override;
     // With "-seed": both of the phase's generators seeded with it.
-    void SeedPhase(RandomGenerators& random) const override;
+    void PhaseStarting(RandomGenerators& random) override;
     void PhaseEnded(const GamePhase& phase) override;
 
 private:

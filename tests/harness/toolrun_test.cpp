@@ -88,15 +88,14 @@ TEST(ToolRun, SeedSetsBothOfThePhasesGeneratorsAndWithoutItTheClockStays)
     ToolRun seeded;
     ASSERT_TRUE(seeded.Configure({"-seed", "2024"}));
     RandomGenerators random = RandomGenerators::FromClock();
-    const PhaseSeeding& seeding = seeded;
-    seeding.SeedPhase(random);
+    seeded.PhaseStarting(random);
     EXPECT_EQ(random.RandomState(), 2024.0);
     EXPECT_EQ(random.RuntimeRandomState(), 2024u);
 
     ToolRun unseeded;
     ASSERT_TRUE(unseeded.Configure({"-digest"}));
     RandomGenerators clock(123);
-    unseeded.SeedPhase(clock);
+    unseeded.PhaseStarting(clock);
     EXPECT_EQ(clock.RandomState(), 123.0);
     EXPECT_EQ(clock.RuntimeRandomState(), 123u);
 }
