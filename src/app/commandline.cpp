@@ -2,9 +2,9 @@
 
 #include "app/settings.h"
 #include "engine/numeric.h"
+#include "utils/log.h"
+#include "utils/optiontable.h"
 #include "utils/stringutils.h"
-
-#include <iostream>
 
 namespace {
 
@@ -14,7 +14,7 @@ int ReadStartLevel(const std::string& text)
     int64_t position = 0;
     if (kolm::ParseWholeNumber(text, 1, 9999, position))
         return static_cast<int>(position);
-    std::cerr << "tobrakka: -level needs a level list position from 1 to 9999, not \"" << text << "\"" << std::endl;
+    kolm::Warn("-level needs a level list position from 1 to 9999, not \"" + text + "\"");
     return 0;
 }
 
@@ -25,10 +25,10 @@ int ReadGameSpeed(const std::string& text)
     if (kolm::ParseWholeNumber(text, 1, 1000, percent)) {
         const int speed = GameSpeed::Nearest(percent);
         if (speed != percent)
-            std::cerr << "tobrakka: -speed plays at 100, 90, 80, 70, 60 or 50 per cent: " << speed << " for \"" << text << "\"" << std::endl;
+            kolm::Warn("-speed plays at 100, 90, 80, 70, 60 or 50 per cent: " + std::to_string(speed) + " for \"" + text + "\"");
         return speed;
     }
-    std::cerr << "tobrakka: -speed needs a speed in per cent (100, 90, 80, 70, 60 or 50), not \"" << text << "\"" << std::endl;
+    kolm::Warn("-speed needs a speed in per cent (100, 90, 80, 70, 60 or 50), not \"" + text + "\"");
     return 0;
 }
 
@@ -37,27 +37,25 @@ int ReadGameSpeed(const std::string& text)
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine options;
-    // The word after "-r" is examined again on the next round like any other argument, so
-    // "-r -full" sets full screen.
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "-r" && i + 1 < arguments.size())
-            options.requestedWidth = kolm::ToInt(arguments[i + 1]);
-        else if (argument == "-full")
-            options.fullScreen = true;
-        else if (argument == "-fps")
-            options.showFps = true;
-        else if (argument == "-no_grid")
-            options.noGrid = true;
-        else if (argument == "-classic")
-            options.classic = true;
-        else if (argument == "-continue")
-            options.continueGame = true;
-        else if (argument == "-level" && i + 1 < arguments.size())
-            options.startLevel = ReadStartLevel(arguments[i + 1]);
-        else if (argument == "-speed" && i + 1 < arguments.size())
-            options.gameSpeed = ReadGameSpeed(arguments[i + 1]);
-    }
+    // Each value is a word of its own as well: "-r -full" sets full screen. A value the game
+    // cannot use is named (or, for "-r", taken as 0) and play goes on.
+    const auto value = [](auto read) {
+        return [read](const std::string& text, std::string&) {
+            read(text);
+            return true;
+        };
+    };
+    kolm::OptionTable table;
+    table.Valued("-r", value([&](const std::string& text) { options.requestedWidth = kolm::ToInt(text); }))
+        .Switch("-full", [&] { options.fullScreen = true; })
+        .Switch("-fps", [&] { options.showFps = true; })
+        .Switch("-no_grid", [&] { options.noGrid = true; })
+        .Switch("-classic", [&] { options.classic = true; })
+        .Switch("-continue", [&] { options.continueGame = true; })
+        .Valued("-level", value([&](const std::string& text) { options.startLevel = ReadStartLevel(text); }))
+        .Valued("-speed", value([&](const std::string& text) { options.gameSpeed = ReadGameSpeed(text); }));
+    std::string unused;
+    table.Read(arguments, kolm::OptionTable::kGame, unused);
     return options;
 }
 

@@ -1,10 +1,10 @@
 #include "app/dataroot.h"
 
 #include "utils/datafiles.h"
+#include "utils/log.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <system_error>
 #include <vector>
 
@@ -78,7 +78,7 @@ void EnterDataRoot(const std::string& programName)
         }
     }
     if (!choice.warning.empty())
-        std::cerr << choice.warning << std::endl;
+        kolm::Complain(choice.warning);
 }
 
 std::string FromStartDirectory(const std::string& path)

@@ -2,8 +2,8 @@
 
 #include "app/gamephase.h"
 #include "app/inputnames.h"
-#include "app/keycaps.h"
 #include "app/inputsource.h"
+#include "app/keycaps.h"
 #include "app/settings.h"
 #include "app/settingskeeper.h"
 #include "audio/audiodevice.h"
@@ -13,9 +13,8 @@
 #include "engine/platform.h"
 #include "engine/renderdevice.h"
 #include "engine/ticks.h"
+#include "utils/log.h"
 #include "world/world.h"
-
-#include <iostream>
 
 namespace {
 
@@ -47,7 +46,7 @@ bool StartsSomething(const GameEvent& event)
 GameEvent FromToolsWindow(const GameEvent& event) { return PictureRect().MouseInPicture(event); }
 
 FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* input)
-    : options_(options), phase_(phase), input_(input), levelFlow_(phase.gameplay, *phase.overlay, options.endsAfterLastLevel),
+    : options_(options), phase_(phase), input_(input), levelFlow_(phase.gameplay, *phase.overlay, phase.levels, options.endsAfterLastLevel),
       focusPauseAllowed_(!input || !input->PlaysTheGame()), lastStep_(kolm::GetTicks()),
       fpsWindowStart_(kolm::GetTicks())
 {
@@ -155,7 +154,7 @@ void FrameLoop::ReportFps()
     if (!options_.showFps || kolm::GetTicks() - fpsWindowStart_ < 1000)
         return;
     fpsWindowStart_ = kolm::GetTicks();
-    std::cout << "fps: " << stepsThisSecond_ << std::endl;
+    kolm::Say("fps: " + std::to_string(stepsThisSecond_));
     stepsThisSecond_ = 0;
 }
 

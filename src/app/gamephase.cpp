@@ -1,6 +1,5 @@
 #include "app/gamephase.h"
 
-#include "utils/levellist/clevellist.h"
 #include "world/world.h"
 
 FirstLevel FirstLevel::FromLevelList(int startAfter)
@@ -11,23 +10,22 @@ FirstLevel FirstLevel::FromLevelList(int startAfter)
     return level;
 }
 
-std::string FirstLevel::FileName() const
+std::string FirstLevel::FileName(kolm::CLevelList& levels) const
 {
     if (!fromLevelList_)
         return file_;
-    kolm::CLevelList& list = kolm::CLevelList::Instance();
     if (startAfter_ != kListOwnStart)
-        list.StartAfter(startAfter_);
-    return list.NextLevelFile();
+        levels.StartAfter(startAfter_);
+    return levels.NextLevelFile();
 }
 
-GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel, const RandomGenerators& random)
-    : gameplay(random), levelsFromList(firstLevel.FromList())
+GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel, kolm::CLevelList& levels, const RandomGenerators& random)
+    : levels(levels), gameplay(random), levelsFromList(firstLevel.FromList())
 {
     grid.Init(35, 20);
     if (noGrid)
         grid.noGrid = true;
-    gameplay.LoadLevel(firstLevel.FileName());
+    gameplay.LoadLevel(firstLevel.FileName(levels));
     gameplay.SetGrid(&grid);
     overlay = std::make_unique<HudOverlay>(&gameplay);
     overlay->particles.DrawFrom(gameplay.Random());
@@ -37,9 +35,8 @@ StatusLayer::Place GamePhase::Where()
 {
     StatusLayer::Place place;
     if (levelsFromList) {
-        const kolm::CLevelList& list = kolm::CLevelList::Instance();
-        place.level = list.Current();
-        place.levelCount = list.Count() - 1;
+        place.level = levels.Current();
+        place.levelCount = levels.Count() - 1;
     }
     if (const Gameplay::CQuenlowZarnImpl* world = gameplay.World())
         place.loop = static_cast<int>(world->oldGuys.size()) + 1;

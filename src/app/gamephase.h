@@ -6,6 +6,7 @@
 #include "app/levelprogress.h"
 #include "app/statuslayer.h"
 #include "grid/papergrid.h"
+#include "utils/levellist/clevellist.h"
 
 #include <memory>
 #include <string>
@@ -19,7 +20,7 @@ public:
     FirstLevel(const char* file) : file_(file) {}
     static FirstLevel FromLevelList(int startAfter = kListOwnStart);
 
-    std::string FileName() const;
+    std::string FileName(kolm::CLevelList& levels) const;
     bool FromList() const { return fromLevelList_; }
 
     static constexpr int kListOwnStart = -1; // where the list itself starts ("JumpTo" or 1)
@@ -33,12 +34,15 @@ private:
 };
 
 struct GamePhase {
-    // The phase's random generators start as given (the game seeds them from the clock).
-    GamePhase(bool noGrid, const FirstLevel& firstLevel, const RandomGenerators& random = RandomGenerators());
+    // The phase plays the levels of the list it is given, after its first level; its random
+    // generators start as given (the game seeds them from the clock).
+    GamePhase(bool noGrid, const FirstLevel& firstLevel, kolm::CLevelList& levels,
+              const RandomGenerators& random = RandomGenerators());
 
     // Where the player is, for the status layer.
     StatusLayer::Place Where();
 
+    kolm::CLevelList& levels;
     CPaperGrid grid;
     Gameplay gameplay;
     std::unique_ptr<HudOverlay> overlay;

@@ -42,24 +42,23 @@ void LevelFlow::Continue()
         allCleared_ = true;
         return;
     }
-    HandleContinue(&gameplay_, &overlay_);
+    HandleContinue(&gameplay_, &overlay_, levels_);
 }
 
 bool LevelFlow::LastLevelCleared()
 {
     const bool cleared = overlay_.ClearStands() || (!gameplay_.IsPlayerDead() && gameplay_.IsLevelCleared());
-    const kolm::CLevelList& list = kolm::CLevelList::Instance();
-    return cleared && list.Current() >= 1 && list.Current() == list.Count() - 1;
+    return cleared && levels_.Current() >= 1 && levels_.Current() == levels_.Count() - 1;
 }
 
-void HandleContinue(Gameplay* gameplay, HudOverlay* overlay)
+void HandleContinue(Gameplay* gameplay, HudOverlay* overlay, kolm::CLevelList& levels)
 {
     if (gameplay->IsPlayerDead() && !overlay->ClearStands()) {
         gameplay->RetireCurrentPlayer();
         gameplay->RestartAttempt();
     } else if (gameplay->IsLevelCleared() || overlay->ClearStands()) {
         gameplay->RetireCurrentPlayer();
-        gameplay->LoadLevel(kolm::CLevelList::Instance().NextLevelFile());
+        gameplay->LoadLevel(levels.NextLevelFile());
     } else {
         return;
     }

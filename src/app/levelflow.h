@@ -12,11 +12,15 @@
 
 class Gameplay;
 class HudOverlay;
+namespace kolm {
+class CLevelList;
+}
 
 class LevelFlow {
 public:
-    LevelFlow(Gameplay& gameplay, HudOverlay& overlay, bool endsAfterLastLevel = false)
-        : gameplay_(gameplay), overlay_(overlay), endsAfterLastLevel_(endsAfterLastLevel)
+    // The flow plays the levels of the list it is given.
+    LevelFlow(Gameplay& gameplay, HudOverlay& overlay, kolm::CLevelList& levels, bool endsAfterLastLevel = false)
+        : gameplay_(gameplay), overlay_(overlay), levels_(levels), endsAfterLastLevel_(endsAfterLastLevel)
     {
     }
 
@@ -37,11 +41,12 @@ private:
 
     Gameplay& gameplay_;
     HudOverlay& overlay_;
+    kolm::CLevelList& levels_;
     bool endsAfterLastLevel_;
     bool allCleared_ = false;
 };
 
-// Space after a death starts the loop again; space after a clear loads the next level (also
-// after a death when the overlay's clear stands). Otherwise nothing happens and the overlay is
-// left as it is.
-void HandleContinue(Gameplay* gameplay, HudOverlay* overlay);
+// Space after a death starts the loop again; space after a clear loads the list's next level
+// (also after a death when the overlay's clear stands). Otherwise nothing happens and the
+// overlay is left as it is.
+void HandleContinue(Gameplay* gameplay, HudOverlay* overlay, kolm::CLevelList& levels);

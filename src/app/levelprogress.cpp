@@ -1,7 +1,7 @@
 #include "app/levelprogress.h"
 
 #include "app/frameloop.h"
-#include "utils/filewarning.h"
+#include "utils/log.h"
 #include "utils/levellist/clevellist.h"
 #include "utils/linereader.h"
 #include "utils/playerfile.h"
@@ -210,8 +210,8 @@ bool ProgressFile::Save(Progress& progress) const
     return saved;
 }
 
-ProgressKeeper::ProgressKeeper(const ProgressFile& file)
-    : file_(file), known_(file.Load(std::max(0, kolm::CLevelList::Instance().Count() - 1)))
+ProgressKeeper::ProgressKeeper(const ProgressFile& file, const kolm::CLevelList& levels)
+    : file_(file), levels_(levels), known_(file.Load(std::max(0, levels.Count() - 1)))
 {
 }
 
@@ -230,9 +230,8 @@ void ProgressKeeper::AfterStep(Gameplay& gameplay, uint32_t phaseTime, bool slow
         return;
     levelCleared_ = true;
     // The empty level played after the end of the list is cleared too, but is no level.
-    const kolm::CLevelList& list = kolm::CLevelList::Instance();
-    const int position = list.Current();
-    if (position < 1 || position >= list.Count())
+    const int position = levels_.Current();
+    if (position < 1 || position >= levels_.Count())
         return;
     LevelRecord clear;
     clear.loops = static_cast<int>(world->oldGuys.size()) + 1;

@@ -16,6 +16,7 @@
 // not "cleared N", or a record line that cannot be, is named once on standard error with the file
 // and line and left out, and the rest is kept. Saving merges with what the file holds under a
 // lock (see utils/playerfile.h), so two games running at once never lose each other's clears.
+#include "utils/levellist/clevellist.h"
 #include "world/gameplay.h"
 
 #include <cstdint>
@@ -102,8 +103,9 @@ struct ClearReport {
 // game time, and saves it at once. Tools that are not the player (the bot) get no keeper.
 class ProgressKeeper {
 public:
-    // Reads the file, keeping the records of the level list's positions.
-    explicit ProgressKeeper(const ProgressFile& file);
+    // Reads the file, keeping the records of the level list's positions; notes the clears of
+    // the list's levels.
+    ProgressKeeper(const ProgressFile& file, const kolm::CLevelList& levels);
 
     // After every step; phaseTime is the frame loop's game time at the start of that step, which
     // stands still while the game is paused; slowed: the step was played below full speed, which
@@ -123,6 +125,7 @@ private:
     void NoteClear(int position, const LevelRecord& clear);
 
     ProgressFile file_;
+    const kolm::CLevelList& levels_;
     Progress known_;
     // The world of the level being played: loading a level makes a new world before the old one
     // goes, so a new level always shows as another world.

@@ -14,8 +14,6 @@ namespace {
 
 using Kind = Menu::Event::Kind;
 
-int LevelCount() { return std::max(0, kolm::CLevelList::Instance().Count() - 1); }
-
 Progress PlayersProgress(int levelCount)
 {
     return ProgressFile(ProgressFile::DefaultPath()).Load(levelCount > 0 ? levelCount : ProgressFile::kLastPosition);
@@ -33,8 +31,9 @@ Menu::Choice Line(const std::string& label)
 
 } // namespace
 
-MainMenu::MainMenu(SettingsKeeper& settings, Platform* platform, bool toolsDriveMenus)
-    : settings_(settings), platform_(platform), toolsDriveMenus_(toolsDriveMenus), levelCount_(LevelCount()),
+MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Platform* platform, bool toolsDriveMenus)
+    : settings_(settings), levels_(levels), platform_(platform), toolsDriveMenus_(toolsDriveMenus),
+      levelCount_(std::max(0, levels.Count() - 1)),
       progress_(PlayersProgress(levelCount_))
 {
     std::vector<Menu::Choice> lines;
@@ -117,7 +116,7 @@ void MainMenu::Take(Action action)
         Play(ContinueLevel(progress_, levelCount_) - 1);
         break;
     case Action::kNewGame:
-        Play(kolm::CLevelList::Instance().JumpTo());
+        Play(levels_.JumpTo());
         break;
     case Action::kLevels:
         card_ = std::make_unique<LevelsScreen>(progress_, levelCount_, &settings_.InForce().controls);

@@ -27,9 +27,9 @@ class SettingsKeeper;
 
 class MainMenu : public GameScreen {
 public:
-    // platform: the window the options change (null: none); toolsDriveMenus: the tools' events
-    // are heard here.
-    MainMenu(SettingsKeeper& settings, Platform* platform, bool toolsDriveMenus);
+    // levels: the list the game plays; platform: the window the options change (null: none);
+    // toolsDriveMenus: the tools' events are heard here.
+    MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Platform* platform, bool toolsDriveMenus);
     MainMenu(const MainMenu&) = delete;
     MainMenu& operator=(const MainMenu&) = delete;
 
@@ -52,6 +52,7 @@ private:
     void Play(int startAfter);
 
     SettingsKeeper& settings_;
+    const kolm::CLevelList& levels_;
     Platform* platform_;
     bool toolsDriveMenus_;
     int levelCount_;

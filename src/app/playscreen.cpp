@@ -38,13 +38,14 @@ PlayScreen::PlayScreen(const Setup& setup)
     RandomGenerators random = RandomGenerators::FromClock();
     if (tools_)
         tools_->PhaseStarting(random);
-    phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter), random);
+    phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter),
+                                         *setup.levels, random);
     if (!setup.classic) {
         phase_->status = std::make_unique<StatusLayer>();
         phase_->overlay->clearStands = true;
     }
     if (!tools_ || tools_->KeepsProgress())
-        phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()));
+        phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()), *setup.levels);
     loop_ = std::make_unique<FrameLoop>(LoopOptions(setup), *phase_, tools_);
 }
 

@@ -19,6 +19,7 @@ class PlayScreen : public GameScreen {
 public:
     struct Setup {
         const Settings* settings = nullptr; // in force
+        kolm::CLevelList* levels = nullptr; // the list the game plays
         SettingsKeeper* keeper = nullptr;   // the player's settings; null for the classic game
         Platform* platform = nullptr;       // null: no window
         InputSource* tools = nullptr;

@@ -153,10 +153,11 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
 {
     switch (change.to) {
     case GameScreen::Change::To::kMainMenu:
-        return std::make_unique<MainMenu>(*settings_, platform_.get(), tools_ && tools_->DrivesMenus());
+        return std::make_unique<MainMenu>(*settings_, levels_, platform_.get(), tools_ && tools_->DrivesMenus());
     case GameScreen::Change::To::kPlay: {
         PlayScreen::Setup setup;
         setup.settings = &InForce();
+        setup.levels = &levels_;
         setup.keeper = settings_.get();
         setup.platform = platform_.get();
         setup.tools = tools_;
@@ -168,7 +169,7 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         return std::make_unique<PlayScreen>(setup);
     }
     case GameScreen::Change::To::kEnding:
-        return std::make_unique<EndingScreen>(change.records, kolm::CLevelList::Instance().Count() - 1, ShowsMenus());
+        return std::make_unique<EndingScreen>(change.records, levels_.Count() - 1, ShowsMenus());
     default:
         return nullptr;
     }

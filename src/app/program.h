@@ -14,6 +14,7 @@
 #include "app/commandline.h"
 #include "app/gamescreen.h"
 #include "app/settings.h"
+#include "utils/levellist/clevellist.h"
 
 #include <cstdint>
 #include <memory>
@@ -57,6 +58,7 @@ private:
     const Settings& InForce() const;
 
     CommandLine options_;
+    kolm::CLevelList levels_; // read when first asked, once the data folder has been found
     Settings classicSettings_;
     std::unique_ptr<SettingsKeeper> settings_; // outside the classic game
     InputSource* tools_;

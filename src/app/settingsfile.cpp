@@ -1,7 +1,7 @@
 #include "app/settingsfile.h"
 
 #include "app/controlsfile.h"
-#include "utils/filewarning.h"
+#include "utils/log.h"
 #include "utils/linereader.h"
 #include "utils/stringutils.h"
 

@@ -1,15 +1,14 @@
 #include "audio/audiodevice.h"
 
 #include "audio/soundoutput.h"
+#include "utils/log.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <iostream>
+namespace {
 
 bool g_audioOpen = false;
-
-namespace {
 
 constexpr int kFrequency = 44100;
 constexpr Uint16 kSampleFormat = 0x8010; // signed 16-bit, little-endian
@@ -30,19 +29,23 @@ void FreeMusic()
 
 } // namespace
 
+bool AudioOpen() { return g_audioOpen; }
+
 bool OpenAudio()
 {
+    g_audioOpen = false;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0) {
-        std::cout << "Ei onnannu " << SDL_GetError() << std::endl;
+        kolm::Say(std::string("Ei onnannu ") + SDL_GetError());
         return false;
     }
     if (Mix_OpenAudio(kFrequency, kSampleFormat, kOutputChannels, kBufferFrames) < 0) {
-        std::cout << "Vaara: ei kyetty 44100 Hz 16-bit audioon " << SDL_GetError() << std::endl;
+        kolm::Say(std::string("Vaara: ei kyetty 44100 Hz 16-bit audioon ") + SDL_GetError());
         return false;
     }
     const char* driverName = SDL_GetCurrentAudioDriver();
-    std::cout << (driverName ? driverName : "") << std::endl;
+    kolm::Say(driverName ? driverName : "");
     Mix_AllocateChannels(kEffectChannels);
+    g_audioOpen = true;
     return true;
 }
 
@@ -50,14 +53,11 @@ void StartMusic(const std::string& path, int volume)
 {
     if (!SoundEnabled())
         return;
-    if (!g_audioOpen) {
-        g_audioOpen = OpenAudio();
-        if (!g_audioOpen)
-            return;
-    }
+    if (!g_audioOpen && !OpenAudio())
+        return;
     Mix_Music* music = Mix_LoadMUS(path.c_str());
     if (!music) {
-        std::cout << "Error! Mix_LoadMUS( " << path << ") : " << SDL_GetError() << std::endl;
+        kolm::Say("Error! Mix_LoadMUS( " + path + ") : " + SDL_GetError());
         return;
     }
     // Each start loads the track anew; the one of the previous start has ended by now (or is

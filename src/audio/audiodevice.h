@@ -5,8 +5,11 @@
 // Console lines go to standard output; the device's two failure lines are in Finnish.
 #include <string>
 
-// True once the device has been opened.
-extern bool g_audioOpen;
+// The device, like SDL_mixer behind it, is one for the whole process: its state lives here and
+// nowhere else.
+
+// True once the device has been opened (and not closed since).
+bool AudioOpen();
 
 // Opens the device: 44100 Hz, signed 16-bit, stereo, 2048-frame buffer, 16 effect channels.
 // Prints the driver's name on success; on failure prints "Ei onnannu <SDL error>" (no audio

@@ -3,12 +3,12 @@
 
 #include "audio/soundoutput.h"
 #include "engine/ticks.h"
-#include "utils/directorylisting.h"
 #include "utils/datafiles.h"
+#include "utils/directorylisting.h"
+#include "utils/log.h"
 #include "utils/stringutils.h"
 
 #include <cstdint>
-#include <iostream>
 #include <list>
 
 namespace {
@@ -39,7 +39,7 @@ MixerFile::MixerFile(const std::string& path)
         return;
     chunk = LoadWavChunk(path);
     if (!chunk)
-        std::cout << "Error! Couldn't load: " << path << std::endl;
+        kolm::Say("Error! Couldn't load: " + path);
 }
 
 MixerFile::~MixerFile()

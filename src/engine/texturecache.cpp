@@ -1,6 +1,8 @@
 // The image cache: every picture decoded once and kept as a device texture until shutdown.
 #include "engine/texturecache.h"
 
+#include "utils/log.h"
+
 #include <SDL.h>
 #ifndef __EMSCRIPTEN__
 #include <SDL_image.h>
@@ -8,7 +10,6 @@
 #include <stb/stb_image.h>
 
 #include <cstring>
-#include <iostream>
 #include <map>
 
 namespace {
@@ -32,9 +33,9 @@ bool HeaderReads(const std::string& name)
 void ReportUnloadable(const std::string& name)
 {
     if (HeaderReads(name))
-        std::cout << "Couldn't load texture: " << name << std::flush;
+        kolm::SayText("Couldn't load texture: " + name);
     else
-        std::cout << "Couldn't load image: " << name << std::endl;
+        kolm::Say("Couldn't load image: " + name);
 }
 
 #ifndef __EMSCRIPTEN__
@@ -119,7 +120,7 @@ std::optional<TextureEntry> LoadTexture(const std::string& name)
     }
     const TextureHandle texture = GetRenderBackend().CreateTexture(width, height, rgba.data());
     if (texture == 0) {
-        std::cout << "Couldn't load texture: " << name << std::flush;
+        kolm::SayText("Couldn't load texture: " + name);
         return std::nullopt;
     }
     return TextureEntry{texture, width, height};

@@ -2,9 +2,9 @@
 
 #include "engine/gamekeys.h"
 #include "engine/screenshot.h"
+#include "utils/log.h"
 
 #include <cstdio>
-#include <iostream>
 
 DemoRun::DemoRun(uint32_t seconds, const std::string& shotsFolder, const BotPlayer::Options& bot)
     : bot_(bot), endTime_(seconds * 1000), shotsFolder_(shotsFolder)
@@ -30,5 +30,5 @@ void DemoRun::Observe(uint32_t phaseTime, const GamePhase& phase)
     char name[32];
     std::snprintf(name, sizeof name, "/shot_%03d.png", ++shotsTaken_);
     if (!SaveScreenshot(shotsFolder_ + name))
-        std::cerr << "tobrakka: could not save " << shotsFolder_ << name << std::endl;
+        kolm::Warn("could not save " + shotsFolder_ + name);
 }

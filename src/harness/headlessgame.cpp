@@ -20,6 +20,6 @@ FrameLoop::Options WithoutWindow(bool pausable)
 } // namespace
 
 HeadlessGame::HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input, bool pausable)
-    : phase_(false, firstLevel, RandomGenerators(seed)), loop_(WithoutWindow(pausable), phase_, input)
+    : phase_(false, firstLevel, levels_, RandomGenerators(seed)), loop_(WithoutWindow(pausable), phase_, input)
 {
 }

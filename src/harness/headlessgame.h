@@ -14,7 +14,7 @@ class InputSource;
 class HeadlessGame {
 public:
     // Seeds both of the phase's random generators with seed, turns sound off and loads the
-    // first level. The headless game does not pause, unless asked to (as the windowed game does
+    // first level; the game plays the levels of its own level list (the game's data/levels.xml). The headless game does not pause, unless asked to (as the windowed game does
     // on P).
     HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input, bool pausable = false);
 
@@ -38,6 +38,7 @@ private:
     };
 
     SoundOff soundOff_;
+    kolm::CLevelList levels_;
     GamePhase phase_;
     FrameLoop loop_;
 };

@@ -3,12 +3,12 @@
 #include "app/dataroot.h"
 #include "app/gamephase.h"
 #include "engine/gamekeys.h"
-#include "harness/worlddigest.h"
 #include "engine/screenshot.h"
+#include "harness/worlddigest.h"
+#include "utils/log.h"
 
 #include <algorithm>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
 namespace {
@@ -83,7 +83,7 @@ bool InputScript::LoadOrReport(const std::string& fileName, const char* program)
     std::string error;
     if (Load(fileName, error))
         return true;
-    std::cerr << program << ": input script " << fileName << ": " << error << std::endl;
+    kolm::Complain(std::string(program) + ": input script " + fileName + ": " + error);
     return false;
 }
 
@@ -165,12 +165,12 @@ void InputScript::ObserveDue(uint32_t time, const GamePhase* phase)
         const Observation& observation = observations_[nextObservation_];
         if (observation.screenshot.empty()) {
             if (phase)
-                std::cout << "digest " << DigestOf(phase->gameplay).ToString() << std::endl;
+                kolm::Say("digest " + DigestOf(phase->gameplay).ToString());
         } else if (headlessProgram_)
-            std::cerr << headlessProgram_ << ": the headless driver takes no screenshots (" << observation.screenshot
-                      << " skipped)" << std::endl;
+            kolm::Complain(std::string(headlessProgram_) + ": the headless driver takes no screenshots (" +
+                           observation.screenshot + " skipped)");
         else if (!SaveScreenshot(observation.screenshot))
-            std::cerr << "tobrakka: could not save " << observation.screenshot << std::endl;
+            kolm::Warn("could not save " + observation.screenshot);
     }
 }
 

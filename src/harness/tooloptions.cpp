@@ -1,6 +1,7 @@
 #include "harness/tooloptions.h"
 
 #include "app/dataroot.h"
+#include "utils/optiontable.h"
 #include "utils/stringutils.h"
 
 namespace {
@@ -19,37 +20,28 @@ bool ReadCount(const std::string& text, uint32_t& value, int64_t lowest = 0)
 
 bool ParseToolOptions(const std::vector<std::string>& arguments, ToolOptions& options, std::string& error)
 {
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        if (option == "-digest" || option == "-menus") {
-            (option == "-digest" ? options.digest : options.menus) = true;
-            continue;
-        }
-        const bool takesValue = option == "-script" || option == "-record" || option == "-seed" ||
-                                option == "-demo" || option == "-shots";
-        if (!takesValue)
-            continue;
-        if (i + 1 >= arguments.size()) {
-            error = option + " needs a value";
-            return false;
-        }
-        const std::string& value = arguments[++i];
-        if (option == "-script") {
-            options.script = FromStartDirectory(value);
-        } else if (option == "-record") {
-            options.record = FromStartDirectory(value);
-        } else if (option == "-shots") {
-            options.shotsFolder = FromStartDirectory(value);
-        } else if (option == "-seed") {
-            options.seeded = ReadCount(value, options.seed);
-            if (!options.seeded) {
-                error = "-seed needs a whole number, not \"" + value + "\"";
-                return false;
-            }
-        } else if (!ReadCount(value, options.demoSeconds, 1)) {
-            error = "-demo needs a number of seconds, not \"" + value + "\"";
-            return false;
-        }
-    }
-    return true;
+    const auto file = [](std::string& path) {
+        return [&path](const std::string& value, std::string&) {
+            path = FromStartDirectory(value);
+            return true;
+        };
+    };
+    kolm::OptionTable table;
+    table.Valued("-script", file(options.script))
+        .Valued("-record", file(options.record))
+        .Valued("-shots", file(options.shotsFolder))
+        .Valued("-seed",
+                [&](const std::string& value, std::string& problem) {
+                    options.seeded = ReadCount(value, options.seed);
+                    problem = "-seed needs a whole number, not \"" + value + "\"";
+                    return options.seeded;
+                })
+        .Valued("-demo",
+                [&](const std::string& value, std::string& problem) {
+                    problem = "-demo needs a number of seconds, not \"" + value + "\"";
+                    return ReadCount(value, options.demoSeconds, 1);
+                })
+        .Switch("-digest", [&] { options.digest = true; })
+        .Switch("-menus", [&] { options.menus = true; });
+    return table.Read(arguments, kolm::OptionTable::kGamesTools, error);
 }

@@ -4,14 +4,13 @@
 
 #include "app/gamephase.h"
 #include "harness/worlddigest.h"
-
-#include <iostream>
+#include "utils/log.h"
 
 bool ToolRun::Configure(const std::vector<std::string>& arguments)
 {
     std::string error;
     if (!ParseToolOptions(arguments, options_, error)) {
-        std::cerr << "tobrakka: " << error << std::endl;
+        kolm::Warn(error);
         return false;
     }
     if (!options_.script.empty()) {
@@ -27,7 +26,7 @@ bool ToolRun::Configure(const std::vector<std::string>& arguments)
     if (!options_.record.empty()) {
         record_.open(options_.record);
         if (!record_) {
-            std::cerr << "tobrakka: cannot write the recording " << options_.record << std::endl;
+            kolm::Warn("cannot write the recording " + options_.record);
             return false;
         }
     }
@@ -92,5 +91,5 @@ void ToolRun::PhaseEnded(const GamePhase& phase)
 {
     record_.flush();
     if (options_.digest)
-        std::cout << "digest " << DigestOf(phase.gameplay).ToString() << std::endl;
+        kolm::Say("digest " + DigestOf(phase.gameplay).ToString());
 }

@@ -1,6 +1,6 @@
 #include "utils/playerfile.h"
 
-#include "utils/filewarning.h"
+#include "utils/log.h"
 
 #include <cerrno>
 #include <cstdio>

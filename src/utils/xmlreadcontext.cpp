@@ -1,8 +1,7 @@
 #include "utils/xmlreadcontext.h"
 
+#include "utils/log.h"
 #include "utils/stringutils.h"
-
-#include <iostream>
 
 namespace kolm {
 
@@ -52,7 +51,7 @@ void XmlReadContext::ReadChildContentAsInt(const std::string& name, int& target)
 
 void XmlReadContext::Warn(const char* message) const
 {
-    std::cout << message << current_->GetName() << " in file: " << file_ << " at line " << line_ << std::endl;
+    Say(message + current_->GetName() + " in file: " + file_ + " at line " + std::to_string(line_));
 }
 
 } // namespace kolm

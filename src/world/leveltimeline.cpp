@@ -2,7 +2,7 @@
 #include "world/leveltimeline.h"
 
 #include "engine/random.h"
-#include "utils/filewarning.h"
+#include "utils/log.h"
 #include "utils/linereader.h"
 #include "utils/stringutils.h"
 

@@ -13,6 +13,8 @@
 
 #include "support/testsupport.h"
 
+#include "utils/levellist/clevellist.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -22,6 +24,7 @@ namespace {
 
 struct FrameLoopTest : ::testing::Test {
     testsupport::TempDir dir;
+    kolm::CLevelList levels;
     testsupport::FakeClock clock{1000};
     testsupport::ScopedCapture capture;
     FrameLoopTest() { dir.Write("level.txt", "60000\n200,3\n500,2\n"); }
@@ -55,7 +58,7 @@ using testsupport::FakeClock;
 
 TEST_F(FrameLoopTest, AStepBeginsOnceSixteenMillisecondsHavePassedAndALateOneIsNotCaughtUp)
 {
-    GamePhase phase(false, dir.File("level.txt"));
+    GamePhase phase(false, dir.File("level.txt"), levels);
     FrameLoop loop(Windowless(), phase, nullptr);
     EXPECT_EQ(loop.NextDue(), 1016u);
     loop.Tick(1015);
@@ -78,7 +81,7 @@ TEST_F(FrameLoopTest, AStepBeginsOnceSixteenMillisecondsHavePassedAndALateOneIsN
 TEST_F(FrameLoopTest, AtHalfSpeedStepsCome32MillisecondsApartAndTheWorldIsThatOfFullSpeed)
 {
     const auto worldAfter40Steps = [this](int speed) {
-        GamePhase phase(false, dir.File("level.txt"));
+        GamePhase phase(false, dir.File("level.txt"), levels);
         FrameLoop::Options options = Windowless();
         options.gameSpeed = speed;
         FrameLoop loop(options, phase, nullptr);
@@ -101,7 +104,7 @@ TEST_F(FrameLoopTest, AtHalfSpeedStepsCome32MillisecondsApartAndTheWorldIsThatOf
 
 TEST_F(FrameLoopTest, APausedGameDrawsOnlyWhenThePictureMayHaveChanged)
 {
-    GamePhase phase(false, dir.File("level.txt"));
+    GamePhase phase(false, dir.File("level.txt"), levels);
     phase.status = std::make_unique<StatusLayer>();
     FrameLoop loop(Windowless(), phase, nullptr);
     EXPECT_EQ(AfterSteps(loop, 20).drawn, 20u) << "a running game draws every step";
@@ -135,7 +138,7 @@ TEST_F(FrameLoopTest, TheLevelLabelIsDrawnOverARobotThatPassesUnderIt)
     EXPECT_EXIT(
         {
             testsupport::ChangeDirectory(dir.Path());
-            GamePhase phase(false, FirstLevel::FromLevelList());
+            GamePhase phase(false, FirstLevel::FromLevelList(), levels);
             phase.status = std::make_unique<StatusLayer>();
             FrameLoop loop(Windowless(), phase, nullptr);
             phase.gameplay.World()->SpawnEnemy(kSpawnBigBad, vector2(1150, 690), vector2(1150, 690));

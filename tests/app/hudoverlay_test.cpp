@@ -94,7 +94,7 @@ TEST_F(OverlayTest, SpaceWhileAliveAndNotClearedDoesNothing)
     Run(overlay, 5);
     PlayerCharacter* player = Player();
     overlay.pressSpaceShown = true; // would be cleared by a reset
-    HandleContinue(&gameplay, &overlay);
+    HandleContinue(&gameplay, &overlay, levels);
     EXPECT_EQ(Player(), player);
     EXPECT_TRUE(World().oldGuys.empty());
     EXPECT_TRUE(overlay.pressSpaceShown) << "the overlay is not reset";
@@ -113,7 +113,7 @@ TEST_F(OverlayTest, AfterADeathPressSpaceShowsOnceAndFadesOutOnSpace)
     EXPECT_EQ(overlay.message, message) << "shown once per loop";
     EXPECT_GT(message->colour[3], 0.0f);
 
-    HandleContinue(&gameplay, &overlay);
+    HandleContinue(&gameplay, &overlay, levels);
     EXPECT_EQ(overlay.message, nullptr);
     EXPECT_TRUE(MessageFading(overlay, message));
     EXPECT_EQ(World().oldGuys.size(), 1u) << "the dead attempt became an old guy";
@@ -166,18 +166,18 @@ TEST_F(OverlayTest, ClearingTheLastLevelLeadsToAnEmptyLevelThatCountsAsCleared)
     EXPECT_EXIT(
         {
             testsupport::ChangeDirectory(dir.Path());
-            gameplay.LoadLevel(kolm::CLevelList::Instance().NextLevelFile());
+            gameplay.LoadLevel(levels.NextLevelFile());
             HudOverlay overlay(&gameplay);
             Run(overlay, 64);
             if (!gameplay.IsLevelCleared())
                 std::exit(1);
-            HandleContinue(&gameplay, &overlay); // the list has run out: an empty level
+            HandleContinue(&gameplay, &overlay, levels); // the list has run out: an empty level
             if (gameplay.IsLevelCleared() || gameplay.GetTimeProgress() != 0.0f)
                 std::exit(2);
             Run(overlay, 1);
-            if (!gameplay.IsLevelCleared() || !kolm::CLevelList::Instance().IsCompleted(1))
+            if (!gameplay.IsLevelCleared() || !levels.IsCompleted(1))
                 std::exit(3);
-            HandleContinue(&gameplay, &overlay); // and again
+            HandleContinue(&gameplay, &overlay, levels); // and again
             Run(overlay, 1);
             std::exit(gameplay.IsLevelCleared() && World().oldGuys.empty() ? 0 : 4);
         },
@@ -211,7 +211,7 @@ TEST_F(OverlayTest, F5AfterAClearGivesTheClearUpAndADeathThenAsksForSpaceAgain)
     Run(overlay, 1);
     EXPECT_TRUE(overlay.pressSpaceShown);
     const Gameplay::CQuenlowZarnImpl* level = gameplay.World();
-    HandleContinue(&gameplay, &overlay);
+    HandleContinue(&gameplay, &overlay, levels);
     EXPECT_EQ(gameplay.World(), level) << "a new loop of the same level";
     EXPECT_EQ(World().oldGuys.size(), 2u);
 }
@@ -222,15 +222,15 @@ TEST_F(OverlayTest, AClearThatStandsMovesOnAfterADeathAndTheListsLastClearEndsTh
     EXPECT_EXIT(
         {
             testsupport::ChangeDirectory(dir.Path());
-            gameplay.LoadLevel(kolm::CLevelList::Instance().NextLevelFile());
+            gameplay.LoadLevel(levels.NextLevelFile());
             HudOverlay overlay(&gameplay);
             overlay.clearStands = true;
-            LevelFlow flow(gameplay, overlay, true);
+            LevelFlow flow(gameplay, overlay, levels, true);
             Run(overlay, 64);
             World().KillCharacter(Player());
             Run(overlay, 1);
             flow.Continue(); // level 1 of 2 cleared, then lost: on to level 2 all the same
-            if (flow.AllCleared() || kolm::CLevelList::Instance().Current() != 2 || !World().oldGuys.empty())
+            if (flow.AllCleared() || levels.Current() != 2 || !World().oldGuys.empty())
                 std::exit(1);
             Run(overlay, 64);
             const Gameplay::CQuenlowZarnImpl* last = gameplay.World();

@@ -278,7 +278,7 @@ struct ProgressKeeperTest : testsupport::WorldTest {
     kolm::CLevelList& StartTheList()
     {
         testsupport::ChangeDirectory(dir.Path());
-        kolm::CLevelList& list = kolm::CLevelList::Instance();
+        kolm::CLevelList& list = levels;
         gameplay.LoadLevel(list.NextLevelFile());
         return list;
     }
@@ -304,12 +304,12 @@ TEST_F(ProgressKeeperTest, EachClearOfAListLevelNotesItsLoopsAndGameTimeAndSaves
     EXPECT_EXIT(
         {
             kolm::CLevelList& list = StartTheList();
-            ProgressKeeper keeper(ProgressFile(dir.File("progress")));
+            ProgressKeeper keeper(ProgressFile(dir.File("progress")), levels);
             std::string said = "[" + Said(keeper.LastClear());
             PlayToTheClear(keeper, {1, 1}); // three loops: 16 + 16 + 64 ms
             said += "] [" + Said(keeper.LastClear());
             HudOverlay overlay(&gameplay);
-            HandleContinue(&gameplay, &overlay);
+            HandleContinue(&gameplay, &overlay, levels);
             Steps(keeper, 1);
             said += "] [" + Said(keeper.LastClear());
             PlayToTheClear(keeper, {});
@@ -353,7 +353,7 @@ TEST_F(ProgressKeeperTest, AClearThatCannotBeSavedIsKeptInMemoryAndSaidSoUntilAS
     EXPECT_EXIT(
         {
             kolm::CLevelList& list = StartTheList();
-            ProgressKeeper keeper(ProgressFile(dir.File("blocker/tobrakka/progress")));
+            ProgressKeeper keeper(ProgressFile(dir.File("blocker/tobrakka/progress")), levels);
             PlayToTheClear(keeper, {});
             if (!keeper.SaveFailed() || keeper.Known().cleared != 1)
                 std::exit(1);

@@ -13,6 +13,8 @@
 #include "support/fakeplatform.h"
 #include "support/testsupport.h"
 
+#include "utils/levellist/clevellist.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -23,6 +25,7 @@ constexpr int32_t kPad = 7;
 
 struct PadPlayTest : ::testing::Test {
     testsupport::TempDir dir;
+    kolm::CLevelList levels;
     testsupport::FakeClock clock{1000};
     testsupport::ScopedCapture capture;
     testsupport::FakePlatform platform;
@@ -34,7 +37,7 @@ struct PadPlayTest : ::testing::Test {
     {
         SetSoundEnabled(false);
         dir.Write("level.txt", "60000\n");
-        phase = std::make_unique<GamePhase>(false, dir.File("level.txt"));
+        phase = std::make_unique<GamePhase>(false, dir.File("level.txt"), levels);
         phase->status = std::make_unique<StatusLayer>();
     }
     ~PadPlayTest() override { SetSoundEnabled(true); }

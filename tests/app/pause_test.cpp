@@ -9,6 +9,8 @@
 #include "support/processrunner.h"
 #include "support/testsupport.h"
 
+#include "utils/levellist/clevellist.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,6 +25,7 @@ GameEvent Move(int32_t x, int32_t y) { return GameEvent::MouseMotion(x, y); }
 
 struct PauseTest : ::testing::Test {
     testsupport::TempDir dir;
+    kolm::CLevelList levels;
     testsupport::ScopedCapture capture;
     PauseTest() { dir.Write("level.txt", kLevel); }
 
@@ -78,7 +81,7 @@ TEST_F(PauseTest, WhilePausedAPersonCanLeaveButStartsNothingAndToAScriptPIsAnOrd
 
 TEST_F(PauseTest, LosingTheFocusPausesOnlyWhenAskedAndAGameThatCannotPauseIgnoresP)
 {
-    GamePhase phase(false, dir.File("level.txt"));
+    GamePhase phase(false, dir.File("level.txt"), levels);
     FrameLoop::Options options;
     options.pausable = options.pauseOnFocusLoss = true;
     FrameLoop player(options, phase, nullptr);

@@ -12,6 +12,8 @@
 
 #include "support/testsupport.h"
 
+#include "utils/levellist/clevellist.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -20,6 +22,7 @@ namespace {
 
 struct PauseMenuTest : ::testing::Test {
     testsupport::TempDir dir;
+    kolm::CLevelList levels;
     testsupport::ScopedCapture capture;
     SettingsKeeper settings{SettingsFile(dir.File("settings")), CommandLine()};
     ToolRun tools;
@@ -31,7 +34,7 @@ struct PauseMenuTest : ::testing::Test {
         SetSoundEnabled(false);
         dir.Write("level.txt", "60000\n200,3\n");
         EXPECT_TRUE(tools.Configure({"-record", dir.File("played.script")}));
-        phase = std::make_unique<GamePhase>(false, dir.File("level.txt"));
+        phase = std::make_unique<GamePhase>(false, dir.File("level.txt"), levels);
         FrameLoop::Options options;
         options.pausable = true;
         options.pauseMenu = &settings;

@@ -66,7 +66,7 @@ TEST_F(AudioDeviceTest, TheFirstStartOpensTheDeviceAndNamesTheDriver)
 {
     files_.Write("track.wav", audiotest::MakeWav(3000));
     EXPECT_EQ(StartMusicOutput(files_.File("track.wav")), "dummy\n");
-    EXPECT_TRUE(g_audioOpen);
+    EXPECT_TRUE(AudioOpen());
     EXPECT_EQ(Mix_PlayingMusic(), 1);
     int frequency = 0, outputChannels = 0;
     Uint16 format = 0;
@@ -104,7 +104,7 @@ TEST_F(AudioDeviceTest, ADeviceThatWillNotOpenIsReportedTheSameWayOnEveryStart)
         EXPECT_TRUE(said.back() == "Vaara: ei kyetty 44100 Hz 16-bit audioon " + error + "\n"
             || said.back() == "Ei onnannu " + error + "\n")
             << "attempt " << attempt << " printed: " << said.back();
-        EXPECT_FALSE(g_audioOpen);
+        EXPECT_FALSE(AudioOpen());
         EXPECT_EQ(Mix_PlayingMusic(), 0);
     }
     EXPECT_EQ(said[1], said[0]) << "every attempt fails as the first did";
@@ -118,7 +118,7 @@ TEST_F(AudioDeviceTest, AMissingTrackIsReportedOnEveryAttempt)
     EXPECT_EQ(output, "dummy\nError! Mix_LoadMUS( " + path + ") : " + SDL_GetError() + "\n");
     output = StartMusicOutput(path);
     EXPECT_EQ(output, "Error! Mix_LoadMUS( " + path + ") : " + SDL_GetError() + "\n");
-    EXPECT_TRUE(g_audioOpen);
+    EXPECT_TRUE(AudioOpen());
     EXPECT_EQ(Mix_PlayingMusic(), 0);
 }
 
@@ -145,7 +145,7 @@ TEST_F(AudioDeviceTest, WithSoundDisabledNoDeviceIsOpened)
     SetSoundEnabled(false);
     files_.Write("track.wav", audiotest::MakeWav(100));
     EXPECT_EQ(StartMusicOutput(files_.File("track.wav")), "");
-    EXPECT_FALSE(g_audioOpen);
+    EXPECT_FALSE(AudioOpen());
     EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
 }
 

@@ -53,9 +53,9 @@ void DummyAudioTest::SetUp()
 {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     testing::internal::CaptureStdout();
-    g_audioOpen = OpenAudio();
+    const bool opened = OpenAudio();
     const std::string output = testing::internal::GetCapturedStdout();
-    ASSERT_TRUE(g_audioOpen) << output;
+    ASSERT_TRUE(opened) << output;
 }
 
 void DummyAudioTest::TearDown() { ResetAudio(); }

@@ -8,6 +8,8 @@
 
 #include "support/testsupport.h"
 
+#include "utils/levellist/clevellist.h"
+
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -65,7 +67,8 @@ TEST(ToolRun, RecordsTheAimedAtPointOfAMouseMoveWhateverTheWindowSize)
     ASSERT_TRUE(tools.Configure({"-record", dir.File("r.script")}));
     {
         testsupport::ScopedCapture capture;
-        GamePhase phase(false, "");
+        kolm::CLevelList levels;
+        GamePhase phase(false, "", levels);
         FrameLoop loop(FrameLoop::Options(), phase, &tools);
         // What the window hands the game for a pointer at (960, 270) of a 1920 x 1080 window.
         loop.Dispatch(PictureRect::Letterboxed(1920, 1080).MouseInPicture(GameEvent::MouseMotion(960, 270)));

@@ -7,6 +7,7 @@
 #include "engine/random.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
+#include "utils/levellist/clevellist.h"
 #include "world/world.h"
 
 #include "support/testsupport.h"
@@ -39,6 +40,7 @@ protected:
     FakeClock clock;
     TempDir dir;
     Gameplay gameplay; // its generators seeded with 1
+    kolm::CLevelList levels; // data/levels.xml of the folder current when first asked
     RandomGenerators& random = gameplay.Random();
 };
 

@@ -23,8 +23,8 @@ std::string LevelListFile(const std::string& children) { return "<LevelList>\n" 
 
 class LevelListTest : public testing::Test {
 protected:
-    // Loads a list from the given text, keeping what the load printed on standard output and
-    // on standard error.
+    // Loads a list from the given text (a list reads its file when first asked), keeping what
+    // the load printed on standard output and on standard error.
     std::unique_ptr<CLevelList> Load(const std::string& contents, const std::string& name = "levels.xml")
     {
         dir_.Write(name, contents);
@@ -36,6 +36,7 @@ protected:
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
         auto list = std::make_unique<CLevelList>(path);
+        list->Count();
         printed_ = testing::internal::GetCapturedStdout();
         warned_ = testing::internal::GetCapturedStderr();
         return list;
@@ -129,36 +130,22 @@ TEST_F(LevelListTest, JumpToPastTheListGivesEmptyText)
     EXPECT_EQ(list->Current(), 7);
 }
 
-namespace {
-
-// Makes the instance from a data/levels.xml of its own; true when it is made once, read once
-// and remembers what was handed out.
-bool InstanceLoadsOnceOnFirstUse()
+// A list is read when it is first asked, from the folder current then, and only once: what it
+// handed out is remembered, a changed file is not read again, and another list reads for itself.
+TEST(LevelListOfItsOwn, ReadsDataLevelsXmlWhenFirstAskedAndOnlyOnce)
 {
     testsupport::TempDir dir;
     dir.MakeDir("data");
+    CLevelList list;
     dir.Write("data/levels.xml", LevelListFile(kThreeLevels));
-    bool ok = false;
     testsupport::InDirectory(dir.Path(), [&] {
-        CLevelList& list = CLevelList::Instance();
-        const bool same = &list == &CLevelList::Instance();
-        const bool first = list.NextLevelFile() == "one.txt";
-        const bool remembered = CLevelList::Instance().NextLevelFile() == "two.txt";
+        EXPECT_EQ(list.NextLevelFile(), "one.txt") << "read once asked, after it was made";
+        EXPECT_EQ(list.NextLevelFile(), "two.txt");
         dir.Write("data/levels.xml", LevelListFile(Level(1, "changed.txt")));
-        const bool notReloaded = CLevelList::Instance().FileNameAt(1) == "one.txt";
-        ok = same && first && remembered && notReloaded;
+        EXPECT_EQ(list.FileNameAt(1), "one.txt") << "not read again";
+        CLevelList other;
+        EXPECT_EQ(other.NextLevelFile(), "changed.txt") << "another list reads the file for itself";
     });
-    return ok;
-}
-
-} // namespace
-
-TEST(LevelListInstanceDeathTest, ReadsDataLevelsXmlOnFirstUse)
-{
-    // A fresh process, so that no earlier test can have made the instance already; the exit
-    // also runs the static destructor that deletes it.
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(std::exit(InstanceLoadsOnceOnFirstUse() ? 0 : 1), testing::ExitedWithCode(0), "");
 }
 
 namespace {

@@ -5,7 +5,8 @@
 #include "harness/headlessgame.h"
 #include "harness/inputscript.h"
 #include "harness/worlddigest.h"
-#include "utils/filewarning.h"
+#include "utils/log.h"
+#include "utils/optiontable.h"
 #include "utils/levellist/clevellist.h"
 #include "utils/stringutils.h"
 #include "world/world.h"
@@ -17,9 +18,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -101,49 +102,41 @@ bool ReadSeeds(const std::string& text, std::vector<uint32_t>& seeds)
 
 bool ParseOptions(int argc, char** argv, SimOptions& options)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        const bool hasValue = i + 1 < argc;
-        uint64_t number = 0;
-        if (option == "--bot") {
-            options.script.clear();
-        } else if (option == "--details") {
-            options.details = true;
-        } else if (option == "--check-levels") {
-            options.checkLevels = true;
-        } else if (option == "--novice") {
-            options.novice = true;
-        } else if (option == "--classic") {
-            options.classic = true;
-        } else if (option == "--help" || option == "-h") {
-            options.help = true;
-        } else if (!hasValue) {
-            return false;
-        } else if (option == "--level") {
-            options.level = FromStartDirectory(argv[++i]);
-        } else if (option == "--script") {
-            options.script = FromStartDirectory(argv[++i]);
-        } else if (option == "--seeds") {
-            if (!ReadSeeds(argv[++i], options.seeds))
+    const auto number = [](const char* option, auto& value) {
+        return [option, &value](const std::string& text, std::string&) {
+            uint64_t read = 0;
+            if (!ReadNumber(option, text, read))
                 return false;
-        } else if (!ReadNumber(option, argv[++i], number)) {
-            return false;
-        } else if (option == "--seed") {
-            options.seed = static_cast<uint32_t>(number);
-        } else if (option == "--steps") {
-            options.maxSteps = number;
-        } else if (option == "--time") {
-            options.maxTime = number;
-        } else if (option == "--restarts") {
-            options.restartChance = static_cast<uint32_t>(number);
-        } else if (option == "--every") {
-            options.digestEvery = number;
-        } else if (option == "--soak") {
-            options.soakSteps = number;
-        } else {
-            return false;
-        }
-    }
+            value = static_cast<std::remove_reference_t<decltype(value)>>(read);
+            return true;
+        };
+    };
+    const auto file = [](std::string& path) {
+        return [&path](const std::string& text, std::string&) {
+            path = FromStartDirectory(text);
+            return true;
+        };
+    };
+    kolm::OptionTable table;
+    table.Switch("--bot", [&] { options.script.clear(); })
+        .Switch("--details", [&] { options.details = true; })
+        .Switch("--check-levels", [&] { options.checkLevels = true; })
+        .Switch("--novice", [&] { options.novice = true; })
+        .Switch("--classic", [&] { options.classic = true; })
+        .Switch("--help", [&] { options.help = true; })
+        .Switch("-h", [&] { options.help = true; })
+        .Valued("--level", file(options.level))
+        .Valued("--script", file(options.script))
+        .Valued("--seeds", [&](const std::string& text, std::string&) { return ReadSeeds(text, options.seeds); })
+        .Valued("--seed", number("--seed", options.seed))
+        .Valued("--steps", number("--steps", options.maxSteps))
+        .Valued("--time", number("--time", options.maxTime))
+        .Valued("--restarts", number("--restarts", options.restartChance))
+        .Valued("--every", number("--every", options.digestEvery))
+        .Valued("--soak", number("--soak", options.soakSteps));
+    std::string error;
+    if (!table.Read(std::vector<std::string>(argv + 1, argv + argc), kolm::OptionTable::kTool, error))
+        return false;
     return options.seeds.empty() || options.checkLevels; // several seeds only for the level check
 }
 
@@ -158,7 +151,7 @@ BotPlayer::Options BotOptions(const SimOptions& options, uint32_t seed)
 
 void PrintDigest(HeadlessGame& game)
 {
-    std::cout << "digest " << DigestOf(game.Game()).ToString() << std::endl;
+    kolm::Say("digest " + DigestOf(game.Game()).ToString());
 }
 
 bool LimitReached(const SimOptions& options, uint64_t steps, const HeadlessGame& game)
@@ -186,7 +179,7 @@ int Play(const SimOptions& options, InputSource& input)
     }
     PrintDigest(game);
     if (options.details)
-        std::cout << WorldDigest::Details(game.Game());
+        kolm::SayText(WorldDigest::Details(game.Game()));
     return 0;
 }
 
@@ -222,7 +215,7 @@ void CheckLevel(const SimOptions& options, int position, const std::string& file
     char line[256];
     std::snprintf(line, sizeof line, "| %d | %s | %s | %zu | %.1f |\n", position, file.c_str(),
                   check.cleared ? "yes" : "no", check.loops, check.time / 1000.0);
-    std::cout << line << std::flush;
+    kolm::SayText(line);
 }
 
 // A table row for several seeds: the loops of each ("20+": not cleared when the check gave up)
@@ -241,7 +234,7 @@ void CheckLevelOverSeeds(const SimOptions& options, int position, const std::str
     const uint64_t count = options.seeds.size();
     const uint64_t tenths = (loops * 20 + count) / (2 * count);
     row += " " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + (everyCleared ? "" : "+") + " |\n";
-    std::cout << row << std::flush;
+    kolm::SayText(row);
 }
 
 std::string CheckTableHeader(const SimOptions& options)
@@ -261,13 +254,13 @@ std::string CheckTableHeader(const SimOptions& options)
 // seed or with each of several.
 int CheckLevels(const SimOptions& options)
 {
-    std::cout << CheckTableHeader(options);
+    kolm::SayText(CheckTableHeader(options));
     const auto check = options.seeds.empty() ? CheckLevel : CheckLevelOverSeeds;
     if (!options.level.empty()) {
         check(options, 1, options.level);
         return 0;
     }
-    kolm::CLevelList& list = kolm::CLevelList::Instance();
+    const kolm::CLevelList list;
     for (int position = 1; position < list.Count(); ++position) {
         const std::string file = list.FileNameAt(position);
         if (!file.empty())
@@ -295,7 +288,7 @@ void MemoryUse(long& currentKb, long& peakKb)
 // given number of steps; every 10,000 steps it prints the steps, the level, the loop and memory.
 int Soak(const SimOptions& options)
 {
-    kolm::CLevelList& list = kolm::CLevelList::Instance();
+    const kolm::CLevelList list;
     uint64_t steps = 0;
     for (uint32_t round = 0; steps < options.soakSteps; ++round) {
         for (int position = 1; position < list.Count() && steps < options.soakSteps; ++position) {
@@ -309,9 +302,9 @@ int Soak(const SimOptions& options)
                     long currentKb = 0;
                     long peakKb = 0;
                     MemoryUse(currentKb, peakKb);
-                    std::cout << "soak steps=" << steps << " level=" << position << " loop="
-                              << game.Game().World()->oldGuys.size() + 1 << " rss_kb=" << currentKb
-                              << " peak_kb=" << peakKb << std::endl;
+                    kolm::Say("soak steps=" + std::to_string(steps) + " level=" + std::to_string(position) +
+                              " loop=" + std::to_string(game.Game().World()->oldGuys.size() + 1) +
+                              " rss_kb=" + std::to_string(currentKb) + " peak_kb=" + std::to_string(peakKb));
                 }
             }
         }
@@ -327,11 +320,11 @@ int main(int argc, char** argv)
     kolm::SetWarningProgram("tobrakka-sim");
     SimOptions options;
     if (!ParseOptions(argc, argv, options)) {
-        std::cerr << kUsage;
+        kolm::ComplainText(kUsage);
         return 2;
     }
     if (options.help) {
-        std::cout << kUsage;
+        kolm::SayText(kUsage);
         return 0;
     }
     if (options.checkLevels)

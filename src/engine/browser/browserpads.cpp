@@ -1,11 +1,12 @@
 #include "engine/browser/browserpads.h"
 
+#include "utils/log.h"
+
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 
 namespace {
 
@@ -70,7 +71,8 @@ pads::Family FamilyOfName(std::string name)
 BrowserPads::BrowserPads()
 {
     // The browser shows a page no pad before the player presses a button on one.
-    std::cout << 0 << std::endl << "Couldn't find a joystick" << std::endl;
+    kolm::Say("0");
+    kolm::Say("Couldn't find a joystick");
 }
 
 void BrowserPads::Added(int index, const std::string& name, std::deque<GameEvent>& out)
@@ -105,8 +107,7 @@ void BrowserPads::Sample(std::deque<GameEvent>& out)
         }
         if (std::string(state.mapping) != "standard") {
             if (!refused_[index])
-                std::cerr << "tobrakka: the pad \"" << state.id
-                          << "\" has no standard layout in this browser and cannot play" << std::endl;
+                kolm::Warn("the pad \"" + std::string(state.id) + "\" has no standard layout in this browser and cannot play");
             refused_[index] = true;
             continue;
         }

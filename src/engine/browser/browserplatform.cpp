@@ -10,6 +10,7 @@
 #include "engine/glrenderbackend.h"
 #include "engine/renderbackend.h"
 #include "engine/texturecache.h"
+#include "utils/log.h"
 
 #include <SDL.h>
 #include <emscripten.h>
@@ -17,7 +18,6 @@
 
 #include <cctype>
 #include <deque>
-#include <iostream>
 #include <map>
 
 namespace {
@@ -220,7 +220,7 @@ std::unique_ptr<Platform> Platform::Start(const WindowOptions& options)
 {
     // A web page draws on its canvas; the page's SDL makes the WebGL context there.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0 || !SDL_SetVideoMode(kCanvasWidth, kCanvasHeight, 0, SDL_OPENGL)) {
-        std::cerr << "D3D_OBJ ERR: Could not create Direct3D Object" << std::endl;
+        kolm::Complain("D3D_OBJ ERR: Could not create Direct3D Object");
         return nullptr;
     }
     SDL_WM_SetCaption(options.caption, options.caption);
@@ -228,7 +228,7 @@ std::unique_ptr<Platform> Platform::Start(const WindowOptions& options)
     const GlPlatform platform{SDL_GL_GetProcAddress, [] {}};
     std::unique_ptr<GlRenderBackend> device = GlRenderBackend::Create(kCanvasWidth, kCanvasHeight, platform, RendererOptions());
     if (!device) {
-        std::cerr << "D3D_DEV ERR: Could not create Direct3D Device" << std::endl;
+        kolm::Complain("D3D_DEV ERR: Could not create Direct3D Device");
         return nullptr;
     }
     device->SetPresentArea(kCanvasWidth, kCanvasHeight, PictureRect::Stretched(kCanvasWidth, kCanvasHeight));

@@ -1,8 +1,9 @@
 #include "engine/sdl2/sdlpads.h"
 
+#include "utils/log.h"
+
 #include <algorithm>
 #include <cstring>
-#include <iostream>
 
 namespace {
 
@@ -52,18 +53,18 @@ int ChoosePad(int count)
         const bool preferred = std::strstr(name, "360") != nullptr;
         if (preferred)
             chosen = i;
-        std::cout << (preferred ? "[x] " : "[ ] ") << name << std::endl;
+        kolm::Say((preferred ? "[x] " : "[ ] ") + std::string(name));
     }
     return chosen;
 }
 
 void PrintOpened(int index, SDL_Joystick* joystick)
 {
-    std::cout << "Opened Joystick: " << index << std::endl
-              << "Name: " << PadName(index) << std::endl
-              << "Number of Axes: " << SDL_JoystickNumAxes(joystick) << std::endl
-              << "Number of Buttons: " << SDL_JoystickNumButtons(joystick) << std::endl
-              << "Number of Balls: " << SDL_JoystickNumBalls(joystick) << std::endl;
+    kolm::Say("Opened Joystick: " + std::to_string(index));
+    kolm::Say("Name: " + std::string(PadName(index)));
+    kolm::Say("Number of Axes: " + std::to_string(SDL_JoystickNumAxes(joystick)));
+    kolm::Say("Number of Buttons: " + std::to_string(SDL_JoystickNumButtons(joystick)));
+    kolm::Say("Number of Balls: " + std::to_string(SDL_JoystickNumBalls(joystick)));
 }
 
 } // namespace
@@ -86,7 +87,8 @@ void SdlPads::ListAtStart()
 {
     const int count = SDL_NumJoysticks();
     if (count < 1) {
-        std::cout << count << std::endl << "Couldn't find a joystick" << std::endl;
+        kolm::Say(std::to_string(count));
+        kolm::Say("Couldn't find a joystick");
         return;
     }
     const int chosen = ChoosePad(count);
@@ -98,9 +100,8 @@ void SdlPads::ListAtStart()
     } else if (SDL_Joystick* joystick = SDL_JoystickOpen(chosen)) {
         PrintOpened(chosen, joystick);
         SDL_JoystickClose(joystick);
-        std::cerr << "tobrakka: the pad \"" << PadName(chosen)
-                  << "\" is not in SDL's game-controller database: map it with SDL_GAMECONTROLLERCONFIG to play with it"
-                  << std::endl;
+        kolm::Warn("the pad \"" + std::string(PadName(chosen)) +
+                   "\" is not in SDL's game-controller database: map it with SDL_GAMECONTROLLERCONFIG to play with it");
     }
 }
 

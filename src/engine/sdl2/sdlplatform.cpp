@@ -6,11 +6,11 @@
 #include "engine/sdl2/sdlpads.h"
 #include "engine/sdl2/sdlwindow.h"
 #include "engine/sdl2/x11display.h"
+#include "utils/log.h"
 
 #include <SDL.h>
 
 #include <cstdlib>
-#include <iostream>
 
 namespace {
 
@@ -157,7 +157,7 @@ std::unique_ptr<Platform> Platform::Start(const WindowOptions& options)
     (void)quitsAtExit;
     std::string problem;
     if (!x11display::StartVideo(problem)) {
-        std::cerr << problem << std::endl;
+        kolm::Complain(problem);
         return nullptr;
     }
     // The game reads keys as it hears them, never as typed text.

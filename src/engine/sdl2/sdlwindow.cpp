@@ -3,14 +3,13 @@
 #include "engine/renderbackend.h"
 #include "engine/sdl2/x11display.h"
 #include "engine/texturecache.h"
-
-#include <iostream>
+#include "utils/log.h"
 
 namespace {
 
 void ReportDeviceFailure(const char* caption, const char* text)
 {
-    std::cerr << caption << ": " << text << std::endl;
+    kolm::Complain(std::string(caption) + ": " + text);
 }
 
 Uint32 WindowFlags(const WindowOptions& options)

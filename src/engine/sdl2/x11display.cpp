@@ -1,10 +1,11 @@
 #include "engine/sdl2/x11display.h"
 
+#include "utils/log.h"
+
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -44,7 +45,7 @@ Display* ConnectToDisplay()
 // everything it keeps on disk was written when it changed.
 [[noreturn]] int EndOnLostDisplay(Display* display)
 {
-    std::fprintf(stderr, "lost the connection to X display %s\n", DisplayString(display));
+    kolm::Complain(std::string("lost the connection to X display ") + DisplayString(display));
     std::_Exit(1);
 }
 

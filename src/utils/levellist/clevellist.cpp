@@ -1,6 +1,6 @@
 #include "utils/levellist/clevellist.h"
 
-#include "utils/filewarning.h"
+#include "utils/log.h"
 #include "utils/datafiles.h"
 #include "utils/xmlhandler.h"
 #include "utils/xmlparser.h"
@@ -17,14 +17,39 @@ const int kLastPosition = 9999;
 
 } // namespace
 
-CLevelList::CLevelList() : CLevelList(datafiles::kLevelList) {}
-
-CLevelList::CLevelList(const std::string& fileName) { Load(fileName); }
+CLevelList::CLevelList(std::string fileName) : fileName_(fileName.empty() ? datafiles::kLevelList : std::move(fileName)) {}
 
 CLevelList::~CLevelList() = default;
 
-void CLevelList::Load(const std::string& fileName)
+const std::vector<CLevelList::LevelEntry>& CLevelList::Levels() const
 {
+    if (!read_)
+        Load();
+    return levels_;
+}
+
+int CLevelList::Current() const
+{
+    Levels();
+    return current_;
+}
+
+int CLevelList::JumpTo() const
+{
+    Levels();
+    return jumpTo_;
+}
+
+void CLevelList::StartAfter(int position)
+{
+    Levels();
+    current_ = position;
+}
+
+void CLevelList::Load() const
+{
+    read_ = true;
+    const std::string& fileName = fileName_;
     CXmlHandler handler;
     XmlParser parser(handler);
     if (!parser.ParseFile(fileName)) {
@@ -39,7 +64,7 @@ void CLevelList::Load(const std::string& fileName)
                                       std::to_string(kLastPosition) + " and a filename: there are no levels to play");
 }
 
-void CLevelList::ReadRoot(XmlNode& root)
+void CLevelList::ReadRoot(XmlNode& root) const
 {
     XmlReadContext context(&root);
     context.SetFileLabel(kReaderLabel);
@@ -56,7 +81,7 @@ void CLevelList::ReadRoot(XmlNode& root)
         current_ = jumpTo_;
 }
 
-void CLevelList::AddLevel(const XmlNode& level)
+void CLevelList::AddLevel(const XmlNode& level) const
 {
     if (!level.HasAttribute("position") || !level.HasAttribute("filename"))
         return;
@@ -73,6 +98,7 @@ void CLevelList::AddLevel(const XmlNode& level)
 
 std::string CLevelList::NextLevelFile()
 {
+    Levels();
     if (IsValidIndex(current_)) {
         levels_[static_cast<std::size_t>(current_)].completed = true;
         ++current_;
@@ -82,12 +108,12 @@ std::string CLevelList::NextLevelFile()
 
 std::string CLevelList::FileNameAt(int index) const
 {
-    return IsValidIndex(index) ? levels_[static_cast<std::size_t>(index)].filename : std::string();
+    return IsValidIndex(index) ? Levels()[static_cast<std::size_t>(index)].filename : std::string();
 }
 
 bool CLevelList::IsCompleted(int index) const
 {
-    return IsValidIndex(index) && levels_[static_cast<std::size_t>(index)].completed;
+    return IsValidIndex(index) && Levels()[static_cast<std::size_t>(index)].completed;
 }
 
 } // namespace kolm
