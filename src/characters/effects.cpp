@@ -288,6 +288,18 @@ void HitChips(EffectContext& effects, const vector2& h, const vector2& d, CSprit
 }
 
 // A rising puff of smoke that may start as fire: delayed puffs fade in, immediate ones burn.
+// A puff that rises (at rise pixels a second squared, against a drag) and fades out over its life.
+void Rise(CParticle* particle, float lifetime, float rise, bool playDeath)
+{
+    if (!particle)
+        return;
+    particle->playDeath = playDeath;
+    particle->faceVelocity = false;
+    particle->alphaRate = -1.0f / lifetime;
+    particle->accel = vector2(0.0f, -rise);
+    particle->drag = 1.0f;
+}
+
 void RobotSmoke(EffectContext& effects, const vector2& centre, float k)
 {
     RandomGenerators& random = effects.random;
@@ -310,14 +322,7 @@ void RobotSmoke(EffectContext& effects, const vector2& centre, float k)
     } else {
         LightFirePuff(random, particle, smoke, lifetime, FireDraw::kGreenFirst);
     }
-    const float rise = random.RandomFloat(300.0f, 600.0f);
-    if (!particle)
-        return;
-    particle->playDeath = true;
-    particle->faceVelocity = false;
-    particle->alphaRate = -1.0f / lifetime;
-    particle->accel = vector2(0.0f, -rise);
-    particle->drag = 1.0f;
+    Rise(particle, lifetime, random.RandomFloat(300.0f, 600.0f), true);
 }
 
 void RobotSparks(EffectContext& effects, const PlayerCharacter& robot, int count)
@@ -398,14 +403,7 @@ void ExplosionPuffs(EffectContext& effects, const vector2& p, float x)
         CParticle* particle = effects.particles.NewMovingParticle(smoke, lifetime, vel, spin, priority);
         if (R(random) < 0.35f)
             LightFirePuff(random, particle, smoke, lifetime, FireDraw::kRedFirst);
-        const float rise = random.RandomFloat(300.0f, 600.0f);
-        if (!particle)
-            continue;
-        particle->playDeath = false;
-        particle->faceVelocity = false;
-        particle->alphaRate = -1.0f / lifetime;
-        particle->accel = vector2(0.0f, -rise);
-        particle->drag = 1.0f;
+        Rise(particle, lifetime, random.RandomFloat(300.0f, 600.0f), false);
     }
 }
 
