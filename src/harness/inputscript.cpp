@@ -4,7 +4,7 @@
 #include "app/gamephase.h"
 #include "engine/gamekeys.h"
 #include "engine/screenshot.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 #include "utils/log.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "harness/toolrun.h"
 
 #include "app/gamephase.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 #include "utils/log.h"
 
 bool ToolRun::Configure(const std::vector<std::string>& arguments)

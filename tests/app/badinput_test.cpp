@@ -2,7 +2,7 @@
 // it has a message for and carries on; nothing crashes, hangs or grows without bound.
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 #include "engine/texturecache.h"
 #include "utils/levellist/clevellist.h"
 #include "world/leveltimeline.h"

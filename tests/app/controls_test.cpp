@@ -12,7 +12,7 @@
 #include "harness/headlessgame.h"
 #include "harness/inputscript.h"
 #include "harness/toolrun.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 
 #include "support/testsupport.h"
 

@@ -4,7 +4,7 @@
 #include "app/frameloop.h"
 #include "engine/gamekeys.h"
 #include "app/gamephase.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 #include "characters/enemycharacter.h"
 #include "engine/texturecache.h"
 #include "utils/datafiles.h"

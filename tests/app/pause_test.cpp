@@ -4,7 +4,7 @@
 #include "engine/gamekeys.h"
 #include "harness/inputscript.h"
 #include "harness/toolrun.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 
 #include "support/processrunner.h"
 #include "support/testsupport.h"

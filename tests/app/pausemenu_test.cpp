@@ -8,7 +8,7 @@
 #include "app/settingskeeper.h"
 #include "audio/soundoutput.h"
 #include "harness/toolrun.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 
 #include "support/testsupport.h"
 

@@ -3,7 +3,7 @@
 // say why in the commit.
 #include "harness/headlessgame.h"
 #include "harness/inputscript.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 
 #include <gtest/gtest.h>
 

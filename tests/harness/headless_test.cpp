@@ -3,7 +3,7 @@
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
 #include "harness/inputscript.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 
 #include "support/processrunner.h"
 #include "support/testsupport.h"

@@ -4,7 +4,7 @@
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
 #include "harness/inputscript.h"
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 #include "utils/log.h"
 #include "utils/optiontable.h"
 #include "utils/levellist/clevellist.h"

@@ -1,5 +1,5 @@
 // The world's digest line and the details behind it.
-#include "harness/worlddigest.h"
+#include "world/worlddigest.h"
 
 #include "world/gameplay.h"
 #include "characters/enemycharacter.h"
