@@ -50,6 +50,7 @@ FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* inpu
       focusPauseAllowed_(!input || !input->PlaysTheGame()), lastStep_(kolm::GetTicks()),
       fpsWindowStart_(kolm::GetTicks())
 {
+    NoteLevelForReplay();
     if (options.controls) {
         bindings_ = std::make_unique<Bindings>(*options.controls);
         UsePadZones(*options.controls);
@@ -96,10 +97,17 @@ bool FrameLoop::Tick(uint32_t now)
     return true;
 }
 
-void FrameLoop::StepAndHandleEvents()
+void FrameLoop::StepAndHandleEvents(bool drawn)
 {
+    drawing_ = drawn;
     Step();
+    drawing_ = true;
     LetInputLook();
+    HandleDueInputEvents();
+}
+
+void FrameLoop::HandleDueInputEvents()
+{
     pending_.clear();
     TakeInputEvents(pending_);
     for (const GameEvent& event : pending_)
@@ -143,7 +151,14 @@ void FrameLoop::Step()
     }
     // The paused scrap gives way to the pause menu.
     const bool hintChanged = pauseMenu_ && pauseMenu_->ShowHint();
-    ShowPicture(hintChanged || (phase_.status && phase_.status->Update(Where(), paused_ && !pauseMenu_)));
+    const bool statusChanged = phase_.status && phase_.status->Update(Where(), paused_ && !pauseMenu_);
+    if (drawing_)
+        ShowPicture(hintChanged || statusChanged);
+    else
+        phase_.gameplay.SweepSprites(); // what a drawn frame does to the world
+    // The world as the step leaves it, drawn: what a replay checks.
+    if (!paused_ && phase_.replays)
+        phase_.replays->AfterStep(phase_.gameplay, PhaseTime(), options_.gameSpeed < 100);
     if (!paused_)
         ++stepsTaken_;
     ++everyStep_;
@@ -174,6 +189,12 @@ StatusLayer::Place FrameLoop::Where()
     place.padGone = padGone_;
     place.pauseKey = InputNames(options_.platform, options_.controls).Action(Action::kPause);
     return place;
+}
+
+void FrameLoop::NoteLevelForReplay()
+{
+    if (phase_.replays)
+        phase_.replays->NoteLevel(phase_.gameplay, PhaseTime(), joystick_.Saved());
 }
 
 void FrameLoop::Update()
@@ -321,8 +342,12 @@ void FrameLoop::DispatchToGame(const GameEvent& event)
     Gameplay& gameplay = phase_.gameplay;
     if (input_)
         input_->Heard(PhaseTime(), event);
-    if (levelFlow_.Handle(event))
+    if (phase_.replays)
+        phase_.replays->Heard(PhaseTime(), event);
+    if (levelFlow_.Handle(event)) {
+        NoteLevelForReplay();
         return;
+    }
     switch (event.type) {
     case Type::kKeyDown:
         if (event.key == gamekeys::kEscape)

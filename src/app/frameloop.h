@@ -88,9 +88,13 @@ public:
     uint32_t NextDue() const { return lastStep_ + StepInterval(); }
     // The wall time from one step to the next: 16 ms, 32 ms at half speed; 16 ms while paused.
     uint32_t StepInterval() const;
-    // One whole step without a window: update and draw, the input source looks, then its events
-    // are handled.
-    void StepAndHandleEvents();
+    // One whole step without a window: update and draw (or, not drawn, update alone), the input
+    // source looks, then its events are handled.
+    void StepAndHandleEvents(bool drawn = true);
+    // The input source's events due now, handled without a step (those of a replay's time 0).
+    void HandleDueInputEvents();
+    // Stands the pad's sticks as a replay's level began, telling the game nothing.
+    void RestoreSticks(const JoystickMapping::State& sticks) { joystick_.Restore(sticks); }
     // Handles an event of the person at the keyboard, mouse or pad, which may pause the game:
     // through the player's bindings, when there are any, then as the game hears it.
     void Dispatch(const GameEvent& event);
@@ -128,6 +132,8 @@ private:
     void Update();
     // Where the player is, for the status layer.
     StatusLayer::Place Where();
+    // A level may have been loaded: the replay's recorder starts a new one if so.
+    void NoteLevelForReplay();
     // The key or the pad's button the notes after a death and a clear name, as the player last
     // played.
     void NamePressKey();
@@ -163,6 +169,7 @@ private:
     bool focusPauseAllowed_; // the game is not played by a tool
     std::unique_ptr<PauseMenu> pauseMenu_; // while it shows
     uint32_t everyStep_ = 0; // steps taken, paused or not
+    bool drawing_ = true;    // a step draws its frame
     bool paused_ = false;
     uint32_t lastStep_;
     uint32_t fpsWindowStart_;

@@ -4,6 +4,7 @@
 #include "world/gameplay.h"
 #include "app/hudoverlay.h"
 #include "app/levelprogress.h"
+#include "app/replayrecorder.h"
 #include "app/statuslayer.h"
 #include "grid/papergrid.h"
 #include "utils/levellist/clevellist.h"
@@ -50,5 +51,6 @@ struct GamePhase {
     // kept between runs.
     std::unique_ptr<StatusLayer> status;
     std::unique_ptr<ProgressKeeper> progress;
+    std::unique_ptr<ReplayRecorder> replays; // a replay of every clear, outside the classic game
     bool levelsFromList;
 };

@@ -20,8 +20,19 @@ JoystickMapping::JoystickMapping()
 
 void JoystickMapping::SetZones(int deadZone, int fireThreshold)
 {
+    deadZone_ = deadZone;
+    fireZone_ = fireThreshold;
     moveThreshold_ = static_cast<float>(deadZone) / 100.0f;
     fireThreshold_ = static_cast<float>(fireThreshold) / 100.0f;
+}
+
+JoystickMapping::State JoystickMapping::Saved() const { return State{deadZone_, fireZone_, virtualButtons_, axisValues_}; }
+
+void JoystickMapping::Restore(const State& state)
+{
+    SetZones(state.deadZone, state.fireThreshold);
+    virtualButtons_ = state.pressed;
+    axisValues_ = state.axes;
 }
 
 float JoystickMapping::ControlValue(int control) const

@@ -32,6 +32,23 @@ public:
     // leaves behind, so that nothing it held stays held.
     std::vector<GameEvent> CentringEvents() const;
 
+    // Where the sticks stand and what they hold pressed, with the zones in force: what a replay
+    // of a level takes over from the game as the level began.
+    struct State {
+        int deadZone = kOwnDeadZone;
+        int fireThreshold = kOwnFireThreshold;
+        uint32_t pressed = 0; // the virtual buttons held, a bit each
+        std::vector<int32_t> axes = std::vector<int32_t>(6, 0);
+        bool operator==(const State& other) const
+        {
+            return deadZone == other.deadZone && fireThreshold == other.fireThreshold && pressed == other.pressed &&
+                   axes == other.axes;
+        }
+    };
+    State Saved() const;
+    // Stands the sticks as the state says, telling the game nothing.
+    void Restore(const State& state);
+
 private:
     enum VirtualButton { kFire, kLeft, kRight, kUp, kDown, kButtonCount };
     void SetButton(int button, bool pressed, Gameplay* gameplay);
@@ -40,6 +57,8 @@ private:
     float fullScale_ = 32768.0f;
     float moveThreshold_ = 0.25f;
     float fireThreshold_ = 0.5f;
+    int deadZone_ = kOwnDeadZone; // the zones as set, in per cent
+    int fireZone_ = kOwnFireThreshold;
     std::map<int, int> axisForControl_; // physical axis -> logical control
     uint32_t virtualButtons_ = 0;
 };

@@ -126,19 +126,12 @@ std::string FormatProgress(const Progress& progress)
 
 } // namespace
 
-namespace {
-
-// Whether a figure replaces the record's: a better one of the same kind does, one of full speed
-// replaces an assisted one that is no better, an assisted one never replaces one of full speed.
-template <typename Figure>
-bool Replaces(Figure figure, bool assisted, Figure record, bool recordAssisted)
+bool FigureReplaces(int64_t figure, bool assisted, int64_t record, bool recordAssisted)
 {
     if (assisted != recordAssisted)
         return recordAssisted && figure <= record;
     return figure < record;
 }
-
-} // namespace
 
 void LevelRecord::Merge(const LevelRecord& other)
 {
@@ -148,11 +141,11 @@ void LevelRecord::Merge(const LevelRecord& other)
         *this = other;
         return;
     }
-    if (Replaces(other.loops, other.loopsAssisted, loops, loopsAssisted)) {
+    if (FigureReplaces(other.loops, other.loopsAssisted, loops, loopsAssisted)) {
         loops = other.loops;
         loopsAssisted = other.loopsAssisted;
     }
-    if (Replaces(other.milliseconds, other.timeAssisted, milliseconds, timeAssisted)) {
+    if (FigureReplaces(other.milliseconds, other.timeAssisted, milliseconds, timeAssisted)) {
         milliseconds = other.milliseconds;
         timeAssisted = other.timeAssisted;
     }

@@ -23,6 +23,11 @@
 #include <map>
 #include <string>
 
+// Whether a figure (loops, milliseconds: fewer is better) replaces a record's: a better one of the
+// same kind does, one of full speed replaces an assisted one that is no better, an assisted one
+// never replaces one of full speed.
+bool FigureReplaces(int64_t figure, bool assisted, int64_t record, bool recordAssisted);
+
 // A level's bests: the fewest loops and the shortest clear, each kept on its own, each marked when
 // it came from a clear played slower than full speed.
 struct LevelRecord {

@@ -46,6 +46,8 @@ PlayScreen::PlayScreen(const Setup& setup)
     }
     if (!tools_ || tools_->KeepsProgress())
         phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()), *setup.levels);
+    if (phase_->progress && !setup.classic)
+        phase_->replays = std::make_unique<ReplayRecorder>(ReplayShelf(ReplayShelf::DefaultFolder()), *setup.levels);
     loop_ = std::make_unique<FrameLoop>(LoopOptions(setup), *phase_, tools_);
 }
 

@@ -28,19 +28,25 @@ CSprite* CSpriteContainer::CreateSpriteBehind(const std::string& imageFile)
     return WithImage(*sprites_.emplace(position), imageFile);
 }
 
-void CSpriteContainer::Draw()
+void CSpriteContainer::Draw() { Pass(true); }
+
+void CSpriteContainer::SweepKilled() { Pass(false); }
+
+void CSpriteContainer::Pass(bool drawn)
 {
     for (auto it = sprites_.begin(); it != sprites_.end();) {
         CSprite& sprite = *it;
         if (sprite.sendToBack) {
-            sprite.Draw();
+            if (drawn)
+                sprite.Draw();
             sprite.sendToBack = false;
             const auto moved = it++;
             sentBack_.splice(sentBack_.end(), sprites_, moved);
         } else if (sprite.killed) {
             it = sprites_.erase(it);
         } else {
-            sprite.Draw();
+            if (drawn)
+                sprite.Draw();
             ++it;
         }
     }

@@ -19,7 +19,10 @@ public:
     CSprite* CreateSprite(const std::string& imageFile);
     // The same, placed second in draw order (just above the bottom sprite).
     CSprite* CreateSpriteBehind(const std::string& imageFile);
+    // Draws every sprite in order: the killed ones go, the ones sent to the back go there.
     void Draw();
+    // What a draw does to the sprites, without drawing them.
+    void SweepKilled();
     void UpdateAnimations(uint32_t dt);
     void Clear();
 
@@ -28,6 +31,8 @@ public:
     std::list<CSprite*> Sprites();
 
 private:
+    void Pass(bool drawn);
+
     // Gives a new sprite its image (when the image loads) and hands it out.
     static CSprite* WithImage(CSprite& sprite, const std::string& imageFile);
 

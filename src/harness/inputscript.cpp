@@ -2,7 +2,7 @@
 
 #include "app/dataroot.h"
 #include "app/gamephase.h"
-#include "engine/gamekeys.h"
+#include "app/scriptevents.h"
 #include "engine/screenshot.h"
 #include "world/worlddigest.h"
 #include "utils/log.h"
@@ -10,61 +10,6 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
-
-namespace {
-
-bool ReadInt(std::istringstream& words, int& value, int lowest, int highest)
-{
-    return static_cast<bool>(words >> value) && value >= lowest && value <= highest;
-}
-
-bool ParseEvent(std::istringstream& words, const std::string& action, GameEvent& event)
-{
-    int a = 0;
-    int b = 0;
-    if (action == "down" || action == "up") {
-        if (!ReadInt(words, a, 1, gamekeys::kLimit - 1))
-            return false;
-        event = GameEvent::Key(a, action == "down");
-    } else if (action == "click" || action == "release") {
-        event = GameEvent::MouseButton(GameEvent::kLeftButton, action == "click");
-    } else if (action == "move") {
-        if (!ReadInt(words, a, 0, 65535) || !ReadInt(words, b, 0, 65535))
-            return false;
-        event = GameEvent::MouseMotion(a, b);
-    } else if (action == "joyaxis") {
-        if (!ReadInt(words, a, 0, 255) || !ReadInt(words, b, -32768, 32767))
-            return false;
-        event = GameEvent::PadAxis(a, b);
-    } else if (action == "joypress" || action == "joyrelease") {
-        if (!ReadInt(words, a, 0, 255))
-            return false;
-        event = GameEvent::PadButton(a, action == "joypress");
-    } else if (action == "padzones") {
-        if (!ReadInt(words, a, 0, 100) || !ReadInt(words, b, 0, 100))
-            return false;
-        event = GameEvent::Of(GameEvent::Type::kPadZones);
-        event.x = a;
-        event.y = b;
-    } else if (action == "quit") {
-        event = GameEvent::Of(GameEvent::Type::kQuit);
-    } else {
-        return false;
-    }
-    return true;
-}
-
-bool ParseTime(const std::string& word, uint32_t& time)
-{
-    std::istringstream number(word);
-    long long value = -1;
-    if (!(number >> value) || !number.eof() || value < 0 || value > UINT32_MAX)
-        return false;
-    time = static_cast<uint32_t>(value);
-    return true;
-}
-
-} // namespace
 
 bool InputScript::Load(const std::string& fileName, std::string& error)
 {
@@ -118,7 +63,7 @@ bool InputScript::ParseLine(const std::string& line, std::string& error)
         return true;
     const bool title = when == "title";
     uint32_t time = 0;
-    if (!title && !ParseTime(when, time)) {
+    if (!title && !ParseScriptTime(when, time)) {
         error = "bad time \"" + when + "\"";
         return false;
     }
@@ -128,7 +73,7 @@ bool InputScript::ParseLine(const std::string& line, std::string& error)
         understood = ParseObservation(words, action, time);
     } else if (understood) {
         Timed timed{title, time, GameEvent()};
-        understood = ParseEvent(words, action, timed.event);
+        understood = ParseScriptEvent(words, action, timed.event);
         if (understood)
             events_.push_back(timed);
     }
@@ -189,44 +134,4 @@ void InputScript::TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out)
         ++next_;
     while (next_ < events_.size() && events_[next_].time <= phaseTime)
         out.push_back(events_[next_++].event);
-}
-
-std::string FormatScriptEvent(uint32_t time, const GameEvent& event)
-{
-    using Type = GameEvent::Type;
-    std::ostringstream line;
-    line << time << ' ';
-    switch (event.type) {
-    case Type::kKeyDown:
-    case Type::kKeyUp:
-        if (event.key <= 0 || event.key >= gamekeys::kLimit)
-            return std::string(); // a number a script could not read back
-        line << (event.type == Type::kKeyDown ? "down " : "up ") << event.key;
-        break;
-    case Type::kMouseDown:
-    case Type::kMouseUp:
-        if (event.button != GameEvent::kLeftButton)
-            return std::string();
-        line << (event.type == Type::kMouseDown ? "click" : "release");
-        break;
-    case Type::kMouseMotion:
-        line << "move " << event.x << ' ' << event.y;
-        break;
-    case Type::kPadAxis:
-        line << "joyaxis " << event.axis << ' ' << event.value;
-        break;
-    case Type::kPadDown:
-    case Type::kPadUp:
-        line << (event.type == Type::kPadDown ? "joypress " : "joyrelease ") << event.button;
-        break;
-    case Type::kPadZones:
-        line << "padzones " << event.x << ' ' << event.y;
-        break;
-    case Type::kQuit:
-        line << "quit";
-        break;
-    default:
-        return std::string();
-    }
-    return line.str();
 }

@@ -21,6 +21,7 @@
 // is paused (16 ms a step); the word "title" in its place
 // sends the event to the title screen instead.
 #include "app/inputsource.h"
+#include "app/scriptevents.h"
 
 #include <cstdint>
 #include <sstream>
@@ -70,7 +71,3 @@ private:
     bool titleSent_ = false;
     const char* headlessProgram_ = nullptr;
 };
-
-// The script line of an event the game handles, or empty text for events it ignores. Reading
-// the line back gives the same event.
-std::string FormatScriptEvent(uint32_t time, const GameEvent& event);

@@ -126,7 +126,7 @@ PlayerFileText Unusable(const std::string& problem)
 
 } // namespace
 
-PlayerFileText ReadPlayerFile(const std::string& path)
+PlayerFileText ReadPlayerFile(const std::string& path, std::size_t limit)
 {
     // Not blocking: a named pipe in the file's place must not hold the game up.
     const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -139,9 +139,13 @@ PlayerFileText ReadPlayerFile(const std::string& path)
         return Unusable("is a folder");
     if (!S_ISREG(status.st_mode))
         return Unusable("is not a regular file");
+    const std::string tooLarge = limit >= (1u << 20) ? "is larger than " + std::to_string(limit >> 20) + " MiB"
+                                                     : "is larger than " + std::to_string(limit / 1024) + " KiB";
+    if (static_cast<std::size_t>(status.st_size) > limit)
+        return Unusable(tooLarge);
     PlayerFileText result;
     char buffer[4096];
-    while (result.text.size() <= kPlayerFileLimit) {
+    while (result.text.size() <= limit) {
         const ssize_t got = read(file.Get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
@@ -151,8 +155,8 @@ PlayerFileText ReadPlayerFile(const std::string& path)
             break;
         result.text.append(buffer, static_cast<std::size_t>(got));
     }
-    if (result.text.size() > kPlayerFileLimit)
-        return Unusable("is larger than " + std::to_string(kPlayerFileLimit / 1024) + " KiB");
+    if (result.text.size() > limit)
+        return Unusable(tooLarge);
     if (result.text.find('\0') != std::string::npos)
         return Unusable("holds a NUL byte: it is not a text file");
     result.state = PlayerFileText::State::kRead;
@@ -160,11 +164,11 @@ PlayerFileText ReadPlayerFile(const std::string& path)
 }
 
 bool SavePlayerFile(const std::string& path, const std::function<std::string(const PlayerFileText& present)>& makeText,
-                    std::string& error)
+                    std::string& error, const std::string& folderLock)
 {
     if (!MakeParentFolders(path, error))
         return false;
-    const std::string lockPath = path + ".lock";
+    const std::string lockPath = folderLock.empty() ? path + ".lock" : folderLock;
     const Descriptor lock(open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
     if (!TakeLock(lock, lockPath, error))
         return false;

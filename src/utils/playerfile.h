@@ -29,16 +29,16 @@ struct PlayerFileText {
     std::string problem; // "is a folder", "holds a NUL byte: it is not a text file", ...
 };
 
-// Reads the whole file, without waiting on a named pipe or reading more than kPlayerFileLimit
-// bytes and one.
-PlayerFileText ReadPlayerFile(const std::string& path);
+// Reads the whole file, without waiting on a named pipe or reading more than limit bytes and one.
+PlayerFileText ReadPlayerFile(const std::string& path, std::size_t limit = kPlayerFileLimit);
 
 // Replaces the file's contents as described above, making its folder (and the folders above it)
 // when missing. makeText is handed what the file holds now, read under the lock, and returns the
 // new contents. False, with the reason in error, when any step fails; the file is then as it was.
 // Waits up to two seconds for another game's save to finish.
+// A lockPath names the lock of a folder of files kept alike (the replays) in place of FILE.lock.
 bool SavePlayerFile(const std::string& path, const std::function<std::string(const PlayerFileText& present)>& makeText,
-                    std::string& error);
+                    std::string& error, const std::string& lockPath = std::string());
 
 // Where a player's file of the game lives: "$VARIABLE/tobrakka/NAME" when the XDG variable holds an
 // absolute path, else "$HOME/FALLBACK/tobrakka/NAME" (FALLBACK as ".local/state"); empty when

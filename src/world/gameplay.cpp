@@ -47,6 +47,7 @@ bool Gameplay::IsPlayerDead() { return world && world->playerDead; }
 
 void Gameplay::LoadLevel(const std::string& levelFile)
 {
+    randomAtLoad_ = random_;
     auto next = std::make_unique<CQuenlowZarnImpl>(levelFile, random_);
     world = std::move(next);
     world->grid = grid;
@@ -70,6 +71,12 @@ void Gameplay::Draw()
 {
     if (world)
         world->sprites.Draw();
+}
+
+void Gameplay::SweepSprites()
+{
+    if (world)
+        world->sprites.SweepKilled();
 }
 
 bool Gameplay::ControlEvent(uint32_t control, bool pressed)

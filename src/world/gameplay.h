@@ -33,6 +33,8 @@ public:
     // Steps the world by stepMs; always true.
     bool Update(int stepMs);
     void Draw();
+    // What drawing does to the world without drawing it: the sprites killed since go.
+    void SweepSprites();
     bool KeyDown(int key);
     bool KeyUp(int key);
     bool FirePressed();
@@ -49,12 +51,16 @@ public:
     CQuenlowZarnImpl* World() const { return world.get(); }
     RandomGenerators& Random() { return random_; }
     const RandomGenerators& Random() const { return random_; }
+    // The generators as the current level was loaded, before its world drew from them: with the
+    // level file and the events heard since, what the level's world is made of.
+    const RandomGenerators& RandomAtLevelLoad() const { return randomAtLoad_; }
 
 private:
     bool KeyEvent(int key, bool pressed);
     bool ControlEvent(uint32_t control, bool pressed);
 
     RandomGenerators random_; // before the world, which draws from it
+    RandomGenerators randomAtLoad_;
     std::unique_ptr<CQuenlowZarnImpl> world;
     CPaperGrid* grid = nullptr;
 };

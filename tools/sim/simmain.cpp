@@ -1,6 +1,8 @@
 // tobrakka-sim: plays the game headless, as fast as the machine allows, and prints digests of
 // the world's state. See the README for the options.
 #include "app/dataroot.h"
+#include "app/replayplayer.h"
+#include "audio/soundoutput.h"
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
 #include "harness/inputscript.h"
@@ -31,6 +33,7 @@ struct SimOptions {
     uint64_t maxSteps = 0;   // 0: no limit
     uint64_t maxTime = 0;    // game ms; 0: no limit
     std::string script;      // empty: the bot plays
+    std::string replay;      // a replay to verify
     uint32_t restartChance = 0;
     uint64_t digestEvery = 0;
     bool details = false;
@@ -45,7 +48,7 @@ struct SimOptions {
 const char* const kUsage =
     "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
     "                    [--novice] [--restarts N] [--every N] [--details] [--check-levels]\n"
-    "                    [--seeds LIST] [--soak STEPS] [--classic] [--help]\n";
+    "                    [--seeds LIST] [--soak STEPS] [--classic] [--replay FILE] [--help]\n";
 
 // The largest value a numeric option takes: a seed is 32 bits, a restart chance is out of 10,000.
 int64_t HighestValue(const std::string& option)
@@ -127,6 +130,7 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
         .Switch("-h", [&] { options.help = true; })
         .Valued("--level", file(options.level))
         .Valued("--script", file(options.script))
+        .Valued("--replay", file(options.replay))
         .Valued("--seeds", [&](const std::string& text, std::string&) { return ReadSeeds(text, options.seeds); })
         .Valued("--seed", number("--seed", options.seed))
         .Valued("--steps", number("--steps", options.maxSteps))
@@ -149,10 +153,7 @@ BotPlayer::Options BotOptions(const SimOptions& options, uint32_t seed)
     return botOptions;
 }
 
-void PrintDigest(HeadlessGame& game)
-{
-    kolm::Say("digest " + DigestOf(game.Game()).ToString());
-}
+void PrintDigest(const Gameplay& gameplay) { kolm::Say("digest " + DigestOf(gameplay).ToString()); }
 
 bool LimitReached(const SimOptions& options, uint64_t steps, const HeadlessGame& game)
 {
@@ -171,13 +172,13 @@ int Play(const SimOptions& options, InputSource& input)
         game.Step();
         ++steps;
         if (options.digestEvery && steps % options.digestEvery == 0)
-            PrintDigest(game);
+            PrintDigest(game.Game());
         if (!options.level.empty() && game.Game().IsLevelCleared())
             break;
         if (options.level.empty() && game.Game().World()->levelFile.empty() && game.Game().IsLevelCleared())
             break; // the level list has run out
     }
-    PrintDigest(game);
+    PrintDigest(game.Game());
     if (options.details)
         kolm::SayText(WorldDigest::Details(game.Game()));
     return 0;
@@ -314,6 +315,34 @@ int Soak(const SimOptions& options)
 
 } // namespace
 
+// Plays the replay headless, checking the world at each of its checks: its final digest and
+// "replay verified" (status 0), or the line that says where the world parted from it (status 1).
+int VerifyReplay(const std::string& path)
+{
+    Replay replay;
+    std::string problem;
+    if (!LoadReplay(path, replay, problem)) {
+        kolm::Warn("the replay " + path + " cannot be read: " + problem);
+        return 2;
+    }
+    kolm::CLevelList levels;
+    if (!ReplayPlayer::Playable(replay, levels, problem)) {
+        kolm::Warn(path + ": " + problem);
+        return 1;
+    }
+    SetSoundEnabled(false);
+    ReplayPlayer player(replay, levels);
+    while (!player.Finished())
+        player.Step(false);
+    PrintDigest(player.Phase().gameplay);
+    if (player.Parted()) {
+        kolm::Warn(player.PartedLine());
+        return 1;
+    }
+    kolm::Say("replay verified");
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     EnterDataRoot("tobrakka-sim");
@@ -331,6 +360,8 @@ int main(int argc, char** argv)
         return CheckLevels(options);
     if (options.soakSteps)
         return Soak(options);
+    if (!options.replay.empty())
+        return VerifyReplay(options.replay);
     if (!options.script.empty()) {
         InputScript script;
         if (!script.LoadOrReport(options.script, "tobrakka-sim"))
