@@ -26,6 +26,7 @@ TARGETS=(
   "fuzz_text_utils 4096 -"
   "fuzz_input_script 16384 fuzz/script.dict"
   "fuzz_settings 4096 fuzz/settings.dict"
+  "fuzz_replay 16384 fuzz/replay.dict"
 )
 
 names=()

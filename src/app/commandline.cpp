@@ -53,7 +53,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         .Switch("-classic", [&] { options.classic = true; })
         .Switch("-continue", [&] { options.continueGame = true; })
         .Valued("-level", value([&](const std::string& text) { options.startLevel = ReadStartLevel(text); }))
-        .Valued("-speed", value([&](const std::string& text) { options.gameSpeed = ReadGameSpeed(text); }));
+        .Valued("-speed", value([&](const std::string& text) { options.gameSpeed = ReadGameSpeed(text); }))
+        .Valued("-replay", value([&](const std::string& text) { options.replayFile = text; }));
     std::string unused;
     table.Read(arguments, kolm::OptionTable::kGame, unused);
     return options;

@@ -2,7 +2,8 @@
 // The game's command line: "-r" width, "-full", "-fps", "-no_grid", and the player's comforts
 // "-classic" (no level label, no pause: the picture and keys exactly as they always were),
 // "-continue" (start after the furthest level cleared in earlier runs) and "-level" N (start at
-// list position N), "-speed N" (the game at N per cent, for this run, the tools' too). Options may come in any order and repeat (the last "-r" or "-level" wins);
+// list position N), "-speed N" (the game at N per cent, for this run, the tools' too) and "-replay FILE" (watch a
+// replay, then end). Options may come in any order and repeat (the last "-r" or "-level" wins);
 // anything else is ignored.
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ struct CommandLine {
     bool continueGame = false;
     int startLevel = 0; // "-level": a list position of 1 or more; 0: not given
     int gameSpeed = 0;  // "-speed": one of the offered speeds in per cent; 0: not given
+    std::string replayFile; // "-replay": the replay to watch; empty: not given
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

@@ -229,6 +229,8 @@ void FrameLoop::Draw()
         phase_.status->Draw();
     if (pauseMenu_)
         pauseMenu_->Draw();
+    if (options_.drawOver)
+        options_.drawOver();
     EndFrame();
 }
 
@@ -450,6 +452,7 @@ void FrameLoop::TakeLoopSettings()
     if (options_.speedFromOptions)
         options_.gameSpeed = settings.gameSpeed;
     phase_.grid.noGrid = !settings.paperMotion;
+    phase_.gameplay.SoftenFlashes(settings.softFlashes);
     if (bindings_) {
         bindings_->Set(settings.controls);
         UsePadZones(settings.controls);

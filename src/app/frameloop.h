@@ -31,6 +31,7 @@
 #include "engine/gameevent.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -70,6 +71,8 @@ public:
         int gameSpeed = 100;
         // The pause menu's options change the game's speed (a person's game without "-speed").
         bool speedFromOptions = false;
+        // Drawn over each frame, last (a replay's bar); empty for nothing.
+        std::function<void()> drawOver;
     };
 
     // How the loop ended: the window closed, Escape in a game without the pause menu or a

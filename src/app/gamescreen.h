@@ -9,6 +9,7 @@
 #include "app/levelprogress.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class InputSource;
@@ -25,6 +26,8 @@ public:
             kMainMenu,
             kPlay,
             kEnding,
+            kWatch,   // a replay, the file in replay
+            kReplays, // the main menu with its list of replays open
             kQuit,
         };
 
@@ -34,6 +37,7 @@ public:
         To to = To::kStay;
         int startAfter = 0; // kPlay: the list position after which play starts
         Progress records;   // kEnding: the records it shows
+        std::string replay; // kWatch: the replay file
     };
 
     virtual ~GameScreen() = default;

@@ -1,5 +1,6 @@
 #include "app/levelsscreen.h"
 
+#include "app/bindings.h"
 #include "app/recordwords.h"
 #include "audio/soundbank.h"
 #include "utils/datafiles.h"
@@ -26,8 +27,10 @@ std::vector<Menu::Choice> Lines(const Progress& progress, int levelCount)
 
 } // namespace
 
-LevelsScreen::LevelsScreen(const Progress& progress, int levelCount, const ControlSettings* controls)
-    : MenuCard("Levels", Lines(progress, levelCount), controls), levelCount_(levelCount), furthestOpen_(progress.cleared + 1)
+LevelsScreen::LevelsScreen(const Progress& progress, int levelCount, const ControlSettings* controls,
+                           const ReplayShelf* shelf)
+    : MenuCard("Levels", Lines(progress, levelCount), controls), levelCount_(levelCount),
+      furthestOpen_(progress.cleared + 1), shelf_(shelf)
 {
 }
 
@@ -55,6 +58,47 @@ MenuCard::Heard LevelsScreen::Take(int line)
         PlaySound(datafiles::kBigBadShotSound); // locked: a dull no
         return Heard::kShown;
     }
-    next_ = Change(Change::To::kPlay, position - 1);
+    bestReplay_ = shelf_ ? shelf_->BestOf(position) : std::string();
+    if (bestReplay_.empty()) {
+        next_ = Change(Change::To::kPlay, position - 1);
+        return Heard::kShown;
+    }
+    std::vector<Menu::Choice> lines(3);
+    lines[0].label = "Play";
+    lines[1].label = "Watch best";
+    lines[2].label = "Back";
+    asking_ = std::make_unique<Menu>("Level " + std::to_string(position), lines);
+    askedPosition_ = position;
     return Heard::kShown;
+}
+
+MenuCard::Heard LevelsScreen::Hear(const GameEvent& event)
+{
+    if (!asking_)
+        return MenuCard::Hear(event);
+    const Menu::Event heard = asking_->HandleEvent(controls_ ? Bindings(*controls_).InMenu(event) : event);
+    if (heard.kind == Menu::Event::Kind::kBack)
+        return TakeAsked(2);
+    if (heard.kind == Menu::Event::Kind::kTaken)
+        return TakeAsked(heard.choice);
+    return heard.kind == Menu::Event::Kind::kNothing ? Heard::kNothing : Heard::kShown;
+}
+
+MenuCard::Heard LevelsScreen::TakeAsked(int line)
+{
+    if (line == 0) {
+        next_ = Change(Change::To::kPlay, askedPosition_ - 1);
+    } else if (line == 1) {
+        next_ = Change(Change::To::kWatch);
+        next_.replay = bestReplay_;
+    }
+    asking_.reset();
+    return Heard::kShown;
+}
+
+void LevelsScreen::Draw()
+{
+    menu_.Draw();
+    if (asking_)
+        asking_->Draw();
 }

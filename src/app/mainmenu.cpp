@@ -34,7 +34,7 @@ Menu::Choice Line(const std::string& label)
 MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Platform* platform, bool toolsDriveMenus)
     : settings_(settings), levels_(levels), platform_(platform), toolsDriveMenus_(toolsDriveMenus),
       levelCount_(std::max(0, levels.Count() - 1)),
-      progress_(PlayersProgress(levelCount_))
+      progress_(PlayersProgress(levelCount_)), shelf_(ReplayShelf::DefaultFolder())
 {
     std::vector<Menu::Choice> lines;
     if (progress_.cleared > 0 && levelCount_ > 0) {
@@ -43,6 +43,7 @@ MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Pla
     }
     for (const auto& [label, action] : {std::pair<const char*, Action>{"New game", Action::kNewGame},
                                         {"Levels", Action::kLevels},
+                                        {"Replays", Action::kReplays},
                                         {"Options", Action::kOptions},
                                         {"Quit", Action::kQuit}}) {
         lines.push_back(Line(label));
@@ -119,7 +120,10 @@ void MainMenu::Take(Action action)
         Play(levels_.JumpTo());
         break;
     case Action::kLevels:
-        card_ = std::make_unique<LevelsScreen>(progress_, levelCount_, &settings_.InForce().controls);
+        card_ = std::make_unique<LevelsScreen>(progress_, levelCount_, &settings_.InForce().controls, &shelf_);
+        break;
+    case Action::kReplays:
+        ShowReplays();
         break;
     case Action::kOptions:
         card_ = std::make_unique<OptionsScreen>(settings_, platform_);
@@ -128,6 +132,12 @@ void MainMenu::Take(Action action)
         next_.to = Change::To::kQuit;
         break;
     }
+}
+
+void MainMenu::ShowReplays()
+{
+    card_ = std::make_unique<ReplaysCard>(shelf_, &settings_.InForce().controls);
+    still_.Changed();
 }
 
 void MainMenu::Play(int startAfter)
@@ -144,6 +154,8 @@ void MainMenu::HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& even
     const Change next = card->WhatNext();
     if (next.to == Change::To::kPlay)
         Play(next.startAfter);
+    else if (next.to == Change::To::kWatch)
+        next_ = next;
     else if (next.to == Change::To::kBack)
         card.reset();
 }

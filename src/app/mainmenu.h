@@ -1,8 +1,8 @@
 #pragma once
 // The main menu after the title splash: "Continue at level N" (after the furthest level cleared,
-// first and only when there is progress), "New game", "Levels", "Options" and "Quit", on the
-// ruled paper. The level select and the options open over the same paper; Escape goes back from
-// them. Like the title screen, a driver ticks it with the time and no tick blocks: it reads the
+// first and only when there is progress), "New game", "Levels", "Replays", "Options" and "Quit",
+// on the ruled paper. The level select, the replays and the options open over the same paper;
+// Escape goes back from them. Like the title screen, a driver ticks it with the time and no tick blocks: it reads the
 // events every 16 ms, draws when the picture changes, and presents the last picture again when
 // the window may have lost it and a few times a second besides.
 //
@@ -12,6 +12,7 @@
 #include "app/menu.h"
 #include "app/menuhint.h"
 #include "app/optionsscreen.h"
+#include "app/replayscard.h"
 #include "app/pollcadence.h"
 #include "app/gamescreen.h"
 #include "app/stillpicture.h"
@@ -41,9 +42,11 @@ public:
     void LetToolsLook(InputSource& tools, uint32_t clock) override;
     void TakeToolEvents(InputSource& tools, uint32_t clock, std::vector<GameEvent>& out) override;
     bool RunsToolClock() const override { return toolsDriveMenus_; }
+    // Opens the list of replays (back from watching one).
+    void ShowReplays();
 
 private:
-    enum class Action { kContinue, kNewGame, kLevels, kOptions, kQuit };
+    enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kQuit };
 
     void HandleMain(const GameEvent& event);
     // The level select or the options, while one shows over the main menu.
@@ -57,6 +60,7 @@ private:
     bool toolsDriveMenus_;
     int levelCount_;
     Progress progress_;
+    ReplayShelf shelf_; // the player's replays
     std::vector<Action> actions_; // of the main menu's lines
     CPaperGrid paper_;
     std::unique_ptr<Menu> main_;

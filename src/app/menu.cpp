@@ -196,6 +196,16 @@ void Menu::SetChoice(int index, const Choice& choice)
     Rebuild();
 }
 
+void Menu::SetChoices(const std::vector<Choice>& choices)
+{
+    choices_ = choices;
+    const int kept = std::min(chosen_, Count() - 1);
+    chosen_ = kept >= 0 && choices_[static_cast<std::size_t>(kept)].enabled ? kept : NextEnabled(-1, 1);
+    firstVisible_ = 0;
+    ScrollToChosen();
+    Rebuild();
+}
+
 void Menu::SetAlpha(float alpha)
 {
     alpha_ = Clamp(alpha, 0.0f, 1.0f);

@@ -81,6 +81,8 @@ public:
     int Count() const { return static_cast<int>(choices_.size()); }
     // Replaces a choice (its value, note, badge or whether it is enabled).
     void SetChoice(int index, const Choice& choice);
+    // Replaces every choice (a list filtered anew); the mark stays on its line while there is one.
+    void SetChoices(const std::vector<Choice>& choices);
     // Fades the whole menu (1 opaque).
     void SetAlpha(float alpha);
 

@@ -43,6 +43,7 @@ PlayScreen::PlayScreen(const Setup& setup)
     if (!setup.classic) {
         phase_->status = std::make_unique<StatusLayer>();
         phase_->overlay->clearStands = true;
+        phase_->gameplay.SoftenFlashes(setup.settings->softFlashes);
     }
     if (!tools_ || tools_->KeepsProgress())
         phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()), *setup.levels);

@@ -6,6 +6,7 @@
 #include "app/inputsource.h"
 #include "app/mainmenu.h"
 #include "app/playscreen.h"
+#include "app/replayscreen.h"
 #include "app/settingskeeper.h"
 #include "app/titlescreen.h"
 #include "audio/audiodevice.h"
@@ -102,7 +103,10 @@ void Program::StartUp()
         return;
     StartAudio(InForce());
     GameScreen::Change afterTitle(GameScreen::Change::To::kMainMenu);
-    if (!ShowsMenus()) {
+    if (!options_.replayFile.empty()) {
+        afterTitle.to = GameScreen::Change::To::kWatch;
+        afterTitle.replay = options_.replayFile;
+    } else if (!ShowsMenus()) {
         afterTitle.to = GameScreen::Change::To::kPlay;
         afterTitle.startAfter = StartAfter(options_);
     }
@@ -135,7 +139,8 @@ void Program::OpenWindow()
 
 bool Program::ShowsMenus() const
 {
-    return !options_.classic && !options_.startLevel && !options_.continueGame && (!tools_ || tools_->DrivesMenus());
+    return !options_.classic && !options_.startLevel && !options_.continueGame && options_.replayFile.empty() &&
+           (!tools_ || tools_->DrivesMenus());
 }
 
 void Program::MoveOn(const GameScreen::Change& change)
@@ -153,7 +158,20 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
 {
     switch (change.to) {
     case GameScreen::Change::To::kMainMenu:
-        return std::make_unique<MainMenu>(*settings_, levels_, platform_.get(), tools_ && tools_->DrivesMenus());
+    case GameScreen::Change::To::kReplays: {
+        auto menu = std::make_unique<MainMenu>(*settings_, levels_, platform_.get(), tools_ && tools_->DrivesMenus());
+        if (change.to == GameScreen::Change::To::kReplays)
+            menu->ShowReplays();
+        return menu;
+    }
+    case GameScreen::Change::To::kWatch: {
+        ReplayScreen::Setup setup;
+        setup.path = change.replay;
+        setup.levels = &levels_;
+        setup.settings = &InForce();
+        setup.backToList = ShowsMenus();
+        return std::make_unique<ReplayScreen>(setup);
+    }
     case GameScreen::Change::To::kPlay: {
         PlayScreen::Setup setup;
         setup.settings = &InForce();

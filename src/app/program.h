@@ -10,7 +10,7 @@
 // event of the platform (mouse positions turned into points of the 1280 x 720 picture), lets
 // the tools' input source, when one is given, look at the screen and hands the screen its due
 // events. The classic game, "-level", "-continue" and the tools go from the title straight into
-// one game phase; otherwise the main menu follows the title.
+// one game phase, "-replay" into watching the replay; otherwise the main menu follows the title.
 #include "app/commandline.h"
 #include "app/gamescreen.h"
 #include "app/settings.h"
@@ -45,8 +45,8 @@ public:
 private:
     void StartUp();
     void OpenWindow();
-    // Whether the game shows its menus: not for the classic game, "-level", "-continue" or a
-    // tool, unless the tool drives the menus.
+    // Whether the game shows its menus: not for the classic game, "-level", "-continue",
+    // "-replay" or a tool, unless the tool drives the menus.
     bool ShowsMenus() const;
     // The person's waiting events, then the tools' due ones, to the screen.
     void PumpEvents();

@@ -11,7 +11,7 @@ std::string AssistedMark(const LevelRecord& record)
 
 std::string AssistedGlyph(const LevelRecord& record)
 {
-    return record.loopsAssisted || record.timeAssisted ? "\u231B" : "";
+    return record.loopsAssisted || record.timeAssisted ? kAssistedGlyph : "";
 }
 
 std::string FormatGameTime(uint32_t milliseconds, int decimals)

@@ -14,5 +14,6 @@ std::string LoopCount(int loops);
 std::string AssistedMark(const LevelRecord& record);
 // The same as one character, an hourglass, where a line has no room for the word.
 std::string AssistedGlyph(const LevelRecord& record);
+inline constexpr const char* kAssistedGlyph = "\u231B";
 // Minutes, seconds and the fraction: "0:42.50" with two decimals, "0:42.5" with one.
 std::string FormatGameTime(uint32_t milliseconds, int decimals = 2);

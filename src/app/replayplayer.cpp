@@ -5,6 +5,7 @@
 #include "world/worlddigest.h"
 
 #include <cstdio>
+#include <utility>
 
 // The replay's events as an input source of the frame loop, and its checks, looked at after
 // every step.
@@ -49,10 +50,11 @@ private:
 
 namespace {
 
-FrameLoop::Options Watched()
+FrameLoop::Options Watched(std::function<void()> drawOver)
 {
     FrameLoop::Options options;
     options.pausable = false;
+    options.drawOver = std::move(drawOver);
     return options;
 }
 
@@ -82,12 +84,12 @@ bool ReplayPlayer::Playable(const Replay& replay, const kolm::CLevelList& levels
     return true;
 }
 
-ReplayPlayer::ReplayPlayer(const Replay& replay, kolm::CLevelList& levels, bool noGrid)
+ReplayPlayer::ReplayPlayer(const Replay& replay, kolm::CLevelList& levels, bool noGrid, std::function<void()> drawOver)
     : replay_(replay), feed_(std::make_unique<Feed>(replay_))
 {
     phase_ = std::make_unique<GamePhase>(noGrid, FirstLevel(replay_.levelFile), levels, GeneratorsOf(replay_));
     phase_->overlay->clearStands = replay_.clearStands;
-    loop_ = std::make_unique<FrameLoop>(Watched(), *phase_, feed_.get());
+    loop_ = std::make_unique<FrameLoop>(Watched(std::move(drawOver)), *phase_, feed_.get());
     loop_->RestoreSticks(replay_.pad);
     loop_->HandleDueInputEvents();
 }

@@ -10,6 +10,7 @@
 #include "app/replay.h"
 #include "utils/levellist/clevellist.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,8 +22,9 @@ public:
     static bool Playable(const Replay& replay, const kolm::CLevelList& levels, std::string& problem);
 
     // The replay at its start: the level loaded, the events of its time 0 handled. noGrid: the
-    // paper stands still.
-    ReplayPlayer(const Replay& replay, kolm::CLevelList& levels, bool noGrid = false);
+    // paper stands still; drawOver: drawn over each frame (the watcher's bar).
+    ReplayPlayer(const Replay& replay, kolm::CLevelList& levels, bool noGrid = false,
+                 std::function<void()> drawOver = {});
     ~ReplayPlayer();
     ReplayPlayer(const ReplayPlayer&) = delete;
     ReplayPlayer& operator=(const ReplayPlayer&) = delete;

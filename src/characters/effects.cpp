@@ -105,6 +105,7 @@ void LightFirePuff(RandomGenerators& random, CParticle* particle, CSprite* smoke
         return;
     particle->age = 0.0f;
     smoke->SetColour(red, green, 0.0f);
+    smoke->bright = true;
     particle->colourRate[0] = -2.0f / lifetime;
     particle->colourRate[1] = -2.0f / lifetime;
 }
@@ -365,6 +366,7 @@ void ExplosionRing(EffectContext& effects, const vector2& p, float x)
         const float red = random.RandomFloat(0.75f, 1.0f);
         const float green = random.RandomFloat(0.5f, upper);
         smoke->SetColour(red, green, 0.0f);
+        smoke->bright = true;
         d = Rotate(d, random.RandomFloat(0.9f, 1.1f) * step);
         const float speed = random.RandomFloat(0.85f, 1.0f) * 1200.0f * x;
         const float boost = (4.0f - LengthSquared(d - vector2(0.0f, -1.0f))) / 40.0f + 1.0f;

@@ -63,6 +63,9 @@ public:
     float scaleY = 1.0f;
     std::array<float, 4> colour{{1.0f, 1.0f, 1.0f, 1.0f}};
     bool killed = false;
+    // A bright burst (an explosion's fire): a container can cap how much of the picture such
+    // sprites light up at once.
+    bool bright = false;
 
 private:
     void ShowFrame(int32_t index);

@@ -4,6 +4,8 @@
 
 #include "engine/texturecache.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 
 CSprite* CSpriteContainer::WithImage(CSprite& sprite, const std::string& imageFile)
@@ -28,17 +30,44 @@ CSprite* CSpriteContainer::CreateSpriteBehind(const std::string& imageFile)
     return WithImage(*sprites_.emplace(position), imageFile);
 }
 
-void CSpriteContainer::Draw() { Pass(true); }
+void CSpriteContainer::Draw(float brightArea) { Pass(true, brightArea > 0.0f ? BrightAlpha(brightArea) : 1.0f); }
 
 void CSpriteContainer::SweepKilled() { Pass(false); }
 
-void CSpriteContainer::Pass(bool drawn)
+float CSpriteContainer::BrightAlpha(float brightArea) const
+{
+    float lit = 0.0f;
+    for (const CSprite& sprite : sprites_) {
+        if (sprite.bright && !sprite.killed)
+            lit += std::fabs(sprite.width * sprite.scaleX * sprite.height * sprite.scaleY) * std::max(0.0f, sprite.colour[3]);
+    }
+    return lit > brightArea ? brightArea / lit : 1.0f;
+}
+
+namespace {
+
+// Draws the sprite, a bright one with its alpha times brightAlpha for this draw alone.
+void DrawSprite(CSprite& sprite, float brightAlpha)
+{
+    if (!sprite.bright || brightAlpha >= 1.0f) {
+        sprite.Draw();
+        return;
+    }
+    const float alpha = sprite.colour[3];
+    sprite.colour[3] = alpha * brightAlpha;
+    sprite.Draw();
+    sprite.colour[3] = alpha;
+}
+
+} // namespace
+
+void CSpriteContainer::Pass(bool drawn, float brightAlpha)
 {
     for (auto it = sprites_.begin(); it != sprites_.end();) {
         CSprite& sprite = *it;
         if (sprite.sendToBack) {
             if (drawn)
-                sprite.Draw();
+                DrawSprite(sprite, brightAlpha);
             sprite.sendToBack = false;
             const auto moved = it++;
             sentBack_.splice(sentBack_.end(), sprites_, moved);
@@ -46,7 +75,7 @@ void CSpriteContainer::Pass(bool drawn)
             it = sprites_.erase(it);
         } else {
             if (drawn)
-                sprite.Draw();
+                DrawSprite(sprite, brightAlpha);
             ++it;
         }
     }

@@ -19,8 +19,10 @@ public:
     CSprite* CreateSprite(const std::string& imageFile);
     // The same, placed second in draw order (just above the bottom sprite).
     CSprite* CreateSpriteBehind(const std::string& imageFile);
-    // Draws every sprite in order: the killed ones go, the ones sent to the back go there.
-    void Draw();
+    // Draws every sprite in order: the killed ones go, the ones sent to the back go there. With
+    // a bright area (in square units of the picture), the bright sprites are drawn fainter when
+    // together, size times alpha, they would light up more than that; their own alpha stays.
+    void Draw(float brightArea = 0.0f);
     // What a draw does to the sprites, without drawing them.
     void SweepKilled();
     void UpdateAnimations(uint32_t dt);
@@ -31,7 +33,9 @@ public:
     std::list<CSprite*> Sprites();
 
 private:
-    void Pass(bool drawn);
+    void Pass(bool drawn, float brightAlpha = 1.0f);
+    // What the bright sprites' alpha is multiplied by to light up no more than the area.
+    float BrightAlpha(float brightArea) const;
 
     // Gives a new sprite its image (when the image loads) and hands it out.
     static CSprite* WithImage(CSprite& sprite, const std::string& imageFile);

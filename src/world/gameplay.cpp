@@ -69,8 +69,11 @@ bool Gameplay::Update(int stepMs)
 
 void Gameplay::Draw()
 {
+    // No more than a quarter of the picture: the share of the screen that may flash at once by
+    // the usual guidance for players sensitive to flashing.
+    constexpr float kSoftBrightArea = kVirtualWidth * kVirtualHeight * 0.25f;
     if (world)
-        world->sprites.Draw();
+        world->sprites.Draw(softFlashes_ ? kSoftBrightArea : 0.0f);
 }
 
 void Gameplay::SweepSprites()

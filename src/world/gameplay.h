@@ -35,6 +35,9 @@ public:
     void Draw();
     // What drawing does to the world without drawing it: the sprites killed since go.
     void SweepSprites();
+    // Soft flashes: an explosion's fire is drawn fainter when together it would light up more
+    // than a quarter of the picture at once (the world itself is the same).
+    void SoftenFlashes(bool soft) { softFlashes_ = soft; }
     bool KeyDown(int key);
     bool KeyUp(int key);
     bool FirePressed();
@@ -61,6 +64,7 @@ private:
 
     RandomGenerators random_; // before the world, which draws from it
     RandomGenerators randomAtLoad_;
+    bool softFlashes_ = false;
     std::unique_ptr<CQuenlowZarnImpl> world;
     CPaperGrid* grid = nullptr;
 };

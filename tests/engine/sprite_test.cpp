@@ -1,5 +1,7 @@
 #include "engine/renderdevice.h"
 #include "engine/sprite.h"
+#include "engine/spritecontainer.h"
+#include "utils/datafiles.h"
 #include "engine/texturecache.h"
 
 #include "support/testsupport.h"
@@ -8,6 +10,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -300,4 +303,35 @@ TEST_F(SpriteAnimationTest, AnimationsAddedWhileOnePlaysLeaveItPlaying)
     EXPECT_EQ(sprite.texture, &b);
     sprite.PlayAnimation("later19");
     EXPECT_EQ(sprite.texture, &c) << "the animations are searched in the order added";
+}
+
+// Soft flashes: bright sprites that together would light up more than the area given are drawn
+// fainter, all alike, for that draw alone; the others, and the sprites themselves, are untouched.
+TEST_F(SpriteDrawTest, BrightSpritesOverTheirAreaAreDrawnFainterForTheDrawAlone)
+{
+    CSpriteContainer sprites;
+    CSprite* plain = sprites.CreateSprite(datafiles::kPaused);
+    ASSERT_NE(plain, nullptr);
+    for (int i = 0; i < 4; ++i) {
+        CSprite* fire = sprites.CreateSprite(datafiles::kPaused);
+        fire->width = 200.0f;
+        fire->height = 100.0f;
+        fire->scaleX = 2.0f; // 40,000 square units each, 160,000 in all
+        fire->bright = true;
+    }
+    auto alphas = [&] {
+        std::vector<uint32_t> drawn;
+        for (const auto& quad : capture.Backend().Quads())
+            drawn.push_back(quad.quad.v[0].colour >> 24);
+        capture.Backend().ClearQuads();
+        return drawn;
+    };
+    sprites.Draw(40000.0f);
+    EXPECT_EQ(alphas(), (std::vector<uint32_t>{255, 63, 63, 63, 63})) << "a quarter of their alpha";
+    for (CSprite* sprite : sprites.Sprites())
+        EXPECT_EQ(sprite->colour[3], 1.0f);
+    sprites.Draw(160000.0f);
+    EXPECT_EQ(alphas(), (std::vector<uint32_t>{255, 255, 255, 255, 255})) << "within the area";
+    sprites.Draw();
+    EXPECT_EQ(alphas(), (std::vector<uint32_t>{255, 255, 255, 255, 255})) << "full flashes";
 }

@@ -56,7 +56,7 @@ bool Silent(const std::string& samples)
 
 TEST_F(MenusTest, LevelsRefusesALockedLevelContinueStartsAfterTheFurthestClearedAndPauseMenuQuitEndsTheGame)
 {
-    // New game, Levels, Options, Quit; in Levels: Level 1, Level 2 (locked), Back.
+    // New game, Levels, Replays, Options, Quit; in Levels: Level 1, Level 2 (locked), Back.
     const testsupport::ProcessResult fresh =
         Play("title down 13\n" + Keys(100, {kDown, kEnter, kDown, kEnter, kUp, kEnter}) +
                  Keys(600, {kEscape, kUp, kEnter}),
@@ -78,7 +78,7 @@ TEST_F(MenusTest, AnOptionChosenInTheMenuIsKeptAndInForceAtTheNextStartButTheCom
 {
     // Options, down to "Show fps", switch it on, back, down to Quit.
     const testsupport::ProcessResult chosen = Play(
-        "title down 13\n" + Keys(100, {kDown, kDown, kEnter, kDown, kDown, kDown, kDown, kDown, kEnter, kEscape,
+        "title down 13\n" + Keys(100, {kDown, kDown, kDown, kEnter, kDown, kDown, kDown, kDown, kDown, kEnter, kEscape,
                                        kDown, kEnter}),
         "-menus -no_grid");
     ASSERT_EQ(chosen.exitStatus, 0) << chosen.output;

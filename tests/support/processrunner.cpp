@@ -8,12 +8,12 @@ namespace testsupport {
 ProcessResult RunProcess(const std::string& directory, const std::vector<std::string>& environment,
                          const std::string& commandLine, int timeoutSeconds)
 {
-    // The game keeps the player's progress under XDG_STATE_HOME and settings under
-    // XDG_CONFIG_HOME: a program run by a test keeps them in its own working directory unless the
-    // test says otherwise, never reading the settings of whoever runs the tests. (env takes its
-    // -u options before any assignment.)
+    // The game keeps the player's progress under XDG_STATE_HOME, settings under XDG_CONFIG_HOME
+    // and replays under XDG_DATA_HOME: a program run by a test keeps them in its own working
+    // directory unless the test says otherwise, never reading or filling those of whoever runs
+    // the tests. (env takes its -u options before any assignment.)
     std::string unset;
-    std::string assign = " XDG_STATE_HOME=\"$PWD/.state\" XDG_CONFIG_HOME=\"$PWD/.config\"";
+    std::string assign = " XDG_STATE_HOME=\"$PWD/.state\" XDG_CONFIG_HOME=\"$PWD/.config\" XDG_DATA_HOME=\"$PWD/.data\"";
     for (const std::string& assignment : environment) {
         if (!assignment.empty() && assignment.back() == '=')
             unset += " -u " + assignment.substr(0, assignment.size() - 1);

@@ -12,8 +12,8 @@ struct ProcessResult {
 
 // Runs the command line through the shell from the given directory, with extra environment
 // assignments ("NAME=value", or "NAME=" to remove a variable), killing it after timeoutSeconds.
-// XDG_STATE_HOME is the directory's ".state" and XDG_CONFIG_HOME its ".config" unless the
-// assignments set them.
+// XDG_STATE_HOME is the directory's ".state", XDG_CONFIG_HOME its ".config" and XDG_DATA_HOME
+// its ".data" unless the assignments set them.
 ProcessResult RunProcess(const std::string& directory, const std::vector<std::string>& environment,
                          const std::string& commandLine, int timeoutSeconds);
 
