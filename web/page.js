@@ -52,6 +52,7 @@
     ENV.TOBRAKKA_DATA = '/game';
     ENV.XDG_CONFIG_HOME = kPlayerFolder + '/config';
     ENV.XDG_STATE_HOME = kPlayerFolder + '/state';
+    ENV.XDG_DATA_HOME = kPlayerFolder + '/data'; // the replays
     FS.mkdir(kPlayerFolder);
     FS.mount(IDBFS, {}, kPlayerFolder);
     addRunDependency('player files');

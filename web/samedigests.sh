@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The same world in both builds: tobrakka-sim built natively (build/) and to WebAssembly under
 # node (build-web/, from scripts/web.sh) must print the same digest lines for the golden script
-# of level 1, for the recordings in tests/data/recordings (made with the game's -record) and for
-# the bot on seeds 1-5 over 10,000 steps. Prints a table, one row a run, and exits 1 when any
+# of level 1, for the recordings in tests/data/recordings (made with the game's -record), for
+# the replays in tests/data/replays (saved by the native game: each must be verified by both, to
+# the same final digest) and for the bot on seeds 1-5 over 10,000 steps. Prints a table, one row a run, and exits 1 when any
 # run parts, showing where the two outputs differ (digests, then every character's position, aim,
 # facing, keys and velocity at the end of the run).
 #   web/samedigests.sh [--quick]     (--quick: the bot over 2,000 steps)
@@ -41,6 +42,10 @@ for recording in "$top"/tests/data/recordings/*.script; do
   # The seed the recording was made with is in its first line ("-seed N").
   seed=$(head -1 "$recording" | sed -n 's/.*-seed \([0-9]*\).*/\1/p')
   compare "recording $(basename "$recording" .script)" --script "$recording" --seed "$seed" --steps 2500 --every 500 --details
+done
+for replay in "$top"/tests/data/replays/*.replay; do
+  compare "replay $(basename "$replay" .replay)" --replay "$replay"
+  grep -q '^replay verified$' "$work/wasm" || { failed=1; echo "    not verified in WebAssembly"; }
 done
 for seed in 1 2 3 4 5; do
   compare "bot seed $seed, $botSteps steps" --seed "$seed" --steps "$botSteps" --every 1000 --details

@@ -13,10 +13,12 @@
 #include "world/world.h"
 #include "world/worlddigest.h"
 
+#include "support/processrunner.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -289,3 +291,25 @@ TEST_F(ReplayTest, AReplayThatCannotBePlayedSaysWhyOnThePaper)
 }
 
 } // namespace
+
+// The replays kept with the tests were saved by the game on the levels it installs: each still
+// plays to its clear, check by check, in tobrakka-sim (and, in the web checks, in WebAssembly).
+TEST(KeptReplays, EachVerifiesWithTheInstalledLevels)
+{
+    const std::string folder = std::string(TOBRAKKA_SOURCE_DIR) + "/tests/data/replays";
+    DIR* listing = opendir(folder.c_str());
+    ASSERT_NE(listing, nullptr);
+    int verified = 0;
+    while (const dirent* entry = readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name.size() < 8 || name.substr(name.size() - 7) != ".replay")
+            continue;
+        const testsupport::ProcessResult run =
+            testsupport::RunProcess(".", {}, std::string(TOBRAKKA_SIM_BINARY) + " --replay " + folder + "/" + name, 60);
+        EXPECT_EQ(run.exitStatus, 0) << name << ": " << run.output;
+        EXPECT_NE(run.output.find("cleared=1"), std::string::npos) << name << ": " << run.output;
+        verified += run.output.find("replay verified") != std::string::npos;
+    }
+    closedir(listing);
+    EXPECT_EQ(verified, 2);
+}
