@@ -1,24 +1,95 @@
 // The page around the game: its arguments from the address, the player's files kept in the
-// browser's IndexedDB, the console lines, full screen, and the end of a run for a test to read.
+// browser's IndexedDB, the bar (full screen, sound, saving and loading the player's files,
+// opening a replay, the log), the service worker that keeps the page for offline play, and the
+// end of a run for a test to read.
 //
 // The address takes  ?args=<the game's arguments, space-separated>  and  &script=<address of
 // an input script>, which is fetched and played with -script. Whatever the game prints is in
-// Module.lines; window.tobrakkaEnded holds the exit status once the game has shut down.
+// Module.lines; the log under the bar shows the game's own lines once asked for, never the
+// toolchain's. window.tobrakkaEnded holds the exit status once the game has shut down.
 'use strict';
 
 (function () {
   const kPlayerFolder = '/player';
   const kScriptFile = '/tmp/page.script';
+  const kReplaysFolder = kPlayerFolder + '/data/tobrakka/replays';
   const params = new URLSearchParams(window.location.search);
-  const statusLine = document.getElementById('status');
+  const note = document.getElementById('note');
   const log = document.getElementById('log');
   const canvas = document.getElementById('canvas');
+  let soundStarted = false; // by the first click or key
+
+  // Lines of emscripten's own (its GL emulation's warnings, its SDL driver, empty brackets) are
+  // for developers: they stay in Module.lines and the browser's console.
+  function fromTheToolchain(line) {
+    return /emscripten|^warning: |^\[\s*\]$/i.test(line);
+  }
 
   function show(line) {
     Module.lines.push(line);
+    if (fromTheToolchain(line)) {
+      console.log(line);
+      return;
+    }
     log.textContent += line + '\n';
     log.scrollTop = log.scrollHeight;
   }
+
+  // A line under the picture for the player (the last one said stays).
+  function say(text) {
+    note.textContent = text;
+  }
+
+  // The sound switch, and the silence of a hidden page: every Web Audio context the game makes is
+  // suspended, and every audio element it plays (the music) muted, while either holds.
+  const PageSound = (function () {
+    const contexts = [];
+    const players = new Set();
+    let switchedOff = false;
+    let hidden = document.hidden;
+    const silent = function () { return switchedOff || hidden; };
+    const Native = window.AudioContext || window.webkitAudioContext;
+    if (Native) {
+      const Counted = function (options) {
+        const context = new Native(options);
+        contexts.push(context);
+        if (silent())
+          context.suspend();
+        return context;
+      };
+      Counted.prototype = Native.prototype;
+      window.AudioContext = window.webkitAudioContext = Counted;
+    }
+    const play = HTMLMediaElement.prototype.play;
+    HTMLMediaElement.prototype.play = function () {
+      players.add(this);
+      this.muted = silent();
+      return play.apply(this, arguments);
+    };
+    function apply() {
+      for (const context of contexts)
+        silent() ? context.suspend() : context.resume();
+      for (const player of players)
+        player.muted = silent();
+    }
+    // The toolchain resumes its contexts at a click or key: the switch holds over that.
+    window.addEventListener('pointerdown', function () { setTimeout(apply, 0); }, true);
+    window.addEventListener('keydown', function () { setTimeout(apply, 0); }, true);
+    document.addEventListener('visibilitychange', function () {
+      hidden = document.hidden;
+      apply();
+    });
+    return {
+      wire: function (button) {
+        button.addEventListener('click', function () {
+          switchedOff = !switchedOff;
+          button.textContent = 'Sound: ' + (switchedOff ? 'off' : 'on');
+          apply();
+          canvas.focus();
+        });
+      },
+    };
+  })();
 
   function gameArguments() {
     const words = (params.get('args') || '').split(/\s+/).filter(Boolean);
@@ -39,7 +110,7 @@
     storing = true;
     FS.syncfs(false, function (error) {
       if (error)
-        show('could not keep the player files in the browser: ' + error);
+        say('Your progress could not be kept in this browser (' + error + '): use Save my progress.');
       storing = false;
       if (storeAgain) {
         storeAgain = false;
@@ -57,8 +128,9 @@
     FS.mount(IDBFS, {}, kPlayerFolder);
     addRunDependency('player files');
     FS.syncfs(true, function (error) {
+      // Storage blocked (a private window) or broken: the game plays, its files in memory only.
       if (error)
-        show('could not read the player files kept in the browser: ' + error);
+        say('This browser keeps no progress here (' + error + '): use Save my progress.');
       removeRunDependency('player files');
     });
     const rename = FS.rename;
@@ -108,7 +180,10 @@
     print: show,
     printErr: show,
     setStatus: function (text) {
-      statusLine.textContent = text || 'Click or press a key to start the sound';
+      if (text)
+        say(text);
+      else if (!soundStarted)
+        say('Click or press a key to start the sound');
     },
     onRuntimeInitialized: function () {
       window.tobrakkaStarted = performance.now();
@@ -118,13 +193,34 @@
       FS.syncfs(false, function (error) {
         if (error)
           show('could not keep the player files in the browser: ' + error);
-        statusLine.textContent = 'The game has ended (' + status + '). Reload the page to play again.';
+        say('The game has ended (' + status + '). Reload the page to play again.');
         window.tobrakkaEnded = status;
       });
     },
   };
 
   document.getElementById('fullscreen').addEventListener('click', fullScreen);
+  PageSound.wire(document.getElementById('sound'));
+  PlayerSaves.wire(kPlayerFolder, kReplaysFolder, say, storePlayerFiles);
+  document.getElementById('logswitch').addEventListener('click', function () {
+    log.hidden = !log.hidden;
+    canvas.focus();
+  });
+  // Browsers start sound only after a click or a key: the first one starts it.
+  function soundStarts() {
+    if (soundStarted)
+      return;
+    soundStarted = true;
+    if (note.textContent === 'Click or press a key to start the sound')
+      say('');
+  }
+  window.addEventListener('pointerdown', soundStarts, true);
+  window.addEventListener('keydown', soundStarts, true);
+  if ('serviceWorker' in navigator && window.isSecureContext) {
+    navigator.serviceWorker.register('serviceworker.js').catch(function (error) {
+      console.log('the page will need its server next time: ' + error);
+    });
+  }
   // F11 and Alt+Enter are the page's, not the browser's: the canvas alone fills the screen. The
   // game never sees them, so it does not try to change a window it does not have (and a browser
   // grants full screen only while it handles the key itself).

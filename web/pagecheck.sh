@@ -4,8 +4,10 @@
 # scripts/web.sh) in Debian's headless Chromium. The digests both print at the same moments
 # must be equal, and so must, within a tolerance, the pictures both save at the same step (the
 # two draw with different software rasterisers: Mesa's natively, SwiftShader in Chromium). The
-# recording clears level 1, so the page saves the player's progress; loaded again, the page must
-# find it in the browser's IndexedDB. F11 must put the game's canvas on the whole screen.
+# recording clears level 1, so the page saves the player's progress and a replay; loaded again,
+# the page must find both in the browser's IndexedDB, be kept by its service worker (and then
+# start with no server at all), save and refuse saves as it should, and show no toolchain line.
+# F11 must put the game's canvas on the whole screen.
 #
 #   web/pagecheck.sh     prints what it compared and the page's steps per second; exit 0 when
 #                        all holds, 1 when not; skips (exit 0, one line) where Chromium cannot start
@@ -73,13 +75,28 @@ if (!(picture.meanDifference <= Number(meanTolerance) && picture.shareOff <= Num
   problems.push('the pictures differ: ' + JSON.stringify(picture));
 if (report.fullScreenElement !== 'canvas')
   problems.push('F11 did not put the game on the whole screen: ' + report.fullScreenElement);
-const kept = (report.reloaded || {}).progress || '';
+const reloaded = report.reloaded || {};
+const kept = reloaded.progress || '';
 if (!kept.startsWith('cleared 1'))
   problems.push('after a reload the page has no progress: ' + JSON.stringify(report.reloaded));
+if (!(reloaded.replays || []).length)
+  problems.push('the clear left no replay in the browser: ' + JSON.stringify(reloaded.replays));
+if (!reloaded.serviceWorker || !(reloaded.caches || []).some(name => /^tobrakka-[0-9a-f]{16}$/.test(name)))
+  problems.push('no service worker keeps the page: ' + JSON.stringify([reloaded.serviceWorker, reloaded.caches]));
+if (report.offlineStatus !== 0)
+  problems.push('with no server the page did not play: ' + report.offlineStatus);
+if (!/^[0-9]+ files$/.test(reloaded.save || '') || (reloaded.badSaves || []).some(said => / files$/.test(said)))
+  problems.push('the saves are not what they should be: ' + JSON.stringify([reloaded.save, reloaded.badSaves]));
+if (!reloaded.logHidden || reloaded.toolchainInLog)
+  problems.push('the log shows, or shows the toolchain: ' + JSON.stringify([reloaded.logHidden, reloaded.toolchainInLog]));
 for (const digest of native)
   console.log('native and page: ' + digest);
 console.log('picture at 20 s: ' + JSON.stringify(picture));
-console.log('progress after a reload: ' + JSON.stringify(kept.split('\n')[0]));
+console.log('progress after a reload: ' + JSON.stringify(kept.split('\n')[0]) + ', replays ' +
+            JSON.stringify(reloaded.replays) + ', save ' + reloaded.save + ', bad saves refused: ' +
+            JSON.stringify(reloaded.badSaves));
+console.log('service worker cache ' + JSON.stringify(reloaded.caches) + '; started with no server: status ' +
+            report.offlineStatus + '; log hidden, no toolchain line in it: ' + (reloaded.logHidden && !reloaded.toolchainInLog));
 const median = fps.sort((a, b) => a - b)[Math.floor(fps.length / 2)];
 console.log(`steps per second in the page: median ${median}, lowest ${fps[0]}, highest ${fps[fps.length - 1]}; ` +
             `first picture ${Math.round(report.firstPictureMs)} ms after the page began to load (${report.chromium})`);

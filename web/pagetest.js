@@ -14,7 +14,10 @@
 //
 // --full-screen-key presses F11 once the game has ended and reports what went full screen.
 // --reload loads the page a second time after the game has ended, with no script, and
-// reports the player's files the page then finds in the browser (progress and settings).
+// reports the player's files the page then finds in the browser (progress, settings, replays),
+// whether its service worker took the page over, what its save holds and what it says of bad
+// saves, whether the log shows any of the toolchain's lines; then, with the server stopped,
+// loads it a third time and reports whether the game started with no server at all.
 // Exits 0 with a report, 1 when the page failed, 3 when Chromium cannot start.
 'use strict';
 
@@ -27,6 +30,7 @@ const path = require('path');
 const kMimeTypes = {
   '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
   '.data': 'application/octet-stream', '.png': 'image/png', '.script': 'text/plain',
+  '.webmanifest': 'application/manifest+json',
 };
 
 function parseArguments(argv) {
@@ -229,17 +233,38 @@ async function run(options) {
     if (options.reload) {
       const again = await playPage(devtools, sessionId, base + 'index.html?' +
                                    new URLSearchParams({ args: '-fps -demo 1' }), Number(options.timeout));
-      report.reloaded = await evaluate(devtools, sessionId, `(() => {
+      report.reloaded = await evaluate(devtools, sessionId, `(async () => {
         const read = name => { try { return FS.readFile(name, { encoding: 'utf8' }); } catch (e) { return null; } };
-        return { progress: read('/player/state/tobrakka/progress'), settings: read('/player/config/tobrakka/settings') };
+        const list = folder => { try { return FS.readdir(folder).filter(name => name.endsWith('.replay')); } catch (e) { return []; } };
+        const save = PlayerSaves.saveText();
+        const log = document.getElementById('log');
+        return { progress: read('/player/state/tobrakka/progress'), settings: read('/player/config/tobrakka/settings'),
+                 replays: list('/player/data/tobrakka/replays'),
+                 serviceWorker: !!navigator.serviceWorker.controller, caches: await caches.keys(),
+                 save: PlayerSaves.check(save),
+                 badSaves: [PlayerSaves.check(save.slice(0, save.length / 2)), PlayerSaves.check('{"other-game": 1}'),
+                            PlayerSaves.check('{"tobrakka-save": 1, "files": {"../../etc/passwd": ""}}')],
+                 logHidden: log.hidden, toolchainInLog: /emscripten/i.test(log.textContent) };
       })()`);
       report.reloaded.status = again.status;
+      // No server: the service worker alone must start the game.
+      server.closeAllConnections();
+      await new Promise(resolve => server.close(resolve));
+      await devtools.send('Page.navigate', { url: base + 'index.html?' + new URLSearchParams({ args: '-demo 1' }) },
+                          sessionId);
+      let offline = undefined;
+      for (let waited = 0; waited < 60000 && offline === undefined; waited += 250) {
+        await sleep(250);
+        offline = await evaluate(devtools, sessionId, 'window.tobrakkaEnded').catch(() => undefined);
+      }
+      report.offlineStatus = offline === undefined ? 'timeout' : offline;
     }
     process.stdout.write(JSON.stringify(report) + '\n');
     return report.status === 0 ? 0 : 1;
   } finally {
     chromium.kill();
-    server.close();
+    if (server.listening)
+      server.close();
     await exited;
     fs.rmSync(profile, { recursive: true, force: true });
   }

@@ -1,7 +1,7 @@
 // The platform in a web page: the canvas with its WebGL context (made through the page's SDL) and
 // the render device, and the page's own events, taken from the browser directly and turned into
 // the game's: keys by their place (KeyboardEvent.code), the mouse over the canvas, the window's
-// focus, and pads through the Gamepad API in its standard layout. The page itself owns full
+// focus and the page hidden, and pads through the Gamepad API in its standard layout. The page itself owns full
 // screen (page.js), so the game's F11 never reaches here.
 #include "engine/platform.h"
 
@@ -46,6 +46,7 @@ private:
     static EM_BOOL OnMouse(int type, const EmscriptenMouseEvent* mouse, void* self);
     static EM_BOOL OnWheel(int type, const EmscriptenWheelEvent* wheel, void* self);
     static EM_BOOL OnFocus(int type, const EmscriptenFocusEvent* focus, void* self);
+    static EM_BOOL OnVisibility(int type, const EmscriptenVisibilityChangeEvent* change, void* self);
     void Listen();
     void Forget();
     // Notes what the key types on the player's layout, the first time it is pressed.
@@ -84,6 +85,7 @@ void BrowserPlatform::Listen()
     emscripten_set_wheel_callback(kCanvas, this, false, OnWheel);
     emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnFocus);
     emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnFocus);
+    emscripten_set_visibilitychange_callback(this, false, OnVisibility);
 }
 
 void BrowserPlatform::Forget()
@@ -96,6 +98,7 @@ void BrowserPlatform::Forget()
     emscripten_set_wheel_callback(kCanvas, nullptr, false, nullptr);
     emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
     emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
+    emscripten_set_visibilitychange_callback(nullptr, false, nullptr);
 }
 
 // Keys by where they sit; a held key's repeats and keys the game has no number for are not
@@ -149,6 +152,15 @@ EM_BOOL BrowserPlatform::OnWheel(int, const EmscriptenWheelEvent* wheel, void* s
     event.y = wheel->deltaY < 0.0 ? 1 : -1; // the page counts a turn towards the player as positive
     static_cast<BrowserPlatform*>(self)->waiting_.push_back(event);
     return true;
+}
+
+EM_BOOL BrowserPlatform::OnVisibility(int, const EmscriptenVisibilityChangeEvent* change, void* self)
+{
+    // A hidden page (another tab, the window minimised, a phone's screen off) has lost the
+    // player's attention as a window that lost the focus has; showing it again resumes nothing.
+    if (change->hidden)
+        static_cast<BrowserPlatform*>(self)->waiting_.push_back(GameEvent::Of(GameEvent::Type::kFocusLost));
+    return false;
 }
 
 EM_BOOL BrowserPlatform::OnFocus(int type, const EmscriptenFocusEvent*, void* self)

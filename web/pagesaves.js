@@ -1,0 +1,215 @@
+// Saves a player can keep. "Save my progress" downloads one file with everything the game keeps
+// in the browser (progress and records, settings, replays); "Load progress" reads such a file
+// back, and refuses one that is not (another game's, a truncated one, a file too large) with a
+// line, overwriting nothing; "Open a replay" adds a replay file to the player's replays, where
+// the game's Replays list shows it. At the first save the page asks the browser to keep its
+// storage, and says once when the browser will not promise it.
+'use strict';
+
+const PlayerSaves = (function () {
+  const kMagic = 'tobrakka-save';
+  const kVersion = 1;
+  const kSaveName = 'tobrakka-progress.json';
+  const kLargestSave = 256 << 20;
+  const kLargestReplay = 32 << 20; // as the game reads them
+  // What a save holds, by its path in the player's folder.
+  const kKept = [/^state\/tobrakka\/progress$/, /^config\/tobrakka\/settings$/,
+                 /^data\/tobrakka\/replays\/[A-Za-z0-9._-]+\.replay$/];
+  let root = '';
+  let say = function () {};
+  let askedToKeep = false;
+
+  function kept(path) {
+    return kKept.some(function (pattern) { return pattern.test(path); });
+  }
+
+  // The player's files under the folder, by their paths in it.
+  function listFiles(folder, prefix, out) {
+    let names = [];
+    try {
+      names = FS.readdir(folder);
+    } catch (error) {
+      return out;
+    }
+    for (const name of names) {
+      if (name === '.' || name === '..')
+        continue;
+      const path = prefix + name;
+      if (FS.isDir(FS.stat(folder + '/' + name).mode))
+        listFiles(folder + '/' + name, path + '/', out);
+      else if (kept(path))
+        out.push(path);
+    }
+    return out;
+  }
+
+  function toBase64(bytes) {
+    let text = '';
+    for (let i = 0; i < bytes.length; i += 0x8000)
+      text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+    return btoa(text);
+  }
+
+  function fromBase64(text) {
+    const raw = atob(text);
+    const bytes = new Uint8Array(raw.length);
+    for (let i = 0; i < raw.length; ++i)
+      bytes[i] = raw.charCodeAt(i);
+    return bytes;
+  }
+
+  function askToKeep() {
+    if (askedToKeep || !navigator.storage || !navigator.storage.persist)
+      return;
+    askedToKeep = true;
+    navigator.storage.persist().then(function (granted) {
+      if (!granted)
+        say('This browser may clear your progress one day: keep the file you saved.');
+    }, function () {});
+  }
+
+  function download(blob, name) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(function () { URL.revokeObjectURL(link.href); }, 60000);
+  }
+
+  // The whole save as text.
+  function saveText() {
+    const files = {};
+    for (const path of listFiles(root, '', []))
+      files[path] = toBase64(FS.readFile(root + '/' + path));
+    return JSON.stringify({ [kMagic]: kVersion, saved: new Date().toISOString(), files: files });
+  }
+
+  function save() {
+    download(new Blob([saveText()], { type: 'application/json' }), kSaveName);
+    say('Your progress, settings and replays are in ' + kSaveName + '.');
+    askToKeep();
+  }
+
+  // The files of a save's text, each checked; throws with what is wrong.
+  function readSave(text) {
+    let save = null;
+    try {
+      save = JSON.parse(text);
+    } catch (error) {
+      throw new Error('it is not a Tobrakka save (or it was cut short)');
+    }
+    if (!save || save[kMagic] !== kVersion || typeof save.files !== 'object' || !save.files)
+      throw new Error('it is not a Tobrakka save');
+    const files = {};
+    for (const path of Object.keys(save.files)) {
+      if (!kept(path) || typeof save.files[path] !== 'string')
+        throw new Error('it holds ' + JSON.stringify(path.slice(0, 60)) + ', which a save never does');
+      try {
+        files[path] = fromBase64(save.files[path]);
+      } catch (error) {
+        throw new Error('its ' + path + ' is damaged');
+      }
+    }
+    return files;
+  }
+
+  function writeFiles(files) {
+    for (const path of Object.keys(files)) {
+      const full = root + '/' + path;
+      FS.mkdirTree(full.slice(0, full.lastIndexOf('/')));
+      FS.writeFile(full, files[path]);
+    }
+  }
+
+  function load(file) {
+    if (file.size > kLargestSave) {
+      say('Not loaded: ' + file.name + ' is too large to be a Tobrakka save.');
+      return;
+    }
+    file.text().then(function (text) {
+      let files;
+      try {
+        files = readSave(text);
+      } catch (error) {
+        say('Not loaded: ' + file.name + ': ' + error.message + '. Nothing was changed.');
+        return;
+      }
+      writeFiles(files);
+      // The game reads its files as it starts: it starts again, with these.
+      FS.syncfs(false, function (error) {
+        if (error) {
+          say('The progress could not be kept in this browser: ' + error);
+          return;
+        }
+        say('Progress loaded: the game starts again with it.');
+        setTimeout(function () { window.location.reload(); }, 800);
+      });
+    }, function (error) {
+      say('Not loaded: ' + file.name + ' cannot be read (' + error + ').');
+    });
+  }
+
+  // A free name in the replays folder for an opened file.
+  function replayPath(folder, name) {
+    const base = (name.replace(/\.replay$/, '').replace(/[^A-Za-z0-9._-]/g, '_') || 'opened').slice(0, 80);
+    let path = folder + '/' + base + '.replay';
+    for (let again = 2; FS.analyzePath(path).exists; ++again)
+      path = folder + '/' + base + '-' + again + '.replay';
+    return path;
+  }
+
+  function openReplay(folder, file, store) {
+    if (file.size > kLargestReplay) {
+      say('Not opened: ' + file.name + ' is larger than a replay can be.');
+      return;
+    }
+    file.text().then(function (text) {
+      if (!text.startsWith('tobrakka-replay ')) {
+        say('Not opened: ' + file.name + ' is not a Tobrakka replay.');
+        return;
+      }
+      FS.mkdirTree(folder);
+      FS.writeFile(replayPath(folder, file.name), text);
+      store();
+      say('Replay added: Replays in the main menu lists it.');
+    }, function (error) {
+      say('Not opened: ' + file.name + ' cannot be read (' + error + ').');
+    });
+  }
+
+  // Takes the file a file input was given, once.
+  function onFile(input, take) {
+    input.addEventListener('change', function () {
+      if (input.files.length)
+        take(input.files[0]);
+      input.value = '';
+    });
+  }
+
+  return {
+    // The bar's buttons: the player's folder, the replays folder in it, how the page says a
+    // line, and how it keeps the player's files in the browser.
+    wire: function (playerFolder, replaysFolder, sayLine, store) {
+      root = playerFolder;
+      say = sayLine;
+      const loadInput = document.getElementById('loadfile');
+      const replayInput = document.getElementById('replayfile');
+      document.getElementById('save').addEventListener('click', save);
+      document.getElementById('load').addEventListener('click', function () { loadInput.click(); });
+      document.getElementById('openreplay').addEventListener('click', function () { replayInput.click(); });
+      onFile(loadInput, load);
+      onFile(replayInput, function (file) { openReplay(replaysFolder, file, store); });
+    },
+    // For the page test: the save's text, and reading one (an Error's message when refused).
+    saveText: saveText,
+    check: function (text) {
+      try {
+        return Object.keys(readSave(text)).length + ' files';
+      } catch (error) {
+        return error.message;
+      }
+    },
+  };
+})();
