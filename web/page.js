@@ -201,6 +201,7 @@
 
   document.getElementById('fullscreen').addEventListener('click', fullScreen);
   PageSound.wire(document.getElementById('sound'));
+  TouchPad.wire(document.getElementById('touch'));
   PlayerSaves.wire(kPlayerFolder, kReplaysFolder, say, storePlayerFiles);
   document.getElementById('logswitch').addEventListener('click', function () {
     log.hidden = !log.hidden;

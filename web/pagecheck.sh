@@ -7,7 +7,7 @@
 # recording clears level 1, so the page saves the player's progress and a replay; loaded again,
 # the page must find both in the browser's IndexedDB, be kept by its service worker (and then
 # start with no server at all), save and refuse saves as it should, and show no toolchain line.
-# F11 must put the game's canvas on the whole screen.
+# F11 must put the game's canvas on the whole screen, and the touch controls must play.
 #
 #   web/pagecheck.sh     prints what it compared and the page's steps per second; exit 0 when
 #                        all holds, 1 when not; skips (exit 0, one line) where Chromium cannot start
@@ -56,7 +56,28 @@ if [ -n "${KEEP:-}" ]; then
     "$work/page.json" "$KEEP/page.png"
 fi
 
-node - "$work/page.json" "$work/native.digests" "$kMeanTolerance" "$kShareTolerance" <<'EOF'
+# Touch controls: a thumb on the left stick for 2 s must move the hero, so the world's digest
+# parts from the native game's, played by the same script without a touch.
+printf 'title down 32\n4000 digest\n4100 quit\n' >"$work/touch.script"
+(cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$top/build/tobrakka" -seed 11 -digest \
+  -script "$work/touch.script" >"$work/untouched.out" 2>&1)
+node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/touch.script" --args "-seed 11 -digest" \
+  --touch 2 --timeout 300 >"$work/touch.json" || true
+node - "$work/touch.json" "$work/untouched.out" <<'EOF' || status=1
+const fs = require('fs');
+const report = JSON.parse(fs.readFileSync(process.argv[2], 'utf8'));
+const untouched = fs.readFileSync(process.argv[3], 'utf8').split('\n').filter(line => line.startsWith('digest '))[0];
+const touched = (report.lines || []).filter(line => line.startsWith('digest '))[0];
+const pad = report.touched || {};
+console.log('touch controls: left stick held at ' + JSON.stringify(pad.axes) + '; the world ' +
+            (touched && touched !== untouched ? 'moved' : 'did not move'));
+if (!(pad.connected && pad.axes && pad.axes[0] === 1 && touched && touched !== untouched)) {
+  console.log('FAILED: the touch controls did not play: ' + JSON.stringify([pad, touched, untouched]));
+  process.exit(1);
+}
+EOF
+
+node - "$work/page.json" "$work/native.digests" "$kMeanTolerance" "$kShareTolerance" <<'EOF' || status=1
 const fs = require('fs');
 const [reportFile, nativeFile, meanTolerance, shareTolerance] = process.argv.slice(2);
 const report = JSON.parse(fs.readFileSync(reportFile, 'utf8'));
@@ -105,3 +126,4 @@ if (problems.length) {
   process.exit(1);
 }
 EOF
+exit $status

@@ -11,6 +11,8 @@
 //        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--full-screen-key] [--timeout SECONDS]
 //        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
 //        [--page-shot PNG]        (the browser's window as it shows the page at the end)
+//        [--touch SECONDS]        (once the first picture shows, a thumb pushes the left touch
+//                                  stick right for that long; reports the touch pad then)
 //
 // --full-screen-key presses F11 once the game has ended and reports what went full screen.
 // --reload loads the page a second time after the game has ended, with no script, and
@@ -134,19 +136,44 @@ async function evaluate(devtools, sessionId, expression) {
   return result.result.value;
 }
 
+// A first touch shows the touch controls; then a thumb on the left touch stick, pushed right and
+// held for the seconds given, then lifted: what the touch pad says while it is held.
+async function pushLeftStick(devtools, sessionId, seconds) {
+  const touch = (type, x, y) => devtools.send('Input.dispatchTouchEvent',
+    { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y, id: 1 }] }, sessionId);
+  await touch('touchStart', 100, 100);
+  await touch('touchEnd');
+  await sleep(100);
+  const at = await evaluate(devtools, sessionId, `(() => {
+    const r = document.querySelector('#touch .stick.left').getBoundingClientRect();
+    return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+  })()`);
+  await touch('touchStart', at.x, at.y);
+  await touch('touchMove', at.x + 30, at.y);
+  await touch('touchMove', at.x + 80, at.y);
+  const held = await evaluate(devtools, sessionId, 'TouchPad.state()');
+  await sleep(seconds * 1000);
+  await touch('touchEnd');
+  return held;
+}
+
 // Loads the page and waits until the game has ended; the page's own record of the run.
-async function playPage(devtools, sessionId, address, timeoutSeconds) {
+// touchSeconds: once the first picture shows, the left touch stick is pushed that long.
+async function playPage(devtools, sessionId, address, timeoutSeconds, touchSeconds = 0) {
   const started = Date.now();
   await devtools.send('Page.navigate', { url: address }, sessionId);
   let firstPicture = null;
+  let touched = null;
   while (Date.now() - started < timeoutSeconds * 1000) {
     await sleep(50);
     const state = await evaluate(devtools, sessionId,
       '({ ended: window.tobrakkaEnded, first: window.tobrakkaFirstPicture, loaded: performance.timeOrigin })');
     if (firstPicture === null && state.first !== undefined)
       firstPicture = state.first;
+    if (touchSeconds && firstPicture !== null && !touched)
+      touched = await pushLeftStick(devtools, sessionId, touchSeconds);
     if (state.ended !== undefined)
-      return { status: state.ended, firstPictureMs: firstPicture,
+      return { status: state.ended, firstPictureMs: firstPicture, touched,
                lines: await evaluate(devtools, sessionId, 'Module.lines') };
   }
   return { status: 'timeout', firstPictureMs: firstPicture,
@@ -207,7 +234,8 @@ async function run(options) {
     const query = new URLSearchParams({ args: options.args });
     if (options.script)
       query.set('script', '/test/play.script');
-    const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout));
+    const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout),
+                                  Number(options.touch || 0));
     report.chromium = version.product;
     if (options.fullScreenKey) {
       // F11 as the person at the keyboard presses it: the page must put the canvas on the screen.
