@@ -4,7 +4,8 @@
 # scripts/web.sh) in Debian's headless Chromium. The digests both print at the same moments
 # must be equal, and so must, within a tolerance, the pictures both save at the same step (the
 # two draw with different software rasterisers: Mesa's natively, SwiftShader in Chromium). The
-# recording clears level 1, so the page saves the player's progress and a replay; loaded again,
+# recording clears level 1, so the page saves the player's progress and a replay (which must
+# verify in the native tobrakka-sim); loaded again,
 # the page must find both in the browser's IndexedDB, be kept by its service worker (and then
 # start with no server at all), save and refuse saves as it should, and show no toolchain line.
 # F11 must put the game's canvas on the whole screen, and the touch controls must play.
@@ -76,6 +77,16 @@ if (!(pad.connected && pad.axes && pad.axes[0] >= 0.5 && touched && touched !== 
   process.exit(1);
 }
 EOF
+
+# The replay the page saved of its clear verifies natively, to the page's own final check.
+node -e 'const r = JSON.parse(require("fs").readFileSync(process.argv[1])); process.stdout.write((r.reloaded || {}).firstReplay || "")' \
+  "$work/page.json" >"$work/page.replay"
+if TOBRAKKA_DATA="$top/build" "$top/build/tobrakka-sim" --replay "$work/page.replay" >"$work/page-replay.out" 2>&1; then
+  echo "the page's replay, played natively: $(grep -h '^replay verified' "$work/page-replay.out")"
+else
+  echo "FAILED: the page's replay does not verify natively: $(tail -2 "$work/page-replay.out")"
+  status=1
+fi
 
 node - "$work/page.json" "$work/native.digests" "$kMeanTolerance" "$kShareTolerance" <<'EOF' || status=1
 const fs = require('fs');

@@ -272,7 +272,8 @@ async function run(options) {
                  save: PlayerSaves.check(save),
                  badSaves: [PlayerSaves.check(save.slice(0, save.length / 2)), PlayerSaves.check('{"other-game": 1}'),
                             PlayerSaves.check('{"tobrakka-save": 1, "files": {"../../etc/passwd": ""}}')],
-                 logHidden: log.hidden, toolchainInLog: /emscripten/i.test(log.textContent) };
+                 logHidden: log.hidden, toolchainInLog: /emscripten/i.test(log.textContent),
+                 firstReplay: list('/player/data/tobrakka/replays').map(name => read('/player/data/tobrakka/replays/' + name))[0] };
       })()`);
       report.reloaded.status = again.status;
       // No server: the service worker alone must start the game.
