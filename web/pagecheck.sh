@@ -119,6 +119,10 @@ if (report.offlineStatus !== 0)
   problems.push('with no server the page did not play: ' + report.offlineStatus);
 if (!/^[0-9]+ files$/.test(reloaded.save || '') || (reloaded.badSaves || []).some(said => / files$/.test(said)))
   problems.push('the saves are not what they should be: ' + JSON.stringify([reloaded.save, reloaded.badSaves]));
+const buttons = reloaded.buttons || {};
+if (JSON.stringify(buttons.downloads || []).indexOf('tobrakka-progress.json') < 0 ||
+    !(buttons.downloads || []).some(name => /\.replay$/.test(name)) || !/^Not loaded: other\.json/.test(buttons.afterForeignLoad || ''))
+  problems.push('the bar\'s save buttons: ' + JSON.stringify(buttons));
 if (!reloaded.logHidden || reloaded.toolchainInLog)
   problems.push('the log shows, or shows the toolchain: ' + JSON.stringify([reloaded.logHidden, reloaded.toolchainInLog]));
 for (const digest of native)
@@ -127,6 +131,7 @@ console.log('picture at 20 s: ' + JSON.stringify(picture));
 console.log('progress after a reload: ' + JSON.stringify(kept.split('\n')[0]) + ', replays ' +
             JSON.stringify(reloaded.replays) + ', save ' + reloaded.save + ', bad saves refused: ' +
             JSON.stringify(reloaded.badSaves));
+console.log('the bar: downloads ' + JSON.stringify(buttons.downloads) + '; a foreign file loaded: ' + JSON.stringify(buttons.afterForeignLoad));
 console.log('service worker cache ' + JSON.stringify(reloaded.caches) + '; started with no server: status ' +
             report.offlineStatus + '; log hidden, no toolchain line in it: ' + (reloaded.logHidden && !reloaded.toolchainInLog));
 const median = fps.sort((a, b) => a - b)[Math.floor(fps.length / 2)];

@@ -1,8 +1,8 @@
 // Saves a player can keep. "Save my progress" downloads one file with everything the game keeps
 // in the browser (progress and records, settings, replays); "Load progress" reads such a file
 // back, and refuses one that is not (another game's, a truncated one, a file too large) with a
-// line, overwriting nothing; "Open a replay" adds a replay file to the player's replays, where
-// the game's Replays list shows it. At the first save the page asks the browser to keep its
+// line, overwriting nothing; "Save the last replay" downloads the newest replay alone; "Open a
+// replay" adds a replay file to the player's replays, where the game's Replays list shows it. At the first save the page asks the browser to keep its
 // storage, and says once when the browser will not promise it.
 'use strict';
 
@@ -151,6 +151,23 @@ const PlayerSaves = (function () {
     });
   }
 
+  // The newest replay (their names begin with the date they were played) as a download.
+  function saveNewestReplay(folder) {
+    let names = [];
+    try {
+      names = FS.readdir(folder).filter(function (name) { return /^[0-9]{8}-[0-9]{6}-.*\.replay$/.test(name); });
+    } catch (error) {
+      names = [];
+    }
+    if (!names.length) {
+      say('No replay yet: clear a level first.');
+      return;
+    }
+    const newest = names.sort().pop();
+    download(new Blob([FS.readFile(folder + '/' + newest)], { type: 'text/plain' }), newest);
+    say('The replay is in ' + newest + ': anyone with the same levels can watch it (Open a replay).');
+  }
+
   // A free name in the replays folder for an opened file.
   function replayPath(folder, name) {
     const base = (name.replace(/\.replay$/, '').replace(/[^A-Za-z0-9._-]/g, '_') || 'opened').slice(0, 80);
@@ -199,6 +216,7 @@ const PlayerSaves = (function () {
       document.getElementById('save').addEventListener('click', save);
       document.getElementById('load').addEventListener('click', function () { loadInput.click(); });
       document.getElementById('openreplay').addEventListener('click', function () { replayInput.click(); });
+      document.getElementById('savereplay').addEventListener('click', function () { saveNewestReplay(replaysFolder); });
       onFile(loadInput, load);
       onFile(replayInput, function (file) { openReplay(replaysFolder, file, store); });
     },

@@ -273,7 +273,23 @@ async function run(options) {
                  badSaves: [PlayerSaves.check(save.slice(0, save.length / 2)), PlayerSaves.check('{"other-game": 1}'),
                             PlayerSaves.check('{"tobrakka-save": 1, "files": {"../../etc/passwd": ""}}')],
                  logHidden: log.hidden, toolchainInLog: /emscripten/i.test(log.textContent),
-                 firstReplay: list('/player/data/tobrakka/replays').map(name => read('/player/data/tobrakka/replays/' + name))[0] };
+                 firstReplay: list('/player/data/tobrakka/replays').map(name => read('/player/data/tobrakka/replays/' + name))[0],
+                 buttons: await (async () => {
+                   // The bar's save buttons, their downloads caught; a foreign file given to Load progress.
+                   const downloads = [];
+                   const click = HTMLAnchorElement.prototype.click;
+                   HTMLAnchorElement.prototype.click = function () { downloads.push(this.download); };
+                   document.getElementById('save').click();
+                   document.getElementById('savereplay').click();
+                   HTMLAnchorElement.prototype.click = click;
+                   const input = document.getElementById('loadfile');
+                   const files = new DataTransfer();
+                   files.items.add(new File(['{"other-game": 1}'], 'other.json'));
+                   input.files = files.files;
+                   input.dispatchEvent(new Event('change'));
+                   await new Promise(resolve => setTimeout(resolve, 500));
+                   return { downloads, afterForeignLoad: document.getElementById('note').textContent };
+                 })() };
       })()`);
       report.reloaded.status = again.status;
       // No server: the service worker alone must start the game.
