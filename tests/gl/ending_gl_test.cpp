@@ -24,6 +24,7 @@ struct EndingTest : testsupport::GameRunFixture {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("XDG_STATE_HOME", dir.File(".state").c_str(), 1);
         setenv("XDG_CONFIG_HOME", dir.File(".config").c_str(), 1);
+        setenv("XDG_DATA_HOME", dir.File(".data").c_str(), 1);
     }
 
     static void Push(int32_t key) { testsupport::PushKey(key, true); }

@@ -27,6 +27,7 @@ struct PadGameTest : testsupport::GameRunFixture {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("XDG_STATE_HOME", dir.File(".state").c_str(), 1);
         setenv("XDG_CONFIG_HOME", dir.File(".config").c_str(), 1);
+        setenv("XDG_DATA_HOME", dir.File(".data").c_str(), 1);
     }
 
     // Ticks the program, on the test's clock, for ms of its time.

@@ -54,6 +54,7 @@ struct ProgressKillTest : testsupport::GameRunFixture {
             setenv("TOBRAKKA_DATA", dir.Path().c_str(), 1);
             setenv("XDG_STATE_HOME", dir.File(".state").c_str(), 1);
             setenv("XDG_CONFIG_HOME", dir.File(".config").c_str(), 1);
+            setenv("XDG_DATA_HOME", dir.File(".data").c_str(), 1);
             const int log = open(dir.File("game.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
             dup2(log, 1);
             dup2(log, 2);
