@@ -76,3 +76,8 @@ GameEvent Bindings::InMenu(const GameEvent& event) const
     Action action;
     return ActionOf(event, action) ? Heard(MeaningOf(action), Pressed(event)) : event;
 }
+
+GameEvent InMenu(const ControlSettings* controls, const GameEvent& event)
+{
+    return controls ? Bindings(*controls).InMenu(event) : event;
+}

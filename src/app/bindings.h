@@ -35,3 +35,7 @@ private:
     ControlSettings controls_;
     bool firing_ = false; // toggled fire: firing now
 };
+
+// What a menu hears of one of the person's events through the player's controls, or the event as
+// it is without them (null: the game's own keys).
+GameEvent InMenu(const ControlSettings* controls, const GameEvent& event);

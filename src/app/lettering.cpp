@@ -158,3 +158,14 @@ void Lettering::Compose(PictureComposer& picture, const std::string& text, const
     for (const Layout::Inked& glyph : layout.inked)
         picture.Lay(datafiles::Glyph(size, glyph.character), static_cast<int>(left + glyph.pen), top);
 }
+
+bool LetteredLine::Say(CSpriteContainer& sprites, const std::string& words, const vector2& anchor, TextAlign align)
+{
+    if (words == said_)
+        return false;
+    text_.Remove();
+    if (!words.empty())
+        text_ = Lettering(sprites).Write(words, anchor, datafiles::GlyphSize::kSmall, align);
+    said_ = words;
+    return true;
+}

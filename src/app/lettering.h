@@ -51,6 +51,19 @@ private:
     vector2 anchor_;
 };
 
+// A line of small text lettered anew only when what it says changes (a note under the picture).
+class LetteredLine {
+public:
+    // Says the words at the anchor (nothing for ""); true when that changed the line.
+    bool Say(CSpriteContainer& sprites, const std::string& words, const vector2& anchor,
+             TextAlign align = TextAlign::kCentre);
+    const std::string& Said() const { return said_; }
+
+private:
+    LetteredText text_;
+    std::string said_;
+};
+
 class Lettering {
 public:
     explicit Lettering(CSpriteContainer& sprites) : sprites_(sprites) {}

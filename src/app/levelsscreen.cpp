@@ -76,7 +76,7 @@ MenuCard::Heard LevelsScreen::Hear(const GameEvent& event)
 {
     if (!asking_)
         return MenuCard::Hear(event);
-    const Menu::Event heard = asking_->HandleEvent(controls_ ? Bindings(*controls_).InMenu(event) : event);
+    const Menu::Event heard = asking_->HandleEvent(InMenu(controls_, event));
     if (heard.kind == Menu::Event::Kind::kBack)
         return TakeAsked(2);
     if (heard.kind == Menu::Event::Kind::kTaken)

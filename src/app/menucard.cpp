@@ -4,7 +4,7 @@
 
 MenuCard::Heard MenuCard::Hear(const GameEvent& event)
 {
-    const Menu::Event heard = menu_.HandleEvent(controls_ ? Bindings(*controls_).InMenu(event) : event);
+    const Menu::Event heard = menu_.HandleEvent(InMenu(controls_, event));
     switch (heard.kind) {
     case Menu::Event::Kind::kNothing:
         return Heard::kNothing;

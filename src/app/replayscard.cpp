@@ -105,15 +105,8 @@ std::string ReplaysCard::When() const
 
 void ReplaysCard::ShowWhen()
 {
-    const std::string when = When();
-    if (when == whenSaid_)
-        return;
-    when_.Remove();
     const rect card = menu_.CardBox();
-    if (!when.empty())
-        when_ = Lettering(sprites_).Write(when, vector2(card.x + card.w * 0.5f, card.y + card.h + 34.0f),
-                                          datafiles::GlyphSize::kSmall, TextAlign::kCentre);
-    whenSaid_ = when;
+    when_.Say(sprites_, When(), vector2(card.x + card.w * 0.5f, card.y + card.h + 34.0f));
 }
 
 MenuCard::Heard ReplaysCard::ChangeValue(int line, int value)

@@ -40,6 +40,5 @@ private:
     int filterIndex_ = 0;
     std::vector<ReplayShelf::Entry> listed_;
     CSpriteContainer sprites_; // of the line under the card
-    LetteredText when_;
-    std::string whenSaid_;
+    LetteredLine when_;
 };

@@ -33,63 +33,42 @@ std::string SpeedWord(int quarters)
 // the player comes as the action's own key: w, a, s, d; the menu key as Escape).
 enum class Command { kNone, kPause, kFaster, kSlower, kLoopBefore, kLoopAfter, kBack };
 
-Command CommandOf(const GameEvent& heard)
+struct Meaning {
+    int32_t code; // a key, or a pad button
+    Command command;
+};
+
+constexpr Meaning kKeyMeanings[] = {
+    {gamekeys::kSpace, Command::kPause},      {gamekeys::kP, Command::kPause},
+    {gamekeys::kUp, Command::kFaster},        {gamekeys::kW, Command::kFaster},
+    {gamekeys::kDown, Command::kSlower},      {gamekeys::kS, Command::kSlower},
+    {gamekeys::kLeft, Command::kLoopBefore},  {gamekeys::kA, Command::kLoopBefore},
+    {gamekeys::kRight, Command::kLoopAfter},  {gamekeys::kD, Command::kLoopAfter},
+    {gamekeys::kEscape, Command::kBack},
+};
+
+constexpr Meaning kButtonMeanings[] = {
+    {pads::kSouth, Command::kPause},         {pads::kStart, Command::kPause},
+    {pads::kDpadUp, Command::kFaster},       {pads::kDpadDown, Command::kSlower},
+    {pads::kDpadLeft, Command::kLoopBefore}, {pads::kDpadRight, Command::kLoopAfter},
+    {pads::kEast, Command::kBack},           {pads::kBack, Command::kBack},
+};
+
+template <std::size_t N>
+Command Find(const Meaning (&meanings)[N], int32_t code)
 {
-    if (heard.type == GameEvent::Type::kKeyDown) {
-        switch (heard.key) {
-        case gamekeys::kSpace:
-        case gamekeys::kP:
-            return Command::kPause;
-        case gamekeys::kUp:
-        case gamekeys::kW:
-            return Command::kFaster;
-        case gamekeys::kDown:
-        case gamekeys::kS:
-            return Command::kSlower;
-        case gamekeys::kLeft:
-        case gamekeys::kA:
-            return Command::kLoopBefore;
-        case gamekeys::kRight:
-        case gamekeys::kD:
-            return Command::kLoopAfter;
-        case gamekeys::kEscape:
-            return Command::kBack;
-        default:
-            return Command::kNone;
-        }
+    for (const Meaning& meaning : meanings) {
+        if (meaning.code == code)
+            return meaning.command;
     }
-    if (heard.type != GameEvent::Type::kPadDown)
-        return Command::kNone;
-    switch (heard.button) {
-    case pads::kSouth:
-    case pads::kStart:
-        return Command::kPause;
-    case pads::kDpadUp:
-        return Command::kFaster;
-    case pads::kDpadDown:
-        return Command::kSlower;
-    case pads::kDpadLeft:
-        return Command::kLoopBefore;
-    case pads::kDpadRight:
-        return Command::kLoopAfter;
-    case pads::kEast:
-    case pads::kBack:
-        return Command::kBack;
-    default:
-        return Command::kNone;
-    }
+    return Command::kNone;
 }
 
-// Letters the text in place of what the handle said; nothing when it says that already.
-void Say(CSpriteContainer& sprites, LetteredText& text, std::string& said, const std::string& words,
-         const vector2& anchor, TextAlign align)
+Command CommandOf(const GameEvent& heard)
 {
-    if (words == said)
-        return;
-    text.Remove();
-    if (!words.empty())
-        text = Lettering(sprites).Write(words, anchor, datafiles::GlyphSize::kSmall, align);
-    said = words;
+    if (heard.type == GameEvent::Type::kKeyDown)
+        return Find(kKeyMeanings, heard.key);
+    return heard.type == GameEvent::Type::kPadDown ? Find(kButtonMeanings, heard.button) : Command::kNone;
 }
 
 } // namespace
@@ -202,8 +181,8 @@ void ReplayScreen::Draw()
 
 void ReplayScreen::DrawOver()
 {
-    Say(sprites_, bar_, barSaid_, BarText(), kBarAnchor, TextAlign::kRight);
-    Say(sprites_, note_, noteSaid_, problem_, kNoteAnchor, TextAlign::kCentre);
+    bar_.Say(sprites_, BarText(), kBarAnchor, TextAlign::kRight);
+    note_.Say(sprites_, problem_, kNoteAnchor);
     sprites_.Draw();
 }
 

@@ -95,9 +95,7 @@ private:
     Change next_;
     CPaperGrid paper_; // under a replay that does not play
     CSpriteContainer sprites_;
-    LetteredText bar_;
-    std::string barSaid_;
-    LetteredText note_;
-    std::string noteSaid_;
+    LetteredLine bar_;
+    LetteredLine note_; // the problem, mid-picture
     StillPicture still_;
 };

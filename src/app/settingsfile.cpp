@@ -37,13 +37,20 @@ std::string ReadLevel(const std::string& key, const std::string& value, int& vol
     return std::string();
 }
 
-std::string ReadSwitch(const std::string& key, const std::string& value, bool& on)
+// One of two words ("on" or "off"): chosen says whether it was the first.
+std::string ReadEither(const std::string& key, const std::string& value, const char* first, const char* second,
+                       bool& chosen)
 {
     const std::string word = kolm::LowerCase(value);
-    if (word != "on" && word != "off")
-        return Ignored(key + " takes on or off, not " + kolm::QuotedFromFile(value));
-    on = word == "on";
+    if (word != first && word != second)
+        return Ignored(key + " takes " + first + " or " + second + ", not " + kolm::QuotedFromFile(value));
+    chosen = word == first;
     return std::string();
+}
+
+std::string ReadSwitch(const std::string& key, const std::string& value, bool& on)
+{
+    return ReadEither(key, value, "on", "off", on);
 }
 
 std::string ReadWindowSize(const std::string& key, const std::string& value, WindowSize& size)
@@ -72,11 +79,10 @@ std::string ReadGameSpeed(const std::string& key, const std::string& value, int&
 
 std::string ReadFlashes(const std::string& key, const std::string& value, bool& soft)
 {
-    const std::string word = kolm::LowerCase(value);
-    if (word != "full" && word != "soft")
-        return Ignored(key + " takes full or soft, not " + kolm::QuotedFromFile(value));
-    soft = word == "soft";
-    return std::string();
+    bool full = !soft;
+    const std::string said = ReadEither(key, value, "full", "soft", full);
+    soft = !full;
+    return said;
 }
 
 std::string ReadSetting(const std::string& key, const std::string& value, Settings& settings)

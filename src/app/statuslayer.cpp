@@ -48,9 +48,9 @@ bool StatusLayer::Update(const Place& place, bool paused)
     if (relettered)
         Letter(place);
     const bool noteChanged = clearNote_.Show(place.clear, place.bannerAlpha);
-    const bool saveNoteChanged = ShowNote(saveNote_, place.saveFailed ? kSaveFailedNote : "", kSaveNoteAnchor, TextAlign::kLeft);
+    const bool saveNoteChanged = saveNote_.Say(sprites_, place.saveFailed ? kSaveFailedNote : "", kSaveNoteAnchor, TextAlign::kLeft);
     const std::string resume = place.padGone ? kPadGoneNote : place.pauseKey.empty() ? "" : place.pauseKey + ": resume";
-    const bool pauseNoteChanged = ShowNote(pauseNote_, paused ? resume : "", kPauseNoteAnchor);
+    const bool pauseNoteChanged = pauseNote_.Say(sprites_, paused ? resume : "", kPauseNoteAnchor);
     const bool scrapChanged = paused != (pausedScrap_ != nullptr);
     if (paused && !pausedScrap_) {
         pausedScrap_ = sprites_.CreateSprite(datafiles::kPaused);
@@ -60,17 +60,6 @@ bool StatusLayer::Update(const Place& place, bool paused)
         pausedScrap_ = nullptr;
     }
     return relettered || scrapChanged || noteChanged || saveNoteChanged || pauseNoteChanged;
-}
-
-bool StatusLayer::ShowNote(Note& note, const std::string& text, const vector2& anchor, TextAlign align)
-{
-    if (text == note.said)
-        return false;
-    note.text.Remove();
-    if (!text.empty())
-        note.text = Lettering(sprites_).Write(text, anchor, datafiles::GlyphSize::kSmall, align);
-    note.said = text;
-    return true;
 }
 
 void StatusLayer::Letter(const Place& place)

@@ -55,18 +55,11 @@ public:
 
 private:
     void Letter(const Place& place);
-    // A line of small text the layer shows now and then, and what it says ("" for none).
-    struct Note {
-        LetteredText text;
-        std::string said;
-    };
-    // Says the text with the note (nothing for ""); true when that changed it.
-    bool ShowNote(Note& note, const std::string& text, const vector2& anchor, TextAlign align = TextAlign::kCentre);
 
     CSpriteContainer sprites_;
     ClearNote clearNote_{sprites_};
-    Note saveNote_;
-    Note pauseNote_; // under the paused scrap
+    LetteredLine saveNote_;
+    LetteredLine pauseNote_; // under the paused scrap
     std::vector<CSprite*> label_;
     CSprite* pausedScrap_ = nullptr;
     Place shown_;

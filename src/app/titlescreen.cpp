@@ -75,7 +75,7 @@ void TitleScreen::HandleEvent(const GameEvent& person)
 {
     if (still_.TakeWindowEvent(person))
         return;
-    const GameEvent event = controls_ ? Bindings(*controls_).InMenu(person) : person;
+    const GameEvent event = InMenu(controls_, person);
     if (event.type == GameEvent::Type::kQuit) {
         sprites_.Clear();
         quit_ = true;
