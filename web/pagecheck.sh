@@ -8,7 +8,8 @@
 # verify in the native tobrakka-sim); loaded again,
 # the page must find both in the browser's IndexedDB, be kept by its service worker (and then
 # start with no server at all), save and refuse saves as it should, and show no toolchain line.
-# F11 must put the game's canvas on the whole screen, and the touch controls must play.
+# F11 must put the game's canvas on the whole screen, the touch controls must move the hero, and
+# a hidden page must pause.
 #
 #   web/pagecheck.sh     prints what it compared and the page's steps per second; exit 0 when
 #                        all holds, 1 when not; skips (exit 0, one line) where Chromium cannot start
@@ -38,9 +39,10 @@ playScript "$work/native.png" "$work/native.script"
 playScript /tmp/page.png "$work/page.script"
 
 export SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
-(cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$top/build/tobrakka" -seed 11 -digest \
+(cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$top/build/tobrakka" -seed 11 -digest -fps \
   -script "$work/native.script" >"$work/native.out" 2>&1)
 grep '^digest ' "$work/native.out" >"$work/native.digests"
+grep '^fps: ' "$work/native.out" >"$work/native.fps" || true
 
 status=0
 node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/page.script" --args "-seed 11 -digest -fps" \
@@ -78,6 +80,22 @@ if (!(pad.connected && pad.axes && pad.axes[0] >= 0.5 && touched && touched !== 
 }
 EOF
 
+# A hidden page pauses: a player's game, recorded, with the page hidden for 3 s between two
+# presses of W (and P to resume once it shows again) must record them well under 3 s of game
+# time apart.
+node "$top/web/pagetest.js" --page "$top/build-web" --args "-seed 11 -record /tmp/hidden.script" \
+  --hide 3 --timeout 120 >"$work/hidden.json" || true
+node - "$work/hidden.json" <<'EOF' || status=1
+const report = JSON.parse(require('fs').readFileSync(process.argv[2], 'utf8'));
+const presses = (report.recording || '').split('\n').filter(line => / down 119$/.test(line)).map(line => Number(line.split(' ')[0]));
+const apart = presses.length === 2 ? presses[1] - presses[0] : NaN;
+console.log(`hidden page: the two presses ${apart} ms of game time apart, 3,900 ms of the page's time`);
+if (!(apart < 2000)) {
+  console.log('FAILED: the game played on while the page was hidden: ' + JSON.stringify([report.status, report.recording]));
+  process.exit(1);
+}
+EOF
+
 # The replay the page saved of its clear verifies natively, to the page's own final check.
 node -e 'const r = JSON.parse(require("fs").readFileSync(process.argv[1])); process.stdout.write((r.reloaded || {}).firstReplay || "")' \
   "$work/page.json" >"$work/page.replay"
@@ -88,9 +106,9 @@ else
   status=1
 fi
 
-node - "$work/page.json" "$work/native.digests" "$kMeanTolerance" "$kShareTolerance" <<'EOF' || status=1
+node - "$work/page.json" "$work/native.digests" "$kMeanTolerance" "$kShareTolerance" "$work/native.fps" <<'EOF' || status=1
 const fs = require('fs');
-const [reportFile, nativeFile, meanTolerance, shareTolerance] = process.argv.slice(2);
+const [reportFile, nativeFile, meanTolerance, shareTolerance, nativeFpsFile] = process.argv.slice(2);
 const report = JSON.parse(fs.readFileSync(reportFile, 'utf8'));
 const native = fs.readFileSync(nativeFile, 'utf8').split('\n').filter(Boolean);
 const lines = report.lines || [];
@@ -123,6 +141,9 @@ const buttons = reloaded.buttons || {};
 if (JSON.stringify(buttons.downloads || []).indexOf('tobrakka-progress.json') < 0 ||
     !(buttons.downloads || []).some(name => /\.replay$/.test(name)) || !/^Not loaded: other\.json/.test(buttons.afterForeignLoad || ''))
   problems.push('the bar\'s save buttons: ' + JSON.stringify(buttons));
+const goodLoad = report.goodLoad || {};
+if (!goodLoad.reloaded || !goodLoad.loadedReplayKept)
+  problems.push('a good save given to Load progress: ' + JSON.stringify(goodLoad));
 if (!reloaded.logHidden || reloaded.toolchainInLog)
   problems.push('the log shows, or shows the toolchain: ' + JSON.stringify([reloaded.logHidden, reloaded.toolchainInLog]));
 for (const digest of native)
@@ -131,11 +152,14 @@ console.log('picture at 20 s: ' + JSON.stringify(picture));
 console.log('progress after a reload: ' + JSON.stringify(kept.split('\n')[0]) + ', replays ' +
             JSON.stringify(reloaded.replays) + ', save ' + reloaded.save + ', bad saves refused: ' +
             JSON.stringify(reloaded.badSaves));
-console.log('the bar: downloads ' + JSON.stringify(buttons.downloads) + '; a foreign file loaded: ' + JSON.stringify(buttons.afterForeignLoad));
+console.log('the bar: downloads ' + JSON.stringify(buttons.downloads) + '; a foreign file loaded: ' +
+            JSON.stringify(buttons.afterForeignLoad) + '; a good save loaded: ' + JSON.stringify(goodLoad));
 console.log('service worker cache ' + JSON.stringify(reloaded.caches) + '; started with no server: status ' +
             report.offlineStatus + '; log hidden, no toolchain line in it: ' + (reloaded.logHidden && !reloaded.toolchainInLog));
-const median = fps.sort((a, b) => a - b)[Math.floor(fps.length / 2)];
-console.log(`steps per second in the page: median ${median}, lowest ${fps[0]}, highest ${fps[fps.length - 1]}; ` +
+const median = values => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const nativeFps = fs.readFileSync(nativeFpsFile, 'utf8').split('\n').filter(Boolean).map(line => Number(line.slice(5)));
+console.log(`steps per second in the page: median ${median(fps)}, lowest ${fps[0]}, highest ${fps[fps.length - 1]} ` +
+            `(the native game on the same script just before: median ${median(nativeFps)}); ` +
             `first picture ${Math.round(report.firstPictureMs)} ms after the page began to load (${report.chromium})`);
 if (problems.length) {
   console.log('FAILED: ' + problems.join('\nFAILED: '));

@@ -13,13 +13,19 @@
 //        [--page-shot PNG]        (the browser's window as it shows the page at the end)
 //        [--touch SECONDS]        (once the first picture shows, a thumb pushes the left touch
 //                                  stick right for that long; reports the touch pad then)
+//        [--touch-stick right]    (with --touch: the right stick, pushed up, instead; for looking
+//                                  into why it does not fire in the page yet)
+//        [--hide SECONDS]         (once the first picture shows, plays as a person and hides the
+//                                  page that long; give -record /tmp/hidden.script among the
+//                                  game's arguments: reports that recording)
 //
 // --full-screen-key presses F11 once the game has ended and reports what went full screen.
 // --reload loads the page a second time after the game has ended, with no script, and
 // reports the player's files the page then finds in the browser (progress, settings, replays),
 // whether its service worker took the page over, what its save holds and what it says of bad
 // saves, whether the log shows any of the toolchain's lines; then, with the server stopped,
-// loads it a third time and reports whether the game started with no server at all.
+// loads it a third time and reports whether the game started with no server at all; then gives
+// Load progress a good save and reports what the page finds once it has started again.
 // Exits 0 with a report, 1 when the page failed, 3 when Chromium cannot start.
 'use strict';
 
@@ -136,30 +142,103 @@ async function evaluate(devtools, sessionId, expression) {
   return result.result.value;
 }
 
-// A first touch shows the touch controls; then a thumb on the left touch stick, pushed right and
-// held for the seconds given, then lifted: what the touch pad says while it is held.
-async function pushLeftStick(devtools, sessionId, seconds) {
+// A first touch shows the touch controls; then a thumb on a touch stick ('left' or 'right'),
+// pushed right (the left stick) or up (the right one) past half way and held for the seconds
+// given, then lifted: what the touch pad says while it is held.
+async function pushStick(devtools, sessionId, stick, seconds) {
   const touch = (type, x, y) => devtools.send('Input.dispatchTouchEvent',
     { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y, id: 1 }] }, sessionId);
   await touch('touchStart', 100, 100);
   await touch('touchEnd');
   await sleep(100);
   const at = await evaluate(devtools, sessionId, `(() => {
-    const r = document.querySelector('#touch .stick.left').getBoundingClientRect();
+    const r = document.querySelector('#touch .stick.${stick}').getBoundingClientRect();
     return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
   })()`);
+  const [dx, dy] = stick === 'left' ? [1, 0] : [0, -1];
   await touch('touchStart', at.x, at.y);
-  await touch('touchMove', at.x + 30, at.y);
-  await touch('touchMove', at.x + 80, at.y);
+  await touch('touchMove', at.x + 30 * dx, at.y + 30 * dy);
+  await touch('touchMove', at.x + 80 * dx, at.y + 80 * dy);
+  await sleep(100);
   const held = await evaluate(devtools, sessionId, 'TouchPad.state()');
   await sleep(seconds * 1000);
   await touch('touchEnd');
   return held;
 }
 
+async function pressKey(devtools, sessionId, key, code, keyCode) {
+  const event = { key, code, windowsVirtualKeyCode: keyCode };
+  await devtools.send('Input.dispatchKeyEvent', Object.assign({ type: 'keyDown' }, event), sessionId);
+  await devtools.send('Input.dispatchKeyEvent', Object.assign({ type: 'keyUp' }, event), sessionId);
+}
+
+// The page hidden and shown again as when the player switches tabs: the document says it is
+// hidden and the browser's visibilitychange reaches the page.
+function setHiddenExpression(hidden) {
+  return `(() => {
+    Object.defineProperty(document, 'hidden', { configurable: true, get: () => ${hidden} });
+    Object.defineProperty(document, 'visibilityState', { configurable: true, get: () => '${hidden ? 'hidden' : 'visible'}' });
+    document.dispatchEvent(new Event('visibilitychange'));
+  })()`;
+}
+
+// A player's game, recorded: space past the title, a press of W a second later, the page hidden
+// for the seconds given and shown again, P to resume, W again half a second later, then Quit in
+// the pause menu.
+// A game that pauses while hidden records the two presses about half a second of game time apart.
+async function hidePage(devtools, sessionId, seconds) {
+  await pressKey(devtools, sessionId, ' ', 'Space', 32);
+  await sleep(1000);
+  await pressKey(devtools, sessionId, 'w', 'KeyW', 87);
+  await sleep(200);
+  await evaluate(devtools, sessionId, setHiddenExpression(true));
+  await sleep(seconds * 1000);
+  await evaluate(devtools, sessionId, setHiddenExpression(false));
+  await sleep(200);
+  await pressKey(devtools, sessionId, 'p', 'KeyP', 80);
+  await sleep(500);
+  await pressKey(devtools, sessionId, 'w', 'KeyW', 87);
+  await sleep(200);
+  await pressKey(devtools, sessionId, 'Escape', 'Escape', 27); // the pause menu: its last line quits
+  for (let line = 0; line < 4; ++line)
+    await pressKey(devtools, sessionId, 'ArrowDown', 'ArrowDown', 40);
+  await pressKey(devtools, sessionId, 'Enter', 'Enter', 13);
+  return true;
+}
+
+// A good save given to Load progress: the player's own save with a copy of a replay under a new
+// name. The page keeps its files and starts again; what the new page then finds.
+const kLoadedReplay = '20260101-000000-level01.replay';
+async function loadGoodSave(devtools, sessionId) {
+  const before = await evaluate(devtools, sessionId, `(() => {
+    const save = JSON.parse(PlayerSaves.saveText());
+    const replay = Object.keys(save.files).find(path => path.endsWith('.replay'));
+    if (!replay)
+      return null;
+    save.files[replay.replace(/[^/]*$/, '${kLoadedReplay}')] = save.files[replay];
+    const files = new DataTransfer();
+    files.items.add(new File([JSON.stringify(save)], 'tobrakka-progress.json'));
+    const input = document.getElementById('loadfile');
+    input.files = files.files;
+    input.dispatchEvent(new Event('change'));
+    return performance.timeOrigin;
+  })()`);
+  if (before === null)
+    return { reloaded: false, why: 'no replay to copy' };
+  for (let waited = 0; waited < 60000; waited += 250) {
+    await sleep(250);
+    const replays = await evaluate(devtools, sessionId, `(() => performance.timeOrigin !== ${before} &&
+      window.tobrakkaFirstPicture !== undefined ? FS.readdir('/player/data/tobrakka/replays') : null)()`).catch(() => null);
+    if (replays)
+      return { reloaded: true, loadedReplayKept: replays.includes(kLoadedReplay) };
+  }
+  return { reloaded: false, why: 'the page did not start again' };
+}
+
 // Loads the page and waits until the game has ended; the page's own record of the run.
-// touchSeconds: once the first picture shows, the left touch stick is pushed that long.
-async function playPage(devtools, sessionId, address, timeoutSeconds, touchSeconds = 0) {
+// act: what to do once the first picture shows (pushes a stick, hides the page), its result
+// reported as touched.
+async function playPage(devtools, sessionId, address, timeoutSeconds, act = null) {
   const started = Date.now();
   await devtools.send('Page.navigate', { url: address }, sessionId);
   let firstPicture = null;
@@ -170,8 +249,8 @@ async function playPage(devtools, sessionId, address, timeoutSeconds, touchSecon
       '({ ended: window.tobrakkaEnded, first: window.tobrakkaFirstPicture, loaded: performance.timeOrigin })');
     if (firstPicture === null && state.first !== undefined)
       firstPicture = state.first;
-    if (touchSeconds && firstPicture !== null && !touched)
-      touched = await pushLeftStick(devtools, sessionId, touchSeconds);
+    if (act && firstPicture !== null && !touched)
+      touched = await act();
     if (state.ended !== undefined)
       return { status: state.ended, firstPictureMs: firstPicture, touched,
                lines: await evaluate(devtools, sessionId, 'Module.lines') };
@@ -234,14 +313,16 @@ async function run(options) {
     const query = new URLSearchParams({ args: options.args });
     if (options.script)
       query.set('script', '/test/play.script');
-    const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout),
-                                  Number(options.touch || 0));
+    const act = options.touch ? () => pushStick(devtools, sessionId, options.touchStick || 'left', Number(options.touch))
+      : options.hide ? () => hidePage(devtools, sessionId, Number(options.hide)) : null;
+    const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout), act);
+    if (options.hide)
+      report.recording = await evaluate(devtools, sessionId,
+        `(() => { try { return FS.readFile('/tmp/hidden.script', { encoding: 'utf8' }); } catch (e) { return null; } })()`);
     report.chromium = version.product;
     if (options.fullScreenKey) {
       // F11 as the person at the keyboard presses it: the page must put the canvas on the screen.
-      const key = { key: 'F11', code: 'F11', windowsVirtualKeyCode: 122 };
-      await devtools.send('Input.dispatchKeyEvent', Object.assign({ type: 'keyDown' }, key), sessionId);
-      await devtools.send('Input.dispatchKeyEvent', Object.assign({ type: 'keyUp' }, key), sessionId);
+      await pressKey(devtools, sessionId, 'F11', 'F11', 122);
       await sleep(500);
       report.fullScreenElement = await evaluate(devtools, sessionId,
         'document.fullscreenElement ? document.fullscreenElement.id : null');
@@ -303,6 +384,7 @@ async function run(options) {
         offline = await evaluate(devtools, sessionId, 'window.tobrakkaEnded').catch(() => undefined);
       }
       report.offlineStatus = offline === undefined ? 'timeout' : offline;
+      report.goodLoad = await loadGoodSave(devtools, sessionId);
     }
     process.stdout.write(JSON.stringify(report) + '\n');
     return report.status === 0 ? 0 : 1;

@@ -2,7 +2,8 @@
 // page adds it to navigator.getGamepads() in the standard layout). The left stick moves, the right
 // stick aims and fires past half way, "A" continues after a death or a clear (and takes a menu's
 // marked line), "II" pauses. They show at the first touch and hide again at the first key or mouse
-// move; a tap elsewhere on the picture is the browser's click, which takes a menu's line. Each
+// move; a tap elsewhere on the picture continues after a death or a clear (the game hears it
+// from the canvas) and is the browser's click, which takes a menu's line. Each
 // finger is followed on its own, so moving and aiming go together; a finger that leaves its
 // stick's circle keeps pushing it to the rim, and one that ends or is cancelled lets it go.
 'use strict';

@@ -92,7 +92,10 @@ bool FrameLoop::Tick(uint32_t now)
 {
     if (now - lastStep_ < StepInterval())
         return false;
-    lastStep_ = kolm::GetTicks(); // a late step is simply late: the next one is due 16 ms after it
+    // Timed from the moment it was asked for: natively the moment the loop woke, so a late step
+    // is simply late and the next one is due 16 ms after it; the page asks at the moments its
+    // steps fell due.
+    lastStep_ = now;
     Step();
     return true;
 }
@@ -304,6 +307,10 @@ void FrameLoop::Dispatch(const GameEvent& event)
         SetPaused(false);
         return;
     }
+    if (event.type == GameEvent::Type::kTap) {
+        ContinueOnTap();
+        return;
+    }
     if (!bindings_) {
         DispatchHeard(event);
         return;
@@ -316,6 +323,19 @@ void FrameLoop::Dispatch(const GameEvent& event)
     bindings_->InPlay(event, heardNow_);
     for (const GameEvent& heard : heardNow_)
         DispatchHeard(heard);
+}
+
+// A tap on the picture goes on after a death or a clear, heard as the game's own continue key, so
+// that a recording of it replays with the key. At any other moment the tap itself does nothing
+// (the click the browser makes of it is heard as a click), and the classic game never hears one.
+void FrameLoop::ContinueOnTap()
+{
+    Gameplay& gameplay = phase_.gameplay;
+    const bool waiting = gameplay.IsPlayerDead() || gameplay.IsLevelCleared() || phase_.overlay->ClearStands();
+    if (!options_.pausable || paused_ || pauseMenu_ || !waiting)
+        return;
+    DispatchHeard(GameEvent::Key(gamekeys::kSpace, true));
+    DispatchHeard(GameEvent::Key(gamekeys::kSpace, false));
 }
 
 void FrameLoop::DispatchHeard(const GameEvent& event)

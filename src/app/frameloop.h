@@ -148,6 +148,8 @@ private:
     bool TakePauseEvent(const GameEvent& event);
     // The pad in use went away: its sticks come back to the centre and the game pauses.
     void PadWentAway();
+    // A tap on the picture: the continue key after a death or a clear.
+    void ContinueOnTap();
     // Rumbles the pad for a death or a big robot's blast of the step just taken.
     void RumbleForStep();
     // The player's dead zone and fire threshold for the sticks, heard when they change.

@@ -26,6 +26,7 @@ struct GameEvent {
         kQuit,        // the window was closed
         kPadZones,    // x, y: the pad's stick dead zone and fire threshold in play, in per cent (only
                       //   the tools send it: a recording made with other zones than the game's own)
+        kTap,         // x, y: a finger came down on the picture (a touch screen; the page only)
     };
 
     // Mouse buttons.

@@ -158,3 +158,26 @@ TEST_F(FrameLoopTest, TheLevelLabelIsDrawnOverARobotThatPassesUnderIt)
         },
         ::testing::ExitedWithCode(0), "");
 }
+
+// A tap on the picture goes on after a death, as the continue key would, and does nothing while
+// the hero lives or in the classic game.
+TEST_F(FrameLoopTest, ATapAfterADeathStartsTheNextLoopAndDoesNothingWhileTheHeroLives)
+{
+    for (const bool classic : {false, true}) {
+        GamePhase phase(false, dir.File("level.txt"), levels);
+        FrameLoop::Options options = Windowless();
+        options.pausable = !classic;
+        FrameLoop loop(options, phase, nullptr);
+        AfterSteps(loop, 2);
+        loop.Dispatch(GameEvent::Of(GameEvent::Type::kTap));
+        EXPECT_FALSE(phase.gameplay.IsPlayerDead());
+        Gameplay::CQuenlowZarnImpl& world = *phase.gameplay.World();
+        EXPECT_TRUE(world.oldGuys.empty()) << "a tap while the hero lives";
+        world.KillCharacter(world.player.get());
+        AfterSteps(loop, 1);
+        ASSERT_TRUE(phase.gameplay.IsPlayerDead());
+        loop.Dispatch(GameEvent::Of(GameEvent::Type::kTap));
+        EXPECT_EQ(world.oldGuys.size(), classic ? 0u : 1u) << (classic ? "classic" : "a tap after a death");
+        EXPECT_EQ(phase.gameplay.IsPlayerDead(), classic);
+    }
+}

@@ -51,7 +51,9 @@ private:
     void Forget();
     // Notes what the key types on the player's layout, the first time it is pressed.
     void LearnLabel(int32_t number, const char* typed);
-    GameEvent AtCanvasPixel(GameEvent event, const EmscriptenMouseEvent& mouse) const;
+    static EM_BOOL OnTouch(int type, const EmscriptenTouchEvent* touch, void* self);
+    // The event at the canvas pixel under the point (CSS pixels from the canvas's corner).
+    GameEvent AtCanvasPixel(GameEvent event, double cssX, double cssY) const;
 
     std::unique_ptr<GlRenderBackend> device_;
     BrowserPads pads_;
@@ -83,6 +85,7 @@ void BrowserPlatform::Listen()
     emscripten_set_mousedown_callback(kCanvas, this, false, OnMouse);
     emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnMouse);
     emscripten_set_wheel_callback(kCanvas, this, false, OnWheel);
+    emscripten_set_touchstart_callback(kCanvas, this, false, OnTouch);
     emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnFocus);
     emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnFocus);
     emscripten_set_visibilitychange_callback(this, false, OnVisibility);
@@ -96,6 +99,7 @@ void BrowserPlatform::Forget()
     emscripten_set_mousedown_callback(kCanvas, nullptr, false, nullptr);
     emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
     emscripten_set_wheel_callback(kCanvas, nullptr, false, nullptr);
+    emscripten_set_touchstart_callback(kCanvas, nullptr, false, nullptr);
     emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
     emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
     emscripten_set_visibilitychange_callback(nullptr, false, nullptr);
@@ -120,13 +124,13 @@ EM_BOOL BrowserPlatform::OnKey(int type, const EmscriptenKeyboardEvent* key, voi
     return true;
 }
 
-GameEvent BrowserPlatform::AtCanvasPixel(GameEvent event, const EmscriptenMouseEvent& mouse) const
+GameEvent BrowserPlatform::AtCanvasPixel(GameEvent event, double cssX, double cssY) const
 {
     double cssWidth = kCanvasWidth;
     double cssHeight = kCanvasHeight;
     emscripten_get_element_css_size(kCanvas, &cssWidth, &cssHeight);
-    event.x = cssWidth > 0 ? static_cast<int32_t>(mouse.targetX * kCanvasWidth / cssWidth) : 0;
-    event.y = cssHeight > 0 ? static_cast<int32_t>(mouse.targetY * kCanvasHeight / cssHeight) : 0;
+    event.x = cssWidth > 0 ? static_cast<int32_t>(cssX * kCanvasWidth / cssWidth) : 0;
+    event.y = cssHeight > 0 ? static_cast<int32_t>(cssY * kCanvasHeight / cssHeight) : 0;
     return event;
 }
 
@@ -140,8 +144,25 @@ EM_BOOL BrowserPlatform::OnMouse(int type, const EmscriptenMouseEvent* mouse, vo
         event = GameEvent::MouseMotion(0, 0);
     else
         event = GameEvent::MouseButton(button, type == EMSCRIPTEN_EVENT_MOUSEDOWN);
-    platform.waiting_.push_back(platform.AtCanvasPixel(event, *mouse));
+    platform.waiting_.push_back(platform.AtCanvasPixel(event, mouse->targetX, mouse->targetY));
     return type != EMSCRIPTEN_EVENT_MOUSEUP;
+}
+
+// Fingers coming down on the picture itself (the touch controls' sticks and buttons lie over it
+// and keep their own): one tap for the event, at the first new finger. The browser's click made
+// of the touch still follows, for the menus; five fingers at once are one tap.
+EM_BOOL BrowserPlatform::OnTouch(int, const EmscriptenTouchEvent* touch, void* self)
+{
+    auto& platform = *static_cast<BrowserPlatform*>(self);
+    for (int i = 0; i < touch->numTouches; ++i) {
+        const EmscriptenTouchPoint& point = touch->touches[i];
+        if (!point.isChanged)
+            continue;
+        platform.waiting_.push_back(
+            platform.AtCanvasPixel(GameEvent::Of(GameEvent::Type::kTap), point.targetX, point.targetY));
+        break;
+    }
+    return false;
 }
 
 EM_BOOL BrowserPlatform::OnWheel(int, const EmscriptenWheelEvent* wheel, void* self)
