@@ -325,14 +325,13 @@ void FrameLoop::Dispatch(const GameEvent& event)
         DispatchHeard(heard);
 }
 
-// A tap on the picture goes on after a death or a clear, heard as the game's own continue key, so
-// that a recording of it replays with the key. At any other moment the tap itself does nothing
-// (the click the browser makes of it is heard as a click), and the classic game never hears one.
+// A tap on the picture is heard as the game's own continue key, so that a recording of it replays
+// with the key: after a death or a clear it goes on, at any other moment the level flow takes it
+// and it changes nothing (the click the browser makes of the tap is heard as a click). The classic
+// game never hears one.
 void FrameLoop::ContinueOnTap()
 {
-    Gameplay& gameplay = phase_.gameplay;
-    const bool waiting = gameplay.IsPlayerDead() || gameplay.IsLevelCleared() || phase_.overlay->ClearStands();
-    if (!options_.pausable || paused_ || pauseMenu_ || !waiting)
+    if (!options_.pausable || paused_ || pauseMenu_)
         return;
     DispatchHeard(GameEvent::Key(gamekeys::kSpace, true));
     DispatchHeard(GameEvent::Key(gamekeys::kSpace, false));
