@@ -160,11 +160,16 @@
       });
   }
 
+  // On a phone, full screen also turns the picture sideways where the browser lets a page lock
+  // its orientation (elsewhere the lock is refused, and the picture stays as it is).
   function fullScreen() {
-    if (document.fullscreenElement)
+    if (document.fullscreenElement) {
       document.exitFullscreen();
-    else
-      canvas.requestFullscreen();
+    } else {
+      canvas.requestFullscreen()
+        .then(function () { return screen.orientation && screen.orientation.lock ? screen.orientation.lock('landscape') : null; })
+        .catch(function () {});
+    }
     canvas.focus();
   }
 

@@ -8,8 +8,8 @@
 # verify in the native tobrakka-sim); loaded again,
 # the page must find both in the browser's IndexedDB, be kept by its service worker (and then
 # start with no server at all), save and refuse saves as it should, and show no toolchain line.
-# F11 must put the game's canvas on the whole screen, the touch controls must move the hero, and
-# a hidden page must pause.
+# F11 must put the game's canvas on the whole screen, the touch controls must move the hero and
+# fire, a tap on the picture must go on after a death, and a hidden page must pause.
 #
 #   web/pagecheck.sh     prints what it compared and the page's steps per second; exit 0 when
 #                        all holds, 1 when not; skips (exit 0, one line) where Chromium cannot start
@@ -59,23 +59,51 @@ if [ -n "${KEEP:-}" ]; then
     "$work/page.json" "$KEEP/page.png"
 fi
 
-# Touch controls: a thumb on the left stick for 2 s must move the hero, so the world's digest
-# parts from the native game's, played by the same script without a touch.
+# The first digest the native game prints for a script, played with no touch.
+untouchedDigest() {
+  (cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$top/build/tobrakka" -seed 11 -digest \
+    -script "$1" >"$work/untouched.all" 2>&1)
+  grep -m1 '^digest ' "$work/untouched.all"
+}
+
+# Touch controls: two thumbs at once, the left stick pushed right and the right one down, held to
+# the end: the hero must move and fire, so the world at 4 s holds bullets and parts from the
+# native game's, played by the same script without a touch.
 printf 'title down 32\n4000 digest\n4100 quit\n' >"$work/touch.script"
-(cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$top/build/tobrakka" -seed 11 -digest \
-  -script "$work/touch.script" >"$work/untouched.out" 2>&1)
+untouchedDigest "$work/touch.script" >"$work/untouched.out"
 node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/touch.script" --args "-seed 11 -digest" \
-  --touch 2 --timeout 300 >"$work/touch.json" || true
+  --touch 8 --timeout 300 >"$work/touch.json" || true
 node - "$work/touch.json" "$work/untouched.out" <<'EOF' || status=1
 const fs = require('fs');
 const report = JSON.parse(fs.readFileSync(process.argv[2], 'utf8'));
-const untouched = fs.readFileSync(process.argv[3], 'utf8').split('\n').filter(line => line.startsWith('digest '))[0];
-const touched = (report.lines || []).filter(line => line.startsWith('digest '))[0];
+const untouched = fs.readFileSync(process.argv[3], 'utf8').trim();
+const touched = (report.lines || []).filter(line => line.startsWith('digest '))[0] || '';
 const pad = report.touched || {};
-console.log('touch controls: left stick held at ' + JSON.stringify(pad.axes) + '; the world ' +
-            (touched && touched !== untouched ? 'moved' : 'did not move'));
-if (!(pad.connected && pad.axes && pad.axes[0] >= 0.5 && touched && touched !== untouched)) {
+const bullets = Number((touched.match(/ bullets=(\d+)/) || [])[1]);
+console.log(`touch controls: sticks held at ${JSON.stringify(pad.axes)} by ${pad.fingers} fingers; ` +
+            `the world ${touched && touched !== untouched ? 'moved' : 'did not move'}, ${bullets} bullets`);
+if (!(pad.connected && pad.fingers === 2 && pad.axes[0] >= 0.5 && pad.axes[3] >= 0.5 && bullets > 0 &&
+      touched !== untouched)) {
   console.log('FAILED: the touch controls did not play: ' + JSON.stringify([pad, touched, untouched]));
+  process.exit(1);
+}
+EOF
+
+# A tap on the picture goes on after a death: the hero, left standing, dies at about 13 s; a tap
+# at about 17 s starts the second loop, which the native game, untouched, never reaches.
+printf 'title down 32\n22000 digest\n22100 quit\n' >"$work/tap.script"
+untouchedDigest "$work/tap.script" >"$work/untapped.out"
+node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/tap.script" --args "-seed 11 -digest" \
+  --tap-after 17 --timeout 300 >"$work/tap.json" || true
+node - "$work/tap.json" "$work/untapped.out" <<'EOF' || status=1
+const fs = require('fs');
+const report = JSON.parse(fs.readFileSync(process.argv[2], 'utf8'));
+const loopOf = line => Number(((line || '').match(/ loop=(\d+)/) || [])[1]);
+const untapped = loopOf(fs.readFileSync(process.argv[3], 'utf8'));
+const tapped = loopOf((report.lines || []).filter(line => line.startsWith('digest '))[0]);
+console.log(`tap to go on: loop ${tapped} at the end with a tap after the death, ${untapped} without`);
+if (!(untapped === 1 && tapped === 2)) {
+  console.log('FAILED: the tap did not go on after the death: ' + JSON.stringify(report.lines));
   process.exit(1);
 }
 EOF
@@ -146,6 +174,9 @@ if (!goodLoad.reloaded || !goodLoad.loadedReplayKept)
   problems.push('a good save given to Load progress: ' + JSON.stringify(goodLoad));
 if (!reloaded.logHidden || reloaded.toolchainInLog)
   problems.push('the log shows, or shows the toolchain: ' + JSON.stringify([reloaded.logHidden, reloaded.toolchainInLog]));
+const debugInView = /emscripten|warning|sdl_driver|\[ \]|joystick/i;
+if (debugInView.test(reloaded.visibleText || 'no text read'))
+  problems.push('the page shows a toolchain or debug line: ' + JSON.stringify(reloaded.visibleText));
 for (const digest of native)
   console.log('native and page: ' + digest);
 console.log('picture at 20 s: ' + JSON.stringify(picture));
@@ -155,7 +186,8 @@ console.log('progress after a reload: ' + JSON.stringify(kept.split('\n')[0]) + 
 console.log('the bar: downloads ' + JSON.stringify(buttons.downloads) + '; a foreign file loaded: ' +
             JSON.stringify(buttons.afterForeignLoad) + '; a good save loaded: ' + JSON.stringify(goodLoad));
 console.log('service worker cache ' + JSON.stringify(reloaded.caches) + '; started with no server: status ' +
-            report.offlineStatus + '; log hidden, no toolchain line in it: ' + (reloaded.logHidden && !reloaded.toolchainInLog));
+            report.offlineStatus + '; log hidden, no toolchain line in it: ' + (reloaded.logHidden && !reloaded.toolchainInLog) +
+            '; the page shows ' + JSON.stringify(reloaded.visibleText));
 const median = values => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const nativeFps = fs.readFileSync(nativeFpsFile, 'utf8').split('\n').filter(Boolean).map(line => Number(line.slice(5)));
 console.log(`steps per second in the page: median ${median(fps)}, lowest ${fps[0]}, highest ${fps[fps.length - 1]} ` +

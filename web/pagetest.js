@@ -11,10 +11,10 @@
 //        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--full-screen-key] [--timeout SECONDS]
 //        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
 //        [--page-shot PNG]        (the browser's window as it shows the page at the end)
-//        [--touch SECONDS]        (once the first picture shows, a thumb pushes the left touch
-//                                  stick right for that long; reports the touch pad then)
-//        [--touch-stick right]    (with --touch: the right stick, pushed up, instead; for looking
-//                                  into why it does not fire in the page yet)
+//        [--touch SECONDS]        (once the first picture shows, two thumbs push the left touch
+//                                  stick right and the right one down for that long; reports the
+//                                  touch pad then)
+//        [--tap-after SECONDS]    (a finger taps the picture that long after the first picture)
 //        [--hide SECONDS]         (once the first picture shows, plays as a person and hides the
 //                                  page that long; give -record /tmp/hidden.script among the
 //                                  game's arguments: reports that recording)
@@ -142,28 +142,43 @@ async function evaluate(devtools, sessionId, expression) {
   return result.result.value;
 }
 
-// A first touch shows the touch controls; then a thumb on a touch stick ('left' or 'right'),
-// pushed right (the left stick) or up (the right one) past half way and held for the seconds
-// given, then lifted: what the touch pad says while it is held.
-async function pushStick(devtools, sessionId, stick, seconds) {
-  const touch = (type, x, y) => devtools.send('Input.dispatchTouchEvent',
-    { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y, id: 1 }] }, sessionId);
-  await touch('touchStart', 100, 100);
-  await touch('touchEnd');
+// A first touch shows the touch controls; then two thumbs at once, one on each touch stick: the
+// left pushed right, the right pushed down (the way a hero arriving at the top of the sheet has
+// room to fire), each past half way, held for the seconds given, then lifted: what the touch pad
+// says while they are held.
+async function pushSticks(devtools, sessionId, seconds) {
+  const touch = (type, points) => devtools.send('Input.dispatchTouchEvent', { type, touchPoints: points }, sessionId);
+  await touch('touchStart', [{ x: 100, y: 100, id: 1 }]);
+  await touch('touchEnd', []);
   await sleep(100);
-  const at = await evaluate(devtools, sessionId, `(() => {
+  const centre = stick => evaluate(devtools, sessionId, `(() => {
     const r = document.querySelector('#touch .stick.${stick}').getBoundingClientRect();
     return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
   })()`);
-  const [dx, dy] = stick === 'left' ? [1, 0] : [0, -1];
-  await touch('touchStart', at.x, at.y);
-  await touch('touchMove', at.x + 30 * dx, at.y + 30 * dy);
-  await touch('touchMove', at.x + 80 * dx, at.y + 80 * dy);
+  const left = await centre('left');
+  const right = await centre('right');
+  const thumbs = reach => [{ x: left.x + reach, y: left.y, id: 1 }, { x: right.x, y: right.y + reach, id: 2 }];
+  await touch('touchStart', thumbs(0));
+  await touch('touchMove', thumbs(30));
+  await touch('touchMove', thumbs(80));
   await sleep(100);
   const held = await evaluate(devtools, sessionId, 'TouchPad.state()');
   await sleep(seconds * 1000);
-  await touch('touchEnd');
+  await touch('touchEnd', []);
   return held;
+}
+
+// A finger that lands on the picture away from the touch controls, the seconds given after the
+// first picture, and is lifted at once: the game hears it as its continue key.
+async function tapPicture(devtools, sessionId, seconds) {
+  await sleep(seconds * 1000);
+  const at = await evaluate(devtools, sessionId, `(() => {
+    const r = document.querySelector('canvas').getBoundingClientRect();
+    return { x: r.x + r.width / 2, y: r.y + r.height / 4 };
+  })()`);
+  await devtools.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: at.x, y: at.y, id: 1 }] }, sessionId);
+  await devtools.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] }, sessionId);
+  return true;
 }
 
 async function pressKey(devtools, sessionId, key, code, keyCode) {
@@ -313,7 +328,8 @@ async function run(options) {
     const query = new URLSearchParams({ args: options.args });
     if (options.script)
       query.set('script', '/test/play.script');
-    const act = options.touch ? () => pushStick(devtools, sessionId, options.touchStick || 'left', Number(options.touch))
+    const act = options.touch ? () => pushSticks(devtools, sessionId, Number(options.touch))
+      : options.tapAfter ? () => tapPicture(devtools, sessionId, Number(options.tapAfter))
       : options.hide ? () => hidePage(devtools, sessionId, Number(options.hide)) : null;
     const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout), act);
     if (options.hide)
@@ -354,6 +370,8 @@ async function run(options) {
                  badSaves: [PlayerSaves.check(save.slice(0, save.length / 2)), PlayerSaves.check('{"other-game": 1}'),
                             PlayerSaves.check('{"tobrakka-save": 1, "files": {"../../etc/passwd": ""}}')],
                  logHidden: log.hidden, toolchainInLog: /emscripten/i.test(log.textContent),
+                 // What a player reads on the page: the bar and the game's own notes, nothing of the toolchain.
+                 visibleText: document.body.innerText,
                  firstReplay: list('/player/data/tobrakka/replays').map(name => read('/player/data/tobrakka/replays/' + name))[0],
                  buttons: await (async () => {
                    // The bar's save buttons, their downloads caught; a foreign file given to Load progress.
