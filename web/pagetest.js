@@ -14,7 +14,8 @@
 //        [--touch SECONDS]        (once the first picture shows, two thumbs push the left touch
 //                                  stick right and the right one down for that long; reports the
 //                                  touch pad then)
-//        [--tap-after SECONDS]    (a finger taps the picture that long after the first picture)
+//        [--tap-after-death SECONDS] (a finger taps the picture that long after the game first
+//                                  prints a digest with the hero dead: give a script with digests)
 //        [--hide SECONDS]         (once the first picture shows, plays as a person and hides the
 //                                  page that long; give -record /tmp/hidden.script among the
 //                                  game's arguments: reports that recording)
@@ -169,8 +170,15 @@ async function pushSticks(devtools, sessionId, seconds) {
 }
 
 // A finger that lands on the picture away from the touch controls, the seconds given after the
-// first picture, and is lifted at once: the game hears it as its continue key.
-async function tapPicture(devtools, sessionId, seconds) {
+// game has first printed a digest with the hero dead (the game's time, not the page's, decides
+// when the death comes), and is lifted at once: the game hears it as its continue key.
+async function tapPictureAfterDeath(devtools, sessionId, seconds) {
+  const dead = "(Module.lines || []).some(line => line.startsWith('digest ') && line.includes(' player=dead '))";
+  for (let waited = 0; !(await evaluate(devtools, sessionId, dead)); waited += 100) {
+    if (waited > 120000)
+      return false;
+    await sleep(100);
+  }
   await sleep(seconds * 1000);
   const at = await evaluate(devtools, sessionId, `(() => {
     const r = document.querySelector('canvas').getBoundingClientRect();
@@ -329,7 +337,7 @@ async function run(options) {
     if (options.script)
       query.set('script', '/test/play.script');
     const act = options.touch ? () => pushSticks(devtools, sessionId, Number(options.touch))
-      : options.tapAfter ? () => tapPicture(devtools, sessionId, Number(options.tapAfter))
+      : options.tapAfterDeath ? () => tapPictureAfterDeath(devtools, sessionId, Number(options.tapAfterDeath))
       : options.hide ? () => hidePage(devtools, sessionId, Number(options.hide)) : null;
     const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout), act);
     if (options.hide)
