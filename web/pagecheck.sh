@@ -93,8 +93,7 @@ EOF
 # game's time; a tap a second after a digest first shows him dead starts the second loop, which
 # the native game, untouched, never reaches. The digests each second tell the page test when
 # (their times count from each loop's start).
-{ echo 'title down 32'; for t in $(seq 1000 1000 21000); do echo "$t digest"; done
-  printf '22000 digest\n22100 quit\n'; } >"$work/tap.script"
+{ echo 'title down 32'; seq -f '%g digest' 1000 1000 22000; echo '22100 quit'; } >"$work/tap.script"
 untouchedDigests "$work/tap.script" >"$work/untapped.out"
 node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/tap.script" --args "-seed 11 -digest" \
   --tap-after-death 1 --timeout 300 >"$work/tap.json" || true
