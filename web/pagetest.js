@@ -313,6 +313,17 @@ function comparePicturesExpression(shotPath) {
   })()`;
 }
 
+// Chromium's helper processes may still be writing into its profile for a moment after the
+// browser itself has exited: the removal tries again, and a folder left behind in the temporary
+// directory is said on standard error, never mixed into the report.
+function removeProfile(profile) {
+  try {
+    fs.rmSync(profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 100 });
+  } catch (error) {
+    process.stderr.write(`pagetest: left ${profile} behind: ${error.message}\n`);
+  }
+}
+
 async function run(options) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tobrakka-chromium-'));
   const server = await serve(options);
@@ -419,7 +430,7 @@ async function run(options) {
     if (server.listening)
       server.close();
     await exited;
-    fs.rmSync(profile, { recursive: true, force: true });
+    removeProfile(profile);
   }
 }
 
