@@ -1,8 +1,8 @@
 // The paper grid's cost per frame-loop step: the spring step with and without pushes, the pushes
 // themselves, and drawing a dented sheet into the null backend (which only counts quads).
 #include "scopedrenderbackend.h"
-#include "engine/renderbackend.h"
-#include "engine/texturecache.h"
+#include "engine/render/renderbackend.h"
+#include "engine/render/texturecache.h"
 #include "grid/papergrid.h"
 
 #include <benchmark/benchmark.h>

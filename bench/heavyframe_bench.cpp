@@ -9,10 +9,10 @@
 // frame takes better than the wall time does. Needs a display: run from the build directory under
 // xvfb-run -s "-screen 0 1280x720x24".
 #include "scopedrenderbackend.h"
-#include "engine/glrenderbackend.h"
-#include "engine/platform.h"
-#include "engine/renderdevice.h"
-#include "engine/texturecache.h"
+#include "engine/gl/glrenderbackend.h"
+#include "engine/platform/platform.h"
+#include "engine/render/renderdevice.h"
+#include "engine/render/texturecache.h"
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
 #include "utils/directorylisting.h"

@@ -8,8 +8,8 @@
 // and a step that allocates fails the benchmark, so "no allocation per step once warm" is
 // checked on every measured step, not assumed.
 #include "particles/particlesystem.h"
-#include "engine/random.h"
-#include "engine/sprite.h"
+#include "engine/core/random.h"
+#include "engine/render/sprite.h"
 
 #include <benchmark/benchmark.h>
 

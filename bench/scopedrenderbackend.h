@@ -1,7 +1,7 @@
 #pragma once
 // Every benchmark installs the backend it draws through and puts back the one it found, so that
 // a benchmark that opened the OpenGL device never leaves a later, headless one drawing through it.
-#include "engine/renderbackend.h"
+#include "engine/render/renderbackend.h"
 
 class ScopedRenderBackend {
 public:

@@ -1,12 +1,12 @@
 // One frame of a busy scene drawn through the sprite container into the OpenGL target, once
 // with batching and once with one draw call per quad. Needs a display: run under xvfb-run.
 #include "scopedrenderbackend.h"
-#include "engine/glrenderbackend.h"
-#include "engine/random.h"
-#include "engine/platform.h"
-#include "engine/renderdevice.h"
-#include "engine/spritecontainer.h"
-#include "engine/texturecache.h"
+#include "engine/gl/glrenderbackend.h"
+#include "engine/core/random.h"
+#include "engine/platform/platform.h"
+#include "engine/render/renderdevice.h"
+#include "engine/render/spritecontainer.h"
+#include "engine/render/texturecache.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,7 +9,7 @@
 #include "characters/effects.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
-#include "engine/random.h"
+#include "engine/core/random.h"
 #include "grid/papergrid.h"
 #include "world/world.h"
 

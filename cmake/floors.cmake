@@ -10,12 +10,12 @@
 function(tobrakka_floor name)
   cmake_parse_arguments(FLOOR "" "" "USES;PACKAGES" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
-  # A floor's platform seam has one implementation for SDL 2 (in its folder sdl2/) and one for
+  # A floor's platform seam has one implementation for SDL 2 (in a folder sdl2/) and one for
   # the browser (browser/): each build compiles its own.
   if(EMSCRIPTEN)
-    list(FILTER sources EXCLUDE REGEX "/src/${name}/sdl2/")
+    list(FILTER sources EXCLUDE REGEX "/src/${name}/.*sdl2/")
   else()
-    list(FILTER sources EXCLUDE REGEX "/src/${name}/browser/")
+    list(FILTER sources EXCLUDE REGEX "/src/${name}/.*browser/")
   endif()
   add_library(tobrakka_${name} STATIC ${sources})
   set(root ${CMAKE_BINARY_DIR}/floors/${name})

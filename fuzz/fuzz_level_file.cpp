@@ -7,7 +7,7 @@
 
 #include "world/gameplay.h"
 #include "audio/soundoutput.h"
-#include "engine/random.h"
+#include "engine/core/random.h"
 #include "world/leveltimeline.h"
 #include "world/world.h"
 

@@ -1,7 +1,7 @@
 // The replay reader: the input is a replay file's text. A text that reads is written out again
 // and must read back to the same replay, and its header alone must read as the whole one's; a
 // text that does not read names its line or what is wrong.
-#include "app/replay.h"
+#include "app/replay/replayfile.h"
 
 #include <cstddef>
 #include <cstdint>

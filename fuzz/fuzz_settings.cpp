@@ -2,7 +2,7 @@
 // the game reads it, then parsed: every value read is one the game can apply, every problem
 // names a line of the text in one line of its own, and the settings written back read back the
 // same without a problem.
-#include "app/settingsfile.h"
+#include "app/profile/settingsfile.h"
 #include "utils/playerfile.h"
 
 #include "tempfile.h"

@@ -1,4 +1,4 @@
-#include "app/dataroot.h"
+#include "app/profile/dataroot.h"
 #include "app/program.h"
 #include "harness/toolrun.h"
 

@@ -1,7 +1,7 @@
 #include "browserloop.h"
 
 #include "app/program.h"
-#include "engine/ticks.h"
+#include "engine/core/ticks.h"
 
 #include <emscripten.h>
 

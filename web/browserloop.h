@@ -2,7 +2,7 @@
 // The page's driver of the game: the browser calls it back at each animation frame, and it ticks
 // the program with the time when something is due. It never waits itself: between frames the
 // browser has the thread.
-#include "app/inputsource.h"
+#include "app/play/inputsource.h"
 
 #include <memory>
 #include <string>

@@ -1,18 +1,18 @@
 #include "app/program.h"
 
-#include "app/applysettings.h"
-#include "app/endingscreen.h"
-#include "app/frameloop.h"
-#include "app/inputsource.h"
-#include "app/mainmenu.h"
-#include "app/playscreen.h"
-#include "app/replayscreen.h"
-#include "app/settingskeeper.h"
-#include "app/titlescreen.h"
+#include "app/profile/applysettings.h"
+#include "app/screens/endingscreen.h"
+#include "app/play/frameloop.h"
+#include "app/play/inputsource.h"
+#include "app/screens/mainmenu.h"
+#include "app/screens/playscreen.h"
+#include "app/screens/replayscreen.h"
+#include "app/profile/settingskeeper.h"
+#include "app/screens/titlescreen.h"
 #include "audio/audiodevice.h"
 #include "audio/soundbank.h"
-#include "engine/platform.h"
-#include "engine/ticks.h"
+#include "engine/platform/platform.h"
+#include "engine/core/ticks.h"
 #include "utils/datafiles.h"
 #include "utils/levellist/clevellist.h"
 
@@ -65,7 +65,7 @@ bool Program::Tick(uint32_t now)
     if (done_ || !screen_->Tick(now))
         return !done_;
     if (screen_->RunsToolClock())
-        toolClock_ += FrameLoop::kStepMs;
+        toolClock_ += Gameplay::kStepMs;
     PumpEvents();
     const GameScreen::Change change = screen_->WhatNext();
     if (change.to != GameScreen::Change::To::kStay)

@@ -11,9 +11,9 @@
 // the tools' input source, when one is given, look at the screen and hands the screen its due
 // events. The classic game, "-level", "-continue" and the tools go from the title straight into
 // one game phase, "-replay" into watching the replay; otherwise the main menu follows the title.
-#include "app/commandline.h"
-#include "app/gamescreen.h"
-#include "app/settings.h"
+#include "app/profile/commandline.h"
+#include "app/screen/gamescreen.h"
+#include "app/profile/settings.h"
 #include "utils/levellist/clevellist.h"
 
 #include <cstdint>

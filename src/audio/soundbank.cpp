@@ -2,7 +2,7 @@
 #include "audio/soundbank.h"
 
 #include "audio/soundoutput.h"
-#include "engine/ticks.h"
+#include "engine/core/ticks.h"
 #include "utils/datafiles.h"
 #include "utils/directorylisting.h"
 #include "utils/log.h"

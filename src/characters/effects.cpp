@@ -6,8 +6,8 @@
 #include "characters/enemycharacter.h"
 #include "particles/particlesystem.h"
 #include "characters/playercharacter.h"
-#include "engine/random.h"
-#include "engine/spritecontainer.h"
+#include "engine/core/random.h"
+#include "engine/render/spritecontainer.h"
 #include "grid/papergrid.h"
 #include "utils/datafiles.h"
 

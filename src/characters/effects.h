@@ -6,7 +6,7 @@
 //
 // A piece whose particle is refused (over the soft limit) still makes every draw it would have
 // made, so that what follows draws the same numbers either way.
-#include "engine/vectormath.h"
+#include "engine/core/vectormath.h"
 
 class CPaperGrid;
 class CSprite;

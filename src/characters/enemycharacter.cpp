@@ -1,8 +1,8 @@
 #include "characters/enemycharacter.h"
 
 #include "characters/characterkinds.h"
-#include "engine/portablemath.h"
-#include "engine/sprite.h"
+#include "engine/core/portablemath.h"
+#include "engine/render/sprite.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // is defined for every input, so the same inputs give the same world on every machine: a float
 // converted to fixed saturates at the 32-bit limits, while products, sums and differences wrap
 // around in 32 bits as the game's arithmetic always has, and no negative value is ever shifted.
-#include "engine/numeric.h"
+#include "engine/core/numeric.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "characters/healthbar.h"
 
 #include "particles/particlesystem.h"
-#include "engine/spritecontainer.h"
+#include "engine/render/spritecontainer.h"
 #include "utils/datafiles.h"
 
 namespace {

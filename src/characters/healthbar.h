@@ -2,7 +2,7 @@
 // The small bar that floats over a damaged character and fades away a second after the last
 // hit. It points at two sprites of the world's container and fades them through the world's
 // particle system; destroying the bar takes its sprites away from any particle first.
-#include "engine/vectormath.h"
+#include "engine/core/vectormath.h"
 
 #include <cstdint>
 

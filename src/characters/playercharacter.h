@@ -5,7 +5,7 @@
 #include "audio/loopingsound.h"
 #include "characters/fixedpoint.h"
 #include "characters/inputevent.h"
-#include "engine/vectormath.h"
+#include "engine/core/vectormath.h"
 
 #include <cstdint>
 #include <memory>

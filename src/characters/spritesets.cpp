@@ -1,8 +1,8 @@
 // The sprite sets of the characters: their frame images and named animations.
 #include "characters/spritesets.h"
 
-#include "engine/spritecontainer.h"
-#include "engine/texturecache.h"
+#include "engine/render/spritecontainer.h"
+#include "engine/render/texturecache.h"
 #include "utils/datafiles.h"
 
 #include <string>

@@ -1,9 +1,9 @@
 #include "grid/papergrid.h"
 
-#include "engine/numeric.h"
-#include "engine/renderdevice.h"
-#include "engine/sprite.h"
-#include "engine/texturecache.h"
+#include "engine/core/numeric.h"
+#include "engine/render/renderdevice.h"
+#include "engine/render/sprite.h"
+#include "engine/render/texturecache.h"
 #include "utils/datafiles.h"
 
 #include <algorithm>

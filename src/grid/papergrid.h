@@ -3,8 +3,8 @@
 // tied to its rest position and to its neighbours, so explosions and bullets dent and ripple the
 // paper and the mesh settles back by itself. The grid owns the paper sprite, the line image and
 // the nodes; it is stepped once per 16 ms step and drawn first in every frame.
-#include "engine/spritecontainer.h"
-#include "engine/vectormath.h"
+#include "engine/render/spritecontainer.h"
+#include "engine/core/vectormath.h"
 
 #include <cstdint>
 #include <vector>

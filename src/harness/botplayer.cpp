@@ -1,11 +1,11 @@
 #include "harness/botplayer.h"
 
-#include "app/gamephase.h"
+#include "app/play/gamephase.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
-#include "engine/numeric.h"
-#include "engine/gamekeys.h"
-#include "engine/picturerect.h"
+#include "engine/core/numeric.h"
+#include "engine/input/gamekeys.h"
+#include "engine/render/picturerect.h"
 #include "world/bullet.h"
 #include "world/world.h"
 
@@ -155,7 +155,7 @@ void BotPlayer::SetFiring(bool firing)
 
 void BotPlayer::AimAt(const vector2& point)
 {
-    // Virtual units to the pixel over them of the tools' 1280 x 720 window (app/frameloop.h).
+    // Virtual units to the pixel over them of the tools' 1280 x 720 window (app/play/frameloop.h).
     const PictureRect picture;
     const int x = picture.x + TruncToInt32(Clamp(point.x, 0.0f, kVirtualWidth - 1.0f) * picture.width / kVirtualWidth);
     const int y = picture.y + TruncToInt32(Clamp(point.y, 0.0f, kVirtualHeight - 1.0f) * picture.height / kVirtualHeight);

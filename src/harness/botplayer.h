@@ -7,8 +7,8 @@
 // from its own generator, so it never disturbs the game's random numbers, and the same seeds
 // give the same game. Its skill says how quick and how careful it is: the practised player
 // above, or a novice who reacts slowly, aims roughly and sees danger late.
-#include "app/inputsource.h"
-#include "engine/vectormath.h"
+#include "app/play/inputsource.h"
+#include "engine/core/vectormath.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "harness/demorun.h"
 
-#include "engine/gamekeys.h"
-#include "engine/screenshot.h"
+#include "engine/input/gamekeys.h"
+#include "engine/render/screenshot.h"
 #include "utils/log.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 #include "harness/headlessgame.h"
 
 #include "audio/soundoutput.h"
-#include "engine/random.h"
+#include "engine/core/random.h"
 
 HeadlessGame::SoundOff::SoundOff() : soundWasEnabled(SoundEnabled()) { SetSoundEnabled(false); }
 

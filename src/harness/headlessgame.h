@@ -3,8 +3,8 @@
 // level flow and frame-loop step, drawn through the null backend (so the sprite containers
 // still do their draw pass), stepped as fast as the machine allows and played by an input
 // source. The headless driver, the determinism tests and the benchmarks run it.
-#include "app/frameloop.h"
-#include "app/gamephase.h"
+#include "app/play/frameloop.h"
+#include "app/play/gamephase.h"
 
 #include <cstdint>
 #include <string>

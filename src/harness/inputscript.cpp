@@ -1,9 +1,9 @@
 #include "harness/inputscript.h"
 
-#include "app/dataroot.h"
-#include "app/gamephase.h"
-#include "app/scriptevents.h"
-#include "engine/screenshot.h"
+#include "app/profile/dataroot.h"
+#include "app/play/gamephase.h"
+#include "app/replay/scriptevents.h"
+#include "engine/render/screenshot.h"
 #include "world/worlddigest.h"
 #include "utils/log.h"
 

@@ -20,8 +20,8 @@
 // <ms> is phase time, the game time since the frame loop began, which stands still while the game
 // is paused (16 ms a step); the word "title" in its place
 // sends the event to the title screen instead.
-#include "app/inputsource.h"
-#include "app/scriptevents.h"
+#include "app/play/inputsource.h"
+#include "app/replay/scriptevents.h"
 
 #include <cstdint>
 #include <sstream>

@@ -1,6 +1,6 @@
 #include "harness/tooloptions.h"
 
-#include "app/dataroot.h"
+#include "app/profile/dataroot.h"
 #include "utils/optiontable.h"
 #include "utils/stringutils.h"
 

@@ -2,7 +2,7 @@
 // the digest.
 #include "harness/toolrun.h"
 
-#include "app/gamephase.h"
+#include "app/play/gamephase.h"
 #include "world/worlddigest.h"
 #include "utils/log.h"
 

@@ -3,8 +3,8 @@
 // an input script and the demo's bot, which may play together (the script's events on top of
 // the bot's), a recording of every input the game handles, the seed of the game phase and the
 // digest line at its end.
-#include "app/inputsource.h"
-#include "engine/random.h"
+#include "app/play/inputsource.h"
+#include "engine/core/random.h"
 #include "harness/demorun.h"
 #include "harness/inputscript.h"
 #include "harness/tooloptions.h"

@@ -1,7 +1,7 @@
 #include "particles/particle.h"
 
-#include "engine/portablemath.h"
-#include "engine/sprite.h"
+#include "engine/core/portablemath.h"
+#include "engine/render/sprite.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // fades it, and when its time is up it retires, optionally playing the sprite's "death"
 // animation or marking the sprite for removal. Particles never own their sprites; the sprite
 // container does, and a particle ends a sprite only through its killed flag.
-#include "engine/vectormath.h"
+#include "engine/core/vectormath.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The live particles of a world or of the overlay: making, culling, updating and recycling them.
 #include "particles/particlesystem.h"
 
-#include "engine/sprite.h"
+#include "engine/render/sprite.h"
 
 ParticleSystem::ParticleSystem(RandomGenerators& random) : random_(&random)
 {

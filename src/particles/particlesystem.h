@@ -11,7 +11,7 @@
 // the game phase's).
 #include "particles/particle.h"
 #include "particles/particlestore.h"
-#include "engine/random.h"
+#include "engine/core/random.h"
 
 #include <cstdint>
 #include <vector>

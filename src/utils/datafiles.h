@@ -43,7 +43,7 @@ inline constexpr const char* kLabelDot = "data/gfx/hud_label_dot.png";
 // The label's digit 0 to 9.
 std::string LabelDigit(int digit);
 
-// The glyphs text is lettered from (app/lettering.h): one picture per character, in two sizes,
+// The glyphs text is lettered from (app/text/lettering.h): one picture per character, in two sizes,
 // in the hand-lettered capitals of the label and the title. Every glyph of one size is `height`
 // pixels high with its baseline on row `baseline` (counted from the top); its width is its
 // advance plus `margin` pixels on each side, which hold the ink that reaches past the advance
@@ -64,7 +64,7 @@ inline constexpr std::u32string_view kGlyphCharacters =
 // "data/gfx/glyph_large_0041.png": the size, then the character's code point in four hex digits.
 std::string Glyph(GlyphSize size, char32_t character);
 
-// The menus' furniture (app/menu.h). The card a menu sits on is set from pieces laid one under
+// The menus' furniture (app/menu/menu.h). The card a menu sits on is set from pieces laid one under
 // the other, all kMenuCardWidth wide: the top (with the title's room and its underline), one
 // band for each line of choices (the band pictures 1 to kMenuCardBands, in turn) and the
 // bottom. The pieces join without a seam in any order.
@@ -104,7 +104,7 @@ inline constexpr int kMenuSliderNotchStep = 20;
 inline constexpr const char* kMenuArrowLeft = "data/gfx/menu_arrow_left.png";
 inline constexpr const char* kMenuArrowRight = "data/gfx/menu_arrow_right.png";
 
-// Key caps the game letters the name of a key or a pad's button into (app/keycaps.h), in the
+// Key caps the game letters the name of a key or a pad's button into (app/text/keycaps.h), in the
 // two glyph sizes. A cap is set from its left end, its middle (one column, stretched to the
 // name's width) and its right end; the name, lettered in the glyphs of the same size, is
 // centred on it with its baseline on the cap's baseline row.

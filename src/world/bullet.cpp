@@ -1,9 +1,9 @@
 // Flying bullets: their sprites and their flight across the field.
 #include "world/bullet.h"
 
-#include "engine/portablemath.h"
-#include "engine/spritecontainer.h"
-#include "engine/texturecache.h"
+#include "engine/core/portablemath.h"
+#include "engine/render/spritecontainer.h"
+#include "engine/render/texturecache.h"
 #include "utils/datafiles.h"
 #include "characters/weapon.h"
 

@@ -2,7 +2,7 @@
 // A flying bullet, owned by the world. It moves every step, disturbs the paper, and dies when
 // it leaves the field or hits something.
 #include "characters/weapon.h"
-#include "engine/vectormath.h"
+#include "engine/core/vectormath.h"
 
 #include <cstdint>
 

@@ -3,8 +3,8 @@
 
 #include "characters/playercharacter.h"
 #include "characters/spritesets.h"
-#include "engine/gamekeys.h"
-#include "engine/sprite.h"
+#include "engine/input/gamekeys.h"
+#include "engine/render/sprite.h"
 #include "world/world.h"
 
 #include <cmath>

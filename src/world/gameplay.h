@@ -8,9 +8,10 @@
 //
 // It owns the random generators of the game phase: every level's world draws from them, so
 // their state carries on from one level to the next exactly as the levels were played.
-#include "engine/random.h"
-#include "engine/vectormath.h"
+#include "engine/core/random.h"
+#include "engine/core/vectormath.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,9 @@ class CPaperGrid;
 class Gameplay {
 public:
     class CQuenlowZarnImpl;
+
+    // The world's one step: every update of the world, its grid and its overlay is this long.
+    static constexpr uint32_t kStepMs = 16;
 
     // The generators start as given (both seeded with 1 unless given).
     explicit Gameplay(const RandomGenerators& random = RandomGenerators());

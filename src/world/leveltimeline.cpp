@@ -1,7 +1,7 @@
 // Level files and the level timeline: what arrives when, and along which path.
 #include "world/leveltimeline.h"
 
-#include "engine/random.h"
+#include "engine/core/random.h"
 #include "utils/log.h"
 #include "utils/linereader.h"
 #include "utils/stringutils.h"

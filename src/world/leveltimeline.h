@@ -9,7 +9,7 @@
 //
 // The timeline only decides what arrives and where: it hands the world the robots due in a step,
 // and the world makes them.
-#include "engine/vectormath.h"
+#include "engine/core/vectormath.h"
 
 #include <cstdint>
 #include <string>

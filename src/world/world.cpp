@@ -7,7 +7,7 @@
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
 #include "characters/spritesets.h"
-#include "engine/random.h"
+#include "engine/core/random.h"
 #include "grid/papergrid.h"
 #include "world/bullet.h"
 #include "characters/weapon.h"

@@ -3,7 +3,7 @@
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
 #include "world/worlddigest.h"
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 #include "utils/levellist/clevellist.h"
 #include "world/leveltimeline.h"
 

@@ -1,6 +1,6 @@
-#include "app/commandline.h"
-#include "engine/picturerect.h"
-#include "engine/renderdevice.h"
+#include "app/profile/commandline.h"
+#include "engine/render/picturerect.h"
+#include "engine/render/renderdevice.h"
 
 #include <gtest/gtest.h>
 

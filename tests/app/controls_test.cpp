@@ -1,14 +1,14 @@
 // The player's controls: read from the settings file by name, bad lines named and left at their
 // defaults, and turned into what the game hears, so that a game played with any bindings records
 // and replays as the game's own keys.
-#include "app/bindings.h"
-#include "app/controlsfile.h"
-#include "app/frameloop.h"
-#include "app/gamephase.h"
-#include "app/settingsfile.h"
+#include "app/control/bindings.h"
+#include "app/control/controlsfile.h"
+#include "app/play/frameloop.h"
+#include "app/play/gamephase.h"
+#include "app/profile/settingsfile.h"
 #include "audio/soundoutput.h"
-#include "engine/gamekeys.h"
-#include "engine/padbuttons.h"
+#include "engine/input/gamekeys.h"
+#include "engine/input/padbuttons.h"
 #include "harness/headlessgame.h"
 #include "harness/inputscript.h"
 #include "harness/toolrun.h"

@@ -1,12 +1,12 @@
 // The Controls card as a player uses it with the game's events: a line taken, then the key or pad
 // button pressed binds it at once and for the next run; a key another action had moves and the
 // card says from where; the menu's only key cannot be taken from it.
-#include "app/commandline.h"
-#include "app/controlscard.h"
-#include "app/settingskeeper.h"
+#include "app/profile/commandline.h"
+#include "app/menu/controlscard.h"
+#include "app/profile/settingskeeper.h"
 #include "audio/soundoutput.h"
-#include "engine/gamekeys.h"
-#include "engine/padbuttons.h"
+#include "engine/input/gamekeys.h"
+#include "engine/input/padbuttons.h"
 
 #include "support/fakeplatform.h"
 #include "support/testsupport.h"

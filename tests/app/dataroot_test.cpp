@@ -1,6 +1,6 @@
 // Where the game looks for its data: the player's TOBRAKKA_DATA, the executable's own directory
 // (the build tree), then the installed data beside it (prefix/games -> prefix/share/games).
-#include "app/dataroot.h"
+#include "app/profile/dataroot.h"
 
 #include "support/testsupport.h"
 

@@ -1,6 +1,6 @@
 // The ending's table of records: a row for every level of the list, dashes for one without a
 // record, and the totals over the levels with records.
-#include "app/endingscreen.h"
+#include "app/screens/endingscreen.h"
 
 #include <gtest/gtest.h>
 

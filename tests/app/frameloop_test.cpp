@@ -1,12 +1,12 @@
 // The frame loop's cadence and what it draws: a step once 16 ms have passed since the last one
 // began, never two to catch up; while paused, a frame only when the picture may have changed,
 // and the last one presented again now and then.
-#include "app/frameloop.h"
-#include "engine/gamekeys.h"
-#include "app/gamephase.h"
+#include "app/play/frameloop.h"
+#include "engine/input/gamekeys.h"
+#include "app/play/gamephase.h"
 #include "world/worlddigest.h"
 #include "characters/enemycharacter.h"
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 #include "utils/datafiles.h"
 #include "world/leveltimeline.h"
 #include "world/world.h"
@@ -87,7 +87,7 @@ TEST_F(FrameLoopTest, AtHalfSpeedStepsCome32MillisecondsApartAndTheWorldIsThatOf
         FrameLoop loop(options, phase, nullptr);
         loop.Dispatch(Key(gamekeys::kD));
         std::vector<uint32_t> gaps;
-        for (uint32_t last = FakeClock::Now(); loop.PhaseTime() < 40 * FrameLoop::kStepMs; clock.Advance(1)) {
+        for (uint32_t last = FakeClock::Now(); loop.PhaseTime() < 40 * Gameplay::kStepMs; clock.Advance(1)) {
             if (loop.Tick(FakeClock::Now())) {
                 gaps.push_back(FakeClock::Now() - last);
                 last = FakeClock::Now();
@@ -96,7 +96,7 @@ TEST_F(FrameLoopTest, AtHalfSpeedStepsCome32MillisecondsApartAndTheWorldIsThatOf
         EXPECT_EQ(gaps.back(), speed == 50 ? 32u : 16u);
         EXPECT_EQ(gaps.size(), 40u);
         loop.Dispatch(Key(gamekeys::kP));
-        EXPECT_EQ(loop.StepInterval(), FrameLoop::kStepMs) << "the pause keeps its pace";
+        EXPECT_EQ(loop.StepInterval(), Gameplay::kStepMs) << "the pause keeps its pace";
         return DigestOf(phase.gameplay).ToString();
     };
     EXPECT_EQ(worldAfter40Steps(50), worldAfter40Steps(100));

@@ -1,7 +1,7 @@
 // The overlay's slider and messages, and the level flow of the space bar.
-#include "app/hudoverlay.h"
-#include "app/levelflow.h"
-#include "engine/texturecache.h"
+#include "app/play/hudoverlay.h"
+#include "app/play/levelflow.h"
+#include "engine/render/texturecache.h"
 #include "utils/levellist/clevellist.h"
 
 #include "support/worldfixture.h"

@@ -1,10 +1,10 @@
 // What the game names for the player: the keys as their own layout types them, the pad's buttons
 // as the pad in hand labels them, on the title's controls, under the menus and after a death.
-#include "app/helpcard.h"
-#include "app/keycaps.h"
-#include "app/menuhint.h"
-#include "engine/gamekeys.h"
-#include "engine/texturecache.h"
+#include "app/menu/controlsnote.h"
+#include "app/text/keycaps.h"
+#include "app/menu/menuhint.h"
+#include "engine/input/gamekeys.h"
+#include "engine/render/texturecache.h"
 
 #include "support/fakeplatform.h"
 #include "support/testsupport.h"
@@ -13,7 +13,7 @@
 
 namespace {
 
-using Row = HelpCard::Row;
+using Row = ControlsNote::Row;
 
 // The platform as the player last played it: a key pressed, or a pad's button of the family.
 void LastUsed(testsupport::FakePlatform& platform, bool pad, pads::Family family = pads::Family::kGeneric)
@@ -28,20 +28,20 @@ std::vector<std::string> KeysOf(const std::vector<Row>& rows, std::size_t row) {
 TEST(InputNames, TheControlsNameTheKeysOfThePlayersLayoutOrThePadInHand)
 {
     testsupport::FakePlatform platform;
-    EXPECT_EQ(KeysOf(HelpCard::Rows(InputNames(&platform)), 0), (std::vector<std::string>{"W", "A", "S", "D"}));
-    EXPECT_EQ(KeysOf(HelpCard::Rows(InputNames(&platform)), 6), (std::vector<std::string>{"Esc"}));
+    EXPECT_EQ(KeysOf(ControlsNote::Rows(InputNames(&platform)), 0), (std::vector<std::string>{"W", "A", "S", "D"}));
+    EXPECT_EQ(KeysOf(ControlsNote::Rows(InputNames(&platform)), 6), (std::vector<std::string>{"Esc"}));
 
     platform.layout = {{gamekeys::kW, "Z"}, {gamekeys::kA, "Q"}}; // a French keyboard
-    EXPECT_EQ(KeysOf(HelpCard::Rows(InputNames(&platform)), 0), (std::vector<std::string>{"Z", "Q", "S", "D"}));
+    EXPECT_EQ(KeysOf(ControlsNote::Rows(InputNames(&platform)), 0), (std::vector<std::string>{"Z", "Q", "S", "D"}));
 
     LastUsed(platform, true, pads::Family::kPlayStation);
-    const std::vector<Row> pad = HelpCard::Rows(InputNames(&platform));
+    const std::vector<Row> pad = ControlsNote::Rows(InputNames(&platform));
     EXPECT_EQ(KeysOf(pad, 0), (std::vector<std::string>{"L stick"}));
     EXPECT_EQ(KeysOf(pad, 2), (std::vector<std::string>{"Cross"})) << "the button that continues";
     LastUsed(platform, true, pads::Family::kNintendo);
-    EXPECT_EQ(KeysOf(HelpCard::Rows(InputNames(&platform)), 2), (std::vector<std::string>{"B"}));
+    EXPECT_EQ(KeysOf(ControlsNote::Rows(InputNames(&platform)), 2), (std::vector<std::string>{"B"}));
     LastUsed(platform, false);
-    EXPECT_EQ(KeysOf(HelpCard::Rows(InputNames(&platform)), 3), (std::vector<std::string>{"Space"}));
+    EXPECT_EQ(KeysOf(ControlsNote::Rows(InputNames(&platform)), 3), (std::vector<std::string>{"Space"}));
 }
 
 TEST(InputNames, TheMenusSayHowToTakeAndGoBackWithTheDeviceInHand)

@@ -1,6 +1,6 @@
 // The game pad mapping, driven with the game's pad events built in the test.
-#include "app/joystick.h"
-#include "engine/gamekeys.h"
+#include "app/control/joystick.h"
+#include "engine/input/gamekeys.h"
 
 #include "support/worldfixture.h"
 

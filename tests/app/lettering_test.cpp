@@ -1,7 +1,7 @@
 // Text lettered from the generated glyphs (in the build tree): where each glyph lands, which
 // glyph a character gets, and what the handle does to the sprites.
-#include "app/lettering.h"
-#include "engine/texturecache.h"
+#include "app/text/lettering.h"
+#include "engine/render/texturecache.h"
 
 #include "support/testsupport.h"
 

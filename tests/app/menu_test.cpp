@@ -1,10 +1,10 @@
 // The menu widget as a player drives it: keys, pointer and pad move the mark, take choices and
 // change values; a long list scrolls; the card is drawn with the mark on the chosen line.
-#include "app/menu.h"
-#include "engine/gamekeys.h"
-#include "engine/padbuttons.h"
+#include "app/menu/menu.h"
+#include "engine/input/gamekeys.h"
+#include "engine/input/padbuttons.h"
 #include "audio/soundoutput.h"
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 
 #include "support/testsupport.h"
 

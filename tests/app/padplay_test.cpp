@@ -1,11 +1,11 @@
 // A pad in play: pulled out, it leaves nothing held and pauses the game until it comes back or a
 // key is pressed; it rumbles at the hero's death and a big robot's blast, at the player's
 // strength, and never for the tools.
-#include "app/frameloop.h"
-#include "app/gamephase.h"
+#include "app/play/frameloop.h"
+#include "app/play/gamephase.h"
 #include "audio/soundoutput.h"
 #include "characters/playercharacter.h"
-#include "engine/padbuttons.h"
+#include "engine/input/padbuttons.h"
 #include "harness/toolrun.h"
 #include "world/leveltimeline.h"
 #include "world/world.h"

@@ -1,7 +1,7 @@
 // Pausing: the world stands still and game time does not advance, so that a game recorded with a
 // pause in it replays headless, without the pause, to the same end.
 #include "harness/headlessgame.h"
-#include "engine/gamekeys.h"
+#include "engine/input/gamekeys.h"
 #include "harness/inputscript.h"
 #include "harness/toolrun.h"
 #include "world/worlddigest.h"

@@ -1,15 +1,15 @@
 // Replays: a clear of a list level recorded and saved on the shelf, played back to the same world,
 // watched at another speed and from another loop, refused when the level changed, and bad files
 // named in a line without harm.
-#include "app/frameloop.h"
-#include "app/gamephase.h"
-#include "app/replay.h"
-#include "app/replayplayer.h"
-#include "app/replayscard.h"
-#include "app/replayscreen.h"
-#include "app/replayshelf.h"
-#include "app/settings.h"
-#include "engine/gamekeys.h"
+#include "app/play/frameloop.h"
+#include "app/play/gamephase.h"
+#include "app/replay/replayfile.h"
+#include "app/play/replayplayer.h"
+#include "app/menu/replayscard.h"
+#include "app/screens/replayscreen.h"
+#include "app/replay/replayshelf.h"
+#include "app/profile/settings.h"
+#include "engine/input/gamekeys.h"
 #include "world/world.h"
 #include "world/worlddigest.h"
 

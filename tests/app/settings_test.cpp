@@ -1,9 +1,9 @@
 // The player's options: the settings file, the command line on top for one run, and the choices
 // of the options menu kept for the next runs.
-#include "app/commandline.h"
-#include "app/settings.h"
-#include "app/settingsfile.h"
-#include "app/settingskeeper.h"
+#include "app/profile/commandline.h"
+#include "app/profile/settings.h"
+#include "app/profile/settingsfile.h"
+#include "app/profile/settingskeeper.h"
 
 #include "support/testsupport.h"
 

@@ -1,7 +1,7 @@
 // The level label and the paused scrap, as the player sees them: which images, in which order,
 // and where on the field.
-#include "app/statuslayer.h"
-#include "engine/texturecache.h"
+#include "app/play/statuslayer.h"
+#include "engine/render/texturecache.h"
 
 #include "support/testsupport.h"
 

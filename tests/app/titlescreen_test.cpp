@@ -1,7 +1,7 @@
 // The title screen as the program's pump drives it: events heard after a poll, the five seconds,
 // the picture drawn once and presented again now and then.
-#include "app/titlescreen.h"
-#include "engine/gamekeys.h"
+#include "app/screens/titlescreen.h"
+#include "engine/input/gamekeys.h"
 
 #include "support/testsupport.h"
 

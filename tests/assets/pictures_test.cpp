@@ -2,7 +2,7 @@
 // after the build has run assetgen): every file decodes, sets share a size, and the
 // pictures meet what the game assumes about them.
 #include "assets/assetfiles.h"
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 #include "utils/datafiles.h"
 
 #include <gtest/gtest.h>

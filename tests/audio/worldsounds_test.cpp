@@ -5,7 +5,7 @@
 #include "audio/soundoutput.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
-#include "engine/random.h"
+#include "engine/core/random.h"
 #include "world/world.h"
 
 #include "audiotestsupport.h"

@@ -2,7 +2,7 @@
 // images the factories pick.
 #include "characters/effects.h"
 #include "particles/particle.h"
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 #include "world/world.h"
 
 #include "support/worldfixture.h"

@@ -1,6 +1,6 @@
 #include "characters/playercharacter.h"
 #include "characters/spritesets.h"
-#include "engine/spritecontainer.h"
+#include "engine/render/spritecontainer.h"
 #include "characters/bulletfireinterface.h"
 
 #include "support/testsupport.h"

@@ -1,4 +1,4 @@
-#include "engine/atlaspacker.h"
+#include "engine/render/atlaspacker.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Which shortcuts the renderer takes on which OpenGL, by the name it gives itself, what it can
 // do and the options, and which batches and quads each shortcut is taken for.
-#include "engine/drawingstrategy.h"
+#include "engine/render/drawingstrategy.h"
 
 #include "quadstrips.h"
 

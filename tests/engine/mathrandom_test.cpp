@@ -1,6 +1,6 @@
 // The random generators' exact sequences and ranges, and the shared vector math.
-#include "engine/random.h"
-#include "engine/vectormath.h"
+#include "engine/core/random.h"
+#include "engine/core/vectormath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Pictures composed at run time: files laid over each other as the device blends, stretched
 // across, clipped at the edges, and kept in the texture cache under a name of their own.
-#include "engine/picturecomposer.h"
+#include "engine/render/picturecomposer.h"
 
 #include "support/testsupport.h"
 

@@ -1,5 +1,5 @@
 // Where the 1280 x 720 picture lands in windows of every shape, and the mouse mapped through it.
-#include "engine/picturerect.h"
+#include "engine/render/picturerect.h"
 
 #include <gtest/gtest.h>
 

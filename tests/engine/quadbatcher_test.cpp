@@ -1,6 +1,6 @@
 // The quad batcher as a device sees it: the batches it hands over, their order, their texture
 // coordinates and what each says about itself, recorded without a display.
-#include "engine/quadbatcher.h"
+#include "engine/render/quadbatcher.h"
 
 #include "quadstrips.h"
 

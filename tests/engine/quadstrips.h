@@ -2,7 +2,7 @@
 // Quads laid on the 1280 x 720 target as the sprites lay them, for the renderer's display-free
 // tests: texel centres on whole pixels, so that an image shown at its own size on whole pixels
 // lands texel for pixel.
-#include "engine/renderbackend.h"
+#include "engine/render/renderbackend.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "engine/renderdevice.h"
-#include "engine/sprite.h"
-#include "engine/spritecontainer.h"
+#include "engine/render/renderdevice.h"
+#include "engine/render/sprite.h"
+#include "engine/render/spritecontainer.h"
 #include "utils/datafiles.h"
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 
 #include "support/testsupport.h"
 

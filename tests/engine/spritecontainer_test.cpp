@@ -1,5 +1,5 @@
-#include "engine/spritecontainer.h"
-#include "engine/texturecache.h"
+#include "engine/render/spritecontainer.h"
+#include "engine/render/texturecache.h"
 
 #include "support/testsupport.h"
 

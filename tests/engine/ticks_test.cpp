@@ -1,6 +1,6 @@
 // The wait between two steps: asleep for nearly all of it, and over on the first reading of the
 // due millisecond, where a loop spinning on the tick counter would have stopped.
-#include "engine/ticks.h"
+#include "engine/core/ticks.h"
 
 #include "support/testsupport.h"
 

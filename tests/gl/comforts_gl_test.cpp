@@ -1,6 +1,6 @@
 // The player's comforts in the real game: progress kept between runs with "-continue" and
 // "-level N", and the level label, which "-classic" leaves out of the picture.
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 
 #include "support/gamerun.h"
 

@@ -2,7 +2,7 @@
 // and after the list's last level the ending, which a key closes, back to the main menu;
 // "-classic" plays on as it always has.
 #include "app/program.h"
-#include "engine/gamekeys.h"
+#include "engine/input/gamekeys.h"
 
 #include "support/gamerun.h"
 #include "support/sdlinput.h"

@@ -1,15 +1,15 @@
 // Full screen at the desktop's size with the picture letterboxed, the window keys and a resized
 // window.
-#include "app/commandline.h"
-#include "engine/gamekeys.h"
-#include "app/optionsscreen.h"
-#include "app/settingskeeper.h"
+#include "app/profile/commandline.h"
+#include "engine/input/gamekeys.h"
+#include "app/menu/optionscard.h"
+#include "app/profile/settingskeeper.h"
 #include "audio/soundoutput.h"
-#include "engine/picturerect.h"
-#include "engine/platform.h"
-#include "engine/renderbackend.h"
-#include "engine/renderdevice.h"
-#include "engine/sprite.h"
+#include "engine/render/picturerect.h"
+#include "engine/platform/platform.h"
+#include "engine/render/renderbackend.h"
+#include "engine/render/renderdevice.h"
+#include "engine/render/sprite.h"
 
 #include "support/processrunner.h"
 #include "support/sdlinput.h"
@@ -280,8 +280,8 @@ TEST_F(WindowKeysTest, TheOptionsShowFullScreenAsF11LeftItAndSwitchBackFromThere
     SettingsKeeper settings(SettingsFile(dir.File("settings")), CommandLine());
     Press(gamekeys::kF11);
     {
-        OptionsScreen options(settings, platform.get());
-        EXPECT_EQ(options.Card().ChoiceAt(OptionsScreen::kFullScreen).value, 1) << "as the window is";
+        OptionsCard options(settings, platform.get());
+        EXPECT_EQ(options.Card().ChoiceAt(OptionsCard::kFullScreen).value, 1) << "as the window is";
         options.Hear(GameEvent::Key(gamekeys::kDown, true));
         options.Hear(GameEvent::Key(gamekeys::kDown, true));
         EXPECT_EQ(options.Hear(GameEvent::Key(gamekeys::kReturn, true)), MenuCard::Heard::kSettingsChanged);

@@ -2,7 +2,7 @@
 // virtual display: the title, a death and the press-space message, the next loop with an old
 // guy, F5, a cleared level and the next one, Escape. The run is recorded and replayed by the
 // headless driver, which must end where the game ended.
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 
 #include "support/gamerun.h"
 

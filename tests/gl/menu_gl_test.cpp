@@ -1,12 +1,12 @@
 // A menu drawn through the real OpenGL backend with the generated art (needs a display: "gl"):
 // the card shows as paper, the title and labels as ballpoint ink, the mark as red ink, and
 // nothing beyond the card.
-#include "app/menu.h"
+#include "app/menu/menu.h"
 #include "audio/soundoutput.h"
-#include "engine/platform.h"
-#include "engine/renderbackend.h"
-#include "engine/renderdevice.h"
-#include "engine/texturecache.h"
+#include "engine/platform/platform.h"
+#include "engine/render/renderbackend.h"
+#include "engine/render/renderdevice.h"
+#include "engine/render/texturecache.h"
 
 #include <gtest/gtest.h>
 

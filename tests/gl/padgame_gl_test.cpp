@@ -1,7 +1,7 @@
 // The real game played with a pad that comes and goes: connected on the title, it takes the
 // title and the main menu, moves and fires with both sticks, and pulled out mid-level pauses the
 // game with nothing held.
-#include "app/playscreen.h"
+#include "app/screens/playscreen.h"
 #include "app/program.h"
 #include "characters/playercharacter.h"
 #include "world/world.h"

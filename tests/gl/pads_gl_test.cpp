@@ -1,8 +1,8 @@
 // Pads on the real platform, without hardware: SDL 2's virtual joysticks connected and pulled out
 // while the platform runs, pressed and moved, and shaken by the game.
-#include "engine/gamekeys.h"
-#include "engine/padbuttons.h"
-#include "engine/platform.h"
+#include "engine/input/gamekeys.h"
+#include "engine/input/padbuttons.h"
+#include "engine/platform/platform.h"
 
 #include "support/sdlinput.h"
 #include "support/virtualpad.h"

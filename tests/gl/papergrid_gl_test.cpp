@@ -1,7 +1,7 @@
 // Needs a display: run under xvfb-run (CTest label "gl").
-#include "engine/platform.h"
-#include "engine/renderbackend.h"
-#include "engine/renderdevice.h"
+#include "engine/platform/platform.h"
+#include "engine/render/renderbackend.h"
+#include "engine/render/renderdevice.h"
 #include "grid/papergrid.h"
 
 #include "support/testsupport.h"

@@ -1,11 +1,11 @@
 // Needs a display: run under xvfb-run (CTest label "gl").
-#include "engine/platform.h"
-#include "engine/glrenderbackend.h"
-#include "engine/random.h"
-#include "engine/renderdevice.h"
-#include "engine/sprite.h"
-#include "engine/spritecontainer.h"
-#include "engine/texturecache.h"
+#include "engine/platform/platform.h"
+#include "engine/gl/glrenderbackend.h"
+#include "engine/core/random.h"
+#include "engine/render/renderdevice.h"
+#include "engine/render/sprite.h"
+#include "engine/render/spritecontainer.h"
+#include "engine/render/texturecache.h"
 
 #include "support/testsupport.h"
 

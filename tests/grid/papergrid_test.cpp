@@ -1,6 +1,6 @@
 #include "grid/papergrid.h"
 
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 
 #include "support/testsupport.h"
 

@@ -1,5 +1,5 @@
 #include "harness/inputscript.h"
-#include "engine/gamekeys.h"
+#include "engine/input/gamekeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The game's tools attached through its input seam: the demo and a script playing together, the
 // recording of what the frame loop handled, and options that cannot be honoured.
-#include "app/frameloop.h"
-#include "app/gamephase.h"
-#include "engine/picturerect.h"
+#include "app/play/frameloop.h"
+#include "app/play/gamephase.h"
+#include "engine/render/picturerect.h"
 #include "harness/headlessgame.h"
 #include "harness/toolrun.h"
 

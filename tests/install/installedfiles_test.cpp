@@ -1,6 +1,6 @@
 // `cmake --install` into a temporary prefix lays out the game as Debian lays out games, and the
 // menu entry, the AppStream metadata and the manual pages pass the checkers a distribution runs.
-#include "engine/texturecache.h"
+#include "engine/render/texturecache.h"
 
 #include "support/processrunner.h"
 #include "support/testsupport.h"

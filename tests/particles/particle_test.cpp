@@ -1,6 +1,6 @@
 // One particle driving its sprite: delays, fades, motion, scale, retirement and the floor line.
 #include "particles/particle.h"
-#include "engine/sprite.h"
+#include "engine/render/sprite.h"
 
 #include <gtest/gtest.h>
 

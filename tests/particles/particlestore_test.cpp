@@ -1,7 +1,7 @@
 // The fixed store of particle places: the order places are given out in, a full store, and what
 // freeing does to a particle and its sprite.
 #include "particles/particlestore.h"
-#include "engine/sprite.h"
+#include "engine/render/sprite.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The particle system: recycling done particles, culling over the soft limit, refusals, the
 // fixed store of places, and what happens to sprites on the way.
 #include "particles/particlesystem.h"
-#include "engine/random.h"
-#include "engine/sprite.h"
+#include "engine/core/random.h"
+#include "engine/render/sprite.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "support/fakeplatform.h"
 
-#include "engine/gamekeys.h"
+#include "engine/input/gamekeys.h"
 
 namespace testsupport {
 

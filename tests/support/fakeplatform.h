@@ -1,7 +1,7 @@
 #pragma once
 // A platform with no window for the tests of what the game asks of one: it counts the rumbles
 // and remembers the cursor and full screen, and hands out the events a test queues.
-#include "engine/platform.h"
+#include "engine/platform/platform.h"
 
 #include <deque>
 #include <vector>

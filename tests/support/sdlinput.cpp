@@ -1,6 +1,6 @@
 #include "support/sdlinput.h"
 
-#include "engine/gamekeys.h"
+#include "engine/input/gamekeys.h"
 
 #include <SDL.h>
 

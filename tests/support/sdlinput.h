@@ -1,8 +1,8 @@
 #pragma once
 // The real platform driven from a test: keys put into SDL's own queue as the keyboard would put
 // them (by their place), and the platform's events polled as the program's pump would.
-#include "engine/gameevent.h"
-#include "engine/platform.h"
+#include "engine/input/gameevent.h"
+#include "engine/platform/platform.h"
 
 #include <memory>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
-#include "engine/texturecache.h"
-#include "engine/ticks.h"
-#include "engine/vectormath.h"
+#include "engine/render/texturecache.h"
+#include "engine/core/ticks.h"
+#include "engine/core/vectormath.h"
 
 #include <stb/stb_image_write.h>
 

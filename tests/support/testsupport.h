@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the test suites: a temporary folder, a clock the test moves by hand, and a
 // capturing render backend installed for the test's duration.
-#include "engine/renderbackend.h"
+#include "engine/render/renderbackend.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 #include "world/gameplay.h"
 #include "characters/characterkinds.h"
 #include "characters/healthbar.h"
-#include "engine/random.h"
+#include "engine/core/random.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
 #include "utils/levellist/clevellist.h"

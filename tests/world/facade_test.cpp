@@ -1,6 +1,6 @@
 // The Gameplay facade: input mapping, aim recording and the level-cleared rule.
 #include "support/worldfixture.h"
-#include "engine/gamekeys.h"
+#include "engine/input/gamekeys.h"
 
 using testsupport::WorldTest;
 

@@ -1,7 +1,7 @@
 // Level files and the timeline: what arrives when, in which order, and along which path.
 #include "world/leveltimeline.h"
 
-#include "engine/random.h"
+#include "engine/core/random.h"
 #include "support/testsupport.h"
 #include "support/worldfixture.h"
 

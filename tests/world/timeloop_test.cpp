@@ -1,6 +1,6 @@
 // The time loop: every attempt is replayed by an old guy beside the new player.
 #include "support/worldfixture.h"
-#include "engine/gamekeys.h"
+#include "engine/input/gamekeys.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // tobrakka-sim: plays the game headless, as fast as the machine allows, and prints digests of
 // the world's state. See the README for the options.
-#include "app/dataroot.h"
-#include "app/replayplayer.h"
+#include "app/profile/dataroot.h"
+#include "app/play/replayplayer.h"
 #include "audio/soundoutput.h"
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"

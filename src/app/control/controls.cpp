@@ -1,0 +1,134 @@
+#include "app/control/controls.h"
+
+#include "engine/input/gameevent.h"
+#include "engine/input/gamekeys.h"
+#include "engine/input/padbuttons.h"
+#include "utils/stringutils.h"
+
+namespace {
+
+struct ActionInfo {
+    const char* label;
+    const char* key; // of the settings file, after "bind_" or "pad_"
+    KeyInput meaning;
+    KeyInput second; // the default's second key, if any
+    PadInput pad;
+};
+
+// In the order of Action.
+const ActionInfo kInfo[kActionCount] = {
+    {"up", "up", KeyInput::Key(gamekeys::kW), KeyInput::Key(gamekeys::kUp), PadInput::OwnWay()},
+    {"down", "down", KeyInput::Key(gamekeys::kS), KeyInput::Key(gamekeys::kDown), PadInput::OwnWay()},
+    {"left", "left", KeyInput::Key(gamekeys::kA), KeyInput::Key(gamekeys::kLeft), PadInput::OwnWay()},
+    {"right", "right", KeyInput::Key(gamekeys::kD), KeyInput::Key(gamekeys::kRight), PadInput::OwnWay()},
+    {"fire", "fire", KeyInput::Mouse(GameEvent::kLeftButton), KeyInput(), PadInput::OwnWay()},
+    {"restart loop", "restart_loop", KeyInput::Key(gamekeys::kF5), KeyInput(), PadInput()},
+    {"continue", "continue", KeyInput::Key(gamekeys::kSpace), KeyInput(), PadInput::OwnWay()},
+    {"pause", "pause", KeyInput::Key(gamekeys::kP), KeyInput(), PadInput()},
+    {"menu", "menu", KeyInput::Key(gamekeys::kEscape), KeyInput(), PadInput()},
+};
+
+const ActionInfo& InfoOf(Action action) { return kInfo[static_cast<int>(action)]; }
+
+const char* const kMouseNames[] = {"Mouse Left", "Mouse Middle", "Mouse Right", "Mouse X1", "Mouse X2"};
+constexpr int kMouseButtons = 5;
+
+} // namespace
+
+ControlSettings ControlSettings::Defaults()
+{
+    ControlSettings settings;
+    for (Action action : kActions) {
+        settings.KeysOf(action) = {InfoOf(action).meaning, InfoOf(action).second};
+        settings.PadOf(action) = InfoOf(action).pad;
+    }
+    return settings;
+}
+
+bool ControlSettings::ActionOfKey(const KeyInput& input, Action& action) const
+{
+    for (Action candidate : kActions) {
+        for (const KeyInput& bound : KeysOf(candidate)) {
+            if (!bound.Empty() && bound == input) {
+                action = candidate;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool ControlSettings::ActionOfPadButton(int32_t button, Action& action) const
+{
+    for (Action candidate : kActions) {
+        if (PadOf(candidate) == PadInput::Button(button)) {
+            action = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ControlSettings::operator==(const ControlSettings& other) const
+{
+    return keys == other.keys && pad == other.pad && toggleFire == other.toggleFire &&
+           padDeadZone == other.padDeadZone && padFireThreshold == other.padFireThreshold;
+}
+
+const char* ActionLabel(Action action) { return InfoOf(action).label; }
+
+std::string BindKeyOf(Action action) { return std::string("bind_") + InfoOf(action).key; }
+
+std::string PadKeyOf(Action action) { return std::string("pad_") + InfoOf(action).key; }
+
+KeyInput MeaningOf(Action action) { return InfoOf(action).meaning; }
+
+std::string KeyInputName(const KeyInput& input)
+{
+    if (input.kind == KeyInput::Kind::kMouse)
+        return input.code >= 1 && input.code <= kMouseButtons ? kMouseNames[input.code - 1] : "";
+    const gamekeys::KeyPlace* place = input.kind == KeyInput::Kind::kKey ? gamekeys::PlaceOfNumber(input.code) : nullptr;
+    return place ? place->name : "";
+}
+
+bool KeyInputOfName(const std::string& name, KeyInput& input)
+{
+    for (int button = 1; button <= kMouseButtons; ++button) {
+        if (kolm::LowerCase(name) == kolm::LowerCase(kMouseNames[button - 1])) {
+            input = KeyInput::Mouse(button);
+            return true;
+        }
+    }
+    const gamekeys::KeyPlace* place = gamekeys::PlaceOfName(name);
+    if (!place)
+        return false;
+    input = KeyInput::Key(place->number);
+    return true;
+}
+
+std::string PadInputName(const PadInput& input)
+{
+    switch (input.kind) {
+    case PadInput::Kind::kNone:
+        return "none";
+    case PadInput::Kind::kOwnWay:
+        return "pad";
+    case PadInput::Kind::kButton:
+        break;
+    }
+    return pads::ButtonKeyName(input.button);
+}
+
+bool PadInputOfName(const std::string& name, PadInput& input)
+{
+    const std::string word = kolm::LowerCase(name);
+    if (word == "none" || word == "pad") {
+        input = word == "none" ? PadInput() : PadInput::OwnWay();
+        return true;
+    }
+    const int32_t button = pads::ButtonOfKeyName(word);
+    if (button < 0)
+        return false;
+    input = PadInput::Button(button);
+    return true;
+}

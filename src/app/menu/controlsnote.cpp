@@ -1,0 +1,88 @@
+#include "app/menu/controlsnote.h"
+
+#include "app/text/keycaps.h"
+#include "app/text/lettering.h"
+
+namespace {
+
+using datafiles::GlyphSize;
+
+constexpr int kKeyGap = 5;
+// A meaning's baseline below the row's top, for one line and for the first of two.
+constexpr float kOneLineBaseline = 24.0f;
+constexpr float kTwoLinesBaseline = 14.0f;
+constexpr float kLineStep = 26.0f;
+
+bool SameRows(const std::vector<ControlsNote::Row>& a, const std::vector<ControlsNote::Row>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].keys != b[i].keys || a[i].meaning != b[i].meaning)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<ControlsNote::Row> ControlsNote::Rows(const InputNames& names)
+{
+    std::vector<Row> rows;
+    if (names.PadInUse()) {
+        rows.push_back({{names.Action(Action::kUp)}, {"move"}});
+        rows.push_back({{"R stick"}, {"aim; pushed", "past half, fire"}});
+    } else {
+        rows.push_back({{names.Action(Action::kUp), names.Action(Action::kLeft), names.Action(Action::kDown),
+                         names.Action(Action::kRight)},
+                        {"move (or arrows)"}});
+        rows.push_back({{"mouse"}, {"aim"}});
+        const std::string fire = names.Action(Action::kFire);
+        rows.push_back({{fire == "Mouse Left" ? "click" : fire}, {"fire"}});
+    }
+    rows.push_back({{names.Action(Action::kContinue)}, {"continue after", "death or a clear"}});
+    rows.push_back({{names.Action(Action::kRestartLoop)}, {"restart the loop"}});
+    rows.push_back({{names.Action(Action::kPause)}, {"pause / resume"}});
+    rows.push_back({{names.Action(Action::kMenu)}, {"pause menu"}});
+    return rows;
+}
+
+bool ControlsNote::Show(const InputNames& names)
+{
+    const std::vector<Row> rows = Rows(names);
+    if (!caps_.empty() && SameRows(rows, rows_))
+        return false;
+    Letter(rows);
+    return true;
+}
+
+void ControlsNote::Letter(const std::vector<Row>& rows)
+{
+    for (CSprite* cap : caps_)
+        cap->killed = true;
+    caps_.clear();
+    for (LetteredText& text : texts_)
+        text.Remove();
+    texts_.clear();
+    float top = static_cast<float>(datafiles::kHelpFirstRow);
+    Lettering lettering(sprites_);
+    for (const Row& row : rows) {
+        float x = static_cast<float>(datafiles::kHelpKeysLeft);
+        for (const std::string& key : row.keys) {
+            CSprite* cap = sprites_.CreateSprite(KeyCapPicture(key, GlyphSize::kSmall));
+            cap->x = x;
+            cap->y = top;
+            caps_.push_back(cap);
+            x += static_cast<float>(KeyCapWidth(key, GlyphSize::kSmall) + kKeyGap);
+        }
+        const bool twoLines = row.meaning.size() > 1;
+        float baseline = top + (twoLines ? kTwoLinesBaseline : kOneLineBaseline);
+        for (const std::string& line : row.meaning) {
+            texts_.push_back(
+                lettering.Write(line, vector2(static_cast<float>(datafiles::kHelpMeaningLeft), baseline), GlyphSize::kSmall));
+            baseline += kLineStep;
+        }
+        top += static_cast<float>(twoLines ? datafiles::kHelpTallRowStep : datafiles::kHelpRowStep);
+    }
+    rows_ = rows;
+}

@@ -1,0 +1,224 @@
+#include "app/menu/optionscard.h"
+
+#include "app/profile/applysettings.h"
+#include "app/profile/settingskeeper.h"
+#include "audio/soundbank.h"
+#include "engine/platform/platform.h"
+#include "utils/datafiles.h"
+
+namespace {
+
+constexpr uint32_t kRumbleSampleMs = 200;
+
+Menu::Choice Slider(const char* label, int value)
+{
+    Menu::Choice choice;
+    choice.label = label;
+    choice.kind = Menu::ValueKind::kSlider;
+    choice.value = value;
+    return choice;
+}
+
+Menu::Choice Switch(const char* label, bool on)
+{
+    Menu::Choice choice;
+    choice.label = label;
+    choice.kind = Menu::ValueKind::kSwitch;
+    choice.value = on ? 1 : 0;
+    return choice;
+}
+
+Menu::Choice Plain(const char* label)
+{
+    Menu::Choice choice;
+    choice.label = label;
+    return choice;
+}
+
+// The sizes offered, and a size that "-r" asked for this run as one more.
+std::vector<WindowSize> SizesOffered(const WindowSize& inForce)
+{
+    std::vector<WindowSize> sizes(WindowSize::Choices().begin(), WindowSize::Choices().end());
+    bool offered = false;
+    for (const WindowSize& size : sizes)
+        offered = offered || size == inForce;
+    if (!offered)
+        sizes.push_back(inForce);
+    return sizes;
+}
+
+Menu::Choice List(const char* label, const std::vector<std::string>& items, int value)
+{
+    Menu::Choice choice;
+    choice.label = label;
+    choice.kind = Menu::ValueKind::kList;
+    choice.items = items;
+    choice.value = value;
+    return choice;
+}
+
+Menu::Choice GameSpeedChoice(int speed)
+{
+    std::vector<std::string> items;
+    int value = 0;
+    for (std::size_t i = 0; i < GameSpeed::kOffered.size(); ++i) {
+        items.push_back(std::to_string(GameSpeed::kOffered[i]) + "%");
+        if (GameSpeed::kOffered[i] == speed)
+            value = static_cast<int>(i);
+    }
+    return List("Game speed", items, value);
+}
+
+Menu::Choice WindowSizeChoice(const WindowSize& inForce)
+{
+    std::vector<std::string> items;
+    int value = 0;
+    const std::vector<WindowSize> sizes = SizesOffered(inForce);
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        items.push_back(sizes[i].Name());
+        if (sizes[i] == inForce)
+            value = static_cast<int>(i);
+    }
+    return List("Window", items, value);
+}
+
+std::vector<Menu::Choice> ChoicesFor(const Settings& settings)
+{
+    return {Slider("Music", settings.musicVolume),
+            Slider("Effects", settings.effectsVolume),
+            Switch("Full screen", settings.fullScreen),
+            WindowSizeChoice(settings.windowSize),
+            Switch("Paper motion", settings.paperMotion),
+            Switch("Show fps", settings.showFps),
+            Switch("Pause on focus loss", settings.pauseOnFocusLoss),
+            Slider("Rumble", settings.rumble),
+            GameSpeedChoice(settings.gameSpeed),
+            List("Flashes", {"full", "soft"}, settings.softFlashes ? 1 : 0),
+            Plain("Controls"),
+            Plain("Back to defaults"),
+            Plain("Back")};
+}
+
+// The settings in force, with full screen as the window is now: F11 and Alt+Enter switch the
+// window without a word to the settings, and the options must show, and switch from, what the
+// player sees.
+Settings AsTheWindowIs(Settings settings, const Platform* platform)
+{
+    if (platform)
+        settings.fullScreen = platform->IsFullScreen();
+    return settings;
+}
+
+} // namespace
+
+OptionsCard::OptionsCard(SettingsKeeper& settings, Platform* platform)
+    : MenuCard("Options", ChoicesFor(AsTheWindowIs(settings.InForce(), platform)), &settings.InForce().controls),
+      settings_(settings),
+      platform_(platform)
+{
+}
+
+MenuCard::Heard OptionsCard::Hear(const GameEvent& event)
+{
+    if (!controls_)
+        return MenuCard::Hear(event);
+    const Heard heard = controls_->Hear(event);
+    if (controls_->WhatNext().to == Change::To::kBack)
+        controls_.reset();
+    return heard == Heard::kNothing && !controls_ ? Heard::kShown : heard;
+}
+
+void OptionsCard::Draw()
+{
+    if (controls_)
+        controls_->Draw();
+    else
+        MenuCard::Draw();
+}
+
+MenuCard::Heard OptionsCard::Take(int line)
+{
+    if (line == kControls) {
+        controls_ = std::make_unique<ControlsCard>(settings_, platform_);
+        return Heard::kShown;
+    }
+    if (line == kDefaults) {
+        // The controls have their own "Back to defaults".
+        Settings defaults = Settings::Defaults();
+        defaults.controls = settings_.InForce().controls;
+        const Heard heard = Choose(defaults, true);
+        ShowSettings();
+        return heard;
+    }
+    return line == kBack ? Back() : Heard::kShown;
+}
+
+MenuCard::Heard OptionsCard::ChangeValue(int line, int value)
+{
+    Settings chosen = settings_.InForce();
+    switch (line) {
+    case kMusic:
+        chosen.musicVolume = value;
+        break;
+    case kEffects:
+        chosen.effectsVolume = value;
+        break;
+    case kFullScreen:
+        chosen.fullScreen = value != 0;
+        break;
+    case kWindowSize:
+        chosen.windowSize = SizesOffered(chosen.windowSize).at(static_cast<std::size_t>(value));
+        break;
+    case kPaperMotion:
+        chosen.paperMotion = value != 0;
+        break;
+    case kShowFps:
+        chosen.showFps = value != 0;
+        break;
+    case kFocusPause:
+        chosen.pauseOnFocusLoss = value != 0;
+        break;
+    case kRumble:
+        chosen.rumble = value;
+        break;
+    case kGameSpeed:
+        chosen.gameSpeed = GameSpeed::kOffered.at(static_cast<std::size_t>(value));
+        break;
+    case kFlashes:
+        chosen.softFlashes = value != 0;
+        break;
+    default:
+        return Heard::kShown;
+    }
+    const Heard heard = Choose(chosen, line == kFullScreen || line == kWindowSize);
+    // The menu's own sound played at the volume before the change: this one is at the new one.
+    if (line == kEffects)
+        PlaySound(datafiles::kBigBadShotSound);
+    // And the pad shakes as hard as it now will.
+    if (line == kRumble && platform_)
+        platform_->Rumble(RumbleStrength(value), kRumbleSampleMs);
+    return heard;
+}
+
+MenuCard::Heard OptionsCard::Choose(const Settings& chosen, bool windowChosen)
+{
+    const Settings before = settings_.InForce();
+    const bool kept = settings_.Choose(chosen);
+    const Settings& now = settings_.InForce();
+    ApplyVolumes(now);
+    if (platform_ && windowChosen && (now.fullScreen != platform_->IsFullScreen() || now.windowSize != before.windowSize))
+        ApplyWindow(*platform_, now);
+    Menu::Choice back = menu_.ChoiceAt(kBack);
+    back.note = kept ? "" : "settings not saved";
+    menu_.SetChoice(kBack, back);
+    return Heard::kSettingsChanged;
+}
+
+// Every line's value as in force now (after "Back to defaults", or a switch that could not be
+// made).
+void OptionsCard::ShowSettings()
+{
+    const std::vector<Menu::Choice> choices = ChoicesFor(AsTheWindowIs(settings_.InForce(), platform_));
+    for (int line = kMusic; line < kDefaults; ++line)
+        menu_.SetChoice(line, choices[static_cast<std::size_t>(line)]);
+}

@@ -1,0 +1,129 @@
+#include "app/menu/replayscard.h"
+
+#include "app/profile/recordwords.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace {
+
+// "played 9 Dec 2026, 18:00" of "2026-12-09T18:00:01Z"; "" for a date that is not one.
+std::string PlayedOn(const std::string& date)
+{
+    static const std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const int month = date.size() >= 16 ? std::atoi(date.substr(5, 2).c_str()) : 0;
+    const int day = month ? std::atoi(date.substr(8, 2).c_str()) : 0;
+    if (month < 1 || month > 12 || day < 1)
+        return "";
+    return "played " + std::to_string(day) + " " + kMonths[static_cast<std::size_t>(month - 1)] + " " +
+           date.substr(0, 4) + ", " + date.substr(11, 5) + " UTC";
+}
+
+} // namespace
+
+ReplaysCard::ReplaysCard(const ReplayShelf& shelf, const ControlSettings* controls)
+    : MenuCard("Replays", {}, controls), all_(shelf.List())
+{
+    for (const ReplayShelf::Entry& entry : all_)
+        filterLevels_.push_back(entry.header.position);
+    std::sort(filterLevels_.begin(), filterLevels_.end());
+    filterLevels_.erase(std::unique(filterLevels_.begin(), filterLevels_.end()), filterLevels_.end());
+    Filter(0);
+    menu_.Choose(1); // the newest replay, when there is one
+    ShowWhen();
+}
+
+Menu::Choice ReplaysCard::LineOf(const ReplayShelf::Entry& entry)
+{
+    const Replay& header = entry.header;
+    Menu::Choice line;
+    line.label = "Level " + std::to_string(header.position);
+    line.note = LoopCount(header.loops) + " · " + FormatGameTime(header.milliseconds, 1) +
+                (header.assisted ? std::string(" ") + kAssistedGlyph : "");
+    if (entry.IsRecord())
+        line.badge = Menu::Badge::kStar;
+    return line;
+}
+
+std::vector<Menu::Choice> ReplaysCard::Lines() const
+{
+    std::vector<Menu::Choice> lines(1);
+    lines[0].label = "Levels";
+    lines[0].kind = Menu::ValueKind::kList;
+    lines[0].items.push_back("all");
+    for (int level : filterLevels_)
+        lines[0].items.push_back(std::to_string(level));
+    lines[0].value = filterIndex_;
+    lines[0].enabled = !all_.empty();
+    for (const ReplayShelf::Entry& entry : listed_)
+        lines.push_back(LineOf(entry));
+    if (all_.empty()) {
+        lines.emplace_back();
+        lines.back().label = kNone;
+        lines.back().enabled = false;
+    }
+    lines.emplace_back();
+    lines.back().label = "Back";
+    return lines;
+}
+
+void ReplaysCard::Filter(int index)
+{
+    filterIndex_ = index;
+    const int level = index > 0 ? filterLevels_.at(static_cast<std::size_t>(index - 1)) : 0;
+    listed_.clear();
+    for (const ReplayShelf::Entry& entry : all_) {
+        if (!level || entry.header.position == level)
+            listed_.push_back(entry);
+    }
+    menu_.SetChoices(Lines());
+    ShowWhen();
+}
+
+MenuCard::Heard ReplaysCard::Hear(const GameEvent& event)
+{
+    const Heard heard = MenuCard::Hear(event);
+    ShowWhen();
+    return heard;
+}
+
+void ReplaysCard::Draw()
+{
+    menu_.Draw();
+    sprites_.Draw();
+}
+
+std::string ReplaysCard::When() const
+{
+    const int listed = menu_.Chosen() - 1;
+    if (listed < 0 || listed >= static_cast<int>(listed_.size()))
+        return "";
+    return PlayedOn(listed_[static_cast<std::size_t>(listed)].header.date);
+}
+
+void ReplaysCard::ShowWhen()
+{
+    const rect card = menu_.CardBox();
+    when_.Say(sprites_, When(), vector2(card.x + card.w * 0.5f, card.y + card.h + 34.0f));
+}
+
+MenuCard::Heard ReplaysCard::ChangeValue(int line, int value)
+{
+    if (line == 0)
+        Filter(value);
+    return Heard::kShown;
+}
+
+MenuCard::Heard ReplaysCard::Take(int line)
+{
+    const int listed = line - 1;
+    if (line == 0)
+        return Heard::kShown; // the filter steps on by itself
+    if (listed >= static_cast<int>(listed_.size()))
+        return Back();
+    next_ = Change(Change::To::kWatch);
+    next_.replay = listed_.at(static_cast<std::size_t>(listed)).path;
+    return Heard::kShown;
+}

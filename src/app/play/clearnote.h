@@ -1,0 +1,43 @@
+#pragma once
+// What the level-cleared banner adds outside "-classic": under the banner, "3 loops · best 2" and
+// "time 0:42.50 · best 0:40.10", each with a star when this clear set a new record, lettered in
+// ink on the paper and faded in and out with the banner.
+#include "app/text/lettering.h"
+#include "app/profile/levelprogress.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class ClearNote {
+public:
+    explicit ClearNote(CSpriteContainer& sprites) : sprites_(sprites) {}
+    ClearNote(const ClearNote&) = delete;
+    ClearNote& operator=(const ClearNote&) = delete;
+
+    // Shows the note of a clear at the banner's alpha (lettered anew when the clear differs from
+    // the one shown); nullptr takes it away. True when this changed what is drawn.
+    bool Show(const ClearReport* clear, float alpha);
+
+    // The note's lines for a clear, top to bottom, each with whether it tells of a new record.
+    struct Line {
+        std::string text;
+        bool newRecord;
+    };
+    static std::vector<Line> Lines(const ClearReport& clear);
+
+private:
+    struct Shown {
+        LetteredText text;
+        CSprite* star; // nullptr without a new record
+    };
+
+    void Letter(const ClearReport& clear);
+    void Remove();
+
+    CSpriteContainer& sprites_;
+    std::vector<Shown> shown_;
+    ClearReport clear_;
+    float alpha_ = 0.0f;
+};
+

@@ -1,0 +1,194 @@
+#pragma once
+// The fixed-step frame loop of the game phase. A driver ticks it with the time (the program's
+// screen for play, the tests, the headless game) and no tick blocks: once 16 ms have passed since
+// the last step began, the tick updates the world, the grid and the overlay by exactly 16 ms and
+// draws one frame; then the events that arrived are handed to it (the person's through Dispatch,
+// the input source's after it has looked). Nothing catches up: a slow machine plays slower. A
+// game slowed for the player (the game speed) still steps the world by 16 ms, only further apart
+// (32 ms at 50 %), so its world, digests and recordings are those of full speed.
+//
+// The game can be paused (P, or the window losing its input focus): the loop then keeps reading
+// events every step, but the world, the grid and the overlay stand still and game time does not
+// advance, so a game recorded with pauses in it replays to the same end without them. Nothing
+// moves then, so a frame is drawn only when the picture changes (the paused scrap appears, an
+// event reaches the game); the last one is presented again when the window may have lost it
+// (uncovered, resized) and a few times a second besides.
+//
+// Outside the classic game, the window's Escape pauses the game and opens the pause menu over
+// it (the paused scrap gives way to it); Escape again resumes. Its "Restart loop" is F5, handed
+// to the game as a key of the window would be, so the tools hear it as F5; its options change
+// the settings in force, the loop's own (fps, pausing on focus loss, the paper's motion) at once.
+//
+// The pad in use pulled out during play brings its sticks back to the centre, as heard events (so
+// a recording replays the same), and pauses the game with "pad disconnected" on the paper;
+// plugging it back or any key resumes. Outside the classic game, and while a person plays, the
+// pad rumbles when the hero dies and, more lightly, when a big robot blows up.
+#include "app/control/bindings.h"
+#include "app/control/joystick.h"
+#include "app/play/levelflow.h"
+#include "app/menu/pausecard.h"
+#include "app/play/statuslayer.h"
+#include "engine/input/gameevent.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class InputSource;
+class Platform;
+
+// A tool's mouse event at the point of the picture under it. The tools' mouse moves over the
+// pixels of a window of the picture's own 1280 x 720, whatever the window the game shows, and
+// reaches the picture through the same arithmetic as a person's in such a window, to the last bit.
+GameEvent FromToolsWindow(const GameEvent& event);
+class SettingsKeeper;
+struct GamePhase;
+
+class FrameLoop {
+public:
+
+    struct Options {
+        bool showFps = false;
+        std::string musicFile; // restarted whenever it ends; empty for none
+        Platform* platform = nullptr; // the window and pads; null for the headless game
+        bool pausable = false;   // P pauses and resumes
+        bool pauseOnFocusLoss = false; // and so does losing the window's input focus
+        bool endsAfterLastLevel = false; // space after the list's last clear ends the phase
+        // The window's Escape opens the pause menu, whose options change these settings; null:
+        // Escape ends the game.
+        SettingsKeeper* pauseMenu = nullptr;
+        // Where the clock of an input source that drives the menus stood when the loop began.
+        uint32_t toolClockStart = 0;
+        int rumble = 0; // the pad's rumble, 0 (never) to 10
+        // The player's controls, which the person's events go through; null for the game's own
+        // keys (the classic game, the tools).
+        const ControlSettings* controls = nullptr;
+        // How fast the game plays, in per cent: below 100 the loop waits longer between steps
+        // (the world's own step stays 16 ms); the pause keeps its pace.
+        int gameSpeed = 100;
+        // The pause menu's options change the game's speed (a person's game without "-speed").
+        bool speedFromOptions = false;
+        // Drawn over each frame, last (a replay's bar); empty for nothing.
+        std::function<void()> drawOver;
+    };
+
+    // How the loop ended: the window closed, Escape in a game without the pause menu or a
+    // script's, or the pause menu's Quit; or its "Main menu".
+    enum class Ending { kQuit, kMainMenu };
+
+    // Paused steps between two presents of an unchanged picture: about a quarter of a second.
+    static constexpr uint32_t kPausedStepsPerPresent = 16;
+
+    FrameLoop(const Options& options, GamePhase& phase, InputSource* input);
+
+    // Does what is due at `now` (a tick reading): nothing before the next step is due (false);
+    // then one step, which begins at a fresh reading of the tick counter (true).
+    bool Tick(uint32_t now);
+    // When the next step is due: 16 ms after the last one began, or longer in a slowed game.
+    uint32_t NextDue() const { return lastStep_ + StepInterval(); }
+    // The wall time from one step to the next: 16 ms, 32 ms at half speed; 16 ms while paused.
+    uint32_t StepInterval() const;
+    // One whole step without a window: update and draw (or, not drawn, update alone), the input
+    // source looks, then its events are handled.
+    void StepAndHandleEvents(bool drawn = true);
+    // The input source's events due now, handled without a step (those of a replay's time 0).
+    void HandleDueInputEvents();
+    // Stands the pad's sticks as a replay's level began, telling the game nothing.
+    void RestoreSticks(const JoystickMapping::State& sticks) { joystick_.Restore(sticks); }
+    // Handles an event of the person at the keyboard, mouse or pad, which may pause the game:
+    // through the player's bindings, when there are any, then as the game hears it.
+    void Dispatch(const GameEvent& event);
+    // The same for an event as the game hears it, bindings or not (a tool that drives the menus).
+    void DispatchHeard(const GameEvent& event);
+    // The input source looks at the step just taken, then its due events are handed out.
+    void LetInputLook();
+    void TakeInputEvents(std::vector<GameEvent>& out);
+    void HandleInputEvent(const GameEvent& event);
+
+    // Until Escape, a window close, or (with endsAfterLastLevel) the end of the level list.
+    bool Running() const { return running_ && !levelFlow_.AllCleared(); }
+    // The phase ended because every level of the list has been played through.
+    bool AllLevelsCleared() const { return levelFlow_.AllCleared(); }
+    bool Paused() const { return paused_; }
+    // Game time since the frame loop began: it never restarts, unlike the world's time, which
+    // starts again at 0 with every loop of a level.
+    uint32_t PhaseTime() const { return stepsTaken_ * Gameplay::kStepMs; }
+    // The time of the input source's events and looks: the phase time, or for a source that
+    // drives the menus its own clock, which runs on while the game is paused.
+    uint32_t ToolTime() const;
+    Ending HowItEnded() const { return ending_; }
+    bool PauseMenuShows() const { return pauseMenu_ != nullptr; }
+    // The game is paused because the pad in use went away.
+    bool PadGone() const { return padGone_; }
+    // Draws the frame as it stands: paper, world, overlay, status and the pause menu.
+    void Draw();
+
+private:
+    // One step without its events: music keep-alive, fps report, update and draw.
+    void Step();
+    // Hands an event to the game (and to the tools, which hear every one).
+    void DispatchToGame(const GameEvent& event);
+    void ReportFps();
+    void Update();
+    // Where the player is, for the status layer.
+    StatusLayer::Place Where();
+    // A level may have been loaded: the replay's recorder starts a new one if so.
+    void NoteLevelForReplay();
+    // The key or the pad's button the notes after a death and a clear name, as the player last
+    // played.
+    void NamePressKey();
+    // Draws the frame while the game runs. While it is paused, only when the picture may have
+    // changed (statusChanged, or since the last draw); otherwise presents the last frame again
+    // when the window may have lost it or it has stood a while.
+    void ShowPicture(bool statusChanged);
+    // Takes the events that pause and resume the game; true when the event was one of them.
+    bool TakePauseEvent(const GameEvent& event);
+    // The pad in use went away: its sticks come back to the centre and the game pauses.
+    void PadWentAway();
+    // A tap on the picture: the continue key after a death or a clear.
+    void ContinueOnTap();
+    // Rumbles the pad for a death or a big robot's blast of the step just taken.
+    void RumbleForStep();
+    // The player's dead zone and fire threshold for the sticks, heard when they change.
+    void UsePadZones(const ControlSettings& controls);
+    // The sticks' zones the game has always had.
+    static GameEvent OwnZones();
+    void SetPaused(bool paused);
+    void OpenPauseMenu();
+    void ClosePauseMenu();
+    void HandlePauseMenu(const GameEvent& event);
+    // Does what the player took in the pause menu: resume, a new loop, the main menu, quit.
+    void FollowPauseMenu(GameScreen::Change::To next);
+    // The settings of the loop itself, as the keeper has them in force.
+    void TakeLoopSettings();
+
+    Options options_;
+    GamePhase& phase_;
+    InputSource* input_;
+    LevelFlow levelFlow_;
+    bool running_ = true; // until Escape or a window close
+    Ending ending_ = Ending::kQuit;
+    bool focusPauseAllowed_; // the game is not played by a tool
+    std::unique_ptr<PauseCard> pauseMenu_; // while it shows
+    uint32_t everyStep_ = 0; // steps taken, paused or not
+    bool drawing_ = true;    // a step draws its frame
+    bool paused_ = false;
+    uint32_t lastStep_;
+    uint32_t fpsWindowStart_;
+    uint32_t stepsThisSecond_ = 0; // the fps report's count
+    uint32_t stepsTaken_ = 0;
+    bool redrawDue_ = false;  // something may have changed the picture since the last draw
+    bool presentDue_ = false; // the window may have lost the picture since it was last shown
+    uint32_t pausedStepsUnshown_ = 0;
+    std::vector<GameEvent> pending_;
+    JoystickMapping joystick_;
+    std::unique_ptr<Bindings> bindings_; // the player's, outside the classic game
+    std::vector<GameEvent> heardNow_;    // what the game hears of one of the person's events
+    GameEvent zonesInForce_ = OwnZones();
+    int32_t padInUse_ = -1; // the pad whose events the person last played with
+    bool padGone_ = false;
+    bool wasDead_ = false;     // the hero was dead after the step before
+    uint32_t blastsSeen_ = 0;  // the world's big robot blasts after the step before
+};

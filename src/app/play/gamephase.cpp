@@ -1,0 +1,53 @@
+#include "app/play/gamephase.h"
+
+#include "world/world.h"
+
+FirstLevel FirstLevel::FromLevelList(int startAfter)
+{
+    FirstLevel level;
+    level.fromLevelList_ = true;
+    level.startAfter_ = startAfter;
+    return level;
+}
+
+std::string FirstLevel::FileName(kolm::CLevelList& levels) const
+{
+    if (!fromLevelList_)
+        return file_;
+    if (startAfter_ != kListOwnStart)
+        levels.StartAfter(startAfter_);
+    return levels.NextLevelFile();
+}
+
+GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel, kolm::CLevelList& levels, const RandomGenerators& random)
+    : levels(levels), gameplay(random), levelsFromList(firstLevel.FromList())
+{
+    grid.Init(35, 20);
+    if (noGrid)
+        grid.noGrid = true;
+    gameplay.LoadLevel(firstLevel.FileName(levels));
+    gameplay.SetGrid(&grid);
+    overlay = std::make_unique<HudOverlay>(&gameplay);
+    overlay->particles.DrawFrom(gameplay.Random());
+}
+
+StatusLayer::Place GamePhase::Where()
+{
+    StatusLayer::Place place;
+    if (levelsFromList) {
+        place.level = levels.Current();
+        place.levelCount = levels.Count() - 1;
+    }
+    if (const Gameplay::CQuenlowZarnImpl* world = gameplay.World())
+        place.loop = static_cast<int>(world->oldGuys.size()) + 1;
+    if (progress) {
+        // The banner of a clear that stands (a clear that does not may be taken over by the
+        // press-space message).
+        if (overlay->message && overlay->ClearStands()) {
+            place.clear = progress->LastClear();
+            place.bannerAlpha = overlay->message->colour[3];
+        }
+        place.saveFailed = progress->SaveFailed();
+    }
+    return place;
+}

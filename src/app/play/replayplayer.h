@@ -1,0 +1,55 @@
+#pragma once
+// A replay played back: the level's world made again from the replay's header (the level file,
+// the generators' states of its loading, the sticks as they stood) and fed the events it heard,
+// step by step, in a game phase and frame loop of its own. After each step it checks the world
+// where the replay has a check; the first that differs stops it ("the world parted from the
+// replay at 12.34 s (loop 2)"). Watching the game and verifying a replay headless are this.
+#include "app/play/frameloop.h"
+#include "app/play/gamephase.h"
+#include "app/play/inputsource.h"
+#include "app/replay/replayfile.h"
+#include "utils/levellist/clevellist.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class ReplayPlayer {
+public:
+    // Whether the replay can be played with the levels installed: false, with the line that says
+    // why, for a level position outside the list or a level file that is not the one recorded
+    // ("recorded on another version of level 3").
+    static bool Playable(const Replay& replay, const kolm::CLevelList& levels, std::string& problem);
+
+    // The replay at its start: the level loaded, the events of its time 0 handled. noGrid: the
+    // paper stands still; drawOver: drawn over each frame (the watcher's bar).
+    ReplayPlayer(const Replay& replay, kolm::CLevelList& levels, bool noGrid = false,
+                 std::function<void()> drawOver = {});
+    ~ReplayPlayer();
+    ReplayPlayer(const ReplayPlayer&) = delete;
+    ReplayPlayer& operator=(const ReplayPlayer&) = delete;
+
+    // One step (drawn, or not), then its check and its events. Nothing once finished.
+    void Step(bool drawn = true);
+    // The clear was reached with every check as recorded, or a check differed.
+    bool Finished() const { return Verified() || Parted(); }
+    bool Verified() const;
+    bool Parted() const;
+    // "the world parted from the replay at 12.34 s (loop 2)"; empty while it has not.
+    std::string PartedLine() const;
+
+    // Game time since the level's start, and the loop being played (1 for the first).
+    uint32_t LevelTime() const { return loop_->PhaseTime(); }
+    int Loop() const;
+    const Replay& Played() const { return replay_; }
+    GamePhase& Phase() { return *phase_; }
+    void Draw() { loop_->Draw(); }
+
+private:
+    class Feed;
+
+    Replay replay_;
+    std::unique_ptr<Feed> feed_;
+    std::unique_ptr<GamePhase> phase_;
+    std::unique_ptr<FrameLoop> loop_;
+};

@@ -1,0 +1,86 @@
+#include "app/play/statuslayer.h"
+
+#include "utils/datafiles.h"
+
+#include <string>
+
+namespace {
+
+// The label's right end and the line its letters are centred on.
+constexpr float kLabelRight = kVirtualWidth - 24.0f;
+constexpr float kLabelMiddle = kVirtualHeight - 30.0f;
+// The space between two words of the label (digits of one number touch).
+constexpr float kWordGap = 9.0f;
+const vector2 kPausedCentre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
+// Under the time slider's left end.
+const vector2 kSaveNoteAnchor(150.0f, 84.0f);
+// Under the paused scrap.
+const vector2 kPauseNoteAnchor(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f + 100.0f);
+
+void AddNumber(std::vector<std::string>& images, int number)
+{
+    for (char digit : std::to_string(number))
+        images.push_back(datafiles::LabelDigit(digit - '0'));
+}
+
+bool IsDigit(const std::string& image) { return image.find("hud_digit_") != std::string::npos; }
+
+} // namespace
+
+std::vector<std::string> StatusLayer::LabelImages(const Place& place)
+{
+    std::vector<std::string> images;
+    if (place.level < 1 || place.level > place.levelCount)
+        return images;
+    images.push_back(datafiles::kLabelLevel);
+    AddNumber(images, place.level);
+    images.push_back(datafiles::kLabelSlash);
+    AddNumber(images, place.levelCount);
+    images.push_back(datafiles::kLabelDot);
+    images.push_back(datafiles::kLabelLoop);
+    AddNumber(images, place.loop);
+    return images;
+}
+
+bool StatusLayer::Update(const Place& place, bool paused)
+{
+    const bool relettered = !lettered_ || !place.SameLabel(shown_);
+    if (relettered)
+        Letter(place);
+    const bool noteChanged = clearNote_.Show(place.clear, place.bannerAlpha);
+    const bool saveNoteChanged = saveNote_.Say(sprites_, place.saveFailed ? kSaveFailedNote : "", kSaveNoteAnchor, TextAlign::kLeft);
+    const std::string resume = place.padGone ? kPadGoneNote : place.pauseKey.empty() ? "" : place.pauseKey + ": resume";
+    const bool pauseNoteChanged = pauseNote_.Say(sprites_, paused ? resume : "", kPauseNoteAnchor);
+    const bool scrapChanged = paused != (pausedScrap_ != nullptr);
+    if (paused && !pausedScrap_) {
+        pausedScrap_ = sprites_.CreateSprite(datafiles::kPaused);
+        pausedScrap_->SetCentre(kPausedCentre);
+    } else if (!paused && pausedScrap_) {
+        pausedScrap_->killed = true;
+        pausedScrap_ = nullptr;
+    }
+    return relettered || scrapChanged || noteChanged || saveNoteChanged || pauseNoteChanged;
+}
+
+void StatusLayer::Letter(const Place& place)
+{
+    for (CSprite* letter : label_)
+        letter->killed = true;
+    label_.clear();
+    // Laid out from 0, left to right, then moved so that the label ends at its right margin.
+    const std::vector<std::string> images = LabelImages(place);
+    float pen = 0.0f;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        CSprite* letter = sprites_.CreateSprite(images[i]);
+        if (i > 0 && !(IsDigit(images[i - 1]) && IsDigit(images[i])))
+            pen += kWordGap;
+        letter->x = pen;
+        letter->y = kLabelMiddle - letter->height * 0.5f;
+        pen += letter->width;
+        label_.push_back(letter);
+    }
+    for (CSprite* letter : label_)
+        letter->x += kLabelRight - pen;
+    shown_ = place;
+    lettered_ = true;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// What the game adds above the overlay to tell the player where they are: a hand-lettered label
+// in the bottom-right corner, "level 3 / 10 · loop 2", the clear's loops and times under the
+// level-cleared banner (app/play/clearnote.h), a note in the top-left corner while progress cannot be
+// saved, and the "paused" scrap while the game is paused, with what resumes it under it ("P:
+// resume", or "pad disconnected" when the pad in use went away). The label covers neither the time slider along the top edge nor the messages (the
+// press-space scrap sits bottom left, the level-cleared one in the middle). The "-classic"
+// option goes without this layer, for the picture exactly as it always was.
+#include "app/play/clearnote.h"
+#include "app/text/lettering.h"
+#include "engine/render/spritecontainer.h"
+
+#include <string>
+#include <vector>
+
+class StatusLayer {
+public:
+    // Where the player is: a list position with the list's length (0 for a level that is not in
+    // the list: then no label shows), and the loop of the level (1 for the first attempt); the
+    // clear shown by the banner, if any, with the banner's alpha; and whether the last save of
+    // progress failed.
+    struct Place {
+        int level = 0;
+        int levelCount = 0;
+        int loop = 1;
+        const ClearReport* clear = nullptr;
+        float bannerAlpha = 0.0f;
+        bool saveFailed = false;
+        bool padGone = false; // the game is paused because the pad in use went away
+        // The key or button that resumes a paused game, as the player has it ("P"); empty for
+        // none to name.
+        std::string pauseKey = {};
+
+        bool SameLabel(const Place& other) const
+        {
+            return level == other.level && levelCount == other.levelCount && loop == other.loop;
+        }
+    };
+
+    StatusLayer() = default;
+    StatusLayer(const StatusLayer&) = delete;
+    StatusLayer& operator=(const StatusLayer&) = delete;
+
+    // Letters the label anew when the place has changed, and shows or hides the paused scrap.
+    // True when either changed what the layer draws.
+    bool Update(const Place& place, bool paused);
+    void Draw() { sprites_.Draw(); }
+
+    // The images of the label, left to right, for a place (empty when no label shows).
+    static std::vector<std::string> LabelImages(const Place& place);
+    // What the note says while progress cannot be saved, and under the paused scrap when the pad
+    // went away.
+    static constexpr const char* kSaveFailedNote = "progress cannot be saved";
+    static constexpr const char* kPadGoneNote = "pad disconnected";
+
+private:
+    void Letter(const Place& place);
+
+    CSpriteContainer sprites_;
+    ClearNote clearNote_{sprites_};
+    LetteredLine saveNote_;
+    LetteredLine pauseNote_; // under the paused scrap
+    std::vector<CSprite*> label_;
+    CSprite* pausedScrap_ = nullptr;
+    Place shown_;
+    bool lettered_ = false;
+};

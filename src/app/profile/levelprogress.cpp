@@ -1,0 +1,251 @@
+#include "app/profile/levelprogress.h"
+
+#include "utils/log.h"
+#include "utils/levellist/clevellist.h"
+#include "utils/linereader.h"
+#include "utils/playerfile.h"
+#include "utils/stringutils.h"
+#include "world/world.h"
+
+#include <algorithm>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+struct ReadProgress {
+    Progress progress;
+    std::vector<kolm::FileProblem> problems;
+};
+
+std::vector<std::string> Words(const std::string& line)
+{
+    std::istringstream stream(line);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// "cleared N" with N a list position, and nothing else but blanks.
+bool ReadClearedLine(const std::string& line, int& cleared)
+{
+    const std::vector<std::string> words = Words(line);
+    int64_t position = 0;
+    if (words.size() != 2 || words[0] != "cleared" ||
+        !kolm::ParseWholeNumber(words[1], 1, ProgressFile::kLastPosition, position))
+        return false;
+    cleared = static_cast<int>(position);
+    return true;
+}
+
+const char* const kAssistedMarks[] = {"", "assisted=loops", "assisted=time", "assisted=loops,time"};
+
+// The record's assisted marks from the word after its figures, if any; false for a word that is
+// none of them.
+bool ReadAssistedMarks(const std::vector<std::string>& words, LevelRecord& record)
+{
+    const std::string marks = words.size() > 4 ? words[4] : "";
+    for (int i = 0; i < 4; ++i) {
+        if (marks == kAssistedMarks[i]) {
+            record.loopsAssisted = (i & 1) != 0;
+            record.timeAssisted = (i & 2) != 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+// "record POSITION LOOPS MILLISECONDS [assisted=...]"; what is wrong with it, or empty text.
+std::string ReadRecordLine(const std::string& line, int lastPosition, int& position, LevelRecord& record)
+{
+    const std::vector<std::string> words = Words(line);
+    int64_t numbers[3] = {};
+    const int64_t widest = int64_t(1) << 40; // wide enough to say what is wrong with a number
+    bool numeric = (words.size() == 4 || words.size() == 5) && words[0] == "record" && ReadAssistedMarks(words, record);
+    for (std::size_t i = 0; numeric && i < 3; ++i)
+        numeric = kolm::ParseWholeNumber(words[i + 1], -widest, widest, numbers[i]);
+    if (!numeric)
+        return kolm::QuotedFromFile(line) + " is not \"record POSITION LOOPS MILLISECONDS\" (with assisted=loops, " +
+               "assisted=time or assisted=loops,time after it, or nothing); line ignored";
+    if (numbers[0] < 1 || numbers[0] > lastPosition)
+        return "a record of position " + words[1] + ", which is not on the level list (1 to " +
+               std::to_string(lastPosition) + "); line ignored";
+    if (numbers[1] < 1 || numbers[1] > INT32_MAX)
+        return "a record of " + words[2] + " loops cannot be (a clear takes 1 loop or more); line ignored";
+    if (numbers[2] < 0 || numbers[2] > UINT32_MAX)
+        return "a record of " + words[3] + " ms cannot be (a clear takes 0 to " + std::to_string(UINT32_MAX) +
+               " ms); line ignored";
+    position = static_cast<int>(numbers[0]);
+    record.loops = static_cast<int>(numbers[1]);
+    record.milliseconds = static_cast<uint32_t>(numbers[2]);
+    return std::string();
+}
+
+// The first line is "cleared N", every other line that is not blank a record.
+ReadProgress ParseProgress(const std::string& text, int lastPosition)
+{
+    ReadProgress read;
+    std::istringstream stream(text);
+    kolm::LineReader lines(stream);
+    std::string line;
+    for (int number = 1; lines.Next(line); ++number) {
+        if (number == 1) {
+            if (!ReadClearedLine(line, read.progress.cleared))
+                read.problems.push_back({number, kolm::QuotedFromFile(line) + " is not \"cleared N\" with N from 1 to " +
+                                                     std::to_string(ProgressFile::kLastPosition) +
+                                                     "; no level counts as cleared"});
+            continue;
+        }
+        if (kolm::Trim(line).empty())
+            continue;
+        int position = 0;
+        LevelRecord record;
+        const std::string problem = ReadRecordLine(line, lastPosition, position, record);
+        if (problem.empty())
+            read.progress.records[position].Merge(record);
+        else
+            read.problems.push_back({number, problem});
+    }
+    return read;
+}
+
+std::string FormatProgress(const Progress& progress)
+{
+    // A save follows a clear: the position cleared is 1 or more.
+    std::string text = "cleared " + std::to_string(progress.cleared) + "\n";
+    for (const auto& [position, record] : progress.records)
+    {
+        const char* marks = kAssistedMarks[(record.loopsAssisted ? 1 : 0) + (record.timeAssisted ? 2 : 0)];
+        text += "record " + std::to_string(position) + " " + std::to_string(record.loops) + " " +
+                std::to_string(record.milliseconds) + (marks[0] ? " " : "") + marks + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+bool FigureReplaces(int64_t figure, bool assisted, int64_t record, bool recordAssisted)
+{
+    if (assisted != recordAssisted)
+        return recordAssisted && figure <= record;
+    return figure < record;
+}
+
+void LevelRecord::Merge(const LevelRecord& other)
+{
+    if (!other.Exists())
+        return;
+    if (!Exists()) {
+        *this = other;
+        return;
+    }
+    if (FigureReplaces(other.loops, other.loopsAssisted, loops, loopsAssisted)) {
+        loops = other.loops;
+        loopsAssisted = other.loopsAssisted;
+    }
+    if (FigureReplaces(other.milliseconds, other.timeAssisted, milliseconds, timeAssisted)) {
+        milliseconds = other.milliseconds;
+        timeAssisted = other.timeAssisted;
+    }
+}
+
+LevelRecord Progress::RecordOf(int position) const
+{
+    const auto found = records.find(position);
+    return found == records.end() ? LevelRecord() : found->second;
+}
+
+void Progress::Merge(const Progress& other)
+{
+    cleared = std::max(cleared, other.cleared);
+    for (const auto& [position, record] : other.records)
+        records[position].Merge(record);
+}
+
+std::string ProgressFile::DefaultPath()
+{
+    return kolm::PlayerFilePath("XDG_STATE_HOME", ".local/state", "progress");
+}
+
+Progress ProgressFile::Load(int lastPosition) const
+{
+    const kolm::PlayerFileText file = kolm::ReadPlayerFile(path_);
+    if (file.state == kolm::PlayerFileText::State::kUnusable) {
+        const std::string message = "the progress file " + path_ + " " + file.problem + "; starting without progress";
+        kolm::WarnOnce(message, message);
+    }
+    if (file.state != kolm::PlayerFileText::State::kRead || file.text.empty())
+        return Progress();
+    const ReadProgress read = ParseProgress(file.text, lastPosition);
+    kolm::ReportFileProblems(path_, read.problems);
+    return read.progress;
+}
+
+bool ProgressFile::Save(Progress& progress) const
+{
+    if (path_.empty())
+        return true;
+    std::string error;
+    const bool saved = kolm::SavePlayerFile(
+        path_,
+        [&progress](const kolm::PlayerFileText& present) {
+            // What the file holds now, another game's latest clears and the records of levels
+            // past this run's list included.
+            if (present.state == kolm::PlayerFileText::State::kRead)
+                progress.Merge(ParseProgress(present.text, kLastPosition).progress);
+            return FormatProgress(progress);
+        },
+        error);
+    if (!saved)
+        kolm::WarnOnce("saving " + path_, "cannot save progress to " + path_ + ": " + error + "; play goes on");
+    return saved;
+}
+
+ProgressKeeper::ProgressKeeper(const ProgressFile& file, const kolm::CLevelList& levels)
+    : file_(file), levels_(levels), known_(file.Load(std::max(0, levels.Count() - 1)))
+{
+}
+
+void ProgressKeeper::AfterStep(Gameplay& gameplay, uint32_t phaseTime, bool slowed)
+{
+    const Gameplay::CQuenlowZarnImpl* world = gameplay.World();
+    if (world != level_) {
+        level_ = world;
+        levelStart_ = phaseTime;
+        levelCleared_ = false;
+        levelSlowed_ = false;
+        hasClear_ = false;
+    }
+    levelSlowed_ = levelSlowed_ || slowed;
+    if (!world || levelCleared_ || !gameplay.IsLevelCleared())
+        return;
+    levelCleared_ = true;
+    // The empty level played after the end of the list is cleared too, but is no level.
+    const int position = levels_.Current();
+    if (position < 1 || position >= levels_.Count())
+        return;
+    LevelRecord clear;
+    clear.loops = static_cast<int>(world->oldGuys.size()) + 1;
+    clear.milliseconds = phaseTime + Gameplay::kStepMs - levelStart_; // the clearing step included
+    clear.loopsAssisted = clear.timeAssisted = levelSlowed_;
+    NoteClear(position, clear);
+}
+
+void ProgressKeeper::NoteClear(int position, const LevelRecord& clear)
+{
+    clear_.position = position;
+    clear_.loops = clear.loops;
+    clear_.milliseconds = clear.milliseconds;
+    clear_.assisted = clear.loopsAssisted;
+    clear_.before = known_.RecordOf(position);
+    Progress update;
+    update.cleared = position;
+    update.records[position] = clear;
+    const Progress previous = known_;
+    known_.Merge(update);
+    if (!(known_ == previous))
+        saveFailed_ = !file_.Save(known_);
+    clear_.best = known_.RecordOf(position);
+    hasClear_ = true;
+}

@@ -1,0 +1,122 @@
+#include "app/screens/endingscreen.h"
+
+#include "app/text/lettering.h"
+#include "app/profile/recordwords.h"
+#include "engine/core/ticks.h"
+#include "utils/datafiles.h"
+
+namespace {
+
+constexpr float kHeadingBaseline = 120.0f;
+constexpr float kColumnHeadsBaseline = 195.0f;
+constexpr float kFirstRowBaseline = 245.0f;
+constexpr float kRowStep = 38.0f;
+constexpr float kTotalGap = 14.0f; // between the levels and the totals
+constexpr float kHintBaseline = 690.0f;
+// The table's columns: the level's name from the left, loops and time up to their right ends.
+constexpr float kNameLeft = 380.0f;
+constexpr float kLoopsRight = 720.0f; // "fewest loops" reaches left to about 520
+constexpr float kTimeRight = 940.0f;
+constexpr float kMarkGap = 24.0f; // from the time to a record's "assisted"
+
+} // namespace
+
+EndingScreen::EndingScreen(const Progress& records, int levelCount, bool thenMainMenu)
+    : shownAt_(kolm::GetTicks()), thenMainMenu_(thenMainMenu)
+{
+    Letter(records, levelCount);
+}
+
+std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int levelCount)
+{
+    std::vector<Row> rows;
+    int loops = 0;
+    uint32_t milliseconds = 0;
+    LevelRecord all; // assisted when any record is
+    for (int position = 1; position <= levelCount; ++position) {
+        const LevelRecord record = records.RecordOf(position);
+        const std::string name = "level " + std::to_string(position);
+        if (!record.Exists()) {
+            rows.push_back({name, "-", "-"});
+            continue;
+        }
+        rows.push_back({name, LoopCount(record.loops), FormatGameTime(record.milliseconds), AssistedMark(record)});
+        loops += record.loops;
+        milliseconds += record.milliseconds;
+        all.loopsAssisted = all.loopsAssisted || record.loopsAssisted;
+        all.timeAssisted = all.timeAssisted || record.timeAssisted;
+    }
+    rows.push_back({"total", LoopCount(loops), FormatGameTime(milliseconds), AssistedMark(all)});
+    return rows;
+}
+
+void EndingScreen::Letter(const Progress& records, int levelCount)
+{
+    CSprite* paper = sprites_.CreateSprite(datafiles::kPaperBackground);
+    const bool sized = paper->width != 0.0f && paper->height != 0.0f;
+    paper->scaleX = sized ? kVirtualWidth / paper->width : 0.0f;
+    paper->scaleY = sized ? kVirtualHeight / paper->height : 0.0f;
+    Lettering lettering(sprites_);
+    const float middle = kVirtualWidth * 0.5f;
+    lettering.Write("all levels cleared!", vector2(middle, kHeadingBaseline), datafiles::GlyphSize::kLarge,
+                    TextAlign::kCentre);
+    const datafiles::GlyphSize size = datafiles::GlyphSize::kSmall;
+    lettering.Write("fewest loops", vector2(kLoopsRight, kColumnHeadsBaseline), size, TextAlign::kRight)
+        .SetColour(0.6f, 0.6f, 0.6f);
+    lettering.Write("best time", vector2(kTimeRight, kColumnHeadsBaseline), size, TextAlign::kRight)
+        .SetColour(0.6f, 0.6f, 0.6f);
+    const std::vector<Row> rows = Rows(records, levelCount);
+    float baseline = kFirstRowBaseline;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i + 1 == rows.size())
+            baseline += kTotalGap;
+        lettering.Write(rows[i].name, vector2(kNameLeft, baseline), size, TextAlign::kLeft);
+        lettering.Write(rows[i].loops, vector2(kLoopsRight, baseline), size, TextAlign::kRight);
+        lettering.Write(rows[i].time, vector2(kTimeRight, baseline), size, TextAlign::kRight);
+        lettering.Write(rows[i].mark, vector2(kTimeRight + kMarkGap, baseline), size, TextAlign::kLeft)
+            .SetColour(0.6f, 0.6f, 0.6f);
+        baseline += kRowStep;
+    }
+    lettering.Write("press a key", vector2(middle, kHintBaseline), datafiles::GlyphSize::kSmall, TextAlign::kCentre);
+}
+
+bool EndingScreen::Tick(uint32_t now)
+{
+    if (done_ || !poll_.Due(now))
+        return false;
+    still_.Show([this] { Draw(); });
+    if (kolm::GetTicks() - shownAt_ > kTimeoutMs)
+        done_ = true;
+    return true;
+}
+
+void EndingScreen::HandleEvent(const GameEvent& event)
+{
+    // Closing the window quits, whatever would follow the ending.
+    if (event.type == GameEvent::Type::kQuit)
+        done_ = quit_ = true;
+    else if (!still_.TakeWindowEvent(event) && Ends(event))
+        done_ = true;
+}
+
+GameScreen::Change EndingScreen::WhatNext() const
+{
+    if (!done_)
+        return Change();
+    return Change(thenMainMenu_ && !quit_ ? Change::To::kMainMenu : Change::To::kQuit);
+}
+
+bool EndingScreen::Ends(const GameEvent& event) const
+{
+    if (kolm::GetTicks() - shownAt_ < kDeafMs)
+        return false;
+    switch (event.type) {
+    case GameEvent::Type::kKeyDown:
+    case GameEvent::Type::kPadDown:
+        return true;
+    case GameEvent::Type::kMouseDown:
+        return event.button == GameEvent::kLeftButton;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,161 @@
+#include "app/screens/mainmenu.h"
+
+#include "app/control/bindings.h"
+#include "app/play/inputsource.h"
+#include "app/profile/settingskeeper.h"
+#include "audio/audiodevice.h"
+#include "engine/core/ticks.h"
+#include "utils/datafiles.h"
+#include "utils/levellist/clevellist.h"
+
+#include <algorithm>
+
+namespace {
+
+using Kind = Menu::Event::Kind;
+
+Progress PlayersProgress(int levelCount)
+{
+    return ProgressFile(ProgressFile::DefaultPath()).Load(levelCount > 0 ? levelCount : ProgressFile::kLastPosition);
+}
+
+// The level "Continue" starts: the one after the furthest cleared, or the last when all are.
+int ContinueLevel(const Progress& progress, int levelCount) { return std::min(progress.cleared + 1, levelCount); }
+
+Menu::Choice Line(const std::string& label)
+{
+    Menu::Choice choice;
+    choice.label = label;
+    return choice;
+}
+
+} // namespace
+
+MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Platform* platform, bool toolsDriveMenus)
+    : settings_(settings), levels_(levels), platform_(platform), toolsDriveMenus_(toolsDriveMenus),
+      levelCount_(std::max(0, levels.Count() - 1)),
+      progress_(PlayersProgress(levelCount_)), shelf_(ReplayShelf::DefaultFolder())
+{
+    std::vector<Menu::Choice> lines;
+    if (progress_.cleared > 0 && levelCount_ > 0) {
+        lines.push_back(Line("Continue at level " + std::to_string(ContinueLevel(progress_, levelCount_))));
+        actions_.push_back(Action::kContinue);
+    }
+    for (const auto& [label, action] : {std::pair<const char*, Action>{"New game", Action::kNewGame},
+                                        {"Levels", Action::kLevels},
+                                        {"Replays", Action::kReplays},
+                                        {"Options", Action::kOptions},
+                                        {"Quit", Action::kQuit}}) {
+        lines.push_back(Line(label));
+        actions_.push_back(action);
+    }
+    main_ = std::make_unique<Menu>("Tobrakka", lines);
+    paper_.Init(35, 20);
+    paper_.noGrid = true;
+}
+
+bool MainMenu::Tick(uint32_t now)
+{
+    if (next_.to != Change::To::kStay || !poll_.Due(now))
+        return false;
+    KeepMusicPlaying(datafiles::kMusic);
+    if (hint_.Show(InputNames(platform_, &settings_.InForce().controls)))
+        still_.Changed();
+    still_.Show([this] { Draw(); });
+    return true;
+}
+
+void MainMenu::Draw()
+{
+    paper_.Draw();
+    if (card_)
+        card_->Draw();
+    else
+        main_->Draw();
+    hint_.Draw();
+}
+
+void MainMenu::LetToolsLook(InputSource& tools, uint32_t clock)
+{
+    if (toolsDriveMenus_)
+        tools.ObserveScreen(clock);
+}
+
+void MainMenu::TakeToolEvents(InputSource& tools, uint32_t clock, std::vector<GameEvent>& out)
+{
+    if (toolsDriveMenus_)
+        tools.TakeDue(clock, out);
+}
+
+void MainMenu::HandleEvent(const GameEvent& event)
+{
+    if (still_.TakeWindowEvent(event))
+        return;
+    if (event.type == GameEvent::Type::kQuit) {
+        next_.to = Change::To::kQuit;
+        return;
+    }
+    if (card_)
+        HandleCard(card_, event);
+    else
+        HandleMain(event);
+}
+
+void MainMenu::HandleMain(const GameEvent& event)
+{
+    const Menu::Event taken = main_->HandleEvent(Bindings(settings_.InForce().controls).InMenu(event));
+    if (taken.kind != Kind::kNothing)
+        still_.Changed();
+    if (taken.kind == Kind::kTaken)
+        Take(actions_.at(static_cast<std::size_t>(taken.choice)));
+}
+
+void MainMenu::Take(Action action)
+{
+    switch (action) {
+    case Action::kContinue:
+        Play(ContinueLevel(progress_, levelCount_) - 1);
+        break;
+    case Action::kNewGame:
+        Play(levels_.JumpTo());
+        break;
+    case Action::kLevels:
+        card_ = std::make_unique<LevelsCard>(progress_, levelCount_, &settings_.InForce().controls, &shelf_);
+        break;
+    case Action::kReplays:
+        ShowReplays();
+        break;
+    case Action::kOptions:
+        card_ = std::make_unique<OptionsCard>(settings_, platform_);
+        break;
+    case Action::kQuit:
+        next_.to = Change::To::kQuit;
+        break;
+    }
+}
+
+void MainMenu::ShowReplays()
+{
+    card_ = std::make_unique<ReplaysCard>(shelf_, &settings_.InForce().controls);
+    still_.Changed();
+}
+
+void MainMenu::Play(int startAfter)
+{
+    next_.to = Change::To::kPlay;
+    next_.startAfter = startAfter;
+}
+
+void MainMenu::HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& event)
+{
+    if (card->Hear(event) == MenuCard::Heard::kNothing)
+        return;
+    still_.Changed();
+    const Change next = card->WhatNext();
+    if (next.to == Change::To::kPlay)
+        Play(next.startAfter);
+    else if (next.to == Change::To::kWatch)
+        next_ = next;
+    else if (next.to == Change::To::kBack)
+        card.reset();
+}

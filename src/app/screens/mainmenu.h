@@ -1,0 +1,73 @@
+#pragma once
+// The main menu after the title splash: "Continue at level N" (after the furthest level cleared,
+// first and only when there is progress), "New game", "Levels", "Replays", "Options" and "Quit",
+// on the ruled paper. The level select, the replays and the options open over the same paper;
+// Escape goes back from them. Like the title screen, a driver ticks it with the time and no tick blocks: it reads the
+// events every 16 ms, draws when the picture changes, and presents the last picture again when
+// the window may have lost it and a few times a second besides.
+//
+// An input source that drives the menus (a script under "-menus") sends its events here too, as
+// a person's, on a clock that advances 16 ms with each of these polls.
+#include "app/menu/levelscard.h"
+#include "app/menu/menu.h"
+#include "app/menu/menuhint.h"
+#include "app/menu/optionscard.h"
+#include "app/menu/replayscard.h"
+#include "app/screen/pollcadence.h"
+#include "app/screen/gamescreen.h"
+#include "app/screen/stillpicture.h"
+#include "grid/papergrid.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class InputSource;
+class Platform;
+class SettingsKeeper;
+
+class MainMenu : public GameScreen {
+public:
+    // levels: the list the game plays; platform: the window the options change (null: none);
+    // toolsDriveMenus: the tools' events are heard here.
+    MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Platform* platform, bool toolsDriveMenus);
+    MainMenu(const MainMenu&) = delete;
+    MainMenu& operator=(const MainMenu&) = delete;
+
+    bool Tick(uint32_t now) override;
+    uint32_t NextDue() const override { return poll_.Next(); }
+    void HandleEvent(const GameEvent& event) override;
+    void Draw() override;
+    Change WhatNext() const override { return next_; }
+    void LetToolsLook(InputSource& tools, uint32_t clock) override;
+    void TakeToolEvents(InputSource& tools, uint32_t clock, std::vector<GameEvent>& out) override;
+    bool RunsToolClock() const override { return toolsDriveMenus_; }
+    // Opens the list of replays (back from watching one).
+    void ShowReplays();
+
+private:
+    enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kQuit };
+
+    void HandleMain(const GameEvent& event);
+    // The level select or the options, while one shows over the main menu.
+    void HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& event);
+    void Take(Action action);
+    void Play(int startAfter);
+
+    SettingsKeeper& settings_;
+    const kolm::CLevelList& levels_;
+    Platform* platform_;
+    bool toolsDriveMenus_;
+    int levelCount_;
+    Progress progress_;
+    ReplayShelf shelf_; // the player's replays
+    std::vector<Action> actions_; // of the main menu's lines
+    CPaperGrid paper_;
+    std::unique_ptr<Menu> main_;
+    std::unique_ptr<MenuCard> card_; // the level select or the options, while one shows
+    MenuHint hint_;
+    Change next_;
+    PollCadence poll_;
+    StillPicture still_;
+};
+

@@ -1,0 +1,73 @@
+#include "app/screens/playscreen.h"
+
+#include "app/play/inputsource.h"
+#include "app/profile/settings.h"
+#include "utils/datafiles.h"
+#include "utils/levellist/clevellist.h"
+
+namespace {
+
+FrameLoop::Options LoopOptions(const PlayScreen::Setup& setup)
+{
+    const Settings& settings = *setup.settings;
+    const InputSource* tools = setup.tools;
+    FrameLoop::Options options;
+    options.showFps = settings.showFps;
+    options.musicFile = datafiles::kMusic;
+    options.platform = setup.platform;
+    options.pausable = !setup.classic;
+    options.pauseOnFocusLoss = settings.pauseOnFocusLoss && (!tools || !tools->PlaysTheGame());
+    options.pauseMenu = setup.keeper;
+    options.toolClockStart = setup.toolClock;
+    options.endsAfterLastLevel = setup.endsAfterLastLevel;
+    options.rumble = setup.classic ? 0 : settings.rumble;
+    options.controls = setup.classic ? nullptr : &settings.controls;
+    // The tools play at their own pace unless asked for a speed; the classic game at its own.
+    const bool ownPace = setup.classic || (tools && !setup.speedAsked);
+    options.gameSpeed = ownPace ? GameSpeed::kFull : settings.gameSpeed;
+    options.speedFromOptions = !setup.classic && !tools;
+    return options;
+}
+
+} // namespace
+
+PlayScreen::PlayScreen(const Setup& setup)
+    : tools_(setup.tools), drivesMenus_(setup.tools && setup.tools->DrivesMenus())
+{
+    // The game phase's generators: seeded from the clock, unless the tools seed them.
+    RandomGenerators random = RandomGenerators::FromClock();
+    if (tools_)
+        tools_->PhaseStarting(random);
+    phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter),
+                                         *setup.levels, random);
+    if (!setup.classic) {
+        phase_->status = std::make_unique<StatusLayer>();
+        phase_->overlay->clearStands = true;
+        phase_->gameplay.SoftenFlashes(setup.settings->softFlashes);
+    }
+    if (!tools_ || tools_->KeepsProgress())
+        phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()), *setup.levels);
+    if (phase_->progress && !setup.classic)
+        phase_->replays = std::make_unique<ReplayRecorder>(ReplayShelf(ReplayShelf::DefaultFolder()), *setup.levels);
+    loop_ = std::make_unique<FrameLoop>(LoopOptions(setup), *phase_, tools_);
+}
+
+PlayScreen::~PlayScreen()
+{
+    if (tools_)
+        tools_->PhaseEnded(*phase_);
+    loop_.reset();
+    phase_.reset();
+}
+
+GameScreen::Change PlayScreen::WhatNext() const
+{
+    if (loop_->Running())
+        return Change();
+    if (loop_->AllLevelsCleared() && phase_->progress) {
+        Change ending(Change::To::kEnding);
+        ending.records = phase_->progress->Known();
+        return ending;
+    }
+    return Change(loop_->HowItEnded() == FrameLoop::Ending::kMainMenu ? Change::To::kMainMenu : Change::To::kQuit);
+}

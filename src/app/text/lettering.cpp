@@ -1,0 +1,171 @@
+#include "app/text/lettering.h"
+
+#include "engine/render/texturecache.h"
+
+#include <cmath>
+
+namespace {
+
+using datafiles::GlyphSize;
+
+const char32_t kUnknown = U'\uFFFD';
+const char32_t kTimes = U'\u00D7';
+
+// The code points of UTF-8 text. A sequence cut short (or a byte that starts none) is one
+// unknown character, and reading goes on at the byte that broke it off.
+std::u32string DecodeUtf8(const std::string& text)
+{
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length =
+            lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        char32_t code = length == 1 ? lead : length == 2 ? lead & 0x1Fu : length == 3 ? lead & 0x0Fu : lead & 0x07u;
+        std::size_t read = 1;
+        while (read < length && i + read < text.size() && (static_cast<unsigned char>(text[i + read]) >> 6) == 0x2)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + read++]) & 0x3Fu);
+        out.push_back(length > 0 && read == length ? code : kUnknown);
+        i += read;
+    }
+    return out;
+}
+
+bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+// The nearest character before (step -1) or after (step 1) position i that is not a blank.
+char32_t NeighbourOf(const std::u32string& text, std::size_t i, int step)
+{
+    for (long at = static_cast<long>(i) + step; at >= 0 && at < static_cast<long>(text.size()); at += step) {
+        if (text[static_cast<std::size_t>(at)] != U' ')
+            return text[static_cast<std::size_t>(at)];
+    }
+    return U' ';
+}
+
+// The characters as the glyph set spells them: capitals, and the times sign between numbers.
+std::u32string Spelled(const std::string& text)
+{
+    std::u32string spelled = DecodeUtf8(text);
+    const std::u32string original = spelled;
+    for (std::size_t i = 0; i < spelled.size(); ++i) {
+        const char32_t c = original[i];
+        if (c == U'x' && IsDigit(NeighbourOf(original, i, -1)) && IsDigit(NeighbourOf(original, i, 1)))
+            spelled[i] = kTimes;
+        else if (c >= U'a' && c <= U'z')
+            spelled[i] = c - U'a' + U'A';
+    }
+    return spelled;
+}
+
+bool HasGlyph(char32_t c) { return datafiles::kGlyphCharacters.find(c) != std::u32string_view::npos; }
+
+// The character's picture, or null when it has none (or its file could not be loaded).
+TextureEntry* GlyphPicture(char32_t c, GlyphSize size)
+{
+    return HasGlyph(c) ? GetTexture(datafiles::Glyph(size, c)) : nullptr;
+}
+
+float AdvanceOf(const TextureEntry* picture, GlyphSize size)
+{
+    return picture ? static_cast<float>(picture->width - 2 * datafiles::GlyphMetricsOf(size).margin) : 0.0f;
+}
+
+// The characters that have ink, each with where its advance starts, and the whole width.
+struct Layout {
+    struct Inked {
+        char32_t character;
+        float pen;
+    };
+    std::vector<Inked> inked;
+    float width = 0.0f;
+};
+
+Layout LayOut(const std::string& text, GlyphSize size)
+{
+    Layout layout;
+    const float space = AdvanceOf(GlyphPicture(U' ', size), size);
+    for (char32_t c : Spelled(text)) {
+        const TextureEntry* picture = c == U' ' ? nullptr : GlyphPicture(c, size);
+        if (picture)
+            layout.inked.push_back({c, layout.width});
+        layout.width += picture ? AdvanceOf(picture, size) : space;
+    }
+    return layout;
+}
+
+// The text's left end for an anchor, on a whole pixel.
+float LeftEnd(float anchorX, float width, TextAlign align)
+{
+    const float shift = align == TextAlign::kCentre ? width * 0.5f : align == TextAlign::kRight ? width : 0.0f;
+    return std::round(anchorX - shift);
+}
+
+} // namespace
+
+void LetteredText::MoveTo(const vector2& anchor)
+{
+    anchor_ = anchor;
+    const datafiles::GlyphMetrics metrics = datafiles::GlyphMetricsOf(size_);
+    const float left = LeftEnd(anchor.x, width_, align_);
+    const float top = std::round(anchor.y) - static_cast<float>(metrics.baseline);
+    for (const Glyph& glyph : glyphs_) {
+        glyph.sprite->x = left + glyph.pen - static_cast<float>(metrics.margin);
+        glyph.sprite->y = top;
+    }
+}
+
+void LetteredText::SetColour(float r, float g, float b)
+{
+    for (const Glyph& glyph : glyphs_)
+        glyph.sprite->SetColour(r, g, b);
+}
+
+void LetteredText::SetAlpha(float alpha)
+{
+    for (const Glyph& glyph : glyphs_)
+        glyph.sprite->SetAlpha(alpha);
+}
+
+void LetteredText::Remove()
+{
+    for (const Glyph& glyph : glyphs_)
+        glyph.sprite->killed = true;
+    *this = LetteredText();
+}
+
+LetteredText Lettering::Write(const std::string& text, const vector2& anchor, GlyphSize size, TextAlign align)
+{
+    const Layout layout = LayOut(text, size);
+    LetteredText lettered;
+    lettered.size_ = size;
+    lettered.align_ = align;
+    lettered.width_ = layout.width;
+    for (const Layout::Inked& glyph : layout.inked)
+        lettered.glyphs_.push_back({sprites_.CreateSprite(datafiles::Glyph(size, glyph.character)), glyph.pen});
+    lettered.MoveTo(anchor);
+    return lettered;
+}
+
+float Lettering::Width(const std::string& text, GlyphSize size) { return LayOut(text, size).width; }
+
+void Lettering::Compose(PictureComposer& picture, const std::string& text, const vector2& anchor, GlyphSize size,
+                        TextAlign align)
+{
+    const Layout layout = LayOut(text, size);
+    const datafiles::GlyphMetrics metrics = datafiles::GlyphMetricsOf(size);
+    const float left = LeftEnd(anchor.x, layout.width, align) - static_cast<float>(metrics.margin);
+    const int top = static_cast<int>(std::round(anchor.y)) - metrics.baseline;
+    for (const Layout::Inked& glyph : layout.inked)
+        picture.Lay(datafiles::Glyph(size, glyph.character), static_cast<int>(left + glyph.pen), top);
+}
+
+bool LetteredLine::Say(CSpriteContainer& sprites, const std::string& words, const vector2& anchor, TextAlign align)
+{
+    if (words == said_)
+        return false;
+    text_.Remove();
+    if (!words.empty())
+        text_ = Lettering(sprites).Write(words, anchor, datafiles::GlyphSize::kSmall, align);
+    said_ = words;
+    return true;
+}

@@ -1,0 +1,269 @@
+// The platform in a web page: the canvas with its WebGL context (made through the page's SDL) and
+// the render device, and the page's own events, taken from the browser directly and turned into
+// the game's: keys by their place (KeyboardEvent.code), the mouse over the canvas, the window's
+// focus and the page hidden, and pads through the Gamepad API in its standard layout. The page itself owns full
+// screen (page.js), so the game's F11 never reaches here.
+#include "engine/platform/platform.h"
+
+#include "engine/platform/browser/browserpads.h"
+#include "engine/input/gamekeys.h"
+#include "engine/gl/glrenderbackend.h"
+#include "engine/render/renderbackend.h"
+#include "engine/render/texturecache.h"
+#include "utils/log.h"
+
+#include <SDL.h>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cctype>
+#include <deque>
+#include <map>
+
+namespace {
+
+constexpr const char* kCanvas = "#canvas";
+constexpr int kCanvasWidth = 1280;
+constexpr int kCanvasHeight = 720;
+
+class BrowserPlatform : public Platform {
+public:
+    explicit BrowserPlatform(std::unique_ptr<GlRenderBackend> device);
+    ~BrowserPlatform() override;
+
+    bool Poll(GameEvent& event) override;
+    bool SetFullScreen(bool on) override;
+    bool IsFullScreen() const override;
+    bool SetWindowedSize(int, int) override { return false; }
+    void DesktopSize(int& width, int& height) const override;
+    PictureRect Picture() const override { return PictureRect::Stretched(kCanvasWidth, kCanvasHeight); }
+    void ShowCursor(bool shown) override;
+    std::string KeyLabel(int32_t key) const override;
+    void Rumble(float strength, uint32_t milliseconds) override { pads_.Rumble(playerPad_, strength, milliseconds); }
+
+private:
+    static EM_BOOL OnKey(int type, const EmscriptenKeyboardEvent* key, void* self);
+    static EM_BOOL OnMouse(int type, const EmscriptenMouseEvent* mouse, void* self);
+    static EM_BOOL OnWheel(int type, const EmscriptenWheelEvent* wheel, void* self);
+    static EM_BOOL OnFocus(int type, const EmscriptenFocusEvent* focus, void* self);
+    static EM_BOOL OnVisibility(int type, const EmscriptenVisibilityChangeEvent* change, void* self);
+    void Listen();
+    void Forget();
+    // Notes what the key types on the player's layout, the first time it is pressed.
+    void LearnLabel(int32_t number, const char* typed);
+    static EM_BOOL OnTouch(int type, const EmscriptenTouchEvent* touch, void* self);
+    // The event at the canvas pixel under the point (CSS pixels from the canvas's corner).
+    GameEvent AtCanvasPixel(GameEvent event, double cssX, double cssY) const;
+
+    std::unique_ptr<GlRenderBackend> device_;
+    BrowserPads pads_;
+    std::deque<GameEvent> waiting_;
+    bool padsSampled_ = false; // this round of polls has read the pads
+    int32_t playerPad_ = -1;
+    std::map<int32_t, std::string> labels_; // what keys type, as the player has pressed them
+};
+
+BrowserPlatform::BrowserPlatform(std::unique_ptr<GlRenderBackend> device) : device_(std::move(device))
+{
+    SetRenderBackend(device_.get());
+    Listen();
+}
+
+BrowserPlatform::~BrowserPlatform()
+{
+    Forget();
+    ReleaseAllTextures();
+    SetRenderBackend(nullptr);
+    device_.reset();
+}
+
+void BrowserPlatform::Listen()
+{
+    emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnKey);
+    emscripten_set_keyup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnKey);
+    emscripten_set_mousemove_callback(kCanvas, this, false, OnMouse);
+    emscripten_set_mousedown_callback(kCanvas, this, false, OnMouse);
+    emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnMouse);
+    emscripten_set_wheel_callback(kCanvas, this, false, OnWheel);
+    emscripten_set_touchstart_callback(kCanvas, this, false, OnTouch);
+    emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnFocus);
+    emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnFocus);
+    emscripten_set_visibilitychange_callback(this, false, OnVisibility);
+}
+
+void BrowserPlatform::Forget()
+{
+    emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
+    emscripten_set_keyup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
+    emscripten_set_mousemove_callback(kCanvas, nullptr, false, nullptr);
+    emscripten_set_mousedown_callback(kCanvas, nullptr, false, nullptr);
+    emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
+    emscripten_set_wheel_callback(kCanvas, nullptr, false, nullptr);
+    emscripten_set_touchstart_callback(kCanvas, nullptr, false, nullptr);
+    emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
+    emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
+    emscripten_set_visibilitychange_callback(nullptr, false, nullptr);
+}
+
+// Keys by where they sit; a held key's repeats and keys the game has no number for are not
+// heard. The page keeps the keys the game hears from the browser (no scrolling on the arrows).
+EM_BOOL BrowserPlatform::OnKey(int type, const EmscriptenKeyboardEvent* key, void* self)
+{
+    auto& platform = *static_cast<BrowserPlatform*>(self);
+    const gamekeys::KeyPlace* place = gamekeys::PlaceOfBrowserCode(key->code);
+    if (!place)
+        return false;
+    if (key->repeat)
+        return true;
+    const bool down = type == EMSCRIPTEN_EVENT_KEYDOWN;
+    if (down)
+        platform.LearnLabel(place->number, key->key);
+    GameEvent event = GameEvent::Key(place->number, down);
+    event.alt = key->altKey;
+    platform.waiting_.push_back(event);
+    return true;
+}
+
+GameEvent BrowserPlatform::AtCanvasPixel(GameEvent event, double cssX, double cssY) const
+{
+    double cssWidth = kCanvasWidth;
+    double cssHeight = kCanvasHeight;
+    emscripten_get_element_css_size(kCanvas, &cssWidth, &cssHeight);
+    event.x = cssWidth > 0 ? static_cast<int32_t>(cssX * kCanvasWidth / cssWidth) : 0;
+    event.y = cssHeight > 0 ? static_cast<int32_t>(cssY * kCanvasHeight / cssHeight) : 0;
+    return event;
+}
+
+EM_BOOL BrowserPlatform::OnMouse(int type, const EmscriptenMouseEvent* mouse, void* self)
+{
+    auto& platform = *static_cast<BrowserPlatform*>(self);
+    // The page numbers its buttons from 0 (the left one), the game from 1.
+    const int32_t button = mouse->button + 1;
+    GameEvent event;
+    if (type == EMSCRIPTEN_EVENT_MOUSEMOVE)
+        event = GameEvent::MouseMotion(0, 0);
+    else
+        event = GameEvent::MouseButton(button, type == EMSCRIPTEN_EVENT_MOUSEDOWN);
+    platform.waiting_.push_back(platform.AtCanvasPixel(event, mouse->targetX, mouse->targetY));
+    return type != EMSCRIPTEN_EVENT_MOUSEUP;
+}
+
+// Fingers coming down on the picture itself (the touch controls' sticks and buttons lie over it
+// and keep their own): one tap for the event, at the first new finger. The browser's click made
+// of the touch still follows, for the menus; five fingers at once are one tap.
+EM_BOOL BrowserPlatform::OnTouch(int, const EmscriptenTouchEvent* touch, void* self)
+{
+    auto& platform = *static_cast<BrowserPlatform*>(self);
+    for (int i = 0; i < touch->numTouches; ++i) {
+        const EmscriptenTouchPoint& point = touch->touches[i];
+        if (!point.isChanged)
+            continue;
+        platform.waiting_.push_back(
+            platform.AtCanvasPixel(GameEvent::Of(GameEvent::Type::kTap), point.targetX, point.targetY));
+        break;
+    }
+    return false;
+}
+
+EM_BOOL BrowserPlatform::OnWheel(int, const EmscriptenWheelEvent* wheel, void* self)
+{
+    if (wheel->deltaY == 0.0)
+        return false;
+    GameEvent event = GameEvent::Of(GameEvent::Type::kMouseWheel);
+    event.y = wheel->deltaY < 0.0 ? 1 : -1; // the page counts a turn towards the player as positive
+    static_cast<BrowserPlatform*>(self)->waiting_.push_back(event);
+    return true;
+}
+
+EM_BOOL BrowserPlatform::OnVisibility(int, const EmscriptenVisibilityChangeEvent* change, void* self)
+{
+    // A hidden page (another tab, the window minimised, a phone's screen off) has lost the
+    // player's attention as a window that lost the focus has; showing it again resumes nothing.
+    if (change->hidden)
+        static_cast<BrowserPlatform*>(self)->waiting_.push_back(GameEvent::Of(GameEvent::Type::kFocusLost));
+    return false;
+}
+
+EM_BOOL BrowserPlatform::OnFocus(int type, const EmscriptenFocusEvent*, void* self)
+{
+    const GameEvent::Type focus = type == EMSCRIPTEN_EVENT_BLUR ? GameEvent::Type::kFocusLost : GameEvent::Type::kFocusGained;
+    static_cast<BrowserPlatform*>(self)->waiting_.push_back(GameEvent::Of(focus));
+    return false;
+}
+
+void BrowserPlatform::LearnLabel(int32_t number, const char* typed)
+{
+    // A single character (not "Shift", "ArrowUp" or a dead key's "Dead").
+    if (typed[0] && !typed[1] && std::isgraph(static_cast<unsigned char>(typed[0])))
+        labels_[number] = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(typed[0]))));
+}
+
+bool BrowserPlatform::Poll(GameEvent& event)
+{
+    // The page's SDL hears the page's events too; the game reads none of its queue.
+    SDL_Event ignored;
+    while (SDL_PollEvent(&ignored)) {
+    }
+    if (waiting_.empty() && !padsSampled_) {
+        padsSampled_ = true;
+        pads_.Sample(waiting_);
+    }
+    if (waiting_.empty()) {
+        padsSampled_ = false;
+        return false;
+    }
+    event = waiting_.front();
+    waiting_.pop_front();
+    if (NoteUse(event, pads_.FamilyOf(event.pad)) && event.IsPad())
+        playerPad_ = event.pad;
+    return true;
+}
+
+bool BrowserPlatform::SetFullScreen(bool on)
+{
+    // The page decides; a browser grants full screen only while it handles the player's own input.
+    return EM_ASM_INT({ return Module.tobrakkaFullScreen ? Module.tobrakkaFullScreen($0) : 0; }, on) != 0;
+}
+
+bool BrowserPlatform::IsFullScreen() const { return EM_ASM_INT({ return document.fullscreenElement ? 1 : 0; }) != 0; }
+
+void BrowserPlatform::DesktopSize(int& width, int& height) const
+{
+    width = EM_ASM_INT({ return screen.width; });
+    height = EM_ASM_INT({ return screen.height; });
+}
+
+void BrowserPlatform::ShowCursor(bool shown)
+{
+    EM_ASM({ if (Module.canvas) Module.canvas.style.cursor = $0 ? "" : "none"; }, shown);
+}
+
+std::string BrowserPlatform::KeyLabel(int32_t key) const
+{
+    const auto learnt = labels_.find(key);
+    if (learnt != labels_.end())
+        return learnt->second;
+    const gamekeys::KeyPlace* place = gamekeys::PlaceOfNumber(key);
+    return place ? place->name : std::string();
+}
+
+} // namespace
+
+std::unique_ptr<Platform> Platform::Start(const WindowOptions& options)
+{
+    // A web page draws on its canvas; the page's SDL makes the WebGL context there.
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0 || !SDL_SetVideoMode(kCanvasWidth, kCanvasHeight, 0, SDL_OPENGL)) {
+        kolm::Complain("D3D_OBJ ERR: Could not create Direct3D Object");
+        return nullptr;
+    }
+    SDL_WM_SetCaption(options.caption, options.caption);
+    // The page shows the canvas as it stands when the frame ends: there is nothing to swap.
+    const GlPlatform platform{SDL_GL_GetProcAddress, [] {}};
+    std::unique_ptr<GlRenderBackend> device = GlRenderBackend::Create(kCanvasWidth, kCanvasHeight, platform, RendererOptions());
+    if (!device) {
+        kolm::Complain("D3D_DEV ERR: Could not create Direct3D Device");
+        return nullptr;
+    }
+    device->SetPresentArea(kCanvasWidth, kCanvasHeight, PictureRect::Stretched(kCanvasWidth, kCanvasHeight));
+    return std::make_unique<BrowserPlatform>(std::move(device));
+}

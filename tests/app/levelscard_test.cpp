@@ -1,0 +1,62 @@
+// The level select: what each line says of a level, and which levels can be started.
+#include "app/menu/levelscard.h"
+#include "engine/input/gamekeys.h"
+#include "audio/soundoutput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Progress TwoCleared()
+{
+    Progress progress;
+    progress.cleared = 2;
+    progress.records[1] = LevelRecord{1, 15360};
+    progress.records[2] = LevelRecord{3, 61050};
+    return progress;
+}
+
+} // namespace
+
+TEST(LevelsCardTest, ALineShowsTheClearWithItsRecordsOrTheLock)
+{
+    const Progress progress = TwoCleared();
+    const Menu::Choice first = LevelsCard::LineOf(progress, 1);
+    EXPECT_EQ(first.label, "Level 1");
+    EXPECT_EQ(first.note, "1 loop · 0:15.3");
+    EXPECT_EQ(first.badge, Menu::Badge::kTick);
+    EXPECT_EQ(LevelsCard::LineOf(progress, 2).note, "3 loops · 1:01.0");
+    const Menu::Choice next = LevelsCard::LineOf(progress, 3);
+    EXPECT_EQ(next.badge, Menu::Badge::kNone) << "one past the furthest cleared is open";
+    EXPECT_TRUE(next.note.empty());
+    EXPECT_EQ(LevelsCard::LineOf(progress, 4).badge, Menu::Badge::kPadlock);
+
+    Progress oldForm; // a progress file of the one-line form: no records
+    oldForm.cleared = 2;
+    EXPECT_EQ(LevelsCard::LineOf(oldForm, 2).badge, Menu::Badge::kTick);
+    EXPECT_TRUE(LevelsCard::LineOf(oldForm, 2).note.empty());
+}
+
+TEST(LevelsCardTest, ALockedLevelIsRefusedAnOpenOneStartsAndBackLeaves)
+{
+    SetSoundEnabled(false);
+    using To = GameScreen::Change::To;
+    const auto press = [](LevelsCard& screen, int32_t key) {
+        screen.Hear(GameEvent::Key(key, true));
+        return screen.WhatNext();
+    };
+    LevelsCard screen(TwoCleared(), 5);
+    for (int i = 0; i < 3; ++i)
+        press(screen, gamekeys::kDown);
+    EXPECT_EQ(press(screen, gamekeys::kReturn).to, To::kStay) << "level 4 is locked";
+    press(screen, gamekeys::kUp);
+    const GameScreen::Change start = press(screen, gamekeys::kReturn);
+    EXPECT_EQ(start.to, To::kPlay);
+    EXPECT_EQ(start.startAfter, 2) << "level 3 plays, after the list's position 2";
+    LevelsCard again(TwoCleared(), 5);
+    press(again, gamekeys::kUp); // round to Back
+    EXPECT_EQ(press(again, gamekeys::kReturn).to, To::kBack);
+    LevelsCard escaped(TwoCleared(), 5);
+    EXPECT_EQ(press(escaped, gamekeys::kEscape).to, To::kBack);
+    SetSoundEnabled(true);
+}

@@ -1,0 +1,71 @@
+// The options screen: a change is in force and kept at once, "Back to defaults" undoes every one,
+// and a settings file that cannot be written is said on the card.
+#include "app/profile/commandline.h"
+#include "engine/input/gamekeys.h"
+#include "app/menu/optionscard.h"
+#include "app/profile/settingskeeper.h"
+#include "audio/soundoutput.h"
+
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct OptionsCardTest : ::testing::Test {
+    testsupport::TempDir dir;
+    testsupport::ScopedCapture capture;
+    OptionsCardTest() { SetSoundEnabled(false); }
+    ~OptionsCardTest() override { SetSoundEnabled(true); }
+
+    // What the last key did; kBack when the card is done.
+    enum class Did { kNothing, kShown, kSettingsChanged, kBack };
+    static Did Press(OptionsCard& screen, std::initializer_list<int32_t> keys)
+    {
+        MenuCard::Heard last = MenuCard::Heard::kNothing;
+        for (int32_t key : keys)
+            last = screen.Hear(GameEvent::Key(key, true));
+        if (screen.WhatNext().to == GameScreen::Change::To::kBack)
+            return Did::kBack;
+        return last == MenuCard::Heard::kSettingsChanged ? Did::kSettingsChanged
+                                                         : last == MenuCard::Heard::kShown ? Did::kShown : Did::kNothing;
+    }
+};
+
+} // namespace
+
+TEST_F(OptionsCardTest, AChangeIsInForceAndKeptAtOnceAndBackToDefaultsUndoesIt)
+{
+    CommandLine commandLine;
+    commandLine.showFps = true;
+    SettingsKeeper settings(SettingsFile(dir.File("settings")), commandLine);
+    OptionsCard screen(settings, nullptr);
+    EXPECT_EQ(Press(screen, {gamekeys::kDown, gamekeys::kLeft, gamekeys::kLeft}), Did::kSettingsChanged);
+    EXPECT_EQ(settings.InForce().effectsVolume, 8);
+    const std::string kept = testsupport::ReadFile(dir.File("settings"));
+    EXPECT_NE(kept.find("effects_volume = 8"), std::string::npos) << kept;
+    EXPECT_NE(kept.find("show_fps = off"), std::string::npos) << "-fps is this run's only: " << kept;
+
+    // Down to "Back to defaults" and take it.
+    using namespace gamekeys;
+    EXPECT_EQ(Press(screen, {kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kReturn}), Did::kSettingsChanged);
+    EXPECT_EQ(settings.InForce(), Settings::Defaults());
+    EXPECT_NE(testsupport::ReadFile(dir.File("settings")).find("effects_volume = 10"), std::string::npos);
+    EXPECT_EQ(Press(screen, {gamekeys::kDown, gamekeys::kReturn}), Did::kBack);
+    OptionsCard again(settings, nullptr);
+    EXPECT_EQ(Press(again, {gamekeys::kEscape}), Did::kBack);
+}
+
+TEST_F(OptionsCardTest, ASettingsFileThatCannotBeWrittenIsSaidOnTheCardAndTheChangeHolds)
+{
+    dir.Write("blocked", "a file where the folder should be");
+    SettingsKeeper settings(SettingsFile(dir.File("blocked/tobrakka/settings")), CommandLine());
+    OptionsCard screen(settings, nullptr);
+    EXPECT_TRUE(screen.Card().ChoiceAt(OptionsCard::kBack).note.empty());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Press(screen, {gamekeys::kLeft}), Did::kSettingsChanged);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(settings.InForce().musicVolume, 9);
+    EXPECT_EQ(screen.Card().ChoiceAt(OptionsCard::kBack).note, "settings not saved");
+    EXPECT_NE(errors.find("blocked"), std::string::npos) << errors;
+}
