@@ -41,6 +41,8 @@ GameEvent Axis(int32_t axis, int32_t value) { return GameEvent::PadAxis(axis, va
 
 vector2 Middle(const rect& box) { return vector2(box.x + box.w * 0.5f, box.y + box.h * 0.5f); }
 
+float Centre(const testsupport::Box& box) { return (box.left + box.right) * 0.5f; }
+
 struct MenuTest : ::testing::Test {
     testsupport::ScopedCapture capture;
 
@@ -52,6 +54,20 @@ struct MenuTest : ::testing::Test {
         return {Line("resume"), Line("levels", false), Line("options"), Line("quit")};
     }
 };
+
+// Where the menu draws the picture (its first sprite of it).
+testsupport::Box Drawn(Menu& menu, CapturingRenderBackend& backend, const char* picture)
+{
+    backend.ClearQuads();
+    menu.Draw();
+    const TextureHandle texture = GetTexture(picture)->texture;
+    for (const auto& quad : backend.Quads()) {
+        if (quad.texture == texture)
+            return testsupport::BoxOf(quad.quad);
+    }
+    ADD_FAILURE() << picture << " is not drawn";
+    return {};
+}
 
 ::testing::AssertionResult Is(const Menu::Event& event, Kind kind, int choice, int value = 0)
 {
@@ -127,6 +143,37 @@ TEST_F(MenuTest, ThePointerMarksTheLineUnderItAndAClickTakesIt)
     const rect line = options.LineBox(0);
     EXPECT_TRUE(Is(options.PointerPressed(vector2(line.x + line.w - 30.0f, Middle(line).y)), Kind::kChanged, 0, 10));
     EXPECT_TRUE(Is(options.PointerPressed(vector2(line.x + 120.0f, Middle(line).y)), Kind::kTaken, 0));
+}
+
+// Each kind of value takes a click where it is drawn: a slider the notch nearest the pointer (its
+// knob then drawn there), a switch flips, a list's left arrow steps back and the rest of it on.
+TEST_F(MenuTest, AClickOnAValueActsWhereTheValueIsDrawn)
+{
+    Menu menu("options", {Valued("music", Menu::ValueKind::kSlider, 0),
+                          Valued("full screen", Menu::ValueKind::kSwitch, 0),
+                          Valued("window", Menu::ValueKind::kList, 1, {"1280 x 720", "1600 x 900", "fit"})});
+    const float sliderY = Middle(menu.LineBox(0)).y;
+    const float bar = Drawn(menu, capture.Backend(), datafiles::kMenuSlider).left;
+    for (int notch = 10; notch >= 0; --notch) {
+        const int fromBar = datafiles::kMenuSliderFirstNotch + notch * datafiles::kMenuSliderNotchStep;
+        const float x = bar + static_cast<float>(fromBar);
+        const float nearBy = notch % 2 ? 8.0f : -8.0f;
+        EXPECT_TRUE(Is(menu.PointerPressed(vector2(x + nearBy, sliderY)), Kind::kChanged, 0, notch));
+        EXPECT_NEAR(Centre(Drawn(menu, capture.Backend(), datafiles::kMenuSliderKnob)), x, 1.0f) << "notch " << notch;
+    }
+
+    const float box = Centre(Drawn(menu, capture.Backend(), datafiles::kMenuBox));
+    EXPECT_TRUE(Is(menu.PointerPressed(vector2(box, Middle(menu.LineBox(1)).y)), Kind::kChanged, 1, 1));
+    EXPECT_TRUE(Is(menu.PointerPressed(vector2(box, Middle(menu.LineBox(1)).y)), Kind::kChanged, 1, 0));
+
+    const float listY = Middle(menu.LineBox(2)).y;
+    const float back = Centre(Drawn(menu, capture.Backend(), datafiles::kMenuArrowLeft));
+    const float on = Centre(Drawn(menu, capture.Backend(), datafiles::kMenuArrowRight));
+    EXPECT_TRUE(Is(menu.PointerPressed(vector2(back, listY)), Kind::kChanged, 2, 0));
+    EXPECT_TRUE(Is(menu.PointerPressed(vector2(back, listY)), Kind::kChanged, 2, 2)) << "back round to the last item";
+    EXPECT_TRUE(Is(menu.PointerPressed(vector2(on, listY)), Kind::kChanged, 2, 0)) << "on round to the first";
+    EXPECT_TRUE(Is(menu.PointerPressed(vector2((back + on) * 0.5f, listY)), Kind::kChanged, 2, 1))
+        << "and so does the item";
 }
 
 TEST_F(MenuTest, APadMovesOncePerPushOfTheDpadOrTheStick)

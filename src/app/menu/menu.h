@@ -11,6 +11,8 @@
 // a small note and a badge at its right end (a padlock, a tick or a star), and may be disabled:
 // drawn faded, skipped by the keys and never taken.
 //
+// Each kind of value measures, steps, takes clicks and draws itself (app/menu/menuvalue.h).
+//
 // Input: the keyboard (up/down or w/s move, left/right or a/d change a value, Return, Enter or
 // space take, Escape goes back), the mouse (its moves mark, a left click takes, the wheel moves),
 // and a pad: the d-pad and the left stick (axes 0 and 1, past a quarter of full scale) move and
@@ -26,8 +28,8 @@
 // A screen keeps a Menu while it shows, hands it the events, acts on the events it returns
 // (Event::choice names the line; for kChanged, Event::value is the line's new value, which the
 // menu already shows), and draws it after whatever lies under it.
-#include "app/text/lettering.h"
-#include "engine/render/spritecontainer.h"
+#include "app/menu/menuinput.h"
+#include "app/menu/menuink.h"
 
 #include "engine/input/gameevent.h"
 
@@ -90,27 +92,23 @@ public:
     rect CardBox() const;
     rect LineBox(int index) const;
 
-    void Draw() { sprites_.Draw(); }
+    void Draw() { ink_.Draw(); }
 
 private:
     int NextEnabled(int from, int direction) const;
+    Event Act(MenuCommand command);
     Event Step(int direction);
     Event Change(int direction);
     Event Take();
     Event ChangeTo(int value);
     Event Report(Event event);
-    Event HandleKey(int32_t key);
-    Event PadAxis(int axis, int value);
-    Event PadButton(int32_t button);
     Event ClickValue(int index, const vector2& point);
     int LineAt(const vector2& point) const;
     int ScrollArrowAt(const vector2& point) const;
     void ScrollToChosen();
     void Rebuild();
     void LetterLine(int index, float top);
-    void DrawValue(const Choice& choice, float left, float baseline, float alpha);
     float ValueLeft(int index) const;
-    CSprite* Place(const std::string& picture, float left, float middle, float alpha);
 
     std::string title_;
     std::vector<Choice> choices_;
@@ -118,7 +116,6 @@ private:
     int chosen_ = -1;
     int firstVisible_ = 0;
     float alpha_ = 1.0f;
-    int stickPush_[2] = {0, 0}; // -1, 0 or 1 along axes 0 and 1
-    CSpriteContainer sprites_;
-    Lettering lettering_{sprites_};
+    MenuStick stick_;
+    MenuInk ink_;
 };
