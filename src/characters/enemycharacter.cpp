@@ -15,7 +15,7 @@ constexpr uint32_t kFirstRecordedSpan = 500;
 
 } // namespace
 
-EnemyCharacter::EnemyCharacter() : kind(&kBigBadKind) { team = kTeamRobots; }
+EnemyCharacter::EnemyCharacter(CharacterRegistry* registry) : PlayerCharacter(registry), kind(&kBigBadKind) { team = kTeamRobots; }
 
 int EnemyCharacter::GetClassId() const { return kEnemyClassId; }
 
@@ -47,19 +47,19 @@ void EnemyCharacter::ApplyEvent(const InputEvent& event)
         if (sprite)
             sprite->PlayAnimation("death");
     } else if (event.type == kEventTarget) {
-        SetTarget(event.other.Get());
+        SetTarget(Find(event.other));
     }
 
     if (replaying_)
         return;
     if (live) {
-        const bool lostTarget = event.type == kEventTarget && IsGone(event.other.Get());
+        const bool lostTarget = event.type == kEventTarget && IsGone(Find(event.other));
         if (!lostTarget)
             recording.push_back(event);
         recordedUntil = lastTime;
     } else if (lastTime > recordedUntil) {
         // Beyond its recording the robot decides afresh, and remembers it for later loops.
-        if (!IsGone(event.other.Get()))
+        if (!IsGone(Find(event.other)))
             recording.push_back(event);
         recordedUntil = lastTime;
     }

@@ -8,7 +8,7 @@ struct EnemyKind;
 
 class EnemyCharacter : public PlayerCharacter {
 public:
-    EnemyCharacter();
+    explicit EnemyCharacter(CharacterRegistry* registry = nullptr);
 
     int GetClassId() const override;
     void Reset() override;

@@ -26,9 +26,9 @@ bool AimsLeft(const vector2& aim, const FixedPoint& pos) { return ToFixed(aim.x)
 
 } // namespace
 
-PlayerCharacter::PlayerCharacter()
+PlayerCharacter::PlayerCharacter(CharacterRegistry* registry)
     : fireSound(datafiles::kPlayerFireLoopSound), health(kPlayerHealth), maxHealth(kPlayerHealth), weapon(&kPlayerWeapon),
-      id_(CharacterRegistry::Register(this))
+      registry_(registry), id_(registry ? registry->Register(this) : 0)
 {
 }
 
@@ -37,7 +37,8 @@ PlayerCharacter::~PlayerCharacter()
     if (sprite)
         sprite->killed = true;
     DestroyHealthBar();
-    CharacterRegistry::Unregister(id_);
+    if (registry_)
+        registry_->Unregister(id_);
 }
 
 int PlayerCharacter::GetClassId() const { return kPlayerClassId; }

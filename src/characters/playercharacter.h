@@ -24,7 +24,8 @@ constexpr int kEnemyClassId = 2;
 
 class PlayerCharacter {
 public:
-    PlayerCharacter();
+    // Numbered in its world's registry (none: the character has no handle).
+    explicit PlayerCharacter(CharacterRegistry* registry = nullptr);
     PlayerCharacter(const PlayerCharacter&) = delete;
     PlayerCharacter& operator=(const PlayerCharacter&) = delete;
 
@@ -46,6 +47,8 @@ public:
     // Destroys the health bar, if any, taking its sprites away from the particles first.
     void DestroyHealthBar();
     uint32_t Id() const { return id_; }
+    // The character a handle names in this character's world, while it is there.
+    PlayerCharacter* Find(CharacterRef ref) const { return registry_ ? registry_->Find(ref) : nullptr; }
 
     LoopingSound fireSound;
     FixedPoint startPos;
@@ -77,6 +80,7 @@ protected:
     bool replaying_ = false;
 
 private:
+    CharacterRegistry* registry_;
     bool SteerAxis(Fixed& velocity, bool negativeHeld, bool positiveHeld);
     void LimitSpeed();
     void ClampToField();

@@ -13,7 +13,7 @@ namespace {
 FrameLoop::Options WithoutWindow(bool pausable)
 {
     FrameLoop::Options options;
-    options.pausable = pausable;
+    options.pause.pausable = pausable;
     return options;
 }
 

@@ -43,7 +43,7 @@ Gameplay::Gameplay(const RandomGenerators& random) : random_(random) {}
 
 Gameplay::~Gameplay() = default;
 
-bool Gameplay::IsPlayerDead() { return world && world->playerDead; }
+bool Gameplay::IsPlayerDead() const { return world && world->playerDead; }
 
 void Gameplay::LoadLevel(const std::string& levelFile)
 {
@@ -51,7 +51,18 @@ void Gameplay::LoadLevel(const std::string& levelFile)
     auto next = std::make_unique<CQuenlowZarnImpl>(levelFile, random_);
     world = std::move(next);
     world->grid = grid;
+    ++levelsLoaded_;
 }
+
+int Gameplay::Loop() const { return world ? static_cast<int>(world->oldGuys.size()) + 1 : 1; }
+
+const std::string& Gameplay::LevelFile() const
+{
+    static const std::string kNone;
+    return world ? world->levelFile : kNone;
+}
+
+uint32_t Gameplay::BigRobotBlasts() const { return world ? world->bigRobotBlasts : 0; }
 
 void Gameplay::SetGrid(CPaperGrid* paperGrid)
 {
@@ -117,7 +128,7 @@ bool Gameplay::SetAim(const vector2& point)
     return false;
 }
 
-bool Gameplay::IsLevelCleared() { return world && world->IsLevelCleared(); }
+bool Gameplay::IsLevelCleared() const { return world && world->IsLevelCleared(); }
 
 float Gameplay::GetTimeProgress()
 {

@@ -29,7 +29,7 @@ public:
     Gameplay(const Gameplay&) = delete;
     Gameplay& operator=(const Gameplay&) = delete;
     virtual ~Gameplay();
-    virtual bool IsPlayerDead();
+    virtual bool IsPlayerDead() const;
 
     // Builds the new level's world before deleting the old one.
     void LoadLevel(const std::string& levelFile);
@@ -47,13 +47,24 @@ public:
     bool FirePressed();
     bool FireReleased();
     bool SetAim(const vector2& point);
-    bool IsLevelCleared();
+    bool IsLevelCleared() const;
     float GetTimeProgress();
     vector2 GetPlayerPosition();
     // The player becomes an old guy replaying this attempt; the world has no player until
     // RestartAttempt.
     void RetireCurrentPlayer();
     void RestartAttempt();
+
+    // What the game around the world asks of it.
+    bool HasLevel() const { return world != nullptr; }
+    // The loop being played: 1 for the first attempt, one more for each old guy; 1 with no level.
+    int Loop() const;
+    // The file the level was read from; empty with no level.
+    const std::string& LevelFile() const;
+    // How many levels have been loaded: it moves on exactly when a new level's world takes over.
+    uint32_t LevelsLoaded() const { return levelsLoaded_; }
+    // Big robots blown up in this level so far (the pad rumbles for each).
+    uint32_t BigRobotBlasts() const;
 
     CQuenlowZarnImpl* World() const { return world.get(); }
     RandomGenerators& Random() { return random_; }
@@ -69,6 +80,7 @@ private:
     RandomGenerators random_; // before the world, which draws from it
     RandomGenerators randomAtLoad_;
     bool softFlashes_ = false;
+    uint32_t levelsLoaded_ = 0;
     std::unique_ptr<CQuenlowZarnImpl> world;
     CPaperGrid* grid = nullptr;
 };

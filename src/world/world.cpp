@@ -143,7 +143,7 @@ void Gameplay::CQuenlowZarnImpl::CreatePlayer()
     const float x = static_cast<float>(random.Random01() * kVirtualWidth);
     random.Random01();
     random.Random01();
-    player = std::make_unique<PlayerCharacter>();
+    player = std::make_unique<PlayerCharacter>(&characters);
     player->SetStart(vector2(x, y), CreatePlayerSprite(sprites));
     player->team = kTeamHumans;
     player->live = true;
@@ -221,7 +221,7 @@ void Gameplay::CQuenlowZarnImpl::SpawnEnemy(int32_t type, const vector2& start, 
     default:
         return; // an unknown event type spawns nothing
     }
-    auto enemy = std::make_unique<EnemyCharacter>();
+    auto enemy = std::make_unique<EnemyCharacter>(&characters);
     enemy->SetStart(start, body);
     enemy->spawnTime = worldTime;
     enemy->team = kTeamRobots;

@@ -31,8 +31,8 @@ class Gameplay::CQuenlowZarnImpl : public CBulletFireInterface {
 public:
     // Who hit which robot when.
     struct EnemyHitQueue {
-        PlayerCharacter* enemy = nullptr;
-        PlayerCharacter* shooter = nullptr;
+        CharacterRef enemy;
+        CharacterRef shooter;
         uint32_t time = 0;
     };
 
@@ -76,6 +76,7 @@ public:
     LevelTimeline timeline;
     uint32_t worldTime = 0;
     vector2 aimCursor;
+    CharacterRegistry characters; // the handles of the characters below, which it outlives
     std::unique_ptr<PlayerCharacter> player;
     bool playerDead = false;
     CPaperGrid* grid = nullptr;

@@ -172,7 +172,7 @@ void Gameplay::CQuenlowZarnImpl::Explode(const DelayedExplosion& explosion)
 void Gameplay::CQuenlowZarnImpl::NoteHit(PlayerCharacter* enemy, PlayerCharacter* shooter)
 {
     EnemyHitQueue& newest = hitRing.Newest();
-    if (newest.enemy == enemy && newest.shooter == shooter) {
+    if (newest.enemy == CharacterRef(enemy) && newest.shooter == CharacterRef(shooter)) {
         newest.time = worldTime;
         return;
     }
@@ -182,14 +182,14 @@ void Gameplay::CQuenlowZarnImpl::NoteHit(PlayerCharacter* enemy, PlayerCharacter
 int Gameplay::CQuenlowZarnImpl::CountRecentShooters(PlayerCharacter* enemy, uint32_t window)
 {
     const uint32_t since = window < worldTime ? worldTime - window : 0;
-    const PlayerCharacter* shooters[kHitRingSize];
+    CharacterRef shooters[kHitRingSize];
     int count = 0;
     const int capacity = hitRing.Capacity();
     for (int index = hitRing.PreviousIndex(); index != hitRing.Position(); index = index == 0 ? capacity - 1 : index - 1) {
         const EnemyHitQueue& record = hitRing[index];
         if (record.time < since)
             break;
-        if (record.enemy != enemy)
+        if (record.enemy != CharacterRef(enemy))
             continue;
         bool known = false;
         for (int i = 0; i < count && !known; ++i)

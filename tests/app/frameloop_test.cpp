@@ -32,7 +32,7 @@ struct FrameLoopTest : ::testing::Test {
     static FrameLoop::Options Windowless()
     {
         FrameLoop::Options options;
-        options.pausable = true;
+        options.pause.pausable = true;
         return options;
     }
 
@@ -83,7 +83,7 @@ TEST_F(FrameLoopTest, AtHalfSpeedStepsCome32MillisecondsApartAndTheWorldIsThatOf
     const auto worldAfter40Steps = [this](int speed) {
         GamePhase phase(false, dir.File("level.txt"), levels);
         FrameLoop::Options options = Windowless();
-        options.gameSpeed = speed;
+        options.pace.gameSpeed = speed;
         FrameLoop loop(options, phase, nullptr);
         loop.Dispatch(Key(gamekeys::kD));
         std::vector<uint32_t> gaps;
@@ -166,7 +166,7 @@ TEST_F(FrameLoopTest, ATapAfterADeathStartsTheNextLoopAndDoesNothingWhileTheHero
     for (const bool classic : {false, true}) {
         GamePhase phase(false, dir.File("level.txt"), levels);
         FrameLoop::Options options = Windowless();
-        options.pausable = !classic;
+        options.pause.pausable = !classic;
         FrameLoop loop(options, phase, nullptr);
         AfterSteps(loop, 2);
         loop.Dispatch(GameEvent::Of(GameEvent::Type::kTap));

@@ -48,7 +48,7 @@ struct PadPlayTest : ::testing::Test {
         EXPECT_TRUE(recording.Configure(toolsPlay ? std::vector<std::string>{"-demo", "10"}
                                                   : std::vector<std::string>{"-record", dir.File("played.script")}));
         FrameLoop::Options options;
-        options.pausable = true;
+        options.pause.pausable = true;
         options.platform = &platform;
         options.rumble = rumble;
         loop = std::make_unique<FrameLoop>(options, *phase, &recording);

@@ -83,7 +83,7 @@ TEST_F(PauseTest, LosingTheFocusPausesOnlyWhenAskedAndAGameThatCannotPauseIgnore
 {
     GamePhase phase(false, dir.File("level.txt"), levels);
     FrameLoop::Options options;
-    options.pausable = options.pauseOnFocusLoss = true;
+    options.pause.pausable = options.pause.pauseOnFocusLoss = true;
     FrameLoop player(options, phase, nullptr);
     EXPECT_FALSE(player.Paused()) << "a game never starts paused";
     player.Dispatch(FocusLost());

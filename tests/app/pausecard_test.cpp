@@ -36,8 +36,8 @@ struct PauseCardTest : ::testing::Test {
         EXPECT_TRUE(tools.Configure({"-record", dir.File("played.script")}));
         phase = std::make_unique<GamePhase>(false, dir.File("level.txt"), levels);
         FrameLoop::Options options;
-        options.pausable = true;
-        options.pauseMenu = &settings;
+        options.pause.pausable = true;
+        options.pause.card = &settings;
         loop = std::make_unique<FrameLoop>(options, *phase, &tools);
     }
     ~PauseCardTest() override { SetSoundEnabled(true); }
@@ -61,11 +61,11 @@ TEST_F(PauseCardTest, EscapeOpensTheMenuOverAStillGameAndEscapeAgainResumes)
     Steps(10);
     Press({gamekeys::kEscape});
     EXPECT_TRUE(loop->Paused());
-    EXPECT_TRUE(loop->PauseMenuShows());
+    EXPECT_TRUE(loop->PauseCardShows());
     Steps(20);
     EXPECT_EQ(loop->PhaseTime(), 160u);
     Press({gamekeys::kEscape});
-    EXPECT_FALSE(loop->PauseMenuShows());
+    EXPECT_FALSE(loop->PauseCardShows());
     EXPECT_FALSE(loop->Paused());
     EXPECT_TRUE(loop->Running());
 
@@ -92,7 +92,7 @@ TEST_F(PauseCardTest, ItsOptionsChangeTheRunningGameAndAreKept)
     EXPECT_FALSE(settings.InForce().paperMotion);
     EXPECT_NE(testsupport::ReadFile(dir.File("settings")).find("paper_motion = off"), std::string::npos);
     Press({gamekeys::kEscape});
-    EXPECT_TRUE(loop->PauseMenuShows()) << "Escape goes back from the options to the pause menu";
+    EXPECT_TRUE(loop->PauseCardShows()) << "Escape goes back from the options to the pause menu";
     Press({gamekeys::kEscape});
     EXPECT_FALSE(loop->Paused());
 }
@@ -104,7 +104,7 @@ TEST_F(PauseCardTest, MainMenuAndQuitEndTheLoopEachItsOwnWay)
     EXPECT_EQ(loop->HowItEnded(), FrameLoop::Ending::kMainMenu);
 
     FrameLoop::Options options;
-    options.pauseMenu = &settings;
+    options.pause.card = &settings;
     FrameLoop quitting(options, *phase, nullptr);
     quitting.Dispatch(GameEvent::Key(gamekeys::kEscape, true));
     quitting.Dispatch(GameEvent::Key(gamekeys::kUp, true));

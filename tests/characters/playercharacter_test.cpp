@@ -197,13 +197,25 @@ TEST_F(PlayerTest, RecordsOnlyWhileLiveAndResetKeepsTheRecording)
 
 TEST(CharacterRef, AGoneCharactersHandleReadsAsNoneEvenWhenItsSlotIsTakenAgain)
 {
-    auto first = std::make_unique<PlayerCharacter>();
+    CharacterRegistry registry;
+    auto first = std::make_unique<PlayerCharacter>(&registry);
     const CharacterRef handle(first.get());
-    EXPECT_EQ(handle.Get(), first.get());
+    EXPECT_EQ(registry.Find(handle), first.get());
     first.reset();
-    EXPECT_EQ(handle.Get(), nullptr);
-    const PlayerCharacter second; // takes the freed slot
-    EXPECT_EQ(handle.Get(), nullptr);
-    EXPECT_EQ(CharacterRef(&second).Get(), &second);
-    EXPECT_EQ(CharacterRef().Get(), nullptr);
+    EXPECT_EQ(registry.Find(handle), nullptr);
+    const PlayerCharacter second(&registry); // takes the freed slot
+    EXPECT_EQ(registry.Find(handle), nullptr);
+    EXPECT_EQ(registry.Find(CharacterRef(&second)), &second);
+    EXPECT_EQ(registry.Find(CharacterRef()), nullptr);
+}
+
+TEST(CharacterRef, EachWorldNumbersItsOwnCharacters)
+{
+    CharacterRegistry one;
+    CharacterRegistry other;
+    const PlayerCharacter inOne(&one);
+    const PlayerCharacter inOther(&other);
+    EXPECT_EQ(inOne.Id(), inOther.Id()) << "both are the first of their world";
+    EXPECT_EQ(one.Find(CharacterRef(&inOther)), &inOne) << "a handle means a character of the world it is read in";
+    EXPECT_EQ(other.Find(CharacterRef(&inOther)), &inOther);
 }

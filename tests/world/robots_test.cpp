@@ -87,7 +87,7 @@ TEST_F(WorldTest, AReplayedRobotKeepsItsRecordedTargetForItsFirst500Ms)
     // remembers the choice for later loops.
     EXPECT_EQ(robot->target, second);
     ASSERT_EQ(robot->recording.size(), 2u);
-    EXPECT_EQ(robot->recording[1].other.Get(), second);
+    EXPECT_EQ(robot->Find(robot->recording[1].other), second);
 }
 
 TEST_F(WorldTest, RobotsThatNeitherHomeNorShootNeverRetarget)

@@ -7,81 +7,78 @@
 // game slowed for the player (the game speed) still steps the world by 16 ms, only further apart
 // (32 ms at 50 %), so its world, digests and recordings are those of full speed.
 //
-// The game can be paused (P, or the window losing its input focus): the loop then keeps reading
-// events every step, but the world, the grid and the overlay stand still and game time does not
-// advance, so a game recorded with pauses in it replays to the same end without them. Nothing
-// moves then, so a frame is drawn only when the picture changes (the paused scrap appears, an
-// event reaches the game); the last one is presented again when the window may have lost it
-// (uncovered, resized) and a few times a second besides.
+// The loop is put together from parts: the pause control (app/play/pausecontrol.h), what the game
+// hears of the person's input (app/play/playinput.h), and the observers of each step: the
+// progress keeper, the replay recorder and the pad's rumble (world/stepobserver.h).
 //
-// Outside the classic game, the window's Escape pauses the game and opens the pause menu over
-// it (the paused scrap gives way to it); Escape again resumes. Its "Restart loop" is F5, handed
-// to the game as a key of the window would be, so the tools hear it as F5; its options change
-// the settings in force, the loop's own (fps, pausing on focus loss, the paper's motion) at once.
+// While the game is paused the loop keeps reading events every step, but the world, the grid and
+// the overlay stand still and game time does not advance, so a game recorded with pauses in it
+// replays to the same end without them. Nothing moves then, so a frame is drawn only when the
+// picture changes (the paused scrap appears, an event reaches the game); the last one is presented
+// again when the window may have lost it (uncovered, resized) and a few times a second besides.
 //
-// The pad in use pulled out during play brings its sticks back to the centre, as heard events (so
-// a recording replays the same), and pauses the game with "pad disconnected" on the paper;
-// plugging it back or any key resumes. Outside the classic game, and while a person plays, the
-// pad rumbles when the hero dies and, more lightly, when a big robot blows up.
-#include "app/control/bindings.h"
-#include "app/control/joystick.h"
+// The pause card's "Restart loop" is F5, handed to the game as a key of the window would be, so
+// the tools hear it as F5; its options change the settings in force, the loop's own (fps, pausing
+// on focus loss, the paper's motion, the game's speed, the rumble, the controls) at once. The pad
+// in use pulled out during play brings its sticks back to the centre, as heard events (so a
+// recording replays the same), and pauses the game.
 #include "app/play/levelflow.h"
-#include "app/menu/pausecard.h"
+#include "app/play/padrumble.h"
+#include "app/play/pausecontrol.h"
+#include "app/play/playinput.h"
 #include "app/play/statuslayer.h"
 #include "engine/input/gameevent.h"
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 class InputSource;
 class Platform;
+class SettingsKeeper;
+struct ControlSettings;
+struct GamePhase;
 
 // A tool's mouse event at the point of the picture under it. The tools' mouse moves over the
 // pixels of a window of the picture's own 1280 x 720, whatever the window the game shows, and
 // reaches the picture through the same arithmetic as a person's in such a window, to the last bit.
 GameEvent FromToolsWindow(const GameEvent& event);
-class SettingsKeeper;
-struct GamePhase;
 
 class FrameLoop {
 public:
-
-    struct Options {
+    // How fast the game goes and what each step does besides.
+    struct Pace {
+        // In per cent: below 100 the loop waits longer between steps (the world's own step stays
+        // 16 ms); the pause keeps its pace.
+        int gameSpeed = 100;
+        bool speedFromOptions = false; // the pause card's options change it (a person's game without "-speed")
         bool showFps = false;
-        std::string musicFile; // restarted whenever it ends; empty for none
-        Platform* platform = nullptr; // the window and pads; null for the headless game
-        bool pausable = false;   // P pauses and resumes
-        bool pauseOnFocusLoss = false; // and so does losing the window's input focus
-        bool endsAfterLastLevel = false; // space after the list's last clear ends the phase
-        // The window's Escape opens the pause menu, whose options change these settings; null:
-        // Escape ends the game.
-        SettingsKeeper* pauseMenu = nullptr;
+        std::string musicFile;         // restarted whenever it ends; empty for none
         // Where the clock of an input source that drives the menus stood when the loop began.
         uint32_t toolClockStart = 0;
-        int rumble = 0; // the pad's rumble, 0 (never) to 10
+    };
+
+    struct Options {
+        Platform* platform = nullptr; // the window and pads; null for the headless game
+        Pace pace;
+        PauseControl::Options pause;
         // The player's controls, which the person's events go through; null for the game's own
         // keys (the classic game, the tools).
         const ControlSettings* controls = nullptr;
-        // How fast the game plays, in per cent: below 100 the loop waits longer between steps
-        // (the world's own step stays 16 ms); the pause keeps its pace.
-        int gameSpeed = 100;
-        // The pause menu's options change the game's speed (a person's game without "-speed").
-        bool speedFromOptions = false;
-        // Drawn over each frame, last (a replay's bar); empty for nothing.
-        std::function<void()> drawOver;
+        int rumble = 0;                  // the pad's rumble, 0 (never) to 10
+        bool endsAfterLastLevel = false; // space after the list's last clear ends the phase
+        std::function<void()> drawOver;  // drawn over each frame, last (a replay's bar); empty for nothing
     };
 
-    // How the loop ended: the window closed, Escape in a game without the pause menu or a
-    // script's, or the pause menu's Quit; or its "Main menu".
+    // How the loop ended: the window closed, Escape in a game without the pause card or a
+    // script's, or the pause card's Quit; or its "Main menu".
     enum class Ending { kQuit, kMainMenu };
 
     // Paused steps between two presents of an unchanged picture: about a quarter of a second.
     static constexpr uint32_t kPausedStepsPerPresent = 16;
 
-    FrameLoop(const Options& options, GamePhase& phase, InputSource* input);
+    FrameLoop(const Options& options, GamePhase& phase, InputSource* tools);
 
     // Does what is due at `now` (a tick reading): nothing before the next step is due (false);
     // then one step, which begins at a fresh reading of the tick counter (true).
@@ -96,7 +93,7 @@ public:
     // The input source's events due now, handled without a step (those of a replay's time 0).
     void HandleDueInputEvents();
     // Stands the pad's sticks as a replay's level began, telling the game nothing.
-    void RestoreSticks(const JoystickMapping::State& sticks) { joystick_.Restore(sticks); }
+    void RestoreSticks(const JoystickMapping::State& sticks) { input_.Sticks().Restore(sticks); }
     // Handles an event of the person at the keyboard, mouse or pad, which may pause the game:
     // through the player's bindings, when there are any, then as the game hears it.
     void Dispatch(const GameEvent& event);
@@ -111,7 +108,7 @@ public:
     bool Running() const { return running_ && !levelFlow_.AllCleared(); }
     // The phase ended because every level of the list has been played through.
     bool AllLevelsCleared() const { return levelFlow_.AllCleared(); }
-    bool Paused() const { return paused_; }
+    bool Paused() const { return pause_.Paused(); }
     // Game time since the frame loop began: it never restarts, unlike the world's time, which
     // starts again at 0 with every loop of a level.
     uint32_t PhaseTime() const { return stepsTaken_ * Gameplay::kStepMs; }
@@ -119,10 +116,9 @@ public:
     // drives the menus its own clock, which runs on while the game is paused.
     uint32_t ToolTime() const;
     Ending HowItEnded() const { return ending_; }
-    bool PauseMenuShows() const { return pauseMenu_ != nullptr; }
-    // The game is paused because the pad in use went away.
-    bool PadGone() const { return padGone_; }
-    // Draws the frame as it stands: paper, world, overlay, status and the pause menu.
+    bool PauseCardShows() const { return pause_.Card() != nullptr; }
+    bool PadGone() const { return pause_.PadGone(); }
+    // Draws the frame as it stands: paper, world, overlay, status and the pause card.
     void Draw();
 
 private:
@@ -131,7 +127,6 @@ private:
     // Hands an event to the game (and to the tools, which hear every one).
     void DispatchToGame(const GameEvent& event);
     void ReportFps();
-    void Update();
     // Where the player is, for the status layer.
     StatusLayer::Place Where();
     // A level may have been loaded: the replay's recorder starts a new one if so.
@@ -143,38 +138,31 @@ private:
     // changed (statusChanged, or since the last draw); otherwise presents the last frame again
     // when the window may have lost it or it has stood a while.
     void ShowPicture(bool statusChanged);
-    // Takes the events that pause and resume the game; true when the event was one of them.
-    bool TakePauseEvent(const GameEvent& event);
     // The pad in use went away: its sticks come back to the centre and the game pauses.
     void PadWentAway();
     // A tap on the picture: the continue key after a death or a clear.
     void ContinueOnTap();
-    // Rumbles the pad for a death or a big robot's blast of the step just taken.
-    void RumbleForStep();
     // The player's dead zone and fire threshold for the sticks, heard when they change.
     void UsePadZones(const ControlSettings& controls);
-    // The sticks' zones the game has always had.
-    static GameEvent OwnZones();
-    void SetPaused(bool paused);
-    void OpenPauseMenu();
-    void ClosePauseMenu();
-    void HandlePauseMenu(const GameEvent& event);
-    // Does what the player took in the pause menu: resume, a new loop, the main menu, quit.
-    void FollowPauseMenu(GameScreen::Change::To next);
+    void HandlePauseCard(const GameEvent& event);
+    // Does what the player took on the pause card: resume, a new loop, the main menu, quit.
+    void FollowPauseCard(GameScreen::Change::To next);
     // The settings of the loop itself, as the keeper has them in force.
     void TakeLoopSettings();
+    void TellObservers();
 
     Options options_;
     GamePhase& phase_;
-    InputSource* input_;
+    InputSource* tools_;
     LevelFlow levelFlow_;
+    PauseControl pause_;
+    PlayInput input_;
+    PadRumble rumble_;
     bool running_ = true; // until Escape or a window close
     Ending ending_ = Ending::kQuit;
     bool focusPauseAllowed_; // the game is not played by a tool
-    std::unique_ptr<PauseCard> pauseMenu_; // while it shows
     uint32_t everyStep_ = 0; // steps taken, paused or not
     bool drawing_ = true;    // a step draws its frame
-    bool paused_ = false;
     uint32_t lastStep_;
     uint32_t fpsWindowStart_;
     uint32_t stepsThisSecond_ = 0; // the fps report's count
@@ -183,12 +171,4 @@ private:
     bool presentDue_ = false; // the window may have lost the picture since it was last shown
     uint32_t pausedStepsUnshown_ = 0;
     std::vector<GameEvent> pending_;
-    JoystickMapping joystick_;
-    std::unique_ptr<Bindings> bindings_; // the player's, outside the classic game
-    std::vector<GameEvent> heardNow_;    // what the game hears of one of the person's events
-    GameEvent zonesInForce_ = OwnZones();
-    int32_t padInUse_ = -1; // the pad whose events the person last played with
-    bool padGone_ = false;
-    bool wasDead_ = false;     // the hero was dead after the step before
-    uint32_t blastsSeen_ = 0;  // the world's big robot blasts after the step before
 };

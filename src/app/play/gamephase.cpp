@@ -1,7 +1,5 @@
 #include "app/play/gamephase.h"
 
-#include "world/world.h"
-
 FirstLevel FirstLevel::FromLevelList(int startAfter)
 {
     FirstLevel level;
@@ -38,8 +36,8 @@ StatusLayer::Place GamePhase::Where()
         place.level = levels.Current();
         place.levelCount = levels.Count() - 1;
     }
-    if (const Gameplay::CQuenlowZarnImpl* world = gameplay.World())
-        place.loop = static_cast<int>(world->oldGuys.size()) + 1;
+    if (gameplay.HasLevel())
+        place.loop = gameplay.Loop();
     if (progress) {
         // The banner of a clear that stands (a clear that does not may be taken over by the
         // press-space message).

@@ -1,7 +1,6 @@
 #include "app/play/replayplayer.h"
 
 #include "utils/playerfile.h"
-#include "world/world.h"
 #include "world/worlddigest.h"
 
 #include <cstdio>
@@ -23,10 +22,9 @@ public:
     {
         for (; !Done() && nextCheck_ < replay_.checks.size() && replay_.checks[nextCheck_].time <= phaseTime; ++nextCheck_) {
             const Replay::Check& check = replay_.checks[nextCheck_];
-            const Gameplay::CQuenlowZarnImpl* world = phase.gameplay.World();
             if (check.time != phaseTime || DigestOf(phase.gameplay).hash != check.hash) {
                 partedAt_ = check.time;
-                partedLoop_ = world ? static_cast<int>(world->oldGuys.size()) + 1 : 1;
+                partedLoop_ = phase.gameplay.Loop();
                 parted_ = true;
             }
         }
@@ -53,7 +51,7 @@ namespace {
 FrameLoop::Options Watched(std::function<void()> drawOver)
 {
     FrameLoop::Options options;
-    options.pausable = false;
+    options.pause.pausable = false;
     options.drawOver = std::move(drawOver);
     return options;
 }
@@ -122,6 +120,5 @@ std::string ReplayPlayer::PartedLine() const
 
 int ReplayPlayer::Loop() const
 {
-    const Gameplay::CQuenlowZarnImpl* world = phase_->gameplay.World();
-    return world ? static_cast<int>(world->oldGuys.size()) + 1 : 1;
+    return phase_->gameplay.Loop();
 }

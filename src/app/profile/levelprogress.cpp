@@ -5,7 +5,6 @@
 #include "utils/linereader.h"
 #include "utils/playerfile.h"
 #include "utils/stringutils.h"
-#include "world/world.h"
 
 #include <algorithm>
 #include <sstream>
@@ -207,18 +206,17 @@ ProgressKeeper::ProgressKeeper(const ProgressFile& file, const kolm::CLevelList&
 {
 }
 
-void ProgressKeeper::AfterStep(Gameplay& gameplay, uint32_t phaseTime, bool slowed)
+void ProgressKeeper::AfterStep(const Gameplay& gameplay, uint32_t phaseTime, bool slowed)
 {
-    const Gameplay::CQuenlowZarnImpl* world = gameplay.World();
-    if (world != level_) {
-        level_ = world;
+    if (gameplay.LevelsLoaded() != level_) {
+        level_ = gameplay.LevelsLoaded();
         levelStart_ = phaseTime;
         levelCleared_ = false;
         levelSlowed_ = false;
         hasClear_ = false;
     }
     levelSlowed_ = levelSlowed_ || slowed;
-    if (!world || levelCleared_ || !gameplay.IsLevelCleared())
+    if (!gameplay.HasLevel() || levelCleared_ || !gameplay.IsLevelCleared())
         return;
     levelCleared_ = true;
     // The empty level played after the end of the list is cleared too, but is no level.
@@ -226,7 +224,7 @@ void ProgressKeeper::AfterStep(Gameplay& gameplay, uint32_t phaseTime, bool slow
     if (position < 1 || position >= levels_.Count())
         return;
     LevelRecord clear;
-    clear.loops = static_cast<int>(world->oldGuys.size()) + 1;
+    clear.loops = gameplay.Loop();
     clear.milliseconds = phaseTime + Gameplay::kStepMs - levelStart_; // the clearing step included
     clear.loopsAssisted = clear.timeAssisted = levelSlowed_;
     NoteClear(position, clear);

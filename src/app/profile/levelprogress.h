@@ -17,7 +17,7 @@
 // and line and left out, and the rest is kept. Saving merges with what the file holds under a
 // lock (see utils/playerfile.h), so two games running at once never lose each other's clears.
 #include "utils/levellist/clevellist.h"
-#include "world/gameplay.h"
+#include "world/stepobserver.h"
 
 #include <cstdint>
 #include <map>
@@ -106,7 +106,7 @@ struct ClearReport {
 
 // Looks at the game after every step, notes each clear of a level of the list with its loops and
 // game time, and saves it at once. Tools that are not the player (the bot) get no keeper.
-class ProgressKeeper {
+class ProgressKeeper : public StepObserver {
 public:
     // Reads the file, keeping the records of the level list's positions; notes the clears of
     // the list's levels.
@@ -115,7 +115,7 @@ public:
     // After every step; phaseTime is the frame loop's game time at the start of that step, which
     // stands still while the game is paused; slowed: the step was played below full speed, which
     // marks the level's clear as assisted.
-    void AfterStep(Gameplay& gameplay, uint32_t phaseTime, bool slowed = false);
+    void AfterStep(const Gameplay& gameplay, uint32_t phaseTime, bool slowed = false) override;
 
     // The clear of the level being played, once it is cleared; nullptr before that, from the
     // start of the next level on, and for a level that is not on the list.
@@ -132,9 +132,7 @@ private:
     ProgressFile file_;
     const kolm::CLevelList& levels_;
     Progress known_;
-    // The world of the level being played: loading a level makes a new world before the old one
-    // goes, so a new level always shows as another world.
-    const Gameplay::CQuenlowZarnImpl* level_ = nullptr;
+    uint32_t level_ = 0;         // the facade's count of levels loaded when this one began
     uint32_t levelStart_ = 0;    // the phase time at its start
     bool levelCleared_ = false;  // its clear has been noted
     bool levelSlowed_ = false;   // a step of it was played below full speed

@@ -2,7 +2,6 @@
 
 #include "app/replay/scriptevents.h"
 #include "utils/playerfile.h"
-#include "world/world.h"
 #include "world/worlddigest.h"
 
 namespace {
@@ -17,19 +16,19 @@ uint64_t HashOfFile(const std::string& path)
 
 void ReplayRecorder::NoteLevel(const Gameplay& gameplay, uint32_t phaseTime, const JoystickMapping::State& sticks)
 {
-    const Gameplay::CQuenlowZarnImpl* world = gameplay.World();
-    if (world == level_)
+    if (gameplay.LevelsLoaded() == level_)
         return;
-    level_ = world;
+    level_ = gameplay.LevelsLoaded();
     const int position = levels_.Current();
-    recording_ = world && position >= 1 && position < levels_.Count() && levels_.FileNameAt(position) == world->levelFile;
+    recording_ = gameplay.HasLevel() && position >= 1 && position < levels_.Count() &&
+                 levels_.FileNameAt(position) == gameplay.LevelFile();
     if (!recording_)
         return;
     replay_ = Replay();
     replay_.game = TOBRAKKA_VERSION_MAJOR;
     replay_.position = position;
-    replay_.levelFile = world->levelFile;
-    replay_.levelHash = HashOfFile(world->levelFile);
+    replay_.levelFile = gameplay.LevelFile();
+    replay_.levelHash = HashOfFile(gameplay.LevelFile());
     replay_.minimalState = gameplay.RandomAtLevelLoad().RandomState();
     replay_.runtimeState = gameplay.RandomAtLevelLoad().RuntimeRandomState();
     replay_.pad = sticks;
@@ -46,11 +45,11 @@ void ReplayRecorder::Heard(uint32_t phaseTime, const GameEvent& event)
 
 void ReplayRecorder::AfterStep(const Gameplay& gameplay, uint32_t phaseTime, bool slowed)
 {
-    if (!recording_ || gameplay.World() != level_)
+    if (!recording_ || gameplay.LevelsLoaded() != level_)
         return;
     replay_.assisted = replay_.assisted || slowed;
     const uint32_t levelTime = phaseTime + Gameplay::kStepMs - levelStart_;
-    if (gameplay.World()->IsLevelCleared()) {
+    if (gameplay.IsLevelCleared()) {
         Finish(gameplay, levelTime);
         return;
     }
@@ -65,7 +64,7 @@ void ReplayRecorder::Finish(const Gameplay& gameplay, uint32_t levelTime)
 {
     recording_ = false;
     replay_.checks.push_back({levelTime, DigestOf(gameplay).hash});
-    replay_.loops = static_cast<int>(gameplay.World()->oldGuys.size()) + 1;
+    replay_.loops = gameplay.Loop();
     replay_.milliseconds = levelTime;
     replay_.date = ReplayDateNow();
     last_ = replay_;

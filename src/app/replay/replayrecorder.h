@@ -9,11 +9,11 @@
 #include "app/replay/replayshelf.h"
 #include "engine/input/gameevent.h"
 #include "utils/levellist/clevellist.h"
-#include "world/gameplay.h"
+#include "world/stepobserver.h"
 
 #include <cstdint>
 
-class ReplayRecorder {
+class ReplayRecorder : public StepObserver {
 public:
     ReplayRecorder(const ReplayShelf& shelf, const kolm::CLevelList& levels) : shelf_(shelf), levels_(levels) {}
 
@@ -24,7 +24,7 @@ public:
     void Heard(uint32_t phaseTime, const GameEvent& event);
     // After each step (phaseTime as the step began): the checks, and at the clear the replay,
     // saved. slowed: the step was played below full speed.
-    void AfterStep(const Gameplay& gameplay, uint32_t phaseTime, bool slowed);
+    void AfterStep(const Gameplay& gameplay, uint32_t phaseTime, bool slowed) override;
 
     // The last replay finished, for the tests; nothing before the first clear.
     const Replay* LastFinished() const { return finished_ ? &last_ : nullptr; }
@@ -34,7 +34,7 @@ private:
 
     ReplayShelf shelf_;
     const kolm::CLevelList& levels_;
-    const Gameplay::CQuenlowZarnImpl* level_ = nullptr;
+    uint32_t level_ = 0; // the facade's count of levels loaded when the recorded one began
     bool recording_ = false;
     uint32_t levelStart_ = 0;
     uint32_t nextCheck_ = kReplayCheckEvery;

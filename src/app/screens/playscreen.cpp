@@ -12,20 +12,20 @@ FrameLoop::Options LoopOptions(const PlayScreen::Setup& setup)
     const Settings& settings = *setup.settings;
     const InputSource* tools = setup.tools;
     FrameLoop::Options options;
-    options.showFps = settings.showFps;
-    options.musicFile = datafiles::kMusic;
+    options.pace.showFps = settings.showFps;
+    options.pace.musicFile = datafiles::kMusic;
     options.platform = setup.platform;
-    options.pausable = !setup.classic;
-    options.pauseOnFocusLoss = settings.pauseOnFocusLoss && (!tools || !tools->PlaysTheGame());
-    options.pauseMenu = setup.keeper;
-    options.toolClockStart = setup.toolClock;
+    options.pause.pausable = !setup.classic;
+    options.pause.pauseOnFocusLoss = settings.pauseOnFocusLoss && (!tools || !tools->PlaysTheGame());
+    options.pause.card = setup.keeper;
+    options.pace.toolClockStart = setup.toolClock;
     options.endsAfterLastLevel = setup.endsAfterLastLevel;
     options.rumble = setup.classic ? 0 : settings.rumble;
     options.controls = setup.classic ? nullptr : &settings.controls;
     // The tools play at their own pace unless asked for a speed; the classic game at its own.
     const bool ownPace = setup.classic || (tools && !setup.speedAsked);
-    options.gameSpeed = ownPace ? GameSpeed::kFull : settings.gameSpeed;
-    options.speedFromOptions = !setup.classic && !tools;
+    options.pace.gameSpeed = ownPace ? GameSpeed::kFull : settings.gameSpeed;
+    options.pace.speedFromOptions = !setup.classic && !tools;
     return options;
 }
 

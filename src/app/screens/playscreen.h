@@ -44,7 +44,7 @@ public:
     bool TakesEvents() const override { return true; }
     void Draw() override { loop_->Draw(); }
     Change WhatNext() const override;
-    bool ShowsCursor() const override { return loop_->PauseMenuShows(); }
+    bool ShowsCursor() const override { return loop_->PauseCardShows(); }
     void LetToolsLook(InputSource&, uint32_t) override { loop_->LetInputLook(); }
     void TakeToolEvents(InputSource&, uint32_t, std::vector<GameEvent>& out) override { loop_->TakeInputEvents(out); }
     void HandleToolEvent(const GameEvent& event) override { loop_->HandleInputEvent(event); }

@@ -1,0 +1,91 @@
+#include "app/play/pausecontrol.h"
+
+#include "audio/audiodevice.h"
+#include "engine/input/gamekeys.h"
+#include "engine/platform/platform.h"
+
+namespace {
+
+bool StartsSomething(const GameEvent& event)
+{
+    switch (event.type) {
+    case GameEvent::Type::kKeyDown:
+        return event.key != gamekeys::kEscape;
+    case GameEvent::Type::kMouseDown:
+    case GameEvent::Type::kPadDown:
+    case GameEvent::Type::kPadUp:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool PauseControl::TakeChanged()
+{
+    const bool changed = changed_;
+    changed_ = false;
+    return changed;
+}
+
+bool PauseControl::Take(const GameEvent& heard)
+{
+    if (options_.card && heard.IsKeyDown(gamekeys::kEscape) && !padGone_) {
+        OpenCard();
+        return true;
+    }
+    if (options_.pausable && heard.IsKey() && heard.key == gamekeys::kP) {
+        if (heard.type == GameEvent::Type::kKeyDown)
+            SetPaused(!paused_);
+        return true;
+    }
+    // Only a real loss of focus pauses; gaining it back leaves the resuming to the player.
+    if (options_.pausable && heard.type == GameEvent::Type::kFocusLost && options_.pauseOnFocusLoss)
+        SetPaused(true);
+    return paused_ && StartsSomething(heard);
+}
+
+bool PauseControl::ResumesWith(const GameEvent& event)
+{
+    if (!padGone_ || (event.type != GameEvent::Type::kPadAdded && event.type != GameEvent::Type::kKeyDown))
+        return false;
+    SetPaused(false);
+    return true;
+}
+
+void PauseControl::PadWentAway()
+{
+    if (!options_.pausable || paused_)
+        return;
+    SetPaused(true);
+    padGone_ = true;
+}
+
+void PauseControl::SetPaused(bool paused)
+{
+    if (paused == paused_)
+        return;
+    paused_ = paused;
+    padGone_ = false;
+    changed_ = true;
+    HoldAllSound(paused);
+}
+
+void PauseControl::OpenCard()
+{
+    SetPaused(true);
+    card_ = std::make_unique<PauseCard>(*options_.card, platform_);
+    changed_ = true;
+    if (platform_)
+        platform_->ShowCursor(true);
+}
+
+void PauseControl::CloseCardAndResume()
+{
+    card_.reset();
+    changed_ = true;
+    if (platform_)
+        platform_->ShowCursor(false);
+    SetPaused(false);
+}
