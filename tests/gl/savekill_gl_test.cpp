@@ -1,6 +1,6 @@
 // The real game killed with SIGKILL while it saves its progress: the file it leaves always reads
 // back whole, and no kill ever loses a clear an earlier run had saved.
-#include "app/profile/levelprogress.h"
+#include "app/profile/progressfile.h"
 
 #include "support/gamerun.h"
 

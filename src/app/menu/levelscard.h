@@ -5,7 +5,7 @@
 // the later ones carry a padlock, and taking one is refused with a sound. A level with a replay
 // on the player's shelf asks first, on a small card over the list: "Play", "Watch best" (its best
 // replay: fewest loops, else best time) or "Back".
-#include "app/profile/levelprogress.h"
+#include "app/profile/records.h"
 #include "app/menu/menucard.h"
 #include "app/replay/replayshelf.h"
 

@@ -3,7 +3,7 @@
 // "time 0:42.50 · best 0:40.10", each with a star when this clear set a new record, lettered in
 // ink on the paper and faded in and out with the banner.
 #include "app/text/lettering.h"
-#include "app/profile/levelprogress.h"
+#include "app/profile/records.h"
 
 #include <cstdint>
 #include <string>

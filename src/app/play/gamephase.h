@@ -3,7 +3,7 @@
 // facade with the first level, and the overlay. Torn down in the opposite order.
 #include "world/gameplay.h"
 #include "app/play/hudoverlay.h"
-#include "app/profile/levelprogress.h"
+#include "app/profile/progresskeeper.h"
 #include "app/replay/replayrecorder.h"
 #include "app/play/statuslayer.h"
 #include "grid/papergrid.h"

@@ -2,7 +2,7 @@
 // How the game writes a level's records wherever it shows them (the note under the cleared
 // banner, the level select, the ending, the replays): a loop count and a time of the level's own
 // clock, from its start over all its loops.
-#include "app/profile/levelprogress.h"
+#include "app/profile/records.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "app/replay/replayshelf.h"
 
-#include "app/profile/levelprogress.h"
+#include "app/profile/records.h"
 #include "utils/directorylisting.h"
 #include "utils/log.h"
 #include "utils/playerfile.h"

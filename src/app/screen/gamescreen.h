@@ -6,7 +6,7 @@
 // pump hands the screen the person's events (mouse positions already in the 1280 x 720 picture's
 // units), then lets the tools look at it and hands it their due events.
 #include "engine/input/gameevent.h"
-#include "app/profile/levelprogress.h"
+#include "app/profile/records.h"
 
 #include <cstdint>
 #include <string>

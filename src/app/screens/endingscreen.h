@@ -6,7 +6,7 @@
 // it), and so do kTimeoutMs; closing the window ends it too. Ticked by a driver like the title
 // screen: it reads the events every 16 ms, draws its unchanging picture once and presents it
 // again when the window may have lost it and a few times a second besides.
-#include "app/profile/levelprogress.h"
+#include "app/profile/records.h"
 #include "app/screen/pollcadence.h"
 #include "app/screen/gamescreen.h"
 #include "app/screen/stillpicture.h"

@@ -2,6 +2,7 @@
 
 #include "app/control/bindings.h"
 #include "app/play/inputsource.h"
+#include "app/profile/progressfile.h"
 #include "app/profile/settingskeeper.h"
 #include "audio/audiodevice.h"
 #include "engine/core/ticks.h"

@@ -16,6 +16,7 @@
 #include "app/screen/pollcadence.h"
 #include "app/screen/gamescreen.h"
 #include "app/screen/stillpicture.h"
+#include "utils/levellist/clevellist.h"
 #include "grid/papergrid.h"
 
 #include <cstdint>

@@ -1,12 +1,10 @@
-#include "app/profile/levelprogress.h"
+#include "app/profile/progressfile.h"
 
 #include "utils/log.h"
-#include "utils/levellist/clevellist.h"
 #include "utils/linereader.h"
 #include "utils/playerfile.h"
 #include "utils/stringutils.h"
 
-#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -124,44 +122,6 @@ std::string FormatProgress(const Progress& progress)
 
 } // namespace
 
-bool FigureReplaces(int64_t figure, bool assisted, int64_t record, bool recordAssisted)
-{
-    if (assisted != recordAssisted)
-        return recordAssisted && figure <= record;
-    return figure < record;
-}
-
-void LevelRecord::Merge(const LevelRecord& other)
-{
-    if (!other.Exists())
-        return;
-    if (!Exists()) {
-        *this = other;
-        return;
-    }
-    if (FigureReplaces(other.loops, other.loopsAssisted, loops, loopsAssisted)) {
-        loops = other.loops;
-        loopsAssisted = other.loopsAssisted;
-    }
-    if (FigureReplaces(other.milliseconds, other.timeAssisted, milliseconds, timeAssisted)) {
-        milliseconds = other.milliseconds;
-        timeAssisted = other.timeAssisted;
-    }
-}
-
-LevelRecord Progress::RecordOf(int position) const
-{
-    const auto found = records.find(position);
-    return found == records.end() ? LevelRecord() : found->second;
-}
-
-void Progress::Merge(const Progress& other)
-{
-    cleared = std::max(cleared, other.cleared);
-    for (const auto& [position, record] : other.records)
-        records[position].Merge(record);
-}
-
 std::string ProgressFile::DefaultPath()
 {
     return kolm::PlayerFilePath("XDG_STATE_HOME", ".local/state", "progress");
@@ -199,51 +159,4 @@ bool ProgressFile::Save(Progress& progress) const
     if (!saved)
         kolm::WarnOnce("saving " + path_, "cannot save progress to " + path_ + ": " + error + "; play goes on");
     return saved;
-}
-
-ProgressKeeper::ProgressKeeper(const ProgressFile& file, const kolm::CLevelList& levels)
-    : file_(file), levels_(levels), known_(file.Load(std::max(0, levels.Count() - 1)))
-{
-}
-
-void ProgressKeeper::AfterStep(const Gameplay& gameplay, uint32_t phaseTime, bool slowed)
-{
-    if (gameplay.LevelsLoaded() != level_) {
-        level_ = gameplay.LevelsLoaded();
-        levelStart_ = phaseTime;
-        levelCleared_ = false;
-        levelSlowed_ = false;
-        hasClear_ = false;
-    }
-    levelSlowed_ = levelSlowed_ || slowed;
-    if (!gameplay.HasLevel() || levelCleared_ || !gameplay.IsLevelCleared())
-        return;
-    levelCleared_ = true;
-    // The empty level played after the end of the list is cleared too, but is no level.
-    const int position = levels_.Current();
-    if (position < 1 || position >= levels_.Count())
-        return;
-    LevelRecord clear;
-    clear.loops = gameplay.Loop();
-    clear.milliseconds = phaseTime + Gameplay::kStepMs - levelStart_; // the clearing step included
-    clear.loopsAssisted = clear.timeAssisted = levelSlowed_;
-    NoteClear(position, clear);
-}
-
-void ProgressKeeper::NoteClear(int position, const LevelRecord& clear)
-{
-    clear_.position = position;
-    clear_.loops = clear.loops;
-    clear_.milliseconds = clear.milliseconds;
-    clear_.assisted = clear.loopsAssisted;
-    clear_.before = known_.RecordOf(position);
-    Progress update;
-    update.cleared = position;
-    update.records[position] = clear;
-    const Progress previous = known_;
-    known_.Merge(update);
-    if (!(known_ == previous))
-        saveFailed_ = !file_.Save(known_);
-    clear_.best = known_.RecordOf(position);
-    hasClear_ = true;
 }

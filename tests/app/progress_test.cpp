@@ -1,7 +1,7 @@
 // Progress and records kept between runs, in the player's state directory.
 #include "app/play/hudoverlay.h"
 #include "app/play/levelflow.h"
-#include "app/profile/levelprogress.h"
+#include "app/profile/progresskeeper.h"
 #include "utils/levellist/clevellist.h"
 
 #include "support/testsupport.h"

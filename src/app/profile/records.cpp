@@ -1,0 +1,41 @@
+#include "app/profile/records.h"
+
+#include <algorithm>
+
+bool FigureReplaces(int64_t figure, bool assisted, int64_t record, bool recordAssisted)
+{
+    if (assisted != recordAssisted)
+        return recordAssisted && figure <= record;
+    return figure < record;
+}
+
+void LevelRecord::Merge(const LevelRecord& other)
+{
+    if (!other.Exists())
+        return;
+    if (!Exists()) {
+        *this = other;
+        return;
+    }
+    if (FigureReplaces(other.loops, other.loopsAssisted, loops, loopsAssisted)) {
+        loops = other.loops;
+        loopsAssisted = other.loopsAssisted;
+    }
+    if (FigureReplaces(other.milliseconds, other.timeAssisted, milliseconds, timeAssisted)) {
+        milliseconds = other.milliseconds;
+        timeAssisted = other.timeAssisted;
+    }
+}
+
+LevelRecord Progress::RecordOf(int position) const
+{
+    const auto found = records.find(position);
+    return found == records.end() ? LevelRecord() : found->second;
+}
+
+void Progress::Merge(const Progress& other)
+{
+    cleared = std::max(cleared, other.cleared);
+    for (const auto& [position, record] : other.records)
+        records[position].Merge(record);
+}
