@@ -6,7 +6,7 @@
 #include "world/gameplay.h"
 #include "harness/headlessgame.h"
 #include "audio/soundoutput.h"
-#include "characters/effects.h"
+#include "characters/effects/deatheffects.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
 #include "engine/core/random.h"

@@ -3,7 +3,8 @@
 
 #include "audio/soundbank.h"
 #include "characters/characterkinds.h"
-#include "characters/effects.h"
+#include "characters/effects/arrivaleffect.h"
+#include "characters/effects/effectcontext.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
 #include "characters/spritesets.h"

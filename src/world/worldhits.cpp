@@ -5,7 +5,9 @@
 
 #include "audio/soundbank.h"
 #include "characters/characterkinds.h"
-#include "characters/effects.h"
+#include "characters/effects/deatheffects.h"
+#include "characters/effects/explosioneffect.h"
+#include "characters/effects/hiteffect.h"
 #include "characters/enemycharacter.h"
 #include "characters/healthbar.h"
 #include "characters/playercharacter.h"

@@ -1,6 +1,10 @@
 // The effect recipes: how many pieces of what, refused pieces over the soft limit, and the
 // images the factories pick.
-#include "characters/effects.h"
+#include "characters/effects/arrivaleffect.h"
+#include "characters/effects/deatheffects.h"
+#include "characters/effects/effectpieces.h"
+#include "characters/effects/explosioneffect.h"
+#include "characters/effects/hiteffect.h"
 #include "particles/particle.h"
 #include "engine/render/texturecache.h"
 #include "world/world.h"
