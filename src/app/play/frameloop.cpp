@@ -10,7 +10,6 @@
 #include "engine/render/picturerect.h"
 #include "engine/render/renderdevice.h"
 #include "engine/core/ticks.h"
-#include "utils/log.h"
 
 GameEvent FromToolsWindow(const GameEvent& event) { return PictureRect().MouseInPicture(event); }
 
@@ -26,7 +25,7 @@ FrameLoop::FrameLoop(const Options& options, GamePhase& phase, InputSource* tool
       levelFlow_(phase.gameplay, *phase.overlay, phase.levels, options.endsAfterLastLevel),
       pause_(options.pause, options.platform), input_(options.controls),
       rumble_(options.platform, RumbleOf(options, !tools || !tools->PlaysTheGame())),
-      focusPauseAllowed_(!tools || !tools->PlaysTheGame()), lastStep_(kolm::GetTicks()), fpsWindowStart_(kolm::GetTicks())
+      focusPauseAllowed_(!tools || !tools->PlaysTheGame()), lastStep_(kolm::GetTicks())
 {
     NoteLevelForReplay();
     if (options.controls)
@@ -110,8 +109,7 @@ void FrameLoop::Step()
     const bool paused = pause_.Paused();
     if (!paused && !options_.pace.musicFile.empty())
         KeepMusicPlaying(options_.pace.musicFile);
-    ++stepsThisSecond_;
-    ReportFps();
+    fps_.Step(options_.pace.showFps);
     NamePressKey();
     if (!paused) {
         phase_.gameplay.Update(Gameplay::kStepMs);
@@ -122,7 +120,8 @@ void FrameLoop::Step()
     PauseCard* card = pause_.Card();
     const bool hintChanged = card && card->ShowHint();
     const bool statusChanged = phase_.status && phase_.status->Update(Where(), paused && !card);
-    redrawDue_ = pause_.TakeChanged() || redrawDue_;
+    if (pause_.TakeChanged())
+        picture_.Changed();
     if (drawing_)
         ShowPicture(hintChanged || statusChanged);
     else
@@ -142,15 +141,6 @@ void FrameLoop::TellObservers()
         if (observer)
             observer->AfterStep(phase_.gameplay, PhaseTime(), options_.pace.gameSpeed < 100);
     }
-}
-
-void FrameLoop::ReportFps()
-{
-    if (!options_.pace.showFps || kolm::GetTicks() - fpsWindowStart_ < 1000)
-        return;
-    fpsWindowStart_ = kolm::GetTicks();
-    kolm::Say("fps: " + std::to_string(stepsThisSecond_));
-    stepsThisSecond_ = 0;
 }
 
 void FrameLoop::NamePressKey()
@@ -179,20 +169,20 @@ void FrameLoop::NoteLevelForReplay()
 
 void FrameLoop::ShowPicture(bool statusChanged)
 {
-    if (!pause_.Paused() || statusChanged || redrawDue_) {
-        Draw();
-    } else if (presentDue_ || ++pausedStepsUnshown_ >= kPausedStepsPerPresent) {
-        PresentAgain();
-        presentDue_ = false;
-        pausedStepsUnshown_ = 0;
-    }
+    if (!pause_.Paused() || statusChanged)
+        picture_.Changed();
+    picture_.Show([this] { DrawLayers(); });
 }
 
 void FrameLoop::Draw()
 {
-    redrawDue_ = presentDue_ = false;
-    pausedStepsUnshown_ = 0;
     BeginFrame();
+    DrawLayers();
+    EndFrame();
+}
+
+void FrameLoop::DrawLayers()
+{
     phase_.grid.Draw();
     phase_.gameplay.Draw();
     phase_.overlay->Draw();
@@ -202,7 +192,6 @@ void FrameLoop::Draw()
         card->Draw();
     if (options_.drawOver)
         options_.drawOver();
-    EndFrame();
 }
 
 void FrameLoop::PadWentAway()
@@ -215,10 +204,8 @@ void FrameLoop::PadWentAway()
 void FrameLoop::Dispatch(const GameEvent& event)
 {
     // A window that may have lost the picture shows it again.
-    if (event.type == GameEvent::Type::kExposed) {
-        presentDue_ = true;
+    if (picture_.TakeWindowEvent(event))
         return;
-    }
     if (event.type == GameEvent::Type::kPadRemoved) {
         if (input_.PadWentAway(event))
             PadWentAway();
@@ -263,7 +250,7 @@ void FrameLoop::DispatchHeard(const GameEvent& event)
         return;
     // For a paused game: what reaches the game may change its picture (a mouse move moves the
     // crosshair).
-    redrawDue_ = true;
+    picture_.Changed();
     DispatchToGame(event);
 }
 
@@ -285,34 +272,23 @@ void FrameLoop::DispatchToGame(const GameEvent& event)
 
 void FrameLoop::HandlePauseCard(const GameEvent& event)
 {
-    // A window close quits at once, card or not.
-    if (event.type == GameEvent::Type::kQuit) {
-        running_ = false;
-        return;
-    }
-    PauseCard& card = *pause_.Card();
-    const MenuCard::Heard heard = card.Hear(event);
-    if (heard == MenuCard::Heard::kNothing)
-        return;
-    redrawDue_ = true;
-    if (heard == MenuCard::Heard::kSettingsChanged)
+    switch (pause_.HearOnCard(event)) {
+    case PauseControl::Asked::kSettingsChanged:
         TakeLoopSettings();
-    FollowPauseCard(card.WhatNext().to);
-}
-
-void FrameLoop::FollowPauseCard(GameScreen::Change::To next)
-{
-    using To = GameScreen::Change::To;
-    if (next == To::kBack || next == To::kRestartLoop)
-        pause_.CloseCardAndResume();
-    if (next == To::kRestartLoop) {
+        break;
+    case PauseControl::Asked::kRestartLoop:
         DispatchToGame(GameEvent::Key(gamekeys::kF5, true));
         DispatchToGame(GameEvent::Key(gamekeys::kF5, false));
-    } else if (next == To::kMainMenu) {
+        break;
+    case PauseControl::Asked::kMainMenu:
         ending_ = Ending::kMainMenu;
         running_ = false;
-    } else if (next == To::kQuit) {
+        break;
+    case PauseControl::Asked::kQuit:
         running_ = false;
+        break;
+    default:
+        break;
     }
 }
 

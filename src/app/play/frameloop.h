@@ -22,11 +22,13 @@
 // on focus loss, the paper's motion, the game's speed, the rumble, the controls) at once. The pad
 // in use pulled out during play brings its sticks back to the centre, as heard events (so a
 // recording replays the same), and pauses the game.
+#include "app/play/fpsreport.h"
 #include "app/play/levelflow.h"
 #include "app/play/padrumble.h"
 #include "app/play/pausecontrol.h"
 #include "app/play/playinput.h"
 #include "app/play/statuslayer.h"
+#include "app/screen/stillpicture.h"
 #include "engine/input/gameevent.h"
 
 #include <cstdint>
@@ -74,9 +76,6 @@ public:
     // How the loop ended: the window closed, Escape in a game without the pause card or a
     // script's, or the pause card's Quit; or its "Main menu".
     enum class Ending { kQuit, kMainMenu };
-
-    // Paused steps between two presents of an unchanged picture: about a quarter of a second.
-    static constexpr uint32_t kPausedStepsPerPresent = 16;
 
     FrameLoop(const Options& options, GamePhase& phase, InputSource* tools);
 
@@ -126,7 +125,6 @@ private:
     void Step();
     // Hands an event to the game (and to the tools, which hear every one).
     void DispatchToGame(const GameEvent& event);
-    void ReportFps();
     // Where the player is, for the status layer.
     StatusLayer::Place Where();
     // A level may have been loaded: the replay's recorder starts a new one if so.
@@ -138,15 +136,15 @@ private:
     // changed (statusChanged, or since the last draw); otherwise presents the last frame again
     // when the window may have lost it or it has stood a while.
     void ShowPicture(bool statusChanged);
+    void DrawLayers();
     // The pad in use went away: its sticks come back to the centre and the game pauses.
     void PadWentAway();
     // A tap on the picture: the continue key after a death or a clear.
     void ContinueOnTap();
     // The player's dead zone and fire threshold for the sticks, heard when they change.
     void UsePadZones(const ControlSettings& controls);
-    void HandlePauseCard(const GameEvent& event);
     // Does what the player took on the pause card: resume, a new loop, the main menu, quit.
-    void FollowPauseCard(GameScreen::Change::To next);
+    void HandlePauseCard(const GameEvent& event);
     // The settings of the loop itself, as the keeper has them in force.
     void TakeLoopSettings();
     void TellObservers();
@@ -164,11 +162,8 @@ private:
     uint32_t everyStep_ = 0; // steps taken, paused or not
     bool drawing_ = true;    // a step draws its frame
     uint32_t lastStep_;
-    uint32_t fpsWindowStart_;
-    uint32_t stepsThisSecond_ = 0; // the fps report's count
+    FpsReport fps_;
     uint32_t stepsTaken_ = 0;
-    bool redrawDue_ = false;  // something may have changed the picture since the last draw
-    bool presentDue_ = false; // the window may have lost the picture since it was last shown
-    uint32_t pausedStepsUnshown_ = 0;
+    StillPicture picture_; // drawn every step of play; while paused, only when it may have changed
     std::vector<GameEvent> pending_;
 };

@@ -81,6 +81,33 @@ void PauseControl::OpenCard()
         platform_->ShowCursor(true);
 }
 
+PauseControl::Asked PauseControl::HearOnCard(const GameEvent& event)
+{
+    using To = GameScreen::Change::To;
+    if (event.type == GameEvent::Type::kQuit)
+        return Asked::kQuit;
+    const MenuCard::Heard heard = card_->Hear(event);
+    if (heard == MenuCard::Heard::kNothing)
+        return Asked::kNothing;
+    changed_ = true;
+    if (heard == MenuCard::Heard::kSettingsChanged)
+        return Asked::kSettingsChanged;
+    switch (card_->WhatNext().to) {
+    case To::kBack:
+        CloseCardAndResume();
+        return Asked::kResume;
+    case To::kRestartLoop:
+        CloseCardAndResume();
+        return Asked::kRestartLoop;
+    case To::kMainMenu:
+        return Asked::kMainMenu;
+    case To::kQuit:
+        return Asked::kQuit;
+    default:
+        return Asked::kShown;
+    }
+}
+
 void PauseControl::CloseCardAndResume()
 {
     card_.reset();

@@ -43,12 +43,17 @@ public:
     bool ResumesWith(const GameEvent& event);
     // The pad in use went away: the game pauses, unless it already is.
     void PadWentAway();
-    void CloseCardAndResume();
+    // What the player did on the pause card with an event.
+    enum class Asked { kNothing, kShown, kSettingsChanged, kResume, kRestartLoop, kMainMenu, kQuit };
+    // Hands the event to the card that shows; the card closes (and the game resumes) on Resume
+    // and Restart loop. A window close quits at once.
+    Asked HearOnCard(const GameEvent& event);
     void SetPauseOnFocusLoss(bool pauses) { options_.pauseOnFocusLoss = pauses; }
 
 private:
     void SetPaused(bool paused);
     void OpenCard();
+    void CloseCardAndResume();
 
     Options options_;
     Platform* platform_;
