@@ -20,5 +20,10 @@ extern const EnemyKind kBigBadKind;      // spawn type 1
 extern const EnemyKind kSmallHomingKind; // spawn type 2
 extern const EnemyKind kSmallMovingKind; // spawn type 3
 
+// Every kind by a number of its own, for snapshots: its number, or -1 for none; the kind of a
+// number, or null.
+int32_t KindNumber(const EnemyKind* kind);
+const EnemyKind* KindOfNumber(int32_t number);
+
 constexpr float kPlayerBodyRadius = 15.0f;
 constexpr float kPlayerHealth = 1.0f;

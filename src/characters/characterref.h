@@ -32,6 +32,21 @@ public:
     // The character a handle names while it is still there; null otherwise.
     PlayerCharacter* Find(CharacterRef ref) const;
 
+    // Every slot, its character by the archive's handle, and the free slots, for a snapshot:
+    // kept after the characters themselves, so that it reads back onto them.
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        const uint32_t count = archive.Count(slots_.size());
+        if constexpr (Archive::kReading)
+            slots_.assign(count, Slot());
+        for (Slot& slot : slots_) {
+            archive.Character(slot.character);
+            archive.Value(slot.generation);
+        }
+        archive.Values(freeSlots_);
+    }
+
 private:
     struct Slot {
         PlayerCharacter* character = nullptr;

@@ -24,6 +24,17 @@ public:
     // Whether the robot has entered the level in this loop (its spawn time has passed).
     bool IsActive() const { return spawnTime < lastTime; }
 
+    template <typename Archive>
+    void Keep(Archive& archive, ParticleSystem& particles)
+    {
+        PlayerCharacter::Keep(archive, particles);
+        archive.Kind(kind);
+        archive.Character(target);
+        archive.Value(goal);
+        archive.Value(spawnTime);
+        archive.Value(recordedUntil);
+    }
+
     const EnemyKind* kind;
     PlayerCharacter* target = nullptr;
     vector2 goal;

@@ -23,6 +23,8 @@ HealthBar::HealthBar(CSpriteContainer& sprites, ParticleSystem& particles) : par
 HealthBar::~HealthBar()
 {
     for (CSprite* sprite : {front, back}) {
+        if (!sprite)
+            continue;
         particles_->ReleaseSprite(sprite);
         sprite->killed = true;
     }

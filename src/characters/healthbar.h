@@ -14,6 +14,8 @@ class HealthBar {
 public:
     // The world's Create: the fill, then its frame on top.
     HealthBar(CSpriteContainer& sprites, ParticleSystem& particles);
+    // A bar whose sprites a snapshot gives it (Keep).
+    explicit HealthBar(ParticleSystem& particles) : particles_(&particles) {}
     HealthBar(const HealthBar&) = delete;
     HealthBar& operator=(const HealthBar&) = delete;
     ~HealthBar();
@@ -22,6 +24,17 @@ public:
     void Show(float fraction);
     void Hide();
     void Follow(uint32_t now, const vector2& point);
+
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        archive.Value(shown);
+        archive.Sprite(front);
+        archive.Sprite(back);
+        archive.Value(hideTime);
+        archive.Value(scaleX);
+        archive.Value(scaleY);
+    }
 
     bool shown = false;
     CSprite* front = nullptr; // the fill, "data/gfx/zarn_slider_front.png"

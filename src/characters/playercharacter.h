@@ -4,6 +4,7 @@
 // them back in later loops of the level. Positions and velocities are 16.16 fixed point.
 #include "audio/loopingsound.h"
 #include "characters/fixedpoint.h"
+#include "characters/healthbar.h"
 #include "characters/inputevent.h"
 #include "engine/core/vectormath.h"
 
@@ -13,7 +14,6 @@
 
 class CBulletFireInterface;
 class CSprite;
-class HealthBar;
 struct WeaponDesc;
 
 enum Team : uint32_t { kTeamHumans = 1, kTeamRobots = 2 };
@@ -46,6 +46,33 @@ public:
     bool KeyHeld(uint32_t control) const { return (keys >> control) & 1u; }
     // Destroys the health bar, if any, taking its sprites away from the particles first.
     void DestroyHealthBar();
+    // Everything the character is, for a snapshot; its sprite, weapon and recording by the
+    // archive's handles. The fire loop's sound is not kept: it plays again at the next step
+    // that fires. particles: where a health bar read back fades.
+    template <typename Archive>
+    void Keep(Archive& archive, ParticleSystem& particles)
+    {
+        archive.Value(startPos);
+        archive.Value(pos);
+        archive.Value(aim);
+        archive.Value(vel);
+        archive.Value(facing);
+        archive.Sprite(sprite);
+        archive.Value(live);
+        archive.Value(keys);
+        archive.Value(lastTime);
+        archive.Value(dead);
+        archive.Value(fireTimer);
+        archive.Value(health);
+        archive.Value(maxHealth);
+        archive.Recording(id_, recording);
+        archive.Value(replayCursor);
+        archive.Value(team);
+        archive.Weapon(weapon);
+        archive.Value(replaying_);
+        archive.Value(id_);
+        KeepHealthBar(archive, particles);
+    }
     uint32_t Id() const { return id_; }
     // The character a handle names in this character's world, while it is there.
     PlayerCharacter* Find(CharacterRef ref) const { return registry_ ? registry_->Find(ref) : nullptr; }
@@ -80,6 +107,9 @@ protected:
     bool replaying_ = false;
 
 private:
+    template <typename Archive>
+    void KeepHealthBar(Archive& archive, ParticleSystem& particles);
+
     CharacterRegistry* registry_;
     bool SteerAxis(Fixed& velocity, bool negativeHeld, bool positiveHeld);
     void LimitSpeed();
@@ -88,3 +118,16 @@ private:
 
     uint32_t id_;
 };
+
+template <typename Archive>
+void PlayerCharacter::KeepHealthBar(Archive& archive, ParticleSystem& particles)
+{
+    bool hasBar = healthBar != nullptr;
+    archive.Value(hasBar);
+    if constexpr (Archive::kReading) {
+        if (hasBar)
+            healthBar = std::make_unique<HealthBar>(particles);
+    }
+    if (hasBar && healthBar)
+        healthBar->Keep(archive);
+}

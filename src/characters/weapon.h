@@ -18,3 +18,8 @@ struct WeaponDesc {
 
 extern const WeaponDesc kPlayerWeapon;
 extern const WeaponDesc kBigBadWeapon;
+
+// Every weapon by a number of its own, so that a snapshot names a character's weapon by it: its
+// number, or -1 for none; the weapon of a number, or null.
+int32_t WeaponNumber(const WeaponDesc* weapon);
+const WeaponDesc* WeaponOfNumber(int32_t number);

@@ -44,6 +44,13 @@ public:
     float CellHeight() const { return cellHeight_; }
     const GridNode& Node(int column, int row) const { return nodes_[Index(column, row)]; }
 
+    // Where every node is and how it moves, for a snapshot of a grid laid out alike.
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        archive.Values(nodes_);
+    }
+
 private:
     friend struct PaperGridProbe; // lets the tests place nodes by hand
 

@@ -42,6 +42,30 @@ public:
     vector2 accel;                    // added to vel per second
     int32_t priority = 0;             // 1 or more: never culled; below 0: may be refused
 
+    // Everything the particle is, for a snapshot (its place in the store is not: any free place
+    // serves a particle read back).
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        archive.Sprite(sprite);
+        archive.Value(done);
+        archive.Value(age);
+        archive.Value(lifetime);
+        archive.Value(alphaRate);
+        archive.Value(colourRate);
+        archive.Value(vel);
+        archive.Value(spin);
+        archive.Value(scaleRate);
+        archive.Value(delayAlphaRate);
+        archive.Value(drag);
+        archive.Value(fixedAlpha);
+        archive.Value(removeSprite);
+        archive.Value(faceVelocity);
+        archive.Value(playDeath);
+        archive.Value(accel);
+        archive.Value(priority);
+    }
+
 private:
     friend class ParticleStore;
 
@@ -68,6 +92,18 @@ public:
     bool killOnFloor = false;      // done on crossing the floor line
     float tilt = 0.0f;             // angle of the floor line; the turn per update when curving
     bool curve = false;            // turn vel by -tilt on every update
+
+    template <typename Archive>
+    void KeepPhysics(Archive& archive)
+    {
+        Keep(archive);
+        archive.Value(pivot);
+        archive.Value(bounce);
+        archive.Value(restitution);
+        archive.Value(killOnFloor);
+        archive.Value(tilt);
+        archive.Value(curve);
+    }
 
 private:
     void MeetFloor(const vector2& velInFloorFrame);

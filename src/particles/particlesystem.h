@@ -61,6 +61,34 @@ public:
     // Whether a live particle drives the sprite.
     bool Drives(const CSprite* s) const;
 
+    // The live particles in their order and the system's own generators, for a snapshot. Read
+    // back into a system with no particle: each particle read is made with no sprite, so that
+    // making it touches none, and then given its own.
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        archive.Value(softLimit);
+        ownRandom_.Keep(archive);
+        const uint32_t count = archive.Count(live.size());
+        for (uint32_t i = 0; i < count; ++i) {
+            CParticle* particle = Archive::kReading ? nullptr : live[i];
+            auto* physics = dynamic_cast<CPhysicsParticle*>(particle);
+            bool isPhysics = physics != nullptr;
+            archive.Value(isPhysics);
+            if constexpr (Archive::kReading) {
+                physics = isPhysics ? store_.MakePhysics(nullptr) : nullptr;
+                particle = isPhysics ? physics : store_.MakePlain(nullptr);
+                if (!particle)
+                    return; // never: a snapshot holds no more particles than the store has places
+                live.push_back(particle);
+            }
+            if (physics)
+                physics->KeepPhysics(archive);
+            else
+                particle->Keep(archive);
+        }
+    }
+
     int32_t softLimit = 650;
     std::vector<CParticle*> live; // in no particular order; never longer than the store
 

@@ -20,6 +20,20 @@ struct Bullet {
     uint32_t team = 0;
     PlayerCharacter* shooter = nullptr;
     BulletKind kind = kNoPush;
+
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        archive.Sprite(sprite);
+        archive.Value(position);
+        archive.Value(previousPosition);
+        archive.Value(velocity);
+        archive.Value(dead);
+        archive.Value(damage);
+        archive.Value(team);
+        archive.Character(shooter);
+        archive.Value(kind);
+    }
 };
 
 // The bullet's sprite; a big_bad shot pulses through three frames.

@@ -10,12 +10,14 @@
 // their state carries on from one level to the next exactly as the levels were played.
 #include "engine/core/random.h"
 #include "engine/core/vectormath.h"
+#include "world/worldsnapshot.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
 class CPaperGrid;
+class SnapshotStore;
 
 class Gameplay {
 public:
@@ -65,6 +67,14 @@ public:
     uint32_t LevelsLoaded() const { return levelsLoaded_; }
     // Big robots blown up in this level so far (the pad rumbles for each).
     uint32_t BigRobotBlasts() const;
+
+    // The level as it stands, as a snapshot whose shared parts the store keeps (world/worldsnapshot.h);
+    // an empty one with no level.
+    WorldSnapshot Snapshot(SnapshotStore& store);
+    // Puts the level back as the snapshot of it holds it, with the store it was taken with. False,
+    // and nothing changed, for a snapshot of another level or of other generators, or one that
+    // does not read whole.
+    bool Restore(const WorldSnapshot& snapshot, const SnapshotStore& store);
 
     CQuenlowZarnImpl* World() const { return world.get(); }
     RandomGenerators& Random() { return random_; }

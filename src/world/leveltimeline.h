@@ -67,6 +67,15 @@ public:
 
     uint32_t LevelLength() const { return static_cast<uint32_t>(levelLength); }
 
+    // How far the timeline has gone, for a snapshot; its events are the level's own.
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        archive.Value(now);
+        archive.Value(spawnHighWater);
+        archive.Value(next);
+    }
+
     uint32_t now = 0;
     uint32_t spawnHighWater = 0; // the value of now at the latest spawn; never lowered
     int32_t levelLength = 0;

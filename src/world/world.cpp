@@ -50,6 +50,12 @@ Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFileName, R
     WorldRestart();
 }
 
+Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(ToBeRead, const CQuenlowZarnImpl& sameLevel, RandomGenerators& randomGenerators)
+    : random(randomGenerators), particles(randomGenerators), timeline(sameLevel.timeline), grid(sameLevel.grid),
+      levelFile(sameLevel.levelFile)
+{
+}
+
 Gameplay::CQuenlowZarnImpl::~CQuenlowZarnImpl() = default;
 
 EffectContext Gameplay::CQuenlowZarnImpl::Effects() { return EffectContext{sprites, particles, grid, random}; }

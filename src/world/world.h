@@ -22,6 +22,8 @@
 #include <vector>
 
 struct EffectContext;
+class WorldReader;
+class WorldWriter;
 
 // How far a loop has run through the level's length: the time slider's position, and the
 // level is cleared once it passes 1. An empty level is over as soon as any time has passed.
@@ -45,6 +47,10 @@ public:
 
     // Draws from random, which outlives the world.
     CQuenlowZarnImpl(const std::string& levelFile, RandomGenerators& random);
+    // A world of the same level as sameLevel (its file, its timeline's events, its paper) that a
+    // snapshot is to be read into: nothing else in it yet, not even a player.
+    struct ToBeRead {};
+    CQuenlowZarnImpl(ToBeRead, const CQuenlowZarnImpl& sameLevel, RandomGenerators& random);
     CQuenlowZarnImpl(const CQuenlowZarnImpl&) = delete;
     CQuenlowZarnImpl& operator=(const CQuenlowZarnImpl&) = delete;
     ~CQuenlowZarnImpl() override;
@@ -70,6 +76,11 @@ public:
 
     EffectContext Effects();
 
+    // Everything the world is, into a snapshot and back (world/worldsnapshot.cpp). Read only into
+    // a world made ToBeRead; false when the snapshot did not read whole.
+    void Write(WorldWriter& archive);
+    bool Read(WorldReader& archive);
+
     RandomGenerators& random;
     CSpriteContainer sprites;
     ParticleSystem particles;
@@ -92,6 +103,11 @@ public:
     uint32_t bigRobotBlasts = 0; // big robots blown up since the world was made (the pad rumbles)
 
 private:
+    template <typename Archive>
+    void Keep(Archive& archive);
+    template <typename Archive>
+    void KeepCharacters(Archive& archive);
+
     void MoveBullets(uint32_t dt);
     void RecordAim();
     void UpdateCharacters();

@@ -125,7 +125,7 @@ void FrameLoop::Step()
     if (drawing_)
         ShowPicture(hintChanged || statusChanged);
     else
-        phase_.gameplay.SweepSprites(); // what a drawn frame does to the world
+        phase_.SweepSprites(); // what a drawn frame does to the world and the overlay
     if (!paused) {
         TellObservers();
         ++stepsTaken_;
@@ -192,6 +192,13 @@ void FrameLoop::DrawLayers()
         card->Draw();
     if (options_.drawOver)
         options_.drawOver();
+}
+
+void FrameLoop::StandAt(const Standing& standing)
+{
+    stepsTaken_ = standing.stepsTaken;
+    everyStep_ = standing.everyStep;
+    input_.Sticks().Restore(standing.sticks);
 }
 
 void FrameLoop::PadWentAway()

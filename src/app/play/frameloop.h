@@ -120,6 +120,15 @@ public:
     // Draws the frame as it stands: paper, world, overlay, status and the pause card.
     void Draw();
 
+    // How far the loop has gone and how the pad's sticks stand, for a snapshot of the game.
+    struct Standing {
+        uint32_t stepsTaken = 0;
+        uint32_t everyStep = 0;
+        JoystickMapping::State sticks;
+    };
+    Standing Stands() const { return {stepsTaken_, everyStep_, input_.Sticks().Saved()}; }
+    void StandAt(const Standing& standing);
+
 private:
     // One step without its events: music keep-alive, fps report, update and draw.
     void Step();

@@ -29,6 +29,12 @@ GamePhase::GamePhase(bool noGrid, const FirstLevel& firstLevel, kolm::CLevelList
     overlay->particles.DrawFrom(gameplay.Random());
 }
 
+void GamePhase::SweepSprites()
+{
+    gameplay.SweepSprites();
+    overlay->sprites.SweepKilled();
+}
+
 StatusLayer::Place GamePhase::Where()
 {
     StatusLayer::Place place;

@@ -42,6 +42,9 @@ struct GamePhase {
 
     // Where the player is, for the status layer.
     StatusLayer::Place Where();
+    // What drawing a frame does to the world and the overlay, without drawing: the sprites
+    // killed since go.
+    void SweepSprites();
 
     kolm::CLevelList& levels;
     CPaperGrid grid;

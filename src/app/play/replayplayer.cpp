@@ -15,35 +15,32 @@ public:
     void TakeTitleEvents(std::vector<GameEvent>&) override {}
     void TakeDue(uint32_t phaseTime, std::vector<GameEvent>& out) override
     {
-        for (; !Done() && next_ < replay_.events.size() && replay_.events[next_].time <= phaseTime; ++next_)
-            out.push_back(replay_.events[next_].event);
+        for (; !Done() && at_.nextEvent < replay_.events.size() && replay_.events[at_.nextEvent].time <= phaseTime;
+             ++at_.nextEvent)
+            out.push_back(replay_.events[at_.nextEvent].event);
     }
     void Observe(uint32_t phaseTime, const GamePhase& phase) override
     {
-        for (; !Done() && nextCheck_ < replay_.checks.size() && replay_.checks[nextCheck_].time <= phaseTime; ++nextCheck_) {
-            const Replay::Check& check = replay_.checks[nextCheck_];
+        for (; !Done() && at_.nextCheck < replay_.checks.size() && replay_.checks[at_.nextCheck].time <= phaseTime;
+             ++at_.nextCheck) {
+            const Replay::Check& check = replay_.checks[at_.nextCheck];
             if (check.time != phaseTime || DigestOf(phase.gameplay).hash != check.hash) {
-                partedAt_ = check.time;
-                partedLoop_ = phase.gameplay.Loop();
-                parted_ = true;
+                at_.partedAt = check.time;
+                at_.partedLoop = phase.gameplay.Loop();
+                at_.parted = true;
             }
         }
     }
     // Watching a replay never changes the player's progress.
     bool KeepsProgress() const override { return false; }
 
-    bool Done() const { return parted_ || nextCheck_ >= replay_.checks.size(); }
-    bool Parted() const { return parted_; }
-    uint32_t PartedAt() const { return partedAt_; }
-    int PartedLoop() const { return partedLoop_; }
+    bool Done() const { return at_.parted || at_.nextCheck >= replay_.checks.size(); }
+    const Cursor& At() const { return at_; }
+    void MoveTo(const Cursor& cursor) { at_ = cursor; }
 
 private:
     const Replay& replay_;
-    std::size_t next_ = 0;
-    std::size_t nextCheck_ = 0;
-    bool parted_ = false;
-    uint32_t partedAt_ = 0;
-    int partedLoop_ = 1;
+    Cursor at_;
 };
 
 namespace {
@@ -104,21 +101,34 @@ void ReplayPlayer::Step(bool drawn)
         loop_->StepAndHandleEvents(drawn);
 }
 
-bool ReplayPlayer::Verified() const { return feed_->Done() && !feed_->Parted(); }
+bool ReplayPlayer::Verified() const { return feed_->Done() && !feed_->At().parted; }
 
-bool ReplayPlayer::Parted() const { return feed_->Parted(); }
+bool ReplayPlayer::Parted() const { return feed_->At().parted; }
 
 std::string ReplayPlayer::PartedLine() const
 {
     if (!Parted())
         return std::string();
     char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.2f", feed_->PartedAt() / 1000.0);
+    std::snprintf(seconds, sizeof seconds, "%.2f", feed_->At().partedAt / 1000.0);
     return "the world parted from the replay at " + std::string(seconds) + " s (loop " +
-           std::to_string(feed_->PartedLoop()) + ")";
+           std::to_string(feed_->At().partedLoop) + ")";
 }
 
 int ReplayPlayer::Loop() const
 {
     return phase_->gameplay.Loop();
+}
+
+ReplayPlayer::Moment ReplayPlayer::Snapshot(SnapshotStore& store)
+{
+    return {TakeSnapshot(*phase_, *loop_, store), feed_->At()};
+}
+
+bool ReplayPlayer::Restore(const Moment& moment, const SnapshotStore& store)
+{
+    if (!PutBack(moment.phase, *phase_, *loop_, store))
+        return false;
+    feed_->MoveTo(moment.cursor);
+    return true;
 }

@@ -7,6 +7,7 @@
 #include "app/play/frameloop.h"
 #include "app/play/gamephase.h"
 #include "app/play/inputsource.h"
+#include "app/play/phasesnapshot.h"
 #include "app/replay/replayfile.h"
 #include "utils/levellist/clevellist.h"
 
@@ -44,6 +45,25 @@ public:
     const Replay& Played() const { return replay_; }
     GamePhase& Phase() { return *phase_; }
     void Draw() { loop_->Draw(); }
+
+    // How far the replay's events and checks have gone, and whether the world parted from it.
+    struct Cursor {
+        std::size_t nextEvent = 0;
+        std::size_t nextCheck = 0;
+        bool parted = false;
+        uint32_t partedAt = 0;
+        int partedLoop = 1;
+    };
+    // A moment of the replay: the game as it stood there and the replay's cursor. A moment taken
+    // of one player of a replay can be put back into another player of the same replay; the
+    // moments of one replay share one snapshot store.
+    struct Moment {
+        PhaseSnapshot phase;
+        Cursor cursor;
+        uint32_t LevelTime() const { return phase.loop.stepsTaken * Gameplay::kStepMs; }
+    };
+    Moment Snapshot(SnapshotStore& store);
+    bool Restore(const Moment& moment, const SnapshotStore& store);
 
 private:
     class Feed;

@@ -41,6 +41,13 @@ public:
     double RandomState() const { return minimalState_; }
     uint32_t RuntimeRandomState() const { return runtimeState_; }
 
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        archive.Value(minimalState_);
+        archive.Value(runtimeState_);
+    }
+
 private:
     double minimalState_ = 1.0;
     uint32_t runtimeState_ = 1;

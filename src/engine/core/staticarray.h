@@ -63,6 +63,15 @@ public:
 
     int Position() const { return position_; }
 
+    // Every record and the write position, for a snapshot.
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        for (T& item : this->items_)
+            archive.Value(item);
+        archive.Value(position_);
+    }
+
 private:
     int position_ = 0;
 };

@@ -46,6 +46,29 @@ public:
     bool DrawRegion(const rect& region);
     // The animation being played; null for none.
     const SpriteAnimation* CurrentAnimation() const;
+    // Everything a sprite is, for a snapshot: its look (frames and animations) and its image by
+    // the archive's handles, the rest as values.
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        archive.Look(frames, animations);
+        archive.Texture(texture);
+        archive.Value(paused);
+        archive.Value(step);
+        archive.Value(elapsed);
+        archive.Value(width);
+        archive.Value(height);
+        archive.Value(x);
+        archive.Value(y);
+        archive.Value(angle);
+        archive.Value(sendToBack);
+        archive.Value(scaleX);
+        archive.Value(scaleY);
+        archive.Value(colour);
+        archive.Value(killed);
+        archive.Value(bright);
+        archive.Value(currentAnimation_);
+    }
 
     TextureEntry* texture = nullptr;
     std::vector<TextureEntry*> frames;

@@ -29,6 +29,22 @@ public:
     void Clear();
 
     std::size_t Count() const { return sprites_.size(); }
+    // Every sprite in draw order, for a snapshot: the archive learns each sprite's place, so that
+    // whoever holds a sprite keeps it by its place. Read back into an empty container.
+    template <typename Archive>
+    void Keep(Archive& archive)
+    {
+        const uint32_t count = archive.Count(sprites_.size());
+        if constexpr (Archive::kReading) {
+            for (uint32_t i = 0; i < count; ++i)
+                sprites_.emplace_back();
+        }
+        uint32_t place = 0;
+        for (CSprite& sprite : sprites_)
+            archive.NoteSprite(sprite, place++);
+        for (CSprite& sprite : sprites_)
+            sprite.Keep(archive);
+    }
     // The sprites in draw order, for tests.
     std::list<CSprite*> Sprites();
 
