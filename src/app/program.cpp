@@ -80,8 +80,12 @@ void Program::PumpEvents()
     if (tools_)
         screen_->LetToolsLook(*tools_, toolClock_);
     GameEvent event;
-    while (screen_->TakesEvents() && platform_->Poll(event))
+    while (screen_->TakesEvents() && platform_->Poll(event)) {
+        // The window keys' switch is the player's choice of full screen, kept as the options' is.
+        if (event.type == GameEvent::Type::kFullScreen && settings_)
+            settings_->FollowFullScreen(event.value != 0);
         screen_->HandleEvent(platform_->Picture().MouseInPicture(event));
+    }
     if (!tools_)
         return;
     toolEvents_.clear();

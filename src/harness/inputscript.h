@@ -7,7 +7,9 @@
 //   <ms> up <key>        key released
 //   <ms> click           left mouse button pressed
 //   <ms> release         left mouse button released
-//   <ms> move <x> <y>    mouse moved to the point (x, y) of the 1280 x 720 picture
+//   <ms> move <x> <y>    mouse moved to the pixel (x, y) of a 1280 x 720 window showing the
+//                        picture; with a fraction ("93.70424 187.5", as a game played in a
+//                        window of another size records it) the point of the picture itself
 //   <ms> joyaxis <a> <v> game pad axis a moved to v (-32768 .. 32767)
 //   <ms> joypress <b>    game pad button b pressed (joyrelease <b>: released)
 //   <ms> padzones <d> <f> the pad's stick dead zone and fire threshold from now on, in per

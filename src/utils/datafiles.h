@@ -132,6 +132,11 @@ inline constexpr int kPressKeyMiddle = 56;
 // on kClearedWayOnBaseline.
 inline constexpr const char* kLevelClearedBlank = "data/gfx/level_cleared_blank.png";
 inline constexpr int kClearedWayOnBaseline = 152;
+// A scrap of the banner's paper with nothing on it, laid under the banner for the records of a
+// clear that the game letters on it.
+inline constexpr const char* kClearNotePaper = "data/gfx/clear_note_paper.png";
+inline constexpr int kClearNotePaperWidth = 700;
+inline constexpr int kClearNotePaperHeight = 190;
 
 // The title without its controls, which the game letters over it in the keys and buttons of the
 // player's own keyboard or pad: the rows of the controls' note start at kHelpFirstRow (the top of

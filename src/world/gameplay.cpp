@@ -7,6 +7,7 @@
 #include "engine/render/sprite.h"
 #include "world/world.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -35,6 +36,16 @@ bool ControlOfKey(int key, uint32_t& control)
     default:
         return false;
     }
+}
+
+bool BodyWithin(const PlayerCharacter& character, const rect& area)
+{
+    if (character.dead)
+        return false;
+    const vector2 centre = character.Position();
+    const float radius = character.GetBodyRadius();
+    return centre.x + radius > area.x && centre.x - radius < area.x + area.w && centre.y + radius > area.y &&
+           centre.y - radius < area.y + area.h;
 }
 
 } // namespace
@@ -136,6 +147,15 @@ float Gameplay::GetTimeProgress()
 }
 
 vector2 Gameplay::GetPlayerPosition() { return world && world->player ? world->player->Position() : vector2(); }
+
+bool Gameplay::AnyBodyWithin(const rect& area) const
+{
+    if (!world)
+        return false;
+    const auto within = [&area](const auto& character) { return character && BodyWithin(*character, area); };
+    return within(world->player) || std::any_of(world->oldGuys.begin(), world->oldGuys.end(), within) ||
+           std::any_of(world->enemies.begin(), world->enemies.end(), within);
+}
 
 void Gameplay::RetireCurrentPlayer()
 {

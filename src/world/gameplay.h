@@ -52,6 +52,9 @@ public:
     bool IsLevelCleared() const;
     float GetTimeProgress();
     vector2 GetPlayerPosition();
+    // Whether the body of a living character (the player, an old guy, a robot) reaches into the
+    // area of the picture: what the overlay fades its time slider and label over.
+    bool AnyBodyWithin(const rect& area) const;
     // The player becomes an old guy replaying this attempt; the world has no player until
     // RestartAttempt.
     void RetireCurrentPlayer();

@@ -98,15 +98,35 @@ TEST(ControlsFile, AKeyTwoLinesBindGoesToTheFirstAndMovementAndTheMenuKeepAKey)
 {
     std::vector<kolm::FileProblem> problems;
     const ControlSettings read = Read("bind_up = I\nbind_down = I, K\nbind_pause = Escape\nbind_fire = W, S\n", problems);
-    ASSERT_EQ(problems.size(), 2u);
+    ASSERT_EQ(problems.size(), 3u);
     EXPECT_EQ(problems[0].line, 2);
     EXPECT_NE(problems[0].what.find("bound to up already (line 1)"), std::string::npos) << problems[0].what;
     EXPECT_EQ(problems[1].line, 3);
     EXPECT_NE(problems[1].what.find("menu without a key"), std::string::npos) << problems[1].what;
+    EXPECT_EQ(problems[2].line, 4) << "S is down's, and down's own line was refused";
+    EXPECT_NE(problems[2].what.find("take S from down"), std::string::npos) << problems[2].what;
     EXPECT_EQ(read.KeysOf(Action::kUp)[0], KeyInput::Key('i'));
     EXPECT_EQ(read.KeysOf(Action::kMenu)[0], KeyInput::Key(kEscape));
-    EXPECT_EQ(read.KeysOf(Action::kDown)[0], KeyInput::Key(kDown)) << "its default but the S that fire took";
+    EXPECT_EQ(read.KeysOf(Action::kDown)[0], KeyInput::Key(kS)) << "down keeps its defaults";
     ExpectEachKeyOnce(read);
+}
+
+TEST(ControlsFile, ALineThatWouldTakeAMovementKeyWithoutItsActionsOwnLineIsRefusedAndNamed)
+{
+    std::vector<kolm::FileProblem> problems;
+    const ControlSettings alone = Read("bind_fire = W\n", problems);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].what, "it would take W from up, which has no line of its own; line ignored, its action "
+                                "keeps its default");
+    EXPECT_EQ(alone, ControlSettings::Defaults()) << "W still moves up, the mouse still fires";
+
+    problems.clear();
+    const ControlSettings said = Read("bind_up = Up\nbind_fire = W\nbind_restart_loop = Space\n", problems);
+    EXPECT_TRUE(problems.empty()) << "up's own line gave W away; space is no movement key: "
+                                  << (problems.empty() ? "" : problems[0].what);
+    EXPECT_EQ(said.KeysOf(Action::kFire)[0], KeyInput::Key(kW));
+    EXPECT_TRUE(said.KeysOf(Action::kContinue)[0].Empty()) << "continue may lose its key";
+    ExpectEachKeyOnce(said);
 }
 
 TEST(Bindings, InPlayABoundKeyIsHeardAsItsActionsOwnAndAKeyMovedAwayIsNotHeard)
@@ -185,4 +205,23 @@ TEST(Bindings, AGamePlayedWithReboundKeysReplaysToTheSameDigestWithoutThem)
     for (int step = 1; step <= 200; ++step)
         replay.Step();
     EXPECT_EQ(DigestOf(replay.Game()).ToString(), played);
+}
+
+TEST(ControlsFile, ChangesOfTwoGamesAreJoinedActionByActionUnlessTheyClash)
+{
+    const ControlSettings was = ControlSettings::Defaults();
+    ControlSettings firstGame = was; // fire on F, the dead zone at 30
+    firstGame.KeysOf(Action::kFire) = {KeyInput::Key('f'), KeyInput()};
+    firstGame.padDeadZone = 30;
+    ControlSettings onDisk = was; // the second game's: restart on R
+    onDisk.KeysOf(Action::kRestartLoop) = {KeyInput::Key('r'), KeyInput()};
+    const ControlSettings joined = WithChanges(onDisk, was, firstGame);
+    EXPECT_EQ(joined.KeysOf(Action::kFire)[0], KeyInput::Key('f'));
+    EXPECT_EQ(joined.KeysOf(Action::kRestartLoop)[0], KeyInput::Key('r'));
+    EXPECT_EQ(joined.padDeadZone, 30);
+
+    onDisk.KeysOf(Action::kRestartLoop) = {KeyInput::Key('f'), KeyInput()}; // F taken by both
+    const ControlSettings clash = WithChanges(onDisk, was, firstGame);
+    EXPECT_TRUE(Playable(clash));
+    EXPECT_EQ(clash.keys, firstGame.keys) << "the later change's keys whole";
 }

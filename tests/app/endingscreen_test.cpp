@@ -19,3 +19,16 @@ TEST(EndingRecords, EveryLevelOfTheListWithItsBestsAndTheTotals)
     };
     EXPECT_EQ(EndingScreen::Rows(records, 3), expected);
 }
+
+TEST(EndingRecords, TheTotalTimeIsTheSumOfTheTimesTheRowsShow)
+{
+    Progress records;
+    records.cleared = 2;
+    records.records[1] = LevelRecord{1, 3005};
+    records.records[2] = LevelRecord{1, 3009};
+    const std::vector<EndingScreen::Row> rows = EndingScreen::Rows(records, 2);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].time, "0:03.00");
+    EXPECT_EQ(rows[1].time, "0:03.00");
+    EXPECT_EQ(rows[2].time, "0:06.00") << "not the 0:06.01 of the milliseconds summed";
+}

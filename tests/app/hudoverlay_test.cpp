@@ -1,6 +1,8 @@
-// The overlay's slider and messages, and the level flow of the space bar.
+// The overlay's slider and messages, the level flow of the space bar, and the slider and the
+// label giving way to the characters under them.
 #include "app/play/hudoverlay.h"
 #include "app/play/levelflow.h"
+#include "app/play/statuslayer.h"
 #include "engine/render/texturecache.h"
 #include "utils/levellist/clevellist.h"
 
@@ -241,4 +243,42 @@ TEST_F(OverlayTest, AClearThatStandsMovesOnAfterADeathAndTheListsLastClearEndsTh
             std::exit(gameplay.World() == last ? 0 : 3);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(OverlayTest, OutsideTheClassicGameTheSliderAndTheLabelFadeWhileACharacterIsUnderThemAndComeBack)
+{
+    Load("60000\n");
+    HudOverlay overlay(&gameplay);
+    overlay.givesWay = true;
+    HudOverlay classic(&gameplay);
+    StatusLayer status(&gameplay);
+    const StatusLayer::Place place{1, 10, 1};
+    const auto run = [&](int steps) {
+        for (int i = 0; i < steps; ++i) {
+            gameplay.Update(16);
+            overlay.Update(16);
+            classic.Update(16);
+            status.Update(place, false);
+        }
+    };
+    PlacePlayer(vector2(640, 40)); // half under the slider, as the hero may arrive
+    run(20);
+    EXPECT_FLOAT_EQ(overlay.sliderBack->colour[3], HudFade::kFaded);
+    EXPECT_FLOAT_EQ(overlay.sliderKnob->colour[3], HudFade::kFaded);
+    EXPECT_FLOAT_EQ(classic.sliderBack->colour[3], 1.0f) << "the classic game's slider as it always was";
+    EXPECT_FLOAT_EQ(status.LabelAlpha(), 1.0f) << "nobody under the label";
+
+    const rect label = status.LabelArea();
+    PlacePlayer(vector2(label.x + label.w * 0.5f, label.y + label.h * 0.5f));
+    run(40);
+    EXPECT_FLOAT_EQ(overlay.sliderBack->colour[3], 1.0f) << "back once the hero has left";
+    EXPECT_FLOAT_EQ(status.LabelAlpha(), HudFade::kFaded);
+
+    Loop(); // the hero becomes an old guy standing there; the new one arrives elsewhere
+    PlacePlayer(vector2(640, 400));
+    run(40);
+    EXPECT_FLOAT_EQ(status.LabelAlpha(), HudFade::kFaded) << "an old guy under the label";
+    Spawn(3, vector2(300, 30), vector2(300, 30)); // a robot under the slider
+    run(20);
+    EXPECT_FLOAT_EQ(overlay.sliderBack->colour[3], HudFade::kFaded);
 }

@@ -69,3 +69,56 @@ TEST_F(OptionsCardTest, ASettingsFileThatCannotBeWrittenIsSaidOnTheCardAndTheCha
     EXPECT_EQ(screen.Card().ChoiceAt(OptionsCard::kBack).note, "settings not saved");
     EXPECT_NE(errors.find("blocked"), std::string::npos) << errors;
 }
+
+TEST_F(OptionsCardTest, GameSpeedStepsOneOfferedSpeedEachWayRightFasterAndStopsAtItsEnds)
+{
+    SettingsKeeper settings(SettingsFile(dir.File("settings")), CommandLine());
+    OptionsCard screen(settings, nullptr);
+    using namespace gamekeys;
+    for (int line = 0; line < OptionsCard::kGameSpeed; ++line)
+        Press(screen, {kDown});
+    EXPECT_EQ(Press(screen, {kRight}), Did::kNothing) << "100 % is the top";
+    EXPECT_EQ(settings.InForce().gameSpeed, 100);
+    Press(screen, {kLeft});
+    EXPECT_EQ(settings.InForce().gameSpeed, 90);
+    Press(screen, {kLeft, kLeft, kLeft, kLeft, kLeft, kLeft});
+    EXPECT_EQ(settings.InForce().gameSpeed, 50) << "and 50 % the bottom";
+    Press(screen, {kRight});
+    EXPECT_EQ(settings.InForce().gameSpeed, 60);
+    EXPECT_NE(testsupport::ReadFile(dir.File("settings")).find("game_speed = 60"), std::string::npos);
+}
+
+TEST_F(OptionsCardTest, TwoGamesChangingDifferentOptionsAtOnceBothKeepTheirChange)
+{
+    dir.Write("settings", "music_volume = 10\neffects_volume = 10\n");
+    // Two games started on the same file, each with its options open.
+    SettingsKeeper first(SettingsFile(dir.File("settings")), CommandLine());
+    SettingsKeeper second(SettingsFile(dir.File("settings")), CommandLine());
+    OptionsCard firstCard(first, nullptr);
+    OptionsCard secondCard(second, nullptr);
+    using namespace gamekeys;
+    for (int i = 0; i < 7; ++i)
+        Press(firstCard, {kLeft}); // music 3
+    Press(secondCard, {kDown});
+    for (int i = 0; i < 5; ++i)
+        Press(secondCard, {kLeft}); // effects 5
+    const Settings kept = SettingsFile(dir.File("settings")).Load();
+    EXPECT_EQ(kept.musicVolume, 3) << "the first game's change was kept";
+    EXPECT_EQ(kept.effectsVolume, 5);
+    EXPECT_EQ(second.Kept().musicVolume, 3) << "the second game knows the file as it left it";
+    EXPECT_EQ(second.InForce().musicVolume, 10) << "but plays on at its own";
+}
+
+TEST_F(OptionsCardTest, TheSettingsFilesProblemsAreSaidUnderTheCardTheFirstTimeItShows)
+{
+    dir.Write("settings", "music_volume = 3\nbind_fire = W\nrumble = loud\nshow_fps = on\n");
+    testing::internal::CaptureStderr();
+    SettingsKeeper settings(SettingsFile(dir.File("settings")), CommandLine());
+    testing::internal::GetCapturedStderr();
+    const std::vector<std::string> said = OptionsCard(settings, nullptr).FileProblemLines();
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_EQ(said[0], "settings line 2: it would take W from up, which has no line of its own");
+    EXPECT_EQ(said[1], "settings line 3: rumble takes a whole number from 0 to 10, not \"loud\"");
+    EXPECT_TRUE(OptionsCard(settings, nullptr).FileProblemLines().empty()) << "said once";
+    EXPECT_EQ(settings.InForce().musicVolume, 3) << "the good lines hold";
+}

@@ -142,3 +142,32 @@ TEST_F(StatusLayerTest, ANoteSaysSoWhileProgressCannotBeSaved)
     layer.Draw();
     EXPECT_TRUE(capture.Backend().Quads().empty());
 }
+
+TEST_F(StatusLayerTest, TheClearsLinesLieOnTheBannersPaper)
+{
+    ClearReport clear;
+    clear.position = 1;
+    clear.loops = 2;
+    clear.milliseconds = 41000;
+    clear.assisted = true; // three lines
+    clear.best = LevelRecord{2, 41000};
+    StatusLayer layer;
+    StatusLayer::Place place;
+    place.clear = &clear;
+    place.bannerAlpha = 1.0f;
+    layer.Update(place, false);
+    layer.Draw();
+    const auto& quads = capture.Backend().Quads();
+    ASSERT_GT(quads.size(), 1u);
+    ASSERT_EQ(Drawn({datafiles::kClearNotePaper}).size(), 1u);
+    const Box paper = BoxOf(quads[0].quad);
+    EXPECT_EQ(Drawn({datafiles::kClearNotePaper, "data/gfx/glyph_large_0032.png"})[0], datafiles::kClearNotePaper)
+        << "the paper first, under the letters";
+    for (std::size_t i = 1; i < quads.size(); ++i) {
+        const Box letter = BoxOf(quads[i].quad);
+        EXPECT_GT(letter.top, paper.top + 10.0f);
+        EXPECT_LT(letter.bottom, paper.bottom - 14.0f) << "every line on the paper, none on the bare field";
+        EXPECT_GT(letter.left, paper.left + 14.0f);
+        EXPECT_LT(letter.right, paper.right - 14.0f);
+    }
+}

@@ -91,7 +91,7 @@ std::vector<std::string> AllPictures()
          {"zarn_guy_bullet.png", "spiral.png", "empty.png", "paper_background.jpg", "title_screen.jpg", "line.png",
           "fold_shadow.png", "crosshair.png", "time_slider_back.png", "time_slider.png", "zarn_slider_back.png",
           "zarn_slider_front.png", "press_space.png", "level_cleared.png", "paused.png", "title_backdrop.jpg",
-          "press_blank.png", "level_cleared_blank.png"})
+          "press_blank.png", "level_cleared_blank.png", "clear_note_paper.png"})
         names.push_back(std::string("data/gfx/") + single);
     add(LabelGlyphs());
     add(Glyphs("large"));

@@ -57,3 +57,26 @@ TEST(PictureRect, StretchedCoversTheWholeWindowAsTheClassicGameDid)
     EXPECT_EQ(rect.WindowToPicture(vector2(640, 512)), vector2(640, 360));
     EXPECT_EQ(rect.PictureToWindow(vector2(1280, 720)), vector2(1280, 1024));
 }
+
+TEST(PictureRect, TheMouseKeepsItsFractionInAWindowOfAnotherSizeAndIsWholeAtThePicturesOwn)
+{
+    const GameEvent scaled = PictureRect::Letterboxed(1366, 768).MouseInPicture(GameEvent::MouseMotion(100, 200));
+    EXPECT_NEAR(scaled.x, 93.704f, 0.001f) << "not the 93 of a whole pixel";
+    EXPECT_EQ(scaled.y, 187.5f);
+    EXPECT_TRUE(scaled.inPicture);
+    EXPECT_EQ(PictureRect().MouseInPicture(scaled), scaled) << "a point of the picture is mapped once";
+
+    const GameEvent full = PictureRect::Letterboxed(1920, 1080).MouseInPicture(GameEvent::MouseMotion(100, 200));
+    EXPECT_NEAR(full.x, 66.667f, 0.001f);
+    EXPECT_NEAR(full.y, 133.333f, 0.001f);
+
+    // At the picture's own size, whole points as the game's arithmetic always gave them (113 of
+    // the window's 720 rows comes to 112.99999, aimed at 112), wherever the picture lies.
+    const GameEvent own = PictureRect::Letterboxed(1280, 720).MouseInPicture(GameEvent::MouseMotion(100, 113));
+    EXPECT_EQ(own.x, 100.0f);
+    EXPECT_EQ(own.y, 112.0f);
+    const GameEvent barred = PictureRect::Letterboxed(1280, 800).MouseInPicture(GameEvent::MouseMotion(100, 40 + 113));
+    EXPECT_EQ(barred.y, 112.0f);
+    const GameEvent wheel = PictureRect::Letterboxed(1366, 768).MouseInPicture(GameEvent::Of(GameEvent::Type::kMouseWheel));
+    EXPECT_FALSE(wheel.inPicture) << "the wheel has no point";
+}

@@ -15,31 +15,10 @@
 
 namespace {
 
-struct EndingTest : testsupport::GameRunFixture {
-    testsupport::FakeClock clock{1000};
-
-    EndingTest()
-    {
-        MakeData("2000\n", "2000\n");
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        setenv("XDG_STATE_HOME", dir.File(".state").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", dir.File(".config").c_str(), 1);
-        setenv("XDG_DATA_HOME", dir.File(".data").c_str(), 1);
-    }
+struct EndingTest : testsupport::ProgramRunFixture {
+    EndingTest() : ProgramRunFixture("2000\n", "2000\n") {}
 
     static void Push(int32_t key) { testsupport::PushKey(key, true); }
-
-    // Ticks the program, on the test's clock, for ms of its time; false once it has shut down.
-    bool RunFor(Program& program, uint32_t ms)
-    {
-        const uint32_t end = testsupport::FakeClock::Now() + ms;
-        while (testsupport::FakeClock::Now() < end) {
-            if (!program.Tick(testsupport::FakeClock::Now()))
-                return false;
-            clock.Set(std::max(program.NextDue(), testsupport::FakeClock::Now() + 1));
-        }
-        return true;
-    }
 
     // Plays both levels with the game's own flow (no tools): past the title (and, with the menus,
     // "New game" taken), each level cleared and space pressed. True while the program still runs

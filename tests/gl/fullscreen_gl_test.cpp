@@ -272,6 +272,19 @@ TEST_F(WindowKeysTest, AWindowShrunkToAPixelStillDrawsAndTheMouseStaysOnThePictu
     GetRenderBackend().DeleteTexture(texture);
 }
 
+TEST_F(WindowKeysTest, TheWindowIsNeverMadeSmallerThanHalfThePicture)
+{
+    Open();
+    SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 120, 60);
+    testsupport::PollAll(*platform);
+    EXPECT_EQ(WindowPixels(), std::make_pair(640, 360));
+    EXPECT_TRUE(platform->SetWindowedSize(320, 180));
+    EXPECT_EQ(WindowPixels(), std::make_pair(640, 360)) << "nor by a setting";
+    SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 700, 200);
+    testsupport::PollAll(*platform);
+    EXPECT_EQ(WindowPixels(), std::make_pair(700, 360));
+}
+
 TEST_F(WindowKeysTest, TheOptionsShowFullScreenAsF11LeftItAndSwitchBackFromThere)
 {
     Open();

@@ -18,27 +18,9 @@ namespace {
 
 using testsupport::VirtualPad;
 
-struct PadGameTest : testsupport::GameRunFixture {
-    testsupport::FakeClock clock{1000};
+struct PadGameTest : testsupport::ProgramRunFixture {
+    PadGameTest() : ProgramRunFixture("60000\n", "60000\n") {}
 
-    PadGameTest()
-    {
-        MakeData("60000\n", "60000\n");
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        setenv("XDG_STATE_HOME", dir.File(".state").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", dir.File(".config").c_str(), 1);
-        setenv("XDG_DATA_HOME", dir.File(".data").c_str(), 1);
-    }
-
-    // Ticks the program, on the test's clock, for ms of its time.
-    void RunFor(Program& program, uint32_t ms)
-    {
-        const uint32_t end = testsupport::FakeClock::Now() + ms;
-        while (testsupport::FakeClock::Now() < end) {
-            ASSERT_TRUE(program.Tick(testsupport::FakeClock::Now()));
-            clock.Set(std::max(program.NextDue(), testsupport::FakeClock::Now() + 1));
-        }
-    }
     static void Press(VirtualPad& pad, SDL_GameControllerButton button)
     {
         pad.SetButton(button, true);
@@ -53,21 +35,21 @@ TEST_F(PadGameTest, APadConnectedOnTheTitlePlaysTheMenusAndTheGameAndPulledOutPa
 {
     testsupport::InDirectory(dir.Path(), [&] {
         Program program({}, nullptr);
-        RunFor(program, 100); // start-up and the title
+        ASSERT_TRUE(RunFor(program, 100)); // start-up and the title
         VirtualPad pad(VirtualPad::kXbox360);
         ASSERT_TRUE(pad.Attached()) << SDL_GetError();
-        RunFor(program, 50);
+        ASSERT_TRUE(RunFor(program, 50));
         Press(pad, SDL_CONTROLLER_BUTTON_A); // takes the title
-        RunFor(program, 100);
+        ASSERT_TRUE(RunFor(program, 100));
         ASSERT_EQ(Play(program), nullptr) << "the main menu shows";
         Press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
         Press(pad, SDL_CONTROLLER_BUTTON_DPAD_UP); // round the menu and back to "New game"
         Press(pad, SDL_CONTROLLER_BUTTON_A);
-        RunFor(program, 100);
+        ASSERT_TRUE(RunFor(program, 100));
         PlayScreen* play = Play(program);
         ASSERT_NE(play, nullptr) << "New game taken with the pad";
 
-        RunFor(program, 1500); // the hero arrives
+        ASSERT_TRUE(RunFor(program, 1500)); // the hero arrives
         PlayerCharacter* hero = play->Phase().gameplay.World()->player.get();
         ASSERT_NE(hero, nullptr);
         const vector2 start = hero->Position();
@@ -76,19 +58,19 @@ TEST_F(PadGameTest, APadConnectedOnTheTitlePlaysTheMenusAndTheGameAndPulledOutPa
         const float towards = start.x < kVirtualWidth * 0.5f ? 1.0f : -1.0f;
         pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, towards > 0.0f ? 32767 : -32767);
         pad.SetAxis(SDL_CONTROLLER_AXIS_RIGHTY, -32767);
-        RunFor(program, 500);
+        ASSERT_TRUE(RunFor(program, 500));
         EXPECT_GT((hero->Position().x - start.x) * towards, 20.0f) << "the left stick moves";
         EXPECT_TRUE(hero->KeyHeld(kControlFire)) << "the right stick pushed far fires";
         EXPECT_FALSE(play->Loop().Paused());
 
         pad.Detach();
-        RunFor(program, 100);
+        ASSERT_TRUE(RunFor(program, 100));
         EXPECT_TRUE(play->Loop().Paused()) << "the pad in use went away";
         EXPECT_TRUE(play->Loop().PadGone());
         EXPECT_FALSE(hero->KeyHeld(kControlRight));
         EXPECT_FALSE(hero->KeyHeld(kControlFire));
         const vector2 stopped = hero->Position();
-        RunFor(program, 300);
+        ASSERT_TRUE(RunFor(program, 300));
         EXPECT_EQ(hero->Position(), stopped) << "a pad leaving never moves the hero on";
     });
 }

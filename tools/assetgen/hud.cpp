@@ -258,6 +258,16 @@ Surface LevelCleared(bool withWayOn)
     return sketch.Picture();
 }
 
+// The banner's paper again, without a word on it: the scrap under the banner on which the game
+// letters how the clear went (its loops and time, their records).
+Surface ClearNotePaper()
+{
+    Sketch sketch(datafiles::kClearNotePaperWidth, datafiles::kClearNotePaperHeight, false);
+    DrawPaperScrap(sketch.Cr(), 14, 10, datafiles::kClearNotePaperWidth - 14, datafiles::kClearNotePaperHeight - 14,
+                   -0.008, 8060);
+    return sketch.Picture();
+}
+
 // The level and loop label ("level 3 / 10 · loop 2") is set by the game from single pictures
 // laid side by side, each advancing by its own width (plus a word space between words), all at
 // one height. Every picture is
@@ -360,6 +370,7 @@ void AddHudArt(PictureSet& pictures)
     pictures.Add(datafiles::kPressBlank, PressBlank());
     pictures.Add(datafiles::kLevelCleared, LevelCleared(true));
     pictures.Add(datafiles::kLevelClearedBlank, LevelCleared(false));
+    pictures.Add(datafiles::kClearNotePaper, ClearNotePaper());
     pictures.Add(datafiles::kPaused, Paused());
     AddLabelGlyphs(pictures);
 }

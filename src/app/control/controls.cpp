@@ -5,6 +5,9 @@
 #include "engine/input/padbuttons.h"
 #include "utils/stringutils.h"
 
+#include <set>
+#include <utility>
+
 namespace {
 
 struct ActionInfo {
@@ -73,6 +76,52 @@ bool ControlSettings::operator==(const ControlSettings& other) const
 {
     return keys == other.keys && pad == other.pad && toggleFire == other.toggleFire &&
            padDeadZone == other.padDeadZone && padFireThreshold == other.padFireThreshold;
+}
+
+bool NeedsAKey(Action action)
+{
+    return action == Action::kUp || action == Action::kDown || action == Action::kLeft || action == Action::kRight ||
+           action == Action::kMenu;
+}
+
+bool Playable(const ControlSettings& controls)
+{
+    std::set<std::pair<int, int32_t>> keys;
+    std::set<int32_t> buttons;
+    for (Action action : kActions) {
+        bool hasKey = false;
+        for (const KeyInput& key : controls.KeysOf(action)) {
+            if (!key.Empty() && !keys.insert({static_cast<int>(key.kind), key.code}).second)
+                return false;
+            hasKey = hasKey || !key.Empty();
+        }
+        const PadInput pad = controls.PadOf(action);
+        if ((NeedsAKey(action) && !hasKey) || (pad.kind == PadInput::Kind::kButton && !buttons.insert(pad.button).second))
+            return false;
+    }
+    return true;
+}
+
+ControlSettings WithChanges(ControlSettings onto, const ControlSettings& was, const ControlSettings& now)
+{
+    for (Action action : kActions) {
+        if (was.KeysOf(action) != now.KeysOf(action))
+            onto.KeysOf(action) = now.KeysOf(action);
+        if (was.PadOf(action) != now.PadOf(action))
+            onto.PadOf(action) = now.PadOf(action);
+    }
+    if (!Playable(onto)) {
+        onto.keys = now.keys;
+        onto.pad = now.pad;
+    }
+    const auto take = [&](auto ControlSettings::*field) {
+        if (was.*field != now.*field)
+            onto.*field = now.*field;
+    };
+    take(&ControlSettings::toggleFire);
+    take(&ControlSettings::padDeadZone);
+    take(&ControlSettings::padFireThreshold);
+    return onto;
 }
 
 const char* ActionLabel(Action action) { return InfoOf(action).label; }

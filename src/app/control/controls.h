@@ -66,6 +66,17 @@ struct ControlSettings {
     bool operator!=(const ControlSettings& other) const { return !(*this == other); }
 };
 
+// Whether the action must always keep a key: the movement actions and the menu.
+bool NeedsAKey(Action action);
+// Whether the controls can be played: no key, mouse button or pad button on two actions, and a
+// key for every action that needs one.
+bool Playable(const ControlSettings& controls);
+// onto, with what changed from was to now taken from now: an action's keys, its pad binding, the
+// fire mode, the dead zone and the threshold each on their own. Should that not give playable
+// controls (another game bound the same key meanwhile), now's keys and pad bindings are taken
+// whole.
+ControlSettings WithChanges(ControlSettings onto, const ControlSettings& was, const ControlSettings& now);
+
 // "up", "restart loop".
 const char* ActionLabel(Action action);
 // "bind_up", "bind_restart_loop"; "pad_up".

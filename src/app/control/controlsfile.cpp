@@ -11,12 +11,6 @@ constexpr const char* kFireMode = "fire_mode";
 constexpr const char* kDeadZone = "pad_dead_zone";
 constexpr const char* kFireThreshold = "pad_fire_threshold";
 
-bool Essential(Action action)
-{
-    return action == Action::kUp || action == Action::kDown || action == Action::kLeft || action == Action::kRight ||
-           action == Action::kMenu;
-}
-
 std::vector<std::string> Names(const std::string& value)
 {
     std::vector<std::string> names;
@@ -186,12 +180,13 @@ void ControlsReader::SettleKeys(ControlSettings& controls, std::vector<kolm::Fil
         for (const KeyInput& input : line.inputs)
             claimed.emplace(std::make_pair(static_cast<int>(input.kind), input.code), line);
     }
+    kept = LeavingEssentialKeys(kept, problems);
     // Every other action keeps its defaults that no line took; a movement action or the menu that
     // would be left without a key takes its defaults back from the line that left it so.
     for (;;) {
         const std::vector<KeyInput> bound = BoundBy(kept);
         const auto keyless = std::find_if(kActions.begin(), kActions.end(), [&](Action action) {
-            return Essential(action) && KeysFor(action, kept, bound)[0].Empty();
+            return NeedsAKey(action) && KeysFor(action, kept, bound)[0].Empty();
         });
         if (keyless == kActions.end())
             break;
@@ -206,6 +201,48 @@ void ControlsReader::SettleKeys(ControlSettings& controls, std::vector<kolm::Fil
     const std::vector<KeyInput> bound = BoundBy(kept);
     for (Action action : kActions)
         controls.KeysOf(action) = KeysFor(action, kept, bound);
+}
+
+// What is wrong with a line that takes a default key of a movement action or the menu which has
+// no line of its own (among the lines); empty for a line that takes none.
+std::string ControlsReader::TakenFromEssential(const KeyLine& line, const std::vector<KeyLine>& lines)
+{
+    const ControlSettings defaults = ControlSettings::Defaults();
+    for (Action owner : kActions) {
+        const bool ownLine = std::any_of(lines.begin(), lines.end(), [owner](const KeyLine& l) { return l.action == owner; });
+        if (owner == line.action || !NeedsAKey(owner) || ownLine)
+            continue;
+        int taken = 0;
+        std::string name;
+        for (const KeyInput& key : defaults.KeysOf(owner)) {
+            if (!key.Empty() && Holds(line.inputs, key) && taken++ == 0)
+                name = KeyInputName(key);
+        }
+        const int keys = static_cast<int>(std::count_if(defaults.KeysOf(owner).begin(), defaults.KeysOf(owner).end(),
+                                                        [](const KeyInput& key) { return !key.Empty(); }));
+        if (taken == keys)
+            return "it would leave " + std::string(ActionLabel(owner)) + " without a key";
+        if (taken > 0)
+            return "it would take " + name + " from " + ActionLabel(owner) + ", which has no line of its own";
+    }
+    return std::string();
+}
+
+// A movement action or the menu without a line of its own keeps its default keys: a line that
+// would take one of them from it is refused (the player who moves W to fire says so with a line
+// for up too).
+std::vector<ControlsReader::KeyLine> ControlsReader::LeavingEssentialKeys(const std::vector<KeyLine>& lines,
+                                                                          std::vector<kolm::FileProblem>& problems)
+{
+    std::vector<KeyLine> kept;
+    for (const KeyLine& line : lines) {
+        const std::string problem = TakenFromEssential(line, lines);
+        if (problem.empty())
+            kept.push_back(line);
+        else
+            problems.push_back({line.line, Problem(problem)});
+    }
+    return kept;
 }
 
 void ControlsReader::SettlePad(ControlSettings& controls, std::vector<kolm::FileProblem>& problems) const

@@ -8,10 +8,12 @@
 //     pad_dead_zone = 25            0 to 50 (per cent)
 //     pad_fire_threshold = 50       0 to 50 (per cent)
 //
-// A line that names no key, names one twice, more than two, or a key or button that an earlier
-// line has bound to another action, is named with its line and its action keeps its defaults;
-// an action without a line keeps the defaults that no line took. No key or button is ever bound
-// to two actions once the file is read, and the movement actions and the menu always keep a key.
+// A line that names no key, names one twice, more than two, a key or button that an earlier line
+// has bound to another action, or a key a movement action or the menu holds without a line of
+// its own ("bind_fire = W" alone would take W from up), is named with its line and its action
+// keeps its defaults; any other action without a line keeps the defaults that no line took. No
+// key or button is ever bound to two actions once the file is read, and the movement actions and
+// the menu always keep a key.
 #include "app/control/controls.h"
 #include "utils/playerfile.h"
 
@@ -42,6 +44,9 @@ private:
     bool ReadPad(int line, Action action, const std::string& value, std::vector<kolm::FileProblem>& problems);
     bool ReadOther(int line, const std::string& key, const std::string& value, std::vector<kolm::FileProblem>& problems);
     void SettleKeys(ControlSettings& controls, std::vector<kolm::FileProblem>& problems) const;
+    static std::string TakenFromEssential(const KeyLine& line, const std::vector<KeyLine>& lines);
+    static std::vector<KeyLine> LeavingEssentialKeys(const std::vector<KeyLine>& lines,
+                                                     std::vector<kolm::FileProblem>& problems);
     static std::vector<KeyInput> BoundBy(const std::vector<KeyLine>& lines);
     static std::array<KeyInput, ControlSettings::kSlots> KeysFor(Action action, const std::vector<KeyLine>& lines,
                                                                  const std::vector<KeyInput>& bound);

@@ -6,8 +6,9 @@
 //
 // A choice is a label, and may carry a value shown at the line's right end that left and right
 // change: a number from 0 to 10 on a slider (stopping at the ends; a volume), a switch (a tick
-// box; left, right and taking it all flip it) or one item of a list (stepping round the list;
-// taking the line steps on too). Taking a slider's line reports it taken. A choice may also show
+// box; left, right and taking it all flip it) or one item of a list (stepping round the list, or
+// for a scale stopping at its ends; taking the line steps on too). Taking a slider's line
+// reports it taken. A choice may also show
 // a small note and a badge at its right end (a padlock, a tick or a star), and may be disabled:
 // drawn faded, skipped by the keys and never taken.
 //
@@ -48,6 +49,7 @@ public:
         ValueKind kind = ValueKind::kNone;
         int value = 0;                  // the slider (0 to 10), the switch (0 off, 1 on) or the list's index
         std::vector<std::string> items; // the list's items
+        bool scale = false;             // the list is a scale, least to most: stepping stops at its ends
         std::string note;               // small text at the right end ("3 loops · best 2")
         Badge badge = Badge::kNone;
         bool enabled = true;

@@ -74,7 +74,7 @@ public:
 };
 
 // One item of the list, centred between a left and a right arrow set as far apart as the widest
-// item needs. Stepping goes round the list; taking the line steps on, and so does a click
+// item needs. Stepping goes round the list (a scale stops at its ends); taking the line steps on, and so does a click
 // anywhere but on the left arrow, which steps back.
 class ListValue : public MenuValue {
 public:
@@ -89,6 +89,8 @@ public:
     int Stepped(const Menu::Choice& choice, int direction) const override
     {
         const int count = static_cast<int>(choice.items.size());
+        if (choice.scale)
+            return std::clamp(choice.value + direction, 0, std::max(count - 1, 0));
         return count > 0 ? ((choice.value + direction) % count + count) % count : choice.value;
     }
 

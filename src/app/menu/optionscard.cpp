@@ -9,6 +9,11 @@
 namespace {
 
 constexpr uint32_t kRumbleSampleMs = 200;
+// The settings file's problems under the card: at most this many lines, this wide.
+constexpr std::size_t kProblemLines = 2;
+constexpr float kProblemWidth = kVirtualWidth - 16.0f;
+constexpr float kFirstProblemBaseline = kVirtualHeight - 88.0f; // between the card and the hint
+constexpr float kProblemStep = 27.0f;
 
 Menu::Choice Slider(const char* label, int value)
 {
@@ -57,16 +62,22 @@ Menu::Choice List(const char* label, const std::vector<std::string>& items, int 
     return choice;
 }
 
+// The speeds as the card offers them: a scale from the slowest to full speed, so that right is
+// faster and left slower.
+int SpeedAt(std::size_t index) { return GameSpeed::kOffered[GameSpeed::kOffered.size() - 1 - index]; }
+
 Menu::Choice GameSpeedChoice(int speed)
 {
     std::vector<std::string> items;
     int value = 0;
     for (std::size_t i = 0; i < GameSpeed::kOffered.size(); ++i) {
-        items.push_back(std::to_string(GameSpeed::kOffered[i]) + "%");
-        if (GameSpeed::kOffered[i] == speed)
+        items.push_back(std::to_string(SpeedAt(i)) + "%");
+        if (SpeedAt(i) == speed)
             value = static_cast<int>(i);
     }
-    return List("Game speed", items, value);
+    Menu::Choice choice = List("Game speed", items, value);
+    choice.scale = true;
+    return choice;
 }
 
 Menu::Choice WindowSizeChoice(const WindowSize& inForce)
@@ -109,6 +120,33 @@ Settings AsTheWindowIs(Settings settings, const Platform* platform)
     return settings;
 }
 
+// The text cut to the width, "..." saying so.
+std::string Fitted(std::string text, float width)
+{
+    if (Lettering::Width(text, datafiles::GlyphSize::kSmall) <= width)
+        return text;
+    while (!text.empty() && Lettering::Width(text + "...", datafiles::GlyphSize::kSmall) > width) {
+        text.pop_back();
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+            text.pop_back(); // the rest of a character of several bytes
+    }
+    return text + "...";
+}
+
+// What the card says of the settings file's problems, a line each.
+std::vector<std::string> ProblemLines(const std::vector<std::string>& problems)
+{
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < problems.size() && lines.size() < kProblemLines; ++i) {
+        const std::size_t more = problems.size() - i;
+        if (lines.size() + 1 == kProblemLines && more > 1)
+            lines.push_back("and " + std::to_string(more) + " more problems with the settings file");
+        else
+            lines.push_back(Fitted(problems[i], kProblemWidth));
+    }
+    return lines;
+}
+
 } // namespace
 
 OptionsCard::OptionsCard(SettingsKeeper& settings, Platform* platform)
@@ -116,10 +154,27 @@ OptionsCard::OptionsCard(SettingsKeeper& settings, Platform* platform)
       settings_(settings),
       platform_(platform)
 {
+    SayFileProblems(settings.TakeFileProblems());
+}
+
+void OptionsCard::SayFileProblems(const std::vector<std::string>& problems)
+{
+    fileProblemLines_ = ProblemLines(problems);
+    Lettering lettering(said_);
+    float baseline = kFirstProblemBaseline;
+    for (const std::string& line : fileProblemLines_) {
+        lettering.Write(line, vector2(kVirtualWidth * 0.5f, baseline), datafiles::GlyphSize::kSmall, TextAlign::kCentre);
+        baseline += kProblemStep;
+    }
 }
 
 MenuCard::Heard OptionsCard::Hear(const GameEvent& event)
 {
+    // F11 or Alt+Enter switched the window: the line shows it (the settings followed already).
+    if (event.type == GameEvent::Type::kFullScreen) {
+        ShowSettings();
+        return Heard::kShown;
+    }
     if (!controls_)
         return MenuCard::Hear(event);
     const Heard heard = controls_->Hear(event);
@@ -130,10 +185,12 @@ MenuCard::Heard OptionsCard::Hear(const GameEvent& event)
 
 void OptionsCard::Draw()
 {
-    if (controls_)
+    if (controls_) {
         controls_->Draw();
-    else
-        MenuCard::Draw();
+        return;
+    }
+    MenuCard::Draw();
+    said_.Draw();
 }
 
 MenuCard::Heard OptionsCard::Take(int line)
@@ -182,7 +239,7 @@ MenuCard::Heard OptionsCard::ChangeValue(int line, int value)
         chosen.rumble = value;
         break;
     case kGameSpeed:
-        chosen.gameSpeed = GameSpeed::kOffered.at(static_cast<std::size_t>(value));
+        chosen.gameSpeed = SpeedAt(static_cast<std::size_t>(value));
         break;
     case kFlashes:
         chosen.softFlashes = value != 0;

@@ -4,9 +4,15 @@
 
 namespace {
 
-// The banner is centred on the field and 180 high: the note's lines go under it.
+// The banner is centred on the field and 180 high: the note's lines go under it, on a scrap of
+// the banner's paper laid just under it.
 constexpr float kNoteCentre = kVirtualWidth * 0.5f;
-constexpr float kFirstBaseline = 500.0f;
+constexpr float kPaperTop = 451.0f;
+constexpr float kPaperEdge = 14.0f;    // of the paper's picture: transparent round the torn paper
+constexpr float kPaperMargin = 36.0f;  // between the widest line and the paper's side
+constexpr float kPaperBottom = 176.0f; // where the torn paper ends in its picture
+constexpr float kPaperBelow = 24.0f;   // paper under the last line's baseline
+constexpr float kFirstBaseline = 512.0f;
 constexpr float kLineStep = 44.0f;
 constexpr float kStarGap = 14.0f;
 
@@ -45,6 +51,8 @@ bool ClearNote::Show(const ClearReport* clear, float alpha)
         Letter(*clear);
     if (!relettered && alpha == alpha_)
         return false;
+    if (paper_)
+        paper_->SetAlpha(alpha);
     for (Shown& line : shown_) {
         line.text.SetAlpha(alpha);
         if (line.star)
@@ -57,25 +65,43 @@ bool ClearNote::Show(const ClearReport* clear, float alpha)
 void ClearNote::Letter(const ClearReport& clear)
 {
     Remove();
+    paper_ = sprites_.CreateSprite(datafiles::kClearNotePaper);
     Lettering lettering(sprites_);
     float baseline = kFirstBaseline;
+    float widest = 0.0f;
     for (const Line& line : Lines(clear)) {
         const datafiles::GlyphSize size = shown_.empty() ? datafiles::GlyphSize::kLarge : datafiles::GlyphSize::kSmall;
         Shown shown{lettering.Write(line.text, vector2(kNoteCentre, baseline), size, TextAlign::kCentre), nullptr};
+        float width = shown.text.Width();
         if (line.newRecord) {
             shown.star = sprites_.CreateSprite(datafiles::kMenuStar);
             const float capHeight = static_cast<float>(datafiles::GlyphMetricsOf(size).capHeight);
             shown.star->SetCentre(vector2(kNoteCentre + shown.text.Width() * 0.5f + kStarGap + shown.star->width * 0.5f,
                                           baseline - capHeight * 0.5f));
+            width += 2.0f * (kStarGap + shown.star->width);
         }
+        widest = Max(widest, width);
         shown_.push_back(shown);
         baseline += kLineStep;
     }
+    LayPaper(widest, baseline - kLineStep);
     clear_ = clear;
+}
+
+// The paper as wide as the banner, or wider for a line that needs it, and as deep as the lines.
+void ClearNote::LayPaper(float widest, float lastBaseline)
+{
+    const float paperWidth = datafiles::kClearNotePaperWidth - 2.0f * kPaperEdge;
+    paper_->scaleX = Max(1.0f, (widest + 2.0f * kPaperMargin) / paperWidth);
+    paper_->scaleY = (lastBaseline + kPaperBelow - kPaperTop) / kPaperBottom;
+    paper_->SetCentre(vector2(kNoteCentre, kPaperTop + datafiles::kClearNotePaperHeight * paper_->scaleY * 0.5f));
 }
 
 void ClearNote::Remove()
 {
+    if (paper_)
+        paper_->killed = true;
+    paper_ = nullptr;
     for (Shown& line : shown_) {
         line.text.Remove();
         if (line.star)

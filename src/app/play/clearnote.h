@@ -1,7 +1,8 @@
 #pragma once
 // What the level-cleared banner adds outside "-classic": under the banner, "3 loops · best 2" and
 // "time 0:42.50 · best 0:40.10", each with a star when this clear set a new record, lettered in
-// ink on the paper and faded in and out with the banner.
+// ink on a scrap of the banner's paper (no robot drives over bare text) and faded in and out with
+// the banner.
 #include "app/text/lettering.h"
 #include "app/profile/records.h"
 
@@ -25,6 +26,8 @@ public:
         bool newRecord;
     };
     static std::vector<Line> Lines(const ClearReport& clear);
+    // The paper the lines are on (null while no note shows).
+    const CSprite* Paper() const { return paper_; }
 
 private:
     struct Shown {
@@ -33,9 +36,11 @@ private:
     };
 
     void Letter(const ClearReport& clear);
+    void LayPaper(float widest, float lastBaseline);
     void Remove();
 
     CSpriteContainer& sprites_;
+    CSprite* paper_ = nullptr; // under the lines
     std::vector<Shown> shown_;
     ClearReport clear_;
     float alpha_ = 0.0f;

@@ -62,6 +62,23 @@ void HudOverlay::Update(uint32_t dt)
         ShowMessage(clearedMessage, kLevelClearedCentre);
     }
     SetTimeSlider(gameplay->GetTimeProgress());
+    if (givesWay)
+        GiveWay(dt);
+}
+
+rect HudOverlay::SliderArea() const
+{
+    const float halfKnob = sliderKnob->width * 0.5f;
+    const float halfHeight = Max(sliderKnob->height, sliderBack->height) * 0.5f;
+    return rect(kSliderLeft - halfKnob, kSliderY - halfHeight, kSliderLength + 2.0f * halfKnob, 2.0f * halfHeight);
+}
+
+void HudOverlay::GiveWay(uint32_t dt)
+{
+    if (!sliderFade_.Step(*gameplay, SliderArea(), dt))
+        return;
+    sliderBack->SetAlpha(sliderFade_.Alpha());
+    sliderKnob->SetAlpha(sliderFade_.Alpha());
 }
 
 void HudOverlay::Draw() { sprites.Draw(); }

@@ -5,7 +5,9 @@
 // alive), faded in and out by the overlay's own particles.
 //
 // Outside "-classic" a clear stands: once the level is cleared, a death after it shows no "press
-// space" and leaves the banner where it is, and space moves on to the next level (HandleContinue).
+// space" and leaves the banner where it is, and space moves on to the next level (HandleContinue);
+// and the time slider gives way to the play (givesWay): it fades while a character is under it.
+#include "app/play/hudfade.h"
 #include "particles/particlesystem.h"
 #include "engine/render/spritecontainer.h"
 #include "engine/core/vectormath.h"
@@ -43,6 +45,7 @@ public:
     CSprite* foldShadow = nullptr;
     CSprite* crosshair = nullptr;
     bool clearStands = false;   // the game's own flow; off for the flow exactly as written
+    bool givesWay = false;      // the slider fades over a character; off for the picture as it always was
     // The note after a death: "press space", or the game's note naming the key or button that
     // continues (app/text/keycaps.h).
     std::string pressMessage = datafiles::kPressSpace;
@@ -50,5 +53,12 @@ public:
     // moves on under it.
     std::string clearedMessage = datafiles::kLevelCleared;
     bool clearStanding = false; // set by the update that sees the clear, cleared by a reset
+    // Where the slider lies (its bar and its knob at either end), which it fades over.
+    rect SliderArea() const;
+
+private:
+    void GiveWay(uint32_t dt);
+
+    HudFade sliderFade_;
 };
 

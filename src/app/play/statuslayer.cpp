@@ -1,6 +1,7 @@
 #include "app/play/statuslayer.h"
 
 #include "utils/datafiles.h"
+#include "world/gameplay.h"
 
 #include <string>
 
@@ -59,7 +60,31 @@ bool StatusLayer::Update(const Place& place, bool paused)
         pausedScrap_->killed = true;
         pausedScrap_ = nullptr;
     }
-    return relettered || scrapChanged || noteChanged || saveNoteChanged || pauseNoteChanged;
+    const bool faded = GiveWay(paused);
+    return relettered || scrapChanged || noteChanged || saveNoteChanged || pauseNoteChanged || faded;
+}
+
+rect StatusLayer::LabelArea() const
+{
+    if (label_.empty())
+        return rect();
+    float top = label_.front()->y;
+    float bottom = top;
+    for (const CSprite* letter : label_) {
+        top = Min(top, letter->y);
+        bottom = Max(bottom, letter->y + letter->height);
+    }
+    const float left = label_.front()->x;
+    return rect(left, top, label_.back()->x + label_.back()->width - left, bottom - top);
+}
+
+bool StatusLayer::GiveWay(bool paused)
+{
+    if (!field_ || paused || !labelFade_.Step(*field_, LabelArea(), Gameplay::kStepMs))
+        return false;
+    for (CSprite* letter : label_)
+        letter->SetAlpha(labelFade_.Alpha());
+    return true;
 }
 
 void StatusLayer::Letter(const Place& place)
@@ -76,6 +101,7 @@ void StatusLayer::Letter(const Place& place)
             pen += kWordGap;
         letter->x = pen;
         letter->y = kLabelMiddle - letter->height * 0.5f;
+        letter->SetAlpha(labelFade_.Alpha());
         pen += letter->width;
         label_.push_back(letter);
     }

@@ -4,9 +4,11 @@
 // level-cleared banner (app/play/clearnote.h), a note in the top-left corner while progress cannot be
 // saved, and the "paused" scrap while the game is paused, with what resumes it under it ("P:
 // resume", or "pad disconnected" when the pad in use went away). The label covers neither the time slider along the top edge nor the messages (the
-// press-space scrap sits bottom left, the level-cleared one in the middle). The "-classic"
-// option goes without this layer, for the picture exactly as it always was.
+// press-space scrap sits bottom left, the level-cleared one in the middle), and gives way to the
+// play: it fades while a character is under it. The "-classic" option goes without this layer,
+// for the picture exactly as it always was.
 #include "app/play/clearnote.h"
+#include "app/play/hudfade.h"
 #include "app/text/lettering.h"
 #include "engine/render/spritecontainer.h"
 
@@ -37,13 +39,18 @@ public:
         }
     };
 
-    StatusLayer() = default;
+    // field: the play under the layer, which the label gives way to (none: it never fades).
+    explicit StatusLayer(const Gameplay* field = nullptr) : field_(field) {}
     StatusLayer(const StatusLayer&) = delete;
     StatusLayer& operator=(const StatusLayer&) = delete;
 
-    // Letters the label anew when the place has changed, and shows or hides the paused scrap.
-    // True when either changed what the layer draws.
+    // Letters the label anew when the place has changed, shows or hides the paused scrap, and
+    // fades the label over the play (a step of 16 ms; not while paused). True when any of it
+    // changed what the layer draws.
     bool Update(const Place& place, bool paused);
+    // Where the label lies (empty without one), and how faded it is.
+    rect LabelArea() const;
+    float LabelAlpha() const { return labelFade_.Alpha(); }
     void Draw() { sprites_.Draw(); }
 
     // The images of the label, left to right, for a place (empty when no label shows).
@@ -55,7 +62,10 @@ public:
 
 private:
     void Letter(const Place& place);
+    bool GiveWay(bool paused);
 
+    const Gameplay* field_;
+    HudFade labelFade_;
     CSpriteContainer sprites_;
     ClearNote clearNote_{sprites_};
     LetteredLine saveNote_;

@@ -14,9 +14,21 @@ std::string AssistedGlyph(const LevelRecord& record)
     return record.loopsAssisted || record.timeAssisted ? kAssistedGlyph : "";
 }
 
+namespace {
+
+// The milliseconds of the last digit shown.
+uint32_t ShownUnit(int decimals) { return decimals >= 2 ? 10 : 100; }
+
+} // namespace
+
+uint32_t ShownGameTime(uint32_t milliseconds, int decimals)
+{
+    return milliseconds - milliseconds % ShownUnit(decimals);
+}
+
 std::string FormatGameTime(uint32_t milliseconds, int decimals)
 {
-    const uint32_t unit = decimals >= 2 ? 10 : 100;
+    const uint32_t unit = ShownUnit(decimals);
     const uint32_t parts = milliseconds / unit;
     const uint32_t perSecond = 1000 / unit;
     const uint32_t seconds = parts / perSecond;

@@ -15,5 +15,8 @@ std::string AssistedMark(const LevelRecord& record);
 // The same as one character, an hourglass, where a line has no room for the word.
 std::string AssistedGlyph(const LevelRecord& record);
 inline constexpr const char* kAssistedGlyph = "\u231B";
-// Minutes, seconds and the fraction: "0:42.50" with two decimals, "0:42.5" with one.
+// Minutes, seconds and the fraction: "0:42.50" with two decimals, "0:42.5" with one (the
+// milliseconds past the last digit are left out, never rounded up).
 std::string FormatGameTime(uint32_t milliseconds, int decimals = 2);
+// The time as FormatGameTime shows it, in milliseconds: a sum of shown times adds up as shown.
+uint32_t ShownGameTime(uint32_t milliseconds, int decimals = 2);

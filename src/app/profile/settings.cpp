@@ -61,6 +61,17 @@ bool Settings::operator==(const Settings& other) const
            controls == other.controls && gameSpeed == other.gameSpeed && softFlashes == other.softFlashes;
 }
 
+Settings WithChanges(Settings onto, const Settings& was, const Settings& now)
+{
+    const ControlSettings controls = WithChanges(onto.controls, was.controls, now.controls);
+    ForEachOption([&](auto Settings::*option) {
+        if (was.*option != now.*option)
+            onto.*option = now.*option;
+    });
+    onto.controls = controls;
+    return onto;
+}
+
 int MusicMixerVolume(int level) { return MixerVolume(level, kMusicAtFullLevel); }
 
 int EffectsMixerVolume(int level) { return MixerVolume(level, kEffectsAtFullLevel); }

@@ -67,6 +67,27 @@ struct Settings {
     bool operator!=(const Settings& other) const { return !(*this == other); }
 };
 
+// Calls visit with each option of the settings, as a pointer to its member.
+template <typename Visit>
+void ForEachOption(Visit&& visit)
+{
+    visit(&Settings::musicVolume);
+    visit(&Settings::effectsVolume);
+    visit(&Settings::fullScreen);
+    visit(&Settings::windowSize);
+    visit(&Settings::paperMotion);
+    visit(&Settings::showFps);
+    visit(&Settings::pauseOnFocusLoss);
+    visit(&Settings::rumble);
+    visit(&Settings::controls);
+    visit(&Settings::gameSpeed);
+    visit(&Settings::softFlashes);
+}
+
+// onto, with every option in which now differs from was taken from now (the controls action by
+// action): what one game changed, written over what another may have changed meanwhile.
+Settings WithChanges(Settings onto, const Settings& was, const Settings& now);
+
 // The SDL_mixer volumes (0 to MIX_MAX_VOLUME, 128) of the volume levels 0 to 10: level 10 is the
 // game's own, 83 for the music and 128 for the effects. Levels outside 0 to 10 count as the
 // nearest end.

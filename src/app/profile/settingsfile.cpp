@@ -164,27 +164,62 @@ std::string SettingsFile::DefaultPath()
 
 Settings SettingsFile::Load() const
 {
+    std::vector<std::string> problems;
+    return Load(problems);
+}
+
+Settings SettingsFile::Load(std::vector<std::string>& said) const
+{
     const kolm::PlayerFileText file = kolm::ReadPlayerFile(path_);
     if (file.state == kolm::PlayerFileText::State::kUnusable) {
         const std::string message = "the settings file " + path_ + " " + file.problem + "; using the default settings";
         kolm::WarnOnce(message, message);
+        said.push_back("the settings file " + file.problem + ": the default settings are used");
     }
     if (file.state != kolm::PlayerFileText::State::kRead)
         return Settings::Defaults();
     std::vector<kolm::FileProblem> problems;
     const Settings settings = ParseSettings(file.text, problems);
     kolm::ReportFileProblems(path_, problems);
+    for (const kolm::FileProblem& problem : problems) // what is wrong, without what was done about it
+        said.push_back("settings line " + std::to_string(problem.line) + ": " + problem.what.substr(0, problem.what.find("; ")));
     return settings;
 }
 
 bool SettingsFile::Save(const Settings& settings) const
 {
+    return Write([&settings](const kolm::PlayerFileText&) { return settings; }, nullptr);
+}
+
+bool SettingsFile::Change(const Settings& was, const Settings& now, Settings& kept) const
+{
+    return Write(
+        [&was, &now](const kolm::PlayerFileText& present) {
+            std::vector<kolm::FileProblem> ignored; // said when the file was read
+            const Settings onDisk = present.state == kolm::PlayerFileText::State::kRead
+                                        ? ParseSettings(present.text, ignored)
+                                        : Settings::Defaults();
+            return WithChanges(onDisk, was, now);
+        },
+        &kept);
+}
+
+bool SettingsFile::Write(const std::function<Settings(const kolm::PlayerFileText&)>& settingsFor, Settings* written) const
+{
     if (path_.empty())
-        return true;
+        return true; // no file: what the game knows is all there is
     std::string error;
+    Settings settings;
     const bool saved = kolm::SavePlayerFile(
-        path_, [&settings](const kolm::PlayerFileText&) { return FormatSettings(settings); }, error);
+        path_,
+        [&](const kolm::PlayerFileText& present) {
+            settings = settingsFor(present);
+            return FormatSettings(settings);
+        },
+        error);
     if (!saved)
         kolm::WarnOnce("saving " + path_, "cannot save the settings to " + path_ + ": " + error + "; play goes on");
+    else if (written)
+        *written = settings;
     return saved;
 }

@@ -22,6 +22,7 @@
 #include "app/profile/settings.h"
 #include "utils/playerfile.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,14 +39,24 @@ public:
     static std::string DefaultPath();
 
     // The file's settings, the defaults where it gives none (a missing file gives all of them);
-    // its problems named on standard error.
+    // its problems named on standard error, and in problems a short line each for the player
+    // ("settings line 3: ...", or what is wrong with the whole file).
     Settings Load() const;
+    Settings Load(std::vector<std::string>& problems) const;
     // Writes every setting, through a temporary file, synced, then renamed (the last game to save
     // wins). False when the file cannot be written, said once a run on standard error.
     bool Save(const Settings& settings) const;
+    // Writes what changed from was to now onto the file as it stands, read again under the save's
+    // lock (WithChanges): two games changing their options at the same time each keep their
+    // change. kept gets what the file then holds. False, kept left alone, as for Save.
+    bool Change(const Settings& was, const Settings& now, Settings& kept) const;
 
     const std::string& Path() const { return path_; }
 
 private:
+    // Saves the settings made from what the file holds now; written gets them once saved (and is
+    // left alone without a file).
+    bool Write(const std::function<Settings(const kolm::PlayerFileText&)>& settingsFor, Settings* written) const;
+
     std::string path_;
 };

@@ -3,29 +3,32 @@
 #include "app/profile/commandline.h"
 
 SettingsKeeper::SettingsKeeper(const SettingsFile& file, const CommandLine& commandLine)
-    : file_(file), kept_(file.Load()), inForce_(ForThisRun(kept_, commandLine))
+    : file_(file), kept_(file.Load(fileProblems_)), inForce_(ForThisRun(kept_, commandLine))
 {
+}
+
+std::vector<std::string> SettingsKeeper::TakeFileProblems()
+{
+    std::vector<std::string> problems;
+    problems.swap(fileProblems_);
+    return problems;
 }
 
 bool SettingsKeeper::Choose(const Settings& chosen)
 {
     const Settings previouslyKept = kept_;
-    const auto adopt = [this, &chosen](auto Settings::*option) {
+    ForEachOption([this, &chosen](auto Settings::*option) {
         if (chosen.*option != inForce_.*option) {
             inForce_.*option = chosen.*option;
             kept_.*option = chosen.*option;
         }
-    };
-    adopt(&Settings::musicVolume);
-    adopt(&Settings::effectsVolume);
-    adopt(&Settings::fullScreen);
-    adopt(&Settings::windowSize);
-    adopt(&Settings::paperMotion);
-    adopt(&Settings::showFps);
-    adopt(&Settings::pauseOnFocusLoss);
-    adopt(&Settings::rumble);
-    adopt(&Settings::controls);
-    adopt(&Settings::gameSpeed);
-    adopt(&Settings::softFlashes);
-    return kept_ == previouslyKept || file_.Save(kept_);
+    });
+    return kept_ == previouslyKept || file_.Change(previouslyKept, kept_, kept_);
+}
+
+bool SettingsKeeper::FollowFullScreen(bool on)
+{
+    Settings chosen = inForce_;
+    chosen.fullScreen = on;
+    return Choose(chosen);
 }

@@ -42,7 +42,7 @@ std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int l
         }
         rows.push_back({name, LoopCount(record.loops), FormatGameTime(record.milliseconds), AssistedMark(record)});
         loops += record.loops;
-        milliseconds += record.milliseconds;
+        milliseconds += ShownGameTime(record.milliseconds); // the total adds up the times as shown
         all.loopsAssisted = all.loopsAssisted || record.loopsAssisted;
         all.timeAssisted = all.timeAssisted || record.timeAssisted;
     }

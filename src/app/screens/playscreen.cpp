@@ -41,8 +41,9 @@ PlayScreen::PlayScreen(const Setup& setup)
     phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter),
                                          *setup.levels, random);
     if (!setup.classic) {
-        phase_->status = std::make_unique<StatusLayer>();
+        phase_->status = std::make_unique<StatusLayer>(&phase_->gameplay);
         phase_->overlay->clearStands = true;
+        phase_->overlay->givesWay = true;
         phase_->gameplay.SoftenFlashes(setup.settings->softFlashes);
     }
     if (!tools_ || tools_->KeepsProgress())

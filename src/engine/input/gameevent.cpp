@@ -8,7 +8,7 @@ GameEvent GameEvent::Key(int32_t key, bool down)
     return event;
 }
 
-GameEvent GameEvent::MouseMotion(int32_t x, int32_t y)
+GameEvent GameEvent::MouseMotion(float x, float y)
 {
     GameEvent event;
     event.type = Type::kMouseMotion;
@@ -17,7 +17,7 @@ GameEvent GameEvent::MouseMotion(int32_t x, int32_t y)
     return event;
 }
 
-GameEvent GameEvent::MouseButton(int32_t button, bool down, int32_t x, int32_t y)
+GameEvent GameEvent::MouseButton(int32_t button, bool down, float x, float y)
 {
     GameEvent event;
     event.type = down ? Type::kMouseDown : Type::kMouseUp;

@@ -27,6 +27,8 @@ struct GameEvent {
         kPadZones,    // x, y: the pad's stick dead zone and fire threshold in play, in per cent (only
                       //   the tools send it: a recording made with other zones than the game's own)
         kTap,         // x, y: a finger came down on the picture (a touch screen; the page only)
+        kFullScreen,  // value: the player's window key (F11, Alt+Enter) put the window full screen
+                      //   (1) or back into a window (0)
     };
 
     // Mouse buttons.
@@ -37,16 +39,17 @@ struct GameEvent {
     Type type = Type::kNone;
     int32_t key = 0;    // the game's key number
     bool alt = false;   // an Alt key was held with the key
-    int32_t x = 0;      // the mouse: the window pixel (by the time a screen hears it, the point
-    int32_t y = 0;      //   of the 1280 x 720 picture); the wheel: y steps
+    float x = 0.0f;     // the mouse: the window pixel, then (inPicture) the point of the 1280 x 720
+    float y = 0.0f;     //   picture under it, with its fraction; the wheel: y steps; pad zones: per cent
+    bool inPicture = false; // x and y are a point of the picture already: mapping them again leaves them
     int32_t button = 0; // a mouse button (above) or a pad button (PadButton)
     int32_t axis = 0;   // a pad axis (PadAxis)
     int32_t value = 0;  // the axis's value, -32768 to 32767
     int32_t pad = 0;    // which pad, by a number the platform gives it while it is connected
 
     static GameEvent Key(int32_t key, bool down);
-    static GameEvent MouseMotion(int32_t x, int32_t y);
-    static GameEvent MouseButton(int32_t button, bool down, int32_t x = 0, int32_t y = 0);
+    static GameEvent MouseMotion(float x, float y);
+    static GameEvent MouseButton(int32_t button, bool down, float x = 0.0f, float y = 0.0f);
     static GameEvent PadAxis(int32_t axis, int32_t value, int32_t pad = 0);
     static GameEvent PadButton(int32_t button, bool down, int32_t pad = 0);
     static GameEvent Of(Type type, int32_t pad = 0);
@@ -54,7 +57,7 @@ struct GameEvent {
     bool operator==(const GameEvent& other) const
     {
         return type == other.type && key == other.key && alt == other.alt && x == other.x && y == other.y &&
-               button == other.button && axis == other.axis && value == other.value && pad == other.pad;
+               inPicture == other.inPicture && button == other.button && axis == other.axis && value == other.value && pad == other.pad;
     }
     bool operator!=(const GameEvent& other) const { return !(*this == other); }
 

@@ -9,7 +9,9 @@
 // a high-DPI window at its real pixels). Full screen takes the desktop's own size (no video-mode
 // switch); F11 and Alt+Enter switch between window and full screen at any moment, and the window
 // may be resized: the window takes those keys and sizes itself, and Poll hands the game kExposed
-// instead. The classic game opens the window it is asked for and keeps it, the picture
+// instead, then kFullScreen when the keys switched it (in a page, whatever switched it), so that
+// the setting follows. Outside the classic game the window is never smaller than 640 x 360. The
+// classic game opens the window it is asked for and keeps it, the picture
 // stretched over it, full screen a mode of the window's size, and all keys are the game's.
 //
 // The pads: outside the classic game every pad the platform knows plays as soon as it is

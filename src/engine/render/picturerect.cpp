@@ -1,5 +1,6 @@
 #include "engine/render/picturerect.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -45,10 +46,11 @@ vector2 PictureRect::PictureToWindow(const vector2& picture) const
 
 GameEvent PictureRect::MouseInPicture(GameEvent event) const
 {
-    if (!event.IsMouse() || event.type == GameEvent::Type::kMouseWheel)
+    if (!event.IsMouse() || event.type == GameEvent::Type::kMouseWheel || event.inPicture)
         return event;
-    const vector2 point = WindowToPicture(vector2(static_cast<float>(event.x), static_cast<float>(event.y)));
-    event.x = static_cast<int32_t>(point.x);
-    event.y = static_cast<int32_t>(point.y);
+    const vector2 point = WindowToPicture(vector2(event.x, event.y));
+    event.x = AtOwnSize() ? std::trunc(point.x) : point.x;
+    event.y = AtOwnSize() ? std::trunc(point.y) : point.y;
+    event.inPicture = true;
     return event;
 }

@@ -21,9 +21,14 @@ struct PictureRect {
     // The point of the picture under a window pixel; a pixel in a bar gives the nearest point
     // on the picture's edge.
     vector2 WindowToPicture(const vector2& window) const;
-    // A mouse event of the window at the whole point of the picture under it; other events as
-    // they are.
+    // A mouse event of the window at the point of the picture under it, marked as in the
+    // picture; other events, and one in the picture already, as they are. A picture larger or
+    // smaller than its own 1280 x 720 keeps the point's fraction (a pixel of a 1366 x 768
+    // window is 0.937 of the picture's); one shown at its own size gives whole points, each the
+    // window pixel through the game's arithmetic truncated, as it always has.
     GameEvent MouseInPicture(GameEvent event) const;
+    // Whether the picture is shown at its own size: a window pixel is a pixel of the picture.
+    bool AtOwnSize() const { return width == 1280 && height == 720; }
     // The window pixel where a point of the picture lands.
     vector2 PictureToWindow(const vector2& picture) const;
 

@@ -16,7 +16,9 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <deque>
 #include <map>
 
@@ -36,7 +38,7 @@ public:
     bool IsFullScreen() const override;
     bool SetWindowedSize(int, int) override { return false; }
     void DesktopSize(int& width, int& height) const override;
-    PictureRect Picture() const override { return PictureRect::Stretched(kCanvasWidth, kCanvasHeight); }
+    PictureRect Picture() const override;
     void ShowCursor(bool shown) override;
     std::string KeyLabel(int32_t key) const override;
     void Rumble(float strength, uint32_t milliseconds) override { pads_.Rumble(playerPad_, strength, milliseconds); }
@@ -47,13 +49,14 @@ private:
     static EM_BOOL OnWheel(int type, const EmscriptenWheelEvent* wheel, void* self);
     static EM_BOOL OnFocus(int type, const EmscriptenFocusEvent* focus, void* self);
     static EM_BOOL OnVisibility(int type, const EmscriptenVisibilityChangeEvent* change, void* self);
+    static EM_BOOL OnFullScreen(int type, const EmscriptenFullscreenChangeEvent* change, void* self);
     void Listen();
     void Forget();
     // Notes what the key types on the player's layout, the first time it is pressed.
     void LearnLabel(int32_t number, const char* typed);
     static EM_BOOL OnTouch(int type, const EmscriptenTouchEvent* touch, void* self);
-    // The event at the canvas pixel under the point (CSS pixels from the canvas's corner).
-    GameEvent AtCanvasPixel(GameEvent event, double cssX, double cssY) const;
+    // The event at a point of the canvas (CSS pixels from its corner, the mouse's units).
+    static GameEvent AtCanvasPixel(GameEvent event, double cssX, double cssY);
 
     std::unique_ptr<GlRenderBackend> device_;
     BrowserPads pads_;
@@ -89,6 +92,7 @@ void BrowserPlatform::Listen()
     emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnFocus);
     emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnFocus);
     emscripten_set_visibilitychange_callback(this, false, OnVisibility);
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, false, OnFullScreen);
 }
 
 void BrowserPlatform::Forget()
@@ -103,6 +107,7 @@ void BrowserPlatform::Forget()
     emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
     emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, false, nullptr);
     emscripten_set_visibilitychange_callback(nullptr, false, nullptr);
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, false, nullptr);
 }
 
 // Keys by where they sit; a held key's repeats and keys the game has no number for are not
@@ -124,14 +129,23 @@ EM_BOOL BrowserPlatform::OnKey(int type, const EmscriptenKeyboardEvent* key, voi
     return true;
 }
 
-GameEvent BrowserPlatform::AtCanvasPixel(GameEvent event, double cssX, double cssY) const
+GameEvent BrowserPlatform::AtCanvasPixel(GameEvent event, double cssX, double cssY)
+{
+    event.x = static_cast<float>(cssX);
+    event.y = static_cast<float>(cssY);
+    return event;
+}
+
+// The canvas as the page shows it, in CSS pixels: 16:9 in the page, the picture letterboxed in a
+// canvas full screen on a screen of another shape. Shown at its own 1280 x 720 its pixels are
+// the picture's; larger or smaller, the mouse keeps the fraction of the point it is over.
+PictureRect BrowserPlatform::Picture() const
 {
     double cssWidth = kCanvasWidth;
     double cssHeight = kCanvasHeight;
     emscripten_get_element_css_size(kCanvas, &cssWidth, &cssHeight);
-    event.x = cssWidth > 0 ? static_cast<int32_t>(cssX * kCanvasWidth / cssWidth) : 0;
-    event.y = cssHeight > 0 ? static_cast<int32_t>(cssY * kCanvasHeight / cssHeight) : 0;
-    return event;
+    return PictureRect::Letterboxed(std::max(1, static_cast<int>(std::lround(cssWidth))),
+                                    std::max(1, static_cast<int>(std::lround(cssHeight))));
 }
 
 EM_BOOL BrowserPlatform::OnMouse(int type, const EmscriptenMouseEvent* mouse, void* self)
@@ -144,7 +158,7 @@ EM_BOOL BrowserPlatform::OnMouse(int type, const EmscriptenMouseEvent* mouse, vo
         event = GameEvent::MouseMotion(0, 0);
     else
         event = GameEvent::MouseButton(button, type == EMSCRIPTEN_EVENT_MOUSEDOWN);
-    platform.waiting_.push_back(platform.AtCanvasPixel(event, mouse->targetX, mouse->targetY));
+    platform.waiting_.push_back(AtCanvasPixel(event, mouse->targetX, mouse->targetY));
     return type != EMSCRIPTEN_EVENT_MOUSEUP;
 }
 
@@ -159,7 +173,7 @@ EM_BOOL BrowserPlatform::OnTouch(int, const EmscriptenTouchEvent* touch, void* s
         if (!point.isChanged)
             continue;
         platform.waiting_.push_back(
-            platform.AtCanvasPixel(GameEvent::Of(GameEvent::Type::kTap), point.targetX, point.targetY));
+            AtCanvasPixel(GameEvent::Of(GameEvent::Type::kTap), point.targetX, point.targetY));
         break;
     }
     return false;
@@ -170,7 +184,7 @@ EM_BOOL BrowserPlatform::OnWheel(int, const EmscriptenWheelEvent* wheel, void* s
     if (wheel->deltaY == 0.0)
         return false;
     GameEvent event = GameEvent::Of(GameEvent::Type::kMouseWheel);
-    event.y = wheel->deltaY < 0.0 ? 1 : -1; // the page counts a turn towards the player as positive
+    event.y = wheel->deltaY < 0.0 ? 1.0f : -1.0f; // the page counts a turn towards the player as positive
     static_cast<BrowserPlatform*>(self)->waiting_.push_back(event);
     return true;
 }
@@ -181,6 +195,18 @@ EM_BOOL BrowserPlatform::OnVisibility(int, const EmscriptenVisibilityChangeEvent
     // player's attention as a window that lost the focus has; showing it again resumes nothing.
     if (change->hidden)
         static_cast<BrowserPlatform*>(self)->waiting_.push_back(GameEvent::Of(GameEvent::Type::kFocusLost));
+    return false;
+}
+
+// The page's full screen (its button, F11, Alt+Enter, or the browser's own Escape out of it) is
+// heard as the window keys' switch is natively: the setting follows.
+EM_BOOL BrowserPlatform::OnFullScreen(int, const EmscriptenFullscreenChangeEvent* change, void* self)
+{
+    GameEvent event = GameEvent::Of(GameEvent::Type::kFullScreen);
+    event.value = change->isFullscreen ? 1 : 0;
+    auto& platform = *static_cast<BrowserPlatform*>(self);
+    platform.waiting_.push_back(GameEvent::Of(GameEvent::Type::kExposed));
+    platform.waiting_.push_back(event);
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -41,15 +42,21 @@ private:
     // The game's event for one of SDL's; false for one the game does not hear.
     bool Translate(const SDL_Event& sdlEvent, GameEvent& event);
     bool TranslateWindowEvent(const SDL_WindowEvent& windowEvent, GameEvent& event);
-    bool TranslateKey(const SDL_KeyboardEvent& key, GameEvent& event);
+    bool TranslateKey(const SDL_Event& sdlEvent, GameEvent& event);
 
     std::unique_ptr<SdlWindow> window_;
     std::unique_ptr<SdlPads> pads_;
     int32_t playerPad_ = -1; // the pad used last
+    std::optional<GameEvent> switched_; // after the picture's kExposed, the window key's switch
 };
 
 bool SdlPlatform::Poll(GameEvent& event)
 {
+    if (switched_) {
+        event = *switched_;
+        switched_.reset();
+        return true;
+    }
     SDL_Event sdlEvent;
     while (SDL_PollEvent(&sdlEvent)) {
         if (!Translate(sdlEvent, event))
@@ -71,11 +78,7 @@ bool SdlPlatform::Translate(const SDL_Event& sdlEvent, GameEvent& event)
         return TranslateWindowEvent(sdlEvent.window, event);
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        if (window_->TakeWindowKey(sdlEvent)) {
-            event = GameEvent::Of(GameEvent::Type::kExposed);
-            return sdlEvent.type == SDL_KEYDOWN;
-        }
-        return TranslateKey(sdlEvent.key, event);
+        return TranslateKey(sdlEvent, event);
     case SDL_MOUSEMOTION:
         event = GameEvent::MouseMotion(sdlEvent.motion.x, sdlEvent.motion.y);
         return true;
@@ -117,9 +120,20 @@ bool SdlPlatform::TranslateWindowEvent(const SDL_WindowEvent& windowEvent, GameE
 }
 
 // Keys by where they sit: the key at W's place is the game's 119 on any layout. A held key's
-// repeats and keys the game has no number for are not heard.
-bool SdlPlatform::TranslateKey(const SDL_KeyboardEvent& key, GameEvent& event)
+// repeats and keys the game has no number for are not heard. The window's own keys are heard as
+// the picture to show again, then, when they switched full screen, as the switch.
+bool SdlPlatform::TranslateKey(const SDL_Event& sdlEvent, GameEvent& event)
 {
+    const SdlWindow::WindowKey windowKey = window_->TakeWindowKey(sdlEvent);
+    if (windowKey != SdlWindow::WindowKey::kNone) {
+        event = GameEvent::Of(GameEvent::Type::kExposed);
+        if (windowKey == SdlWindow::WindowKey::kSwitched) {
+            switched_ = GameEvent::Of(GameEvent::Type::kFullScreen);
+            switched_->value = window_->IsFullScreen() ? 1 : 0;
+        }
+        return sdlEvent.type == SDL_KEYDOWN;
+    }
+    const SDL_KeyboardEvent& key = sdlEvent.key;
     const gamekeys::KeyPlace* place = gamekeys::PlaceOfScancode(key.keysym.scancode);
     if (!place || key.repeat)
         return false;

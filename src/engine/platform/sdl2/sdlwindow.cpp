@@ -7,6 +7,11 @@
 
 namespace {
 
+// The smallest window the game lets the player make: the picture at half its size, the smallest
+// at which its lettering can still be read.
+constexpr int kSmallestWidth = 640;
+constexpr int kSmallestHeight = 360;
+
 void ReportDeviceFailure(const char* caption, const char* text)
 {
     kolm::Complain(std::string(caption) + ": " + text);
@@ -40,6 +45,8 @@ std::unique_ptr<SdlWindow> SdlWindow::Open(const WindowOptions& options)
         ReportDeviceFailure("D3D_OBJ ERR", "Could not create Direct3D Object");
         return nullptr;
     }
+    if (!options.classic)
+        SDL_SetWindowMinimumSize(window, kSmallestWidth, kSmallestHeight);
     // No wait for the screen's refresh: the frame loop's 16 ms step paces the frames.
     SDL_GL_SetSwapInterval(0);
     if (!opened->CreateDevice()) {
@@ -84,17 +91,17 @@ bool SdlWindow::CreateDevice()
     return true;
 }
 
-bool SdlWindow::TakeWindowKey(const SDL_Event& event)
+SdlWindow::WindowKey SdlWindow::TakeWindowKey(const SDL_Event& event)
 {
     if (classic_ || (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP))
-        return false;
+        return WindowKey::kNone;
     const SDL_Scancode key = event.key.keysym.scancode;
     const bool enter = key == SDL_SCANCODE_RETURN || key == SDL_SCANCODE_KP_ENTER;
     if (key != SDL_SCANCODE_F11 && !(enter && (event.key.keysym.mod & KMOD_ALT) != 0))
-        return false;
-    if (event.type == SDL_KEYDOWN && !event.key.repeat)
-        SetFullScreen(!fullScreen_);
-    return true;
+        return WindowKey::kNone;
+    if (event.type == SDL_KEYDOWN && !event.key.repeat && SetFullScreen(!fullScreen_))
+        return WindowKey::kSwitched;
+    return WindowKey::kTaken;
 }
 
 void SdlWindow::Resized()

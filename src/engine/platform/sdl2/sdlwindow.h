@@ -1,7 +1,8 @@
 #pragma once
 // The game's window on SDL 2: an OpenGL (compatibility) context with the render device drawing
 // into it, full screen at the desktop's size or a mode of the window's own (the classic game),
-// the picture's place in the window as it is now, and the window's own keys (F11, Alt+Enter).
+// the picture's place in the window as it is now, and the window's own keys (F11, Alt+Enter). Outside
+// the classic game the window is never smaller than 640 x 360.
 #include "engine/gl/glrenderbackend.h"
 #include "engine/platform/platform.h"
 #include "utils/passkey.h"
@@ -21,9 +22,10 @@ public:
     SdlWindow(const SdlWindow&) = delete;
     SdlWindow& operator=(const SdlWindow&) = delete;
 
-    // F11 and Alt+Enter, pressed and released: true when the key was the window's (it switches
-    // full screen on the press). The classic game's keys are all the game's.
-    bool TakeWindowKey(const SDL_Event& event);
+    // F11 and Alt+Enter, pressed and released, are the window's: the press switches full screen.
+    // The classic game's keys are all the game's.
+    enum class WindowKey { kNone, kTaken, kSwitched };
+    WindowKey TakeWindowKey(const SDL_Event& event);
     // The window's size changed (by the player, the desktop or a switch): the picture follows.
     void Resized();
 
