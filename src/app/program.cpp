@@ -4,6 +4,7 @@
 #include "app/screens/endingscreen.h"
 #include "app/play/frameloop.h"
 #include "app/play/inputsource.h"
+#include "app/screens/lessonscreen.h"
 #include "app/screens/mainmenu.h"
 #include "app/screens/playscreen.h"
 #include "app/screens/replayscreen.h"
@@ -114,8 +115,10 @@ void Program::StartUp()
         afterTitle.to = GameScreen::Change::To::kPlay;
         afterTitle.startAfter = StartAfter(options_);
     }
+    // A person new to the game keeps the title's controls until a key.
+    const bool newcomer = ShowsMenus() && !tools_ && ProgressFile(ProgressFile::DefaultPath()).Load() == Progress();
     screen_ = std::make_unique<TitleScreen>(options_.classic, afterTitle, platform_.get(),
-                                            settings_ ? &settings_->InForce().controls : nullptr);
+                                            settings_ ? &settings_->InForce().controls : nullptr, newcomer);
 }
 
 void Program::OpenWindow()
@@ -189,6 +192,16 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         setup.speedAsked = options_.gameSpeed != 0;
         setup.startAfter = change.startAfter;
         return std::make_unique<PlayScreen>(setup);
+    }
+    case GameScreen::Change::To::kLesson: {
+        LessonScreen::Setup setup;
+        setup.settings = &InForce();
+        setup.keeper = settings_.get();
+        setup.platform = platform_.get();
+        setup.tools = tools_;
+        setup.toolClock = toolClock_;
+        setup.startAfter = change.startAfter;
+        return std::make_unique<LessonScreen>(setup);
     }
     case GameScreen::Change::To::kEnding:
         return std::make_unique<EndingScreen>(change.records, levels_.Count() - 1, ShowsMenus());

@@ -75,6 +75,8 @@ const std::string& Gameplay::LevelFile() const
 
 uint32_t Gameplay::BigRobotBlasts() const { return world ? world->bigRobotBlasts : 0; }
 
+std::size_t Gameplay::ChainExplosionsWaiting() const { return world ? world->pendingExplosions.size() : 0; }
+
 void Gameplay::SetGrid(CPaperGrid* paperGrid)
 {
     grid = paperGrid;

@@ -70,6 +70,9 @@ public:
     uint32_t LevelsLoaded() const { return levelsLoaded_; }
     // Big robots blown up in this level so far (the pad rumbles for each).
     uint32_t BigRobotBlasts() const;
+    // Chain explosions waiting to go off: a small robot hit by two different selves within 350 ms,
+    // and each robot its blast caught. The lesson watches it for the player's first chain.
+    std::size_t ChainExplosionsWaiting() const;
 
     // The level as it stands, as a snapshot whose shared parts the store keeps (world/worldsnapshot.h);
     // an empty one with no level.

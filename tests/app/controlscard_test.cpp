@@ -84,3 +84,29 @@ TEST_F(ControlsCardTest, APadButtonBindsThePadsBindingWhenThePadTookTheLine)
     EXPECT_EQ(card.Card().ChoiceAt(static_cast<int>(Action::kPause)).note, "Options");
     EXPECT_EQ(InForce().KeysOf(Action::kPause)[0], KeyInput::Key(kP)) << "the keyboard's binding stays";
 }
+
+TEST_F(ControlsCardTest, WaitingForAKeyItsLineAndTheHintSayWhatWorksAndThePromptStandsAboveTheCard)
+{
+    const InputNames names(&platform, &InForce());
+    EXPECT_EQ(card.Hint(names), "Enter: take \u00B7 Esc: back");
+    card.Hear(GameEvent::Key(kReturn, true)); // the line of "up"
+    EXPECT_EQ(card.Card().ChoiceAt(0).note, "press a key");
+    EXPECT_EQ(card.Message(), "press a key for up");
+    EXPECT_EQ(card.Hint(names), "Esc: cancel \u00B7 Backspace: clear the second")
+        << "Enter would bind Enter now: the hint names only what still works";
+    card.Draw();
+    const float cardTop = card.Card().CardBox().y;
+    int prompt = 0;
+    for (const auto& drawn : capture.Backend().Quads()) {
+        const testsupport::Box box = testsupport::BoxOf(drawn.quad);
+        if (box.bottom <= cardTop) {
+            ++prompt;
+            EXPECT_GT(box.top, 0.0f) << "the prompt fits on the picture";
+        }
+        EXPECT_LT(box.bottom, kVirtualHeight - 50.0f) << "nothing near the hint line at the bottom edge";
+    }
+    EXPECT_GT(prompt, 10) << "the prompt's letters stand in the room above the card";
+    card.Hear(GameEvent::Key(kEscape, true));
+    EXPECT_EQ(card.Card().ChoiceAt(0).note, "W, Up") << "cancelled, the line shows its keys again";
+    EXPECT_EQ(card.Hint(names), "Enter: take \u00B7 Esc: back");
+}

@@ -3,6 +3,8 @@
 #include "engine/input/gamekeys.h"
 #include "audio/soundoutput.h"
 
+#include "support/testsupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,5 +60,46 @@ TEST(LevelsCardTest, ALockedLevelIsRefusedAnOpenOneStartsAndBackLeaves)
     EXPECT_EQ(press(again, gamekeys::kReturn).to, To::kBack);
     LevelsCard escaped(TwoCleared(), 5);
     EXPECT_EQ(press(escaped, gamekeys::kEscape).to, To::kBack);
+    SetSoundEnabled(true);
+}
+
+TEST(LevelsCardTest, TheMarkedPadlockSaysWhatOpensItAndTheLineItLeavesSaysItsRecordsAgain)
+{
+    SetSoundEnabled(false);
+    LevelsCard screen(TwoCleared(), 5);
+    for (int i = 0; i < 3; ++i)
+        screen.Hear(GameEvent::Key(gamekeys::kDown, true));
+    EXPECT_EQ(screen.Card().ChoiceAt(3).note, "clear level 3 first");
+    EXPECT_EQ(screen.Card().ChoiceAt(3).badge, Menu::Badge::kPadlock);
+    screen.Hear(GameEvent::Key(gamekeys::kReturn, true));
+    EXPECT_EQ(screen.Card().ChoiceAt(3).note, "clear level 3 first") << "taken, it still says so";
+    screen.Hear(GameEvent::Key(gamekeys::kDown, true));
+    EXPECT_TRUE(screen.Card().ChoiceAt(3).note.empty());
+    EXPECT_EQ(screen.Card().ChoiceAt(4).note, "clear level 4 first");
+    screen.Hear(GameEvent::Key(gamekeys::kUp, true));
+    screen.Hear(GameEvent::Key(gamekeys::kUp, true));
+    EXPECT_EQ(screen.Card().ChoiceAt(2).note, "") << "level 3 is open: no note";
+    EXPECT_TRUE(screen.Card().ChoiceAt(4).note.empty());
+    SetSoundEnabled(true);
+}
+
+TEST(LevelsCardTest, TheCardThatAsksAboutALevelWithAReplayCoversTheListWhole)
+{
+    SetSoundEnabled(false);
+    testsupport::TempDir dir;
+    testsupport::ScopedCapture capture;
+    dir.Write("level1.replay", testsupport::ReadFile(std::string(TOBRAKKA_SOURCE_DIR) + "/tests/data/replays/level01-bot.replay"));
+    const ReplayShelf shelf(dir.Path());
+    LevelsCard screen(TwoCleared(), 5, nullptr, &shelf);
+    screen.Hear(GameEvent::Key(gamekeys::kReturn, true));
+    ASSERT_NE(screen.Asking(), nullptr) << "level 1 has a replay on the shelf";
+    screen.Draw();
+    const rect asking = screen.Asking()->CardBox();
+    ASSERT_FALSE(capture.Backend().Quads().empty());
+    for (const auto& drawn : capture.Backend().Quads()) {
+        const testsupport::Box box = testsupport::BoxOf(drawn.quad);
+        EXPECT_GE(box.top, asking.y - 1.0f) << "nothing of the list shows above the small card";
+        EXPECT_LE(box.bottom, asking.y + asking.h + 1.0f) << "nor under it";
+    }
     SetSoundEnabled(true);
 }

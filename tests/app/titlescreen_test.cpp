@@ -107,3 +107,15 @@ TEST_F(TitleTest, TheTitleImageIsStretchedOverTheWholeScreen)
     EXPECT_FLOAT_EQ(quad.v[2].x, 1.0f);
     EXPECT_FLOAT_EQ(quad.v[2].y, -1.0f) << "a 640 x 360 title is drawn at scale 2 x 2";
 }
+
+TEST_F(TitleTest, ForAPlayerNewToTheGameTheControlsStayUntilAKey)
+{
+    TitleScreen title(false, GameScreen::Change(To::kMainMenu), nullptr, nullptr, true);
+    while (FakeClock::Now() < 20000) {
+        title.Tick(FakeClock::Now());
+        clock.Set(title.NextDue());
+    }
+    EXPECT_EQ(title.WhatNext().to, To::kStay) << "twenty seconds on, the title still shows";
+    title.HandleEvent(Press(gamekeys::kSpace));
+    EXPECT_EQ(title.WhatNext().to, To::kMainMenu);
+}

@@ -21,14 +21,17 @@ struct EndingTest : testsupport::ProgramRunFixture {
     static void Push(int32_t key) { testsupport::PushKey(key, true); }
 
     // Plays both levels with the game's own flow (no tools): past the title (and, with the menus,
-    // "New game" taken), each level cleared and space pressed. True while the program still runs
-    // after the last space.
+    // "New game" taken, and for this player new to the game, "Straight to level 1" rather than
+    // the lesson), each level cleared and space pressed. True while the program still runs after
+    // the last space.
     bool PlayBothLevels(Program& program, bool menus)
     {
         EXPECT_TRUE(program.Tick(testsupport::FakeClock::Now())); // start-up
         Push(gamekeys::kSpace);
         bool running = RunFor(program, 200);
         if (menus) {
+            Push(gamekeys::kSpace);
+            Push(gamekeys::kDown);
             Push(gamekeys::kSpace);
             running = running && RunFor(program, 200);
         }

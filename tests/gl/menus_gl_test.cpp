@@ -56,7 +56,8 @@ bool Silent(const std::string& samples)
 
 TEST_F(MenusTest, LevelsRefusesALockedLevelContinueStartsAfterTheFurthestClearedAndPauseMenuQuitEndsTheGame)
 {
-    // New game, Levels, Replays, Options, Quit; in Levels: Level 1, Level 2 (locked), Back.
+    // New game, Levels, Replays, Options, How to play, Quit; in Levels: Level 1, Level 2 (locked),
+    // Back.
     const testsupport::ProcessResult fresh =
         Play("title down 13\n" + Keys(100, {kDown, kEnter, kDown, kEnter, kUp, kEnter}) +
                  Keys(600, {kEscape, kUp, kEnter}),
@@ -76,10 +77,10 @@ TEST_F(MenusTest, LevelsRefusesALockedLevelContinueStartsAfterTheFurthestCleared
 
 TEST_F(MenusTest, AnOptionChosenInTheMenuIsKeptAndInForceAtTheNextStartButTheCommandLineIsNot)
 {
-    // Options, down to "Show fps", switch it on, back, down to Quit.
+    // Options, down to "Show fps", switch it on, back, down past "How to play" to Quit.
     const testsupport::ProcessResult chosen = Play(
         "title down 13\n" + Keys(100, {kDown, kDown, kDown, kEnter, kDown, kDown, kDown, kDown, kDown, kEnter, kEscape,
-                                       kDown, kEnter}),
+                                       kDown, kDown, kEnter}),
         "-menus -no_grid");
     ASSERT_EQ(chosen.exitStatus, 0) << chosen.output;
     const std::string kept = testsupport::ReadFile(dir.File(".config/tobrakka/settings"));

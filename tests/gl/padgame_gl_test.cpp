@@ -26,6 +26,12 @@ struct PadGameTest : testsupport::ProgramRunFixture {
         pad.SetButton(button, true);
         pad.SetButton(button, false);
     }
+    // The left stick pushed down (or up) and back to the middle: one step of a menu's mark.
+    static void Push(VirtualPad& pad, int16_t towards)
+    {
+        pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTY, towards);
+        pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+    }
     static PlayScreen* Play(Program& program) { return dynamic_cast<PlayScreen*>(program.Shown()); }
 };
 
@@ -42,8 +48,13 @@ TEST_F(PadGameTest, APadConnectedOnTheTitlePlaysTheMenusAndTheGameAndPulledOutPa
         Press(pad, SDL_CONTROLLER_BUTTON_A); // takes the title
         ASSERT_TRUE(RunFor(program, 100));
         ASSERT_EQ(Play(program), nullptr) << "the main menu shows";
-        Press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-        Press(pad, SDL_CONTROLLER_BUTTON_DPAD_UP); // round the menu and back to "New game"
+        // Round the menu and back to "New game" with the left stick (this virtual pad's d-pad is a
+        // hat that SetButton cannot press: it pressed A).
+        Push(pad, 32767);
+        Push(pad, -32767);
+        Press(pad, SDL_CONTROLLER_BUTTON_A);
+        ASSERT_TRUE(RunFor(program, 50));
+        Push(pad, 32767); // new to the game: "Straight to level 1" rather than the lesson
         Press(pad, SDL_CONTROLLER_BUTTON_A);
         ASSERT_TRUE(RunFor(program, 100));
         PlayScreen* play = Play(program);

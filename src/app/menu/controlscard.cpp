@@ -10,7 +10,8 @@
 namespace {
 
 constexpr int kPercentStep = 5; // a slider's notch, of the dead zone and the fire threshold
-const vector2 kMessageAnchor(kVirtualWidth * 0.5f, kVirtualHeight - 62.0f);
+// What the card says goes above it, clear of the hint line under it.
+constexpr float kMessageAbove = 30.0f;
 
 std::string Capitalised(std::string text)
 {
@@ -101,7 +102,8 @@ void ControlsCard::Say(const std::string& message)
 {
     message_ = message;
     saidText_.Remove();
-    saidText_ = Lettering(said_).Write(message, kMessageAnchor, datafiles::GlyphSize::kSmall, TextAlign::kCentre);
+    const vector2 anchor(kVirtualWidth * 0.5f, menu_.CardBox().y - kMessageAbove);
+    saidText_ = Lettering(said_).Write(message, anchor, datafiles::GlyphSize::kSmall, TextAlign::kCentre);
 }
 
 void ControlsCard::ShowBindings()
@@ -121,6 +123,8 @@ void ControlsCard::ShowBindings()
             }
             line.note = line.note.empty() ? "-" : line.note;
         }
+        if (waiting_ && action == waitingFor_)
+            line.note = waitingPad_ ? "press a button" : "press a key";
         menu_.SetChoice(static_cast<int>(action), line);
     }
 }
@@ -131,9 +135,8 @@ MenuCard::Heard ControlsCard::Take(int line)
         waiting_ = true;
         waitingPad_ = lastHeardPad_;
         waitingFor_ = kActions[static_cast<std::size_t>(line)];
-        const std::string what = ActionLabel(waitingFor_);
-        Say(waitingPad_ ? "press a pad button for " + what + " \u00B7 back clears it"
-                        : "press a key for " + what + " \u00B7 Esc cancels \u00B7 Backspace clears the second");
+        Say((waitingPad_ ? "press a pad button for " : "press a key for ") + std::string(ActionLabel(waitingFor_)));
+        ShowBindings();
         return Heard::kShown;
     }
     if (line == kDefaults) {
@@ -161,6 +164,14 @@ MenuCard::Heard ControlsCard::ChangeValue(int line, int value)
 }
 
 MenuCard::Heard ControlsCard::Capture(const GameEvent& event)
+{
+    const Heard heard = CaptureInput(event);
+    if (!waiting_)
+        ShowBindings();
+    return heard;
+}
+
+MenuCard::Heard ControlsCard::CaptureInput(const GameEvent& event)
 {
     using Type = GameEvent::Type;
     if (event.IsKeyDown(gamekeys::kEscape)) {
@@ -245,4 +256,14 @@ MenuCard::Heard ControlsCard::Choose(const ControlSettings& controls, const std:
     ShowBindings();
     Say(kept ? message : "settings not saved");
     return Heard::kSettingsChanged;
+}
+
+std::string ControlsCard::Hint(const InputNames& names) const
+{
+    if (!waiting_)
+        return MenuCard::Hint(names);
+    const std::string cancel = names.Key(gamekeys::kEscape) + ": cancel";
+    if (waitingPad_)
+        return names.Button(pads::kBack) + ": clear it \u00B7 " + cancel;
+    return cancel + " \u00B7 " + names.Key(gamekeys::kBackspace) + ": clear the second";
 }

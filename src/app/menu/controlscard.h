@@ -4,9 +4,11 @@
 // pad); fire held or toggled; the pad's dead zone and fire threshold; "Back to defaults" and
 // "Back". Taking an action's line waits for the key, mouse button or pad button to bind to it, on
 // the device that took the line: Escape cancels, Backspace (the pad's Back) clears the second key
-// (the pad's binding). A key or button that another action had moves here, and the card says
-// from where ("F5 was restart loop"); a change that would leave a movement action or the menu
-// without a key is refused, and the card says why. Every change is the player's choice through
+// (the pad's binding). While it waits, the line says so in place of its keys, the card says for
+// what above it, and the hint line under it names the keys that still do something. A key or
+// button that another action had moves here, and the card says from where ("F5 was restart
+// loop"); a change that would leave a movement action or the menu without a key is refused, and
+// the card says why (above it, where the hint line under it leaves room). Every change is the player's choice through
 // the settings keeper, in force at once and kept in the settings file.
 #include "app/control/inputnames.h"
 #include "app/text/lettering.h"
@@ -31,14 +33,17 @@ public:
 
     Heard Hear(const GameEvent& event) override;
     void Draw() override;
-    // What the card says under it (a binding moved, one refused, the key it waits for).
+    // While the card waits for a key: the keys that still do something then.
+    std::string Hint(const InputNames& names) const override;
+    // What the card says above it (a binding moved, one refused, the key it waits for).
     const std::string& Message() const { return message_; }
 
 private:
     Heard Take(int line) override;
     Heard ChangeValue(int line, int value) override;
-    // The key or button pressed while the card waits for one.
+    // The key or button pressed while the card waits for one; the bindings shown anew after it.
     Heard Capture(const GameEvent& event);
+    Heard CaptureInput(const GameEvent& event);
     Heard BindKey(Action action, const KeyInput& input);
     Heard BindPad(Action action, int32_t button);
     Heard ClearSecond(Action action);

@@ -26,6 +26,8 @@ bool SameRows(const std::vector<ControlsNote::Row>& a, const std::vector<Control
 
 } // namespace
 
+ControlsNote::ControlsNote(CSpriteContainer& sprites) : sprites_(sprites) {}
+
 std::vector<ControlsNote::Row> ControlsNote::Rows(const InputNames& names)
 {
     std::vector<Row> rows;
@@ -64,10 +66,10 @@ void ControlsNote::Letter(const std::vector<Row>& rows)
     for (LetteredText& text : texts_)
         text.Remove();
     texts_.clear();
-    float top = static_cast<float>(datafiles::kHelpFirstRow);
+    float top = layout_.firstRow;
     Lettering lettering(sprites_);
     for (const Row& row : rows) {
-        float x = static_cast<float>(datafiles::kHelpKeysLeft);
+        float x = layout_.keysLeft;
         for (const std::string& key : row.keys) {
             CSprite* cap = sprites_.CreateSprite(KeyCapPicture(key, GlyphSize::kSmall));
             cap->x = x;
@@ -78,11 +80,10 @@ void ControlsNote::Letter(const std::vector<Row>& rows)
         const bool twoLines = row.meaning.size() > 1;
         float baseline = top + (twoLines ? kTwoLinesBaseline : kOneLineBaseline);
         for (const std::string& line : row.meaning) {
-            texts_.push_back(
-                lettering.Write(line, vector2(static_cast<float>(datafiles::kHelpMeaningLeft), baseline), GlyphSize::kSmall));
+            texts_.push_back(lettering.Write(line, vector2(layout_.meaningLeft, baseline), GlyphSize::kSmall));
             baseline += kLineStep;
         }
-        top += static_cast<float>(twoLines ? datafiles::kHelpTallRowStep : datafiles::kHelpRowStep);
+        top += twoLines ? layout_.tallRowStep : layout_.rowStep;
     }
     rows_ = rows;
 }

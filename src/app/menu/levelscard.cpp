@@ -29,9 +29,28 @@ std::vector<Menu::Choice> Lines(const Progress& progress, int levelCount)
 
 LevelsCard::LevelsCard(const Progress& progress, int levelCount, const ControlSettings* controls,
                            const ReplayShelf* shelf)
-    : MenuCard("Levels", Lines(progress, levelCount), controls), levelCount_(levelCount),
+    : MenuCard("Levels", Lines(progress, levelCount), controls), progress_(progress), levelCount_(levelCount),
       furthestOpen_(progress.cleared + 1), shelf_(shelf)
 {
+}
+
+std::string LevelsCard::OpenedBy(int position) { return "clear level " + std::to_string(position - 1) + " first"; }
+
+// The marked line says what opens it when it is locked; the line it leaves says its records again.
+void LevelsCard::SayWhatOpens()
+{
+    const int marked = menu_.Chosen();
+    if (marked == noted_)
+        return;
+    if (noted_ >= 0)
+        menu_.SetChoice(noted_, LineOf(progress_, noted_ + 1));
+    noted_ = -1;
+    if (marked >= 0 && marked < levelCount_ && marked + 1 > furthestOpen_) {
+        Menu::Choice line = LineOf(progress_, marked + 1);
+        line.note = OpenedBy(marked + 1);
+        menu_.SetChoice(marked, line);
+        noted_ = marked;
+    }
 }
 
 Menu::Choice LevelsCard::LineOf(const Progress& progress, int position)
@@ -74,8 +93,11 @@ MenuCard::Heard LevelsCard::Take(int line)
 
 MenuCard::Heard LevelsCard::Hear(const GameEvent& event)
 {
-    if (!asking_)
-        return MenuCard::Hear(event);
+    if (!asking_) {
+        const Heard heard = MenuCard::Hear(event);
+        SayWhatOpens();
+        return heard;
+    }
     const Menu::Event heard = asking_->HandleEvent(InMenu(controls_, event));
     if (heard.kind == Menu::Event::Kind::kBack)
         return TakeAsked(2);
@@ -96,9 +118,11 @@ MenuCard::Heard LevelsCard::TakeAsked(int line)
     return Heard::kShown;
 }
 
+// The small card stands alone: the list's lines would show cut through above and below it.
 void LevelsCard::Draw()
 {
-    menu_.Draw();
     if (asking_)
         asking_->Draw();
+    else
+        menu_.Draw();
 }

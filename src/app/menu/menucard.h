@@ -3,9 +3,11 @@
 // menu. The screen under it hands it the events and draws it on top; the card runs its menu, says
 // what an event did to it (Hear) and, once the player is done with it, what comes next
 // (WhatNext: back to the screen under it, play from a level, the main menu, quit...). What the
-// card's lines mean is the card's own: a line taken, a value changed.
+// card's lines mean is the card's own: a line taken, a value changed. The screen under a card
+// letters the card's hint (what its keys do) under it.
 #include "app/control/controls.h"
 #include "app/menu/menu.h"
+#include "app/menu/menuhint.h"
 #include "app/screen/gamescreen.h"
 
 #include <limits>
@@ -31,6 +33,10 @@ public:
     Change WhatNext() const override { return next_; }
 
     const Menu& Card() const { return menu_; }
+    // What the hint line under the card says the keys do there (app/menu/menuhint.h).
+    virtual std::string Hint(const InputNames& names) const { return MenuHint::Text(names); }
+    // Moves a moving picture on the card on by ms; true when the card's picture changed.
+    virtual bool Animate(uint32_t) { return false; }
 
 protected:
     // controls: the player's, through which the menu hears keys and buttons (null: the game's

@@ -9,17 +9,24 @@ const vector2 kHintAnchor(kVirtualWidth * 0.5f, kVirtualHeight - 24.0f);
 
 } // namespace
 
-std::string MenuHint::Text(const InputNames& names)
+std::string MenuHint::TakeKey(const InputNames& names) { return names.KeyOrButton(gamekeys::kReturn, pads::kSouth); }
+
+std::string MenuHint::BackKey(const InputNames& names)
 {
-    const std::string back = !names.PadInUse() ? names.Action(Action::kMenu)
-                             : names.Pad(Action::kMenu) != "-" ? names.Pad(Action::kMenu)
-                                                               : names.Button(pads::kEast);
-    return names.KeyOrButton(gamekeys::kReturn, pads::kSouth) + ": take \u00B7 " + back + ": back";
+    if (!names.PadInUse())
+        return names.Action(Action::kMenu);
+    return names.Pad(Action::kMenu) != "-" ? names.Pad(Action::kMenu) : names.Button(pads::kEast);
 }
 
-bool MenuHint::Show(const InputNames& names)
+std::string MenuHint::Text(const InputNames& names, const std::string& take, const std::string& back)
 {
-    const std::string text = Text(names);
+    const std::string taking = take.empty() ? "" : TakeKey(names) + ": " + take;
+    const std::string going = back.empty() ? "" : BackKey(names) + ": " + back;
+    return taking + (taking.empty() || going.empty() ? "" : " \u00B7 ") + going;
+}
+
+bool MenuHint::Show(const std::string& text)
+{
     if (text == shown_)
         return false;
     line_.Remove();

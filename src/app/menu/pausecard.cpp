@@ -1,54 +1,77 @@
 #include "app/menu/pausecard.h"
-#include "app/profile/settingskeeper.h"
 
-#include <vector>
+#include "app/profile/settingskeeper.h"
+#include "world/gameplay.h"
 
 namespace {
 
-std::vector<Menu::Choice> Lines()
+using Line = PauseCard::Line;
+
+std::vector<Line> LinesOver(PauseCard::Over over)
 {
-    std::vector<Menu::Choice> lines;
-    for (const char* label : {"Resume", "Restart loop", "Options", "Main menu", "Quit"}) {
-        Menu::Choice line;
-        line.label = label;
-        lines.push_back(line);
+    if (over == PauseCard::Over::kLesson)
+        return {Line::kResume, Line::kRestartLoop, Line::kSkipLesson, Line::kHelp, Line::kMainMenu, Line::kQuit};
+    return {Line::kResume, Line::kRestartLoop, Line::kOptions, Line::kHelp, Line::kMainMenu, Line::kQuit};
+}
+
+const char* Label(Line line)
+{
+    static const char* const kLabels[] = {"Resume", "Restart loop", "Skip the lesson", "Options", "How to play",
+                                          "Main menu", "Quit"};
+    return kLabels[static_cast<int>(line)];
+}
+
+std::vector<Menu::Choice> Choices(const std::vector<Line>& lines)
+{
+    std::vector<Menu::Choice> choices;
+    for (Line line : lines) {
+        Menu::Choice choice;
+        choice.label = Label(line);
+        choices.push_back(choice);
     }
-    return lines;
+    return choices;
 }
 
 } // namespace
 
-PauseCard::PauseCard(SettingsKeeper& settings, Platform* platform)
-    : MenuCard("Paused", Lines(), &settings.InForce().controls), settings_(settings), platform_(platform)
+PauseCard::PauseCard(SettingsKeeper& settings, Platform* platform, Over over)
+    : MenuCard(over == Over::kLesson ? "Lesson paused" : "Paused", Choices(LinesOver(over)), &settings.InForce().controls),
+      settings_(settings), platform_(platform), lines_(LinesOver(over))
 {
 }
 
 MenuCard::Heard PauseCard::Hear(const GameEvent& event)
 {
-    if (!options_)
+    if (!over_)
         return MenuCard::Hear(event);
-    const Heard heard = options_->Hear(event);
-    if (options_->WhatNext().to != Change::To::kBack)
+    const Heard heard = over_->Hear(event);
+    if (over_->WhatNext().to != Change::To::kBack)
         return heard;
-    options_.reset();
+    over_.reset();
     return Heard::kShown;
 }
 
-MenuCard::Heard PauseCard::Take(int line)
+MenuCard::Heard PauseCard::Take(int index)
 {
-    switch (line) {
-    case kResume:
+    switch (LineAt(index)) {
+    case Line::kResume:
         return Back();
-    case kRestartLoop:
+    case Line::kRestartLoop:
         next_ = Change(Change::To::kRestartLoop);
         break;
-    case kOptions:
-        options_ = std::make_unique<OptionsCard>(settings_, platform_);
+    case Line::kSkipLesson:
+        next_ = Change(Change::To::kPlay);
         break;
-    case kMainMenu:
+    case Line::kOptions:
+        over_ = std::make_unique<OptionsCard>(settings_, platform_);
+        break;
+    case Line::kHelp:
+        over_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, false);
+        break;
+    case Line::kMainMenu:
         next_ = Change(Change::To::kMainMenu);
         break;
-    default:
+    case Line::kQuit:
         next_ = Change(Change::To::kQuit);
         break;
     }
@@ -57,11 +80,21 @@ MenuCard::Heard PauseCard::Take(int line)
 
 void PauseCard::Draw()
 {
-    if (options_)
-        options_->Draw();
+    if (over_)
+        over_->Draw();
     else
         menu_.Draw();
     hint_.Draw();
 }
 
-bool PauseCard::ShowHint() { return hint_.Show(InputNames(platform_, &settings_.InForce().controls)); }
+bool PauseCard::ShowHint()
+{
+    const InputNames names(platform_, &settings_.InForce().controls);
+    const bool moved = over_ && over_->Animate(Gameplay::kStepMs);
+    return hint_.Show(Hint(names)) || moved;
+}
+
+std::string PauseCard::Hint(const InputNames& names) const
+{
+    return over_ ? over_->Hint(names) : MenuHint::Text(names, "take", "resume");
+}

@@ -1,10 +1,10 @@
 #pragma once
-// A screen of the game: the title, the main menu, play and the ending at the top (Program holds
-// the one that shows), and the level select, the options and the pause menu that open over them
-// (held by the screen they open over). Each is ticked with the time by Program and never blocks.
-// When a tick has done something (a step of play, a poll of a still screen), Program's one event
-// pump hands the screen the person's events (mouse positions already in the 1280 x 720 picture's
-// units), then lets the tools look at it and hands it their due events.
+// A screen of the game: the title, the main menu, the lesson, play and the ending at the top
+// (Program holds the one that shows), and the level select, the options and the pause menu that
+// open over them (held by the screen they open over). Each is ticked with the time by Program
+// and never blocks. When a tick has done something (a step of play, a poll of a still screen),
+// Program's one event pump hands the screen the person's events (mouse positions already in the
+// 1280 x 720 picture's units), then lets the tools look at it and hands it their due events.
 #include "engine/input/gameevent.h"
 #include "app/profile/records.h"
 
@@ -28,6 +28,7 @@ public:
             kEnding,
             kWatch,   // a replay, the file in replay
             kReplays, // the main menu with its list of replays open
+            kLesson,  // the lesson, then play from startAfter
             kQuit,
         };
 

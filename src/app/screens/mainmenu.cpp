@@ -1,6 +1,8 @@
 #include "app/screens/mainmenu.h"
 
 #include "app/control/bindings.h"
+#include "app/menu/helpcard.h"
+#include "app/menu/newgamecard.h"
 #include "app/play/inputsource.h"
 #include "app/profile/progressfile.h"
 #include "app/profile/settingskeeper.h"
@@ -23,6 +25,9 @@ Progress PlayersProgress(int levelCount)
 // The level "Continue" starts: the one after the furthest cleared, or the last when all are.
 int ContinueLevel(const Progress& progress, int levelCount) { return std::min(progress.cleared + 1, levelCount); }
 
+// Every level of the list has been cleared: the game is finished, and may be played again.
+bool Finished(const Progress& progress, int levelCount) { return levelCount > 0 && progress.cleared >= levelCount; }
+
 Menu::Choice Line(const std::string& label)
 {
     Menu::Choice choice;
@@ -38,14 +43,16 @@ MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Pla
       progress_(PlayersProgress(levelCount_)), shelf_(ReplayShelf::DefaultFolder())
 {
     std::vector<Menu::Choice> lines;
-    if (progress_.cleared > 0 && levelCount_ > 0) {
+    if (progress_.cleared > 0 && levelCount_ > 0 && !Finished(progress_, levelCount_)) {
         lines.push_back(Line("Continue at level " + std::to_string(ContinueLevel(progress_, levelCount_))));
         actions_.push_back(Action::kContinue);
     }
-    for (const auto& [label, action] : {std::pair<const char*, Action>{"New game", Action::kNewGame},
+    const char* newGame = Finished(progress_, levelCount_) ? "Play again" : "New game";
+    for (const auto& [label, action] : {std::pair<const char*, Action>{newGame, Action::kNewGame},
                                         {"Levels", Action::kLevels},
                                         {"Replays", Action::kReplays},
                                         {"Options", Action::kOptions},
+                                        {"How to play", Action::kHelp},
                                         {"Quit", Action::kQuit}}) {
         lines.push_back(Line(label));
         actions_.push_back(action);
@@ -60,7 +67,11 @@ bool MainMenu::Tick(uint32_t now)
     if (next_.to != Change::To::kStay || !poll_.Due(now))
         return false;
     KeepMusicPlaying(datafiles::kMusic);
-    if (hint_.Show(InputNames(platform_, &settings_.InForce().controls)))
+    const InputNames names(platform_, &settings_.InForce().controls);
+    // Escape does nothing on the main menu itself.
+    if (hint_.Show(card_ ? card_->Hint(names) : MenuHint::Text(names, "take", "")))
+        still_.Changed();
+    if (card_ && card_->Animate(PollCadence::kPeriodMs))
         still_.Changed();
     still_.Show([this] { Draw(); });
     return true;
@@ -118,7 +129,10 @@ void MainMenu::Take(Action action)
         Play(ContinueLevel(progress_, levelCount_) - 1);
         break;
     case Action::kNewGame:
-        Play(levels_.JumpTo());
+        if (Newcomer())
+            card_ = std::make_unique<NewGameCard>(levels_.JumpTo(), &settings_.InForce().controls);
+        else
+            Play(levels_.JumpTo());
         break;
     case Action::kLevels:
         card_ = std::make_unique<LevelsCard>(progress_, levelCount_, &settings_.InForce().controls, &shelf_);
@@ -129,11 +143,16 @@ void MainMenu::Take(Action action)
     case Action::kOptions:
         card_ = std::make_unique<OptionsCard>(settings_, platform_);
         break;
+    case Action::kHelp:
+        card_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, true);
+        break;
     case Action::kQuit:
         next_.to = Change::To::kQuit;
         break;
     }
 }
+
+bool MainMenu::Newcomer() const { return progress_.cleared == 0 && progress_.records.empty(); }
 
 void MainMenu::ShowReplays()
 {
@@ -155,6 +174,8 @@ void MainMenu::HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& even
     const Change next = card->WhatNext();
     if (next.to == Change::To::kPlay)
         Play(next.startAfter);
+    else if (next.to == Change::To::kLesson)
+        next_ = Change(Change::To::kLesson, levels_.JumpTo());
     else if (next.to == Change::To::kWatch)
         next_ = next;
     else if (next.to == Change::To::kBack)

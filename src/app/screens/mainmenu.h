@@ -1,8 +1,11 @@
 #pragma once
 // The main menu after the title splash: "Continue at level N" (after the furthest level cleared,
-// first and only when there is progress), "New game", "Levels", "Replays", "Options" and "Quit",
-// on the ruled paper. The level select, the replays and the options open over the same paper;
-// Escape goes back from them. Like the title screen, a driver ticks it with the time and no tick blocks: it reads the
+// first and only when there is progress and levels are left), "New game" ("Play again" once every
+// level is cleared), "Levels", "Replays", "Options", "How to play" and "Quit", on the ruled paper.
+// The level select, the replays, the options and the help open over the same paper; Escape goes
+// back from them, and does nothing on the main menu itself. "New game" asks a player who has
+// never cleared a level whether to learn to play first (the lesson); "How to play" offers the
+// lesson too. Like the title screen, a driver ticks it with the time and no tick blocks: it reads the
 // events every 16 ms, draws when the picture changes, and presents the last picture again when
 // the window may have lost it and a few times a second besides.
 //
@@ -46,14 +49,21 @@ public:
     // Opens the list of replays (back from watching one).
     void ShowReplays();
 
+    // What shows: the main menu's own lines, the card over them (null for none) and the hint.
+    const Menu& Lines() const { return *main_; }
+    const MenuCard* Card() const { return card_.get(); }
+    const std::string& Hint() const { return hint_.Shown(); }
+
 private:
-    enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kQuit };
+    enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kHelp, kQuit };
 
     void HandleMain(const GameEvent& event);
     // The level select or the options, while one shows over the main menu.
     void HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& event);
     void Take(Action action);
     void Play(int startAfter);
+    // The player has never cleared a level: "New game" offers the lesson first.
+    bool Newcomer() const;
 
     SettingsKeeper& settings_;
     const kolm::CLevelList& levels_;
@@ -65,7 +75,7 @@ private:
     std::vector<Action> actions_; // of the main menu's lines
     CPaperGrid paper_;
     std::unique_ptr<Menu> main_;
-    std::unique_ptr<MenuCard> card_; // the level select or the options, while one shows
+    std::unique_ptr<MenuCard> card_; // a card over the main menu (levels, replays, options...)
     MenuHint hint_;
     Change next_;
     PollCadence poll_;

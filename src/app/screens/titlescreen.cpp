@@ -35,8 +35,9 @@ bool IsTitleKey(int32_t key)
 
 } // namespace
 
-TitleScreen::TitleScreen(bool classic, Change afterTitle, const Platform* platform, const ControlSettings* controls)
-    : classic_(classic), afterTitle_(afterTitle), platform_(platform), controls_(controls)
+TitleScreen::TitleScreen(bool classic, Change afterTitle, const Platform* platform, const ControlSettings* controls,
+                         bool waitsForKey)
+    : classic_(classic), afterTitle_(afterTitle), platform_(platform), controls_(controls), waitsForKey_(waitsForKey)
 {
     titleSprite_ = sprites_.CreateSprite(classic ? datafiles::kTitleScreen : datafiles::kTitleBackdrop);
     const bool sized = titleSprite_->width != 0.0f && titleSprite_->height != 0.0f;
@@ -52,7 +53,7 @@ bool TitleScreen::Tick(uint32_t now)
     if (!classic_ && help_.Show(InputNames(platform_, controls_)))
         still_.Changed();
     still_.Show([this] { Draw(); });
-    if (kolm::GetTicks() - lastTime_ > kTimeoutMs)
+    if (!waitsForKey_ && kolm::GetTicks() - lastTime_ > kTimeoutMs)
         Dismiss();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The title screen: "data/gfx/title_screen.jpg" over the whole screen until one of the game's
-// keys, a left click or five seconds; closing the window quits instead. Outside the classic game
+// keys, a left click or five seconds (for a player who has never cleared a level, no time: the
+// title waits for the key); closing the window quits instead. Outside the classic game
 // a pad's button dismisses it too, and its controls are lettered over the title's backdrop in
 // the keys or buttons of the device the player last used (app/menu/controlsnote.h). It reads the events every 16 ms, and since its picture never changes,
 // draws it once and then presents it again when the window may have lost it and a few times a
@@ -21,8 +22,10 @@ public:
     // After the title: the main menu when the game shows its menus, else play straight away
     // after the list position startAfter. platform: whose devices the controls are named for
     // (null: the keyboard); controls: the player's keys and buttons (null: the game's own).
+    // waitsForKey: the five seconds do not end it (for a player new to the game, who needs the
+    // time to read the controls).
     TitleScreen(bool classic, Change afterTitle, const Platform* platform = nullptr,
-                const ControlSettings* controls = nullptr);
+                const ControlSettings* controls = nullptr, bool waitsForKey = false);
     TitleScreen(const TitleScreen&) = delete;
     TitleScreen& operator=(const TitleScreen&) = delete;
 
@@ -45,6 +48,7 @@ private:
     Change afterTitle_;
     const Platform* platform_;
     const ControlSettings* controls_;
+    bool waitsForKey_;
     CSprite* titleSprite_ = nullptr;
     uint32_t lastTime_ = 0; // the five seconds run from here
     CSpriteContainer sprites_;

@@ -1,0 +1,29 @@
+#include "app/menu/newgamecard.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<Menu::Choice> Lines()
+{
+    std::vector<Menu::Choice> lines(3);
+    lines[NewGameCard::kLesson].label = "Learn to play first";
+    lines[NewGameCard::kLevelOne].label = "Straight to level 1";
+    lines[NewGameCard::kBack].label = "Back";
+    return lines;
+}
+
+} // namespace
+
+NewGameCard::NewGameCard(int startAfter, const ControlSettings* controls)
+    : MenuCard("New game", Lines(), controls), startAfter_(startAfter)
+{
+}
+
+MenuCard::Heard NewGameCard::Take(int line)
+{
+    if (line == kBack)
+        return Back();
+    next_ = Change(line == kLesson ? Change::To::kLesson : Change::To::kPlay, startAfter_);
+    return Heard::kShown;
+}
