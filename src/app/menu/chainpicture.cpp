@@ -108,9 +108,9 @@ void ChainPicture::PlaceBlast(std::size_t index, const vector2& at, uint32_t sin
     const float age = std::min(1.0f, static_cast<float>(since) / static_cast<float>(kBlastMs));
     for (int puff = 0; puff < kPuffs; ++puff) {
         CSprite* smoke = smoke_[index * kPuffs + static_cast<std::size_t>(puff)];
-        smoke->scaleX = smoke->scaleY = 0.6f + 1.8f * age;
-        smoke->SetCentre(at + kPuffOffsets[puff] * (1.0f + age));
-        smoke->SetColour(1.0f - 0.5f * age, 0.55f, 0.2f + 0.3f * age);
+        smoke->scaleX = smoke->scaleY = 0.8f + 2.2f * age;
+        smoke->SetCentre(at + kPuffOffsets[puff] * (1.0f + 2.0f * age));
+        smoke->SetColour(1.0f - 0.5f * age, 0.45f + 0.05f * age, 0.1f + 0.4f * age);
         smoke->SetAlpha(age < 1.0f ? 1.0f - age : 0.0f);
     }
 }

@@ -5,6 +5,7 @@
 #include "engine/input/padbuttons.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -19,6 +20,9 @@ constexpr float kFooterGap = 44.0f;
 constexpr float kKeyGap = 5.0f;  // between two key caps
 constexpr float kWordGap = 8.0f; // between a key cap and words
 constexpr float kTickGap = 16.0f;
+// How far the prompt reaches above the title's baseline and below the last line's.
+constexpr float kAboveTitle = 40.0f;
+constexpr float kBelowLine = 14.0f;
 constexpr float kGrey = 0.6f;
 
 PromptPiece Key(const std::string& name) { return {name, true}; }
@@ -133,16 +137,35 @@ bool LessonPrompt::Show(const PromptWords& words)
                                 kTitleBaseline - capHeight * 0.5f));
     }
     float baseline = kFirstLine;
+    float widest = title.Width();
     for (const PromptLine& line : words.lines) {
-        Letter(line, baseline, false);
+        widest = Max(widest, Letter(line, baseline, false));
         baseline += kLineStep;
     }
-    Letter(words.footer, baseline - kLineStep + kFooterGap, true);
+    baseline += kFooterGap - kLineStep;
+    widest = Max(widest, Letter(words.footer, baseline, true));
+    const float top = kTitleBaseline - kAboveTitle;
+    area_ = rect(kCentre - widest * 0.5f, top, widest, baseline + kBelowLine - top);
     shown_ = words;
+    Fade();
     return true;
 }
 
-void LessonPrompt::Letter(const PromptLine& line, float baseline, bool grey)
+bool LessonPrompt::GiveWay(const Gameplay& field, uint32_t dt)
+{
+    if (!fade_.Step(field, area_, dt))
+        return false;
+    Fade();
+    return true;
+}
+
+void LessonPrompt::Fade()
+{
+    for (CSprite* sprite : sprites_.Sprites())
+        sprite->SetAlpha(fade_.Alpha());
+}
+
+float LessonPrompt::Letter(const PromptLine& line, float baseline, bool grey)
 {
     float width = 0.0f;
     for (std::size_t i = 0; i < line.size(); ++i)
@@ -156,7 +179,7 @@ void LessonPrompt::Letter(const PromptLine& line, float baseline, bool grey)
                                                         : Lettering::Width(line[i].text, GlyphSize::kSmall));
         if (line[i].key) {
             CSprite* cap = sprites_.CreateSprite(KeyCapPicture(line[i].text, GlyphSize::kSmall));
-            cap->x = left;
+            cap->x = std::round(left);
             cap->y = baseline - capTop;
         } else {
             LetteredText text = lettering.Write(line[i].text, vector2(left, baseline), GlyphSize::kSmall);
@@ -165,4 +188,5 @@ void LessonPrompt::Letter(const PromptLine& line, float baseline, bool grey)
         }
         pen += advance;
     }
+    return width;
 }

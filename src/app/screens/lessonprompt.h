@@ -4,8 +4,9 @@
 // buttons on key caps, and under them, in grey, how to skip the lesson and how to pause. The keys
 // are named as the device the player last used has them (app/control/inputnames.h), so the words
 // change when the player picks up a pad. Once the step's deed is done a tick stands after the
-// title until the next step.
+// title until the next step. While a character is under it, the prompt fades to let it be seen.
 #include "app/control/inputnames.h"
+#include "app/play/hudfade.h"
 #include "app/screens/lessoncoach.h"
 #include "app/text/lettering.h"
 #include "engine/render/spritecontainer.h"
@@ -46,12 +47,20 @@ public:
     // Letters the words anew when they differ from those shown; true when that changed them.
     bool Show(const PromptWords& words);
     const PromptWords& Shown() const { return shown_; }
+    // Fades while a character lies under the prompt, as the time slider does (the field's step of
+    // dt ms); true when that changed it.
+    bool GiveWay(const Gameplay& field, uint32_t dt);
+    // Where the prompt lies on the picture.
+    const rect& Area() const { return area_; }
     void Draw() { sprites_.Draw(); }
 
 private:
-    // Letters a line centred on the baseline, key caps and words in turn.
-    void Letter(const PromptLine& line, float baseline, bool grey);
+    // Letters a line centred on the baseline, key caps and words in turn; its width.
+    float Letter(const PromptLine& line, float baseline, bool grey);
+    void Fade();
 
     CSpriteContainer sprites_;
     PromptWords shown_;
+    rect area_;
+    HudFade fade_;
 };

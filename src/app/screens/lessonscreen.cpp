@@ -88,6 +88,7 @@ bool LessonScreen::Tick(uint32_t now)
     if (!loop_->Paused()) {
         coach_.Follow(phase_->gameplay);
         PutField();
+        prompt_.GiveWay(phase_->gameplay, Gameplay::kStepMs);
     }
     const bool cardChanged = card_ && card_->ShowHint();
     ShowPrompt();
