@@ -21,6 +21,18 @@
 void SetSoundEnabled(bool enabled);
 bool SoundEnabled();
 
+// Sound off for as long as it lives (a game played unheard), then back as it was.
+class SoundOff {
+public:
+    SoundOff() : wasEnabled_(SoundEnabled()) { SetSoundEnabled(false); }
+    ~SoundOff() { SetSoundEnabled(wasEnabled_); }
+    SoundOff(const SoundOff&) = delete;
+    SoundOff& operator=(const SoundOff&) = delete;
+
+private:
+    bool wasEnabled_;
+};
+
 // Decodes a WAV file into a chunk for the open device; the file is closed after reading. Null
 // when the file cannot be opened or decoded (or no device is open), with SDL's error text set.
 Mix_Chunk* LoadWavChunk(const std::string& path);

@@ -32,24 +32,34 @@ void AddVelocity(GridNode& node, const vector2& dv)
     node.vy += dv.y;
 }
 
-// Force of the spring from a to b on b's side. The spring is quadratic: its strength grows with
-// the square of the stretch, pushing apart when shorter than its length and pulling together
-// when longer.
-vector2 SpringForce(const vector2& posA, const vector2& posB, const vector2& velA, const vector2& velB,
-                    float stiffness, float damping, float length)
+// The direction from a point to another as a unit vector (none between equal points), with the
+// distance between them: one square root for both, as the two have always been computed.
+vector2 Direction(const vector2& d, float& length)
 {
-    const vector2 d = posB - posA;
-    const float len = std::sqrt(d.x * d.x + d.y * d.y);
-    const vector2 n = Normalized(d);
-    const float stretch = length - len;
-    const float signedSquare = stretch >= 0.0f ? stretch * stretch : -(stretch * stretch);
-    return n * (signedSquare * stiffness - damping * Dot(n, velB - velA));
+    length = std::sqrt(d.x * d.x + d.y * d.y);
+    return length > 0.0f ? vector2(d.x / length, d.y / length) : vector2();
 }
 
-// Neighbour springs ignore the nodes' velocities, so they have no damping.
+// The spring's strength for its stretch: quadratic, pushing apart when shorter than its length
+// and pulling together when longer.
+float SignedSquare(float stretch) { return stretch >= 0.0f ? stretch * stretch : -(stretch * stretch); }
+
+// Force of the anchor spring pulling a node towards its rest, damped by the node's velocity.
+vector2 AnchorForce(const GridNode& node)
+{
+    float len = 0.0f;
+    const vector2 n = Direction(Rest(node) - Position(node), len);
+    const vector2 relative = vector2() - Velocity(node);
+    const float along = n.x * relative.x + n.y * relative.y;
+    return n * (SignedSquare(kAnchorLength - len) * kAnchorStiffness - kAnchorDamping * along);
+}
+
+// The spring between neighbours ignores their velocities, so it has no damping.
 void PullNeighbours(GridNode& a, GridNode& b, float length)
 {
-    const vector2 force = SpringForce(Position(a), Position(b), vector2(), vector2(), kNeighbourStiffness, 0.0f, length);
+    float len = 0.0f;
+    const vector2 n = Direction(Position(b) - Position(a), len);
+    const vector2 force = n * (SignedSquare(length - len) * kNeighbourStiffness);
     AddVelocity(a, -force);
     AddVelocity(b, force);
 }
@@ -152,8 +162,7 @@ void CPaperGrid::ApplySprings()
     for (int r = 0; r < rows_; ++r) {
         for (int c = 0; c < columns_; ++c) {
             GridNode& node = At(c, r);
-            AddVelocity(node, -SpringForce(Position(node), Rest(node), Velocity(node), vector2(), kAnchorStiffness,
-                                           kAnchorDamping, kAnchorLength));
+            AddVelocity(node, -AnchorForce(node));
             if (c + 1 < columns_)
                 PullNeighbours(node, At(c + 1, r), cellWidth_);
             if (r + 1 < rows_)
@@ -166,8 +175,9 @@ void CPaperGrid::Integrate(float seconds)
 {
     for (GridNode& node : nodes_) {
         vector2 v = Velocity(node);
-        const float speed = std::sqrt(v.x * v.x + v.y * v.y);
-        if (speed > kSpeedLimit)
+        // Only a speed whose square passes the limit's can pass the limit itself.
+        const float squared = v.x * v.x + v.y * v.y;
+        if (squared > kSpeedLimit * kSpeedLimit && std::sqrt(squared) > kSpeedLimit)
             v = Normalized(v) * kSpeedLimit;
         node.x += v.x * seconds;
         node.y += v.y * seconds;

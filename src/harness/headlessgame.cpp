@@ -4,10 +4,6 @@
 #include "audio/soundoutput.h"
 #include "engine/core/random.h"
 
-HeadlessGame::SoundOff::SoundOff() : soundWasEnabled(SoundEnabled()) { SetSoundEnabled(false); }
-
-HeadlessGame::SoundOff::~SoundOff() { SetSoundEnabled(soundWasEnabled); }
-
 namespace {
 
 FrameLoop::Options WithoutWindow(bool pausable)

@@ -1,10 +1,12 @@
 #pragma once
 // The real game without a window or sound: the same grid, facade, world, overlay, level list,
-// level flow and frame-loop step, drawn through the null backend (so the sprite containers
-// still do their draw pass), stepped as fast as the machine allows and played by an input
-// source. The headless driver, the determinism tests and the benchmarks run it.
+// level flow and frame-loop step, stepped as fast as the machine allows and played by an input
+// source. Nothing is drawn, since nobody would see it: the sprite containers do what a drawn
+// frame does to them (the sprites killed go), so the world is the one a window shows. The
+// headless driver, the determinism tests and the benchmarks run it.
 #include "app/play/frameloop.h"
 #include "app/play/gamephase.h"
+#include "audio/soundoutput.h"
 
 #include <cstdint>
 #include <string>
@@ -19,7 +21,7 @@ public:
     HeadlessGame(const FirstLevel& firstLevel, uint32_t seed, InputSource* input, bool pausable = false);
 
     // One frame-loop step; then the input source looks and its due events are handled.
-    void Step() { loop_.StepAndHandleEvents(); }
+    void Step() { loop_.StepAndHandleEvents(false); }
     bool Running() const { return loop_.Running(); }
     uint32_t PhaseTime() const { return loop_.PhaseTime(); }
     GamePhase& Phase() { return phase_; }
@@ -27,17 +29,7 @@ public:
     Gameplay& Game() { return phase_.gameplay; }
 
 private:
-    // Turns sound off for the game's lifetime (sound is switched back to what it was when the
-    // game goes).
-    struct SoundOff {
-        SoundOff();
-        ~SoundOff();
-        SoundOff(const SoundOff&) = delete;
-        SoundOff& operator=(const SoundOff&) = delete;
-        bool soundWasEnabled;
-    };
-
-    SoundOff soundOff_;
+    SoundOff soundOff_; // for the game's lifetime
     kolm::CLevelList levels_;
     GamePhase phase_;
     FrameLoop loop_;

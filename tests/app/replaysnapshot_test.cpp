@@ -4,6 +4,7 @@
 // three levels, each at 20 moments.
 #include "app/play/gamephase.h"
 #include "app/play/replayplayer.h"
+#include "app/play/replaytimeline.h"
 #include "app/replay/replayfile.h"
 #include "app/replay/replayrecorder.h"
 #include "app/replay/replayshelf.h"
@@ -12,6 +13,7 @@
 #include "world/snapshotstore.h"
 #include "world/worlddigest.h"
 
+#include "support/processrunner.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -132,4 +134,72 @@ TEST_F(WorldAsAValue, BotClearsGoOnFromTheirSnapshotsAsStraightThrough)
     ExpectSnapshotsGoOnAsTheStraightPlay(BotClear(3, 4), 3);
     ExpectSnapshotsGoOnAsTheStraightPlay(BotClear(5, 7), 4);
     ExpectSnapshotsGoOnAsTheStraightPlay(BotClear(8, 2), 5);
+}
+
+namespace {
+
+// The digest after every step of the replay played straight through.
+std::vector<uint64_t> StraightDigests(const Replay& replay, kolm::CLevelList& levels)
+{
+    std::vector<uint64_t> digests;
+    ReplayPlayer player(replay, levels);
+    while (!player.Finished()) {
+        player.Step(false);
+        digests.push_back(DigestOf(player.Phase().gameplay).hash);
+    }
+    return digests;
+}
+
+} // namespace
+
+// Kept to a budget far below what a second apart would take, the timeline thins its older
+// snapshots and still reaches every moment tried, and a loop's start shows that loop.
+TEST_F(WorldAsAValue, TheTimelineReachesAnyMomentAndEachLoopsStartWithinItsBudget)
+{
+    kolm::CLevelList levels("data/levels.xml");
+    const Replay replay = BotClear(6, 3);
+    ASSERT_GE(replay.loops, 2);
+    const std::vector<uint64_t> straight = StraightDigests(replay, levels);
+    constexpr std::size_t kBudget = 3u << 20;
+    ReplayTimeline timeline(replay, levels, kBudget);
+    while (!timeline.Filled())
+        timeline.FillAhead(50);
+    EXPECT_EQ(timeline.Length(), straight.size() * Gameplay::kStepMs);
+    EXPECT_LT(timeline.Snapshots(), straight.size() / kStepsPerSnapshot) << "thinned";
+    EXPECT_LE(timeline.Bytes(), kBudget + kBudget / 4);
+    ASSERT_EQ(timeline.LoopStarts().size(), static_cast<std::size_t>(replay.loops));
+    ReplayPlayer shown(replay, levels);
+    for (std::size_t step : ChooseSteps(straight.size(), 6)) {
+        ASSERT_TRUE(timeline.Seek(shown, static_cast<uint32_t>(step * Gameplay::kStepMs)));
+        EXPECT_EQ(DigestOf(shown.Phase().gameplay).hash, straight[step - 1]) << "at step " << step;
+    }
+    for (std::size_t loop = 1; loop <= timeline.LoopStarts().size(); ++loop) {
+        ASSERT_TRUE(timeline.Seek(shown, timeline.LoopStarts()[loop - 1]));
+        EXPECT_EQ(shown.Loop(), static_cast<int>(loop));
+        EXPECT_EQ(DigestOf(shown.Phase().gameplay).worldTime, 0u) << "at the very start of loop " << loop;
+        EXPECT_EQ(timeline.LoopAt(timeline.LoopStarts()[loop - 1]), static_cast<int>(loop));
+    }
+    EXPECT_TRUE(timeline.Seek(shown, UINT32_MAX)) << "past the end lands on the end";
+    EXPECT_EQ(DigestOf(shown.Phase().gameplay).hash, straight.back());
+}
+
+// The sim prints the same digest at a moment of a replay reached through snapshots and reached
+// by stepping from the start.
+TEST_F(WorldAsAValue, TheSimsMomentIsTheSameThroughSnapshotsAndFromTheStart)
+{
+    testsupport::TempDir dir;
+    const Replay replay = BotClear(6, 3);
+    dir.Write("bot.replay", FormatReplay(replay));
+    for (const char* at : {"1:0", "1:7.25", "2:0", "2:3.5", "3:1", "99:0"}) {
+        std::string digests[2];
+        for (int fromStart = 0; fromStart < 2; ++fromStart) {
+            const testsupport::ProcessResult run = testsupport::RunProcess(
+                ".", {}, std::string(TOBRAKKA_SIM_BINARY) + " --replay " + dir.File("bot.replay") + " --at " + at +
+                             (fromStart ? " --from-start" : ""), 60);
+            EXPECT_EQ(run.exitStatus, 0) << run.output;
+            digests[fromStart] = run.output;
+        }
+        EXPECT_EQ(digests[0], digests[1]) << at;
+        EXPECT_NE(digests[0].find("digest level="), std::string::npos) << at;
+    }
 }

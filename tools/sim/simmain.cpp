@@ -2,6 +2,7 @@
 // the world's state. See the README for the options.
 #include "app/profile/dataroot.h"
 #include "app/play/replayplayer.h"
+#include "app/play/replaytimeline.h"
 #include "audio/soundoutput.h"
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
@@ -34,6 +35,8 @@ struct SimOptions {
     uint64_t maxTime = 0;    // game ms; 0: no limit
     std::string script;      // empty: the bot plays
     std::string replay;      // a replay to verify
+    std::string at;          // with the replay: a moment "LOOP:SECONDS" to print the digest of
+    bool fromStart = false;  // reach that moment by stepping from the start, not through snapshots
     uint32_t restartChance = 0;
     uint64_t digestEvery = 0;
     bool details = false;
@@ -48,7 +51,8 @@ struct SimOptions {
 const char* const kUsage =
     "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
     "                    [--novice] [--restarts N] [--every N] [--details] [--check-levels]\n"
-    "                    [--seeds LIST] [--soak STEPS] [--classic] [--replay FILE] [--help]\n";
+    "                    [--seeds LIST] [--soak STEPS] [--classic]\n"
+    "                    [--replay FILE [--at LOOP:SECONDS [--from-start]]] [--help]\n";
 
 // The largest value a numeric option takes: a seed is 32 bits, a restart chance is out of 10,000.
 int64_t HighestValue(const std::string& option)
@@ -103,6 +107,28 @@ bool ReadSeeds(const std::string& text, std::vector<uint32_t>& seeds)
     return true;
 }
 
+// A moment of a replay: "LOOP:SECONDS" with up to three decimals ("3:12.5"); loop 0 when the
+// text is no moment.
+struct Moment {
+    int loop = 0;
+    uint32_t ms = 0; // into the loop
+};
+
+Moment ReadMoment(const std::string& text)
+{
+    const std::size_t colon = text.find(':');
+    const std::size_t point = text.find('.', colon);
+    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    int64_t loop = 0;
+    int64_t seconds = 0;
+    int64_t thousandths = 0;
+    if (colon == std::string::npos || !kolm::ParseWholeNumber(text.substr(0, colon), 1, 100000, loop) ||
+        !kolm::ParseWholeNumber(text.substr(colon + 1, point - colon - 1), 0, 4000000, seconds) || fraction.size() > 3 ||
+        (!fraction.empty() && !kolm::ParseWholeNumber(fraction + std::string(3 - fraction.size(), '0'), 0, 999, thousandths)))
+        return Moment();
+    return {static_cast<int>(loop), static_cast<uint32_t>(seconds * 1000 + thousandths)};
+}
+
 bool ParseOptions(int argc, char** argv, SimOptions& options)
 {
     const auto number = [](const char* option, auto& value) {
@@ -127,6 +153,11 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
         .Switch("--novice", [&] { options.novice = true; })
         .Switch("--classic", [&] { options.classic = true; })
         .Switch("--help", [&] { options.help = true; })
+        .Switch("--from-start", [&] { options.fromStart = true; })
+        .Valued("--at", [&](const std::string& text, std::string&) {
+            options.at = text;
+            return ReadMoment(text).loop > 0;
+        })
         .Switch("-h", [&] { options.help = true; })
         .Valued("--level", file(options.level))
         .Valued("--script", file(options.script))
@@ -141,7 +172,9 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
     std::string error;
     if (!table.Read(std::vector<std::string>(argv + 1, argv + argc), kolm::OptionTable::kTool, error))
         return false;
-    return options.seeds.empty() || options.checkLevels; // several seeds only for the level check
+    // Several seeds only for the level check; a moment only of a replay.
+    return (options.seeds.empty() || options.checkLevels) && (options.at.empty() || !options.replay.empty()) &&
+           (!options.fromStart || !options.at.empty());
 }
 
 BotPlayer::Options BotOptions(const SimOptions& options, uint32_t seed)
@@ -343,6 +376,62 @@ int VerifyReplay(const std::string& path)
     return 0;
 }
 
+namespace {
+
+// The game time of a moment: the first step at least `ms` into the loop, the loop beginning at
+// loopStart.
+uint32_t MomentTime(uint32_t loopStart, uint32_t ms)
+{
+    return loopStart + (ms + Gameplay::kStepMs - 1) / Gameplay::kStepMs * Gameplay::kStepMs;
+}
+
+// Steps the player from where it stands to the moment (or the replay's end, if it comes first).
+void StepTo(ReplayPlayer& player, const Moment& moment)
+{
+    while (player.Loop() < moment.loop && !player.Finished())
+        player.Step(false);
+    const uint32_t time = MomentTime(player.LevelTime(), moment.ms);
+    while (player.Loop() == moment.loop && player.LevelTime() < time && !player.Finished())
+        player.Step(false);
+}
+
+// The moment reached through the snapshots the first pass keeps: played ahead until the loop
+// sought has ended (or the replay has), then the shown player put there.
+void SeekTo(ReplayPlayer& shown, const Replay& replay, kolm::CLevelList& levels, const Moment& moment)
+{
+    ReplayTimeline timeline(replay, levels);
+    const std::size_t loop = static_cast<std::size_t>(moment.loop);
+    while (!timeline.Filled() && timeline.LoopStarts().size() <= loop)
+        timeline.FillAhead(100);
+    const std::vector<uint32_t>& starts = timeline.LoopStarts();
+    uint32_t time = starts.size() > loop ? starts[loop] : timeline.Length(); // where the loop ends
+    if (starts.size() >= loop)
+        time = std::min(time, MomentTime(starts[loop - 1], moment.ms));
+    timeline.Seek(shown, time);
+}
+
+} // namespace
+
+// The digest at a moment of the replay, reached through snapshots or by stepping from the start.
+int DigestAtMoment(const std::string& path, const std::string& at, bool fromStart)
+{
+    Replay replay;
+    std::string problem;
+    kolm::CLevelList levels;
+    if (!LoadReplay(path, replay, problem) || !ReplayPlayer::Playable(replay, levels, problem)) {
+        kolm::Warn("the replay " + path + " cannot be played: " + problem);
+        return 2;
+    }
+    SetSoundEnabled(false);
+    ReplayPlayer player(replay, levels);
+    if (fromStart)
+        StepTo(player, ReadMoment(at));
+    else
+        SeekTo(player, replay, levels, ReadMoment(at));
+    PrintDigest(player.Phase().gameplay);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     EnterDataRoot("tobrakka-sim");
@@ -360,6 +449,8 @@ int main(int argc, char** argv)
         return CheckLevels(options);
     if (options.soakSteps)
         return Soak(options);
+    if (!options.at.empty())
+        return DigestAtMoment(options.replay, options.at, options.fromStart);
     if (!options.replay.empty())
         return VerifyReplay(options.replay);
     if (!options.script.empty()) {
