@@ -165,10 +165,13 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
 {
     switch (change.to) {
     case GameScreen::Change::To::kMainMenu:
-    case GameScreen::Change::To::kReplays: {
+    case GameScreen::Change::To::kReplays:
+    case GameScreen::Change::To::kLevels: {
         auto menu = std::make_unique<MainMenu>(*settings_, levels_, platform_.get(), tools_ && tools_->DrivesMenus());
         if (change.to == GameScreen::Change::To::kReplays)
             menu->ShowReplays();
+        else if (change.to == GameScreen::Change::To::kLevels)
+            menu->ShowLevels();
         return menu;
     }
     case GameScreen::Change::To::kWatch: {
@@ -176,7 +179,8 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         setup.path = change.replay;
         setup.levels = &levels_;
         setup.settings = &InForce();
-        setup.backToList = ShowsMenus();
+        setup.platform = platform_.get();
+        setup.back = GameScreen::Change(ShowsMenus() ? change.watchedFrom : GameScreen::Change::To::kQuit);
         return std::make_unique<ReplayScreen>(setup);
     }
     case GameScreen::Change::To::kPlay: {

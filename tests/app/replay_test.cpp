@@ -6,6 +6,7 @@
 #include "app/replay/replayfile.h"
 #include "app/play/replayplayer.h"
 #include "app/menu/replayscard.h"
+#include "app/screens/replaybar.h"
 #include "app/screens/replayscreen.h"
 #include "app/replay/replayshelf.h"
 #include "app/profile/settings.h"
@@ -272,6 +273,60 @@ TEST_F(ReplayTest, WatchingStepsAsTheSpeedSaysAndJumpsLandAtALoopsStart)
     EXPECT_EQ(screen.WhatNext().to, GameScreen::Change::To::kReplays);
 }
 
+// The timeline: once played ahead, a click on the bar shows that moment within the tick and a drag
+// follows the pointer; Shift moves 5 s; at the end a card offers to watch again or go back where
+// watching began.
+TEST_F(ReplayTest, TheBarTakesClicksAndDragsShiftMovesFiveSecondsAndTheEndOffersToWatchAgain)
+{
+    Replay recorded;
+    PlayAClear(recorded);
+    const Settings settings = Settings::Defaults();
+    ReplayScreen::Setup setup;
+    setup.path = OnlyReplayFile();
+    setup.levels = levels.get();
+    setup.settings = &settings;
+    setup.back = GameScreen::Change(GameScreen::Change::To::kLevels);
+    ReplayScreen screen(setup);
+    ASSERT_NE(screen.Player(), nullptr) << screen.Problem();
+    auto tick = [&] {
+        clock.Set(screen.NextDue());
+        ASSERT_TRUE(screen.Tick(screen.NextDue()));
+    };
+    tick();
+    ASSERT_TRUE(screen.Timeline()->Filled()) << "a still clock: the first pass ends within one slice";
+    const uint32_t length = screen.Timeline()->Length();
+    const float middle = ReplayBar::XOf(length / 2, length);
+    const float barY = kVirtualHeight - 22.0f;
+    screen.HandleEvent(GameEvent::MouseButton(GameEvent::kLeftButton, true, static_cast<int32_t>(middle), static_cast<int32_t>(barY)));
+    tick();
+    EXPECT_FALSE(screen.Seeking()) << "no waiting once the timeline has been played ahead";
+    EXPECT_NEAR(static_cast<double>(screen.Player()->LevelTime()), length / 2.0, 40.0);
+    screen.HandleEvent(GameEvent::MouseMotion(static_cast<int32_t>(ReplayBar::XOf(length / 4, length)), 300));
+    tick();
+    EXPECT_NEAR(static_cast<double>(screen.Player()->LevelTime()), length / 4.0, 40.0) << "the drag goes on off the line";
+    screen.HandleEvent(GameEvent::MouseButton(GameEvent::kLeftButton, false, 0, 0));
+    screen.HandleEvent(Key(gamekeys::kSpace));
+    const uint32_t paused = screen.Player()->LevelTime();
+    screen.HandleEvent(Key(gamekeys::kLeftShift));
+    screen.HandleEvent(Key(gamekeys::kRight));
+    tick();
+    EXPECT_GE(screen.Player()->LevelTime(), paused + ReplayScreen::kShiftMs) << "the first step at or after 5 s on";
+    EXPECT_LT(screen.Player()->LevelTime(), paused + ReplayScreen::kShiftMs + Gameplay::kStepMs);
+    screen.HandleEvent(Key(gamekeys::kLeftShift, false));
+
+    screen.HandleEvent(GameEvent::MouseButton(GameEvent::kLeftButton, true, static_cast<int32_t>(ReplayBar::XOf(length, length)),
+                                              static_cast<int32_t>(barY)));
+    tick();
+    ASSERT_NE(screen.EndCard(), nullptr) << "the end offers what to do next";
+    EXPECT_EQ(screen.BarText().substr(screen.BarText().size() - 3), "END");
+    screen.HandleEvent(Key(gamekeys::kReturn)); // Watch again
+    tick();
+    EXPECT_EQ(screen.EndCard(), nullptr);
+    EXPECT_LT(screen.Player()->LevelTime(), 100u) << "back at the start";
+    screen.HandleEvent(Key(gamekeys::kEscape));
+    EXPECT_EQ(screen.WhatNext().to, GameScreen::Change::To::kLevels) << "back to where watching began";
+}
+
 TEST_F(ReplayTest, AReplayThatCannotBePlayedSaysWhyOnThePaper)
 {
     dir.Write("junk.replay", "tobrakka-replay 99\n");
@@ -280,7 +335,7 @@ TEST_F(ReplayTest, AReplayThatCannotBePlayedSaysWhyOnThePaper)
     setup.path = dir.File("junk.replay");
     setup.levels = levels.get();
     setup.settings = &settings;
-    setup.backToList = false;
+    setup.back = GameScreen::Change(GameScreen::Change::To::kQuit);
     ReplayScreen screen(setup);
     EXPECT_EQ(screen.Player(), nullptr);
     EXPECT_EQ(screen.Problem().rfind("the replay cannot be read: ", 0), 0u) << screen.Problem();

@@ -113,6 +113,7 @@ MenuCard::Heard LevelsCard::TakeAsked(int line)
     } else if (line == 1) {
         next_ = Change(Change::To::kWatch);
         next_.replay = bestReplay_;
+        next_.watchedFrom = Change::To::kLevels;
     }
     asking_.reset();
     return Heard::kShown;

@@ -29,6 +29,7 @@ public:
             kWatch,   // a replay, the file in replay
             kReplays, // the main menu with its list of replays open
             kLesson,  // the lesson, then play from startAfter
+            kLevels,  // the main menu with its levels card open
             kQuit,
         };
 
@@ -39,6 +40,7 @@ public:
         int startAfter = 0; // kPlay: the list position after which play starts
         Progress records;   // kEnding: the records it shows
         std::string replay; // kWatch: the replay file
+        To watchedFrom = To::kReplays; // kWatch: where watching goes back to
     };
 
     virtual ~GameScreen() = default;

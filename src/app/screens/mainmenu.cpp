@@ -135,7 +135,7 @@ void MainMenu::Take(Action action)
             Play(levels_.JumpTo());
         break;
     case Action::kLevels:
-        card_ = std::make_unique<LevelsCard>(progress_, levelCount_, &settings_.InForce().controls, &shelf_);
+        ShowLevels();
         break;
     case Action::kReplays:
         ShowReplays();
@@ -153,6 +153,12 @@ void MainMenu::Take(Action action)
 }
 
 bool MainMenu::Newcomer() const { return progress_.cleared == 0 && progress_.records.empty(); }
+
+void MainMenu::ShowLevels()
+{
+    card_ = std::make_unique<LevelsCard>(progress_, levelCount_, &settings_.InForce().controls, &shelf_);
+    still_.Changed();
+}
 
 void MainMenu::ShowReplays()
 {

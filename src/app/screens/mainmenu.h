@@ -46,8 +46,9 @@ public:
     void LetToolsLook(InputSource& tools, uint32_t clock) override;
     void TakeToolEvents(InputSource& tools, uint32_t clock, std::vector<GameEvent>& out) override;
     bool RunsToolClock() const override { return toolsDriveMenus_; }
-    // Opens the list of replays (back from watching one).
+    // Opens the list of replays, or the levels card (back from watching a replay).
     void ShowReplays();
+    void ShowLevels();
 
     // What shows: the main menu's own lines, the card over them (null for none) and the hint.
     const Menu& Lines() const { return *main_; }
