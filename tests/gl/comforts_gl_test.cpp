@@ -67,7 +67,9 @@ TEST_F(ComfortsTest, TheLevelLabelShowsInTheBottomRightCornerExceptWithClassic)
     ASSERT_EQ(labelled.exitStatus, 0) << labelled.output;
     ASSERT_EQ(classic.exitStatus, 0) << classic.output;
     EXPECT_GT(Differences("label.png", "classic.png", 900, 660), 200) << "the label's ink in the corner";
-    EXPECT_EQ(Differences("label.png", "classic.png", 0, 0), Differences("label.png", "classic.png", 900, 660))
+    // The time bar along the top fades while the hero arrives under it, which the classic game
+    // never does; below it, nothing but the label differs.
+    EXPECT_EQ(Differences("label.png", "classic.png", 0, 60), Differences("label.png", "classic.png", 900, 660))
         << "nothing else in the picture changes";
 }
 
