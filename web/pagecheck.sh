@@ -14,8 +14,14 @@
 #   web/pagecheck.sh     prints what it compared and the page's steps per second; exit 0 when
 #                        all holds, 1 when not; skips (exit 0, one line) where Chromium cannot start
 #   KEEP=DIR web/pagecheck.sh   also leaves both pictures (native.png, page.png) in DIR
+#   BUILD_DIR=DIR web/pagecheck.sh   compares with the native game built in DIR (default: build)
+#
+# Every wait of the page test is for what the page does (its digests, its lines, its files);
+# kGuard, generous, only ends a page that hangs: a busy machine plays slower, never wrongly.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+native="$top/${BUILD_DIR:-build}"
+kGuard=1200
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -39,14 +45,14 @@ playScript "$work/native.png" "$work/native.script"
 playScript /tmp/page.png "$work/page.script"
 
 export SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
-(cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$top/build/tobrakka" -seed 11 -digest -fps \
+(cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$native/tobrakka" -seed 11 -digest -fps \
   -script "$work/native.script" >"$work/native.out" 2>&1)
 grep '^digest ' "$work/native.out" >"$work/native.digests"
 grep '^fps: ' "$work/native.out" >"$work/native.fps" || true
 
 status=0
 node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/page.script" --args "-seed 11 -digest -fps" \
-  --shot /tmp/page.png --native-shot "$work/native.png" --full-screen-key --reload --timeout 600 >"$work/page.json" || status=$?
+  --shot /tmp/page.png --native-shot "$work/native.png" --full-screen-key --reload --timeout "$kGuard" >"$work/page.json" || status=$?
 if [ $status -eq 3 ]; then
   echo "SKIPPED: the web page check: chromium cannot start here ($(node -e 'console.log(JSON.parse(require("fs").readFileSync(process.argv[1])).chromiumFailed)' "$work/page.json"))"
   exit 0
@@ -61,18 +67,18 @@ fi
 
 # The digests the native game prints for a script, played with no touch.
 untouchedDigests() {
-  (cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$top/build/tobrakka" -seed 11 -digest \
+  (cd "$work" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$native/tobrakka" -seed 11 -digest \
     -script "$1" >"$work/untouched.all" 2>&1)
   grep '^digest ' "$work/untouched.all"
 }
 
-# Touch controls: two thumbs at once, the left stick pushed right and the right one down, held to
-# the end: the hero must move and fire, so the world at 4 s holds bullets and parts from the
+# Touch controls: two thumbs at once, the left stick pushed right and the right one down, held
+# until the game prints its digest at 4 s: the hero must move and fire, so the world at 4 s holds bullets and parts from the
 # native game's, played by the same script without a touch.
 printf 'title down 32\n4000 digest\n4100 quit\n' >"$work/touch.script"
 untouchedDigests "$work/touch.script" | sed -n 1p >"$work/untouched.out"
 node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/touch.script" --args "-seed 11 -digest" \
-  --touch 8 --timeout 300 >"$work/touch.json" || true
+  --touch --timeout "$kGuard" >"$work/touch.json" || true
 node - "$work/touch.json" "$work/untouched.out" <<'EOF' || status=1
 const fs = require('fs');
 const report = JSON.parse(fs.readFileSync(process.argv[2], 'utf8'));
@@ -90,13 +96,14 @@ if (!(pad.connected && pad.fingers === 2 && pad.axes[0] >= 0.5 && pad.axes[3] >=
 EOF
 
 # A tap on the picture goes on after a death: the hero, left standing, dies at about 13 s of the
-# game's time; a tap a second after a digest first shows him dead starts the second loop, which
+# game's time; a tap once the digest after the first that shows him dead is printed (a second of
+# the game's time later) starts the second loop, which
 # the native game, untouched, never reaches. The digests each second tell the page test when
 # (their times count from each loop's start).
 { echo 'title down 32'; seq -f '%g digest' 1000 1000 22000; echo '22100 quit'; } >"$work/tap.script"
 untouchedDigests "$work/tap.script" >"$work/untapped.out"
 node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/tap.script" --args "-seed 11 -digest" \
-  --tap-after-death 1 --timeout 300 >"$work/tap.json" || true
+  --tap-after-death --timeout "$kGuard" >"$work/tap.json" || true
 node - "$work/tap.json" "$work/untapped.out" <<'EOF' || status=1
 const fs = require('fs');
 const report = JSON.parse(fs.readFileSync(process.argv[2], 'utf8'));
@@ -114,8 +121,8 @@ EOF
 # A hidden page pauses: a player's game, recorded, with the page hidden for 3 s between two
 # presses of W (and P to resume once it shows again) must record them well under 3 s of game
 # time apart.
-node "$top/web/pagetest.js" --page "$top/build-web" --args "-seed 11 -record /tmp/hidden.script" \
-  --hide 3 --timeout 120 >"$work/hidden.json" || true
+node "$top/web/pagetest.js" --page "$top/build-web" --args "-seed 11 -fps -record /tmp/hidden.script" \
+  --hide 3 --timeout "$kGuard" >"$work/hidden.json" || true
 node - "$work/hidden.json" <<'EOF' || status=1
 const report = JSON.parse(require('fs').readFileSync(process.argv[2], 'utf8'));
 const presses = (report.recording || '').split('\n').filter(line => / down 119$/.test(line)).map(line => Number(line.split(' ')[0]));
@@ -130,7 +137,7 @@ EOF
 # The replay the page saved of its clear verifies natively, to the page's own final check.
 node -e 'const r = JSON.parse(require("fs").readFileSync(process.argv[1])); process.stdout.write((r.reloaded || {}).firstReplay || "")' \
   "$work/page.json" >"$work/page.replay"
-if TOBRAKKA_DATA="$top/build" "$top/build/tobrakka-sim" --replay "$work/page.replay" >"$work/page-replay.out" 2>&1; then
+if TOBRAKKA_DATA="$native" "$native/tobrakka-sim" --replay "$work/page.replay" >"$work/page-replay.out" 2>&1; then
   echo "the page's replay, played natively: $(grep -h '^replay verified' "$work/page-replay.out")"
 else
   echo "FAILED: the page's replay does not verify natively: $(tail -2 "$work/page-replay.out")"

@@ -11,14 +11,15 @@
 //        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--full-screen-key] [--timeout SECONDS]
 //        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
 //        [--page-shot PNG]        (the browser's window as it shows the page at the end)
-//        [--touch SECONDS]        (once the first picture shows, two thumbs push the left touch
-//                                  stick right and the right one down for that long; reports the
-//                                  touch pad then)
-//        [--tap-after-death SECONDS] (a finger taps the picture that long after the game first
-//                                  prints a digest with the hero dead: give a script with digests)
+//        [--touch]                (once the first picture shows, two thumbs push the left touch
+//                                  stick right and the right one down, held until the game prints
+//                                  its first digest; reports the touch pad then)
+//        [--tap-after-death]      (a finger taps the picture once the game has printed the digest
+//                                  after the first that shows the hero dead, a second of the
+//                                  game's own time later: give a script with a digest each second)
 //        [--hide SECONDS]         (once the first picture shows, plays as a person and hides the
-//                                  page that long; give -record /tmp/hidden.script among the
-//                                  game's arguments: reports that recording)
+//                                  page that long; give -fps and -record /tmp/hidden.script among
+//                                  the game's arguments: reports that recording)
 //
 // --full-screen-key presses F11 once the game has ended and reports what went full screen.
 // --reload loads the page a second time after the game has ended, with no script, and
@@ -27,6 +28,9 @@
 // saves, whether the log shows any of the toolchain's lines; then, with the server stopped,
 // loads it a third time and reports whether the game started with no server at all; then gives
 // Load progress a good save and reports what the page finds once it has started again.
+// Every wait is for what the page does (its lines, its digests, its files, its service worker),
+// never for a fixed time that a slow or busy machine could miss; --timeout (in seconds, for each
+// page played) is only the last guard against a page that hangs.
 // Exits 0 with a report, 1 when the page failed, 3 when Chromium cannot start.
 'use strict';
 
@@ -46,8 +50,9 @@ function parseArguments(argv) {
   const options = { page: 'build-web', args: '', timeout: 120 };
   for (let i = 0; i < argv.length; i += 2) {
     const name = argv[i].replace(/^--/, '');
-    if (name === 'reload' || name === 'full-screen-key') {
-      options[name === 'reload' ? 'reload' : 'fullScreenKey'] = true;
+    const flags = { 'reload': 'reload', 'full-screen-key': 'fullScreenKey', 'touch': 'touch', 'tap-after-death': 'tapAfterDeath' };
+    if (flags[name]) {
+      options[flags[name]] = true;
       --i;
       continue;
     }
@@ -143,15 +148,39 @@ async function evaluate(devtools, sessionId, expression) {
   return result.result.value;
 }
 
+// The guard of every wait: a page that has not done what is waited for by then hangs.
+let guardMs = 120000;
+
+// Waits until the expression, evaluated in the page, gives something true (a page between two
+// documents, which cannot answer, has not done it yet); that value, or null past the guard.
+async function waitFor(devtools, sessionId, expression) {
+  const started = Date.now();
+  while (Date.now() - started < guardMs) {
+    const value = await evaluate(devtools, sessionId, expression).catch(() => null);
+    if (value)
+      return value;
+    await sleep(50);
+  }
+  return null;
+}
+
+// Whether the page's service worker is active (it has kept every file); false after a second
+// without an answer, to be asked again.
+const kServiceWorkerActive = `Promise.race([navigator.serviceWorker.ready.then(r => !!r.active && r.active.state === 'activated'),
+                                           new Promise(resolve => setTimeout(() => resolve(false), 1000))])`;
+
+// The digest lines the game has printed so far, as the page counts them.
+const kDigestCount = "(Module.lines || []).filter(line => line.startsWith('digest ')).length";
+
 // A first touch shows the touch controls; then two thumbs at once, one on each touch stick: the
 // left pushed right, the right pushed down (the way a hero arriving at the top of the sheet has
-// room to fire), each past half way, held for the seconds given, then lifted: what the touch pad
-// says while they are held.
-async function pushSticks(devtools, sessionId, seconds) {
+// room to fire), each past half way, held until the game has printed its first digest, then
+// lifted: what the touch pad says while they are held.
+async function pushSticks(devtools, sessionId) {
   const touch = (type, points) => devtools.send('Input.dispatchTouchEvent', { type, touchPoints: points }, sessionId);
   await touch('touchStart', [{ x: 100, y: 100, id: 1 }]);
   await touch('touchEnd', []);
-  await sleep(100);
+  await waitFor(devtools, sessionId, "!document.getElementById('touch').hidden");
   const centre = stick => evaluate(devtools, sessionId, `(() => {
     const r = document.querySelector('#touch .stick.${stick}').getBoundingClientRect();
     return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
@@ -162,24 +191,24 @@ async function pushSticks(devtools, sessionId, seconds) {
   await touch('touchStart', thumbs(0));
   await touch('touchMove', thumbs(30));
   await touch('touchMove', thumbs(80));
-  await sleep(100);
-  const held = await evaluate(devtools, sessionId, 'TouchPad.state()');
-  await sleep(seconds * 1000);
+  const held = await waitFor(devtools, sessionId,
+                             '(s => s.fingers === 2 && s.axes[0] >= 0.5 && s.axes[3] >= 0.5 && s)(TouchPad.state())') ||
+               await evaluate(devtools, sessionId, 'TouchPad.state()');
+  await waitFor(devtools, sessionId, `${kDigestCount} > 0 || window.tobrakkaEnded !== undefined`);
   await touch('touchEnd', []);
   return held;
 }
 
-// A finger that lands on the picture away from the touch controls, the seconds given after the
-// game has first printed a digest with the hero dead (the game's time, not the page's, decides
-// when the death comes), and is lifted at once: the game hears it as its continue key.
-async function tapPictureAfterDeath(devtools, sessionId, seconds) {
-  const dead = "(Module.lines || []).some(line => line.startsWith('digest ') && line.includes(' player=dead '))";
-  for (let waited = 0; !(await evaluate(devtools, sessionId, dead)); waited += 100) {
-    if (waited > 120000)
-      return false;
-    await sleep(100);
-  }
-  await sleep(seconds * 1000);
+// A finger that lands on the picture away from the touch controls once the game has printed the
+// digest after the first that shows the hero dead (the game's time, not the page's, decides when
+// the death comes and when a second of it has passed), and is lifted at once: the game hears it
+// as its continue key.
+async function tapPictureAfterDeath(devtools, sessionId) {
+  const dead = `(lines => { const i = lines.findIndex(line => line.includes(' player=dead ')); return i >= 0 && i + 1;
+                 })((Module.lines || []).filter(line => line.startsWith('digest ')))`;
+  const digestsAtDeath = await waitFor(devtools, sessionId, dead);
+  if (!digestsAtDeath || !(await waitFor(devtools, sessionId, `${kDigestCount} > ${digestsAtDeath}`)))
+    return false;
   const at = await evaluate(devtools, sessionId, `(() => {
     const r = document.querySelector('canvas').getBoundingClientRect();
     return { x: r.x + r.width / 2, y: r.y + r.height / 4 };
@@ -205,13 +234,13 @@ function setHiddenExpression(hidden) {
   })()`;
 }
 
-// A player's game, recorded: space past the title, a press of W a second later, the page hidden
-// for the seconds given and shown again, P to resume, W again half a second later, then Quit in
-// the pause menu.
+// A player's game, recorded: space past the title, a press of W once the game has played a
+// second (its first fps line), the page hidden for the seconds given and shown again, P to
+// resume, W again half a second later, then Quit in the pause menu.
 // A game that pauses while hidden records the two presses about half a second of game time apart.
 async function hidePage(devtools, sessionId, seconds) {
   await pressKey(devtools, sessionId, ' ', 'Space', 32);
-  await sleep(1000);
+  await waitFor(devtools, sessionId, "(Module.lines || []).some(line => line.startsWith('fps: '))");
   await pressKey(devtools, sessionId, 'w', 'KeyW', 87);
   await sleep(200);
   await evaluate(devtools, sessionId, setHiddenExpression(true));
@@ -222,9 +251,8 @@ async function hidePage(devtools, sessionId, seconds) {
   await sleep(500);
   await pressKey(devtools, sessionId, 'w', 'KeyW', 87);
   await sleep(200);
-  await pressKey(devtools, sessionId, 'Escape', 'Escape', 27); // the pause menu: its last line quits
-  for (let line = 0; line < 4; ++line)
-    await pressKey(devtools, sessionId, 'ArrowDown', 'ArrowDown', 40);
+  await pressKey(devtools, sessionId, 'Escape', 'Escape', 27); // the pause menu: up from its first
+  await pressKey(devtools, sessionId, 'ArrowUp', 'ArrowUp', 38); // line round to its last, Quit
   await pressKey(devtools, sessionId, 'Enter', 'Enter', 13);
   return true;
 }
@@ -232,7 +260,10 @@ async function hidePage(devtools, sessionId, seconds) {
 // A good save given to Load progress: the player's own save with a copy of a replay under a new
 // name. The page keeps its files and starts again; what the new page then finds.
 const kLoadedReplay = '20260101-000000-level01.replay';
+const kReplaysInPage = "(() => { try { return FS.readdir('/player/data/tobrakka/replays').filter(name => name.endsWith('.replay')); } catch (e) { return null; } })()";
 async function loadGoodSave(devtools, sessionId) {
+  // The page has its files from the browser's storage once the game has started.
+  await waitFor(devtools, sessionId, `window.tobrakkaFirstPicture !== undefined && (${kReplaysInPage} || []).length`);
   const before = await evaluate(devtools, sessionId, `(() => {
     const save = JSON.parse(PlayerSaves.saveText());
     const replay = Object.keys(save.files).find(path => path.endsWith('.replay'));
@@ -248,14 +279,11 @@ async function loadGoodSave(devtools, sessionId) {
   })()`);
   if (before === null)
     return { reloaded: false, why: 'no replay to copy' };
-  for (let waited = 0; waited < 60000; waited += 250) {
-    await sleep(250);
-    const replays = await evaluate(devtools, sessionId, `(() => performance.timeOrigin !== ${before} &&
-      window.tobrakkaFirstPicture !== undefined ? FS.readdir('/player/data/tobrakka/replays') : null)()`).catch(() => null);
-    if (replays)
-      return { reloaded: true, loadedReplayKept: replays.includes(kLoadedReplay) };
-  }
-  return { reloaded: false, why: 'the page did not start again' };
+  const replays = await waitFor(devtools, sessionId, `performance.timeOrigin !== ${before} &&
+    window.tobrakkaFirstPicture !== undefined && ${kReplaysInPage}`);
+  if (!replays)
+    return { reloaded: false, why: 'the page did not start again' };
+  return { reloaded: true, loadedReplayKept: replays.includes(kLoadedReplay) };
 }
 
 // Loads the page and waits until the game has ended; the page's own record of the run.
@@ -268,8 +296,10 @@ async function playPage(devtools, sessionId, address, timeoutSeconds, act = null
   let touched = null;
   while (Date.now() - started < timeoutSeconds * 1000) {
     await sleep(50);
+    // Between two documents the page cannot answer: it has not started yet.
     const state = await evaluate(devtools, sessionId,
-      '({ ended: window.tobrakkaEnded, first: window.tobrakkaFirstPicture, loaded: performance.timeOrigin })');
+      '({ ended: window.tobrakkaEnded, first: window.tobrakkaFirstPicture, loaded: performance.timeOrigin })')
+      .catch(() => ({}));
     if (firstPicture === null && state.first !== undefined)
       firstPicture = state.first;
     if (act && firstPicture !== null && !touched)
@@ -279,7 +309,7 @@ async function playPage(devtools, sessionId, address, timeoutSeconds, act = null
                lines: await evaluate(devtools, sessionId, 'Module.lines') };
   }
   return { status: 'timeout', firstPictureMs: firstPicture,
-           lines: await evaluate(devtools, sessionId, 'window.Module ? Module.lines : []') };
+           lines: await evaluate(devtools, sessionId, 'window.Module ? Module.lines : []').catch(() => []) };
 }
 
 // In the page: the picture the game saved against the native one, channel by channel.
@@ -334,7 +364,9 @@ async function run(options) {
   const exited = new Promise(resolve => chromium.on('exit', code => resolve(code)));
   const devtools = new DevTools(chromium.stdio[4], chromium.stdio[3]);
   try {
-    const version = await Promise.race([devtools.send('Browser.getVersion'), spawnFailed, exited, sleep(30000)]);
+    guardMs = Number(options.timeout) * 1000;
+    // A browser that has not answered by the guard cannot start here (a failure to start answers at once).
+    const version = await Promise.race([devtools.send('Browser.getVersion'), spawnFailed, exited, sleep(guardMs)]);
     if (!version || !version.product) {
       process.stdout.write(JSON.stringify({ chromiumFailed: String(version), stderr: stderr.slice(-2000) }) + '\n');
       return 3;
@@ -347,8 +379,8 @@ async function run(options) {
     const query = new URLSearchParams({ args: options.args });
     if (options.script)
       query.set('script', '/test/play.script');
-    const act = options.touch ? () => pushSticks(devtools, sessionId, Number(options.touch))
-      : options.tapAfterDeath ? () => tapPictureAfterDeath(devtools, sessionId, Number(options.tapAfterDeath))
+    const act = options.touch ? () => pushSticks(devtools, sessionId)
+      : options.tapAfterDeath ? () => tapPictureAfterDeath(devtools, sessionId)
       : options.hide ? () => hidePage(devtools, sessionId, Number(options.hide)) : null;
     const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout), act);
     if (options.hide)
@@ -358,8 +390,7 @@ async function run(options) {
     if (options.fullScreenKey) {
       // F11 as the person at the keyboard presses it: the page must put the canvas on the screen.
       await pressKey(devtools, sessionId, 'F11', 'F11', 122);
-      await sleep(500);
-      report.fullScreenElement = await evaluate(devtools, sessionId,
+      report.fullScreenElement = await waitFor(devtools, sessionId,
         'document.fullscreenElement ? document.fullscreenElement.id : null');
     }
     if (options.pageShot) {
@@ -375,8 +406,11 @@ async function run(options) {
         `(() => { let s = ''; for (const b of FS.readFile(${JSON.stringify(options.shot)})) s += String.fromCharCode(b); return btoa(s); })()`);
     }
     if (options.reload) {
+      // The service worker the first visit installed keeps every file once it is active.
+      await waitFor(devtools, sessionId, kServiceWorkerActive);
       const again = await playPage(devtools, sessionId, base + 'index.html?' +
                                    new URLSearchParams({ args: '-fps -demo 1' }), Number(options.timeout));
+      await waitFor(devtools, sessionId, '!!navigator.serviceWorker.controller');
       report.reloaded = await evaluate(devtools, sessionId, `(async () => {
         const read = name => { try { return FS.readFile(name, { encoding: 'utf8' }); } catch (e) { return null; } };
         const list = folder => { try { return FS.readdir(folder).filter(name => name.endsWith('.replay')); } catch (e) { return []; } };
@@ -405,8 +439,11 @@ async function run(options) {
                    files.items.add(new File(['{"other-game": 1}'], 'other.json'));
                    input.files = files.files;
                    input.dispatchEvent(new Event('change'));
-                   await new Promise(resolve => setTimeout(resolve, 500));
-                   return { downloads, afterForeignLoad: document.getElementById('note').textContent };
+                   const note = document.getElementById('note');
+                   const deadline = performance.now() + ${guardMs};
+                   while (!/^Not loaded/.test(note.textContent) && performance.now() < deadline)
+                     await new Promise(resolve => setTimeout(resolve, 50));
+                   return { downloads, afterForeignLoad: note.textContent };
                  })() };
       })()`);
       report.reloaded.status = again.status;
@@ -415,12 +452,8 @@ async function run(options) {
       await new Promise(resolve => server.close(resolve));
       await devtools.send('Page.navigate', { url: base + 'index.html?' + new URLSearchParams({ args: '-demo 1' }) },
                           sessionId);
-      let offline = undefined;
-      for (let waited = 0; waited < 60000 && offline === undefined; waited += 250) {
-        await sleep(250);
-        offline = await evaluate(devtools, sessionId, 'window.tobrakkaEnded').catch(() => undefined);
-      }
-      report.offlineStatus = offline === undefined ? 'timeout' : offline;
+      const offline = await waitFor(devtools, sessionId, "window.tobrakkaEnded !== undefined && ({ status: window.tobrakkaEnded })");
+      report.offlineStatus = offline ? offline.status : 'timeout';
       report.goodLoad = await loadGoodSave(devtools, sessionId);
     }
     process.stdout.write(JSON.stringify(report) + '\n');

@@ -7,16 +7,19 @@
 # run parts, showing where the two outputs differ (digests, then every character's position, aim,
 # facing, keys and velocity at the end of the run).
 #   web/samedigests.sh [--quick]     (--quick: the bot over 2,000 steps)
+#   BUILD_DIR=DIR web/samedigests.sh  (the native driver and data built in DIR; default build)
+# Nothing here is timed: each run is waited for to its end, however busy the machine.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-native=("$top/build/tobrakka-sim")
+build="$top/${BUILD_DIR:-build}"
+native=("$build/tobrakka-sim")
 wasm=(node --no-experimental-fetch "$top/build-web/tobrakka-sim.js")
 botSteps=10000
 [ "${1:-}" = "--quick" ] && botSteps=2000
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export TOBRAKKA_DATA="$top/build"
-cd "$top/build"
+export TOBRAKKA_DATA="$build"
+cd "$build"
 
 failed=0
 # compare NAME SIM-ARGUMENTS...: runs both builds, prints a row.

@@ -212,18 +212,17 @@ std::string ControlsReader::TakenFromEssential(const KeyLine& line, const std::v
         const bool ownLine = std::any_of(lines.begin(), lines.end(), [owner](const KeyLine& l) { return l.action == owner; });
         if (owner == line.action || !NeedsAKey(owner) || ownLine)
             continue;
-        int taken = 0;
-        std::string name;
+        std::vector<KeyInput> taken; // of the owner's default keys, those the line takes
+        int keys = 0;
         for (const KeyInput& key : defaults.KeysOf(owner)) {
-            if (!key.Empty() && Holds(line.inputs, key) && taken++ == 0)
-                name = KeyInputName(key);
+            keys += key.Empty() ? 0 : 1;
+            if (!key.Empty() && Holds(line.inputs, key))
+                taken.push_back(key);
         }
-        const int keys = static_cast<int>(std::count_if(defaults.KeysOf(owner).begin(), defaults.KeysOf(owner).end(),
-                                                        [](const KeyInput& key) { return !key.Empty(); }));
-        if (taken == keys)
+        if (static_cast<int>(taken.size()) == keys)
             return "it would leave " + std::string(ActionLabel(owner)) + " without a key";
-        if (taken > 0)
-            return "it would take " + name + " from " + ActionLabel(owner) + ", which has no line of its own";
+        if (!taken.empty())
+            return "it would take " + KeyInputName(taken[0]) + " from " + ActionLabel(owner) + ", which has no line of its own";
     }
     return std::string();
 }
