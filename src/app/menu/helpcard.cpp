@@ -12,9 +12,20 @@ constexpr float kHeadingBaseline = 140.0f;
 constexpr float kLeft = 90.0f;
 constexpr float kRight = 630.0f; // where the loop and the chain are told
 constexpr float kLineStep = 30.0f;
+constexpr float kHeadingGap = 8.0f;    // more between a heading and its first line
 constexpr float kParagraphGap = 58.0f; // from a paragraph's last line to the next heading
 constexpr float kClearBaseline = 604.0f;
-const vector2 kChainCorner(kRight, 420.0f);
+const vector2 kChainCorner(kRight, 448.0f);
+
+// What the loop and the chain are, beside the controls (whose list names the keys).
+struct Paragraph {
+    const char* heading;
+    std::vector<const char*> lines;
+};
+const Paragraph kParagraphs[] = {
+    {"The loop", {"die, or restart the loop:", "the level starts again, and", "your past self replays the", "try before, beside you"}},
+    {"The chain", {"hit by two selves within", "350 ms, a small robot blows", "up and takes its neighbours"}},
+};
 
 std::vector<Menu::Choice> NoLines() { return {}; }
 
@@ -41,25 +52,21 @@ ControlsNote::Layout HelpCard::NoteLayout()
     return layout;
 }
 
-// The headings and paragraphs, with the key that restarts the loop as the player has it.
+// The headings and the paragraphs told beside the controls.
 void HelpCard::Letter()
 {
-    restartKey_ = Names().Action(Action::kRestartLoop);
-    lines_ = {"die or press " + restartKey_ + ": the level", "starts again, and your past", "self replays your last try",
-              "hit by two selves within", "350 ms, a small robot blows", "up and takes its neighbours"};
-    sprites_.Clear();
     Lettering lettering(sprites_);
     lettering.Write("How to play", vector2(kVirtualWidth * 0.5f, kTitleBaseline), GlyphSize::kLarge, TextAlign::kCentre);
     lettering.Write("Controls", vector2(kLeft, kHeadingBaseline), GlyphSize::kLarge);
     float baseline = kHeadingBaseline;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (i % 3 == 0) {
-            baseline += i == 0 ? 0.0f : kParagraphGap;
-            lettering.Write(i == 0 ? "The loop" : "The chain", vector2(kRight, baseline), GlyphSize::kLarge);
-            baseline += 8.0f;
+    for (const Paragraph& paragraph : kParagraphs) {
+        lettering.Write(paragraph.heading, vector2(kRight, baseline), GlyphSize::kLarge);
+        baseline += kHeadingGap;
+        for (const char* line : paragraph.lines) {
+            baseline += kLineStep;
+            lettering.Write(line, vector2(kRight, baseline), GlyphSize::kSmall);
         }
-        baseline += kLineStep;
-        lettering.Write(lines_[i], vector2(kRight, baseline), GlyphSize::kSmall);
+        baseline += kParagraphGap;
     }
     lettering.Write("clear a level: stay alive", vector2(kLeft, kClearBaseline), GlyphSize::kSmall);
     lettering.Write("until its time runs out", vector2(kLeft, kClearBaseline + kLineStep), GlyphSize::kSmall);
@@ -91,8 +98,6 @@ std::string HelpCard::Hint(const InputNames& names) const
 bool HelpCard::Animate(uint32_t ms)
 {
     chain_.Advance(ms);
-    if (Names().Action(Action::kRestartLoop) != restartKey_)
-        Letter();
     note_.Show(Names());
     return true;
 }

@@ -26,8 +26,6 @@ public:
     // Moves the chain on and names the keys anew for the device in use.
     bool Animate(uint32_t ms) override;
 
-    // The card's paragraphs as lettered (for the loop and the chain), one string a line.
-    const std::vector<std::string>& Lines() const { return lines_; }
     const ChainPicture& Chain() const { return chain_; }
 
 private:
@@ -42,8 +40,6 @@ private:
     CSpriteContainer noteSprites_; // the controls
     ControlsNote note_{noteSprites_, NoteLayout()};
     ChainPicture chain_;
-    std::vector<std::string> lines_;
-    std::string restartKey_; // as lettered in the loop's lines
 
     static ControlsNote::Layout NoteLayout();
 };
