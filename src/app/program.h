@@ -1,7 +1,7 @@
 #pragma once
 // The whole run of the game as one object that a driver ticks with the time: start-up, then the
-// screen that shows (the title, the main menu, play, the ending), one after the other, then
-// shutdown. No tick blocks or loops, so the native main loop, the tests and a browser's
+// screen that shows (the title, the main menu, the lesson, play, the ending), one after the
+// other, then shutdown. No tick blocks or loops, so the native main loop, the tests and a browser's
 // animation-frame callback all drive the same code; between ticks the native loop sleeps until
 // the next one is due.
 //
