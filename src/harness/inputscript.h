@@ -15,6 +15,7 @@
 //   <ms> padzones <d> <f> the pad's stick dead zone and fire threshold from now on, in per
 //                        cent (a recording made with the player's own has this line)
 //   <ms> quit            the window is closed
+//   <ms> text <c>        the character of code point c typed (a screen taking text: a name)
 //   <ms> digest          prints the world's digest line ("digest " + worlddigest.h's line)
 //   <ms> screenshot <f>  saves the 1280 x 720 picture of that step as the PNG file f (the
 //                        headless driver has no picture and skips it)

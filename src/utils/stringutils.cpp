@@ -155,4 +155,44 @@ std::string::size_type FindOutsideQuotes(std::string_view set, std::string_view 
     return std::string::npos;
 }
 
+std::u32string DecodeUtf8(const std::string& text)
+{
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length =
+            lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        char32_t code = length == 1 ? lead : length == 2 ? lead & 0x1Fu : length == 3 ? lead & 0x0Fu : lead & 0x07u;
+        std::size_t read = 1;
+        while (read < length && i + read < text.size() && (static_cast<unsigned char>(text[i + read]) >> 6) == 0x2)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + read++]) & 0x3Fu);
+        out.push_back(length > 0 && read == length ? code : U'\uFFFD');
+        i += read;
+    }
+    return out;
+}
+
+std::string EncodeUtf8(char32_t code)
+{
+    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        code = U'\uFFFD';
+    std::string out;
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
 } // namespace kolm

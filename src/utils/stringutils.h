@@ -33,4 +33,10 @@ bool ToBool(const std::string& text);
 // there is none.
 std::string::size_type FindOutsideQuotes(std::string_view set, std::string_view text, std::string::size_type start = 0);
 
+// The code points of UTF-8 text. A sequence cut short (or a byte that starts none) is one
+// U+FFFD, and reading goes on at the byte that broke it off.
+std::u32string DecodeUtf8(const std::string& text);
+// A code point written as UTF-8 (U+FFFD for one that is none).
+std::string EncodeUtf8(char32_t code);
+
 } // namespace kolm

@@ -123,6 +123,11 @@ bool ParseScriptEvent(std::istringstream& words, const std::string& action, Game
         event.y = static_cast<float>(b);
     } else if (action == "quit") {
         event = GameEvent::Of(GameEvent::Type::kQuit);
+    } else if (action == "text") {
+        if (!ReadInt(words, a, 0x20, 0x10FFFF))
+            return false;
+        event = GameEvent::Of(GameEvent::Type::kText);
+        event.value = a;
     } else {
         return false;
     }
@@ -172,6 +177,9 @@ std::string FormatScriptEvent(uint32_t time, const GameEvent& event)
         break;
     case Type::kQuit:
         line << "quit";
+        break;
+    case Type::kText:
+        line << "text " << event.value;
         break;
     default:
         return std::string();

@@ -1,6 +1,7 @@
 #include "app/text/lettering.h"
 
 #include "engine/render/texturecache.h"
+#include "utils/stringutils.h"
 
 #include <cmath>
 
@@ -8,27 +9,7 @@ namespace {
 
 using datafiles::GlyphSize;
 
-const char32_t kUnknown = U'\uFFFD';
 const char32_t kTimes = U'\u00D7';
-
-// The code points of UTF-8 text. A sequence cut short (or a byte that starts none) is one
-// unknown character, and reading goes on at the byte that broke it off.
-std::u32string DecodeUtf8(const std::string& text)
-{
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length =
-            lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        char32_t code = length == 1 ? lead : length == 2 ? lead & 0x1Fu : length == 3 ? lead & 0x0Fu : lead & 0x07u;
-        std::size_t read = 1;
-        while (read < length && i + read < text.size() && (static_cast<unsigned char>(text[i + read]) >> 6) == 0x2)
-            code = (code << 6) | (static_cast<unsigned char>(text[i + read++]) & 0x3Fu);
-        out.push_back(length > 0 && read == length ? code : kUnknown);
-        i += read;
-    }
-    return out;
-}
 
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
@@ -45,7 +26,7 @@ char32_t NeighbourOf(const std::u32string& text, std::size_t i, int step)
 // The characters as the glyph set spells them: capitals, and the times sign between numbers.
 std::u32string Spelled(const std::string& text)
 {
-    std::u32string spelled = DecodeUtf8(text);
+    std::u32string spelled = kolm::DecodeUtf8(text);
     const std::u32string original = spelled;
     for (std::size_t i = 0; i < spelled.size(); ++i) {
         const char32_t c = original[i];

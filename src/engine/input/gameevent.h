@@ -29,6 +29,8 @@ struct GameEvent {
         kTap,         // x, y: a finger came down on the picture (a touch screen; the page only)
         kFullScreen,  // value: the player's window key (F11, Alt+Enter) put the window full screen
                       //   (1) or back into a window (0)
+        kText,        // value: a character typed or pasted (its Unicode code point), only while a
+                      //   screen asks for text (Platform::SetTextInput)
     };
 
     // Mouse buttons.

@@ -79,6 +79,12 @@ public:
     // Shakes the player's pad, if it can, at a strength from 0 to 1 for so long.
     virtual void Rumble(float strength, uint32_t milliseconds) = 0;
 
+    // While on, the characters the player types, and what Ctrl+V pastes, come as kText events
+    // (besides the keys themselves); off from the start, so that play hears keys alone.
+    virtual void SetTextInput(bool) {}
+    // Puts the text on the system's clipboard (the page: the browser's), where it can.
+    virtual void SetClipboardText(const std::string&) {}
+
 protected:
     // Notes the device behind an event the person made; true when the event used it (a key or
     // button pressed, a stick pushed), false for a release, a move or a stick at rest.

@@ -11,6 +11,7 @@
 #include "engine/render/renderbackend.h"
 #include "engine/render/texturecache.h"
 #include "utils/log.h"
+#include "utils/stringutils.h"
 
 #include <SDL.h>
 #include <emscripten.h>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <deque>
 #include <map>
 
@@ -42,8 +44,12 @@ public:
     void ShowCursor(bool shown) override;
     std::string KeyLabel(int32_t key) const override;
     void Rumble(float strength, uint32_t milliseconds) override { pads_.Rumble(playerPad_, strength, milliseconds); }
+    void SetTextInput(bool on) override { textInput_ = on; }
+    void SetClipboardText(const std::string& text) override;
 
 private:
+    // The characters of the text as events to come.
+    void Type(const std::string& text);
     static EM_BOOL OnKey(int type, const EmscriptenKeyboardEvent* key, void* self);
     static EM_BOOL OnMouse(int type, const EmscriptenMouseEvent* mouse, void* self);
     static EM_BOOL OnWheel(int type, const EmscriptenWheelEvent* wheel, void* self);
@@ -64,6 +70,7 @@ private:
     bool padsSampled_ = false; // this round of polls has read the pads
     int32_t playerPad_ = -1;
     std::map<int32_t, std::string> labels_; // what keys type, as the player has pressed them
+    bool textInput_ = false;
 };
 
 BrowserPlatform::BrowserPlatform(std::unique_ptr<GlRenderBackend> device) : device_(std::move(device))
@@ -126,7 +133,37 @@ EM_BOOL BrowserPlatform::OnKey(int type, const EmscriptenKeyboardEvent* key, voi
     GameEvent event = GameEvent::Key(place->number, down);
     event.alt = key->altKey;
     platform.waiting_.push_back(event);
-    return true;
+    // A key that types one character (its key names no key: "a", "é", not "Enter") types it.
+    const bool typesOne = kolm::DecodeUtf8(key->key).size() == 1;
+    if (down && platform.textInput_ && typesOne && !key->ctrlKey && !key->metaKey)
+        platform.Type(key->key);
+    // Ctrl+V lets the browser paste, which the page hands over as text (TakePasted).
+    return !(down && platform.textInput_ && (key->ctrlKey || key->metaKey) && place->number == gamekeys::kV);
+}
+
+// What the page's paste listener (web/page.js) kept of the last paste; empty for none.
+EM_JS(char*, TakePastedText, (), {
+    const text = (typeof Module.takePasted === 'function') ? Module.takePasted() : '';
+    return stringToNewUTF8(text || '');
+});
+
+EM_JS(void, WriteClipboardText, (const char* text), {
+    const words = UTF8ToString(text);
+    if (navigator.clipboard && navigator.clipboard.writeText)
+        navigator.clipboard.writeText(words).catch(() => {});
+});
+
+void BrowserPlatform::SetClipboardText(const std::string& text) { WriteClipboardText(text.c_str()); }
+
+void BrowserPlatform::Type(const std::string& text)
+{
+    for (char32_t code : kolm::DecodeUtf8(text)) {
+        if (code < 0x20 || code == 0x7F)
+            continue;
+        GameEvent typed = GameEvent::Of(GameEvent::Type::kText);
+        typed.value = static_cast<int32_t>(code);
+        waiting_.push_back(typed);
+    }
 }
 
 GameEvent BrowserPlatform::AtCanvasPixel(GameEvent event, double cssX, double cssY)
@@ -229,6 +266,11 @@ bool BrowserPlatform::Poll(GameEvent& event)
     // The page's SDL hears the page's events too; the game reads none of its queue.
     SDL_Event ignored;
     while (SDL_PollEvent(&ignored)) {
+    }
+    if (textInput_) {
+        char* pasted = TakePastedText();
+        Type(pasted);
+        std::free(pasted);
     }
     if (waiting_.empty() && !padsSampled_) {
         padsSampled_ = true;

@@ -7,10 +7,12 @@
 #include "engine/platform/sdl2/sdlwindow.h"
 #include "engine/platform/sdl2/x11display.h"
 #include "utils/log.h"
+#include "utils/stringutils.h"
 
 #include <SDL.h>
 
 #include <cstdlib>
+#include <deque>
 #include <optional>
 
 namespace {
@@ -37,17 +39,23 @@ public:
     void ShowCursor(bool shown) override { SDL_ShowCursor(shown ? SDL_ENABLE : SDL_DISABLE); }
     std::string KeyLabel(int32_t key) const override;
     void Rumble(float strength, uint32_t milliseconds) override { pads_->Rumble(playerPad_, strength, milliseconds); }
+    void SetTextInput(bool on) override;
+    void SetClipboardText(const std::string& text) override { SDL_SetClipboardText(text.c_str()); }
 
 private:
     // The game's event for one of SDL's; false for one the game does not hear.
     bool Translate(const SDL_Event& sdlEvent, GameEvent& event);
     bool TranslateWindowEvent(const SDL_WindowEvent& windowEvent, GameEvent& event);
     bool TranslateKey(const SDL_Event& sdlEvent, GameEvent& event);
+    // The characters of the text as events to come.
+    void Type(const std::string& text);
 
     std::unique_ptr<SdlWindow> window_;
     std::unique_ptr<SdlPads> pads_;
     int32_t playerPad_ = -1; // the pad used last
     std::optional<GameEvent> switched_; // after the picture's kExposed, the window key's switch
+    std::deque<GameEvent> typed_;       // characters typed or pasted, still to be handed out
+    bool textInput_ = false;
 };
 
 bool SdlPlatform::Poll(GameEvent& event)
@@ -57,10 +65,20 @@ bool SdlPlatform::Poll(GameEvent& event)
         switched_.reset();
         return true;
     }
+    if (!typed_.empty()) {
+        event = typed_.front();
+        typed_.pop_front();
+        return true;
+    }
     SDL_Event sdlEvent;
     while (SDL_PollEvent(&sdlEvent)) {
-        if (!Translate(sdlEvent, event))
-            continue;
+        if (!Translate(sdlEvent, event)) {
+            if (typed_.empty())
+                continue;
+            event = typed_.front();
+            typed_.pop_front();
+            return true;
+        }
         if (NoteUse(event, pads_->FamilyOf(event.pad)) && event.IsPad())
             playerPad_ = event.pad;
         return true;
@@ -79,6 +97,9 @@ bool SdlPlatform::Translate(const SDL_Event& sdlEvent, GameEvent& event)
     case SDL_KEYDOWN:
     case SDL_KEYUP:
         return TranslateKey(sdlEvent, event);
+    case SDL_TEXTINPUT:
+        Type(sdlEvent.text.text);
+        return false;
     case SDL_MOUSEMOTION:
         event = GameEvent::MouseMotion(sdlEvent.motion.x, sdlEvent.motion.y);
         return true;
@@ -139,7 +160,35 @@ bool SdlPlatform::TranslateKey(const SDL_Event& sdlEvent, GameEvent& event)
         return false;
     event = GameEvent::Key(place->number, key.type == SDL_KEYDOWN);
     event.alt = (key.keysym.mod & KMOD_ALT) != 0;
+    if (textInput_ && key.type == SDL_KEYDOWN && key.keysym.sym == SDLK_v && (key.keysym.mod & KMOD_CTRL)) {
+        if (char* pasted = SDL_GetClipboardText()) {
+            Type(pasted);
+            SDL_free(pasted);
+        }
+    }
     return true;
+}
+
+void SdlPlatform::Type(const std::string& text)
+{
+    for (char32_t code : kolm::DecodeUtf8(text)) {
+        if (code < 0x20 || code == 0x7F)
+            continue; // line ends and other controls are keys, not text
+        GameEvent typed = GameEvent::Of(GameEvent::Type::kText);
+        typed.value = static_cast<int32_t>(code);
+        typed_.push_back(typed);
+    }
+}
+
+void SdlPlatform::SetTextInput(bool on)
+{
+    if (on == textInput_)
+        return;
+    textInput_ = on;
+    if (on)
+        SDL_StartTextInput();
+    else
+        SDL_StopTextInput();
 }
 
 void SdlPlatform::DesktopSize(int& width, int& height) const
