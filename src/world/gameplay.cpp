@@ -73,6 +73,12 @@ const std::string& Gameplay::LevelFile() const
     return world ? world->levelFile : kNone;
 }
 
+void Gameplay::SetHeroUntouched(bool untouched)
+{
+    if (world)
+        world->heroUntouched = untouched;
+}
+
 uint32_t Gameplay::BigRobotBlasts() const { return world ? world->bigRobotBlasts : 0; }
 
 std::size_t Gameplay::ChainExplosionsWaiting() const { return world ? world->pendingExplosions.size() : 0; }

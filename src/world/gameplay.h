@@ -70,6 +70,8 @@ public:
     uint32_t LevelsLoaded() const { return levelsLoaded_; }
     // Big robots blown up in this level so far (the pad rumbles for each).
     uint32_t BigRobotBlasts() const;
+    // Nothing touches the hero of this level's world from now on (a level's maker previewing it).
+    void SetHeroUntouched(bool untouched);
     // Chain explosions waiting to go off: a small robot hit by two different selves within 350 ms,
     // and each robot its blast caught. The lesson watches it for the player's first chain.
     std::size_t ChainExplosionsWaiting() const;

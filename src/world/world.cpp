@@ -111,7 +111,7 @@ void Gameplay::CQuenlowZarnImpl::UpdateCharacters()
 {
     if (player) {
         player->Update(worldTime);
-        if (!player->dead)
+        if (!player->dead && !heroUntouched)
             CollideCharacter(player.get());
         if (player->dead)
             playerDead = true;

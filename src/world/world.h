@@ -101,6 +101,9 @@ public:
     std::list<DelayedExplosion> pendingExplosions;
     std::string levelFile; // the file the level was read from, for reports
     uint32_t bigRobotBlasts = 0; // big robots blown up since the world was made (the pad rumbles)
+    // The hero is touched by nothing: the field a level's maker previews, where the hero stands
+    // where he arrives and the robots go their ways around him.
+    bool heroUntouched = false;
 
 private:
     template <typename Archive>

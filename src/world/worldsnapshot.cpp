@@ -45,6 +45,7 @@ void Gameplay::CQuenlowZarnImpl::Keep(Archive& archive)
     archive.Value(aimCursor);
     archive.Value(playerDead);
     archive.Value(bigRobotBlasts);
+    archive.Value(heroUntouched);
     timeline.Keep(archive);
     sprites.Keep(archive);
     KeepCharacters(archive);

@@ -3,6 +3,7 @@
 #include "app/profile/dataroot.h"
 #include "app/play/replayplayer.h"
 #include "app/play/replaytimeline.h"
+#include "harness/botlevelcheck.h"
 #include "audio/soundoutput.h"
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
@@ -217,37 +218,18 @@ int Play(const SimOptions& options, InputSource& input)
     return 0;
 }
 
-// The level check gives up on a level after this many lost loops.
-constexpr std::size_t kCheckLoops = 20;
-
-struct LevelCheck {
-    bool cleared = false;
-    std::size_t loops = 0;
-    uint64_t time = 0; // game ms
-};
-
 // The bot plays one level on its own, from the first loop, until it clears it or gives up.
-LevelCheck PlayLevel(const SimOptions& options, uint32_t seed, const std::string& file)
+BotRun PlayLevel(const SimOptions& options, uint32_t seed, const std::string& file)
 {
-    const uint64_t limit = options.maxTime ? options.maxTime : 30 * 60 * 1000;
-    BotPlayer bot(BotOptions(options, seed));
-    HeadlessGame game(file, seed, &bot);
-    const Gameplay::CQuenlowZarnImpl* world = game.Game().World();
-    while (!world->IsLevelCleared() && world->oldGuys.size() < kCheckLoops && game.PhaseTime() < limit)
-        game.Step();
-    LevelCheck check;
-    check.cleared = world->IsLevelCleared();
-    check.loops = world->oldGuys.size() + (check.cleared ? 1 : 0);
-    check.time = game.PhaseTime();
-    return check;
+    return BotLevelCheck::PlayOnce(file, seed, options.novice, options.maxTime ? options.maxTime : BotLevelCheck::kLongestRunMs);
 }
 
 // A table row for one seed: cleared or not, in how many loops and how much game time.
 void CheckLevel(const SimOptions& options, int position, const std::string& file)
 {
-    const LevelCheck check = PlayLevel(options, options.seed, file);
+    const BotRun check = PlayLevel(options, options.seed, file);
     char line[256];
-    std::snprintf(line, sizeof line, "| %d | %s | %s | %zu | %.1f |\n", position, file.c_str(),
+    std::snprintf(line, sizeof line, "| %d | %s | %s | %u | %.1f |\n", position, file.c_str(),
                   check.cleared ? "yes" : "no", check.loops, check.time / 1000.0);
     kolm::SayText(line);
 }
@@ -260,7 +242,7 @@ void CheckLevelOverSeeds(const SimOptions& options, int position, const std::str
     uint64_t loops = 0;
     bool everyCleared = true;
     for (const uint32_t seed : options.seeds) {
-        const LevelCheck check = PlayLevel(options, seed, file);
+        const BotRun check = PlayLevel(options, seed, file);
         loops += check.loops;
         everyCleared = everyCleared && check.cleared;
         row += " " + std::to_string(check.loops) + (check.cleared ? "" : "+") + " |";

@@ -21,6 +21,7 @@ public:
     }
     void Observe(uint32_t phaseTime, const GamePhase& phase) override
     {
+        at_.seen = phaseTime;
         for (; !Done() && at_.nextCheck < replay_.checks.size() && replay_.checks[at_.nextCheck].time <= phaseTime;
              ++at_.nextCheck) {
             const Replay::Check& check = replay_.checks[at_.nextCheck];
@@ -34,7 +35,12 @@ public:
     // Watching a replay never changes the player's progress.
     bool KeepsProgress() const override { return false; }
 
-    bool Done() const { return at_.parted || at_.nextCheck >= replay_.checks.size(); }
+    bool Done() const
+    {
+        if (replay_.checks.empty())
+            return at_.seen >= replay_.milliseconds;
+        return at_.parted || at_.nextCheck >= replay_.checks.size();
+    }
     const Cursor& At() const { return at_; }
     void MoveTo(const Cursor& cursor) { at_ = cursor; }
 
@@ -45,11 +51,11 @@ private:
 
 namespace {
 
-FrameLoop::Options Watched(std::function<void()> drawOver)
+FrameLoop::Options Watched(const std::function<void()>& drawOver)
 {
     FrameLoop::Options options;
     options.pause.pausable = false;
-    options.drawOver = std::move(drawOver);
+    options.drawOver = drawOver;
     return options;
 }
 
@@ -79,12 +85,13 @@ bool ReplayPlayer::Playable(const Replay& replay, const kolm::CLevelList& levels
     return true;
 }
 
-ReplayPlayer::ReplayPlayer(const Replay& replay, kolm::CLevelList& levels, bool noGrid, std::function<void()> drawOver)
+ReplayPlayer::ReplayPlayer(const Replay& replay, kolm::CLevelList& levels, const Setup& setup)
     : replay_(replay), feed_(std::make_unique<Feed>(replay_))
 {
-    phase_ = std::make_unique<GamePhase>(noGrid, FirstLevel(replay_.levelFile), levels, GeneratorsOf(replay_));
+    phase_ = std::make_unique<GamePhase>(setup.noGrid, FirstLevel(replay_.levelFile), levels, GeneratorsOf(replay_));
     phase_->overlay->clearStands = replay_.clearStands;
-    loop_ = std::make_unique<FrameLoop>(Watched(std::move(drawOver)), *phase_, feed_.get());
+    phase_->gameplay.SetHeroUntouched(setup.heroUntouched);
+    loop_ = std::make_unique<FrameLoop>(Watched(setup.drawOver), *phase_, feed_.get());
     loop_->RestoreSticks(replay_.pad);
     loop_->HandleDueInputEvents();
 }

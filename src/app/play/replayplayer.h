@@ -22,10 +22,16 @@ public:
     // ("recorded on another version of level 3").
     static bool Playable(const Replay& replay, const kolm::CLevelList& levels, std::string& problem);
 
-    // The replay at its start: the level loaded, the events of its time 0 handled. noGrid: the
-    // paper stands still; drawOver: drawn over each frame (the watcher's bar).
-    ReplayPlayer(const Replay& replay, kolm::CLevelList& levels, bool noGrid = false,
-                 std::function<void()> drawOver = {});
+    struct Setup {
+        bool noGrid = false;          // the paper stands still
+        bool heroUntouched = false;   // nothing touches the hero (a level's maker previewing it)
+        std::function<void()> drawOver; // drawn over each frame (the watcher's bar)
+    };
+
+    // The replay at its start: the level loaded, the events of its time 0 handled. A replay with
+    // no checks (a level being made, played with no one's input) plays for its milliseconds.
+    ReplayPlayer(const Replay& replay, kolm::CLevelList& levels, const Setup& setup);
+    ReplayPlayer(const Replay& replay, kolm::CLevelList& levels) : ReplayPlayer(replay, levels, Setup()) {}
     ~ReplayPlayer();
     ReplayPlayer(const ReplayPlayer&) = delete;
     ReplayPlayer& operator=(const ReplayPlayer&) = delete;
@@ -53,6 +59,7 @@ public:
         bool parted = false;
         uint32_t partedAt = 0;
         int partedLoop = 1;
+        uint32_t seen = 0; // the phase time of the last step looked at
     };
     // A moment of the replay: the game as it stood there and the replay's cursor. A moment taken
     // of one player of a replay can be put back into another player of the same replay; the

@@ -12,8 +12,9 @@ uint32_t TimeOf(const ReplayPlayer::Moment& moment) { return moment.LevelTime();
 
 } // namespace
 
-ReplayTimeline::ReplayTimeline(const Replay& replay, kolm::CLevelList& levels, std::size_t budgetBytes)
-    : budget_(budgetBytes), ahead_(std::make_unique<ReplayPlayer>(replay, levels)), loopStarts_{0}
+ReplayTimeline::ReplayTimeline(const Replay& replay, kolm::CLevelList& levels, std::size_t budgetBytes,
+                               const ReplayPlayer::Setup& setup)
+    : budget_(budgetBytes), ahead_(std::make_unique<ReplayPlayer>(replay, levels, setup)), loopStarts_{0}
 {
     Keep();
 }

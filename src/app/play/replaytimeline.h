@@ -22,7 +22,9 @@ public:
     static constexpr std::size_t kDefaultBudget = 64u << 20;
     static constexpr uint32_t kEveryMs = 1000; // game time between two snapshots
 
-    ReplayTimeline(const Replay& replay, kolm::CLevelList& levels, std::size_t budgetBytes = kDefaultBudget);
+    // setup: how the replay is played (ReplayPlayer::Setup; its drawOver is not used).
+    ReplayTimeline(const Replay& replay, kolm::CLevelList& levels, std::size_t budgetBytes = kDefaultBudget,
+                   const ReplayPlayer::Setup& setup = ReplayPlayer::Setup());
 
     // Plays ahead for about sliceMs of wall time (at least one step); nothing once the whole
     // replay has been played ahead.
@@ -42,6 +44,9 @@ public:
     bool Seek(ReplayPlayer& player, uint32_t levelTime) const;
 
     std::size_t Snapshots() const { return moments_.size(); }
+    // What the snapshots share: a moment taken of a player put at a moment by Seek is read back
+    // with it.
+    SnapshotStore& Store() { return store_; }
     // The memory the snapshots hold, with what they share.
     std::size_t Bytes() const { return momentBytes_ + store_.Bytes(); }
 

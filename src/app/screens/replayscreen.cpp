@@ -120,8 +120,10 @@ void ReplayScreen::Load(const std::string& path)
         problem_ = problem;
         return;
     }
-    player_ = std::make_unique<ReplayPlayer>(replay_, *setup_.levels, !setup_.settings->paperMotion,
-                                             [this] { DrawOver(); });
+    ReplayPlayer::Setup shown;
+    shown.noGrid = !setup_.settings->paperMotion;
+    shown.drawOver = [this] { DrawOver(); };
+    player_ = std::make_unique<ReplayPlayer>(replay_, *setup_.levels, shown);
     player_->Phase().gameplay.SoftenFlashes(setup_.settings->softFlashes);
     timeline_ = std::make_unique<ReplayTimeline>(replay_, *setup_.levels);
 }
