@@ -1,5 +1,6 @@
 #include "app/profile/dataroot.h"
 #include "app/program.h"
+#include "harness/botlevelcheck.h"
 #include "harness/toolrun.h"
 
 #include <memory>
@@ -19,11 +20,13 @@ int main(int argc, char** argv)
         return 2;
     if (!tools->Active())
         tools.reset();
+    // The editor's check of a level is the bot's.
+    LevelCheckMaker check = [](const std::string& file) { return std::make_unique<BotLevelCheck>(file); };
 #ifdef __EMSCRIPTEN__
     // A page cannot wait in a loop of its own: the browser's animation frames drive the game.
-    RunProgramInBrowser(arguments, std::move(tools));
+    RunProgramInBrowser(arguments, std::move(tools), std::move(check));
     return 0;
 #else
-    return RunProgram(arguments, tools.get());
+    return RunProgram(arguments, tools.get(), std::move(check));
 #endif
 }

@@ -60,10 +60,11 @@ void AnimationFrame()
 
 } // namespace
 
-void RunProgramInBrowser(const std::vector<std::string>& arguments, std::unique_ptr<InputSource> tools)
+void RunProgramInBrowser(const std::vector<std::string>& arguments, std::unique_ptr<InputSource> tools,
+                         LevelCheckMaker check)
 {
     g_run.tools = std::move(tools);
-    g_run.program = std::make_unique<Program>(arguments, g_run.tools.get());
+    g_run.program = std::make_unique<Program>(arguments, g_run.tools.get(), std::move(check));
     // Zero frames per second: the browser's own animation frames.
     emscripten_set_main_loop(AnimationFrame, 0, false);
 }

@@ -18,6 +18,7 @@
 #include "utils/levellist/clevellist.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -41,11 +42,19 @@ int StartAfter(const CommandLine& options)
     return cleared ? cleared : FirstLevel::kListOwnStart;
 }
 
+// Where the editor keeps the level it previews: the system's folder for passing files.
+std::string ScratchFolder()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    return error ? std::string(".") : folder.string();
+}
+
 } // namespace
 
-Program::Program(const std::vector<std::string>& arguments, InputSource* tools)
+Program::Program(const std::vector<std::string>& arguments, InputSource* tools, LevelCheckMaker check)
     : options_(ParseCommandLine(arguments)), classicSettings_(ForThisRun(Settings::Defaults(), options_)),
-      tools_(tools)
+      tools_(tools), check_(std::move(check))
 {
 }
 
@@ -111,6 +120,9 @@ void Program::StartUp()
     if (!options_.replayFile.empty()) {
         afterTitle.to = GameScreen::Change::To::kWatch;
         afterTitle.replay = options_.replayFile;
+    } else if (!options_.editFile.empty() && !options_.classic) {
+        afterTitle.to = GameScreen::Change::To::kEdit;
+        afterTitle.level = options_.editFile;
     } else if (!ShowsMenus()) {
         afterTitle.to = GameScreen::Change::To::kPlay;
         afterTitle.startAfter = StartAfter(options_);
@@ -147,6 +159,7 @@ void Program::OpenWindow()
 bool Program::ShowsMenus() const
 {
     return !options_.classic && !options_.startLevel && !options_.continueGame && options_.replayFile.empty() &&
+           options_.editFile.empty() &&
            (!tools_ || tools_->DrivesMenus());
 }
 
@@ -207,11 +220,27 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         setup.startAfter = change.startAfter;
         return std::make_unique<LessonScreen>(setup);
     }
+    case GameScreen::Change::To::kEdit:
+        return std::make_unique<EditorScreen>(EditorSetup(change));
     case GameScreen::Change::To::kEnding:
         return std::make_unique<EndingScreen>(change.records, levels_.Count() - 1, ShowsMenus());
     default:
         return nullptr;
     }
+}
+
+EditorScreen::Setup Program::EditorSetup(const GameScreen::Change& change)
+{
+    EditorScreen::Setup setup;
+    setup.file = change.level;
+    setup.levels = &levels_;
+    setup.settings = &InForce();
+    setup.platform = platform_.get();
+    setup.check = check_;
+    setup.scratchFolder = ScratchFolder();
+    setup.toolsDriveMenus = tools_ && tools_->DrivesMenus();
+    setup.back = GameScreen::Change(ShowsMenus() ? GameScreen::Change::To::kMainMenu : GameScreen::Change::To::kQuit);
+    return setup;
 }
 
 void Program::ShutDown()
@@ -221,9 +250,9 @@ void Program::ShutDown()
     done_ = true;
 }
 
-int RunProgram(const std::vector<std::string>& arguments, InputSource* tools)
+int RunProgram(const std::vector<std::string>& arguments, InputSource* tools, LevelCheckMaker check)
 {
-    Program program(arguments, tools);
+    Program program(arguments, tools, std::move(check));
     for (uint32_t now = kolm::GetTicks(); program.Tick(now);)
         now = kolm::WaitUntil(program.NextDue());
     return program.ExitStatus();

@@ -11,8 +11,10 @@
 // the tools' input source, when one is given, look at the screen and hands the screen its due
 // events. The classic game, "-level", "-continue" and the tools go from the title straight into
 // one game phase, "-replay" into watching the replay; otherwise the main menu follows the title.
+#include "app/edit/levelcheck.h"
 #include "app/profile/commandline.h"
 #include "app/screen/gamescreen.h"
+#include "app/screens/editorscreen.h"
 #include "app/profile/settings.h"
 #include "utils/levellist/clevellist.h"
 
@@ -27,7 +29,8 @@ class SettingsKeeper;
 
 class Program {
 public:
-    Program(const std::vector<std::string>& arguments, InputSource* tools);
+    // check: how the editor has the bot check a level (null: it cannot).
+    Program(const std::vector<std::string>& arguments, InputSource* tools, LevelCheckMaker check = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -52,6 +55,7 @@ private:
     void PumpEvents();
     void MoveOn(const GameScreen::Change& change);
     std::unique_ptr<GameScreen> ScreenFor(const GameScreen::Change& change);
+    EditorScreen::Setup EditorSetup(const GameScreen::Change& change);
     void ShutDown();
     // The settings this run plays with: the file's and the command line's, or for the classic
     // game the command line's alone.
@@ -62,6 +66,7 @@ private:
     Settings classicSettings_;
     std::unique_ptr<SettingsKeeper> settings_; // outside the classic game
     InputSource* tools_;
+    LevelCheckMaker check_;
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<GameScreen> screen_;
     bool started_ = false;
@@ -73,4 +78,4 @@ private:
 
 // Runs the program on this machine: a tick, then asleep until the next is due, until it has shut
 // down. Returns its exit status.
-int RunProgram(const std::vector<std::string>& arguments, InputSource* tools);
+int RunProgram(const std::vector<std::string>& arguments, InputSource* tools, LevelCheckMaker check = {});

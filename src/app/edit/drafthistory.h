@@ -16,6 +16,8 @@ public:
     const LevelDraft& Now() const { return now_; }
     // The draft after a change; nothing is kept when it changed nothing.
     void Change(const LevelDraft& changed);
+    // The draft after more of the same change (a mark dragged on): no step of its own.
+    void Amend(const LevelDraft& changed) { now_ = changed; }
     bool Undo();
     bool Redo();
     std::size_t Undoable() const { return before_.size(); }

@@ -1,5 +1,6 @@
 #include "app/profile/commandline.h"
 
+#include "app/profile/dataroot.h"
 #include "app/profile/settings.h"
 #include "engine/core/numeric.h"
 #include "utils/log.h"
@@ -54,7 +55,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         .Switch("-continue", [&] { options.continueGame = true; })
         .Valued("-level", value([&](const std::string& text) { options.startLevel = ReadStartLevel(text); }))
         .Valued("-speed", value([&](const std::string& text) { options.gameSpeed = ReadGameSpeed(text); }))
-        .Valued("-replay", value([&](const std::string& text) { options.replayFile = text; }));
+        .Valued("-replay", value([&](const std::string& text) { options.replayFile = FromStartDirectory(text); }))
+        .Valued("-edit", value([&](const std::string& text) { options.editFile = FromStartDirectory(text); }));
     std::string unused;
     table.Read(arguments, kolm::OptionTable::kGame, unused);
     return options;

@@ -18,6 +18,7 @@ struct CommandLine {
     int startLevel = 0; // "-level": a list position of 1 or more; 0: not given
     int gameSpeed = 0;  // "-speed": one of the offered speeds in per cent; 0: not given
     std::string replayFile; // "-replay": the replay to watch; empty: not given
+    std::string editFile;   // "-edit": the level file to make or change in the editor; empty: not given
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

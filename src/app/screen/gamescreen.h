@@ -30,6 +30,7 @@ public:
             kReplays, // the main menu with its list of replays open
             kLesson,  // the lesson, then play from startAfter
             kLevels,  // the main menu with its levels card open
+            kEdit,    // the editor, of the level file in level
             kQuit,
         };
 
@@ -41,6 +42,7 @@ public:
         Progress records;   // kEnding: the records it shows
         std::string replay; // kWatch: the replay file
         To watchedFrom = To::kReplays; // kWatch: where watching goes back to
+        std::string level;             // kEdit: the level file
     };
 
     virtual ~GameScreen() = default;
