@@ -27,6 +27,7 @@ public:
     // moment itself.
     bool ShowAt(uint32_t time);
     uint32_t Shown() const { return shown_->LevelTime(); }
+    const Gameplay& ShownGame() { return shown_->Phase().gameplay; }
     void Draw() { shown_->Draw(); }
 
     // The game as it stands at the moment shown, for a test play to begin from, and the store it

@@ -66,6 +66,8 @@ public:
     bool RunsToolClock() const override { return setup_.toolsDriveMenus; }
 
     const LevelDraft& Draft() const { return history_.Now(); }
+    // The field as it shows at the cursor.
+    const Gameplay& Field() { return preview_.ShownGame(); }
     int32_t Cursor() const { return cursor_; }
     int Selected() const { return selected_; }
     const TestPlay* Testing() const { return testing_.get(); }
