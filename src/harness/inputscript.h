@@ -55,6 +55,8 @@ public:
         GameEvent event;
     };
     const std::vector<Timed>& Events() const { return events_; }
+    // Every event has been handed out and every digest and screenshot taken.
+    bool Spent() const { return next_ >= events_.size() && nextObservation_ >= observations_.size(); }
 
 private:
     struct Observation {

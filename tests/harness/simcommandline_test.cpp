@@ -58,3 +58,18 @@ TEST(SimCommandLine, AScreenshotLineIsSkippedWithALineNamingTheDriver)
     EXPECT_TRUE(Has(out.output, "digest level=" + dir.File("level.txt") + " t=320 "))
         << "the script goes on after the screenshot line: " << out.output;
 }
+
+// A script that never quits ends the run once it is spent and nothing more can happen, saying why
+// (the run would otherwise go on for ever).
+TEST(SimCommandLine, ASpentScriptEndsTheRunOnceTheHeroIsDeadOrTheLevelCleared)
+{
+    testsupport::TempDir dir;
+    dir.Write("deadly.txt", "600000\n100,2\n200,2\n300,2\n");
+    dir.Write("stand.script", "0 move 900 300\n");
+    const testsupport::ProcessResult dead = RunSim(dir.Path(), "--level deadly.txt --script stand.script", false);
+    EXPECT_EQ(dead.exitStatus, 0);
+    EXPECT_TRUE(Has(dead.output, "the script has ended and the hero is dead")) << dead.output;
+    const testsupport::ProcessResult cleared = RunSim(dir.Path(), "--script stand.script", false);
+    EXPECT_TRUE(Has(cleared.output, "nothing more can happen")) << cleared.output;
+    EXPECT_TRUE(Has(RunSim(dir.Path(), "--level deadly.txt --script stand.script", true).output, "player=dead"));
+}

@@ -194,8 +194,21 @@ bool LimitReached(const SimOptions& options, uint64_t steps, const HeadlessGame&
     return (options.maxSteps && steps >= options.maxSteps) || (options.maxTime && game.PhaseTime() >= options.maxTime);
 }
 
-// Plays one run; a single level stops once it is cleared.
-int Play(const SimOptions& options, InputSource& input)
+// Why a script's run has nothing more to show: its script is spent and the hero is dead or the
+// level cleared, so nothing can change any more; empty while something can.
+std::string Over(const InputScript* script, const Gameplay& gameplay)
+{
+    if (!script || !script->Spent())
+        return std::string();
+    if (gameplay.IsPlayerDead())
+        return "the script has ended and the hero is dead: nothing more can happen";
+    if (gameplay.IsLevelCleared())
+        return "the script has ended and the level is cleared: nothing more can happen";
+    return std::string();
+}
+
+// Plays one run; a single level stops once it is cleared, a script's run once it is over.
+int Play(const SimOptions& options, InputSource& input, const InputScript* script = nullptr)
 {
     HeadlessGame game(options.level.empty() ? FirstLevel::FromLevelList() : FirstLevel(options.level), options.seed, &input);
     // A script replays a game's recording: a clear stands as it did in the game, unless the game
@@ -211,6 +224,10 @@ int Play(const SimOptions& options, InputSource& input)
             break;
         if (options.level.empty() && game.Game().World()->levelFile.empty() && game.Game().IsLevelCleared())
             break; // the level list has run out
+        if (const std::string over = Over(script, game.Game()); !over.empty()) {
+            kolm::Warn(over);
+            break;
+        }
     }
     PrintDigest(game.Game());
     if (options.details)
@@ -440,7 +457,7 @@ int main(int argc, char** argv)
         if (!script.LoadOrReport(options.script, "tobrakka-sim"))
             return 2;
         script.RunHeadless("tobrakka-sim");
-        return Play(options, script);
+        return Play(options, script, &script);
     }
     BotPlayer bot(BotOptions(options, options.seed));
     return Play(options, bot);
