@@ -143,8 +143,8 @@ EM_BOOL BrowserPlatform::OnKey(int type, const EmscriptenKeyboardEvent* key, voi
 
 // What the page's paste listener (web/page.js) kept of the last paste; empty for none.
 EM_JS(char*, TakePastedText, (), {
-    const text = (typeof Module.takePasted === 'function') ? Module.takePasted() : '';
-    return stringToNewUTF8(text || '');
+    const text = (typeof Module.takePasted === "function") ? Module.takePasted() : "";
+    return stringToNewUTF8(text || "");
 });
 
 EM_JS(void, WriteClipboardText, (const char* text), {
