@@ -12,6 +12,7 @@
 (function () {
   const kPlayerFolder = '/player';
   const kScriptFile = '/tmp/page.script';
+  const kReplayFile = '/tmp/page.replay';
   const kReplaysFolder = kPlayerFolder + '/data/tobrakka/replays';
   const params = new URLSearchParams(window.location.search);
   const note = document.getElementById('note');
@@ -95,6 +96,8 @@
     const words = (params.get('args') || '').split(/\s+/).filter(Boolean);
     if (params.has('script'))
       words.push('-script', kScriptFile);
+    if (params.has('replay'))
+      words.push('-replay', kReplayFile);
     return words;
   }
 
@@ -141,22 +144,24 @@
     };
   }
 
-  function fetchScript() {
-    if (!params.has('script'))
+  // ?script=URL and ?replay=URL: an input script to play, a replay to watch, fetched before the
+  // game starts.
+  function fetchInto(parameter, file) {
+    if (!params.has(parameter))
       return;
-    addRunDependency('input script');
-    fetch(params.get('script'))
+    addRunDependency(parameter);
+    fetch(params.get(parameter))
       .then(function (response) {
         if (!response.ok)
           throw new Error(response.status + ' ' + response.statusText);
-        return response.text();
+        return response.arrayBuffer();
       })
-      .then(function (text) {
-        FS.writeFile(kScriptFile, text);
-        removeRunDependency('input script');
+      .then(function (bytes) {
+        FS.writeFile(file, new Uint8Array(bytes));
+        removeRunDependency(parameter);
       })
       .catch(function (error) {
-        show('cannot fetch the input script ' + params.get('script') + ': ' + error.message);
+        show('cannot fetch the ' + parameter + ' ' + params.get(parameter) + ': ' + error.message);
       });
   }
 
@@ -177,7 +182,7 @@
     canvas: canvas,
     arguments: gameArguments(),
     lines: [],
-    preRun: [mountPlayerFiles, fetchScript],
+    preRun: [mountPlayerFiles, function () { fetchInto('script', kScriptFile); fetchInto('replay', kReplayFile); }],
     // The effects are decoded by Web Audio when the game loads them; the music streams from an
     // audio element rather than lie decoded in memory.
     noAudioDecoding: true,
@@ -245,4 +250,19 @@
       event.stopImmediatePropagation();
   }, true);
   window.addEventListener('pagehide', storePlayerFiles);
+  // A paste while the game asks for text (a level's name, a shared link) is kept until the game
+  // takes it on its next frame; pastes while it asks for none are dropped.
+  let pasted = '';
+  window.addEventListener('paste', function (event) {
+    const text = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
+    if (!text)
+      return;
+    pasted += text;
+    event.preventDefault();
+  });
+  Module.takePasted = function () {
+    const text = pasted;
+    pasted = '';
+    return text;
+  };
 })();

@@ -7,7 +7,7 @@
 // over its DevTools protocol through --remote-debugging-pipe, and the page is served from
 // 127.0.0.1 by a server of this script's own.
 //
-//   node web/pagetest.js --page build-web [--script FILE] [--args "GAME ARGUMENTS"]
+//   node web/pagetest.js --page build-web [--script FILE] [--replay FILE] [--args "GAME ARGUMENTS"]
 //        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--full-screen-key] [--timeout SECONDS]
 //        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
 //        [--page-shot PNG]        (the browser's window as it shows the page at the end)
@@ -68,6 +68,8 @@ function serve(options) {
     testFiles['/test/play.script'] = options.script;
   if (options.nativeShot)
     testFiles['/test/native.png'] = options.nativeShot;
+  if (options.replay)
+    testFiles['/test/watch.replay'] = options.replay;
   const server = http.createServer((request, response) => {
     const urlPath = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = testFiles[urlPath] ||
@@ -379,6 +381,8 @@ async function run(options) {
     const query = new URLSearchParams({ args: options.args });
     if (options.script)
       query.set('script', '/test/play.script');
+    if (options.replay)
+      query.set('replay', '/test/watch.replay');
     const act = options.touch ? () => pushSticks(devtools, sessionId)
       : options.tapAfterDeath ? () => tapPictureAfterDeath(devtools, sessionId)
       : options.hide ? () => hidePage(devtools, sessionId, Number(options.hide)) : null;

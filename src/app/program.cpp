@@ -194,6 +194,7 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         setup.settings = &InForce();
         setup.platform = platform_.get();
         setup.back = GameScreen::Change(ShowsMenus() ? change.watchedFrom : GameScreen::Change::To::kQuit);
+        setup.scripted = tools_ != nullptr;
         return std::make_unique<ReplayScreen>(setup);
     }
     case GameScreen::Change::To::kPlay: {

@@ -50,6 +50,7 @@ bool InputScript::Parse(const std::string& text, std::string& error)
     std::stable_sort(events_.begin(), events_.end(), [](const Timed& a, const Timed& b) {
         return a.title != b.title ? a.title : a.time < b.time;
     });
+    PlaceClicks();
     std::stable_sort(observations_.begin(), observations_.end(),
                      [](const Observation& a, const Observation& b) { return a.time < b.time; });
     return true;
@@ -83,6 +84,23 @@ bool InputScript::ParseLine(const std::string& line, std::string& error)
         return false;
     }
     return true;
+}
+
+// A click or release happens where the mouse last moved to, as a person's does; a screen that
+// asks where (a menu's line, the replay's timeline, the editor) hears it there.
+void InputScript::PlaceClicks()
+{
+    GameEvent mouse;
+    for (Timed& timed : events_) {
+        GameEvent& event = timed.event;
+        if (event.type == GameEvent::Type::kMouseMotion) {
+            mouse = event;
+        } else if (event.type == GameEvent::Type::kMouseDown || event.type == GameEvent::Type::kMouseUp) {
+            event.x = mouse.x;
+            event.y = mouse.y;
+            event.inPicture = mouse.inPicture;
+        }
+    }
 }
 
 bool InputScript::ParseObservation(std::istringstream& words, const std::string& action, uint32_t time)

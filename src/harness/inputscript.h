@@ -66,6 +66,7 @@ private:
 
     bool ParseLine(const std::string& line, std::string& error);
     bool ParseObservation(std::istringstream& words, const std::string& action, uint32_t time);
+    void PlaceClicks();
     // The observations due at the time; phase is null in a menu.
     void ObserveDue(uint32_t time, const GamePhase* phase);
 

@@ -28,6 +28,9 @@ TEST(InputScript, ReadsEventsAndSortsThemByTime)
     EXPECT_EQ(events[1].event.x, 640);
     EXPECT_EQ(events[2].event.type, Type::kMouseDown);
     EXPECT_EQ(events[2].event.button, GameEvent::kLeftButton);
+    // A click lands where the mouse last moved to (menus and the replay's timeline ask where).
+    EXPECT_EQ(events[2].event.x, 640);
+    EXPECT_EQ(events[3].event.y, 360);
     EXPECT_EQ(events[4].event.type, Type::kKeyUp);
     EXPECT_EQ(events[4].event.key, gamekeys::kW);
     EXPECT_EQ(events[5].event.type, Type::kQuit);

@@ -2,6 +2,7 @@
 
 #include "app/control/bindings.h"
 #include "app/control/inputnames.h"
+#include "app/play/inputsource.h"
 #include "app/profile/applysettings.h"
 #include "app/profile/settings.h"
 #include "audio/audiodevice.h"
@@ -142,6 +143,18 @@ bool ReplayScreen::Tick(uint32_t now)
         Still();
     due_ = started + (Seeking() || paused_ ? PollCadence::kPeriodMs : Interval());
     return true;
+}
+
+void ReplayScreen::LetToolsLook(InputSource& tools, uint32_t clock)
+{
+    if (setup_.scripted)
+        tools.ObserveScreen(clock);
+}
+
+void ReplayScreen::TakeToolEvents(InputSource& tools, uint32_t clock, std::vector<GameEvent>& out)
+{
+    if (setup_.scripted)
+        tools.TakeDue(clock, out);
 }
 
 void ReplayScreen::FillAhead()

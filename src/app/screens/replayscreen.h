@@ -48,6 +48,8 @@ public:
         // Where Escape and "Back" go: the screen watching began from (the list of replays, the
         // levels card), or kQuit for a replay watched from the command line.
         Change back = Change(Change::To::kReplays);
+        // An input script watches with the viewer's keys and mouse, and its screenshots see the watcher.
+        bool scripted = false;
     };
 
     // The speeds offered, in quarters of full speed; the watcher starts at full speed.
@@ -66,6 +68,9 @@ public:
     bool Tick(uint32_t now) override;
     uint32_t NextDue() const override { return due_; }
     void HandleEvent(const GameEvent& event) override;
+    void LetToolsLook(InputSource& tools, uint32_t clock) override;
+    void TakeToolEvents(InputSource& tools, uint32_t clock, std::vector<GameEvent>& out) override;
+    bool RunsToolClock() const override { return setup_.scripted; }
     void Draw() override;
     Change WhatNext() const override { return next_; }
 

@@ -267,11 +267,11 @@ bool BrowserPlatform::Poll(GameEvent& event)
     SDL_Event ignored;
     while (SDL_PollEvent(&ignored)) {
     }
-    if (textInput_) {
-        char* pasted = TakePastedText();
+    // A paste is taken at once; it types only while a screen asks for text.
+    char* pasted = TakePastedText();
+    if (textInput_)
         Type(pasted);
-        std::free(pasted);
-    }
+    std::free(pasted);
     if (waiting_.empty() && !padsSampled_) {
         padsSampled_ = true;
         pads_.Sample(waiting_);
