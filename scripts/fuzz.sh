@@ -27,6 +27,9 @@ TARGETS=(
   "fuzz_input_script 16384 fuzz/script.dict"
   "fuzz_settings 4096 fuzz/settings.dict"
   "fuzz_replay 16384 fuzz/replay.dict"
+  "fuzz_pack_list 16384 fuzz/pack.dict"
+  "fuzz_pack_zip 65536 -"
+  "fuzz_share_code 8192 -"
 )
 
 names=()

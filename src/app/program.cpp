@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/levels/packinstaller.h"
 #include "app/profile/applysettings.h"
 #include "app/screens/endingscreen.h"
 #include "app/play/frameloop.h"
@@ -110,6 +111,11 @@ void Program::PumpEvents()
 void Program::StartUp()
 {
     started_ = true;
+    if (!options_.installFile.empty()) {
+        exitStatus_ = InstallPackFromCommandLine(options_.installFile);
+        done_ = true;
+        return;
+    }
     if (!options_.classic)
         settings_ = std::make_unique<SettingsKeeper>(SettingsFile(SettingsFile::DefaultPath()), options_);
     OpenWindow();

@@ -17,6 +17,14 @@ const CAnyValue& XmlAttributeSet::Get(const std::string& name) const
     return found == indexByName_.end() ? noValue : values_[found->second];
 }
 
+std::map<std::string, std::string> XmlAttributeSet::Texts() const
+{
+    std::map<std::string, std::string> texts;
+    for (const auto& [name, index] : indexByName_)
+        texts.emplace(name, values_[index].AsText());
+    return texts;
+}
+
 XmlNode::XmlNode(std::string name, XmlNode* parent) : parent_(parent), name_(std::move(name)) {}
 
 XmlNode::~XmlNode()

@@ -22,6 +22,8 @@ public:
     // The value stored under name; an empty value when there is none.
     const CAnyValue& Get(const std::string& name) const;
     std::size_t Count() const { return values_.size(); }
+    // Every value as text, by name.
+    std::map<std::string, std::string> Texts() const;
 
 private:
     std::vector<CAnyValue> values_;

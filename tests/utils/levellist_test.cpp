@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -225,4 +226,30 @@ TEST_F(LevelListTest, AListWithoutLevelsIsNamedOnceOnStandardError)
     LoadFile(dir_.File("missing.xml"));
     EXPECT_EQ(warned_, "tobrakka: the level list " + dir_.File("missing.xml") +
                            " could not be read: there are no levels to play\n");
+}
+
+TEST_F(LevelListTest, ThePacksAttributesAreKeptWhileTheGamesOwnListReadsAsBefore)
+{
+    const std::string gameList = testsupport::ReadFile(std::string(TOBRAKKA_SOURCE_DIR) + "/data/levels.xml");
+    const auto fromFile = Load(gameList);
+    CLevelList fromText("elsewhere/levels.xml", CLevelList::Names::kInListFolder);
+    testing::internal::CaptureStderr();
+    fromText.ReadText(gameList);
+    ASSERT_EQ(fromText.Count(), 11);
+    for (int position = 1; position <= 10; ++position) {
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "data/levels/level%02d.txt", position);
+        EXPECT_EQ(fromFile->FileNameAt(position), expected);
+        EXPECT_EQ(fromText.FileNameAt(position), std::string("elsewhere/") + expected);
+        EXPECT_EQ(fromFile->EntryAt(position).attributes.at("filename"), expected);
+    }
+    EXPECT_TRUE(fromFile->ListAttributes().empty());
+    EXPECT_EQ(fromFile->EntryAt(11).filename, "") << "outside the list";
+
+    fromText.ReadText("<LevelList id=\"p\" title=\"A &amp; B\"><Level position=\"1\" filename=\"a.txt\" name=\"x\"/></LevelList>");
+    EXPECT_EQ(fromText.ListAttributes().at("title"), "A &amp; B") << "as written";
+    EXPECT_EQ(fromText.EntryAt(1).attributes.at("name"), "x");
+    fromText.ReadText("no list");
+    EXPECT_EQ(fromText.Count(), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "a list read from text is judged by its caller";
 }

@@ -1,5 +1,7 @@
 // tobrakka-sim: plays the game headless, as fast as the machine allows, and prints digests of
 // the world's state. See the README for the options.
+#include "app/levels/filebytes.h"
+#include "app/levels/sharecode.h"
 #include "app/profile/dataroot.h"
 #include "app/play/replayplayer.h"
 #include "app/play/replaytimeline.h"
@@ -46,6 +48,9 @@ struct SimOptions {
     uint64_t soakSteps = 0;  // 0: no soak
     bool novice = false;     // the bot plays as a person new to the game
     bool classic = false;    // a script replays the level flow exactly as written
+    std::string share;       // a level file whose share code to print
+    std::string unshareCode; // a share code whose level file to write
+    std::string unshareOut;  // where
     bool help = false;
 };
 
@@ -53,7 +58,8 @@ const char* const kUsage =
     "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
     "                    [--novice] [--restarts N] [--every N] [--details] [--check-levels]\n"
     "                    [--seeds LIST] [--soak STEPS] [--classic]\n"
-    "                    [--replay FILE [--at LOOP:SECONDS [--from-start]]] [--help]\n";
+    "                    [--replay FILE [--at LOOP:SECONDS [--from-start]]] [--help]\n"
+    "       tobrakka-sim --share FILE | --unshare CODE OUT\n";
 
 // The largest value a numeric option takes: a seed is 32 bits, a restart chance is out of 10,000.
 int64_t HighestValue(const std::string& option)
@@ -130,6 +136,20 @@ Moment ReadMoment(const std::string& text)
     return {static_cast<int>(loop), static_cast<uint32_t>(seconds * 1000 + thousandths)};
 }
 
+// "--unshare CODE OUT" takes two words: they are taken out before the table reads the rest.
+bool TakeUnshare(std::vector<std::string>& arguments, SimOptions& options)
+{
+    const auto at = std::find(arguments.begin(), arguments.end(), "--unshare");
+    if (at == arguments.end())
+        return true;
+    if (arguments.end() - at < 3)
+        return false;
+    options.unshareCode = at[1];
+    options.unshareOut = FromStartDirectory(at[2]);
+    arguments.erase(at, at + 3);
+    return true;
+}
+
 bool ParseOptions(int argc, char** argv, SimOptions& options)
 {
     const auto number = [](const char* option, auto& value) {
@@ -163,6 +183,7 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
         .Valued("--level", file(options.level))
         .Valued("--script", file(options.script))
         .Valued("--replay", file(options.replay))
+        .Valued("--share", file(options.share))
         .Valued("--seeds", [&](const std::string& text, std::string&) { return ReadSeeds(text, options.seeds); })
         .Valued("--seed", number("--seed", options.seed))
         .Valued("--steps", number("--steps", options.maxSteps))
@@ -171,7 +192,8 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
         .Valued("--every", number("--every", options.digestEvery))
         .Valued("--soak", number("--soak", options.soakSteps));
     std::string error;
-    if (!table.Read(std::vector<std::string>(argv + 1, argv + argc), kolm::OptionTable::kTool, error))
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (!TakeUnshare(arguments, options) || !table.Read(arguments, kolm::OptionTable::kTool, error))
         return false;
     // Several seeds only for the level check; a moment only of a replay.
     return (options.seeds.empty() || options.checkLevels) && (options.at.empty() || !options.replay.empty()) &&
@@ -431,6 +453,36 @@ int DigestAtMoment(const std::string& path, const std::string& at, bool fromStar
     return 0;
 }
 
+// Prints the share code of a level file (status 0), or names the problem (status 1).
+int PrintShareCode(const std::string& path)
+{
+    std::string level;
+    std::string code;
+    std::string problem;
+    if (!ReadFileBytes(path, kLargestSharedLevel, level, problem)) {
+        kolm::Warn("cannot share " + path + ": it " + problem);
+        return 1;
+    }
+    if (!EncodeShareCode(level, code, problem)) {
+        kolm::Warn("cannot share " + path + ": " + problem);
+        return 1;
+    }
+    kolm::Say(code);
+    return 0;
+}
+
+// Writes the level file a share code holds (status 0), or names the problem (status 1).
+int WriteSharedLevel(const std::string& code, const std::string& path)
+{
+    std::string level;
+    std::string problem;
+    if (!DecodeShareCode(code, level, problem) || !WriteFileSafely(path, level, problem)) {
+        kolm::Warn("cannot unshare the code into " + path + ": " + problem);
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     EnterDataRoot("tobrakka-sim");
@@ -444,6 +496,10 @@ int main(int argc, char** argv)
         kolm::SayText(kUsage);
         return 0;
     }
+    if (!options.share.empty())
+        return PrintShareCode(options.share);
+    if (!options.unshareOut.empty())
+        return WriteSharedLevel(options.unshareCode, options.unshareOut);
     if (options.checkLevels)
         return CheckLevels(options);
     if (options.soakSteps)

@@ -17,7 +17,10 @@ const int kLastPosition = 9999;
 
 } // namespace
 
-CLevelList::CLevelList(std::string fileName) : fileName_(fileName.empty() ? datafiles::kLevelList : std::move(fileName)) {}
+CLevelList::CLevelList(std::string fileName, Names names)
+    : fileName_(fileName.empty() ? datafiles::kLevelList : std::move(fileName)), names_(names)
+{
+}
 
 CLevelList::~CLevelList() = default;
 
@@ -46,6 +49,31 @@ void CLevelList::StartAfter(int position)
     current_ = position;
 }
 
+void CLevelList::ReadText(const std::string& text)
+{
+    read_ = true;
+    levels_.clear();
+    listAttributes_.clear();
+    current_ = jumpTo_ = 0;
+    CXmlHandler handler;
+    XmlParser(handler).ParseText(text);
+    const std::unique_ptr<XmlNode> root = handler.TakeRootElement();
+    if (root)
+        ReadRoot(*root);
+}
+
+const std::map<std::string, std::string>& CLevelList::ListAttributes() const
+{
+    Levels();
+    return listAttributes_;
+}
+
+const CLevelList::LevelEntry& CLevelList::EntryAt(int index) const
+{
+    static const LevelEntry none;
+    return IsValidIndex(index) ? Levels()[static_cast<std::size_t>(index)] : none;
+}
+
 void CLevelList::Load() const
 {
     read_ = true;
@@ -66,6 +94,7 @@ void CLevelList::Load() const
 
 void CLevelList::ReadRoot(XmlNode& root) const
 {
+    listAttributes_ = root.Attributes().Texts();
     XmlReadContext context(&root);
     context.SetFileLabel(kReaderLabel);
     context.SetLine(kReaderLine);
@@ -89,11 +118,20 @@ void CLevelList::AddLevel(const XmlNode& level) const
     if (position < kFirstPosition || position > kLastPosition)
         return;
     LevelEntry entry;
-    entry.filename = level.Attribute("filename").AsText();
+    entry.filename = Placed(level.Attribute("filename").AsText());
     entry.completed = level.HasAttribute("completed") && level.Attribute("completed").AsBool();
+    entry.attributes = level.Attributes().Texts();
     // Exactly position + 1 entries: a lower position than an earlier one drops the higher ones.
     levels_.resize(static_cast<std::size_t>(position) + 1);
     levels_[static_cast<std::size_t>(position)] = entry;
+}
+
+std::string CLevelList::Placed(const std::string& filename) const
+{
+    const std::size_t slash = fileName_.rfind('/');
+    if (names_ == Names::kAsWritten || slash == std::string::npos || filename.empty())
+        return filename;
+    return fileName_.substr(0, slash + 1) + filename;
 }
 
 std::string CLevelList::NextLevelFile()
