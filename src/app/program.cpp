@@ -215,6 +215,11 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         setup.toolClock = toolClock_;
         setup.speedAsked = options_.gameSpeed != 0;
         setup.startAfter = change.startAfter;
+        if (!change.book.empty()) {
+            book_ = std::make_unique<kolm::CLevelList>(change.book, kolm::CLevelList::Names::kInListFolder);
+            setup.levels = book_.get();
+            setup.ownList = false;
+        }
         return std::make_unique<PlayScreen>(setup);
     }
     case GameScreen::Change::To::kLesson: {

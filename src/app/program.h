@@ -63,6 +63,7 @@ private:
 
     CommandLine options_;
     kolm::CLevelList levels_; // read when first asked, once the data folder has been found
+    std::unique_ptr<kolm::CLevelList> book_; // a pack's or the player's levels, while they are played
     Settings classicSettings_;
     std::unique_ptr<SettingsKeeper> settings_; // outside the classic game
     InputSource* tools_;

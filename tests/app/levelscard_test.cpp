@@ -103,3 +103,41 @@ TEST(LevelsCardTest, TheCardThatAsksAboutALevelWithAReplayCoversTheListWhole)
     }
     SetSoundEnabled(true);
 }
+
+TEST(LevelsCardTest, TheTabLineTurnsToABookWhoseLevelsShowTheirNamesAndOneTakenPlaysThatBook)
+{
+    SetSoundEnabled(false);
+    ShelfPack mine;
+    mine.source = ShelfPack::Source::kMine;
+    mine.list.title = "My levels";
+    mine.listFile = "/levels/pack.xml";
+    mine.levels = {ShelfLevel{1, "/levels/level-1.txt", "Crossfire", 7, 0, 0},
+                   ShelfLevel{2, "/levels/level-2.txt", "", 8, 2, 0}};
+    ShelfPack installed = mine;
+    installed.source = ShelfPack::Source::kInstalled;
+    installed.list.title = "Paper cuts";
+    Progress progress = TwoCleared();
+    progress.byHash[7] = LevelRecord{2, 30000};
+    const std::vector<ShelfPack> books = LevelsCard::BooksOf({installed, mine});
+    ASSERT_EQ(books[0].list.title, "My levels") << "My levels come before the installed packs";
+
+    LevelsCard screen(progress, 5, nullptr, nullptr, books);
+    EXPECT_EQ(screen.Card().Chosen(), 1) << "the first level is marked, under the tab line";
+    EXPECT_EQ(screen.Card().ChoiceAt(0).items,
+              (std::vector<std::string>{"Notebook 1", "My levels", "Paper cuts"}));
+    screen.Hear(GameEvent::Key(gamekeys::kUp, true));
+    screen.Hear(GameEvent::Key(gamekeys::kRight, true));
+    EXPECT_EQ(screen.Book(), 1);
+    EXPECT_EQ(screen.Card().ChoiceAt(1).label, "1. Crossfire");
+    EXPECT_EQ(screen.Card().ChoiceAt(1).note, "2 loops · 0:30.0");
+    EXPECT_EQ(screen.Card().ChoiceAt(2).label, "Level 2");
+    EXPECT_EQ(screen.Card().ChoiceAt(2).note, "par 2 loops");
+    EXPECT_EQ(screen.Card().Count(), 4);
+    screen.Hear(GameEvent::Key(gamekeys::kDown, true));
+    screen.Hear(GameEvent::Key(gamekeys::kDown, true));
+    screen.Hear(GameEvent::Key(gamekeys::kReturn, true));
+    EXPECT_EQ(screen.WhatNext().to, GameScreen::Change::To::kPlay);
+    EXPECT_EQ(screen.WhatNext().startAfter, 1) << "level 2 of the book";
+    EXPECT_EQ(screen.WhatNext().book, "/levels/pack.xml");
+    SetSoundEnabled(true);
+}

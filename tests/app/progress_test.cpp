@@ -364,3 +364,22 @@ TEST_F(ProgressKeeperTest, AClearThatCannotBeSavedIsKeptInMemoryAndSaidSoUntilAS
         },
         ::testing::ExitedWithCode(0), "cannot save progress to .*blocker/tobrakka/progress");
 }
+
+TEST_F(ProgressTest, RecordsOfOtherLevelsAreKeptByHashBesideThoseOfTheGamesOwnAndBadOnesAreNamed)
+{
+    dir.MakeDir("state");
+    dir.MakeDir("state/tobrakka");
+    dir.Write("state/tobrakka/progress", "cleared 0\nlevel 00000000000000ff 2 900 assisted=time\n"
+                                         "level ff 1 100\nlevel 00000000000000ff 0 100\n");
+    Progress read;
+    const std::string said = LoadMessages(file, 10, read);
+    EXPECT_EQ(read.cleared, 0);
+    EXPECT_EQ(read.RecordOfHash(0xff), (LevelRecord{2, 900, false, true}));
+    EXPECT_NE(said.find(":3: \"level ff 1 100\" is not"), std::string::npos) << said;
+    EXPECT_NE(said.find(":4: a record of 0 loops cannot be"), std::string::npos) << said;
+
+    Progress own = Cleared(3, 1, 5000);
+    EXPECT_TRUE(file.Save(own));
+    EXPECT_EQ(testsupport::ReadFile(file.Path()),
+              "cleared 3\nrecord 3 1 5000\nlevel 00000000000000ff 2 900 assisted=time\n");
+}

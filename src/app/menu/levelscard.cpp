@@ -5,33 +5,115 @@
 #include "audio/soundbank.h"
 #include "utils/datafiles.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
+
+// The tab line's name of the game's own levels.
+const char* const kOwnBook = "Notebook 1";
 
 bool Cleared(const Progress& progress, int position)
 {
     return progress.RecordOf(position).Exists() || position == progress.cleared;
 }
 
-std::vector<Menu::Choice> Lines(const Progress& progress, int levelCount)
+// "2 loops · 0:41.3", with the assisted mark when there is one.
+std::string RecordNote(const LevelRecord& record)
+{
+    return LoopCount(record.loops) + " · " + FormatGameTime(record.milliseconds, 1) +
+           (AssistedGlyph(record).empty() ? "" : " " + AssistedGlyph(record));
+}
+
+Menu::Choice BookTabs(const std::vector<ShelfPack>& books, int book)
+{
+    Menu::Choice tabs;
+    tabs.label = "Book";
+    tabs.kind = Menu::ValueKind::kList;
+    tabs.items.push_back(kOwnBook);
+    for (const ShelfPack& pack : books)
+        tabs.items.push_back(pack.list.title.empty() ? pack.list.id : pack.list.title);
+    tabs.value = book;
+    return tabs;
+}
+
+int SourceOrder(ShelfPack::Source source)
+{
+    return source == ShelfPack::Source::kGame ? 0 : source == ShelfPack::Source::kMine ? 1 : 2;
+}
+
+} // namespace
+
+LevelsCard::LevelsCard(const Progress& progress, int levelCount, const ControlSettings* controls,
+                       const ReplayShelf* shelf, std::vector<ShelfPack> books)
+    : MenuCard("Levels", {}, controls), progress_(progress), levelCount_(levelCount),
+      furthestOpen_(progress.cleared + 1), shelf_(shelf), books_(std::move(books))
+{
+    menu_.SetChoices(Lines());
+    menu_.Choose(FirstLevelLine());
+}
+
+std::vector<ShelfPack> LevelsCard::BooksOf(std::vector<ShelfPack> packs)
+{
+    std::stable_sort(packs.begin(), packs.end(), [](const ShelfPack& a, const ShelfPack& b) {
+        return SourceOrder(a.source) < SourceOrder(b.source);
+    });
+    return packs;
+}
+
+std::vector<Menu::Choice> LevelsCard::Lines() const
 {
     std::vector<Menu::Choice> lines;
-    for (int position = 1; position <= levelCount; ++position)
-        lines.push_back(LevelsCard::LineOf(progress, position));
+    if (!books_.empty())
+        lines.push_back(BookTabs(books_, book_));
+    if (book_ == 0) {
+        for (int position = 1; position <= levelCount_; ++position)
+            lines.push_back(LineOf(progress_, position));
+    } else {
+        for (const ShelfLevel& level : books_[static_cast<std::size_t>(book_ - 1)].levels)
+            lines.push_back(BookLineOf(progress_, level));
+    }
     Menu::Choice back;
     back.label = "Back";
     lines.push_back(back);
     return lines;
 }
 
-} // namespace
-
-LevelsCard::LevelsCard(const Progress& progress, int levelCount, const ControlSettings* controls,
-                           const ReplayShelf* shelf)
-    : MenuCard("Levels", Lines(progress, levelCount), controls), progress_(progress), levelCount_(levelCount),
-      furthestOpen_(progress.cleared + 1), shelf_(shelf)
+Menu::Choice LevelsCard::BookLineOf(const Progress& progress, const ShelfLevel& level)
 {
+    Menu::Choice line;
+    const std::string number = std::to_string(level.position);
+    line.label = level.name.empty() ? "Level " + number : number + ". " + level.name;
+    const LevelRecord record = progress.RecordOfHash(level.hash);
+    if (record.Exists()) {
+        line.note = RecordNote(record);
+        line.badge = Menu::Badge::kTick;
+    } else if (level.parLoops > 0) {
+        line.note = "par " + LoopCount(level.parLoops);
+    }
+    return line;
+}
+
+MenuCard::Heard LevelsCard::ChangeValue(int line, int value)
+{
+    if (line != 0 || books_.empty())
+        return Heard::kShown;
+    book_ = value;
+    noted_ = -1;
+    menu_.SetChoices(Lines());
+    return Heard::kShown;
+}
+
+MenuCard::Heard LevelsCard::TakeInBook(int line)
+{
+    const ShelfPack& book = books_[static_cast<std::size_t>(book_ - 1)];
+    const int index = line - FirstLevelLine();
+    if (index >= static_cast<int>(book.levels.size()))
+        return Back();
+    next_ = Change(Change::To::kPlay, index);
+    next_.book = book.listFile;
+    return Heard::kShown;
 }
 
 std::string LevelsCard::OpenedBy(int position) { return "clear level " + std::to_string(position - 1) + " first"; }
@@ -40,14 +122,16 @@ std::string LevelsCard::OpenedBy(int position) { return "clear level " + std::to
 void LevelsCard::SayWhatOpens()
 {
     const int marked = menu_.Chosen();
-    if (marked == noted_)
+    if (marked == noted_ || book_ != 0)
         return;
+    const int first = FirstLevelLine();
     if (noted_ >= 0)
-        menu_.SetChoice(noted_, LineOf(progress_, noted_ + 1));
+        menu_.SetChoice(noted_, LineOf(progress_, noted_ - first + 1));
     noted_ = -1;
-    if (marked >= 0 && marked < levelCount_ && marked + 1 > furthestOpen_) {
-        Menu::Choice line = LineOf(progress_, marked + 1);
-        line.note = OpenedBy(marked + 1);
+    const int position = marked - first + 1;
+    if (position >= 1 && position <= levelCount_ && position > furthestOpen_) {
+        Menu::Choice line = LineOf(progress_, position);
+        line.note = OpenedBy(position);
         menu_.SetChoice(marked, line);
         noted_ = marked;
     }
@@ -59,8 +143,7 @@ Menu::Choice LevelsCard::LineOf(const Progress& progress, int position)
     line.label = "Level " + std::to_string(position);
     const LevelRecord record = progress.RecordOf(position);
     if (record.Exists())
-        line.note = LoopCount(record.loops) + " · " + FormatGameTime(record.milliseconds, 1) +
-                    (AssistedGlyph(record).empty() ? "" : " " + AssistedGlyph(record));
+        line.note = RecordNote(record);
     if (position > progress.cleared + 1)
         line.badge = Menu::Badge::kPadlock;
     else if (Cleared(progress, position))
@@ -70,7 +153,11 @@ Menu::Choice LevelsCard::LineOf(const Progress& progress, int position)
 
 MenuCard::Heard LevelsCard::Take(int line)
 {
-    const int position = line + 1;
+    if (line < FirstLevelLine())
+        return Heard::kShown;
+    if (book_ != 0)
+        return TakeInBook(line);
+    const int position = line - FirstLevelLine() + 1;
     if (position > levelCount_)
         return Back();
     if (position > furthestOpen_) {

@@ -6,6 +6,13 @@
 // taking one is refused with a sound. A level with a replay on the player's shelf asks first, on
 // a small card in the list's place: "Play", "Watch best" (its best replay: fewest loops, else
 // best time) or "Back".
+//
+// With books besides the game's own (app/levels/packshelf.h: the game's further notebooks, My
+// levels, the packs the player installed, in that order), the card's first line is their tab
+// line, "Book", whose left and right (or its arrows) turn to another book. A book's levels show
+// their names ("2. First steps", else "Level 2"), their records kept by the level's hash, else
+// their par ("par 2 loops"); all of them are open, and one taken plays that book's list.
+#include "app/levels/packshelf.h"
 #include "app/profile/records.h"
 #include "app/menu/menucard.h"
 #include "app/replay/replayshelf.h"
@@ -18,8 +25,16 @@ public:
     // levelCount: the positions of the list, 1 to levelCount. A level taken is played
     // (WhatNext: kPlay after the position before it).
     // shelf: the player's replays, whose best a level offers to watch (null: none).
+    // books: besides the game's own levels, in the order they show.
     LevelsCard(const Progress& progress, int levelCount, const ControlSettings* controls = nullptr,
-                 const ReplayShelf* shelf = nullptr);
+               const ReplayShelf* shelf = nullptr, std::vector<ShelfPack> books = {});
+
+    // The shelf's packs in the order the card shows them: the game's, My levels, the installed.
+    static std::vector<ShelfPack> BooksOf(std::vector<ShelfPack> packs);
+    // A level's line in a book other than the game's own.
+    static Menu::Choice BookLineOf(const Progress& progress, const ShelfLevel& level);
+    // The book shown: 0 for the game's own, then the books from 1.
+    int Book() const { return book_; }
 
     // A level's line as the screen shows it.
     static Menu::Choice LineOf(const Progress& progress, int position);
@@ -34,6 +49,13 @@ public:
 
 private:
     Heard Take(int line) override;
+    Heard ChangeValue(int line, int value) override;
+    // Takes a line of a book other than the game's own.
+    Heard TakeInBook(int line);
+    // The lines of the book shown, its tab line first when there are books.
+    std::vector<Menu::Choice> Lines() const;
+    // The first line of the levels: 1 under the tab line, else 0.
+    int FirstLevelLine() const { return books_.empty() ? 0 : 1; }
     void SayWhatOpens();
     // What the small card's line does: play the level, watch its best replay, or back to the list.
     Heard TakeAsked(int line);
@@ -46,4 +68,6 @@ private:
     std::unique_ptr<Menu> asking_;
     int askedPosition_ = 0;
     std::string bestReplay_;
+    std::vector<ShelfPack> books_;
+    int book_ = 0;
 };

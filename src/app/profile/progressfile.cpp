@@ -5,6 +5,7 @@
 #include "utils/playerfile.h"
 #include "utils/stringutils.h"
 
+#include <cstdio>
 #include <sstream>
 #include <vector>
 
@@ -30,7 +31,7 @@ bool ReadClearedLine(const std::string& line, int& cleared)
     const std::vector<std::string> words = Words(line);
     int64_t position = 0;
     if (words.size() != 2 || words[0] != "cleared" ||
-        !kolm::ParseWholeNumber(words[1], 1, ProgressFile::kLastPosition, position))
+        !kolm::ParseWholeNumber(words[1], 0, ProgressFile::kLastPosition, position))
         return false;
     cleared = static_cast<int>(position);
     return true;
@@ -53,29 +54,74 @@ bool ReadAssistedMarks(const std::vector<std::string>& words, LevelRecord& recor
     return false;
 }
 
-// "record POSITION LOOPS MILLISECONDS [assisted=...]"; what is wrong with it, or empty text.
-std::string ReadRecordLine(const std::string& line, int lastPosition, int& position, LevelRecord& record)
+// The loops and milliseconds of a record line (its third and fourth words); what is wrong with
+// them, or empty text.
+std::string ReadFigures(const std::vector<std::string>& words, LevelRecord& record)
 {
-    const std::vector<std::string> words = Words(line);
-    int64_t numbers[3] = {};
+    int64_t loops = 0;
+    int64_t milliseconds = 0;
     const int64_t widest = int64_t(1) << 40; // wide enough to say what is wrong with a number
-    bool numeric = (words.size() == 4 || words.size() == 5) && words[0] == "record" && ReadAssistedMarks(words, record);
-    for (std::size_t i = 0; numeric && i < 3; ++i)
-        numeric = kolm::ParseWholeNumber(words[i + 1], -widest, widest, numbers[i]);
-    if (!numeric)
-        return kolm::QuotedFromFile(line) + " is not \"record POSITION LOOPS MILLISECONDS\" (with assisted=loops, " +
-               "assisted=time or assisted=loops,time after it, or nothing); line ignored";
-    if (numbers[0] < 1 || numbers[0] > lastPosition)
-        return "a record of position " + words[1] + ", which is not on the level list (1 to " +
-               std::to_string(lastPosition) + "); line ignored";
-    if (numbers[1] < 1 || numbers[1] > INT32_MAX)
+    if (!kolm::ParseWholeNumber(words[2], -widest, widest, loops) ||
+        !kolm::ParseWholeNumber(words[3], -widest, widest, milliseconds))
+        return "not a number";
+    if (loops < 1 || loops > INT32_MAX)
         return "a record of " + words[2] + " loops cannot be (a clear takes 1 loop or more); line ignored";
-    if (numbers[2] < 0 || numbers[2] > UINT32_MAX)
+    if (milliseconds < 0 || milliseconds > UINT32_MAX)
         return "a record of " + words[3] + " ms cannot be (a clear takes 0 to " + std::to_string(UINT32_MAX) +
                " ms); line ignored";
-    position = static_cast<int>(numbers[0]);
-    record.loops = static_cast<int>(numbers[1]);
-    record.milliseconds = static_cast<uint32_t>(numbers[2]);
+    record.loops = static_cast<int>(loops);
+    record.milliseconds = static_cast<uint32_t>(milliseconds);
+    return std::string();
+}
+
+std::string NotARecordLine(const std::string& line)
+{
+    return kolm::QuotedFromFile(line) + " is not \"record POSITION LOOPS MILLISECONDS\" or \"level HASH LOOPS " +
+           "MILLISECONDS\" (with assisted=loops, assisted=time or assisted=loops,time after it, or nothing); " +
+           "line ignored";
+}
+
+// A level's hash as a record line writes it: sixteen hex digits.
+bool ReadHash(const std::string& word, uint64_t& hash)
+{
+    if (word.size() != 16 || word.find_first_not_of("0123456789abcdef") != std::string::npos)
+        return false;
+    hash = std::stoull(word, nullptr, 16);
+    return true;
+}
+
+std::string HashText(uint64_t hash)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+// "record POSITION LOOPS MILLISECONDS [assisted=...]" or "level HASH LOOPS MILLISECONDS
+// [assisted=...]", added to progress; what is wrong with it, or empty text.
+std::string ReadRecordLine(const std::string& line, int lastPosition, Progress& progress)
+{
+    const std::vector<std::string> words = Words(line);
+    LevelRecord record;
+    const bool shaped = (words.size() == 4 || words.size() == 5) && ReadAssistedMarks(words, record);
+    int64_t position = 0;
+    uint64_t hash = 0;
+    const bool byPosition = shaped && words[0] == "record" &&
+                            kolm::ParseWholeNumber(words[1], -(int64_t(1) << 40), int64_t(1) << 40, position);
+    const bool byHash = shaped && words[0] == "level" && ReadHash(words[1], hash);
+    if (!byPosition && !byHash)
+        return NotARecordLine(line);
+    const std::string problem = ReadFigures(words, record);
+    if (!problem.empty())
+        return problem == "not a number" ? NotARecordLine(line) : problem;
+    if (byHash) {
+        progress.byHash[hash].Merge(record);
+        return std::string();
+    }
+    if (position < 1 || position > lastPosition)
+        return "a record of position " + words[1] + ", which is not on the level list (1 to " +
+               std::to_string(lastPosition) + "); line ignored";
+    progress.records[static_cast<int>(position)].Merge(record);
     return std::string();
 }
 
@@ -89,34 +135,35 @@ ReadProgress ParseProgress(const std::string& text, int lastPosition)
     for (int number = 1; lines.Next(line); ++number) {
         if (number == 1) {
             if (!ReadClearedLine(line, read.progress.cleared))
-                read.problems.push_back({number, kolm::QuotedFromFile(line) + " is not \"cleared N\" with N from 1 to " +
+                read.problems.push_back({number, kolm::QuotedFromFile(line) + " is not \"cleared N\" with N from 0 to " +
                                                      std::to_string(ProgressFile::kLastPosition) +
                                                      "; no level counts as cleared"});
             continue;
         }
         if (kolm::Trim(line).empty())
             continue;
-        int position = 0;
-        LevelRecord record;
-        const std::string problem = ReadRecordLine(line, lastPosition, position, record);
-        if (problem.empty())
-            read.progress.records[position].Merge(record);
-        else
+        const std::string problem = ReadRecordLine(line, lastPosition, read.progress);
+        if (!problem.empty())
             read.problems.push_back({number, problem});
     }
     return read;
 }
 
+// "LOOPS MILLISECONDS[ assisted=...]" of a record line.
+std::string FormatFigures(const LevelRecord& record)
+{
+    const char* marks = kAssistedMarks[(record.loopsAssisted ? 1 : 0) + (record.timeAssisted ? 2 : 0)];
+    return std::to_string(record.loops) + " " + std::to_string(record.milliseconds) + (marks[0] ? " " : "") + marks;
+}
+
 std::string FormatProgress(const Progress& progress)
 {
-    // A save follows a clear: the position cleared is 1 or more.
+    // A save follows a clear; "cleared 0" when only levels outside the game's own were cleared.
     std::string text = "cleared " + std::to_string(progress.cleared) + "\n";
     for (const auto& [position, record] : progress.records)
-    {
-        const char* marks = kAssistedMarks[(record.loopsAssisted ? 1 : 0) + (record.timeAssisted ? 2 : 0)];
-        text += "record " + std::to_string(position) + " " + std::to_string(record.loops) + " " +
-                std::to_string(record.milliseconds) + (marks[0] ? " " : "") + marks + "\n";
-    }
+        text += "record " + std::to_string(position) + " " + FormatFigures(record) + "\n";
+    for (const auto& [hash, record] : progress.byHash)
+        text += "level " + HashText(hash) + " " + FormatFigures(record) + "\n";
     return text;
 }
 

@@ -1,9 +1,11 @@
 #include "app/profile/progresskeeper.h"
 
 #include <algorithm>
+#include <utility>
 
-ProgressKeeper::ProgressKeeper(const ProgressFile& file, const kolm::CLevelList& levels)
-    : file_(file), levels_(levels), known_(file.Load(std::max(0, levels.Count() - 1)))
+ProgressKeeper::ProgressKeeper(const ProgressFile& file, const kolm::CLevelList& levels, HashOf hashOf)
+    : file_(file), levels_(levels), hashOf_(std::move(hashOf)),
+      known_(file.Load(hashOf_ ? ProgressFile::kLastPosition : std::max(0, levels.Count() - 1)))
 {
 }
 
@@ -37,14 +39,20 @@ void ProgressKeeper::NoteClear(int position, const LevelRecord& clear)
     clear_.loops = clear.loops;
     clear_.milliseconds = clear.milliseconds;
     clear_.assisted = clear.loopsAssisted;
-    clear_.before = known_.RecordOf(position);
+    const uint64_t hash = hashOf_ ? hashOf_(position) : 0;
+    const auto recordNow = [&]() { return hashOf_ ? known_.RecordOfHash(hash) : known_.RecordOf(position); };
+    clear_.before = recordNow();
     Progress update;
-    update.cleared = position;
-    update.records[position] = clear;
+    if (hashOf_) {
+        update.byHash[hash] = clear;
+    } else {
+        update.cleared = position;
+        update.records[position] = clear;
+    }
     const Progress previous = known_;
     known_.Merge(update);
     if (!(known_ == previous))
         saveFailed_ = !file_.Save(known_);
-    clear_.best = known_.RecordOf(position);
+    clear_.best = recordNow();
     hasClear_ = true;
 }

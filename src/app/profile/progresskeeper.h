@@ -1,20 +1,25 @@
 #pragma once
 // The keeper of the player's progress during play: it follows the game step by step, notes each
 // clear of a level of the list with its loops and game time, and saves it to the progress file at
-// once (app/profile/progressfile.h).
+// once (app/profile/progressfile.h). The game's own list keeps its records by position; any other
+// list (a pack, the player's own levels) by each level's hash.
 #include "app/profile/progressfile.h"
 #include "utils/levellist/clevellist.h"
 #include "world/stepobserver.h"
 
 #include <cstdint>
+#include <functional>
 
 // Looks at the game after every step, notes each clear of a level of the list with its loops and
 // game time, and saves it at once. Tools that are not the player (the bot) get no keeper.
 class ProgressKeeper : public StepObserver {
 public:
+    // The hash of the level at a list position; given for a list that is not the game's own.
+    using HashOf = std::function<uint64_t(int position)>;
+
     // Reads the file, keeping the records of the level list's positions; notes the clears of
-    // the list's levels.
-    ProgressKeeper(const ProgressFile& file, const kolm::CLevelList& levels);
+    // the list's levels, by position, or by hash when hashOf is given.
+    ProgressKeeper(const ProgressFile& file, const kolm::CLevelList& levels, HashOf hashOf = nullptr);
 
     // After every step; phaseTime is the frame loop's game time at the start of that step, which
     // stands still while the game is paused; slowed: the step was played below full speed, which
@@ -35,6 +40,7 @@ private:
 
     ProgressFile file_;
     const kolm::CLevelList& levels_;
+    HashOf hashOf_;
     Progress known_;
     uint32_t level_ = 0;         // the facade's count of levels loaded when this one began
     uint32_t levelStart_ = 0;    // the phase time at its start

@@ -33,9 +33,17 @@ LevelRecord Progress::RecordOf(int position) const
     return found == records.end() ? LevelRecord() : found->second;
 }
 
+LevelRecord Progress::RecordOfHash(uint64_t hash) const
+{
+    const auto found = byHash.find(hash);
+    return found == byHash.end() ? LevelRecord() : found->second;
+}
+
 void Progress::Merge(const Progress& other)
 {
     cleared = std::max(cleared, other.cleared);
     for (const auto& [position, record] : other.records)
         records[position].Merge(record);
+    for (const auto& [hash, record] : other.byHash)
+        byHash[hash].Merge(record);
 }

@@ -32,14 +32,21 @@ struct LevelRecord {
 };
 
 struct Progress {
-    int cleared = 0;                    // the furthest list position cleared; 0 for none
-    std::map<int, LevelRecord> records; // by list position
+    int cleared = 0;                    // the furthest list position of the game's own cleared; 0 for none
+    std::map<int, LevelRecord> records; // of the game's own levels, by list position
+    // Of every other level (a pack's, the player's own), by the hash of its file's bytes, so that
+    // a pack may reorder its levels and a changed level starts fresh.
+    std::map<uint64_t, LevelRecord> byHash;
 
     // The record of a level; one that does not exist when it was never cleared.
     LevelRecord RecordOf(int position) const;
+    LevelRecord RecordOfHash(uint64_t hash) const;
     // Keeps the further cleared position and, level by level, the better of each record.
     void Merge(const Progress& other);
-    bool operator==(const Progress& other) const { return cleared == other.cleared && records == other.records; }
+    bool operator==(const Progress& other) const
+    {
+        return cleared == other.cleared && records == other.records && byHash == other.byHash;
+    }
 };
 
 // What the level-cleared banner says about a clear: "3 loops · best 2", and whether it made a

@@ -356,3 +356,8 @@ uint64_t LevelHash(const std::string& contents)
     }
     return hash;
 }
+
+uint64_t LevelFileHash(const std::string& path)
+{
+    return LevelHash(kolm::ReadPlayerFile(path, Replay::kLargestFile).text);
+}

@@ -84,5 +84,7 @@ bool LoadReplay(const std::string& path, Replay& replay, std::string& problem);
 
 // The hash a replay keeps of a level file: 64-bit FNV-1a over its bytes.
 uint64_t LevelHash(const std::string& contents);
+// The hash of the level file at path (of no bytes when it cannot be read).
+uint64_t LevelFileHash(const std::string& path);
 // Every 5 s of a level's game time, and at its clear, a replay checks the world.
 inline constexpr uint32_t kReplayCheckEvery = 5000;

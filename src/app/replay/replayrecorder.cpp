@@ -1,18 +1,7 @@
 #include "app/replay/replayrecorder.h"
 
 #include "app/replay/scriptevents.h"
-#include "utils/playerfile.h"
 #include "world/worlddigest.h"
-
-namespace {
-
-uint64_t HashOfFile(const std::string& path)
-{
-    const kolm::PlayerFileText file = kolm::ReadPlayerFile(path, Replay::kLargestFile);
-    return LevelHash(file.text);
-}
-
-} // namespace
 
 void ReplayRecorder::NoteLevel(const Gameplay& gameplay, uint32_t phaseTime, const JoystickMapping::State& sticks)
 {
@@ -28,7 +17,7 @@ void ReplayRecorder::NoteLevel(const Gameplay& gameplay, uint32_t phaseTime, con
     replay_.game = TOBRAKKA_VERSION_MAJOR;
     replay_.position = position;
     replay_.levelFile = gameplay.LevelFile();
-    replay_.levelHash = HashOfFile(gameplay.LevelFile());
+    replay_.levelHash = LevelFileHash(gameplay.LevelFile());
     replay_.minimalState = gameplay.RandomAtLevelLoad().RandomState();
     replay_.runtimeState = gameplay.RandomAtLevelLoad().RuntimeRandomState();
     replay_.pad = sticks;

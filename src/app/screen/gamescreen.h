@@ -43,6 +43,7 @@ public:
         std::string replay; // kWatch: the replay file
         To watchedFrom = To::kReplays; // kWatch: where watching goes back to
         std::string level;             // kEdit: the level file
+        std::string book; // kPlay: the level list of a pack or of the player's levels; empty: the game's own
     };
 
     virtual ~GameScreen() = default;

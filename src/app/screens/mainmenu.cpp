@@ -156,7 +156,8 @@ bool MainMenu::Newcomer() const { return progress_.cleared == 0 && progress_.rec
 
 void MainMenu::ShowLevels()
 {
-    card_ = std::make_unique<LevelsCard>(progress_, levelCount_, &settings_.InForce().controls, &shelf_);
+    card_ = std::make_unique<LevelsCard>(progress_, levelCount_, &settings_.InForce().controls, &shelf_,
+                                         LevelsCard::BooksOf(PackShelf::Default().Packs()));
     still_.Changed();
 }
 
@@ -178,11 +179,9 @@ void MainMenu::HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& even
         return;
     still_.Changed();
     const Change next = card->WhatNext();
-    if (next.to == Change::To::kPlay)
-        Play(next.startAfter);
-    else if (next.to == Change::To::kLesson)
+    if (next.to == Change::To::kLesson)
         next_ = Change(Change::To::kLesson, levels_.JumpTo());
-    else if (next.to == Change::To::kWatch)
+    else if (next.to == Change::To::kWatch || next.to == Change::To::kPlay)
         next_ = next;
     else if (next.to == Change::To::kBack)
         card.reset();

@@ -2,6 +2,7 @@
 
 #include "app/play/inputsource.h"
 #include "app/profile/settings.h"
+#include "app/replay/replayfile.h"
 #include "utils/datafiles.h"
 #include "utils/levellist/clevellist.h"
 
@@ -29,10 +30,19 @@ FrameLoop::Options LoopOptions(const PlayScreen::Setup& setup)
     return options;
 }
 
+// How the records of a list that is not the game's own name its levels: by their file's hash.
+ProgressKeeper::HashOf HashOf(const PlayScreen::Setup& setup)
+{
+    if (setup.ownList)
+        return nullptr;
+    const kolm::CLevelList* levels = setup.levels;
+    return [levels](int position) { return LevelFileHash(levels->FileNameAt(position)); };
+}
+
 } // namespace
 
 PlayScreen::PlayScreen(const Setup& setup)
-    : tools_(setup.tools), drivesMenus_(setup.tools && setup.tools->DrivesMenus())
+    : tools_(setup.tools), drivesMenus_(setup.tools && setup.tools->DrivesMenus()), ownList_(setup.ownList)
 {
     // The game phase's generators: seeded from the clock, unless the tools seed them.
     RandomGenerators random = RandomGenerators::FromClock();
@@ -47,8 +57,9 @@ PlayScreen::PlayScreen(const Setup& setup)
         phase_->gameplay.SoftenFlashes(setup.settings->softFlashes);
     }
     if (!tools_ || tools_->KeepsProgress())
-        phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()), *setup.levels);
-    if (phase_->progress && !setup.classic)
+        phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()), *setup.levels,
+                                                            HashOf(setup));
+    if (phase_->progress && !setup.classic && setup.ownList)
         phase_->replays = std::make_unique<ReplayRecorder>(ReplayShelf(ReplayShelf::DefaultFolder()), *setup.levels);
     loop_ = std::make_unique<FrameLoop>(LoopOptions(setup), *phase_, tools_);
 }
@@ -65,6 +76,8 @@ GameScreen::Change PlayScreen::WhatNext() const
 {
     if (loop_->Running())
         return Change();
+    if (loop_->AllLevelsCleared() && !ownList_)
+        return Change(Change::To::kLevels);
     if (loop_->AllLevelsCleared() && phase_->progress) {
         Change ending(Change::To::kEnding);
         ending.records = phase_->progress->Known();

@@ -29,6 +29,10 @@ public:
         uint32_t toolClock = 0; // the clock of a tool that drives the menus
         bool speedAsked = false; // "-speed" was given: the tools play at that speed too
         int startAfter = FirstLevel::kListOwnStart;
+        // levels is the game's own list; any other (a pack's, the player's levels) keeps its
+        // records by each level's hash, records no replays yet and goes back to the level select
+        // after its last clear.
+        bool ownList = true;
     };
 
     explicit PlayScreen(const Setup& setup);
@@ -56,6 +60,7 @@ public:
 private:
     InputSource* tools_;
     bool drivesMenus_;
+    bool ownList_;
     std::unique_ptr<GamePhase> phase_;
     std::unique_ptr<FrameLoop> loop_;
 };
