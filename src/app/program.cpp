@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/levels/packinstaller.h"
+#include "app/levels/sharedlevel.h"
 #include "app/profile/applysettings.h"
 #include "app/screens/endingscreen.h"
 #include "app/play/frameloop.h"
@@ -49,6 +50,30 @@ std::string ScratchFolder()
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
     return error ? std::string(".") : folder.string();
+}
+
+// The editor's Share line: the level's link on the page, or "" when it cannot be shared.
+std::string LinkOf(const std::string& file)
+{
+    std::string link;
+    std::string problem;
+    return ShareLinkOfFile(file, link, problem) ? link : std::string();
+}
+
+// A level of the player's own has its name in their list, which the editor's Name line changes.
+void NameFromMyLevels(EditorScreen::Setup& setup)
+{
+    const MyLevels mine(MyLevels::DefaultFolder());
+    std::error_code error;
+    for (const MyLevels::Level& level : mine.List()) {
+        if (!std::filesystem::equivalent(level.path, setup.file, error))
+            continue;
+        setup.name = level.name;
+        setup.rename = [mine, file = level.file](const std::string& name) {
+            std::string problem;
+            return MyLevels(mine).Rename(file, name, problem);
+        };
+    }
 }
 
 } // namespace
@@ -250,6 +275,8 @@ EditorScreen::Setup Program::EditorSetup(const GameScreen::Change& change)
     setup.platform = platform_.get();
     setup.check = check_;
     setup.scratchFolder = ScratchFolder();
+    setup.shareLink = LinkOf;
+    NameFromMyLevels(setup);
     setup.toolsDriveMenus = tools_ && tools_->DrivesMenus();
     setup.back = GameScreen::Change(ShowsMenus() ? GameScreen::Change::To::kMainMenu : GameScreen::Change::To::kQuit);
     return setup;
