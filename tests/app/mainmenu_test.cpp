@@ -117,7 +117,7 @@ TEST_F(MainMenuTest, TheHintNamesOnlyKeysThatDoSomethingThereAndOnEachCard)
 TEST_F(MainMenuTest, NewGameOffersTheLessonToAPlayerWhoHasNeverClearedALevel)
 {
     Open();
-    EXPECT_EQ(Labels(), (std::vector<std::string>{"New game", "Levels", "Replays", "Options", "How to play", "Quit"}));
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"New game", "Levels", "Replays", "Options", "How to play", "Make levels", "Quit"}));
     Press({gamekeys::kReturn});
     ASSERT_NE(menu->Card(), nullptr);
     EXPECT_EQ(menu->Card()->Card().ChoiceAt(menu->Card()->Card().Chosen()).label, "Learn to play first");
@@ -130,7 +130,7 @@ TEST_F(MainMenuTest, NewGameOffersTheLessonToAPlayerWhoHasNeverClearedALevel)
     EXPECT_EQ(menu->WhatNext().to, To::kPlay) << "straight to level 1";
 
     Open();
-    Press({gamekeys::kUp, gamekeys::kUp, gamekeys::kReturn, gamekeys::kReturn}); // How to play, then Enter
+    Press({gamekeys::kUp, gamekeys::kUp, gamekeys::kUp, gamekeys::kReturn, gamekeys::kReturn}); // How to play, then Enter
     EXPECT_EQ(menu->WhatNext().to, To::kLesson) << "the help card plays the lesson";
 
     Open("cleared 1\nrecord 1 2 30000\n");
@@ -143,7 +143,7 @@ TEST_F(MainMenuTest, OnceEveryLevelIsClearedItOffersToPlayAgainInsteadOfContinui
     Open("cleared 1\nrecord 1 2 30000\n");
     EXPECT_EQ(Labels().front(), "Continue at level 2");
     Open("cleared 2\nrecord 1 2 30000\nrecord 2 1 25000\n");
-    EXPECT_EQ(Labels(), (std::vector<std::string>{"Play again", "Levels", "Replays", "Options", "How to play", "Quit"}));
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"Play again", "Levels", "Replays", "Options", "How to play", "Make levels", "Quit"}));
     Press({gamekeys::kReturn});
     EXPECT_EQ(menu->WhatNext().to, To::kPlay);
     EXPECT_EQ(menu->WhatNext().startAfter, 0) << "from the first level";

@@ -2,6 +2,7 @@
 
 #include "app/control/bindings.h"
 #include "app/menu/helpcard.h"
+#include "app/menu/makelevelscard.h"
 #include "app/menu/newgamecard.h"
 #include "app/play/inputsource.h"
 #include "app/profile/progressfile.h"
@@ -53,6 +54,7 @@ MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Pla
                                         {"Replays", Action::kReplays},
                                         {"Options", Action::kOptions},
                                         {"How to play", Action::kHelp},
+                                        {"Make levels", Action::kMakeLevels},
                                         {"Quit", Action::kQuit}}) {
         lines.push_back(Line(label));
         actions_.push_back(action);
@@ -146,6 +148,10 @@ void MainMenu::Take(Action action)
     case Action::kHelp:
         card_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, true);
         break;
+    case Action::kMakeLevels:
+        card_ = std::make_unique<MakeLevelsCard>(MyLevels(MyLevels::DefaultFolder()), platform_,
+                                                 &settings_.InForce().controls);
+        break;
     case Action::kQuit:
         next_.to = Change::To::kQuit;
         break;
@@ -181,7 +187,7 @@ void MainMenu::HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& even
     const Change next = card->WhatNext();
     if (next.to == Change::To::kLesson)
         next_ = Change(Change::To::kLesson, levels_.JumpTo());
-    else if (next.to == Change::To::kWatch || next.to == Change::To::kPlay)
+    else if (next.to == Change::To::kWatch || next.to == Change::To::kPlay || next.to == Change::To::kEdit)
         next_ = next;
     else if (next.to == Change::To::kBack)
         card.reset();

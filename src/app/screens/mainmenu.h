@@ -56,7 +56,7 @@ public:
     const std::string& Hint() const { return hint_.Shown(); }
 
 private:
-    enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kHelp, kQuit };
+    enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kHelp, kMakeLevels, kQuit };
 
     void HandleMain(const GameEvent& event);
     // The level select or the options, while one shows over the main menu.

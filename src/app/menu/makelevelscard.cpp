@@ -1,0 +1,216 @@
+#include "app/menu/makelevelscard.h"
+
+#include "app/control/bindings.h"
+#include "app/levels/packinstaller.h"
+#include "app/levels/sharedlevel.h"
+#include "engine/input/gamekeys.h"
+#include "engine/platform/platform.h"
+#include "utils/stringutils.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A new level: a minute of empty paper.
+const char* const kNewLevel = "60000\n";
+constexpr std::size_t kLongestTyped = 4096;
+// The letters of the text typed that its line shows, from its end.
+constexpr std::size_t kShownTyped = 12;
+
+// The end of the text typed, as its line shows it.
+std::string TypedEnd(const std::string& typed)
+{
+    const std::u32string letters = kolm::DecodeUtf8(typed);
+    if (letters.size() <= kShownTyped)
+        return typed + "_";
+    std::string shown = "...";
+    for (std::size_t i = letters.size() - kShownTyped; i < letters.size(); ++i)
+        shown += kolm::EncodeUtf8(letters[i]);
+    return shown + "_";
+}
+
+Menu::Choice Line(const std::string& label, const std::string& note = std::string())
+{
+    Menu::Choice line;
+    line.label = label;
+    line.note = note;
+    return line;
+}
+
+} // namespace
+
+MakeLevelsCard::MakeLevelsCard(MyLevels mine, Platform* platform, const ControlSettings* controls)
+    : MenuCard("Make levels", {}, controls), mine_(std::move(mine)), platform_(platform)
+{
+    Relist();
+}
+
+MakeLevelsCard::~MakeLevelsCard() { StopTyping(); }
+
+// The lines: New level, the levels, Add from link, Install a pack, Back; note on the line taken.
+void MakeLevelsCard::Relist(const std::string& note)
+{
+    levels_ = mine_.List();
+    std::vector<Menu::Choice> lines{Line("New level")};
+    for (const MyLevels::Level& level : levels_)
+        lines.push_back(Line(level.name.empty() ? level.file : level.name));
+    lines.push_back(Line("Add from link", typing_ == Typing::kLink ? TypedEnd(typed_) : std::string()));
+    lines.push_back(Line("Install a pack", typing_ == Typing::kPack ? TypedEnd(typed_) : std::string()));
+    lines.push_back(Line("Back"));
+    const std::string marked = menu_.Chosen() >= 0 ? menu_.ChoiceAt(menu_.Chosen()).label : std::string();
+    menu_.SetChoices(lines);
+    // The mark follows its line, which a level added or taken away moves.
+    for (int i = 0; i < menu_.Count(); ++i) {
+        if (menu_.ChoiceAt(i).label == marked && i != menu_.Chosen())
+            menu_.Choose(i);
+    }
+    const int chosen = menu_.Chosen();
+    if (!note.empty() && chosen >= 0)
+        menu_.SetChoice(chosen, Line(menu_.ChoiceAt(chosen).label, note));
+}
+
+MenuCard::Heard MakeLevelsCard::Take(int line)
+{
+    const int levels = static_cast<int>(levels_.size());
+    if (line == 0) {
+        std::string file;
+        std::string problem;
+        if (!mine_.Add("", kNewLevel, file, problem)) {
+            Say(false, "not made", problem);
+            return Heard::kShown;
+        }
+        next_ = Change(Change::To::kEdit);
+        next_.level = mine_.Folder() + "/" + file;
+    } else if (line <= levels) {
+        askedLevel_ = line - 1;
+        Ask(menu_.ChoiceAt(line).label, {"Play", "Edit", "Copy", "Delete", "Back"});
+    } else if (line == levels + 1 || line == levels + 2) {
+        StartTyping(line == levels + 1 ? Typing::kLink : Typing::kPack);
+    } else {
+        return Back();
+    }
+    return Heard::kShown;
+}
+
+void MakeLevelsCard::Ask(const std::string& title, const std::vector<std::string>& labels)
+{
+    std::vector<Menu::Choice> lines;
+    for (const std::string& label : labels)
+        lines.push_back(Line(label));
+    asking_ = std::make_unique<Menu>(title, lines);
+}
+
+MenuCard::Heard MakeLevelsCard::TakeAsked(int line)
+{
+    const MyLevels::Level level = levels_.at(static_cast<std::size_t>(askedLevel_));
+    std::string problem;
+    std::string copy;
+    asking_.reset();
+    if (confirming_) {
+        confirming_ = false;
+        if (line == 1 && !mine_.Delete(level.file, problem))
+            Say(false, "kept", problem);
+        else
+            Relist();
+    } else if (line == 0) {
+        next_ = Change(Change::To::kPlay, askedLevel_);
+        next_.book = mine_.ListFile();
+    } else if (line == 1) {
+        next_ = Change(Change::To::kEdit);
+        next_.level = level.path;
+    } else if (line == 2) {
+        const bool copied = mine_.Copy(level.file, level.name, copy, problem);
+        Say(copied, "copied", copied ? "the copy is the last of your levels" : problem);
+    } else if (line == 3) {
+        confirming_ = true;
+        Ask("Delete " + (level.name.empty() ? level.file : level.name) + "?", {"Keep", "Delete"});
+    }
+    return Heard::kShown;
+}
+
+MenuCard::Heard MakeLevelsCard::Hear(const GameEvent& event)
+{
+    if (typing_ != Typing::kNone)
+        return HearTyping(event);
+    if (!asking_)
+        return MenuCard::Hear(event);
+    const Menu::Event heard = asking_->HandleEvent(InMenu(controls_, event));
+    if (heard.kind == Menu::Event::Kind::kBack)
+        return TakeAsked(confirming_ ? 0 : 4);
+    if (heard.kind == Menu::Event::Kind::kTaken)
+        return TakeAsked(heard.choice);
+    return heard.kind == Menu::Event::Kind::kNothing ? Heard::kNothing : Heard::kShown;
+}
+
+MenuCard::Heard MakeLevelsCard::HearTyping(const GameEvent& event)
+{
+    if (event.type == GameEvent::Type::kText && typed_.size() < kLongestTyped) {
+        typed_ += kolm::EncodeUtf8(static_cast<char32_t>(event.value));
+    } else if (event.IsKeyDown(gamekeys::kBackspace) && !typed_.empty()) {
+        while (!typed_.empty() && (static_cast<unsigned char>(typed_.back()) & 0xC0) == 0x80)
+            typed_.pop_back(); // the letter's trailing bytes
+        typed_.pop_back();
+    } else if (event.IsKeyDown(gamekeys::kReturn) || event.IsKeyDown(gamekeys::kKeypadEnter)) {
+        ActOnTyped();
+        return Heard::kShown;
+    } else if (event.IsKeyDown(gamekeys::kEscape)) {
+        StopTyping();
+    } else {
+        return Heard::kNothing;
+    }
+    Relist();
+    return Heard::kShown;
+}
+
+void MakeLevelsCard::StartTyping(Typing typing)
+{
+    typing_ = typing;
+    typed_.clear();
+    if (platform_)
+        platform_->SetTextInput(true);
+    Relist();
+}
+
+void MakeLevelsCard::StopTyping()
+{
+    if (typing_ != Typing::kNone && platform_)
+        platform_->SetTextInput(false);
+    typing_ = Typing::kNone;
+}
+
+void MakeLevelsCard::ActOnTyped()
+{
+    const Typing typing = typing_;
+    const std::string text = kolm::Trim(typed_);
+    StopTyping();
+    if (typing == Typing::kPack) {
+        const PackInstall install = InstallPack(text, PackPlaces::Default());
+        Say(install.installed, "installed", install.line);
+        return;
+    }
+    KeptLevel kept;
+    std::string problem;
+    const bool added = KeepSharedLevel(mine_, text, "", kept, problem);
+    Say(added, "added", added ? "added as level " + std::to_string(kept.position) + " of your levels" : problem);
+}
+
+void MakeLevelsCard::Say(bool done, const std::string& word, const std::string& line)
+{
+    said_ = line;
+    Relist(done ? word : "refused");
+}
+
+std::string MakeLevelsCard::Hint(const InputNames& names) const
+{
+    return said_.empty() ? MenuCard::Hint(names) : said_;
+}
+
+// The small card stands alone, as the level select's does.
+void MakeLevelsCard::Draw()
+{
+    if (asking_)
+        asking_->Draw();
+    else
+        menu_.Draw();
+}
