@@ -105,9 +105,7 @@ TEST_F(MainMenuTest, TheHintNamesOnlyKeysThatDoSomethingThereAndOnEachCard)
     EXPECT_EQ(paused.LineAt(paused.Card().Chosen()), PauseCard::Line::kHelp);
     paused.Hear(GameEvent::Key(gamekeys::kReturn, true));
     EXPECT_TRUE(paused.ShowHint()) << "the help card's hint, and its picture moving";
-    EXPECT_EQ(paused.Hint(keyboard), "Esc: back");
-    paused.Hear(GameEvent::Key(gamekeys::kReturn, true));
-    EXPECT_EQ(paused.WhatNext().to, To::kStay) << "over the pause card, the help offers no lesson";
+    EXPECT_EQ(paused.Hint(keyboard), "Enter: play the lesson \u00B7 Esc: back") << "over a level, the help offers the lesson";
     paused.Hear(GameEvent::Key(gamekeys::kEscape, true));
     EXPECT_EQ(paused.WhatNext().to, To::kStay) << "Escape leaves the help for the pause menu";
     paused.Hear(GameEvent::Key(gamekeys::kEscape, true));

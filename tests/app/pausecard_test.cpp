@@ -1,6 +1,6 @@
 // The pause menu as a person at the window uses it: Escape opens it over the paused game and
 // resumes; Restart loop is F5 as the tools hear it; its options change the running game; Main
-// menu and Quit end the loop, each its own way.
+// menu and Quit end the loop, each its own way; its help offers the lesson.
 #include "app/profile/commandline.h"
 #include "engine/input/gamekeys.h"
 #include "app/play/frameloop.h"
@@ -111,4 +111,15 @@ TEST_F(PauseCardTest, MainMenuAndQuitEndTheLoopEachItsOwnWay)
     quitting.Dispatch(GameEvent::Key(gamekeys::kReturn, true));
     EXPECT_FALSE(quitting.Running());
     EXPECT_EQ(quitting.HowItEnded(), FrameLoop::Ending::kQuit);
+}
+
+TEST_F(PauseCardTest, TheHelpOverALevelOffersTheLesson)
+{
+    // How to play (Escape, then down three), and Enter on it: the loop ends for the lesson.
+    Press({gamekeys::kEscape, gamekeys::kDown, gamekeys::kDown, gamekeys::kDown, gamekeys::kReturn});
+    EXPECT_TRUE(loop->PauseCardShows());
+    EXPECT_TRUE(loop->Running());
+    Press({gamekeys::kReturn});
+    EXPECT_FALSE(loop->Running());
+    EXPECT_EQ(loop->HowItEnded(), FrameLoop::Ending::kLesson);
 }

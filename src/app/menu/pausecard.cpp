@@ -10,7 +10,7 @@ using Line = PauseCard::Line;
 std::vector<Line> LinesOver(PauseCard::Over over)
 {
     if (over == PauseCard::Over::kLesson)
-        return {Line::kResume, Line::kRestartLoop, Line::kSkipLesson, Line::kHelp, Line::kMainMenu, Line::kQuit};
+        return {Line::kResume, Line::kRestartLoop, Line::kSkipLesson, Line::kOptions, Line::kHelp, Line::kMainMenu, Line::kQuit};
     return {Line::kResume, Line::kRestartLoop, Line::kOptions, Line::kHelp, Line::kMainMenu, Line::kQuit};
 }
 
@@ -36,7 +36,7 @@ std::vector<Menu::Choice> Choices(const std::vector<Line>& lines)
 
 PauseCard::PauseCard(SettingsKeeper& settings, Platform* platform, Over over)
     : MenuCard(over == Over::kLesson ? "Lesson paused" : "Paused", Choices(LinesOver(over)), &settings.InForce().controls),
-      settings_(settings), platform_(platform), lines_(LinesOver(over))
+      settings_(settings), platform_(platform), lines_(LinesOver(over)), overLesson_(over == Over::kLesson)
 {
 }
 
@@ -45,6 +45,8 @@ MenuCard::Heard PauseCard::Hear(const GameEvent& event)
     if (!over_)
         return MenuCard::Hear(event);
     const Heard heard = over_->Hear(event);
+    if (over_->WhatNext().to == Change::To::kLesson)
+        next_ = Change(Change::To::kLesson);
     if (over_->WhatNext().to != Change::To::kBack)
         return heard;
     over_.reset();
@@ -66,7 +68,8 @@ MenuCard::Heard PauseCard::Take(int index)
         over_ = std::make_unique<OptionsCard>(settings_, platform_);
         break;
     case Line::kHelp:
-        over_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, false);
+        // Over a level the help offers the lesson (Enter); over the lesson itself it does not.
+        over_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, !overLesson_);
         break;
     case Line::kMainMenu:
         next_ = Change(Change::To::kMainMenu);

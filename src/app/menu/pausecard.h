@@ -1,6 +1,7 @@
 #pragma once
 // The pause menu over the paused game: Resume, Restart loop, Options, How to play, Main menu,
-// Quit; over the lesson: Resume, Restart loop, Skip the lesson, How to play, Main menu, Quit.
+// Quit; over the lesson: Resume, Restart loop, Skip the lesson, Options, How to play, Main menu,
+// Quit. The help over a level offers the lesson (WhatNext: kLesson).
 // Escape resumes (from the options or the help card it goes back to the pause menu first). The
 // card says what the player took (WhatNext: kBack to resume, kRestartLoop, kPlay to skip the
 // lesson, kMainMenu, kQuit); the frame loop, or the lesson, acts on it.
@@ -40,6 +41,7 @@ private:
     SettingsKeeper& settings_;
     Platform* platform_;
     std::vector<Line> lines_;
+    bool overLesson_;
     std::unique_ptr<MenuCard> over_; // the options or the help, while one shows
     MenuHint hint_;
 };

@@ -281,7 +281,7 @@ void FrameLoop::HandlePauseCard(const GameEvent& event)
 {
     switch (pause_.HearOnCard(event)) {
     case PauseControl::Asked::kSettingsChanged:
-        TakeLoopSettings();
+        TakeSettings(options_.pause.card->InForce());
         break;
     case PauseControl::Asked::kRestartLoop:
         DispatchToGame(GameEvent::Key(gamekeys::kF5, true));
@@ -289,6 +289,10 @@ void FrameLoop::HandlePauseCard(const GameEvent& event)
         break;
     case PauseControl::Asked::kMainMenu:
         ending_ = Ending::kMainMenu;
+        running_ = false;
+        break;
+    case PauseControl::Asked::kLesson:
+        ending_ = Ending::kLesson;
         running_ = false;
         break;
     case PauseControl::Asked::kQuit:
@@ -299,9 +303,8 @@ void FrameLoop::HandlePauseCard(const GameEvent& event)
     }
 }
 
-void FrameLoop::TakeLoopSettings()
+void FrameLoop::TakeSettings(const Settings& settings)
 {
-    const Settings& settings = options_.pause.card->InForce();
     options_.pace.showFps = settings.showFps;
     pause_.SetPauseOnFocusLoss(settings.pauseOnFocusLoss && focusPauseAllowed_);
     if (focusPauseAllowed_)

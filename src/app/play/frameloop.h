@@ -75,7 +75,7 @@ public:
 
     // How the loop ended: the window closed, Escape in a game without the pause card or a
     // script's, or the pause card's Quit; or its "Main menu".
-    enum class Ending { kQuit, kMainMenu };
+    enum class Ending { kQuit, kMainMenu, kLesson };
 
     FrameLoop(const Options& options, GamePhase& phase, InputSource* tools);
 
@@ -115,6 +115,9 @@ public:
     // drives the menus its own clock, which runs on while the game is paused.
     uint32_t ToolTime() const;
     Ending HowItEnded() const { return ending_; }
+    // Takes the settings of the loop itself (speed, paper, flashes, rumble, the controls) as the
+    // player just chose them on an options card.
+    void TakeSettings(const Settings& settings);
     bool PauseCardShows() const { return pause_.Card() != nullptr; }
     bool PadGone() const { return pause_.PadGone(); }
     // Draws the frame as it stands: paper, world, overlay, status and the pause card.
@@ -154,8 +157,6 @@ private:
     void UsePadZones(const ControlSettings& controls);
     // Does what the player took on the pause card: resume, a new loop, the main menu, quit.
     void HandlePauseCard(const GameEvent& event);
-    // The settings of the loop itself, as the keeper has them in force.
-    void TakeLoopSettings();
     void TellObservers();
 
     Options options_;

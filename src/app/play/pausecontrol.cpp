@@ -101,6 +101,8 @@ PauseControl::Asked PauseControl::HearOnCard(const GameEvent& event)
         return Asked::kRestartLoop;
     case To::kMainMenu:
         return Asked::kMainMenu;
+    case To::kLesson:
+        return Asked::kLesson;
     case To::kQuit:
         return Asked::kQuit;
     default:

@@ -44,7 +44,7 @@ public:
     // The pad in use went away: the game pauses, unless it already is.
     void PadWentAway();
     // What the player did on the pause card with an event.
-    enum class Asked { kNothing, kShown, kSettingsChanged, kResume, kRestartLoop, kMainMenu, kQuit };
+    enum class Asked { kNothing, kShown, kSettingsChanged, kResume, kRestartLoop, kMainMenu, kLesson, kQuit };
     // Hands the event to the card that shows; the card closes (and the game resumes) on Resume
     // and Restart loop. A window close quits at once.
     Asked HearOnCard(const GameEvent& event);

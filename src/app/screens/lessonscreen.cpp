@@ -3,6 +3,7 @@
 #include "app/control/bindings.h"
 #include "app/play/inputsource.h"
 #include "app/profile/settings.h"
+#include "app/profile/settingskeeper.h"
 #include "engine/input/gamekeys.h"
 #include "engine/input/padbuttons.h"
 #include "engine/platform/platform.h"
@@ -23,6 +24,7 @@ FrameLoop::Options LoopOptions(const LessonScreen::Setup& setup, bool toolsPlay)
     options.pace.showFps = settings.showFps;
     options.pace.toolClockStart = setup.toolClock;
     options.pace.gameSpeed = toolsPlay ? GameSpeed::kFull : settings.gameSpeed;
+    options.pace.speedFromOptions = !toolsPlay;
     options.pause.pausable = true;
     options.pause.pauseOnFocusLoss = settings.pauseOnFocusLoss && !toolsPlay;
     options.rumble = settings.rumble;
@@ -167,8 +169,11 @@ void LessonScreen::HearOnCard(const GameEvent& event)
         Leave(Change(To::kQuit));
         return;
     }
-    if (card_->Hear(event) == MenuCard::Heard::kNothing)
+    const MenuCard::Heard heard = card_->Hear(event);
+    if (heard == MenuCard::Heard::kNothing)
         return;
+    if (heard == MenuCard::Heard::kSettingsChanged)
+        loop_->TakeSettings(setup_.keeper->InForce());
     loop_->Draw();
     switch (card_->WhatNext().to) {
     case To::kBack:

@@ -83,5 +83,13 @@ GameScreen::Change PlayScreen::WhatNext() const
         ending.records = phase_->progress->Known();
         return ending;
     }
-    return Change(loop_->HowItEnded() == FrameLoop::Ending::kMainMenu ? Change::To::kMainMenu : Change::To::kQuit);
+    switch (loop_->HowItEnded()) {
+    case FrameLoop::Ending::kMainMenu:
+        return Change(Change::To::kMainMenu);
+    case FrameLoop::Ending::kLesson:
+        // The lesson asked for from the pause card's help, then this level again.
+        return Change(Change::To::kLesson, phase_->levelsFromList ? phase_->levels.Current() - 1 : FirstLevel::kListOwnStart);
+    default:
+        return Change(Change::To::kQuit);
+    }
 }
