@@ -210,12 +210,15 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
     switch (change.to) {
     case GameScreen::Change::To::kMainMenu:
     case GameScreen::Change::To::kReplays:
-    case GameScreen::Change::To::kLevels: {
+    case GameScreen::Change::To::kLevels:
+    case GameScreen::Change::To::kMakeLevels: {
         auto menu = std::make_unique<MainMenu>(*settings_, levels_, platform_.get(), tools_ && tools_->DrivesMenus());
         if (change.to == GameScreen::Change::To::kReplays)
             menu->ShowReplays();
         else if (change.to == GameScreen::Change::To::kLevels)
             menu->ShowLevels();
+        else if (change.to == GameScreen::Change::To::kMakeLevels)
+            menu->ShowMakeLevels();
         return menu;
     }
     case GameScreen::Change::To::kWatch: {
@@ -278,7 +281,10 @@ EditorScreen::Setup Program::EditorSetup(const GameScreen::Change& change)
     setup.shareLink = LinkOf;
     NameFromMyLevels(setup);
     setup.toolsDriveMenus = tools_ && tools_->DrivesMenus();
-    setup.back = GameScreen::Change(ShowsMenus() ? GameScreen::Change::To::kMainMenu : GameScreen::Change::To::kQuit);
+    const bool toMakeLevels = change.watchedFrom == GameScreen::Change::To::kMakeLevels;
+    setup.back = GameScreen::Change(!ShowsMenus()  ? GameScreen::Change::To::kQuit
+                                    : toMakeLevels ? GameScreen::Change::To::kMakeLevels
+                                                   : GameScreen::Change::To::kMainMenu);
     return setup;
 }
 

@@ -55,6 +55,7 @@ TEST_F(MakeLevelsCardTest, ANewLevelOpensInTheEditorAndALevelIsPlayedCopiedAndDe
     Press(fresh, {gamekeys::kReturn}); // New level
     ASSERT_EQ(fresh.WhatNext().to, To::kEdit);
     EXPECT_EQ(testsupport::ReadFile(fresh.WhatNext().level), "60000\n");
+    EXPECT_EQ(fresh.WhatNext().watchedFrom, To::kMakeLevels) << "the editor goes back to this card";
 
     ASSERT_TRUE(mine.Rename(mine.List()[0].file, "Crossfire", problem)) << problem;
     MakeLevelsCard card(mine, nullptr);

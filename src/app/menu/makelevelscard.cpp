@@ -82,6 +82,7 @@ MenuCard::Heard MakeLevelsCard::Take(int line)
         }
         next_ = Change(Change::To::kEdit);
         next_.level = mine_.Folder() + "/" + file;
+        next_.watchedFrom = Change::To::kMakeLevels;
     } else if (line <= levels) {
         askedLevel_ = line - 1;
         Ask(menu_.ChoiceAt(line).label, {"Play", "Edit", "Copy", "Delete", "Back"});
@@ -119,6 +120,7 @@ MenuCard::Heard MakeLevelsCard::TakeAsked(int line)
     } else if (line == 1) {
         next_ = Change(Change::To::kEdit);
         next_.level = level.path;
+        next_.watchedFrom = Change::To::kMakeLevels;
     } else if (line == 2) {
         const bool copied = mine_.Copy(level.file, level.name, copy, problem);
         Say(copied, "copied", copied ? "the copy is the last of your levels" : problem);

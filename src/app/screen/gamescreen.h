@@ -30,6 +30,7 @@ public:
             kReplays, // the main menu with its list of replays open
             kLesson,  // the lesson, then play from startAfter
             kLevels,  // the main menu with its levels card open
+            kMakeLevels, // the main menu with its Make levels card open
             kEdit,    // the editor, of the level file in level
             kQuit,
         };
@@ -41,7 +42,7 @@ public:
         int startAfter = 0; // kPlay: the list position after which play starts
         Progress records;   // kEnding: the records it shows
         std::string replay; // kWatch: the replay file
-        To watchedFrom = To::kReplays; // kWatch: where watching goes back to
+        To watchedFrom = To::kReplays; // kWatch: where watching goes back to; kEdit: kMakeLevels to go back there
         std::string level;             // kEdit: the level file
         std::string book; // kPlay: the level list of a pack or of the player's levels; empty: the game's own
     };

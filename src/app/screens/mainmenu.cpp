@@ -149,8 +149,7 @@ void MainMenu::Take(Action action)
         card_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, true);
         break;
     case Action::kMakeLevels:
-        card_ = std::make_unique<MakeLevelsCard>(MyLevels(MyLevels::DefaultFolder()), platform_,
-                                                 &settings_.InForce().controls);
+        ShowMakeLevels();
         break;
     case Action::kQuit:
         next_.to = Change::To::kQuit;
@@ -164,6 +163,13 @@ void MainMenu::ShowLevels()
 {
     card_ = std::make_unique<LevelsCard>(progress_, levelCount_, &settings_.InForce().controls, &shelf_,
                                          LevelsCard::BooksOf(PackShelf::Default().Packs()));
+    still_.Changed();
+}
+
+void MainMenu::ShowMakeLevels()
+{
+    card_ = std::make_unique<MakeLevelsCard>(MyLevels(MyLevels::DefaultFolder()), platform_,
+                                             &settings_.InForce().controls);
     still_.Changed();
 }
 

@@ -49,6 +49,7 @@ public:
     // Opens the list of replays, or the levels card (back from watching a replay).
     void ShowReplays();
     void ShowLevels();
+    void ShowMakeLevels();
 
     // What shows: the main menu's own lines, the card over them (null for none) and the hint.
     const Menu& Lines() const { return *main_; }
