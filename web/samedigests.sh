@@ -3,7 +3,7 @@
 # node (build-web/, from scripts/web.sh) must print the same digest lines for the golden script
 # of level 1, for the recordings in tests/data/recordings (made with the game's -record), for
 # the replays in tests/data/replays (saved by the native game: each must be verified by both, to
-# the same final digest) and for the bot on seeds 1-5 over 10,000 steps. Prints a table, one row a run, and exits 1 when any
+# the same final digest) for the bot on a level of every later robot kind, and for the bot on seeds 1-5 over 10,000 steps. Prints a table, one row a run, and exits 1 when any
 # run parts, showing where the two outputs differ (digests, then every character's position, aim,
 # facing, keys and velocity at the end of the run).
 #   web/samedigests.sh [--quick]     (--quick: the bot over 2,000 steps)
@@ -50,6 +50,7 @@ for replay in "$top"/tests/data/replays/*.replay; do
   compare "replay $(basename "$replay" .replay)" --replay "$replay"
   grep -q '^replay verified$' "$work/wasm" || { failed=1; echo "    not verified in WebAssembly"; }
 done
+compare "bot, every later robot kind" --level "$top/tests/data/robots_golden.txt" --seed 7 --steps 6000 --every 1000 --details
 for seed in 1 2 3 4 5; do
   compare "bot seed $seed, $botSteps steps" --seed "$seed" --steps "$botSteps" --every 1000 --details
 done

@@ -3,6 +3,7 @@
 #include "characters/characterkinds.h"
 #include "engine/core/portablemath.h"
 #include "engine/render/sprite.h"
+#include "utils/datafiles.h"
 
 #include <cmath>
 
@@ -20,6 +21,12 @@ EnemyCharacter::EnemyCharacter(CharacterRegistry* registry) : PlayerCharacter(re
 int EnemyCharacter::GetClassId() const { return kEnemyClassId; }
 
 float EnemyCharacter::GetBodyRadius() const { return kind->radius; }
+
+ShotEffect EnemyCharacter::TakeShot(const PlayerCharacter*, const vector2&) { return ShotEffect::kHurts; }
+
+const char* EnemyCharacter::DeathSound() const { return datafiles::kSmallExplosionSound; }
+
+bool EnemyCharacter::Wire(vector2&, vector2&) const { return false; }
 
 void EnemyCharacter::Reset()
 {
@@ -165,6 +172,15 @@ void EnemyCharacter::Update(uint32_t now)
     if (kind->shoots)
         AdvanceFireTimer(dt);
     Animate(true);
+}
+
+void EnemyCharacter::KeepUpright()
+{
+    if (!sprite)
+        return;
+    sprite->paused = false;
+    sprite->angle = 0.0f;
+    facing = 0.0f;
 }
 
 void EnemyCharacter::Animate(bool moving)

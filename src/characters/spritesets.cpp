@@ -80,6 +80,19 @@ CSprite* BuildSmallRobot(CSpriteContainer& sprites, datafiles::FrameSet set, con
                     "walk_right");
 }
 
+// Files 01 to 08 (and, for a robot that turns, their mirror images 09 to 16), then the empty
+// picture the robot vanishes into. One that never turns shows its own frames either way.
+CSprite* BuildLaterRobot(CSpriteContainer& sprites, datafiles::FrameSet set, bool turns)
+{
+    std::vector<std::string> images = Frames(set, 1, turns ? 16 : 8);
+    images.push_back(datafiles::kEmpty);
+    const int32_t empty = static_cast<int32_t>(images.size()) - 1;
+    const std::vector<int32_t> left = turns ? Range(8, 15) : Range(0, 7);
+    return BuildSet(sprites, images,
+                    {{"walk_right", Range(0, 7), 45, true}, {"walk_left", left, 45, true}, {"death", {empty}, 35, false}},
+                    "walk_right");
+}
+
 CSprite* BuildCorpse(CSpriteContainer& sprites, datafiles::FrameSet set)
 {
     return BuildSet(sprites, Frames(set, 1, 6), {{"death", Range(0, 5), 90, false}}, "death");
@@ -101,6 +114,25 @@ CSprite* CreateSmallHomingSprite(CSpriteContainer& sprites)
 CSprite* CreateSmallMovingSprite(CSpriteContainer& sprites)
 {
     return BuildSmallRobot(sprites, datafiles::FrameSet::kSmallMoving, "walk_left", "walk_right");
+}
+
+CSprite* CreateLaterRobotSprite(CSpriteContainer& sprites, datafiles::FrameSet set, bool turns)
+{
+    return BuildLaterRobot(sprites, set, turns);
+}
+
+CSprite* CreateTwinWireSprite(CSpriteContainer& sprites)
+{
+    CSprite* wire = sprites.CreateSpriteBehind(datafiles::TwinWire(1));
+    wire->SetFrames({wire->texture, GetTexture(datafiles::TwinWire(2)), GetTexture(datafiles::TwinWire(3))});
+    SpriteAnimation crackle;
+    crackle.frameIndices = {0, 1, 2, 1};
+    crackle.frameTime = 60;
+    crackle.loop = true;
+    crackle.name = "walk_right";
+    wire->AddAnimation(std::move(crackle));
+    wire->PlayAnimation("walk_right");
+    return wire;
 }
 
 CSprite* CreatePlayerCorpseSprite(CSpriteContainer& sprites) { return BuildCorpse(sprites, datafiles::FrameSet::kHeroCorpse); }

@@ -1,6 +1,7 @@
 #include "harness/botplayer.h"
 
 #include "app/play/gamephase.h"
+#include "harness/botrobots.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
 #include "engine/core/numeric.h"
@@ -16,6 +17,7 @@ namespace {
 const int kDirectionKeys[4] = {gamekeys::kUp, gamekeys::kDown, gamekeys::kLeft, gamekeys::kRight};
 constexpr int kContinueDelaySteps = 150; // a moment to see the message, as a person would
 constexpr float kWallComfort = 110.0f;
+constexpr float kMineStride = 7.5f; // pixels a step at most: how far ahead of itself it looks for mines
 
 bool OnField(const vector2& p) { return p.x > 0.0f && p.x < kVirtualWidth && p.y > 0.0f && p.y < kVirtualHeight; }
 
@@ -34,7 +36,7 @@ vector2 AwayFromRobots(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer:
         // Where it will be in a few steps.
         const vector2 ahead = robot->Position() + RobotVelocity(*robot) * skill.robotLookAhead;
         const vector2 away = p - ahead;
-        const float reach = skill.robotComfort + robot->GetBodyRadius();
+        const float reach = ComfortFrom(*robot, skill.robotComfort) + robot->GetBodyRadius();
         const float distance = std::sqrt(LengthSquared(away));
         if (distance >= reach)
             continue;
@@ -81,7 +83,8 @@ vector2 AwayFromWalls(const vector2& p)
     return push;
 }
 
-// The nearest robot on the field, and where to aim to meet it with a player shot.
+// The nearest robot on the field that it wants (botrobots.h weighs the later kinds), and where to
+// aim to meet it with a player shot.
 bool PickTarget(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill& skill, const vector2& p, vector2& aim)
 {
     float best = 0.0f;
@@ -90,10 +93,13 @@ bool PickTarget(const Gameplay::CQuenlowZarnImpl& world, const BotPlayer::Skill&
         const vector2 at = robot->Position();
         if (robot->dead || !robot->IsActive() || !OnField(at))
             continue;
-        const float distance = LengthSquared(at - p);
-        if (found && distance >= best)
+        const float weight = TargetWeight(world, *robot, p);
+        if (weight <= 0.0f)
             continue;
-        best = distance;
+        const float distance = LengthSquared(at - p);
+        if (found && distance * weight >= best)
+            continue;
+        best = distance * weight;
         found = true;
         // Leads the robot by the skill's share of what a perfect shot would.
         const float stepsToHit = std::sqrt(distance) / 15.2f;
@@ -196,8 +202,11 @@ void BotPlayer::Decide(const Gameplay& gameplay)
     }
     const vector2 p = world->player->Position();
     const Skill& skill = options_.skill;
-    vector2 desire = AwayFromRobots(*world, skill, p) + AwayFromShots(*world, skill, p) + AwayFromWalls(p);
+    vector2 desire = AwayFromRobots(*world, skill, p) + AwayFromShots(*world, skill, p) + AwayFromWalls(p) +
+                     AwayFromWires(*world, skill.robotComfort, skill.robotLookAhead, p) +
+                     AwayFromHunters(*world, skill.robotComfort, skill.robotLookAhead, p) + TowardShieldBacks(*world, p);
     desire += (vector2(kVirtualWidth * 0.5f, 400.0f) - p) * 0.0015f; // drift back toward the open middle
+    desire = SteerClearOfMines(*world, p, desire, kMineStride * static_cast<float>(skill.reactionSteps));
     const float length = std::sqrt(LengthSquared(desire));
     const bool move = length > 0.15f;
     SetHeld(0, move && desire.y < -0.4f * length);

@@ -46,6 +46,8 @@ std::string MenuCardBand(int n) { return Numbered("data/gfx/menu_card_band_", n,
 
 std::string BigBadBullet(int frame) { return Numbered("data/gfx/big_bad_bullet_", frame, 2); }
 
+std::string TwinWire(int frame) { return Numbered("data/gfx/twin_wire_", frame, 1); }
+
 std::string RobotPart(int n) { return Numbered("data/gfx/robo_part_0", n, 1); }
 
 std::string Smoke(int n) { return Numbered("data/gfx/smoke_0", n, 1); }
@@ -64,7 +66,9 @@ std::string Frame(FrameSet set, int n)
     static const Numbering kSets[] = {
         {"data/gfx/zarn_guy_frame", 1},     {"data/gfx/old_guy_frame", 1},       {"data/gfx/big_bad_frame", 1},
         {"data/gfx/zarn_death_frame", 1},   {"data/gfx/old_death_frame", 1},     {"data/gfx/small_homing_frame_", 2},
-        {"data/gfx/small_moving_frame_", 2},
+        {"data/gfx/small_moving_frame_", 2}, {"data/gfx/shield_bot_frame_", 2}, {"data/gfx/twin_bot_frame_", 2},
+        {"data/gfx/phantom_frame_", 2},      {"data/gfx/hive_frame_", 2},         {"data/gfx/hatchling_frame_", 2},
+        {"data/gfx/sower_frame_", 2},        {"data/gfx/mine_frame_", 2},
     };
     const Numbering& numbering = kSets[static_cast<int>(set)];
     return Numbered(numbering.prefix, n, numbering.digits);

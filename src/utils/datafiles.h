@@ -22,6 +22,14 @@ inline constexpr const char* kPlayerFireLoopSound = "data/sfx/player_fire_2.wav"
 // choice being taken.
 inline constexpr const char* kMenuMoveSound = "data/sfx/menu_move.wav";
 inline constexpr const char* kMenuTakeSound = "data/sfx/menu_take.wav";
+// The later robot kinds' own sounds: a shot glancing off armour (the shield bot's, the hive's and
+// the sower's), a lone twin humming at a hit its partner did not share, a phantom's fading death,
+// a hive hatching and a sower laying a mine.
+inline constexpr const char* kArmourClankSound = "data/sfx/armour_clank.wav";
+inline constexpr const char* kTwinHumSound = "data/sfx/twin_hum.wav";
+inline constexpr const char* kPhantomFadeSound = "data/sfx/phantom_fade.wav";
+inline constexpr const char* kHiveHatchSound = "data/sfx/hive_hatch.wav";
+inline constexpr const char* kMineDropSound = "data/sfx/mine_drop.wav";
 
 // Whole-screen pictures and the paper.
 inline constexpr const char* kTitleScreen = "data/gfx/title_screen.jpg";
@@ -168,8 +176,28 @@ inline constexpr const char* kEmpty = "data/gfx/empty.png";
 
 // The animated bodies, numbered from 1: the hero, the old guy and big_bad walk in frames 1-7
 // (1-3 facing right, 4-6 their mirror images, 7 fallen), the two corpses in 1-6, the small robots
-// in 1-16 (written with two digits).
-enum class FrameSet { kHero, kOldGuy, kBigBad, kHeroCorpse, kOldGuyCorpse, kSmallHoming, kSmallMoving };
+// in 1-16 (written with two digits). The later robot kinds (written with two digits) go in frames
+// 1-8 facing right and, for those that turn (all but the hive and the mine), 9-16 their mirror
+// images.
+enum class FrameSet {
+    kHero,
+    kOldGuy,
+    kBigBad,
+    kHeroCorpse,
+    kOldGuyCorpse,
+    kSmallHoming,
+    kSmallMoving,
+    kShieldBot,
+    kTwinBot,
+    kPhantom,
+    kHive,
+    kHatchling,
+    kSower,
+    kMine,
+};
 std::string Frame(FrameSet set, int n);
+// The crackling wire between two twins, frames 1-3: one length of it along +x, stretched to the
+// distance between them.
+std::string TwinWire(int frame);
 
 } // namespace datafiles

@@ -62,7 +62,15 @@ void Gameplay::LoadLevel(const std::string& levelFile)
     auto next = std::make_unique<CQuenlowZarnImpl>(levelFile, random_);
     world = std::move(next);
     world->grid = grid;
+    world->laterKinds = laterKinds_;
     ++levelsLoaded_;
+}
+
+void Gameplay::SetLaterKinds(bool on)
+{
+    laterKinds_ = on;
+    if (world)
+        world->laterKinds = on;
 }
 
 int Gameplay::Loop() const { return world ? static_cast<int>(world->oldGuys.size()) + 1 : 1; }

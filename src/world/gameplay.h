@@ -35,6 +35,10 @@ public:
 
     // Builds the new level's world before deleting the old one.
     void LoadLevel(const std::string& levelFile);
+    // Whether the later robot kinds (event types 6 and up) spawn, in this level's world and every
+    // later one: on, but in the classic game, where those types spawn nothing as they always did.
+    void SetLaterKinds(bool on);
+    bool LaterKinds() const { return laterKinds_; }
     void SetGrid(CPaperGrid* paperGrid);
     // Steps the world by stepMs; always true.
     bool Update(int stepMs);
@@ -98,6 +102,7 @@ private:
     RandomGenerators random_; // before the world, which draws from it
     RandomGenerators randomAtLoad_;
     bool softFlashes_ = false;
+    bool laterKinds_ = true;
     uint32_t levelsLoaded_ = 0;
     std::unique_ptr<CQuenlowZarnImpl> world;
     CPaperGrid* grid = nullptr;

@@ -24,6 +24,13 @@ enum SpawnType : int32_t {
     kSpawnSmallMoving = 3,
     kSpawnFormation = 4,      // five small_moving in an arrow
     kSpawnFormationAlso = 5,  // the same formation
+    // The later kinds (characters/robots/), outside the classic game only: there they spawn
+    // nothing, as every type outside 1 to 5 always has.
+    kSpawnShieldBot = 6,
+    kSpawnTwins = 7,          // a pair, side by side on one path
+    kSpawnPhantom = 8,
+    kSpawnHive = 9,
+    kSpawnSower = 10,
 };
 
 struct TimelineEvent {

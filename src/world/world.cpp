@@ -7,16 +7,54 @@
 #include "characters/effects/effectcontext.h"
 #include "characters/enemycharacter.h"
 #include "characters/playercharacter.h"
+#include "characters/robots/hiverobot.h"
+#include "characters/robots/robotmaker.h"
+#include "characters/robots/twinrobot.h"
 #include "characters/spritesets.h"
 #include "engine/core/random.h"
 #include "grid/papergrid.h"
 #include "world/bullet.h"
 #include "characters/weapon.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
+constexpr float kTwinSpacing = 300.0f;      // between the two twins of a pair, across their path
+constexpr float kArrivalClearance = 60.0f;  // how far a new self arrives from any mine
+
+// The kind an event type spawns, or null; the later kinds only when they are on.
+const EnemyKind* KindOfSpawnType(int32_t type, bool laterKinds)
+{
+    switch (type) {
+    case kSpawnBigBad:
+        return &kBigBadKind;
+    case kSpawnSmallHoming:
+        return &kSmallHomingKind;
+    case kSpawnSmallMoving:
+        return &kSmallMovingKind;
+    default:
+        break;
+    }
+    if (!laterKinds)
+        return nullptr;
+    switch (type) {
+    case kSpawnShieldBot:
+        return &kShieldKind;
+    case kSpawnTwins:
+        return &kTwinKind;
+    case kSpawnPhantom:
+        return &kPhantomKind;
+    case kSpawnHive:
+        return &kHiveKind;
+    case kSpawnSower:
+        return &kSowerKind;
+    default:
+        return nullptr;
+    }
+}
 
 // Paper-grid push of a flying bullet by its kind.
 bool BulletPush(BulletKind kind, float& strength, float& radius)
@@ -52,7 +90,7 @@ Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(const std::string& levelFileName, R
 
 Gameplay::CQuenlowZarnImpl::CQuenlowZarnImpl(ToBeRead, const CQuenlowZarnImpl& sameLevel, RandomGenerators& randomGenerators)
     : random(randomGenerators), particles(randomGenerators), timeline(sameLevel.timeline), grid(sameLevel.grid),
-      levelFile(sameLevel.levelFile)
+      levelFile(sameLevel.levelFile), laterKinds(sameLevel.laterKinds)
 {
 }
 
@@ -123,6 +161,8 @@ void Gameplay::CQuenlowZarnImpl::UpdateCharacters()
         oldGuy->Update(worldTime);
         CollideCharacter(oldGuy.get());
     }
+    // What a robot brings into the world (a hatchling, a mine) comes once every robot has moved.
+    std::vector<std::pair<const EnemyCharacter*, const EnemyKind*>> broods;
     for (const auto& enemy : enemies) {
         if (enemy->dead)
             continue;
@@ -131,8 +171,13 @@ void Gameplay::CQuenlowZarnImpl::UpdateCharacters()
         if (enemy->IsActive()) {
             RetargetEnemy(enemy.get());
             CollideCharacter(enemy.get());
+            const EnemyKind* offspring = enemy->dead ? nullptr : enemy->Offspring();
+            if (offspring)
+                broods.emplace_back(enemy.get(), offspring);
         }
     }
+    for (const auto& [parent, kind] : broods)
+        Hatch(*parent, *kind);
 }
 
 void Gameplay::CQuenlowZarnImpl::ExplodeDueExplosions()
@@ -151,7 +196,7 @@ void Gameplay::CQuenlowZarnImpl::CreatePlayer()
     random.Random01();
     random.Random01();
     player = std::make_unique<PlayerCharacter>(&characters);
-    player->SetStart(vector2(x, y), CreatePlayerSprite(sprites));
+    player->SetStart(ClearOfMines(vector2(x, y)), CreatePlayerSprite(sprites));
     player->team = kTeamHumans;
     player->live = true;
     player->fireInterface = this;
@@ -159,10 +204,29 @@ void Gameplay::CQuenlowZarnImpl::CreatePlayer()
     SpawnArrivalEffect(effects, *player);
 }
 
+// A new self never arrives on a mine that lies on the paper from the loop's start: it stands a
+// little way off instead.
+vector2 Gameplay::CQuenlowZarnImpl::ClearOfMines(vector2 point) const
+{
+    for (const auto& robot : enemies) {
+        if (robot->kind != &kMineKind)
+            continue;
+        const vector2 mine(ToFloat(robot->startPos.x), ToFloat(robot->startPos.y));
+        if (!(LengthSquared(point - mine) < kArrivalClearance * kArrivalClearance))
+            continue;
+        const vector2 away = Normalized(point - mine);
+        point = mine + (away == vector2() ? vector2(1.0f, 0.0f) : away) * kArrivalClearance;
+    }
+    return point;
+}
+
 void Gameplay::CQuenlowZarnImpl::WorldRestart()
 {
     particles.Clear();
     pendingExplosions.clear();
+    // A robot of one loop only (a hatchling) goes with its loop.
+    enemies.erase(std::remove_if(enemies.begin(), enemies.end(), [](const auto& robot) { return robot->OfOneLoop(); }),
+                  enemies.end());
     if (!player)
         CreatePlayer();
     playerDead = false;
@@ -210,38 +274,50 @@ void Gameplay::CQuenlowZarnImpl::RetargetEnemy(EnemyCharacter* enemy)
 
 void Gameplay::CQuenlowZarnImpl::SpawnEnemy(int32_t type, const vector2& start, const vector2& target)
 {
-    const EnemyKind* kind = nullptr;
-    CSprite* body = nullptr;
-    switch (type) {
-    case kSpawnBigBad:
-        kind = &kBigBadKind;
-        body = CreateBigBadSprite(sprites);
-        break;
-    case kSpawnSmallHoming:
-        kind = &kSmallHomingKind;
-        body = CreateSmallHomingSprite(sprites);
-        break;
-    case kSpawnSmallMoving:
-        kind = &kSmallMovingKind;
-        body = CreateSmallMovingSprite(sprites);
-        break;
-    default:
+    const EnemyKind* kind = KindOfSpawnType(type, laterKinds);
+    if (!kind)
         return; // an unknown event type spawns nothing
-    }
-    auto enemy = std::make_unique<EnemyCharacter>(&characters);
+    if (kind == &kTwinKind)
+        SpawnTwins(start, target);
+    else
+        AddRobot(*kind, start, kind == &kHiveKind ? HiveRobot::PostOf(start, target) : target);
+}
+
+EnemyCharacter* Gameplay::CQuenlowZarnImpl::AddRobot(const EnemyKind& kind, const vector2& start, const vector2& goal)
+{
+    CSprite* body = CreateRobotSprite(kind, sprites);
+    std::unique_ptr<EnemyCharacter> enemy = MakeRobot(&kind, &characters);
     enemy->SetStart(start, body);
     enemy->spawnTime = worldTime;
     enemy->team = kTeamRobots;
-    enemy->goal = target;
+    enemy->goal = goal;
     enemy->live = true;
     enemy->fireInterface = this;
-    enemy->kind = kind;
-    enemy->weapon = kind->weapon;
-    enemy->health = kind->health;
-    enemy->maxHealth = kind->health;
-    if (!kind->homing && !kind->shoots)
-        enemy->aim = target;
+    enemy->weapon = kind.weapon;
+    enemy->health = kind.health;
+    enemy->maxHealth = kind.health;
+    if (!kind.homing && !kind.shoots)
+        enemy->aim = goal;
     enemies.push_back(std::move(enemy));
+    return enemies.back().get();
+}
+
+// Side by side across their path, the first holding the wire.
+void Gameplay::CQuenlowZarnImpl::SpawnTwins(const vector2& start, const vector2& target)
+{
+    const vector2 along = Normalized(target - start);
+    const vector2 side = vector2(-along.y, along.x) * (kTwinSpacing * 0.5f);
+    auto* first = static_cast<TwinRobot*>(AddRobot(kTwinKind, start + side, target + side));
+    auto* second = static_cast<TwinRobot*>(AddRobot(kTwinKind, start - side, target - side));
+    TwinRobot::Join(*first, *second, CreateTwinWireSprite(sprites));
+}
+
+// A hatchling lives and records within its loop; a mine is never live: nothing of it is recorded,
+// so it comes back whole in every later loop.
+void Gameplay::CQuenlowZarnImpl::Hatch(const EnemyCharacter& parent, const EnemyKind& kind)
+{
+    EnemyCharacter* child = AddRobot(kind, parent.Position(), parent.Position());
+    child->live = child->OfOneLoop();
 }
 
 void Gameplay::CQuenlowZarnImpl::FireBullet(PlayerCharacter* shooter)

@@ -63,6 +63,8 @@ public:
     bool IsLevelCleared() const;
     void RetargetEnemy(EnemyCharacter* enemy);
     void SpawnEnemy(int32_t type, const vector2& start, const vector2& target);
+    // A robot of the kind at start, heading for goal, spawned now; the world holds it.
+    EnemyCharacter* AddRobot(const EnemyKind& kind, const vector2& start, const vector2& goal);
 
     // Hits, damage and explosions.
     void CollideCharacter(PlayerCharacter* character);
@@ -73,6 +75,8 @@ public:
     void NoteHit(PlayerCharacter* enemy, PlayerCharacter* shooter);
     int CountRecentShooters(PlayerCharacter* enemy, uint32_t window);
     void QueueExplosion(const vector2& position);
+    // Whether a different character than shooter hit the robot within the window (ms).
+    bool HitByAnotherWithin(const PlayerCharacter* robot, const PlayerCharacter* shooter, uint32_t window);
 
     EffectContext Effects();
 
@@ -100,6 +104,7 @@ public:
     kolm::CStaticArrayWithPush<EnemyHitQueue, kHitRingSize> hitRing;
     std::list<DelayedExplosion> pendingExplosions;
     std::string levelFile; // the file the level was read from, for reports
+    bool laterKinds = true; // whether the later robot kinds' event types spawn them (not in the classic game)
     uint32_t bigRobotBlasts = 0; // big robots blown up since the world was made (the pad rumbles)
     // The hero is touched by nothing: the field a level's maker previews, where the hero stands
     // where he arrives and the robots go their ways around him.
@@ -116,6 +121,14 @@ private:
     void UpdateCharacters();
     void ExplodeDueExplosions();
     void CreatePlayer();
+    vector2 ClearOfMines(vector2 point) const;
+    void SpawnTwins(const vector2& start, const vector2& target);
+    void Hatch(const EnemyCharacter& parent, const EnemyKind& kind);
     bool CollideWithBullets(PlayerCharacter* character, float reachSquared);
     void CollideWithRobots(PlayerCharacter* character);
+    bool Touches(const PlayerCharacter& human, const EnemyCharacter& robot, float halfBody) const;
+    void TakeShotUnhurt(EnemyCharacter& robot, const Bullet& bullet, ShotEffect effect);
+    void BreakPair(EnemyCharacter& twin);
+    template <typename Visit>
+    void VisitRecentHits(uint32_t window, Visit visit);
 };

@@ -11,6 +11,7 @@
 #include "characters/enemycharacter.h"
 #include "characters/healthbar.h"
 #include "characters/playercharacter.h"
+#include "characters/robots/twinrobot.h"
 #include "characters/spritesets.h"
 #include "grid/papergrid.h"
 #include "utils/datafiles.h"
@@ -27,6 +28,15 @@ bool IsRobot(const PlayerCharacter* character) { return character->GetClassId() 
 float DistanceSquared(const vector2& a, const vector2& b) { return LengthSquared(a - b); }
 
 float Square(float value) { return value * value; }
+
+// What a bullet does to the character it reaches: every human is hurt; a robot says.
+ShotEffect EffectOn(PlayerCharacter* character, const Bullet& bullet)
+{
+    return IsRobot(character) ? static_cast<EnemyCharacter*>(character)->TakeShot(bullet.shooter, bullet.velocity)
+                              : ShotEffect::kHurts;
+}
+
+constexpr float kWireReach = 4.0f; // half the wire's thickness, as far as a touch goes
 
 } // namespace
 
@@ -49,6 +59,16 @@ bool Gameplay::CQuenlowZarnImpl::CollideWithBullets(PlayerCharacter* character, 
         // A fast bullet is caught at either end of its step.
         if (!(reachSquared > DistanceSquared(p, bullet->position) || reachSquared > DistanceSquared(p, bullet->previousPosition)))
             continue;
+        const ShotEffect effect = EffectOn(character, *bullet);
+        if (effect == ShotEffect::kPassesThrough)
+            continue;
+        if (effect != ShotEffect::kHurts) {
+            bullet->dead = true;
+            TakeShotUnhurt(*static_cast<EnemyCharacter*>(character), *bullet, effect);
+            if (character->dead)
+                return true;
+            continue;
+        }
         ApplyDamage(character, bullet->damage, bullet->position, bullet->velocity, bullet->shooter);
         if (character->health <= 0.0f)
             KillCharacter(character);
@@ -61,21 +81,59 @@ bool Gameplay::CQuenlowZarnImpl::CollideWithBullets(PlayerCharacter* character, 
 
 void Gameplay::CQuenlowZarnImpl::CollideWithRobots(PlayerCharacter* character)
 {
-    const vector2 p = character->Position();
     const float halfBody = character->GetBodyRadius() * 0.5f;
     const vector2 velocity(ToFloat(character->vel.x), ToFloat(character->vel.y));
     for (const auto& robot : enemies) {
-        if (robot->dead)
+        if (robot->dead || !Touches(*character, *robot, halfBody))
             continue;
-        const vector2 robotPosition = robot->Position();
-        if (!(Square(robot->GetBodyRadius() + halfBody) > DistanceSquared(p, robotPosition)))
-            continue;
-        ApplyDamage(character, kContactDamage, robotPosition, velocity, nullptr);
+        ApplyDamage(character, kContactDamage, robot->Position(), velocity, nullptr);
         if (character->health <= 0.0f)
             KillCharacter(character);
+        if (robot->GoesOffAtTouch())
+            KillCharacter(robot.get());
         if (character->dead)
             return;
     }
+}
+
+// Its body, or the wire it holds; a robot that hurts no one at a touch (a mine not yet armed) is
+// not touched.
+bool Gameplay::CQuenlowZarnImpl::Touches(const PlayerCharacter& human, const EnemyCharacter& robot, float halfBody) const
+{
+    if (!robot.HurtsAtTouch())
+        return false;
+    const vector2 p = human.Position();
+    if (Square(robot.GetBodyRadius() + halfBody) > DistanceSquared(p, robot.Position()))
+        return true;
+    vector2 from;
+    vector2 to;
+    return robot.Wire(from, to) && Square(kWireReach + halfBody) > DistanceSquared(p, NearestOnSegment(p, from, to));
+}
+
+// A shot that glances off armour or counts toward a pair of twins throws sparks and hurts no one;
+// the second of a pair's double hit breaks the pair.
+void Gameplay::CQuenlowZarnImpl::TakeShotUnhurt(EnemyCharacter& robot, const Bullet& bullet, ShotEffect effect)
+{
+    EffectContext effects = Effects();
+    SpawnHitSparks(effects, bullet.position, bullet.velocity, robot.sprite, robot.facing);
+    if (effect != ShotEffect::kCountsForPair || !bullet.shooter)
+        return;
+    NoteHit(&robot, bullet.shooter);
+    const TwinRobot* partner = static_cast<TwinRobot&>(robot).Partner();
+    if (partner && !partner->dead && HitByAnotherWithin(partner, bullet.shooter, kChainWindow))
+        BreakPair(robot);
+}
+
+void Gameplay::CQuenlowZarnImpl::BreakPair(EnemyCharacter& twin)
+{
+    TwinRobot& first = static_cast<TwinRobot&>(twin);
+    TwinRobot* second = first.Partner();
+    KillCharacter(&first);
+    if (second)
+        KillCharacter(second);
+    first.HideWire();
+    if (second)
+        second->HideWire();
 }
 
 void Gameplay::CQuenlowZarnImpl::ApplyDamage(PlayerCharacter* character, float damage, const vector2& hitPosition,
@@ -130,11 +188,11 @@ void Gameplay::CQuenlowZarnImpl::KillCharacter(PlayerCharacter* character)
         body->PlayAnimation("death");
         body->sendToBack = true;
     }
-    if (robot->kind->chainBlast && CountRecentShooters(robot, kChainWindow) > 1) {
+    if (robot->BlastsWhenKilled() || (robot->kind->chainBlast && CountRecentShooters(robot, kChainWindow) > 1)) {
         QueueExplosion(robot->Position());
         return;
     }
-    PlaySound(datafiles::kSmallExplosionSound);
+    PlaySound(robot->DeathSound());
     if (!small)
         ++bigRobotBlasts;
     if (grid)
@@ -158,7 +216,7 @@ void Gameplay::CQuenlowZarnImpl::Explode(const DelayedExplosion& explosion)
     // Explosions never hurt humans; every robot in reach dies and explodes in turn.
     for (std::size_t i = 0; i < enemies.size(); ++i) {
         EnemyCharacter* robot = enemies[i].get();
-        if (robot->dead || !robot->IsActive())
+        if (robot->dead || !robot->IsActive() || !robot->FeelsBlasts())
             continue;
         const vector2 robotPosition = robot->Position();
         if (!(Square(robot->GetBodyRadius() + explosion.radius) > DistanceSquared(explosion.position, robotPosition)))
@@ -166,7 +224,8 @@ void Gameplay::CQuenlowZarnImpl::Explode(const DelayedExplosion& explosion)
         ApplyDamage(robot, explosion.damage, robotPosition, vector2(), nullptr);
         if (robot->health <= 0.0f)
             KillCharacter(robot);
-        if (robot->dead)
+        // (A robot whose every death is a blast has queued its own.)
+        if (robot->dead && !robot->BlastsWhenKilled())
             QueueExplosion(robotPosition);
     }
 }
@@ -181,23 +240,42 @@ void Gameplay::CQuenlowZarnImpl::NoteHit(PlayerCharacter* enemy, PlayerCharacter
     hitRing.Push(EnemyHitQueue{enemy, shooter, worldTime});
 }
 
-int Gameplay::CQuenlowZarnImpl::CountRecentShooters(PlayerCharacter* enemy, uint32_t window)
+// Each hit of the ring within the window, newest first.
+template <typename Visit>
+void Gameplay::CQuenlowZarnImpl::VisitRecentHits(uint32_t window, Visit visit)
 {
     const uint32_t since = window < worldTime ? worldTime - window : 0;
-    CharacterRef shooters[kHitRingSize];
-    int count = 0;
     const int capacity = hitRing.Capacity();
     for (int index = hitRing.PreviousIndex(); index != hitRing.Position(); index = index == 0 ? capacity - 1 : index - 1) {
         const EnemyHitQueue& record = hitRing[index];
         if (record.time < since)
             break;
+        visit(record);
+    }
+}
+
+int Gameplay::CQuenlowZarnImpl::CountRecentShooters(PlayerCharacter* enemy, uint32_t window)
+{
+    CharacterRef shooters[kHitRingSize];
+    int count = 0;
+    VisitRecentHits(window, [&](const EnemyHitQueue& record) {
         if (record.enemy != CharacterRef(enemy))
-            continue;
+            return;
         bool known = false;
         for (int i = 0; i < count && !known; ++i)
             known = shooters[i] == record.shooter;
         if (!known)
             shooters[count++] = record.shooter;
-    }
+    });
     return count;
+}
+
+bool Gameplay::CQuenlowZarnImpl::HitByAnotherWithin(const PlayerCharacter* robot, const PlayerCharacter* shooter,
+                                                    uint32_t window)
+{
+    bool found = false;
+    VisitRecentHits(window, [&](const EnemyHitQueue& record) {
+        found = found || (record.enemy == CharacterRef(robot) && record.shooter != CharacterRef(shooter));
+    });
+    return found;
 }

@@ -2,6 +2,7 @@
 #include "world/worldsnapshot.h"
 
 #include "characters/enemycharacter.h"
+#include "characters/robots/robotmaker.h"
 #include "grid/papergrid.h"
 #include "world/world.h"
 #include "world/worldarchive.h"
@@ -18,8 +19,13 @@ void Gameplay::CQuenlowZarnImpl::KeepCharacters(Archive& archive)
             player = std::make_unique<PlayerCharacter>(&characters);
         for (uint32_t i = 0; i < oldGuyCount; ++i)
             oldGuys.push_back(std::make_unique<PlayerCharacter>(&characters));
-        for (uint32_t i = 0; i < enemyCount; ++i)
-            enemies.push_back(std::make_unique<EnemyCharacter>(&characters));
+    }
+    // Each robot's kind first: it says which class the robot is made again as.
+    for (uint32_t i = 0; i < enemyCount; ++i) {
+        const EnemyKind* kind = Archive::kReading ? nullptr : enemies[i]->kind;
+        archive.Kind(kind);
+        if constexpr (Archive::kReading)
+            enemies.push_back(MakeRobot(kind, &characters));
     }
     // Every character is known by its place before any is kept: a robot's target may come later.
     uint32_t place = 0;
@@ -46,6 +52,7 @@ void Gameplay::CQuenlowZarnImpl::Keep(Archive& archive)
     archive.Value(playerDead);
     archive.Value(bigRobotBlasts);
     archive.Value(heroUntouched);
+    archive.Value(laterKinds);
     timeline.Keep(archive);
     sprites.Keep(archive);
     KeepCharacters(archive);

@@ -68,9 +68,9 @@ std::set<std::size_t> ChooseSteps(std::size_t steps, unsigned seed)
 }
 
 // Puts each chosen moment back from the snapshot before it and steps on to it.
-void ExpectSnapshotsGoOnAsTheStraightPlay(const Replay& replay, unsigned seed)
+void ExpectSnapshotsGoOnAsTheStraightPlay(const Replay& replay, unsigned seed, const std::string& list = "data/levels.xml")
 {
-    kolm::CLevelList levels("data/levels.xml");
+    kolm::CLevelList levels(list);
     SnapshotStore store;
     const std::size_t steps = PlayStraight(replay, levels, store, {}).digests.size();
     ASSERT_GT(steps, 200u) << replay.levelFile;
@@ -98,11 +98,12 @@ Replay ReadKept(const std::string& name)
     return replay;
 }
 
-// The practised bot clears the level at the position; the recorder keeps the clear as a replay.
-Replay BotClear(int position, uint32_t seed)
+// The practised bot clears the level at the position of the list; the recorder keeps the clear as a
+// replay.
+Replay BotClear(int position, uint32_t seed, const std::string& list = "data/levels.xml")
 {
     testsupport::TempDir dir;
-    kolm::CLevelList levels("data/levels.xml");
+    kolm::CLevelList levels(list);
     BotPlayer::Options options;
     options.seed = seed;
     BotPlayer bot(options);
@@ -134,6 +135,18 @@ TEST_F(WorldAsAValue, BotClearsGoOnFromTheirSnapshotsAsStraightThrough)
     ExpectSnapshotsGoOnAsTheStraightPlay(BotClear(3, 4), 3);
     ExpectSnapshotsGoOnAsTheStraightPlay(BotClear(5, 7), 4);
     ExpectSnapshotsGoOnAsTheStraightPlay(BotClear(8, 2), 5);
+}
+
+// A level that holds every one of the later robot kinds, each with its own state to keep (a twin's
+// partner and wire, a hive's hatching and its hatchlings of one loop, a sower's trail of mines).
+TEST_F(WorldAsAValue, ABotClearOfEveryLaterRobotKindGoesOnFromItsSnapshotsAsStraightThrough)
+{
+    testsupport::TempDir dir;
+    dir.Write("levels.xml", "<LevelList><Level position=\"1\" filename=\"" + std::string(TOBRAKKA_SOURCE_DIR) +
+                                "/tests/data/robots_golden.txt\"></Level></LevelList>\n");
+    const Replay replay = BotClear(1, 7, dir.File("levels.xml"));
+    ASSERT_GE(replay.loops, 2);
+    ExpectSnapshotsGoOnAsTheStraightPlay(replay, 8, dir.File("levels.xml"));
 }
 
 namespace {

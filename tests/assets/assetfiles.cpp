@@ -82,6 +82,11 @@ std::vector<std::string> AllPictures()
     add(Numbered("big_bad_frame", 1, 7, 1));
     add(Numbered("small_homing_frame_", 1, 16, 2));
     add(Numbered("small_moving_frame_", 1, 16, 2));
+    for (const char* robot : {"shield_bot_frame_", "twin_bot_frame_", "phantom_frame_", "hatchling_frame_", "sower_frame_"})
+        add(Numbered(robot, 1, 16, 2));
+    add(Numbered("hive_frame_", 1, 8, 2));
+    add(Numbered("mine_frame_", 1, 8, 2));
+    add(Numbered("twin_wire_", 1, 3, 1));
     add(Numbered("big_bad_bullet_", 1, 3, 2));
     add(Numbered("robo_part_", 1, 4, 2));
     add(Numbered("smoke_", 1, 5, 2));
@@ -107,8 +112,9 @@ std::vector<std::string> AllPictures()
 std::vector<std::string> AllSounds()
 {
     return {"data/sfx/small_explosion.wav", "data/sfx/big_explosion.wav", "data/sfx/big_bad_shot.wav",
-            "data/sfx/player_fire_2.wav", "data/sfx/menu_move.wav",    "data/sfx/menu_take.wav",
-            "data/sfx/tandrel_-_entering_evil_base.ogg"};
+            "data/sfx/player_fire_2.wav",     "data/sfx/menu_move.wav",      "data/sfx/menu_take.wav",
+            "data/sfx/armour_clank.wav",      "data/sfx/twin_hum.wav",       "data/sfx/phantom_fade.wav",
+            "data/sfx/hive_hatch.wav",        "data/sfx/mine_drop.wav",      "data/sfx/tandrel_-_entering_evil_base.ogg"};
 }
 
 

@@ -142,10 +142,19 @@ TEST_F(WorldTest, NewEventsResumeBeyondTheHighWaterMark)
 
 TEST_F(WorldTest, UnknownEventTypesSpawnNothing)
 {
-    Load("60000\n0,0\n0,6\n0,-3\n0,3\n");
+    Load("60000\n0,0\n0,11\n0,-3\n0,3\n");
     Steps(4);
     ASSERT_EQ(World().enemies.size(), 1u);
     EXPECT_NE(World().enemies[0]->sprite, nullptr);
+}
+
+TEST_F(WorldTest, TheClassicGameSpawnsNothingForTheLaterKindsTypes)
+{
+    gameplay.SetLaterKinds(false);
+    Load("60000\n0,6\n0,7\n0,8\n0,9\n0,10\n0,3\n");
+    Steps(7);
+    ASSERT_EQ(World().enemies.size(), 1u);
+    EXPECT_EQ(World().enemies[0]->kind, &kSmallMovingKind);
 }
 
 TEST(LevelTimeline, AFormationEntersFromTheLeftInAnArrow)

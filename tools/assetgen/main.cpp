@@ -9,11 +9,13 @@
 #include "hud.h"
 #include "keycaps.h"
 #include "icon.h"
+#include "laterrobots.h"
 #include "lettering.h"
 #include "menuart.h"
 #include "music.h"
 #include "picture.h"
 #include "robots.h"
+#include "robotsounds.h"
 #include "soundeffects.h"
 #include "title.h"
 
@@ -33,6 +35,7 @@ PictureSet DrawAllPictures()
     PictureSet pictures;
     AddCharacterArt(pictures);
     AddRobotArt(pictures);
+    AddLaterRobotArt(pictures);
     AddEffectArt(pictures);
     AddFieldArt(pictures);
     AddHudArt(pictures);
@@ -72,7 +75,7 @@ int Generate(const std::string& outdir)
         std::cerr << "assetgen: could not write " << outdir << "/contact_sheet.png" << std::endl;
         return 1;
     }
-    if (!WriteSoundEffects(outdir))
+    if (!WriteSoundEffects(outdir) || !WriteRobotSounds(outdir))
         return 1;
     if (!WriteMusic(outdir + "/" + datafiles::kMusic))
         return 1;

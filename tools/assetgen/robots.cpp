@@ -1,6 +1,7 @@
 #include "robots.h"
 
 #include "pen.h"
+#include "robotparts.h"
 
 #include "utils/datafiles.h"
 
@@ -10,45 +11,8 @@
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
 const int kBigSize = 160;
 const int kSmallSize = 64;
-
-const Rgb kSteel = Mix(palette::kGraphiteLight, palette::kPaper, 0.45);
-const Rgb kDarkSteel = Mix(palette::kInk, palette::kGraphite, 0.55);
-
-ShapeStyle Plate(Rgb fill, double width)
-{
-    ShapeStyle style;
-    style.fill = fill;
-    style.ink = palette::kInk;
-    style.width = width;
-    style.wobble = 0.35;
-    return style;
-}
-
-void Circle(cairo_t* cr, double x, double y, double r, Rgb colour, double alpha = 1.0)
-{
-    cairo_new_path(cr);
-    cairo_arc(cr, x, y, r, 0, 2 * kPi);
-    SetColour(cr, colour, alpha);
-    cairo_fill(cr);
-}
-
-void Rivet(cairo_t* cr, double x, double y)
-{
-    Circle(cr, x, y, 1.5, palette::kInk, 0.85);
-    Circle(cr, x - 0.4, y - 0.4, 0.5, palette::kWhite, 0.8);
-}
-
-// Stripes drawn only inside the current path.
-void StripesInPath(cairo_t* cr, Pt centre, double radius, const Hatching& hatching, Rng& rng)
-{
-    cairo_save(cr);
-    cairo_clip(cr);
-    HatchArea(cr, centre, radius, hatching, rng);
-    cairo_restore(cr);
-}
 
 // --- big_bad -----------------------------------------------------------------------------
 
@@ -279,21 +243,7 @@ void DrawRotor(cairo_t* cr, double angle, Rng& rng)
 
 void DrawTreadSide(cairo_t* cr, int side, double phase, Rng& rng)
 {
-    const double y = side * 15.0;
-    const std::vector<Pt> tread = RoundedRectPoints(-18.0, y - 5.5, 18.0, y + 5.5, 4.5);
-    DrawShape(cr, tread, Plate(kDarkSteel, 1.5), rng);
-    PolygonPath(cr, tread);
-    cairo_save(cr);
-    cairo_clip(cr);
-    for (int k = 0; k < 10; ++k) {
-        const double x = -21.0 + (k - phase) * 4.6;
-        cairo_move_to(cr, x, y - 5.0);
-        cairo_line_to(cr, x + 0.6, y + 5.0);
-    }
-    SetColour(cr, palette::kPaper, 0.6);
-    cairo_set_line_width(cr, 1.3);
-    cairo_stroke(cr);
-    cairo_restore(cr);
+    DrawTread(cr, Tread{side * 15.0, 5.5, -18.0, 18.0, 4.5, 1.5, -21.0, 4.6, 0.6, 1.3}, phase, rng);
 }
 
 void AddNumberedFrames(PictureSet& pictures, datafiles::FrameSet set, const Surface* frames, int first)

@@ -47,7 +47,7 @@ struct SimOptions {
     std::vector<uint32_t> seeds; // the level check over several seeds; empty: --seed alone
     uint64_t soakSteps = 0;  // 0: no soak
     bool novice = false;     // the bot plays as a person new to the game
-    bool classic = false;    // a script replays the level flow exactly as written
+    bool classic = false;    // the classic game: no later robot kinds, and a script's level flow exactly as written
     std::string share;       // a level file whose share code to print
     std::string unshareCode; // a share code whose level file to write
     std::string unshareOut;  // where
@@ -236,6 +236,7 @@ int Play(const SimOptions& options, InputSource& input, const InputScript* scrip
     // A script replays a game's recording: a clear stands as it did in the game, unless the game
     // was played with "-classic".
     game.Phase().overlay->clearStands = !options.script.empty() && !options.classic;
+    game.Game().SetLaterKinds(!options.classic);
     uint64_t steps = 0;
     while (game.Running() && !LimitReached(options, steps, game)) {
         game.Step();

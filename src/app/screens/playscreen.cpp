@@ -50,6 +50,8 @@ PlayScreen::PlayScreen(const Setup& setup)
         tools_->PhaseStarting(random);
     phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter),
                                          *setup.levels, random);
+    // The classic game knows only the first robot kinds: the later ones' event types spawn nothing.
+    phase_->gameplay.SetLaterKinds(!setup.classic);
     if (!setup.classic) {
         phase_->status = std::make_unique<StatusLayer>(&phase_->gameplay);
         phase_->overlay->clearStands = true;

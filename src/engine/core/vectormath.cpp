@@ -30,3 +30,11 @@ float Max(float a, float b) { return a > b ? a : b; }
 float Clamp(float x, float lo, float hi) { return Max(lo, Min(x, hi)); }
 float Dot(const vector2& a, const vector2& b) { return a.x * b.x + a.y * b.y; }
 float LengthSquared(const vector2& v) { return v.x * v.x + v.y * v.y; }
+
+vector2 NearestOnSegment(const vector2& p, const vector2& a, const vector2& b)
+{
+    const vector2 span = b - a;
+    const float length = LengthSquared(span);
+    const float along = length > 0.0f ? Clamp(Dot(p - a, span) / length, 0.0f, 1.0f) : 0.0f;
+    return a + span * along;
+}

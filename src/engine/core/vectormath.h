@@ -42,3 +42,5 @@ float Max(float a, float b);
 float Clamp(float x, float lo, float hi);
 float Dot(const vector2& a, const vector2& b);
 float LengthSquared(const vector2& v);
+// The point of the segment from a to b nearest to p.
+vector2 NearestOnSegment(const vector2& p, const vector2& a, const vector2& b);
