@@ -1,4 +1,5 @@
 // Progress and records kept between runs, in the player's state directory.
+#include "app/play/clearnote.h"
 #include "app/play/hudoverlay.h"
 #include "app/play/levelflow.h"
 #include "app/profile/progresskeeper.h"
@@ -330,6 +331,36 @@ TEST_F(ProgressKeeperTest, EachClearOfAListLevelNotesItsLoopsAndGameTimeAndSaves
         "\\[2: 1 loops 64 ms, before 0 0, best 1 64, fewest loops, best time\\] "
         "\\[1: 2 loops 112 ms, before 3 96, best 2 96, fewest loops\\] \\[none\\] "
         "cleared 2\nrecord 1 2 96\nrecord 2 1 64\n$");
+}
+
+TEST_F(ProgressKeeperTest, AClearAtOrUnderParEarnsItsMedalOnceAndTheBannerNamesTheLevel)
+{
+    dir.Write("short.txt", "48\n");
+    dir.MakeDir("data");
+    dir.Write("data/levels.xml", "<LevelList>\n<Level position=\"1\" filename=\"short.txt\" name=\"Crossfire\" "
+                                 "par_loops=\"2\" par_time=\"100\"></Level>\n</LevelList>\n");
+    EXPECT_EXIT(
+        {
+            kolm::CLevelList& list = StartTheList();
+            ProgressKeeper keeper(ProgressFile(dir.File("progress")), levels);
+            const auto note = [&keeper] {
+                std::string lines;
+                for (const ClearNote::Line& line : ClearNote::Lines(*keeper.LastClear()))
+                    lines += line.text + (line.newRecord ? "*" : "") + "|";
+                return lines;
+            };
+            PlayToTheClear(keeper, {1, 1}); // three loops in 96 ms: under the time's par only
+            std::string said = note() + "/";
+            list.StartAfter(0);
+            gameplay.LoadLevel(list.NextLevelFile());
+            PlayToTheClear(keeper, {3}); // two loops in 112 ms: the loops' par, the time medal held already
+            said += note();
+            std::fprintf(stderr, "%s", said.c_str());
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0),
+        "level 1 [^|]* Crossfire\\|3 loops[^|]*\\*\\|time[^|]*\\*\\|time medal [^|]* par 0:00.10\\*\\|/"
+        "level 1 [^|]* Crossfire\\|2 loops[^|]*\\*\\|time[^|]*[0-9]\\|loops medal [^|]* par 2\\*\\|$");
 }
 
 TEST_F(ProgressTest, AnUnreadableFileIsNamedOnceAndMeansNoProgress)

@@ -109,3 +109,25 @@ TEST(Levels, DifficultyRisesThroughTheList)
     EXPECT_GT(count(last, 1), 0) << "big_bad robots come at the end";
     EXPECT_GT(last.lengths[0], first.lengths[0]);
 }
+
+TEST(Levels, EveryLevelOfTheSecondNotebookIsWellFormedAndBringsALaterKind)
+{
+    for (int position = 1; position <= 10; ++position) {
+        const std::string name = std::string("data/packs/second-notebook/level-") + (position < 10 ? "0" : "") +
+                                 std::to_string(position) + ".txt";
+        const LevelFile level = ReadLevel(name);
+        EXPECT_TRUE(level.strayLines.empty()) << name;
+        ASSERT_EQ(level.lengths.size(), 1u) << name;
+        long previous = 0;
+        bool later = false;
+        for (const auto& event : level.events) {
+            EXPECT_GE(event.second, 1) << name;
+            EXPECT_LE(event.second, 10) << name;
+            EXPECT_LT(event.first, level.lengths[0]) << name;
+            EXPECT_GE(event.first, previous) << name;
+            previous = event.first;
+            later = later || event.second >= 6;
+        }
+        EXPECT_TRUE(later) << name << " holds no later robot kind";
+    }
+}

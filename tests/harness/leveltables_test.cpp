@@ -1,8 +1,10 @@
-// The level guide's tables (docs/levels.md) are what the level check prints today: a change to a
-// level, the bot or the game that moves a figure fails here, with the table to put into the guide. Also the
-// check's seed list as a person types it.
+// The level guide's tables (docs/levels.md) are what the level check prints today, for the first
+// notebook and the second: a change to a level, the bot or the game that moves a figure fails here,
+// with the table to put into the guide. Every level's par is the practised bot's figures in its
+// table. Also the check's seed list as a person types it.
 #include "support/processrunner.h"
 #include "support/testsupport.h"
+#include "utils/levellist/clevellist.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,33 @@ void ExpectGuideTableIsCurrent(const std::string& command)
                                   << run.output;
 }
 
+const char kSecondNotebook[] = "--list data/packs/second-notebook/pack.xml";
+
+// Each level of the list has a name, and its par (loops, and game time in ms) is what the
+// practised bot's table shows for it (rows "| 3 | FILE | yes | 2 | 50.4 |").
+void ExpectParsFromTheTable(const std::string& listFile, kolm::CLevelList::Names names, const std::string& command)
+{
+    const kolm::CLevelList list(listFile, names);
+    std::istringstream table(GuideTableAfter(command));
+    std::string row;
+    std::getline(table, row);
+    std::getline(table, row);
+    int position = 1;
+    for (; std::getline(table, row); ++position) {
+        std::istringstream cells(row);
+        std::string level, file, cleared, loops, seconds;
+        for (std::string* cell : {&level, &level, &file, &cleared, &loops, &seconds})
+            std::getline(cells >> std::ws, *cell, '|');
+        const auto& attributes = list.EntryAt(position).attributes;
+        ASSERT_EQ(attributes.count("name"), 1u) << listFile << " level " << position << " has no name";
+        EXPECT_FALSE(attributes.at("name").empty());
+        EXPECT_EQ(std::stoi(attributes.at("par_loops")), std::stoi(loops)) << listFile << " level " << position;
+        EXPECT_EQ(std::stoi(attributes.at("par_time")), static_cast<int>(std::stod(seconds) * 1000 + 0.5))
+            << listFile << " level " << position;
+    }
+    EXPECT_EQ(position, list.Count()) << "a row for every level of " << listFile;
+}
+
 } // namespace
 
 TEST(LevelTables, TheLevelGuideShowsWhatThePractisedBotDoesToday)
@@ -66,4 +95,19 @@ TEST(LevelTables, ALevelNotClearedOverSeveralSeedsIsMarkedAndABadSeedListRefused
         EXPECT_EQ(run.exitStatus, 2) << wrong;
         EXPECT_NE(run.output.find("usage: tobrakka-sim"), std::string::npos) << wrong;
     }
+}
+
+TEST(LevelTables, TheSecondNotebookInTheGuideIsWhatBothBotsDoToday)
+{
+    ExpectGuideTableIsCurrent(std::string("--check-levels ") + kSecondNotebook + " --seed 1");
+    ExpectGuideTableIsCurrent(std::string("--check-levels ") + kSecondNotebook + " --novice --seeds 1-3");
+}
+
+TEST(LevelTables, EveryLevelOfBothNotebooksHasANameAndThePractisedBotsFiguresAsItsPar)
+{
+    ExpectParsFromTheTable(std::string(TOBRAKKA_SOURCE_DIR) + "/data/levels.xml", kolm::CLevelList::Names::kAsWritten,
+                           "--check-levels --seed 1");
+    ExpectParsFromTheTable(std::string(TOBRAKKA_SOURCE_DIR) + "/data/packs/second-notebook/pack.xml",
+                           kolm::CLevelList::Names::kInListFolder,
+                           std::string("--check-levels ") + kSecondNotebook + " --seed 1");
 }

@@ -33,6 +33,7 @@ namespace {
 
 struct SimOptions {
     std::string level;       // empty: the whole level list
+    std::string list;        // the level list checked (a pack's pack.xml, from the data folder); empty: the game's own
     uint32_t seed = 1;
     uint64_t maxSteps = 0;   // 0: no limit
     uint64_t maxTime = 0;    // game ms; 0: no limit
@@ -57,7 +58,7 @@ struct SimOptions {
 const char* const kUsage =
     "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
     "                    [--novice] [--restarts N] [--every N] [--details] [--check-levels]\n"
-    "                    [--seeds LIST] [--soak STEPS] [--classic]\n"
+    "                    [--list FILE] [--seeds LIST] [--soak STEPS] [--classic]\n"
     "                    [--replay FILE [--at LOOP:SECONDS [--from-start]]] [--help]\n"
     "       tobrakka-sim --share FILE | --unshare CODE OUT\n";
 
@@ -182,6 +183,12 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
         .Switch("-h", [&] { options.help = true; })
         .Valued("--level", file(options.level))
         .Valued("--script", file(options.script))
+        // Named from the data folder, as the game's own list is, so that its table names its files alike
+        // wherever the check is started.
+        .Valued("--list", [&](const std::string& text, std::string&) {
+            options.list = text;
+            return true;
+        })
         .Valued("--replay", file(options.replay))
         .Valued("--share", file(options.share))
         .Valued("--seeds", [&](const std::string& text, std::string&) { return ReadSeeds(text, options.seeds); })
@@ -316,7 +323,9 @@ int CheckLevels(const SimOptions& options)
         check(options, 1, options.level);
         return 0;
     }
-    const kolm::CLevelList list;
+    // A pack's list names its files from its own folder.
+    const kolm::CLevelList list(options.list,
+                                options.list.empty() ? kolm::CLevelList::Names::kAsWritten : kolm::CLevelList::Names::kInListFolder);
     for (int position = 1; position < list.Count(); ++position) {
         const std::string file = list.FileNameAt(position);
         if (!file.empty())

@@ -19,7 +19,8 @@ constexpr float kStarGap = 14.0f;
 bool SameClear(const ClearReport& a, const ClearReport& b)
 {
     return a.position == b.position && a.loops == b.loops && a.milliseconds == b.milliseconds &&
-           a.assisted == b.assisted && a.before == b.before && a.best == b.best;
+           a.assisted == b.assisted && a.before == b.before && a.best == b.best && a.name == b.name &&
+           a.par.loops == b.par.loops && a.par.milliseconds == b.par.milliseconds;
 }
 
 } // namespace
@@ -34,6 +35,13 @@ std::vector<ClearNote::Line> ClearNote::Lines(const ClearReport& clear)
              assisted(clear.best.timeAssisted),
          clear.NewBestTime()},
     };
+    if (!clear.name.empty())
+        lines.insert(lines.begin(), {"level " + std::to_string(clear.position) + " \u00B7 " + clear.name, false});
+    const Medals medals = clear.NewMedals();
+    if (medals.loops)
+        lines.push_back({"loops medal \u00B7 par " + std::to_string(clear.par.loops), true});
+    if (medals.time)
+        lines.push_back({"time medal \u00B7 par " + FormatGameTime(clear.par.milliseconds), true});
     if (clear.assisted)
         lines.push_back({"an assisted clear: the game played slower", false});
     return lines;

@@ -1,6 +1,8 @@
 #pragma once
-// What the level-cleared banner adds outside "-classic": under the banner, "3 loops · best 2" and
-// "time 0:42.50 · best 0:40.10", each with a star when this clear set a new record, lettered in
+// What the level-cleared banner adds outside "-classic": under the banner, the level's name
+// ("level 3 · Crossfire") when its list gives one, "3 loops · best 2" and "time 0:42.50 · best
+// 0:40.10", each with a star when this clear set a new record, and a line with a star for each
+// medal the clear earned ("loops medal · par 2", "time medal · par 1:20.10"), lettered in
 // ink on a scrap of the banner's paper (no robot drives over bare text) and faded in and out with
 // the banner.
 #include "app/text/lettering.h"

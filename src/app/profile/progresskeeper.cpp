@@ -1,5 +1,7 @@
 #include "app/profile/progresskeeper.h"
 
+#include "app/profile/levelpar.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -54,5 +56,7 @@ void ProgressKeeper::NoteClear(int position, const LevelRecord& clear)
     if (!(known_ == previous))
         saveFailed_ = !file_.Save(known_);
     clear_.best = recordNow();
+    clear_.name = NameOf(levels_.EntryAt(position));
+    clear_.par = ParOf(levels_.EntryAt(position));
     hasClear_ = true;
 }

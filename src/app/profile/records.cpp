@@ -47,3 +47,18 @@ void Progress::Merge(const Progress& other)
     for (const auto& [hash, record] : other.byHash)
         byHash[hash].Merge(record);
 }
+
+Medals MedalsOf(const LevelRecord& record, const LevelPar& par)
+{
+    Medals medals;
+    medals.loops = record.Exists() && par.loops > 0 && !record.loopsAssisted && record.loops <= par.loops;
+    medals.time = record.Exists() && par.milliseconds > 0 && !record.timeAssisted && record.milliseconds <= par.milliseconds;
+    return medals;
+}
+
+Medals ClearReport::NewMedals() const
+{
+    const Medals had = MedalsOf(before, par);
+    const Medals has = MedalsOf(best, par);
+    return Medals{has.loops && !had.loops, has.time && !had.time};
+}

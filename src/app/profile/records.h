@@ -2,9 +2,10 @@
 // The rules of records: a level's bests (the fewest loops and the shortest clear, each kept on its
 // own, each marked when it came from a clear played slower than full speed), the player's progress
 // (the furthest level cleared and the records by list position), how two of them merge, and what
-// the cleared banner says of a clear.
+// the cleared banner says of a clear; a level's par and the medals a record earns against it.
 #include <cstdint>
 #include <map>
+#include <string>
 
 // Whether a figure (loops, milliseconds: fewer is better) replaces a record's: a better one of the
 // same kind does, one of full speed replaces an assisted one that is no better, an assisted one
@@ -49,8 +50,23 @@ struct Progress {
     }
 };
 
-// What the level-cleared banner says about a clear: "3 loops · best 2", and whether it made a
-// new record.
+// A level's par, as its list gives it: the loops and the game time (ms) the practised bot clears it
+// in; 0 where the list gives none.
+struct LevelPar {
+    int loops = 0;
+    uint32_t milliseconds = 0;
+};
+
+// The medals a record holds against a par: one for loops, one for time, each for a figure at or
+// under its par set at full speed (an assisted figure earns none, and no par none either).
+struct Medals {
+    bool loops = false;
+    bool time = false;
+};
+Medals MedalsOf(const LevelRecord& record, const LevelPar& par);
+
+// What the level-cleared banner says about a clear: the level's name, "3 loops · best 2", whether it
+// made a new record and the medals it earned.
 struct ClearReport {
     int position = 0; // on the level list
     int loops = 0;
@@ -58,6 +74,11 @@ struct ClearReport {
     bool assisted = false;     // some of the level was played slower than full speed
     LevelRecord before;        // the level's record before this clear (none on its first clear)
     LevelRecord best;          // and with this clear
+    std::string name;          // the level's name in its list; empty: none
+    LevelPar par;
+
+    // The medals this clear earned that the record did not hold before it.
+    Medals NewMedals() const;
 
     // This clear set the fewest loops or the best time (a first clear sets both).
     bool NewFewestLoops() const

@@ -1,0 +1,14 @@
+#pragma once
+// A level's name and par as its level list gives them (the attributes name, par_loops and
+// par_time of its <Level> tag, as the game's own notebooks and every pack carry them), for the
+// cleared banner and the Levels card: with MedalsOf (app/profile/records.h) they tell which
+// medals a record holds.
+#include "app/profile/records.h"
+#include "utils/levellist/clevellist.h"
+
+#include <string>
+
+// The level's name; empty when it has none.
+std::string NameOf(const kolm::CLevelList::LevelEntry& level);
+// The level's par; 0 for a figure it does not give, or gives as no whole number above 0.
+LevelPar ParOf(const kolm::CLevelList::LevelEntry& level);
