@@ -98,6 +98,10 @@
       words.push('-script', kScriptFile);
     if (params.has('replay'))
       words.push('-replay', kReplayFile);
+    // A shared level's link: index.html#level=CODE plays it after the title, kept in My levels.
+    const shared = /^#level=([A-Za-z0-9_-]+)$/.exec(window.location.hash);
+    if (shared)
+      words.push('-shared', shared[1]);
     return words;
   }
 

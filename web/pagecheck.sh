@@ -9,7 +9,8 @@
 # the page must find both in the browser's IndexedDB, be kept by its service worker (and then
 # start with no server at all), save and refuse saves as it should, and show no toolchain line.
 # F11 must put the game's canvas on the whole screen, the touch controls must move the hero and
-# fire, a tap on the picture must go on after a death, and a hidden page must pause.
+# fire, a tap on the picture must go on after a death, a hidden page must pause, and a level
+# shared by link must play in the page as natively.
 #
 #   web/pagecheck.sh     prints what it compared and the page's steps per second; exit 0 when
 #                        all holds, 1 when not; skips (exit 0, one line) where Chromium cannot start
@@ -133,6 +134,23 @@ if (!(apart < 2000)) {
   process.exit(1);
 }
 EOF
+
+# A level shared by link: the page opened at index.html#level=CODE (the code tobrakka-sim --share
+# gives for tests/data/shared-level.txt) keeps it in My levels and plays it, and its digests are the
+# native sim's on that file, seed and script (the level's path aside).
+printf 'title down 32\n0 down 100\n2000 digest\n4000 digest\n6000 digest\n6016 quit\n' >"$work/shared.script"
+"$native/tobrakka-sim" --level "$top/tests/data/shared-level.txt" --seed 3 --script "$work/shared.script" 2>/dev/null |
+  grep '^digest ' | sed 's/ level=[^ ]*//' >"$work/shared.native"
+node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/shared.script" --args "-seed 3 -digest" \
+  --hash "level=$("$native/tobrakka-sim" --share "$top/tests/data/shared-level.txt")" --timeout "$kGuard" >"$work/shared.json" || true
+node -e 'const r = JSON.parse(require("fs").readFileSync(process.argv[1])); for (const l of r.lines || []) if (l.startsWith("digest ")) console.log(l.replace(/ level=[^ ]*/, ""))' \
+  "$work/shared.json" >"$work/shared.page"
+if [ -s "$work/shared.native" ] && cmp -s "$work/shared.native" "$work/shared.page"; then
+  echo "a shared level's link: the page's $(wc -l <"$work/shared.page") digests are the native sim's on its file"
+else
+  echo "FAILED: a shared level's link: native $(cat "$work/shared.native") page $(cat "$work/shared.page")"
+  status=1
+fi
 
 # The replay the page saved of its clear verifies natively, to the page's own final check.
 node -e 'const r = JSON.parse(require("fs").readFileSync(process.argv[1])); process.stdout.write((r.reloaded || {}).firstReplay || "")' \

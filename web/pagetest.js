@@ -8,6 +8,7 @@
 // 127.0.0.1 by a server of this script's own.
 //
 //   node web/pagetest.js --page build-web [--script FILE] [--replay FILE] [--args "GAME ARGUMENTS"]
+//        [--hash level=CODE]      (the address's fragment: a shared level's link)
 //        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--full-screen-key] [--timeout SECONDS]
 //        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
 //        [--page-shot PNG]        (the browser's window as it shows the page at the end)
@@ -386,7 +387,8 @@ async function run(options) {
     const act = options.touch ? () => pushSticks(devtools, sessionId)
       : options.tapAfterDeath ? () => tapPictureAfterDeath(devtools, sessionId)
       : options.hide ? () => hidePage(devtools, sessionId, Number(options.hide)) : null;
-    const report = await playPage(devtools, sessionId, base + 'index.html?' + query, Number(options.timeout), act);
+    const address = base + 'index.html?' + query + (options.hash ? '#' + options.hash : '');
+    const report = await playPage(devtools, sessionId, address, Number(options.timeout), act);
     if (options.hide)
       report.recording = await evaluate(devtools, sessionId,
         `(() => { try { return FS.readFile('/tmp/hidden.script', { encoding: 'utf8' }); } catch (e) { return null; } })()`);

@@ -17,6 +17,7 @@
 #include "engine/platform/platform.h"
 #include "engine/core/ticks.h"
 #include "utils/datafiles.h"
+#include "utils/log.h"
 #include "utils/levellist/clevellist.h"
 
 #include <algorithm>
@@ -154,6 +155,8 @@ void Program::StartUp()
     } else if (!options_.editFile.empty() && !options_.classic) {
         afterTitle.to = GameScreen::Change::To::kEdit;
         afterTitle.level = options_.editFile;
+    } else if (!options_.sharedLevel.empty() && !options_.classic) {
+        afterTitle = PlaySharedLevel(afterTitle);
     } else if (!ShowsMenus()) {
         afterTitle.to = GameScreen::Change::To::kPlay;
         afterTitle.startAfter = StartAfter(options_);
@@ -162,6 +165,24 @@ void Program::StartUp()
     const bool newcomer = ShowsMenus() && !tools_ && ProgressFile(ProgressFile::DefaultPath()).Load() == Progress();
     screen_ = std::make_unique<TitleScreen>(options_.classic, afterTitle, platform_.get(),
                                             settings_ ? &settings_->InForce().controls : nullptr, newcomer);
+}
+
+// A level from a link ("-shared CODE", the page opened at "#level=CODE") is kept in My levels
+// and played after the title, its book the player's own levels; one that cannot be read is named
+// in one line and the game goes on as it would have.
+GameScreen::Change Program::PlaySharedLevel(const GameScreen::Change& otherwise) const
+{
+    MyLevels mine(MyLevels::DefaultFolder());
+    KeptLevel kept;
+    std::string problem;
+    if (!KeepSharedLevel(mine, options_.sharedLevel, "Shared level", kept, problem)) {
+        kolm::Warn("the shared level: " + problem);
+        return otherwise;
+    }
+    kolm::Say("the shared level is kept in My levels: " + kept.path);
+    GameScreen::Change play(GameScreen::Change::To::kPlay, kept.position - 1);
+    play.book = mine.ListFile();
+    return play;
 }
 
 void Program::OpenWindow()

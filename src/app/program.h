@@ -48,6 +48,7 @@ public:
 private:
     void StartUp();
     void OpenWindow();
+    GameScreen::Change PlaySharedLevel(const GameScreen::Change& otherwise) const;
     // Whether the game shows its menus: not for the classic game, "-level", "-continue",
     // "-replay" or a tool, unless the tool drives the menus.
     bool ShowsMenus() const;
