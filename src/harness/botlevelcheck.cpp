@@ -49,7 +49,7 @@ void BotLevelCheck::StartNext()
 bool BotLevelCheck::RunEnded() const
 {
     const Gameplay& gameplay = phase_->gameplay;
-    return gameplay.IsLevelCleared() || static_cast<uint32_t>(gameplay.Loop()) > kGiveUpLoops ||
+    return gameplay.IsLevelCleared() || static_cast<uint32_t>(gameplay.Loop()) > giveUpLoops_ ||
            loop_->PhaseTime() >= longestRunMs_;
 }
 

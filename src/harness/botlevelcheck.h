@@ -31,6 +31,8 @@ public:
 
     // Runs end after this much game time (half an hour unless set).
     void SetLongestRun(uint64_t ms) { longestRunMs_ = ms; }
+    // Runs end once this many loops are lost (20 unless set).
+    void SetGiveUpLoops(uint32_t loops) { giveUpLoops_ = loops; }
     // Plays one run to its end at once.
     static BotRun PlayOnce(const std::string& levelFile, uint32_t seed, bool novice, uint64_t longestRunMs = kLongestRunMs);
 
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<FrameLoop> loop_;
     bool runNovice_ = false;
     uint64_t longestRunMs_ = kLongestRunMs;
+    uint32_t giveUpLoops_ = kGiveUpLoops;
     std::vector<BotRun> practisedRuns_;
     LevelCheckFigures figures_;
 };

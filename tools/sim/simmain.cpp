@@ -6,6 +6,7 @@
 #include "app/play/replayplayer.h"
 #include "app/play/replaytimeline.h"
 #include "harness/botlevelcheck.h"
+#include "harness/dailyreport.h"
 #include "audio/soundoutput.h"
 #include "harness/botplayer.h"
 #include "harness/headlessgame.h"
@@ -39,6 +40,7 @@ struct SimOptions {
     uint64_t maxTime = 0;    // game ms; 0: no limit
     std::string script;      // empty: the bot plays
     std::string replay;      // a replay to verify
+    std::string daily;       // a date whose daily level is found and printed
     std::string at;          // with the replay: a moment "LOOP:SECONDS" to print the digest of
     bool fromStart = false;  // reach that moment by stepping from the start, not through snapshots
     uint32_t restartChance = 0;
@@ -59,7 +61,7 @@ const char* const kUsage =
     "usage: tobrakka-sim [--level FILE] [--seed N] [--steps N] [--time MS] [--script FILE | --bot]\n"
     "                    [--novice] [--restarts N] [--every N] [--details] [--check-levels]\n"
     "                    [--list FILE] [--seeds LIST] [--soak STEPS] [--classic]\n"
-    "                    [--replay FILE [--at LOOP:SECONDS [--from-start]]] [--help]\n"
+    "                    [--replay FILE [--at LOOP:SECONDS [--from-start]]] [--daily DATE] [--help]\n"
     "       tobrakka-sim --share FILE | --unshare CODE OUT\n";
 
 // The largest value a numeric option takes: a seed is 32 bits, a restart chance is out of 10,000.
@@ -191,6 +193,10 @@ bool ParseOptions(int argc, char** argv, SimOptions& options)
         })
         .Valued("--replay", file(options.replay))
         .Valued("--share", file(options.share))
+        .Valued("--daily", [&](const std::string& text, std::string&) {
+            options.daily = text;
+            return true;
+        })
         .Valued("--seeds", [&](const std::string& text, std::string&) { return ReadSeeds(text, options.seeds); })
         .Valued("--seed", number("--seed", options.seed))
         .Valued("--steps", number("--steps", options.maxSteps))
@@ -510,6 +516,8 @@ int main(int argc, char** argv)
         return PrintShareCode(options.share);
     if (!options.unshareOut.empty())
         return WriteSharedLevel(options.unshareCode, options.unshareOut);
+    if (!options.daily.empty())
+        return PrintDailyLevel(options.daily);
     if (options.checkLevels)
         return CheckLevels(options);
     if (options.soakSteps)
