@@ -1,8 +1,11 @@
 #include "app/program.h"
 
+#include "app/daily/dailyhistoryfile.h"
+#include "app/daily/dailylookup.h"
 #include "app/levels/packinstaller.h"
 #include "app/levels/sharedlevel.h"
 #include "app/profile/applysettings.h"
+#include "app/screens/dailyscreen.h"
 #include "app/screens/endingscreen.h"
 #include "app/play/frameloop.h"
 #include "app/play/inputsource.h"
@@ -77,6 +80,29 @@ void NameFromMyLevels(EditorScreen::Setup& setup)
     }
 }
 
+// The daily level of a date, as kept in the daily folder or else found by the bot there and then
+// (about a second); false, with one line saying why, when there is none to play.
+bool DailyLevelOf(const std::string& date, const LevelCheckMaker& check, DailyFound& found, std::string& problem)
+{
+    DailyDate day;
+    if (!DailyDate::Read(date, day, problem))
+        return false;
+    const DailyFolder folder(DailyFolder::DefaultFolder());
+    if (folder.Kept(day, found))
+        return true;
+    if (!check) {
+        problem = "no bot to find the daily level of " + date;
+        return false;
+    }
+    DailyLookup lookup(day, folder, check);
+    while (!lookup.Advance(1000)) {
+    }
+    problem = lookup.Problem();
+    if (lookup.Ready())
+        found = lookup.Found();
+    return lookup.Ready();
+}
+
 } // namespace
 
 Program::Program(const std::vector<std::string>& arguments, InputSource* tools, LevelCheckMaker check)
@@ -144,6 +170,8 @@ void Program::StartUp()
     }
     if (!options_.classic)
         settings_ = std::make_unique<SettingsKeeper>(SettingsFile(SettingsFile::DefaultPath()), options_);
+    if (!FindDailyLevel())
+        return;
     OpenWindow();
     if (done_)
         return;
@@ -157,6 +185,9 @@ void Program::StartUp()
         afterTitle.level = options_.editFile;
     } else if (!options_.sharedLevel.empty() && !options_.classic) {
         afterTitle = PlaySharedLevel(afterTitle);
+    } else if (!options_.dailyDate.empty() && !options_.classic) {
+        afterTitle.to = GameScreen::Change::To::kDaily;
+        afterTitle.daily = options_.dailyDate;
     } else if (!ShowsMenus()) {
         afterTitle.to = GameScreen::Change::To::kPlay;
         afterTitle.startAfter = StartAfter(options_);
@@ -185,6 +216,22 @@ GameScreen::Change Program::PlaySharedLevel(const GameScreen::Change& otherwise)
     return play;
 }
 
+// "-daily DATE": the date's level is had before any window opens; a date with none is one line
+// and the game's end.
+bool Program::FindDailyLevel()
+{
+    if (options_.dailyDate.empty() || options_.classic)
+        return true;
+    DailyFound found;
+    std::string problem;
+    if (DailyLevelOf(options_.dailyDate, check_, found, problem))
+        return true;
+    kolm::Warn("-daily: " + problem);
+    exitStatus_ = 2;
+    ShutDown();
+    return false;
+}
+
 void Program::OpenWindow()
 {
     const WindowSize size = InForce().windowSize;
@@ -211,7 +258,7 @@ void Program::OpenWindow()
 bool Program::ShowsMenus() const
 {
     return !options_.classic && !options_.startLevel && !options_.continueGame && options_.replayFile.empty() &&
-           options_.editFile.empty() &&
+           options_.editFile.empty() && options_.dailyDate.empty() &&
            (!tools_ || tools_->DrivesMenus());
 }
 
@@ -232,16 +279,21 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
     case GameScreen::Change::To::kMainMenu:
     case GameScreen::Change::To::kReplays:
     case GameScreen::Change::To::kLevels:
-    case GameScreen::Change::To::kMakeLevels: {
-        auto menu = std::make_unique<MainMenu>(*settings_, levels_, platform_.get(), tools_ && tools_->DrivesMenus());
+    case GameScreen::Change::To::kMakeLevels:
+    case GameScreen::Change::To::kDailyCard: {
+        auto menu = std::make_unique<MainMenu>(*settings_, levels_, platform_.get(), tools_ && tools_->DrivesMenus(), check_);
         if (change.to == GameScreen::Change::To::kReplays)
             menu->ShowReplays();
         else if (change.to == GameScreen::Change::To::kLevels)
             menu->ShowLevels();
         else if (change.to == GameScreen::Change::To::kMakeLevels)
             menu->ShowMakeLevels();
+        else if (change.to == GameScreen::Change::To::kDailyCard)
+            menu->ShowDaily();
         return menu;
     }
+    case GameScreen::Change::To::kDaily:
+        return DailyScreenFor(change);
     case GameScreen::Change::To::kWatch: {
         ReplayScreen::Setup setup;
         setup.path = change.replay;
@@ -253,16 +305,7 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         return std::make_unique<ReplayScreen>(setup);
     }
     case GameScreen::Change::To::kPlay: {
-        PlayScreen::Setup setup;
-        setup.settings = &InForce();
-        setup.levels = &levels_;
-        setup.keeper = settings_.get();
-        setup.platform = platform_.get();
-        setup.tools = tools_;
-        setup.classic = options_.classic;
-        setup.endsAfterLastLevel = !options_.classic && (!tools_ || tools_->DrivesMenus());
-        setup.toolClock = toolClock_;
-        setup.speedAsked = options_.gameSpeed != 0;
+        PlayScreen::Setup setup = PlaySetup();
         setup.startAfter = change.startAfter;
         if (!change.book.empty()) {
             book_ = std::make_unique<kolm::CLevelList>(change.book, kolm::CLevelList::Names::kInListFolder);
@@ -288,6 +331,39 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
     default:
         return nullptr;
     }
+}
+
+PlayScreen::Setup Program::PlaySetup()
+{
+    PlayScreen::Setup setup;
+    setup.settings = &InForce();
+    setup.levels = &levels_;
+    setup.keeper = settings_.get();
+    setup.platform = platform_.get();
+    setup.tools = tools_;
+    setup.classic = options_.classic;
+    setup.endsAfterLastLevel = !options_.classic && (!tools_ || tools_->DrivesMenus());
+    setup.toolClock = toolClock_;
+    setup.speedAsked = options_.gameSpeed != 0;
+    return setup;
+}
+
+// The daily level of the date asked: counted from today's card, practice otherwise; back to
+// today's card after it, or the game's end for "-daily DATE".
+std::unique_ptr<GameScreen> Program::DailyScreenFor(const GameScreen::Change& change)
+{
+    DailyScreen::Setup setup;
+    setup.play = PlaySetup();
+    std::string problem;
+    if (!DailyLevelOf(change.daily, check_, setup.level, problem)) {
+        kolm::Warn("the daily level: " + problem);
+        return ScreenFor(GameScreen::Change(GameScreen::Change::To::kDailyCard));
+    }
+    setup.levelFile = DailyFolder(DailyFolder::DefaultFolder()).LevelPath(setup.level.date);
+    setup.historyPath = DailyHistoryFile::DefaultPath();
+    setup.counting = change.dailyCounts;
+    setup.back = GameScreen::Change(ShowsMenus() ? GameScreen::Change::To::kDailyCard : GameScreen::Change::To::kQuit);
+    return std::make_unique<DailyScreen>(setup);
 }
 
 EditorScreen::Setup Program::EditorSetup(const GameScreen::Change& change)

@@ -15,6 +15,7 @@
 #include "app/profile/commandline.h"
 #include "app/screen/gamescreen.h"
 #include "app/screens/editorscreen.h"
+#include "app/screens/playscreen.h"
 #include "app/profile/settings.h"
 #include "utils/levellist/clevellist.h"
 
@@ -40,13 +41,15 @@ public:
     bool Tick(uint32_t now);
     // When the next tick has something to do.
     uint32_t NextDue() const;
-    // The process exit status: 0, or 1 when no window or render device could be made.
+    // The process exit status: 0, 1 when no window or render device could be made, 2 for a
+    // "-daily" date with no level.
     int ExitStatus() const { return exitStatus_; }
     // The screen that shows (null before start-up and after shutdown), for the tests that look.
     GameScreen* Shown() const { return screen_.get(); }
 
 private:
     void StartUp();
+    bool FindDailyLevel();
     void OpenWindow();
     GameScreen::Change PlaySharedLevel(const GameScreen::Change& otherwise) const;
     // Whether the game shows its menus: not for the classic game, "-level", "-continue",
@@ -57,6 +60,8 @@ private:
     void MoveOn(const GameScreen::Change& change);
     std::unique_ptr<GameScreen> ScreenFor(const GameScreen::Change& change);
     EditorScreen::Setup EditorSetup(const GameScreen::Change& change);
+    PlayScreen::Setup PlaySetup();
+    std::unique_ptr<GameScreen> DailyScreenFor(const GameScreen::Change& change);
     void ShutDown();
     // The settings this run plays with: the file's and the command line's, or for the classic
     // game the command line's alone.

@@ -76,6 +76,13 @@ TEST_F(DailyHistoryTest, TheStreakCountsConsecutiveDaysUpToTodayOrYesterday)
     Play("2026-12-10", 3, 40000, Medal::kBronze);
     EXPECT_EQ(file.Load().Streak(DateOf("2026-12-10")), 4);
     EXPECT_EQ(file.Load().Streak(DateOf("2026-12-12")), 0);
+    EXPECT_EQ(file.Load().BestStreak(), 4);
+
+    // A day left uncleared breaks the streak; the best stays.
+    Play("2026-12-11", 6, 70000, Medal::kNone);
+    Play("2026-12-12", 3, 40000, Medal::kGold);
+    EXPECT_EQ(file.Load().Streak(DateOf("2026-12-12")), 1);
+    EXPECT_EQ(file.Load().BestStreak(), 4);
 }
 
 TEST_F(DailyHistoryTest, ABadFileIsKeptAsideAndItsGoodDaysKept)

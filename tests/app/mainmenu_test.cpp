@@ -91,7 +91,7 @@ TEST_F(MainMenuTest, TheHintNamesOnlyKeysThatDoSomethingThereAndOnEachCard)
     EXPECT_EQ(menu->Hint(), "Enter: take \u00B7 Esc: back");
     Press({gamekeys::kEscape});
     EXPECT_EQ(menu->Card(), nullptr) << "Escape goes back from a card";
-    Press({gamekeys::kDown, gamekeys::kDown, gamekeys::kDown, gamekeys::kReturn}); // from Levels to How to play
+    Press({gamekeys::kDown, gamekeys::kDown, gamekeys::kDown, gamekeys::kDown, gamekeys::kReturn}); // from Levels to How to play
     EXPECT_NE(dynamic_cast<const HelpCard*>(menu->Card()), nullptr);
     EXPECT_EQ(menu->Hint(), "Enter: play the lesson \u00B7 Esc: back");
 
@@ -115,7 +115,7 @@ TEST_F(MainMenuTest, TheHintNamesOnlyKeysThatDoSomethingThereAndOnEachCard)
 TEST_F(MainMenuTest, NewGameOffersTheLessonToAPlayerWhoHasNeverClearedALevel)
 {
     Open();
-    EXPECT_EQ(Labels(), (std::vector<std::string>{"New game", "Levels", "Replays", "Options", "How to play", "Make levels", "Quit"}));
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"New game", "Levels", "Today's level", "Replays", "Options", "How to play", "Make levels", "Quit"}));
     Press({gamekeys::kReturn});
     ASSERT_NE(menu->Card(), nullptr);
     EXPECT_EQ(menu->Card()->Card().ChoiceAt(menu->Card()->Card().Chosen()).label, "Learn to play first");
@@ -141,7 +141,7 @@ TEST_F(MainMenuTest, OnceEveryLevelIsClearedItOffersToPlayAgainInsteadOfContinui
     Open("cleared 1\nrecord 1 2 30000\n");
     EXPECT_EQ(Labels().front(), "Continue at level 2");
     Open("cleared 2\nrecord 1 2 30000\nrecord 2 1 25000\n");
-    EXPECT_EQ(Labels(), (std::vector<std::string>{"Play again", "Levels", "Replays", "Options", "How to play", "Make levels", "Quit"}));
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"Play again", "Levels", "Today's level", "Replays", "Options", "How to play", "Make levels", "Quit"}));
     Press({gamekeys::kReturn});
     EXPECT_EQ(menu->WhatNext().to, To::kPlay);
     EXPECT_EQ(menu->WhatNext().startAfter, 0) << "from the first level";

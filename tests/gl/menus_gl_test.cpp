@@ -79,7 +79,7 @@ TEST_F(MenusTest, AnOptionChosenInTheMenuIsKeptAndInForceAtTheNextStartButTheCom
 {
     // Options, down to "Show fps", switch it on, back, down past "How to play" and "Make levels" to Quit.
     const testsupport::ProcessResult chosen = Play(
-        "title down 13\n" + Keys(100, {kDown, kDown, kDown, kEnter, kDown, kDown, kDown, kDown, kDown, kEnter, kEscape,
+        "title down 13\n" + Keys(100, {kDown, kDown, kDown, kDown, kEnter, kDown, kDown, kDown, kDown, kDown, kEnter, kEscape,
                                        kDown, kDown, kDown, kEnter}),
         "-menus -no_grid");
     ASSERT_EQ(chosen.exitStatus, 0) << chosen.output;

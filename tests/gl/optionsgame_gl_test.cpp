@@ -50,7 +50,7 @@ TEST_F(OptionsGameTest, F11OnTheOptionsCardSwitchesItsFullScreenLineAndTheSettin
         // The pointer in the screen's corner, over no line of the card whatever the window.
         SDL_WarpMouseGlobal(0, 0);
         Press(program, {kReturn}); // the title
-        Press(program, {kDown, kDown, kDown, kReturn}); // Options
+        Press(program, {kDown, kDown, kDown, kDown, kReturn}); // Options
         Press(program, {kF11});
         EXPECT_EQ(Window(), std::make_pair(1920, 1080));
         EXPECT_EQ(FullScreenKept(), "full_screen = on");

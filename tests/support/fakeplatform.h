@@ -1,9 +1,10 @@
 #pragma once
 // A platform with no window for the tests of what the game asks of one: it counts the rumbles
-// and remembers the cursor and full screen, and hands out the events a test queues.
+// and remembers the cursor, full screen and the clipboard, and hands out the events a test queues.
 #include "engine/platform/platform.h"
 
 #include <deque>
+#include <string>
 #include <vector>
 
 namespace testsupport {
@@ -31,10 +32,12 @@ public:
     void ShowCursor(bool shown) override { cursorShown = shown; }
     std::string KeyLabel(int32_t key) const override;
     void Rumble(float strength, uint32_t milliseconds) override { rumbles.push_back({strength, milliseconds}); }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
 
     bool fullScreen = false;
     bool cursorShown = true;
     std::vector<Rumbled> rumbles;
+    std::string clipboard;
     // What a key of the game's numbers types here (an AZERTY keyboard's Z at W's place, say);
     // keys not listed are named by their place.
     std::vector<std::pair<int32_t, std::string>> layout;

@@ -3,6 +3,7 @@
 #include "utils/linereader.h"
 #include "utils/stringutils.h"
 
+#include <algorithm>
 #include <iterator>
 #include <sstream>
 
@@ -144,11 +145,28 @@ void DailyHistory::NotePractice(const DailyDate& date, const DailyAttempt& attem
 int DailyHistory::Streak(const DailyDate& today) const
 {
     int32_t number = today.DayNumber();
-    if (Of(today).counted == DailyDay::Counted::kNone)
+    if (Of(today).counted != DailyDay::Counted::kCleared)
         --number;
     int streak = 0;
-    for (auto found = days_.find(number); found != days_.end() && found->second.counted != DailyDay::Counted::kNone;
+    for (auto found = days_.find(number); found != days_.end() && found->second.counted == DailyDay::Counted::kCleared;
          found = days_.find(--number))
         ++streak;
     return streak;
+}
+
+int DailyHistory::BestStreak() const
+{
+    int best = 0;
+    int streak = 0;
+    int32_t last = 0;
+    for (const auto& [number, day] : days_) {
+        if (day.counted != DailyDay::Counted::kCleared) {
+            streak = 0;
+            continue;
+        }
+        streak = streak > 0 && number == last + 1 ? streak + 1 : 1;
+        last = number;
+        best = std::max(best, streak);
+    }
+    return best;
 }

@@ -66,9 +66,11 @@ public:
     // A practice clear, kept when it beats the day's best.
     void NotePractice(const DailyDate& date, const DailyAttempt& attempt);
 
-    // Consecutive days with a counted attempt up to today, or up to yesterday while today has
-    // none yet.
+    // Consecutive days whose counted attempt cleared the level, up to today, or up to yesterday
+    // while today has no clear yet.
     int Streak(const DailyDate& today) const;
+    // The most consecutive days with a counted clear the history holds.
+    int BestStreak() const;
 
     bool operator==(const DailyHistory& other) const { return days_ == other.days_; }
 

@@ -58,7 +58,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         .Valued("-replay", value([&](const std::string& text) { options.replayFile = FromStartDirectory(text); }))
         .Valued("-edit", value([&](const std::string& text) { options.editFile = FromStartDirectory(text); }))
         .Valued("-install", value([&](const std::string& text) { options.installFile = FromStartDirectory(text); }))
-        .Valued("-shared", value([&](const std::string& text) { options.sharedLevel = text; }));
+        .Valued("-shared", value([&](const std::string& text) { options.sharedLevel = text; }))
+        .Valued("-daily", value([&](const std::string& text) { options.dailyDate = text; }));
     std::string unused;
     table.Read(arguments, kolm::OptionTable::kGame, unused);
     return options;

@@ -22,6 +22,7 @@ struct CommandLine {
     std::string replayFile; // "-replay": the replay to watch; empty: not given
     std::string editFile;   // "-edit": the level file to make or change in the editor; empty: not given
     std::string installFile; // "-install": the pack's zip to install; empty: not given
+    std::string dailyDate;   // "-daily": the date whose daily level is played as practice; empty: not given
     std::string sharedLevel; // "-shared": a share code or link, kept in My levels and played; empty: not given
 };
 

@@ -32,6 +32,8 @@ public:
             kLevels,  // the main menu with its levels card open
             kMakeLevels, // the main menu with its Make levels card open
             kEdit,    // the editor, of the level file in level
+            kDaily,      // a daily level, of the date in daily
+            kDailyCard,  // the main menu with today's card open
             kQuit,
         };
 
@@ -45,6 +47,8 @@ public:
         To watchedFrom = To::kReplays; // kWatch: where watching goes back to; kEdit: kMakeLevels to go back there
         std::string level;             // kEdit: the level file
         std::string book; // kPlay: the level list of a pack or of the player's levels; empty: the game's own
+        std::string daily;        // kDaily: the date ("2026-12-10")
+        bool dailyCounts = false; // kDaily: the day's first attempt counts (else practice)
     };
 
     virtual ~GameScreen() = default;

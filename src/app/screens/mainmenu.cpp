@@ -1,6 +1,9 @@
 #include "app/screens/mainmenu.h"
 
 #include "app/control/bindings.h"
+#include "app/daily/dailycard.h"
+#include "app/daily/dailyfolder.h"
+#include "app/daily/dailyhistoryfile.h"
 #include "app/menu/helpcard.h"
 #include "app/menu/makelevelscard.h"
 #include "app/menu/newgamecard.h"
@@ -38,8 +41,9 @@ Menu::Choice Line(const std::string& label)
 
 } // namespace
 
-MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Platform* platform, bool toolsDriveMenus)
-    : settings_(settings), levels_(levels), platform_(platform), toolsDriveMenus_(toolsDriveMenus),
+MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Platform* platform, bool toolsDriveMenus,
+                   LevelCheckMaker check)
+    : settings_(settings), levels_(levels), platform_(platform), toolsDriveMenus_(toolsDriveMenus), check_(std::move(check)),
       levelCount_(std::max(0, levels.Count() - 1)),
       progress_(PlayersProgress(levelCount_)), shelf_(ReplayShelf::DefaultFolder())
 {
@@ -51,6 +55,7 @@ MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Pla
     const char* newGame = Finished(progress_, levelCount_) ? "Play again" : "New game";
     for (const auto& [label, action] : {std::pair<const char*, Action>{newGame, Action::kNewGame},
                                         {"Levels", Action::kLevels},
+                                        {"Today's level", Action::kDaily},
                                         {"Replays", Action::kReplays},
                                         {"Options", Action::kOptions},
                                         {"How to play", Action::kHelp},
@@ -151,6 +156,9 @@ void MainMenu::Take(Action action)
     case Action::kMakeLevels:
         ShowMakeLevels();
         break;
+    case Action::kDaily:
+        ShowDaily();
+        break;
     case Action::kQuit:
         next_.to = Change::To::kQuit;
         break;
@@ -170,6 +178,19 @@ void MainMenu::ShowMakeLevels()
 {
     card_ = std::make_unique<MakeLevelsCard>(MyLevels(MyLevels::DefaultFolder()), platform_,
                                              &settings_.InForce().controls);
+    still_.Changed();
+}
+
+void MainMenu::ShowDaily()
+{
+    DailyCard::Setup setup;
+    setup.today = DailyDate::Today();
+    setup.folder = DailyFolder::DefaultFolder();
+    setup.historyPath = DailyHistoryFile::DefaultPath();
+    setup.check = check_;
+    setup.platform = platform_;
+    setup.controls = &settings_.InForce().controls;
+    card_ = std::make_unique<DailyCard>(setup);
     still_.Changed();
 }
 
@@ -193,7 +214,8 @@ void MainMenu::HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& even
     const Change next = card->WhatNext();
     if (next.to == Change::To::kLesson)
         next_ = Change(Change::To::kLesson, levels_.JumpTo());
-    else if (next.to == Change::To::kWatch || next.to == Change::To::kPlay || next.to == Change::To::kEdit)
+    else if (next.to == Change::To::kWatch || next.to == Change::To::kPlay || next.to == Change::To::kEdit ||
+             next.to == Change::To::kDaily)
         next_ = next;
     else if (next.to == Change::To::kBack)
         card.reset();

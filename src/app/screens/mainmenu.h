@@ -11,6 +11,7 @@
 //
 // An input source that drives the menus (a script under "-menus") sends its events here too, as
 // a person's, on a clock that advances 16 ms with each of these polls.
+#include "app/edit/levelcheck.h"
 #include "app/menu/levelscard.h"
 #include "app/menu/menu.h"
 #include "app/menu/menuhint.h"
@@ -33,8 +34,10 @@ class SettingsKeeper;
 class MainMenu : public GameScreen {
 public:
     // levels: the list the game plays; platform: the window the options change (null: none);
-    // toolsDriveMenus: the tools' events are heard here.
-    MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Platform* platform, bool toolsDriveMenus);
+    // toolsDriveMenus: the tools' events are heard here; check: how today's card has the bot
+    // check the day's level (null: it cannot).
+    MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Platform* platform, bool toolsDriveMenus,
+             LevelCheckMaker check = {});
     MainMenu(const MainMenu&) = delete;
     MainMenu& operator=(const MainMenu&) = delete;
 
@@ -50,6 +53,8 @@ public:
     void ShowReplays();
     void ShowLevels();
     void ShowMakeLevels();
+    // Today's level's card (app/daily/dailycard.h), for the date by the clock.
+    void ShowDaily();
 
     // What shows: the main menu's own lines, the card over them (null for none) and the hint.
     const Menu& Lines() const { return *main_; }
@@ -57,7 +62,7 @@ public:
     const std::string& Hint() const { return hint_.Shown(); }
 
 private:
-    enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kHelp, kMakeLevels, kQuit };
+    enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kHelp, kMakeLevels, kDaily, kQuit };
 
     void HandleMain(const GameEvent& event);
     // The level select or the options, while one shows over the main menu.
@@ -71,6 +76,7 @@ private:
     const kolm::CLevelList& levels_;
     Platform* platform_;
     bool toolsDriveMenus_;
+    LevelCheckMaker check_;
     int levelCount_;
     Progress progress_;
     ReplayShelf shelf_; // the player's replays

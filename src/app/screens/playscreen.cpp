@@ -44,8 +44,8 @@ ProgressKeeper::HashOf HashOf(const PlayScreen::Setup& setup)
 PlayScreen::PlayScreen(const Setup& setup)
     : tools_(setup.tools), drivesMenus_(setup.tools && setup.tools->DrivesMenus()), ownList_(setup.ownList)
 {
-    // The game phase's generators: seeded from the clock, unless the tools seed them.
-    RandomGenerators random = RandomGenerators::FromClock();
+    // The game phase's generators: seeded from the clock, unless given or the tools seed them.
+    RandomGenerators random = setup.random ? *setup.random : RandomGenerators::FromClock();
     if (tools_)
         tools_->PhaseStarting(random);
     phase_ = std::make_unique<GamePhase>(!setup.settings->paperMotion, FirstLevel::FromLevelList(setup.startAfter),

@@ -33,6 +33,8 @@ public:
         // records by each level's hash, records no replays yet and goes back to the level select
         // after its last clear.
         bool ownList = true;
+        // The world's random generators as play starts (a daily level's own); null: from the clock.
+        const RandomGenerators* random = nullptr;
     };
 
     explicit PlayScreen(const Setup& setup);
