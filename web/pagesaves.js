@@ -1,5 +1,5 @@
 // Saves a player can keep. "Save my progress" downloads one file with everything the game keeps
-// in the browser (progress and records, settings, replays); "Load progress" reads such a file
+// in the browser (progress and records, settings, replays, the daily history); "Load progress" reads such a file
 // back, and refuses one that is not (another game's, a truncated one, a file too large) with a
 // line, overwriting nothing; "Save the last replay" downloads the newest replay alone; "Open a
 // replay" adds a replay file to the player's replays, where the game's Replays list shows it. At the first save the page asks the browser to keep its
@@ -14,7 +14,7 @@ const PlayerSaves = (function () {
   const kLargestReplay = 32 << 20; // as the game reads them
   // What a save holds, by its path in the player's folder.
   const kKept = [/^state\/tobrakka\/progress$/, /^config\/tobrakka\/settings$/,
-                 /^data\/tobrakka\/replays\/[A-Za-z0-9._-]+\.replay$/];
+                 /^data\/tobrakka\/replays\/[A-Za-z0-9._-]+\.replay$/, /^state\/tobrakka\/daily\/history$/];
   let root = '';
   let say = function () {};
   let askedToKeep = false;
@@ -88,7 +88,7 @@ const PlayerSaves = (function () {
 
   function save() {
     download(new Blob([saveText()], { type: 'application/json' }), kSaveName);
-    say('Your progress, settings and replays are in ' + kSaveName + '.');
+    say('Your progress, settings, replays and daily history are in ' + kSaveName + '.');
     askToKeep();
   }
 

@@ -11,6 +11,7 @@
 //        [--hash level=CODE]      (the address's fragment: a shared level's link)
 //        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--full-screen-key] [--timeout SECONDS]
 //        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
+//        [--clipboard]            (the page may use the clipboard; reports what it holds at the end)
 //        [--page-shot PNG]        (the browser's window as it shows the page at the end)
 //        [--touch]                (once the first picture shows, two thumbs push the left touch
 //                                  stick right and the right one down, held until the game prints
@@ -51,7 +52,8 @@ function parseArguments(argv) {
   const options = { page: 'build-web', args: '', timeout: 120 };
   for (let i = 0; i < argv.length; i += 2) {
     const name = argv[i].replace(/^--/, '');
-    const flags = { 'reload': 'reload', 'full-screen-key': 'fullScreenKey', 'touch': 'touch', 'tap-after-death': 'tapAfterDeath' };
+    const flags = { 'reload': 'reload', 'full-screen-key': 'fullScreenKey', 'touch': 'touch', 'tap-after-death': 'tapAfterDeath',
+                    'clipboard': 'clipboard' };
     if (flags[name]) {
       options[flags[name]] = true;
       --i;
@@ -379,6 +381,9 @@ async function run(options) {
     await devtools.send('Page.enable', {}, sessionId);
     await devtools.send('Runtime.enable', {}, sessionId);
     const base = `http://127.0.0.1:${server.address().port}/`;
+    if (options.clipboard)
+      await devtools.send('Browser.grantPermissions', { origin: base.slice(0, -1),
+                                                        permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite'] });
     const query = new URLSearchParams({ args: options.args });
     if (options.script)
       query.set('script', '/test/play.script');
@@ -405,6 +410,8 @@ async function run(options) {
     }
     if (options.inspect)
       report.inspected = await evaluate(devtools, sessionId, options.inspect);
+    if (options.clipboard)
+      report.clipboard = await evaluate(devtools, sessionId, 'navigator.clipboard.readText()').catch(error => String(error));
     report.console = devtools.console.slice(0, 50);
     if (options.shot && report.status === 0) {
       report.picture = await evaluate(devtools, sessionId, comparePicturesExpression(options.shot));
