@@ -102,6 +102,10 @@
     const shared = /^#level=([A-Za-z0-9_-]+)$/.exec(window.location.hash);
     if (shared)
       words.push('-shared', shared[1]);
+    // A day's level: index.html#daily=2026-12-10 plays it as practice.
+    const daily = /^#daily=([0-9-]+)$/.exec(window.location.hash);
+    if (daily)
+      words.push('-daily', daily[1]);
     return words;
   }
 
