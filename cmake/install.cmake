@@ -1,7 +1,7 @@
 # Installing the game the way Debian lays out games (`cmake --install build --prefix P`), and the
 # Debian package (`cpack -G DEB` in the build directory), which puts the same layout under /usr:
 #   P/games/tobrakka, P/games/tobrakka-sim
-#   P/share/games/tobrakka/data/          levels, generated pictures and sounds
+#   P/share/games/tobrakka/data/          levels, generated pictures and sounds, catalogues (lang/)
 #   P/share/applications/tobrakka.desktop the menu entry
 #   P/share/icons/hicolor/NxN/apps/       the icon drawn by assetgen
 #   P/share/man/man6/                     tobrakka.6.gz, tobrakka-sim.6.gz
@@ -34,7 +34,8 @@ add_custom_target(compressed_docs ALL DEPENDS ${TOBRAKKA_COMPRESSED_DOCS})
 install(TARGETS tobrakka tobrakka-sim RUNTIME DESTINATION games)
 
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${TOBRAKKA_DATA_DIR})
-install(DIRECTORY ${CMAKE_BINARY_DIR}/data/gfx ${CMAKE_BINARY_DIR}/data/sfx DESTINATION ${TOBRAKKA_DATA_DIR})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/data/gfx ${CMAKE_BINARY_DIR}/data/sfx ${CMAKE_BINARY_DIR}/data/lang
+        DESTINATION ${TOBRAKKA_DATA_DIR})
 
 # The menu entry starts the game by its installed path (/usr/games is not on every PATH), so it is
 # written at install time, when the prefix is known (DESTDIR is where CPack gathers the package).

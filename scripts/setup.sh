@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libsdl2-image-dev libx11-dev libgl-dev libgl1-mesa-dri
-  libcairo2-dev fonts-humor-sans libstb-dev libvorbis-dev
+  libcairo2-dev fonts-humor-sans fonts-comic-neue fonts-klee gettext libstb-dev libvorbis-dev
   libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-xkb-utils
   clang libclang-rt-14-dev
   dpkg-dev file lintian desktop-file-utils appstream man-db

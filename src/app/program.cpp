@@ -176,6 +176,8 @@ void Program::StartUp()
     if (done_)
         return;
     StartAudio(InForce());
+    if (settings_)
+        ApplyLanguage(platform_.get(), InForce());
     GameScreen::Change afterTitle(GameScreen::Change::To::kMainMenu);
     if (!options_.replayFile.empty()) {
         afterTitle.to = GameScreen::Change::To::kWatch;

@@ -16,6 +16,14 @@ std::string Numbered(const char* prefix, int n, int digits)
 
 } // namespace
 
+std::string InLanguage(const std::string& picture, const std::string& code)
+{
+    const std::size_t folder = picture.rfind('/');
+    if (code == "en" || folder == std::string::npos)
+        return picture;
+    return picture.substr(0, folder + 1) + code + picture.substr(folder);
+}
+
 std::string LabelDigit(int digit) { return Numbered("data/gfx/hud_digit_", digit, 1); }
 
 GlyphMetrics GlyphMetricsOf(GlyphSize size)

@@ -7,6 +7,11 @@
 
 namespace datafiles {
 
+// A picture with words in it, in a language other than English: "data/gfx/fr/paused.png" for
+// "data/gfx/paused.png" in French (the code of utils/translation/languages.h); English's is the
+// picture itself.
+std::string InLanguage(const std::string& picture, const std::string& code);
+
 // The level list and the music.
 inline constexpr const char* kLevelList = "data/levels.xml";
 inline constexpr const char* kMusic = "data/sfx/tandrel_-_entering_evil_base.ogg";
@@ -67,6 +72,7 @@ GlyphMetrics GlyphMetricsOf(GlyphSize size);
 // Every character with a glyph: the capitals, the digits, the space, the punctuation menus
 // need, the times sign (U+00D7, "1280 × 720"), the middle dot (U+00B7, "3 loops · best 2") and the
 // hourglass (U+231B) that marks a record of a game played slower than full speed.
+// The build draws one for every character of the translations (po/) besides.
 inline constexpr std::u32string_view kGlyphCharacters =
     U"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:;!?-+/()'%\u00D7\u00B7\u231B";
 // "data/gfx/glyph_large_0041.png": the size, then the character's code point in four hex digits.

@@ -1,14 +1,17 @@
 // The options screen: a change is in force and kept at once, "Back to defaults" undoes every one,
-// and a settings file that cannot be written is said on the card.
+// a settings file that cannot be written is said on the card, and the language is chosen there.
 #include "app/profile/commandline.h"
 #include "engine/input/gamekeys.h"
 #include "app/menu/optionscard.h"
 #include "app/profile/settingskeeper.h"
+#include "app/text/translate.h"
 #include "audio/soundoutput.h"
 
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,7 +19,11 @@ struct OptionsCardTest : ::testing::Test {
     testsupport::TempDir dir;
     testsupport::ScopedCapture capture;
     OptionsCardTest() { SetSoundEnabled(false); }
-    ~OptionsCardTest() override { SetSoundEnabled(true); }
+    ~OptionsCardTest() override
+    {
+        SetSoundEnabled(true);
+        Speak(nullptr);
+    }
 
     // What the last key did; kBack when the card is done.
     enum class Did { kNothing, kShown, kSettingsChanged, kBack };
@@ -48,7 +55,8 @@ TEST_F(OptionsCardTest, AChangeIsInForceAndKeptAtOnceAndBackToDefaultsUndoesIt)
 
     // Down to "Back to defaults" and take it.
     using namespace gamekeys;
-    EXPECT_EQ(Press(screen, {kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kReturn}), Did::kSettingsChanged);
+    EXPECT_EQ(Press(screen, {kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kDown, kReturn}),
+              Did::kSettingsChanged);
     EXPECT_EQ(settings.InForce(), Settings::Defaults());
     EXPECT_NE(testsupport::ReadFile(dir.File("settings")).find("effects_volume = 10"), std::string::npos);
     EXPECT_EQ(Press(screen, {gamekeys::kDown, gamekeys::kReturn}), Did::kBack);
@@ -121,4 +129,25 @@ TEST_F(OptionsCardTest, TheSettingsFilesProblemsAreSaidUnderTheCardTheFirstTimeI
     EXPECT_EQ(said[1], "settings line 3: rumble takes a whole number from 0 to 10, not \"loud\"");
     EXPECT_TRUE(OptionsCard(settings, nullptr).FileProblemLines().empty()) << "said once";
     EXPECT_EQ(settings.InForce().musicVolume, 3) << "the good lines hold";
+}
+
+TEST_F(OptionsCardTest, TheLanguageLineNamesEachLanguageInItsOwnWordsAndTheCardSpeaksItAtOnce)
+{
+    SettingsKeeper settings(SettingsFile(dir.File("settings")), CommandLine());
+    OptionsCard screen(settings, nullptr);
+    const Menu::Choice& line = screen.Card().ChoiceAt(OptionsCard::kLanguage);
+    EXPECT_EQ(line.items.at(static_cast<std::size_t>(line.value)), "Auto");
+    EXPECT_NE(std::find(line.items.begin(), line.items.end(), "Polski"), line.items.end());
+    EXPECT_NE(std::find(line.items.begin(), line.items.end(), "日本語"), line.items.end());
+    using namespace gamekeys;
+    for (int i = 0; i < OptionsCard::kLanguage; ++i)
+        Press(screen, {kDown});
+    EXPECT_EQ(Press(screen, {kRight, kRight, kRight}), Did::kSettingsChanged); // English, Français, Deutsch
+    EXPECT_EQ(settings.InForce().language, "de");
+    EXPECT_EQ(screen.Card().Title(), "Optionen");
+    EXPECT_EQ(screen.Card().ChoiceAt(OptionsCard::kMusic).label, "Musik");
+    EXPECT_NE(testsupport::ReadFile(dir.File("settings")).find("language = de"), std::string::npos);
+    Press(screen, {kDown, kDown, kReturn}); // Back to defaults
+    EXPECT_EQ(settings.InForce().language, "de") << "the player's language is no option to undo";
+    EXPECT_EQ(screen.Card().ChoiceAt(OptionsCard::kBack).label, "Zurück");
 }

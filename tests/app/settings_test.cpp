@@ -48,6 +48,7 @@ Settings Customised()
     settings.rumble = 2;
     settings.gameSpeed = 60;
     settings.softFlashes = true;
+    settings.language = "pl";
     return settings;
 }
 
@@ -64,7 +65,8 @@ TEST_F(SettingsFileTest, EveryOptionIsWrittenInItsOrderAndReadsBack)
     const std::string text = testsupport::ReadFile(file.Path());
     const std::string expected = "music_volume = 3\neffects_volume = 0\nfull_screen = on\n"
                                  "window_size = fit\npaper_motion = off\nshow_fps = on\n"
-                                 "pause_on_focus_loss = off\nrumble = 2\ngame_speed = 60\nflashes = soft\n";
+                                 "pause_on_focus_loss = off\nrumble = 2\ngame_speed = 60\nflashes = soft\n"
+                                 "language = pl\n";
     EXPECT_EQ(text.substr(text.find('\n') + 1, expected.size()), expected);
     EXPECT_NE(text.find("\nbind_up = W, Up\n"), std::string::npos) << "then the controls: " << text;
     EXPECT_EQ(text[0], '#') << "a first line says what the file is";
@@ -86,6 +88,7 @@ TEST_F(SettingsFileTest, AHandWrittenFileReadsAsMeant)
                           "   # paper_motion = off\r\n"
                           "full_screen = ON\r\n"
                           "window_size = 1600X900\r\n"
+                          "language = PT_br\r\n"
                           "music_volume = 5\r\n"); // the last line of a key counts
     std::string said;
     Settings expected;
@@ -93,6 +96,7 @@ TEST_F(SettingsFileTest, AHandWrittenFileReadsAsMeant)
     expected.effectsVolume = 7;
     expected.fullScreen = true;
     expected.windowSize = WindowSize::Fixed(1600, 900);
+    expected.language = "pt_BR";
     EXPECT_EQ(Load("settings", said), expected);
     EXPECT_EQ(said, "");
 }
@@ -108,15 +112,18 @@ TEST_F(SettingsFileTest, BadLinesAreNamedOnceWithFileAndLineAndTheRestIsKept)
                           "full_screen = yes\n"
                           "= on\n"
                           "paper_motion = off\n"
-                          "pause_on_focus_loss = \x01\xff\n");
+                          "pause_on_focus_loss = \x01\xff\n"
+                          "language = klingon\n");
     std::string said;
     Settings expected;
     expected.paperMotion = false;
     EXPECT_EQ(Load("settings", said), expected) << "each bad line's key keeps its default";
-    for (int line : {1, 2, 3, 4, 5, 6, 7, 8, 10})
+    for (int line : {1, 2, 3, 4, 5, 6, 7, 8, 10, 11})
         EXPECT_NE(said.find("tobrakka: " + dir.File("settings") + ":" + std::to_string(line) + ": "), std::string::npos)
             << line << "\n" << said;
-    EXPECT_EQ(Lines(said), 9) << said;
+    EXPECT_EQ(Lines(said), 10) << said;
+    EXPECT_NE(said.find("language takes auto, en, fr, de, es, pt_BR, pl, ja, not \"klingon\""), std::string::npos)
+        << "an unknown language: named, and the system's spoken";
     EXPECT_NE(said.find("music_volume takes a whole number from 0 to 10, not \"11\"; line ignored"), std::string::npos);
     EXPECT_NE(said.find("unknown setting \"volume\""), std::string::npos);
     EXPECT_NE(said.find("window_size takes 1280x720, 1600x900, 1920x1080 or fit, not \"800x600\""), std::string::npos);

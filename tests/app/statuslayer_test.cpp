@@ -134,7 +134,7 @@ TEST_F(StatusLayerTest, ANoteSaysSoWhileProgressCannotBeSaved)
     EXPECT_TRUE(layer.Update(place, false));
     layer.Draw();
     const std::size_t letters = capture.Backend().Quads().size();
-    EXPECT_EQ(letters, std::string(StatusLayer::kSaveFailedNote).size() - 3) << "one sprite per letter";
+    EXPECT_EQ(letters, std::string("progress cannot be saved").size() - 3) << "one sprite per letter";
     EXPECT_LT(BoxOf(capture.Backend().Quads().front().quad).top, 100.0f) << "at the top, under the slider";
     place.saveFailed = false;
     EXPECT_TRUE(layer.Update(place, false));

@@ -27,8 +27,11 @@ std::map<std::string, std::string> ReadTree(const std::string& root)
     return files;
 }
 
+// assetgen into the directory, with the catalogues it reads there as the build compiles them.
 testsupport::ProcessResult RunAssetgen(const std::string& outdir)
 {
+    std::filesystem::create_directories(outdir + "/data");
+    std::filesystem::copy("data/lang", outdir + "/data/lang", std::filesystem::copy_options::recursive);
     return testsupport::RunProcess(testsupport::CurrentDirectory(), {}, "tools/assetgen/assetgen '" + outdir + "'", 300);
 }
 

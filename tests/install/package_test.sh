@@ -18,6 +18,7 @@ listing=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 for want in ./usr/games/tobrakka ./usr/games/tobrakka-sim \
             ./usr/share/games/tobrakka/data/levels.xml ./usr/share/games/tobrakka/data/levels/level01.txt \
             ./usr/share/games/tobrakka/data/gfx/line.png ./usr/share/games/tobrakka/data/sfx/tandrel_-_entering_evil_base.ogg \
+            ./usr/share/games/tobrakka/data/lang/fr.mo ./usr/share/games/tobrakka/data/gfx/ja/paused.png \
             ./usr/share/applications/tobrakka.desktop ./usr/share/metainfo/tobrakka.metainfo.xml \
             ./usr/share/icons/hicolor/48x48/apps/tobrakka.png ./usr/share/icons/hicolor/256x256/apps/tobrakka.png \
             ./usr/share/man/man6/tobrakka.6.gz ./usr/share/doc/tobrakka/copyright ./usr/share/doc/tobrakka/changelog.gz; do

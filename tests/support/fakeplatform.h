@@ -33,11 +33,13 @@ public:
     std::string KeyLabel(int32_t key) const override;
     void Rumble(float strength, uint32_t milliseconds) override { rumbles.push_back({strength, milliseconds}); }
     void SetClipboardText(const std::string& text) override { clipboard = text; }
+    std::vector<std::string> PreferredLocales() const override { return locales; }
 
     bool fullScreen = false;
     bool cursorShown = true;
     std::vector<Rumbled> rumbles;
     std::string clipboard;
+    std::vector<std::string> locales; // the person's languages, most preferred first
     // What a key of the game's numbers types here (an AZERTY keyboard's Z at W's place, say);
     // keys not listed are named by their place.
     std::vector<std::pair<int32_t, std::string>> layout;

@@ -4,6 +4,7 @@
 #include "pen.h"
 
 #include "utils/datafiles.h"
+#include "utils/stringutils.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,7 +65,7 @@ double Advance(char32_t character, const Face& face)
     Surface scratch = NewSurface(1, 1);
     cairo_t* measure = cairo_create(scratch.get());
     const double width =
-        LetteringWidth(measure, std::string(1, static_cast<char>(character)), face.size * Scale(character));
+        LetteringWidth(measure, kolm::EncodeUtf8(character), face.size * Scale(character));
     cairo_destroy(measure);
     return std::round(width);
 }
@@ -121,7 +122,7 @@ Surface GlyphPicture(char32_t character, const Face& face, double halo, uint64_t
         LetteringStyle style;
         style.size = face.size * Scale(character);
         style.warp = face.size * 0.012;
-        LetteringPath(cr, std::string(1, static_cast<char>(character)), margin, face.metrics.baseline, Align::Left,
+        LetteringPath(cr, kolm::EncodeUtf8(character), margin, face.metrics.baseline, Align::Left,
                       style, rng);
     }
     InkWithHalo(cr, palette::kBallpoint, halo);
@@ -164,13 +165,17 @@ Surface Specimen(const std::vector<Surface>& glyphs, const GlyphMetrics& metrics
 
 } // namespace
 
-void AddGlyphArt(PictureSet& pictures)
+void AddGlyphArt(PictureSet& pictures, const std::u32string& translated)
 {
+    std::u32string characters(datafiles::kGlyphCharacters);
+    for (char32_t character : translated)
+        if (characters.find(character) == std::u32string::npos)
+            characters += character;
     for (const GlyphStyle& style : kStyles) {
         const Face face = FaceFor(style.size);
         std::vector<Surface> glyphs;
         uint64_t seed = style.seed;
-        for (char32_t character : datafiles::kGlyphCharacters) {
+        for (char32_t character : characters) {
             glyphs.push_back(GlyphPicture(character, face, style.halo, seed++));
             pictures.AddUnlisted(datafiles::Glyph(style.size, character), glyphs.back());
         }

@@ -5,6 +5,7 @@
 
 #include "utils/datafiles.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -146,11 +147,13 @@ Surface HealthFront()
     return sketch.Picture();
 }
 
-void LetterOnScrap(cairo_t* cr, const std::string& text, double x, double baseline, double size, Rgb ink, uint64_t seed)
+// The text at the size, or smaller where it would be wider than maxWidth.
+void LetterOnScrap(cairo_t* cr, const std::string& text, double x, double baseline, double size, double maxWidth,
+                   Rgb ink, uint64_t seed)
 {
     Rng rng(seed);
     LetteringStyle style;
-    style.size = size;
+    style.size = FittedSize(cr, text, size, maxWidth);
     style.ink = ink;
     style.warp = size * 0.012;
     Letter(cr, text, x, baseline, Align::Left, style, rng);
@@ -158,25 +161,27 @@ void LetterOnScrap(cairo_t* cr, const std::string& text, double x, double baseli
 
 const int kPressWidth = 520, kPressHeight = 110;
 
-// "press" on its scrap, as both the press-space note and the one the game sets another key in.
-void DrawPressScrap(cairo_t* cr)
+// "press" on its scrap, as both the press-space note and the one the game sets another key in,
+// left of the key's room.
+void DrawPressScrap(cairo_t* cr, const PictureWords& words)
 {
     DrawPaperScrap(cr, 12, 10, kPressWidth - 12, kPressHeight - 12, -0.012, 8006);
-    LetterOnScrap(cr, "press", 36, 74, 56, palette::kBallpoint, 8007);
+    LetterOnScrap(cr, words.Tr("press picture", "press"), 36, 74, 56, 200, palette::kBallpoint,
+                  8007);
 }
 
-Surface PressBlank()
+Surface PressBlank(const PictureWords& words)
 {
     Sketch sketch(kPressWidth, kPressHeight, false);
-    DrawPressScrap(sketch.Cr());
+    DrawPressScrap(sketch.Cr(), words);
     return sketch.Picture();
 }
 
-Surface PressSpace()
+Surface PressSpace(const PictureWords& english)
 {
     Sketch sketch(kPressWidth, kPressHeight, false);
     cairo_t* cr = sketch.Cr();
-    DrawPressScrap(cr);
+    DrawPressScrap(cr, english);
     // The space bar, drawn as a key.
     Rng rng(8008);
     ShapeStyle key;
@@ -188,14 +193,20 @@ Surface PressSpace()
     key.fill = palette::kPaper;
     key.width = 1.4;
     DrawShape(cr, RoundedRectPoints(210, 24, 478, 80, 9), key, rng);
-    LetterOnScrap(cr, "space", 262, 68, 50, palette::kInk, 8009);
+    LetterOnScrap(cr, "space", 262, 68, 50, 220, palette::kInk, 8009);
     return sketch.Picture();
 }
 
-// The "paused" note: a pause sign and the word, on a scrap like the "press space" one.
-Surface Paused()
+// The "paused" note: a pause sign and the word, on a scrap like the "press space" one, wider
+// for a longer word.
+Surface Paused(const PictureWords& words)
 {
-    const int width = 376, height = 110;
+    const std::string paused = words.Tr("paused picture", "paused");
+    Surface scratch = NewSurface(1, 1);
+    cairo_t* measure = cairo_create(scratch.get());
+    const double wordWidth = LetteringWidth(measure, paused, 62);
+    cairo_destroy(measure);
+    const int width = std::clamp(static_cast<int>(std::ceil(118 + wordWidth + 34)), 376, 640), height = 110;
     Sketch sketch(width, height, false);
     cairo_t* cr = sketch.Cr();
     DrawPaperScrap(cr, 12, 10, width - 12, height - 12, 0.014, 8030);
@@ -207,7 +218,7 @@ Surface Paused()
     bar.wobble = 0.4;
     DrawShape(cr, RoundedRectPoints(42, 27, 60, 82, 3.5), bar, rng);
     DrawShape(cr, RoundedRectPoints(72, 27, 90, 82, 3.5), bar, rng);
-    LetterOnScrap(cr, "paused", 118, 74, 62, palette::kBallpoint, 8032);
+    LetterOnScrap(cr, paused, 118, 74, 62, width - 152, palette::kBallpoint, 8032);
     return sketch.Picture();
 }
 
@@ -228,20 +239,21 @@ void DrawStar(cairo_t* cr, double x, double y, double r, Rgb colour)
 
 // The banner of a clear, with the line that says space moves on or, for the banner the game
 // letters the player's own key on, without.
-Surface LevelCleared(bool withWayOn)
+Surface LevelCleared(bool withWayOn, const PictureWords& words)
 {
+    const std::string cleared = words.Tr("cleared picture", "level cleared!");
     const int width = 700, height = 180;
     Sketch sketch(width, height, false);
     cairo_t* cr = sketch.Cr();
     DrawPaperScrap(cr, 16, 16, width - 16, height - 14, 0.018, 8010);
     Rng rng(8011);
     LetteringStyle style;
-    style.size = FittedSize(cr, "level cleared!", 80, width - 150);
+    style.size = FittedSize(cr, cleared, 80, width - 150);
     style.ink = palette::kRedInk;
     style.outline = 3.0;
     style.outlineInk = palette::kInk;
     style.warp = 1.1;
-    Letter(cr, "level cleared!", width * 0.5, 94, Align::Centre, style, rng);
+    Letter(cr, cleared, width * 0.5, 94, Align::Centre, style, rng);
     std::vector<Pt> underline;
     for (int i = 0; i <= 12; ++i)
         underline.push_back({110 + i * 40.0, 113 + 3.0 * std::sin(i * 1.3) + i * 0.4});
@@ -311,10 +323,12 @@ Surface LabelDot()
     return sketch.Picture();
 }
 
-void AddLabelGlyphs(PictureSet& pictures)
+void AddLabelGlyphs(PictureSet& pictures, const std::vector<PictureWords>& languages)
 {
-    pictures.Add(datafiles::kLabelLevel, LabelText("level", 2.0, 8.0, 1.0, 8040));
-    pictures.Add(datafiles::kLabelLoop, LabelText("loop", 2.0, 8.0, 1.0, 8041));
+    for (const PictureWords& words : languages) {
+        words.Add(pictures, datafiles::kLabelLevel, LabelText(words.Tr("label picture", "level"), 2.0, 8.0, 1.0, 8040));
+        words.Add(pictures, datafiles::kLabelLoop, LabelText(words.Tr("label picture", "loop"), 2.0, 8.0, 1.0, 8041));
+    }
     // The face's slash is only as tall as its small letters; a larger one matches the digits.
     pictures.Add(datafiles::kLabelSlash, LabelText("/", 5.0, 5.0, 1.35, 8042));
     pictures.Add(datafiles::kLabelDot, LabelDot());
@@ -359,18 +373,22 @@ void DrawPaperScrap(cairo_t* cr, double x0, double y0, double x1, double y1, dou
     cairo_restore(cr);
 }
 
-void AddHudArt(PictureSet& pictures)
+void AddHudArt(PictureSet& pictures, const std::vector<PictureWords>& languages)
 {
+    const PictureWords& english = languages.front();
     pictures.Add(datafiles::kCrosshair, Crosshair());
     pictures.Add(datafiles::kTimeSliderBack, TimeSliderBack());
     pictures.Add(datafiles::kTimeSliderKnob, TimeSliderKnob());
     pictures.Add(datafiles::kHealthBarFrame, HealthBack());
     pictures.Add(datafiles::kHealthBarFill, HealthFront());
-    pictures.Add(datafiles::kPressSpace, PressSpace());
-    pictures.Add(datafiles::kPressBlank, PressBlank());
-    pictures.Add(datafiles::kLevelCleared, LevelCleared(true));
-    pictures.Add(datafiles::kLevelClearedBlank, LevelCleared(false));
+    // The classic game's notes, in English alone.
+    pictures.Add(datafiles::kPressSpace, PressSpace(english));
+    pictures.Add(datafiles::kLevelCleared, LevelCleared(true, english));
     pictures.Add(datafiles::kClearNotePaper, ClearNotePaper());
-    pictures.Add(datafiles::kPaused, Paused());
-    AddLabelGlyphs(pictures);
+    for (const PictureWords& words : languages) {
+        words.Add(pictures, datafiles::kPressBlank, PressBlank(words));
+        words.Add(pictures, datafiles::kLevelClearedBlank, LevelCleared(false, words));
+        words.Add(pictures, datafiles::kPaused, Paused(words));
+    }
+    AddLabelGlyphs(pictures, languages);
 }

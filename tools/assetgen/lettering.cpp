@@ -1,17 +1,39 @@
 #include "lettering.h"
 
+#include "accents.h"
+#include "picture.h"
+
+#include "utils/stringutils.h"
+#include "utils/translation/spelling.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace {
 
-const char* const kFamily = "Humor Sans";
+// A face the lettering is set in, and the characters it sets.
+struct Face {
+    const char* family;
+    const char* package;
+    cairo_font_weight_t weight;
+};
+const Face kHumorSans = {"Humor Sans", "fonts-humor-sans", CAIRO_FONT_WEIGHT_NORMAL};
+const Face kComicNeue = {"Comic Neue", "fonts-comic-neue", CAIRO_FONT_WEIGHT_BOLD};
+const Face kKleeOne = {"Klee One", "fonts-klee", CAIRO_FONT_WEIGHT_BOLD}; // its SemiBold, as heavy as the ink
 
-void SelectFace(cairo_t* cr, double size)
+bool IsJapanese(char32_t c)
 {
-    cairo_select_font_face(cr, kFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    return (c >= U'\u3000' && c <= U'\u30FF') || (c >= U'\u4E00' && c <= U'\u9FFF') || (c >= U'\uFF00' && c <= U'\uFFEF');
+}
+
+const Face& FaceOf(char32_t c) { return c < 0x80 ? kHumorSans : IsJapanese(c) ? kKleeOne : kComicNeue; }
+
+void SelectFace(cairo_t* cr, const Face& face, double size)
+{
+    cairo_select_font_face(cr, face.family, CAIRO_FONT_SLANT_NORMAL, face.weight);
     cairo_set_font_size(cr, size);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
@@ -19,6 +41,92 @@ void SelectFace(cairo_t* cr, double size)
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
     cairo_set_font_options(cr, options);
     cairo_font_options_destroy(options);
+}
+
+// How far the face's "H" stands above the baseline at size 100.
+double CapitalsOf(const Face& face)
+{
+    Surface scratch = NewSurface(1, 1);
+    cairo_t* measure = cairo_create(scratch.get());
+    SelectFace(measure, face, 100.0);
+    cairo_text_extents_t extents;
+    cairo_text_extents(measure, "H", &extents);
+    cairo_destroy(measure);
+    return -extents.y_bearing;
+}
+
+// The size to set the face at for lettering of the size: its capitals as tall as Humor Sans's.
+double SizeIn(const Face& face, double size)
+{
+    if (&face == &kHumorSans)
+        return size; // exactly, so ASCII is lettered as it always was
+    static const double kHumorCapitals = CapitalsOf(kHumorSans);
+    static const double kComicCapitals = CapitalsOf(kComicNeue);
+    static const double kKleeCapitals = CapitalsOf(kKleeOne);
+    return size * kHumorCapitals / (&face == &kComicNeue ? kComicCapitals : kKleeCapitals);
+}
+
+// The text cut where its face changes: each run with its face, beyond ASCII spelled in capitals;
+// an accented capital Humor Sans makes from its own letter and mark a run of its own.
+struct Run {
+    const Face* face;
+    std::string text;
+    char32_t accented = 0;
+};
+
+std::vector<Run> Runs(const std::string& text)
+{
+    std::vector<Run> runs;
+    for (char32_t c : kolm::DecodeUtf8(text)) {
+        const std::u32string spelled = c < 0x80 ? std::u32string(1, c) : translation::LetteringSpelling(std::u32string(1, c));
+        for (char32_t letter : spelled) {
+            if (const char base = AccentedBase(letter)) {
+                runs.push_back({&kHumorSans, std::string(1, base), letter});
+                continue;
+            }
+            const Face& face = FaceOf(letter);
+            if (runs.empty() || runs.back().face != &face || runs.back().accented)
+                runs.push_back({&face, ""});
+            runs.back().text += kolm::EncodeUtf8(letter);
+        }
+    }
+    return runs;
+}
+
+double RunAdvance(cairo_t* cr, const Run& run, double size)
+{
+    cairo_save(cr);
+    SelectFace(cr, *run.face, SizeIn(*run.face, size));
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, run.text.c_str(), &extents);
+    cairo_restore(cr);
+    return extents.x_advance;
+}
+
+void RunPath(cairo_t* cr, const Run& run, double x, double y, double size)
+{
+    SelectFace(cr, *run.face, SizeIn(*run.face, size));
+    if (run.accented && AccentedPath(cr, run.accented, x, y))
+        return;
+    cairo_move_to(cr, x, y);
+    cairo_text_path(cr, run.text.c_str());
+}
+
+bool Resolves(const Face& face)
+{
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(face.family));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    bool found = false;
+    FcChar8* family = nullptr;
+    for (int i = 0; match && !found && FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i)
+        found = std::strcmp(reinterpret_cast<const char*>(family), face.family) == 0;
+    if (match)
+        FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    return found;
 }
 
 // Moves every point of the current path by a slow wave of its position, so neighbouring
@@ -45,23 +153,14 @@ void WarpPath(cairo_t* cr, double amount, double size, Rng& rng)
 
 } // namespace
 
-bool LetteringFontAvailable()
+std::string MissingLetteringFont()
 {
     if (!FcInit())
-        return false;
-    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(kFamily));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    bool found = false;
-    FcChar8* family = nullptr;
-    if (match && FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch)
-        found = std::strcmp(reinterpret_cast<const char*>(family), kFamily) == 0;
-    if (match)
-        FcPatternDestroy(match);
-    FcPatternDestroy(pattern);
-    return found;
+        return "fontconfig";
+    for (const Face* face : {&kHumorSans, &kComicNeue, &kKleeOne})
+        if (!Resolves(*face))
+            return std::string("\"") + face->family + "\" (Debian package " + face->package + ")";
+    return "";
 }
 
 double FittedSize(cairo_t* cr, const std::string& text, double size, double maxWidth)
@@ -72,18 +171,16 @@ double FittedSize(cairo_t* cr, const std::string& text, double size, double maxW
 
 double LetteringWidth(cairo_t* cr, const std::string& text, double size)
 {
-    cairo_save(cr);
-    SelectFace(cr, size);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, text.c_str(), &extents);
-    cairo_restore(cr);
-    return extents.x_advance;
+    double width = 0.0;
+    for (const Run& run : Runs(text))
+        width += RunAdvance(cr, run, size);
+    return width;
 }
 
 double CapitalHeight(cairo_t* cr, double size)
 {
     cairo_save(cr);
-    SelectFace(cr, size);
+    SelectFace(cr, kHumorSans, size);
     cairo_text_extents_t extents;
     cairo_text_extents(cr, "H", &extents);
     cairo_restore(cr);
@@ -99,9 +196,10 @@ void LetteringPath(cairo_t* cr, const std::string& text, double x, double y, Ali
     else if (align == Align::Right)
         x -= width;
     cairo_save(cr);
-    SelectFace(cr, style.size);
-    cairo_move_to(cr, x, y);
-    cairo_text_path(cr, text.c_str());
+    for (const Run& run : Runs(text)) {
+        RunPath(cr, run, x, y, style.size);
+        x += RunAdvance(cr, run, style.size);
+    }
     WarpPath(cr, style.warp, style.size, rng);
     cairo_path_t* path = cairo_copy_path(cr);
     cairo_restore(cr);

@@ -1,13 +1,18 @@
 #pragma once
-// Hand lettering in the "Humor Sans" face: glyph outlines warped a little, as if inked by hand.
+// Hand lettering: glyph outlines warped a little, as if inked by hand. ASCII is set in the
+// "Humor Sans" face, whose letters are all capitals, and so are the accented capitals it makes
+// from its own letters and marks (accents.h); the characters it lacks in faces of the same hand,
+// each scaled so that its capitals stand as tall as Humor Sans's: other Latin letters and signs
+// (as capitals) in "Comic Neue", Japanese in "Klee One". Text is UTF-8.
 #include "pen.h"
 
 #include <cairo.h>
 
 #include <string>
 
-// True when fontconfig resolves "Humor Sans" to that family (not to a fallback face).
-bool LetteringFontAvailable();
+// The first of the faces that fontconfig does not resolve to that family (but to a fallback
+// face), with the Debian package that has it; "" when every face is there.
+std::string MissingLetteringFont();
 
 enum class Align { Left, Centre, Right };
 

@@ -1,5 +1,6 @@
 // assetgen OUTDIR: draws every image and synthesises every sound of the game into
-// OUTDIR/data/gfx and OUTDIR/data/sfx, and writes OUTDIR/contact_sheet.png and the menu icons
+// OUTDIR/data/gfx and OUTDIR/data/sfx (the pictures with words in them once per language of
+// the catalogues in OUTDIR/data/lang, compiled there before), and writes OUTDIR/contact_sheet.png and the menu icons
 // below OUTDIR/icons.
 #include "characters.h"
 #include "contactsheet.h"
@@ -18,6 +19,7 @@
 #include "robotsounds.h"
 #include "soundeffects.h"
 #include "title.h"
+#include "translations.h"
 
 #include "utils/datafiles.h"
 
@@ -27,20 +29,22 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
-PictureSet DrawAllPictures()
+PictureSet DrawAllPictures(const Translations& translations)
 {
+    const std::vector<PictureWords> languages = translations.Languages();
     PictureSet pictures;
     AddCharacterArt(pictures);
     AddRobotArt(pictures);
     AddLaterRobotArt(pictures);
     AddEffectArt(pictures);
     AddFieldArt(pictures);
-    AddHudArt(pictures);
-    AddTitleArt(pictures);
-    AddGlyphArt(pictures);
+    AddHudArt(pictures, languages);
+    AddTitleArt(pictures, languages);
+    AddGlyphArt(pictures, translations.Characters());
     AddMenuArt(pictures);
     AddKeyCapArt(pictures);
     return pictures;
@@ -62,13 +66,15 @@ bool MakeDirectories(const std::string& outdir)
 // Everything assetgen does, with the exit status.
 int Generate(const std::string& outdir)
 {
-    if (!LetteringFontAvailable()) {
-        std::cerr << "assetgen: the font \"Humor Sans\" is missing (Debian package fonts-humor-sans)" << std::endl;
+    const std::string missingFont = MissingLetteringFont();
+    if (!missingFont.empty()) {
+        std::cerr << "assetgen: the font " << missingFont << " is missing" << std::endl;
         return 1;
     }
-    if (!MakeDirectories(outdir))
+    Translations translations;
+    if (!MakeDirectories(outdir) || !translations.Read(outdir))
         return 1;
-    const PictureSet pictures = DrawAllPictures();
+    const PictureSet pictures = DrawAllPictures(translations);
     if (!pictures.WriteAll(outdir))
         return 1;
     if (!WritePng(MakeContactSheet(pictures), outdir + "/contact_sheet.png")) {

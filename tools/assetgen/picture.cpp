@@ -3,6 +3,7 @@
 #include <stb/stb_image_write.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <iostream>
 
 Surface NewSurface(int width, int height)
@@ -62,6 +63,8 @@ bool PictureSet::WriteAll(const std::string& directory) const
         if (!picture.written)
             continue;
         const std::string path = directory + "/" + picture.file;
+        std::error_code error;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
         const bool isJpg = path.size() > 4 && path.compare(path.size() - 4, 4, ".jpg") == 0;
         const bool written = isJpg ? WriteJpg(picture.surface, path, 90) : WritePng(picture.surface, path);
         if (!written) {

@@ -18,7 +18,25 @@ namespace {
 
 const double kPi = 3.14159265358979323846;
 
-void DrawTitleName(cairo_t* cr, Rng& rng)
+// Letters each line of the text (lines parted by "\n") at the style's size, or smaller where a
+// line would be wider than maxWidth, one under the other from the first baseline.
+void LetterLines(cairo_t* cr, const std::string& text, Pt first, double step, double maxWidth, Align align,
+                 LetteringStyle style, Rng& rng)
+{
+    const double size = style.size;
+    std::size_t start = 0;
+    for (double y = first.y;; y += step) {
+        const std::size_t end = text.find('\n', start);
+        const std::string line = text.substr(start, end == std::string::npos ? end : end - start);
+        style.size = FittedSize(cr, line, size, maxWidth);
+        Letter(cr, line, first.x, y, align, style, rng);
+        if (end == std::string::npos)
+            return;
+        start = end + 1;
+    }
+}
+
+void DrawTitleName(cairo_t* cr, const PictureWords& words, Rng& rng)
 {
     LetteringStyle name;
     name.size = 176;
@@ -52,8 +70,10 @@ void DrawTitleName(cairo_t* cr, Rng& rng)
     idea.size = 31;
     idea.ink = palette::kInk;
     idea.warp = 0.5;
-    Letter(cr, "each time you fall, the level loops back to the start -", 640, 252, Align::Centre, idea, rng);
-    Letter(cr, "and your earlier attempts fight beside you.", 640, 290, Align::Centre, idea, rng);
+    LetterLines(cr,
+                words.Tr("title picture",
+                         "each time you fall, the level loops back to the start -\nand your earlier attempts fight beside you."),
+                {640, 252}, 38, 1200, Align::Centre, idea, rng);
 }
 
 const double kKeyText = 20.0;
@@ -86,14 +106,14 @@ struct ControlLine {
 };
 
 // The note the controls are written on, with its heading.
-void DrawControlsNote(cairo_t* cr, Rng& rng)
+void DrawControlsNote(cairo_t* cr, const PictureWords& words, Rng& rng)
 {
     DrawPaperScrap(cr, 64, 316, 648, 708, -0.012, 7301);
     LetteringStyle heading;
     heading.size = 34;
     heading.ink = palette::kRedInk;
     heading.warp = 0.5;
-    Letter(cr, "how to play", 96, 360, Align::Left, heading, rng);
+    LetterLines(cr, words.Tr("title picture", "how to play"), {96, 360}, 0, 520, Align::Left, heading, rng);
 }
 
 void DrawControls(cairo_t* cr, Rng& rng)
@@ -146,7 +166,7 @@ void Annotate(cairo_t* cr, const std::string& text, Pt at, Pt target, Rgb colour
     style.size = 24;
     style.ink = colour;
     style.warp = 0.4;
-    Letter(cr, text, at.x, at.y, Align::Centre, style, rng);
+    LetterLines(cr, text, at, 0, 300, Align::Centre, style, rng);
     const Pt start{at.x, at.y + (target.y > at.y ? 8.0 : -28.0)};
     const Pt mid{(start.x + target.x) * 0.5 + 12.0, (start.y + target.y) * 0.5};
     InkLine(cr, {start, mid, target}, colour, 1.6);
@@ -155,7 +175,7 @@ void Annotate(cairo_t* cr, const std::string& text, Pt at, Pt target, Rgb colour
         InkLine(cr, {target, {target.x - 11 * std::cos(a + side), target.y - 11 * std::sin(a + side)}}, colour, 1.6);
 }
 
-void DrawBattle(cairo_t* cr, Rng& rng)
+void DrawBattle(cairo_t* cr, const PictureWords& words, Rng& rng)
 {
     const FigureLook hero = HeroLook(), ghost = GhostLook();
     struct Shooter {
@@ -180,23 +200,24 @@ void DrawBattle(cairo_t* cr, Rng& rng)
             cairo_paint_with_alpha(cr, s.live ? 1.0 : ghost.alpha);
         });
     }
-    Annotate(cr, "you", {890, 620}, {860, 560}, palette::kRedInk, rng);
-    Annotate(cr, "you, last time", {735, 330}, {752, 385}, palette::kGraphite, rng);
-    Annotate(cr, "you, before that", {930, 700}, {822, 650}, palette::kGraphite, rng);
+    Annotate(cr, words.Tr("title picture", "you"), {890, 620}, {860, 560}, palette::kRedInk, rng);
+    Annotate(cr, words.Tr("title picture", "you, last time"), {735, 330}, {752, 385}, palette::kGraphite, rng);
+    Annotate(cr, words.Tr("title picture", "you, before that"), {930, 700}, {822, 650}, palette::kGraphite, rng);
 }
 
-void DrawStartHint(cairo_t* cr, Rng& rng)
+void DrawStartHint(cairo_t* cr, const PictureWords& words, Rng& rng)
 {
     LetteringStyle style;
     style.size = 22;
     style.ink = palette::kGraphite;
     style.warp = 0.3;
-    Letter(cr, "click or press space to start", 1250, 40, Align::Right, style, rng);
+    LetterLines(cr, words.Tr("title picture", "click or press space to start"), {1250, 40}, 0, 700, Align::Right, style,
+                rng);
 }
 
 // The title, with its controls written on their note or, for the backdrop the game letters the
-// player's own keys over, the note left blank.
-Surface TitleScreen(bool withControls)
+// player's own keys over, the note left blank; its words in the language.
+Surface TitleScreen(bool withControls, const PictureWords& words)
 {
     Surface title = NewSurface(1280, 720);
     PaintPaper(title, 7200);
@@ -205,20 +226,22 @@ Surface TitleScreen(bool withControls)
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     RuleGrid(cr, 1280, 720, 35, 20, 0.4);
     Rng rng(7300);
-    DrawTitleName(cr, rng);
-    DrawBattle(cr, rng);
-    DrawControlsNote(cr, rng);
+    DrawTitleName(cr, words, rng);
+    DrawBattle(cr, words, rng);
+    DrawControlsNote(cr, words, rng);
     if (withControls)
         DrawControls(cr, rng);
-    DrawStartHint(cr, rng);
+    DrawStartHint(cr, words, rng);
     cairo_destroy(cr);
     return title;
 }
 
 } // namespace
 
-void AddTitleArt(PictureSet& pictures)
+void AddTitleArt(PictureSet& pictures, const std::vector<PictureWords>& languages)
 {
-    pictures.Add(datafiles::kTitleScreen, TitleScreen(true));
-    pictures.Add(datafiles::kTitleBackdrop, TitleScreen(false));
+    // The classic title is the game's own, in English alone.
+    pictures.Add(datafiles::kTitleScreen, TitleScreen(true, languages.front()));
+    for (const PictureWords& words : languages)
+        words.Add(pictures, datafiles::kTitleBackdrop, TitleScreen(false, words));
 }

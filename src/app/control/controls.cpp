@@ -1,5 +1,6 @@
 #include "app/control/controls.h"
 
+#include "app/text/translate.h"
 #include "engine/input/gameevent.h"
 #include "engine/input/gamekeys.h"
 #include "engine/input/padbuttons.h"
@@ -20,15 +21,15 @@ struct ActionInfo {
 
 // In the order of Action.
 const ActionInfo kInfo[kActionCount] = {
-    {"up", "up", KeyInput::Key(gamekeys::kW), KeyInput::Key(gamekeys::kUp), PadInput::OwnWay()},
-    {"down", "down", KeyInput::Key(gamekeys::kS), KeyInput::Key(gamekeys::kDown), PadInput::OwnWay()},
-    {"left", "left", KeyInput::Key(gamekeys::kA), KeyInput::Key(gamekeys::kLeft), PadInput::OwnWay()},
-    {"right", "right", KeyInput::Key(gamekeys::kD), KeyInput::Key(gamekeys::kRight), PadInput::OwnWay()},
-    {"fire", "fire", KeyInput::Mouse(GameEvent::kLeftButton), KeyInput(), PadInput::OwnWay()},
-    {"restart loop", "restart_loop", KeyInput::Key(gamekeys::kF5), KeyInput(), PadInput()},
-    {"continue", "continue", KeyInput::Key(gamekeys::kSpace), KeyInput(), PadInput::OwnWay()},
-    {"pause", "pause", KeyInput::Key(gamekeys::kP), KeyInput(), PadInput()},
-    {"menu", "menu", KeyInput::Key(gamekeys::kEscape), KeyInput(), PadInput()},
+    {NoTr("menu line", "up"), "up", KeyInput::Key(gamekeys::kW), KeyInput::Key(gamekeys::kUp), PadInput::OwnWay()},
+    {NoTr("menu line", "down"), "down", KeyInput::Key(gamekeys::kS), KeyInput::Key(gamekeys::kDown), PadInput::OwnWay()},
+    {NoTr("menu line", "left"), "left", KeyInput::Key(gamekeys::kA), KeyInput::Key(gamekeys::kLeft), PadInput::OwnWay()},
+    {NoTr("menu line", "right"), "right", KeyInput::Key(gamekeys::kD), KeyInput::Key(gamekeys::kRight), PadInput::OwnWay()},
+    {NoTr("menu line", "fire"), "fire", KeyInput::Mouse(GameEvent::kLeftButton), KeyInput(), PadInput::OwnWay()},
+    {NoTr("menu line", "restart loop"), "restart_loop", KeyInput::Key(gamekeys::kF5), KeyInput(), PadInput()},
+    {NoTr("menu line", "continue"), "continue", KeyInput::Key(gamekeys::kSpace), KeyInput(), PadInput::OwnWay()},
+    {NoTr("menu line", "pause"), "pause", KeyInput::Key(gamekeys::kP), KeyInput(), PadInput()},
+    {NoTr("menu line", "menu"), "menu", KeyInput::Key(gamekeys::kEscape), KeyInput(), PadInput()},
 };
 
 const ActionInfo& InfoOf(Action action) { return kInfo[static_cast<int>(action)]; }

@@ -1,5 +1,6 @@
 #include "app/menu/chainpicture.h"
 
+#include "app/text/translate.h"
 #include "utils/datafiles.h"
 
 #include <algorithm>
@@ -42,8 +43,8 @@ vector2 Along(const vector2& from, const vector2& to, float distance)
 ChainPicture::ChainPicture(const vector2& corner) : corner_(corner)
 {
     Lettering lettering(sprites_);
-    lettering.Write("you", corner + vector2(0.0f, kHeroAt.y + kLabelBaseline), datafiles::GlyphSize::kSmall);
-    lettering.Write("past self", corner + vector2(0.0f, kPastSelfAt.y + kLabelBaseline), datafiles::GlyphSize::kSmall);
+    lettering.Write(Tr("picture label", "you"), corner + vector2(0.0f, kHeroAt.y + kLabelBaseline), datafiles::GlyphSize::kSmall);
+    lettering.Write(Tr("picture label", "past self"), corner + vector2(0.0f, kPastSelfAt.y + kLabelBaseline), datafiles::GlyphSize::kSmall);
     hero_ = sprites_.CreateSprite(datafiles::Frame(FrameSet::kHero, 1));
     pastSelf_ = sprites_.CreateSprite(datafiles::Frame(FrameSet::kOldGuy, 1));
     for (std::size_t i = 0; i < std::size(kRobotsAt); ++i)

@@ -1,6 +1,7 @@
 #include "app/menu/controlscard.h"
 
 #include "app/profile/settingskeeper.h"
+#include "app/text/translate.h"
 #include "engine/input/gamekeys.h"
 #include "engine/input/padbuttons.h"
 
@@ -19,6 +20,9 @@ std::string Capitalised(std::string text)
         text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     return text;
 }
+
+// The action as the card names it, in the language spoken.
+std::string Named(Action action) { return Tr("menu line", ActionLabel(action)); }
 
 bool Essential(Action action)
 {
@@ -42,7 +46,7 @@ Menu::Choice Plain(const std::string& label)
     return choice;
 }
 
-Menu::Choice Slider(const char* label, int percent)
+Menu::Choice Slider(const std::string& label, int percent)
 {
     Menu::Choice choice = Plain(label);
     choice.kind = Menu::ValueKind::kSlider;
@@ -54,23 +58,23 @@ std::vector<Menu::Choice> Lines(const ControlSettings& controls)
 {
     std::vector<Menu::Choice> lines;
     for (Action action : kActions)
-        lines.push_back(Plain(Capitalised(ActionLabel(action))));
-    Menu::Choice fire = Plain("Fire mode");
+        lines.push_back(Plain(Capitalised(Named(action))));
+    Menu::Choice fire = Plain(Tr("option line", "Fire mode"));
     fire.kind = Menu::ValueKind::kList;
-    fire.items = {"hold", "toggle"};
+    fire.items = {Tr("menu value", "hold"), Tr("menu value", "toggle")};
     fire.value = controls.toggleFire ? 1 : 0;
     lines.push_back(fire);
-    lines.push_back(Slider("Pad dead zone", controls.padDeadZone));
-    lines.push_back(Slider("Pad fire at", controls.padFireThreshold));
-    lines.push_back(Plain("Back to defaults"));
-    lines.push_back(Plain("Back"));
+    lines.push_back(Slider(Tr("option line", "Pad dead zone"), controls.padDeadZone));
+    lines.push_back(Slider(Tr("option line", "Pad fire at"), controls.padFireThreshold));
+    lines.push_back(Plain(Tr("menu line", "Back to defaults")));
+    lines.push_back(Plain(Tr("menu line", "Back")));
     return lines;
 }
 
 } // namespace
 
 ControlsCard::ControlsCard(SettingsKeeper& settings, const Platform* platform)
-    : MenuCard("Controls", Lines(settings.InForce().controls), &settings.InForce().controls), settings_(settings),
+    : MenuCard(Tr("menu title", "Controls"), Lines(settings.InForce().controls), &settings.InForce().controls), settings_(settings),
       platform_(platform)
 {
     ShowBindings();
@@ -124,7 +128,7 @@ void ControlsCard::ShowBindings()
             line.note = line.note.empty() ? "-" : line.note;
         }
         if (waiting_ && action == waitingFor_)
-            line.note = waitingPad_ ? "press a button" : "press a key";
+            line.note = waitingPad_ ? Tr("menu note", "press a button") : Tr("menu note", "press a key");
         menu_.SetChoice(static_cast<int>(action), line);
     }
 }
@@ -135,12 +139,13 @@ MenuCard::Heard ControlsCard::Take(int line)
         waiting_ = true;
         waitingPad_ = lastHeardPad_;
         waitingFor_ = kActions[static_cast<std::size_t>(line)];
-        Say((waitingPad_ ? "press a pad button for " : "press a key for ") + std::string(ActionLabel(waitingFor_)));
+        Say(Fill(waitingPad_ ? Tr("card note", "press a pad button for %s") : Tr("card note", "press a key for %s"),
+                 {Named(waitingFor_)}));
         ShowBindings();
         return Heard::kShown;
     }
     if (line == kDefaults) {
-        const Heard heard = Choose(ControlSettings::Defaults(), "the game's own controls");
+        const Heard heard = Choose(ControlSettings::Defaults(), Tr("card note", "the game's own controls"));
         menu_.SetChoice(kFireMode, Lines(ControlSettings::Defaults())[kFireMode]);
         menu_.SetChoice(kDeadZone, Lines(ControlSettings::Defaults())[kDeadZone]);
         menu_.SetChoice(kFireThreshold, Lines(ControlSettings::Defaults())[kFireThreshold]);
@@ -214,10 +219,10 @@ MenuCard::Heard ControlsCard::BindKey(Action action, const KeyInput& input)
         if (controls.KeysOf(owner)[0].Empty())
             std::swap(controls.KeysOf(owner)[0], controls.KeysOf(owner)[1]);
         if (Essential(owner) && !HasKey(controls, owner)) {
-            Say(Names().Input(input) + " is the only key of " + ActionLabel(owner) + ", which needs one");
+            Say(Fill(Tr("card note", "%s is the only key of %s, which needs one"), {Names().Input(input), Named(owner)}));
             return Heard::kShown;
         }
-        message = Names().Input(input) + " was " + ActionLabel(owner);
+        message = Fill(Tr("card note", "%s was %s"), {Names().Input(input), Named(owner)});
     }
     keys = {input, keys[0] == input ? keys[1] : keys[0]};
     return Choose(controls, message);
@@ -231,7 +236,7 @@ MenuCard::Heard ControlsCard::BindPad(Action action, int32_t button)
     if (controls.ActionOfPadButton(button, owner) && owner != action) {
         controls.PadOf(owner) = ControlSettings::Defaults().PadOf(owner).kind == PadInput::Kind::kOwnWay ? PadInput::OwnWay()
                                                                                                         : PadInput();
-        message = Names().Button(button) + " was " + ActionLabel(owner);
+        message = Fill(Tr("card note", "%s was %s"), {Names().Button(button), Named(owner)});
     }
     controls.PadOf(action) = PadInput::Button(button);
     return Choose(controls, message);
@@ -254,7 +259,7 @@ MenuCard::Heard ControlsCard::Choose(const ControlSettings& controls, const std:
     chosen.controls = controls;
     const bool kept = settings_.Choose(chosen);
     ShowBindings();
-    Say(kept ? message : "settings not saved");
+    Say(kept ? message : Tr("card note", "settings not saved"));
     return Heard::kSettingsChanged;
 }
 
@@ -262,8 +267,8 @@ std::string ControlsCard::Hint(const InputNames& names) const
 {
     if (!waiting_)
         return MenuCard::Hint(names);
-    const std::string cancel = names.Key(gamekeys::kEscape) + ": cancel";
+    const std::string cancel = names.Key(gamekeys::kEscape) + ": " + Tr("hint", "cancel");
     if (waitingPad_)
-        return names.Button(pads::kBack) + ": clear it \u00B7 " + cancel;
-    return cancel + " \u00B7 " + names.Key(gamekeys::kBackspace) + ": clear the second";
+        return names.Button(pads::kBack) + ": " + Tr("hint", "clear it") + " \u00B7 " + cancel;
+    return cancel + " \u00B7 " + names.Key(gamekeys::kBackspace) + ": " + Tr("hint", "clear the second");
 }

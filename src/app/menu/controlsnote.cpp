@@ -2,6 +2,9 @@
 
 #include "app/text/keycaps.h"
 #include "app/text/lettering.h"
+#include "app/text/linebreaks.h"
+#include "app/text/translate.h"
+#include "utils/translation/textplaces.h"
 
 namespace {
 
@@ -24,6 +27,13 @@ bool SameRows(const std::vector<ControlsNote::Row>& a, const std::vector<Control
     return true;
 }
 
+// What a key does in the language spoken, on one line or two as its place breaks it.
+std::vector<std::string> Meaning(const char* english)
+{
+    const translation::TextPlace& place = translation::places::kControlsNote;
+    return BreakLines(Tr(place.name, english), place.size, static_cast<float>(place.width));
+}
+
 } // namespace
 
 ControlsNote::ControlsNote(CSpriteContainer& sprites) : sprites_(sprites) {}
@@ -32,20 +42,20 @@ std::vector<ControlsNote::Row> ControlsNote::Rows(const InputNames& names)
 {
     std::vector<Row> rows;
     if (names.PadInUse()) {
-        rows.push_back({{names.Action(Action::kUp)}, {"move"}});
-        rows.push_back({{"R stick"}, {"aim; pushed", "past half, fire"}});
+        rows.push_back({{names.Action(Action::kUp)}, Meaning(NoTr("controls note", "move"))});
+        rows.push_back({{Tr("controls note", "R stick")}, Meaning(NoTr("controls note", "aim; pushed\npast half, fire"))});
     } else {
         rows.push_back({{names.Action(Action::kUp), names.Action(Action::kLeft), names.Action(Action::kDown),
                          names.Action(Action::kRight)},
-                        {"move (or arrows)"}});
-        rows.push_back({{"mouse"}, {"aim"}});
+                        Meaning(NoTr("controls note", "move (or arrows)"))});
+        rows.push_back({{Tr("controls note", "mouse")}, Meaning(NoTr("controls note", "aim"))});
         const std::string fire = names.Action(Action::kFire);
-        rows.push_back({{fire == "Mouse Left" ? "click" : fire}, {"fire"}});
+        rows.push_back({{fire == "Mouse Left" ? Tr("controls note", "click") : fire}, Meaning(NoTr("controls note", "fire"))});
     }
-    rows.push_back({{names.Action(Action::kContinue)}, {"continue after", "death or a clear"}});
-    rows.push_back({{names.Action(Action::kRestartLoop)}, {"restart the loop"}});
-    rows.push_back({{names.Action(Action::kPause)}, {"pause / resume"}});
-    rows.push_back({{names.Action(Action::kMenu)}, {"pause menu"}});
+    rows.push_back({{names.Action(Action::kContinue)}, Meaning(NoTr("controls note", "continue after\ndeath or a clear"))});
+    rows.push_back({{names.Action(Action::kRestartLoop)}, Meaning(NoTr("controls note", "restart the loop"))});
+    rows.push_back({{names.Action(Action::kPause)}, Meaning(NoTr("controls note", "pause / resume"))});
+    rows.push_back({{names.Action(Action::kMenu)}, Meaning(NoTr("controls note", "pause menu"))});
     return rows;
 }
 

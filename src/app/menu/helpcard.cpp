@@ -2,6 +2,9 @@
 
 #include "app/control/bindings.h"
 #include "app/menu/menuinput.h"
+#include "app/text/linebreaks.h"
+#include "app/text/translate.h"
+#include "utils/translation/textplaces.h"
 
 namespace {
 
@@ -17,22 +20,34 @@ constexpr float kParagraphGap = 58.0f; // from a paragraph's last line to the ne
 constexpr float kClearBaseline = 604.0f;
 const vector2 kChainCorner(kRight, 448.0f);
 
-// What the loop and the chain are, beside the controls (whose list names the keys).
+// What the loop and the chain are, beside the controls (whose list names the keys): the English
+// broken by hand, a translation where its own breaks say or where a line would be too wide.
 struct Paragraph {
     const char* heading;
-    std::vector<const char*> lines;
+    const char* text;
+    const translation::TextPlace& place;
 };
 const Paragraph kParagraphs[] = {
-    {"The loop", {"die, or restart the loop:", "the level starts again, and", "your past self replays the", "try before, beside you"}},
-    {"The chain", {"hit by two selves within", "350 ms, a small robot blows", "up and takes its neighbours"}},
+    {NoTr("help heading", "The loop"),
+     NoTr("help loop", "die, or restart the loop:\nthe level starts again, and\nyour past self replays the\ntry before, beside you"),
+     translation::places::kHelpLoop},
+    {NoTr("help heading", "The chain"),
+     NoTr("help chain", "hit by two selves within\n350 ms, a small robot blows\nup and takes its neighbours"),
+     translation::places::kHelpChain},
 };
+
+// The text's lines as its place breaks them.
+std::vector<std::string> LinesOf(const translation::TextPlace& place, const char* english)
+{
+    return BreakLines(Tr(place.name, english), place.size, static_cast<float>(place.width));
+}
 
 std::vector<Menu::Choice> NoLines() { return {}; }
 
 } // namespace
 
 HelpCard::HelpCard(const Platform* platform, const ControlSettings* controls, bool offersLesson)
-    : MenuCard("How to play", NoLines(), controls), platform_(platform), offersLesson_(offersLesson),
+    : MenuCard(Tr("help title", "How to play"), NoLines(), controls), platform_(platform), offersLesson_(offersLesson),
       chain_(kChainCorner)
 {
     paper_.Init(35, 20);
@@ -56,20 +71,25 @@ ControlsNote::Layout HelpCard::NoteLayout()
 void HelpCard::Letter()
 {
     Lettering lettering(sprites_);
-    lettering.Write("How to play", vector2(kVirtualWidth * 0.5f, kTitleBaseline), GlyphSize::kLarge, TextAlign::kCentre);
-    lettering.Write("Controls", vector2(kLeft, kHeadingBaseline), GlyphSize::kLarge);
+    lettering.Write(Tr("help title", "How to play"), vector2(kVirtualWidth * 0.5f, kTitleBaseline), GlyphSize::kLarge,
+                    TextAlign::kCentre);
+    lettering.Write(Tr("help heading", "Controls"), vector2(kLeft, kHeadingBaseline), GlyphSize::kLarge);
     float baseline = kHeadingBaseline;
     for (const Paragraph& paragraph : kParagraphs) {
-        lettering.Write(paragraph.heading, vector2(kRight, baseline), GlyphSize::kLarge);
+        lettering.Write(Tr("help heading", paragraph.heading), vector2(kRight, baseline), GlyphSize::kLarge);
         baseline += kHeadingGap;
-        for (const char* line : paragraph.lines) {
+        for (const std::string& line : LinesOf(paragraph.place, paragraph.text)) {
             baseline += kLineStep;
             lettering.Write(line, vector2(kRight, baseline), GlyphSize::kSmall);
         }
         baseline += kParagraphGap;
     }
-    lettering.Write("clear a level: stay alive", vector2(kLeft, kClearBaseline), GlyphSize::kSmall);
-    lettering.Write("until its time runs out", vector2(kLeft, kClearBaseline + kLineStep), GlyphSize::kSmall);
+    baseline = kClearBaseline;
+    for (const std::string& line :
+         LinesOf(translation::places::kHelpClear, NoTr("help clear", "clear a level: stay alive\nuntil its time runs out"))) {
+        lettering.Write(line, vector2(kLeft, baseline), GlyphSize::kSmall);
+        baseline += kLineStep;
+    }
 }
 
 MenuCard::Heard HelpCard::Hear(const GameEvent& person)
@@ -92,7 +112,7 @@ MenuCard::Heard HelpCard::Take(int) { return Heard::kNothing; }
 
 std::string HelpCard::Hint(const InputNames& names) const
 {
-    return MenuHint::Text(names, offersLesson_ ? "play the lesson" : "", "back");
+    return MenuHint::Text(names, offersLesson_ ? NoTr("hint", "play the lesson") : "", NoTr("hint", "back"));
 }
 
 bool HelpCard::Animate(uint32_t ms)

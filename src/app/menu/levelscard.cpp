@@ -2,6 +2,7 @@
 
 #include "app/control/bindings.h"
 #include "app/profile/recordwords.h"
+#include "app/text/translate.h"
 #include "audio/soundbank.h"
 #include "utils/datafiles.h"
 
@@ -11,8 +12,6 @@
 
 namespace {
 
-// The tab line's name of the game's own levels.
-const char* const kOwnBook = "Notebook 1";
 
 bool Cleared(const Progress& progress, int position)
 {
@@ -29,9 +28,9 @@ std::string RecordNote(const LevelRecord& record)
 Menu::Choice BookTabs(const std::vector<ShelfPack>& books, int book)
 {
     Menu::Choice tabs;
-    tabs.label = "Book";
+    tabs.label = Tr("option line", "Book");
     tabs.kind = Menu::ValueKind::kList;
-    tabs.items.push_back(kOwnBook);
+    tabs.items.push_back(Tr("menu value", "Notebook 1")); // the game's own levels
     for (const ShelfPack& pack : books)
         tabs.items.push_back(pack.list.title.empty() ? pack.list.id : pack.list.title);
     tabs.value = book;
@@ -47,7 +46,7 @@ int SourceOrder(ShelfPack::Source source)
 
 LevelsCard::LevelsCard(const Progress& progress, int levelCount, const ControlSettings* controls,
                        const ReplayShelf* shelf, std::vector<ShelfPack> books)
-    : MenuCard("Levels", {}, controls), progress_(progress), levelCount_(levelCount),
+    : MenuCard(Tr("menu title", "Levels"), {}, controls), progress_(progress), levelCount_(levelCount),
       furthestOpen_(progress.cleared + 1), shelf_(shelf), books_(std::move(books))
 {
     menu_.SetChoices(Lines());
@@ -75,7 +74,7 @@ std::vector<Menu::Choice> LevelsCard::Lines() const
             lines.push_back(BookLineOf(progress_, level));
     }
     Menu::Choice back;
-    back.label = "Back";
+    back.label = Tr("menu line", "Back");
     lines.push_back(back);
     return lines;
 }
@@ -84,7 +83,7 @@ Menu::Choice LevelsCard::BookLineOf(const Progress& progress, const ShelfLevel& 
 {
     Menu::Choice line;
     const std::string number = std::to_string(level.position);
-    line.label = level.name.empty() ? "Level " + number : number + ". " + level.name;
+    line.label = level.name.empty() ? Fill(Tr("menu line", "Level %s"), {number}) : number + ". " + level.name;
     const LevelRecord record = progress.RecordOfHash(level.hash);
     if (record.Exists()) {
         line.note = RecordNote(record);
@@ -116,7 +115,10 @@ MenuCard::Heard LevelsCard::TakeInBook(int line)
     return Heard::kShown;
 }
 
-std::string LevelsCard::OpenedBy(int position) { return "clear level " + std::to_string(position - 1) + " first"; }
+std::string LevelsCard::OpenedBy(int position)
+{
+    return Fill(Tr("menu note", "clear level %s first"), {std::to_string(position - 1)});
+}
 
 // The marked line says what opens it when it is locked; the line it leaves says its records again.
 void LevelsCard::SayWhatOpens()
@@ -140,7 +142,7 @@ void LevelsCard::SayWhatOpens()
 Menu::Choice LevelsCard::LineOf(const Progress& progress, int position)
 {
     Menu::Choice line;
-    line.label = "Level " + std::to_string(position);
+    line.label = Fill(Tr("menu line", "Level %s"), {std::to_string(position)});
     const LevelRecord record = progress.RecordOf(position);
     if (record.Exists())
         line.note = RecordNote(record);
@@ -170,10 +172,10 @@ MenuCard::Heard LevelsCard::Take(int line)
         return Heard::kShown;
     }
     std::vector<Menu::Choice> lines(3);
-    lines[0].label = "Play";
-    lines[1].label = "Watch best";
-    lines[2].label = "Back";
-    asking_ = std::make_unique<Menu>("Level " + std::to_string(position), lines);
+    lines[0].label = Tr("menu line", "Play");
+    lines[1].label = Tr("menu line", "Watch best");
+    lines[2].label = Tr("menu line", "Back");
+    asking_ = std::make_unique<Menu>(Fill(Tr("menu title", "Level %s"), {std::to_string(position)}), lines);
     askedPosition_ = position;
     return Heard::kShown;
 }

@@ -159,6 +159,12 @@ void Menu::SetChoices(const std::vector<Choice>& choices)
     Rebuild();
 }
 
+void Menu::SetTitle(const std::string& title)
+{
+    title_ = title;
+    Rebuild();
+}
+
 void Menu::SetAlpha(float alpha)
 {
     alpha_ = Clamp(alpha, 0.0f, 1.0f);
@@ -329,6 +335,18 @@ void Menu::LetterLine(int index, float top)
     const float noteRight = choice.kind != ValueKind::kNone ? valueLeft - 2.0f * kGap : valueLeft;
     if (!choice.note.empty())
         ink_.Write(choice.note, vector2(noteRight, baseline), GlyphSize::kSmall, TextAlign::kRight, alpha);
+}
+
+float Menu::LabelRoom(int index) const
+{
+    const Choice& choice = choices_.at(static_cast<std::size_t>(index));
+    const float valueLeft = ValueLeft(index);
+    // A label may reach a value's ink, which its picture draws a few pixels in.
+    constexpr float kValueMargin = 3.0f;
+    const float right = choice.note.empty()
+                            ? valueLeft + kValueMargin
+                            : valueLeft - 2.0f * kGap - Lettering::Width(choice.note, GlyphSize::kSmall) - kGap;
+    return right - (CardBox().x + kLabelLeft);
 }
 
 // Where a line's value starts: right of it only the badge, if any. A line without a value gets

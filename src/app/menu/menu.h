@@ -87,6 +87,11 @@ public:
     void SetChoice(int index, const Choice& choice);
     // Replaces every choice (a list filtered anew); the mark stays on its line while there is one.
     void SetChoices(const std::vector<Choice>& choices);
+    // Replaces the title (the card's words lettered in another language).
+    void SetTitle(const std::string& title);
+    const std::string& Title() const { return title_; }
+    // How wide the line's label may be lettered before it meets its note or its value's picture.
+    float LabelRoom(int index) const;
     // Fades the whole menu (1 opaque).
     void SetAlpha(float alpha);
 

@@ -1,4 +1,5 @@
 #include "app/menu/menuhint.h"
+#include "app/text/translate.h"
 
 #include "engine/input/gamekeys.h"
 #include "engine/input/padbuttons.h"
@@ -20,8 +21,8 @@ std::string MenuHint::BackKey(const InputNames& names)
 
 std::string MenuHint::Text(const InputNames& names, const std::string& take, const std::string& back)
 {
-    const std::string taking = take.empty() ? "" : TakeKey(names) + ": " + take;
-    const std::string going = back.empty() ? "" : BackKey(names) + ": " + back;
+    const std::string taking = take.empty() ? "" : TakeKey(names) + ": " + Tr("hint", take.c_str());
+    const std::string going = back.empty() ? "" : BackKey(names) + ": " + Tr("hint", back.c_str());
     return taking + (taking.empty() || going.empty() ? "" : " \u00B7 ") + going;
 }
 

@@ -4,6 +4,7 @@
 // where Escape does nothing says only "Enter: take", one that waits for a key says which keys
 // still do something ("Esc: cancel · Backspace: clear the second").
 #include "app/control/inputnames.h"
+#include "app/text/translate.h"
 #include "app/text/lettering.h"
 #include "engine/render/spritecontainer.h"
 
@@ -22,7 +23,8 @@ public:
 
     // "Enter: take · Esc: back" with the words given for what taking and going back do there;
     // an empty word leaves its key out.
-    static std::string Text(const InputNames& names, const std::string& take = "take", const std::string& back = "back");
+    static std::string Text(const InputNames& names, const std::string& take = NoTr("hint", "take"),
+                            const std::string& back = NoTr("hint", "back"));
     // The key or button that takes a line, and the one that goes back.
     static std::string TakeKey(const InputNames& names);
     static std::string BackKey(const InputNames& names);

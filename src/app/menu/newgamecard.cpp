@@ -1,5 +1,7 @@
 #include "app/menu/newgamecard.h"
 
+#include "app/text/translate.h"
+
 #include <vector>
 
 namespace {
@@ -7,16 +9,16 @@ namespace {
 std::vector<Menu::Choice> Lines()
 {
     std::vector<Menu::Choice> lines(3);
-    lines[NewGameCard::kLesson].label = "Learn to play first";
-    lines[NewGameCard::kLevelOne].label = "Straight to level 1";
-    lines[NewGameCard::kBack].label = "Back";
+    lines[NewGameCard::kLesson].label = Tr("menu line", "Learn to play first");
+    lines[NewGameCard::kLevelOne].label = Tr("menu line", "Straight to level 1");
+    lines[NewGameCard::kBack].label = Tr("menu line", "Back");
     return lines;
 }
 
 } // namespace
 
 NewGameCard::NewGameCard(int startAfter, const ControlSettings* controls)
-    : MenuCard("New game", Lines(), controls), startAfter_(startAfter)
+    : MenuCard(Tr("menu title", "New game"), Lines(), controls), startAfter_(startAfter)
 {
 }
 

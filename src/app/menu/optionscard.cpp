@@ -2,6 +2,7 @@
 
 #include "app/profile/applysettings.h"
 #include "app/profile/settingskeeper.h"
+#include "app/text/translate.h"
 #include "audio/soundbank.h"
 #include "engine/platform/platform.h"
 #include "utils/datafiles.h"
@@ -15,7 +16,7 @@ constexpr float kProblemWidth = kVirtualWidth - 16.0f;
 constexpr float kFirstProblemBaseline = kVirtualHeight - 88.0f; // between the card and the hint
 constexpr float kProblemStep = 27.0f;
 
-Menu::Choice Slider(const char* label, int value)
+Menu::Choice Slider(const std::string& label, int value)
 {
     Menu::Choice choice;
     choice.label = label;
@@ -24,7 +25,7 @@ Menu::Choice Slider(const char* label, int value)
     return choice;
 }
 
-Menu::Choice Switch(const char* label, bool on)
+Menu::Choice Switch(const std::string& label, bool on)
 {
     Menu::Choice choice;
     choice.label = label;
@@ -33,7 +34,7 @@ Menu::Choice Switch(const char* label, bool on)
     return choice;
 }
 
-Menu::Choice Plain(const char* label)
+Menu::Choice Plain(const std::string& label)
 {
     Menu::Choice choice;
     choice.label = label;
@@ -52,7 +53,7 @@ std::vector<WindowSize> SizesOffered(const WindowSize& inForce)
     return sizes;
 }
 
-Menu::Choice List(const char* label, const std::vector<std::string>& items, int value)
+Menu::Choice List(const std::string& label, const std::vector<std::string>& items, int value)
 {
     Menu::Choice choice;
     choice.label = label;
@@ -75,7 +76,7 @@ Menu::Choice GameSpeedChoice(int speed)
         if (SpeedAt(i) == speed)
             value = static_cast<int>(i);
     }
-    Menu::Choice choice = List("Game speed", items, value);
+    Menu::Choice choice = List(Tr("option line", "Game speed"), items, value);
     choice.scale = true;
     return choice;
 }
@@ -86,28 +87,49 @@ Menu::Choice WindowSizeChoice(const WindowSize& inForce)
     int value = 0;
     const std::vector<WindowSize> sizes = SizesOffered(inForce);
     for (std::size_t i = 0; i < sizes.size(); ++i) {
-        items.push_back(sizes[i].Name());
+        items.push_back(sizes[i].fitsDesktop ? Tr("menu value", "fit") : sizes[i].Name());
         if (sizes[i] == inForce)
             value = static_cast<int>(i);
     }
-    return List("Window", items, value);
+    return List(Tr("option line", "Window"), items, value);
+}
+
+// "Auto", then every language by its own name.
+Menu::Choice LanguageChoice(const std::string& language)
+{
+    std::vector<std::string> items{Tr("menu value", "Auto")};
+    int value = 0;
+    for (const translation::Language& known : translation::kLanguages) {
+        if (language == known.code)
+            value = static_cast<int>(items.size());
+        items.push_back(known.ownName);
+    }
+    return List(Tr("option line", "Language"), items, value);
+}
+
+// The setting of the language at the list's index.
+std::string LanguageAt(std::size_t index)
+{
+    return index == 0 ? Settings::kAutomatic : translation::kLanguages[index - 1].code;
 }
 
 std::vector<Menu::Choice> ChoicesFor(const Settings& settings)
 {
-    return {Slider("Music", settings.musicVolume),
-            Slider("Effects", settings.effectsVolume),
-            Switch("Full screen", settings.fullScreen),
+    return {Slider(Tr("option line", "Music"), settings.musicVolume),
+            Slider(Tr("option line", "Effects"), settings.effectsVolume),
+            Switch(Tr("option line", "Full screen"), settings.fullScreen),
             WindowSizeChoice(settings.windowSize),
-            Switch("Paper motion", settings.paperMotion),
-            Switch("Show fps", settings.showFps),
-            Switch("Pause on focus loss", settings.pauseOnFocusLoss),
-            Slider("Rumble", settings.rumble),
+            Switch(Tr("option line", "Paper motion"), settings.paperMotion),
+            Switch(Tr("option line", "Show fps"), settings.showFps),
+            Switch(Tr("option line", "Pause on focus loss"), settings.pauseOnFocusLoss),
+            Slider(Tr("option line", "Rumble"), settings.rumble),
             GameSpeedChoice(settings.gameSpeed),
-            List("Flashes", {"full", "soft"}, settings.softFlashes ? 1 : 0),
-            Plain("Controls"),
-            Plain("Back to defaults"),
-            Plain("Back")};
+            List(Tr("option line", "Flashes"), {Tr("menu value", "full"), Tr("menu value", "soft")},
+                 settings.softFlashes ? 1 : 0),
+            LanguageChoice(settings.language),
+            Plain(Tr("menu line", "Controls")),
+            Plain(Tr("menu line", "Back to defaults")),
+            Plain(Tr("menu line", "Back"))};
 }
 
 // The settings in force, with full screen as the window is now: F11 and Alt+Enter switch the
@@ -140,7 +162,9 @@ std::vector<std::string> ProblemLines(const std::vector<std::string>& problems)
     for (std::size_t i = 0; i < problems.size() && lines.size() < kProblemLines; ++i) {
         const std::size_t more = problems.size() - i;
         if (lines.size() + 1 == kProblemLines && more > 1)
-            lines.push_back("and " + std::to_string(more) + " more problems with the settings file");
+            lines.push_back(Fill(TrN("card note", "and %d more problem with the settings file",
+                                     "and %d more problems with the settings file", more),
+                                 {std::to_string(more)}));
         else
             lines.push_back(Fitted(problems[i], kProblemWidth));
     }
@@ -150,7 +174,7 @@ std::vector<std::string> ProblemLines(const std::vector<std::string>& problems)
 } // namespace
 
 OptionsCard::OptionsCard(SettingsKeeper& settings, Platform* platform)
-    : MenuCard("Options", ChoicesFor(AsTheWindowIs(settings.InForce(), platform)), &settings.InForce().controls),
+    : MenuCard(Tr("menu title", "Options"), ChoicesFor(AsTheWindowIs(settings.InForce(), platform)), &settings.InForce().controls),
       settings_(settings),
       platform_(platform)
 {
@@ -200,9 +224,10 @@ MenuCard::Heard OptionsCard::Take(int line)
         return Heard::kShown;
     }
     if (line == kDefaults) {
-        // The controls have their own "Back to defaults".
+        // The controls have their own "Back to defaults"; the language stays the player's.
         Settings defaults = Settings::Defaults();
         defaults.controls = settings_.InForce().controls;
+        defaults.language = settings_.InForce().language;
         const Heard heard = Choose(defaults, true);
         ShowSettings();
         return heard;
@@ -244,6 +269,9 @@ MenuCard::Heard OptionsCard::ChangeValue(int line, int value)
     case kFlashes:
         chosen.softFlashes = value != 0;
         break;
+    case kLanguage:
+        chosen.language = LanguageAt(static_cast<std::size_t>(value));
+        break;
     default:
         return Heard::kShown;
     }
@@ -265,8 +293,13 @@ MenuCard::Heard OptionsCard::Choose(const Settings& chosen, bool windowChosen)
     ApplyVolumes(now);
     if (platform_ && windowChosen && (now.fullScreen != platform_->IsFullScreen() || now.windowSize != before.windowSize))
         ApplyWindow(*platform_, now);
+    if (now.language != before.language) {
+        ApplyLanguage(platform_, now);
+        menu_.SetTitle(Tr("menu title", "Options"));
+        menu_.SetChoices(ChoicesFor(AsTheWindowIs(now, platform_)));
+    }
     Menu::Choice back = menu_.ChoiceAt(kBack);
-    back.note = kept ? "" : "settings not saved";
+    back.note = kept ? "" : Tr("menu note", "settings not saved");
     menu_.SetChoice(kBack, back);
     return Heard::kSettingsChanged;
 }

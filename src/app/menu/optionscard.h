@@ -2,7 +2,8 @@
 // The options, one card for the main menu and the pause menu alike: the music's and the
 // effects' volumes, full screen, the window's size, the paper's motion, showing fps, pausing when
 // the window loses the focus, how hard the pad rumbles, the game's speed (100 % down to 50 %),
-// flashes full or soft, the Controls (app/menu/controlscard.h), "Back to defaults" and "Back". Every
+// flashes full or soft, the language (at once: the card letters itself anew, and a screen under
+// it hears that the settings changed), the Controls (app/menu/controlscard.h), "Back to defaults" and "Back". Every
 // change is the player's choice through the settings keeper (in force at once and kept in the settings file) and is applied at
 // once: the volumes are heard while they change (an effect plays at the new effects volume), the
 // window changes as the switch of F11 does, and the full-screen line follows F11 and Alt+Enter.
@@ -48,6 +49,7 @@ public:
         kRumble,
         kGameSpeed,
         kFlashes,
+        kLanguage,
         kControls,
         kDefaults,
         kBack

@@ -1,4 +1,5 @@
 #include "app/menu/pausecard.h"
+#include "app/text/translate.h"
 
 #include "app/profile/settingskeeper.h"
 #include "world/gameplay.h"
@@ -16,8 +17,10 @@ std::vector<Line> LinesOver(PauseCard::Over over)
 
 const char* Label(Line line)
 {
-    static const char* const kLabels[] = {"Resume", "Restart loop", "Skip the lesson", "Options", "How to play",
-                                          "Main menu", "Quit"};
+    static const char* const kLabels[] = {NoTr("menu line", "Resume"),      NoTr("menu line", "Restart loop"),
+                                          NoTr("menu line", "Skip the lesson"), NoTr("menu line", "Options"),
+                                          NoTr("menu line", "How to play"), NoTr("menu line", "Main menu"),
+                                          NoTr("menu line", "Quit")};
     return kLabels[static_cast<int>(line)];
 }
 
@@ -26,17 +29,23 @@ std::vector<Menu::Choice> Choices(const std::vector<Line>& lines)
     std::vector<Menu::Choice> choices;
     for (Line line : lines) {
         Menu::Choice choice;
-        choice.label = Label(line);
+        choice.label = Tr("menu line", Label(line));
         choices.push_back(choice);
     }
     return choices;
 }
 
+std::string Title(PauseCard::Over over)
+{
+    return over == PauseCard::Over::kLesson ? Tr("menu title", "Lesson paused") : Tr("menu title", "Paused");
+}
+
 } // namespace
 
 PauseCard::PauseCard(SettingsKeeper& settings, Platform* platform, Over over)
-    : MenuCard(over == Over::kLesson ? "Lesson paused" : "Paused", Choices(LinesOver(over)), &settings.InForce().controls),
-      settings_(settings), platform_(platform), lines_(LinesOver(over)), overLesson_(over == Over::kLesson)
+    : MenuCard(Title(over), Choices(LinesOver(over)), &settings.InForce().controls), settings_(settings),
+      platform_(platform), kind_(over), lines_(LinesOver(over)),
+      speech_(SpeechChanges())
 {
 }
 
@@ -50,6 +59,11 @@ MenuCard::Heard PauseCard::Hear(const GameEvent& event)
     if (over_->WhatNext().to != Change::To::kBack)
         return heard;
     over_.reset();
+    if (speech_ != SpeechChanges()) { // the language was changed in the options
+        speech_ = SpeechChanges();
+        menu_.SetTitle(Title(kind_));
+        menu_.SetChoices(Choices(lines_));
+    }
     return Heard::kShown;
 }
 
@@ -69,7 +83,7 @@ MenuCard::Heard PauseCard::Take(int index)
         break;
     case Line::kHelp:
         // Over a level the help offers the lesson (Enter); over the lesson itself it does not.
-        over_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, !overLesson_);
+        over_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, kind_ != Over::kLesson);
         break;
     case Line::kMainMenu:
         next_ = Change(Change::To::kMainMenu);
@@ -99,5 +113,5 @@ bool PauseCard::ShowHint()
 
 std::string PauseCard::Hint(const InputNames& names) const
 {
-    return over_ ? over_->Hint(names) : MenuHint::Text(names, "take", "resume");
+    return over_ ? over_->Hint(names) : MenuHint::Text(names, NoTr("hint", "take"), NoTr("hint", "resume"));
 }

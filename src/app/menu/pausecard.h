@@ -40,8 +40,9 @@ private:
 
     SettingsKeeper& settings_;
     Platform* platform_;
+    Over kind_;
     std::vector<Line> lines_;
-    bool overLesson_;
+    uint32_t speech_; // SpeechChanges() when the card was lettered
     std::unique_ptr<MenuCard> over_; // the options or the help, while one shows
     MenuHint hint_;
 };

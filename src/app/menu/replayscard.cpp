@@ -1,6 +1,7 @@
 #include "app/menu/replayscard.h"
 
 #include "app/profile/recordwords.h"
+#include "app/text/translate.h"
 
 #include <algorithm>
 #include <array>
@@ -11,20 +12,23 @@ namespace {
 // "played 9 Dec 2026, 18:00" of "2026-12-09T18:00:01Z"; "" for a date that is not one.
 std::string PlayedOn(const std::string& date)
 {
-    static const std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static const std::array<const char*, 12> kMonths = {
+        NoTr("card note", "Jan"), NoTr("card note", "Feb"), NoTr("card note", "Mar"), NoTr("card note", "Apr"),
+        NoTr("card note", "May"), NoTr("card note", "Jun"), NoTr("card note", "Jul"), NoTr("card note", "Aug"),
+        NoTr("card note", "Sep"), NoTr("card note", "Oct"), NoTr("card note", "Nov"), NoTr("card note", "Dec")};
     const int month = date.size() >= 16 ? std::atoi(date.substr(5, 2).c_str()) : 0;
     const int day = month ? std::atoi(date.substr(8, 2).c_str()) : 0;
     if (month < 1 || month > 12 || day < 1)
         return "";
-    return "played " + std::to_string(day) + " " + kMonths[static_cast<std::size_t>(month - 1)] + " " +
-           date.substr(0, 4) + ", " + date.substr(11, 5) + " UTC";
+    // TRANSLATORS: the day, the month's short name, the year and the time of day.
+    return Fill(Tr("card note", "played %s %s %s, %s UTC"), {std::to_string(day),
+                Tr("card note", kMonths[static_cast<std::size_t>(month - 1)]), date.substr(0, 4), date.substr(11, 5)});
 }
 
 } // namespace
 
 ReplaysCard::ReplaysCard(const ReplayShelf& shelf, const ControlSettings* controls)
-    : MenuCard("Replays", {}, controls), all_(shelf.List())
+    : MenuCard(Tr("menu title", "Replays"), {}, controls), all_(shelf.List())
 {
     for (const ReplayShelf::Entry& entry : all_)
         filterLevels_.push_back(entry.header.position);
@@ -39,7 +43,7 @@ Menu::Choice ReplaysCard::LineOf(const ReplayShelf::Entry& entry)
 {
     const Replay& header = entry.header;
     Menu::Choice line;
-    line.label = "Level " + std::to_string(header.position);
+    line.label = Fill(Tr("menu line", "Level %s"), {std::to_string(header.position)});
     line.note = LoopCount(header.loops) + " · " + FormatGameTime(header.milliseconds, 1) +
                 (header.assisted ? std::string(" ") + kAssistedGlyph : "");
     if (entry.IsRecord())
@@ -50,9 +54,9 @@ Menu::Choice ReplaysCard::LineOf(const ReplayShelf::Entry& entry)
 std::vector<Menu::Choice> ReplaysCard::Lines() const
 {
     std::vector<Menu::Choice> lines(1);
-    lines[0].label = "Levels";
+    lines[0].label = Tr("option line", "Levels");
     lines[0].kind = Menu::ValueKind::kList;
-    lines[0].items.push_back("all");
+    lines[0].items.push_back(Tr("menu value", "all"));
     for (int level : filterLevels_)
         lines[0].items.push_back(std::to_string(level));
     lines[0].value = filterIndex_;
@@ -61,11 +65,11 @@ std::vector<Menu::Choice> ReplaysCard::Lines() const
         lines.push_back(LineOf(entry));
     if (all_.empty()) {
         lines.emplace_back();
-        lines.back().label = kNone;
+        lines.back().label = Tr("menu line", "no replays yet");
         lines.back().enabled = false;
     }
     lines.emplace_back();
-    lines.back().label = "Back";
+    lines.back().label = Tr("menu line", "Back");
     return lines;
 }
 

@@ -20,8 +20,6 @@ public:
     // The replays the card lists now, with the filter as it stands.
     const std::vector<ReplayShelf::Entry>& Listed() const { return listed_; }
 
-    static constexpr const char* kNone = "no replays yet";
-
     Heard Hear(const GameEvent& event) override;
     void Draw() override;
     // When the marked replay was played, as the card says under it ("" on other lines).

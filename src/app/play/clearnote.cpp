@@ -1,4 +1,5 @@
 #include "app/play/clearnote.h"
+#include "app/text/translate.h"
 
 #include "app/profile/recordwords.h"
 
@@ -27,13 +28,12 @@ bool SameClear(const ClearReport& a, const ClearReport& b)
 
 std::vector<ClearNote::Line> ClearNote::Lines(const ClearReport& clear)
 {
-    const auto assisted = [](bool marked) { return std::string(marked ? " assisted" : ""); };
+    const auto assisted = [](bool marked) { return marked ? " " + Tr("ending row", "assisted") : std::string(); };
+    const std::string bestLoops = std::to_string(clear.best.loops) + assisted(clear.best.loopsAssisted);
+    const std::string bestTime = FormatGameTime(clear.best.milliseconds) + assisted(clear.best.timeAssisted);
     std::vector<Line> lines{
-        {LoopCount(clear.loops) + " \u00B7 best " + std::to_string(clear.best.loops) + assisted(clear.best.loopsAssisted),
-         clear.NewFewestLoops()},
-        {"time " + FormatGameTime(clear.milliseconds) + " \u00B7 best " + FormatGameTime(clear.best.milliseconds) +
-             assisted(clear.best.timeAssisted),
-         clear.NewBestTime()},
+        {Fill(Tr("clear note", "%s · best %s"), {LoopCount(clear.loops), bestLoops}), clear.NewFewestLoops()},
+        {Fill(Tr("clear note", "time %s · best %s"), {FormatGameTime(clear.milliseconds), bestTime}), clear.NewBestTime()},
     };
     if (!clear.name.empty())
         lines.insert(lines.begin(), {"level " + std::to_string(clear.position) + " \u00B7 " + clear.name, false});
@@ -43,7 +43,7 @@ std::vector<ClearNote::Line> ClearNote::Lines(const ClearReport& clear)
     if (medals.time)
         lines.push_back({"time medal \u00B7 par " + FormatGameTime(clear.par.milliseconds), true});
     if (clear.assisted)
-        lines.push_back({"an assisted clear: the game played slower", false});
+        lines.push_back({Tr("clear note", "an assisted clear: the game played slower"), false});
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #include "app/play/statuslayer.h"
 
+#include "app/text/translate.h"
 #include "utils/datafiles.h"
 #include "world/gameplay.h"
 
@@ -33,28 +34,31 @@ std::vector<std::string> StatusLayer::LabelImages(const Place& place)
     std::vector<std::string> images;
     if (place.level < 1 || place.level > place.levelCount)
         return images;
-    images.push_back(datafiles::kLabelLevel);
+    images.push_back(InSpokenLanguage(datafiles::kLabelLevel));
     AddNumber(images, place.level);
     images.push_back(datafiles::kLabelSlash);
     AddNumber(images, place.levelCount);
     images.push_back(datafiles::kLabelDot);
-    images.push_back(datafiles::kLabelLoop);
+    images.push_back(InSpokenLanguage(datafiles::kLabelLoop));
     AddNumber(images, place.loop);
     return images;
 }
 
 bool StatusLayer::Update(const Place& place, bool paused)
 {
-    const bool relettered = !lettered_ || !place.SameLabel(shown_);
+    const bool relettered = !lettered_ || !place.SameLabel(shown_) || speech_ != SpeechChanges();
     if (relettered)
         Letter(place);
     const bool noteChanged = clearNote_.Show(place.clear, place.bannerAlpha);
-    const bool saveNoteChanged = saveNote_.Say(sprites_, place.saveFailed ? kSaveFailedNote : "", kSaveNoteAnchor, TextAlign::kLeft);
-    const std::string resume = place.padGone ? kPadGoneNote : place.pauseKey.empty() ? "" : place.pauseKey + ": resume";
+    const std::string saveFailed = place.saveFailed ? Tr("pause note", "progress cannot be saved") : "";
+    const bool saveNoteChanged = saveNote_.Say(sprites_, saveFailed, kSaveNoteAnchor, TextAlign::kLeft);
+    const std::string resume = place.padGone           ? Tr("pause note", "pad disconnected")
+                               : place.pauseKey.empty() ? ""
+                                                        : Fill(Tr("pause note", "%s: resume"), {place.pauseKey});
     const bool pauseNoteChanged = pauseNote_.Say(sprites_, paused ? resume : "", kPauseNoteAnchor);
     const bool scrapChanged = paused != (pausedScrap_ != nullptr);
     if (paused && !pausedScrap_) {
-        pausedScrap_ = sprites_.CreateSprite(datafiles::kPaused);
+        pausedScrap_ = sprites_.CreateSprite(InSpokenLanguage(datafiles::kPaused));
         pausedScrap_->SetCentre(kPausedCentre);
     } else if (!paused && pausedScrap_) {
         pausedScrap_->killed = true;
@@ -109,4 +113,5 @@ void StatusLayer::Letter(const Place& place)
         letter->x += kLabelRight - pen;
     shown_ = place;
     lettered_ = true;
+    speech_ = SpeechChanges();
 }

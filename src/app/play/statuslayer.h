@@ -55,10 +55,6 @@ public:
 
     // The images of the label, left to right, for a place (empty when no label shows).
     static std::vector<std::string> LabelImages(const Place& place);
-    // What the note says while progress cannot be saved, and under the paused scrap when the pad
-    // went away.
-    static constexpr const char* kSaveFailedNote = "progress cannot be saved";
-    static constexpr const char* kPadGoneNote = "pad disconnected";
 
 private:
     void Letter(const Place& place);
@@ -74,4 +70,5 @@ private:
     CSprite* pausedScrap_ = nullptr;
     Place shown_;
     bool lettered_ = false;
+    uint32_t speech_ = 0; // SpeechChanges() when the label was lettered
 };

@@ -1,6 +1,7 @@
 #include "app/profile/applysettings.h"
 
 #include "audio/audiodevice.h"
+#include "app/text/translate.h"
 #include "engine/platform/platform.h"
 
 void ApplyVolumes(const Settings& settings)
@@ -21,4 +22,19 @@ void ApplyWindow(Platform& platform, const Settings& settings)
     const WindowSize window = WindowOnThisDesktop(platform, settings.windowSize);
     platform.SetWindowedSize(window.width, window.height);
     platform.SetFullScreen(settings.fullScreen);
+}
+
+const translation::Language& AutomaticLanguage(const Platform* platform)
+{
+    if (platform)
+        for (const std::string& locale : platform->PreferredLocales())
+            if (const translation::Language* spoken = translation::LanguageOfLocale(locale))
+                return *spoken;
+    return translation::kEnglish;
+}
+
+void ApplyLanguage(const Platform* platform, const Settings& settings)
+{
+    const translation::Language* chosen = translation::LanguageOfCode(settings.language);
+    Speak(chosen ? chosen : &AutomaticLanguage(platform));
 }

@@ -1,12 +1,16 @@
 #include "app/profile/recordwords.h"
+#include "app/text/translate.h"
 
 #include <cstdio>
 
-std::string LoopCount(int loops) { return std::to_string(loops) + (loops == 1 ? " loop" : " loops"); }
+std::string LoopCount(int loops)
+{
+    return Fill(TrN("ending row", "%d loop", "%d loops", static_cast<uint64_t>(loops)), {std::to_string(loops)});
+}
 
 std::string AssistedMark(const LevelRecord& record)
 {
-    return record.loopsAssisted || record.timeAssisted ? "assisted" : "";
+    return record.loopsAssisted || record.timeAssisted ? Tr("ending row", "assisted") : "";
 }
 
 std::string AssistedGlyph(const LevelRecord& record)
@@ -35,5 +39,5 @@ std::string FormatGameTime(uint32_t milliseconds, int decimals)
     char text[32];
     std::snprintf(text, sizeof text, "%u:%02u.%0*u", seconds / 60, seconds % 60, decimals >= 2 ? 2 : 1,
                   parts % perSecond);
-    return text;
+    return WithDecimalMark(text);
 }

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-// "1 loop", "3 loops".
+// "1 loop", "3 loops" (in the language spoken, as the words below).
 std::string LoopCount(int loops);
 // "assisted" for a record that came, in a figure or both, from a game played slower than full
 // speed; "" for one of full speed.
@@ -16,7 +16,8 @@ std::string AssistedMark(const LevelRecord& record);
 std::string AssistedGlyph(const LevelRecord& record);
 inline constexpr const char* kAssistedGlyph = "\u231B";
 // Minutes, seconds and the fraction: "0:42.50" with two decimals, "0:42.5" with one (the
-// milliseconds past the last digit are left out, never rounded up).
+// milliseconds past the last digit are left out, never rounded up), with the language's decimal
+// mark ("0:42,50").
 std::string FormatGameTime(uint32_t milliseconds, int decimals = 2);
 // The time as FormatGameTime shows it, in milliseconds: a sum of shown times adds up as shown.
 uint32_t ShownGameTime(uint32_t milliseconds, int decimals = 2);

@@ -58,7 +58,8 @@ bool Settings::operator==(const Settings& other) const
     return musicVolume == other.musicVolume && effectsVolume == other.effectsVolume &&
            fullScreen == other.fullScreen && windowSize == other.windowSize && paperMotion == other.paperMotion &&
            showFps == other.showFps && pauseOnFocusLoss == other.pauseOnFocusLoss && rumble == other.rumble &&
-           controls == other.controls && gameSpeed == other.gameSpeed && softFlashes == other.softFlashes;
+           controls == other.controls && gameSpeed == other.gameSpeed && softFlashes == other.softFlashes &&
+           language == other.language;
 }
 
 Settings WithChanges(Settings onto, const Settings& was, const Settings& now)

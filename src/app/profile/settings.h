@@ -57,6 +57,10 @@ struct Settings {
     ControlSettings controls = ControlSettings::Defaults(); // the player's keys and pad
     int gameSpeed = GameSpeed::kFull; // one of GameSpeed::kOffered
     bool softFlashes = false; // the brightest flashes of an explosion chain are softened
+    // The language the game speaks: kAutomatic (the system's or the browser's) or a code of
+    // utils/translation/languages.h.
+    std::string language = kAutomatic;
+    static constexpr const char* kAutomatic = "auto";
 
     static constexpr int kDefaultRumble = 6;
 
@@ -82,6 +86,7 @@ void ForEachOption(Visit&& visit)
     visit(&Settings::controls);
     visit(&Settings::gameSpeed);
     visit(&Settings::softFlashes);
+    visit(&Settings::language);
 }
 
 // onto, with every option in which now differs from was taken from now (the controls action by

@@ -4,6 +4,7 @@
 #include "utils/log.h"
 #include "utils/linereader.h"
 #include "utils/stringutils.h"
+#include "utils/translation/languages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -21,6 +22,7 @@ const char* const kPauseOnFocusLoss = "pause_on_focus_loss";
 const char* const kRumble = "rumble";
 const char* const kGameSpeed = "game_speed";
 const char* const kFlashes = "flashes";
+const char* const kLanguage = "language";
 
 // What is wrong with a value that leaves its setting alone.
 std::string Ignored(const std::string& problem) { return problem + "; line ignored"; }
@@ -85,6 +87,24 @@ std::string ReadFlashes(const std::string& key, const std::string& value, bool& 
     return said;
 }
 
+// "auto", or the code of a language the game speaks (in any case: "pt_br" is "pt_BR").
+std::string ReadLanguage(const std::string& key, const std::string& value, std::string& language)
+{
+    std::string codes = Settings::kAutomatic;
+    for (const translation::Language& known : translation::kLanguages) {
+        codes += std::string(", ") + known.code;
+        if (kolm::LowerCase(value) == kolm::LowerCase(known.code)) {
+            language = known.code;
+            return std::string();
+        }
+    }
+    if (kolm::LowerCase(value) == Settings::kAutomatic) {
+        language = Settings::kAutomatic;
+        return std::string();
+    }
+    return Ignored(key + " takes " + codes + ", not " + kolm::QuotedFromFile(value));
+}
+
 std::string ReadSetting(const std::string& key, const std::string& value, Settings& settings)
 {
     if (key == kMusicVolume)
@@ -107,6 +127,8 @@ std::string ReadSetting(const std::string& key, const std::string& value, Settin
         return ReadGameSpeed(key, value, settings.gameSpeed);
     if (key == kFlashes)
         return ReadFlashes(key, value, settings.softFlashes);
+    if (key == kLanguage)
+        return ReadLanguage(key, value, settings.language);
     return Ignored("unknown setting " + kolm::QuotedFromFile(key));
 }
 
@@ -153,7 +175,7 @@ std::string FormatSettings(const Settings& settings)
            Line(kFullScreen, Switch(settings.fullScreen)) + Line(kWindowSize, settings.windowSize.Name()) +
            Line(kPaperMotion, Switch(settings.paperMotion)) + Line(kShowFps, Switch(settings.showFps)) +
            Line(kPauseOnFocusLoss, Switch(settings.pauseOnFocusLoss)) + Line(kRumble, std::to_string(settings.rumble)) +
-           Line(kGameSpeed, std::to_string(settings.gameSpeed)) + Line(kFlashes, settings.softFlashes ? "soft" : "full") +
+           Line(kGameSpeed, std::to_string(settings.gameSpeed)) + Line(kFlashes, settings.softFlashes ? "soft" : "full") + Line(kLanguage, settings.language) +
            FormatControls(settings.controls);
 }
 

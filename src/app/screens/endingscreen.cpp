@@ -2,6 +2,7 @@
 
 #include "app/text/lettering.h"
 #include "app/profile/recordwords.h"
+#include "app/text/translate.h"
 #include "engine/core/ticks.h"
 #include "utils/datafiles.h"
 
@@ -35,7 +36,7 @@ std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int l
     LevelRecord all; // assisted when any record is
     for (int position = 1; position <= levelCount; ++position) {
         const LevelRecord record = records.RecordOf(position);
-        const std::string name = "level " + std::to_string(position);
+        const std::string name = Fill(Tr("ending row", "level %s"), {std::to_string(position)});
         if (!record.Exists()) {
             rows.push_back({name, "-", "-"});
             continue;
@@ -46,7 +47,7 @@ std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int l
         all.loopsAssisted = all.loopsAssisted || record.loopsAssisted;
         all.timeAssisted = all.timeAssisted || record.timeAssisted;
     }
-    rows.push_back({"total", LoopCount(loops), FormatGameTime(milliseconds), AssistedMark(all)});
+    rows.push_back({Tr("ending row", "total"), LoopCount(loops), FormatGameTime(milliseconds), AssistedMark(all)});
     return rows;
 }
 
@@ -58,12 +59,12 @@ void EndingScreen::Letter(const Progress& records, int levelCount)
     paper->scaleY = sized ? kVirtualHeight / paper->height : 0.0f;
     Lettering lettering(sprites_);
     const float middle = kVirtualWidth * 0.5f;
-    lettering.Write("all levels cleared!", vector2(middle, kHeadingBaseline), datafiles::GlyphSize::kLarge,
+    lettering.Write(Tr("ending heading", "all levels cleared!"), vector2(middle, kHeadingBaseline), datafiles::GlyphSize::kLarge,
                     TextAlign::kCentre);
     const datafiles::GlyphSize size = datafiles::GlyphSize::kSmall;
-    lettering.Write("fewest loops", vector2(kLoopsRight, kColumnHeadsBaseline), size, TextAlign::kRight)
+    lettering.Write(Tr("ending column", "fewest loops"), vector2(kLoopsRight, kColumnHeadsBaseline), size, TextAlign::kRight)
         .SetColour(0.6f, 0.6f, 0.6f);
-    lettering.Write("best time", vector2(kTimeRight, kColumnHeadsBaseline), size, TextAlign::kRight)
+    lettering.Write(Tr("ending column", "best time"), vector2(kTimeRight, kColumnHeadsBaseline), size, TextAlign::kRight)
         .SetColour(0.6f, 0.6f, 0.6f);
     const std::vector<Row> rows = Rows(records, levelCount);
     float baseline = kFirstRowBaseline;
@@ -77,7 +78,7 @@ void EndingScreen::Letter(const Progress& records, int levelCount)
             .SetColour(0.6f, 0.6f, 0.6f);
         baseline += kRowStep;
     }
-    lettering.Write("press a key", vector2(middle, kHintBaseline), datafiles::GlyphSize::kSmall, TextAlign::kCentre);
+    lettering.Write(Tr("hint", "press a key"), vector2(middle, kHintBaseline), datafiles::GlyphSize::kSmall, TextAlign::kCentre);
 }
 
 bool EndingScreen::Tick(uint32_t now)

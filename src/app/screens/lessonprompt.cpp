@@ -1,8 +1,10 @@
 #include "app/screens/lessonprompt.h"
 
 #include "app/text/keycaps.h"
+#include "app/text/translate.h"
 #include "engine/input/gamekeys.h"
 #include "engine/input/padbuttons.h"
+#include "utils/stringutils.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,68 +30,93 @@ constexpr float kGrey = 0.6f;
 PromptPiece Key(const std::string& name) { return {name, true}; }
 PromptPiece Words(const std::string& text) { return {text, false}; }
 
+// A line of the lesson in the language spoken: its words, with the key caps in turn where the
+// translation has "%s".
+PromptLine WithKeys(const std::string& line, const std::vector<std::string>& keys)
+{
+    PromptLine pieces;
+    std::size_t start = 0, key = 0;
+    for (;;) {
+        const std::size_t at = line.find("%s", start);
+        const std::string words = kolm::Trim(line.substr(start, at == std::string::npos ? at : at - start));
+        if (!words.empty())
+            pieces.push_back(Words(words));
+        if (at == std::string::npos)
+            return pieces;
+        if (key < keys.size())
+            pieces.push_back(Key(keys[key++]));
+        start = at + 2;
+    }
+}
+
 // The mouse's left button goes by "click", as on the title.
 std::string FireName(const InputNames& names)
 {
     const std::string fire = names.Action(Action::kFire);
-    return fire == "Mouse Left" ? "click" : fire;
+    return fire == "Mouse Left" ? Tr("controls note", "click") : fire;
 }
 
 std::vector<PromptLine> MoveLines(const InputNames& names)
 {
     if (names.PadInUse())
-        return {{Key(names.Action(Action::kUp)), Words("walk about the sheet")}};
-    return {{Key(names.Action(Action::kUp)), Key(names.Action(Action::kLeft)), Key(names.Action(Action::kDown)),
-             Key(names.Action(Action::kRight)), Words("walk about the sheet")}};
+        return {WithKeys(Tr("lesson line", "%s walk about the sheet"), {names.Action(Action::kUp)})};
+    return {WithKeys(Tr("lesson line", "%s %s %s %s walk about the sheet"),
+                     {names.Action(Action::kUp), names.Action(Action::kLeft), names.Action(Action::kDown),
+                      names.Action(Action::kRight)})};
 }
 
 std::vector<PromptLine> FireLines(const LessonCoach& coach, const InputNames& names)
 {
-    const PromptLine count = {Words("shoot " + std::to_string(LessonCoach::kRobotsToShoot) + " robots: " +
-                                    std::to_string(std::min(coach.RobotsShot(), LessonCoach::kRobotsToShoot)) + " / " +
-                                    std::to_string(LessonCoach::kRobotsToShoot))};
+    const std::string all = std::to_string(LessonCoach::kRobotsToShoot);
+    const std::string shot = std::to_string(std::min(coach.RobotsShot(), LessonCoach::kRobotsToShoot));
+    const PromptLine count = {Words(Fill(Tr("lesson line", "shoot %s robots: %s / %s"), {all, shot, all}))};
     if (names.PadInUse())
-        return {{Key("R stick"), Words("aims; pushed past half way, it fires")}, count};
-    return {{Key("mouse"), Words("aims \u00B7 hold"), Key(FireName(names)), Words("to fire")}, count};
+        return {WithKeys(Tr("lesson line", "%s aims; pushed past half way, it fires"), {Tr("controls note", "R stick")}),
+                count};
+    return {WithKeys(Tr("lesson line", "%s aims · hold %s to fire"), {Tr("controls note", "mouse"), FireName(names)}),
+            count};
 }
 
 std::vector<PromptLine> Lines(const LessonCoach& coach, const InputNames& names)
 {
-    const PromptPiece restart = Key(names.Action(Action::kRestartLoop));
+    const std::vector<std::string> restart = {names.Action(Action::kRestartLoop)};
     switch (coach.Current()) {
     case Step::kMove:
         return MoveLines(names);
     case Step::kFire:
         return FireLines(coach, names);
     case Step::kLoop:
-        return {{Words("shoot at the robots, then press"), restart}, {Words("or get caught: the loop starts again")}};
+        return {WithKeys(Tr("lesson line", "shoot at the robots, then press %s"), restart),
+                {Words(Tr("lesson line", "or get caught: the loop starts again"))}};
     case Step::kWatch:
-        return {{Words("the pencil figure is you, a loop ago:")}, {Words("it does again all that you did")}};
+        return {{Words(Tr("lesson line", "the pencil figure is you, a loop ago:"))},
+                {Words(Tr("lesson line", "it does again all that you did"))}};
     case Step::kChain:
-        return {{Words("shoot a robot when your past self does:")},
-                {Words("hit by both of you within 350 ms, it explodes")},
-                {Words("and takes its neighbours \u00B7"), restart, Words("try again")}};
+        return {{Words(Tr("lesson line", "shoot a robot when your past self does:"))},
+                {Words(Tr("lesson line", "hit by both of you within 350 ms, it explodes"))},
+                WithKeys(Tr("lesson line", "and takes its neighbours · %s try again"), restart)};
     case Step::kDone:
         break;
     }
-    return {{Words("clear a level: stay alive until its time runs out")},
-            {Key(names.Action(Action::kContinue)), Words("on to level 1")}};
+    return {{Words(Tr("lesson line", "clear a level: stay alive until its time runs out"))},
+            WithKeys(Tr("lesson line", "%s on to level 1"), {names.Action(Action::kContinue)})};
 }
 
-const char* Title(Step step)
+std::string Title(Step step)
 {
     static const char* const kTitles[LessonCoach::kStepCount] = {
-        "1 \u00B7 Move", "2 \u00B7 Aim and fire", "3 \u00B7 The loop", "4 \u00B7 Your past self", "5 \u00B7 The chain",
-        "Well done: a chain!"};
-    return kTitles[static_cast<int>(step)];
+        NoTr("lesson title", "1 · Move"),           NoTr("lesson title", "2 · Aim and fire"),
+        NoTr("lesson title", "3 · The loop"),       NoTr("lesson title", "4 · Your past self"),
+        NoTr("lesson title", "5 · The chain"),      NoTr("lesson title", "Well done: a chain!")};
+    return Tr("lesson title", kTitles[static_cast<int>(step)]);
 }
 
 PromptLine Footer(const InputNames& names)
 {
     if (names.PadInUse())
-        return {Key(names.Button(pads::kBack)), Words("skip the lesson")};
-    return {Key(names.Key(gamekeys::kTab)), Words("skip the lesson \u00B7"), Key(names.Action(Action::kMenu)),
-            Words("pause")};
+        return WithKeys(Tr("lesson line", "%s skip the lesson"), {names.Button(pads::kBack)});
+    return WithKeys(Tr("lesson line", "%s skip the lesson · %s pause"),
+                    {names.Key(gamekeys::kTab), names.Action(Action::kMenu)});
 }
 
 // How far the piece at index reaches beyond the one before it.

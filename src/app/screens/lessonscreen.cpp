@@ -4,6 +4,7 @@
 #include "app/play/inputsource.h"
 #include "app/profile/settings.h"
 #include "app/profile/settingskeeper.h"
+#include "app/text/translate.h"
 #include "engine/input/gamekeys.h"
 #include "engine/input/padbuttons.h"
 #include "engine/platform/platform.h"
@@ -114,7 +115,7 @@ void LessonScreen::ShowPrompt()
 {
     PromptWords words = LessonWords(coach_, Names());
     if (loop_->Paused() && !card_)
-        words.footer = {{Names().Action(Action::kPause), true}, {"resume", false}};
+        words.footer = {{Names().Action(Action::kPause), true}, {Tr("lesson line", "resume"), false}};
     if (prompt_.Show(words) && loop_->Paused())
         loop_->Draw();
 }

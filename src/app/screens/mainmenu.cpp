@@ -1,4 +1,5 @@
 #include "app/screens/mainmenu.h"
+#include "app/text/translate.h"
 
 #include "app/control/bindings.h"
 #include "app/daily/dailycard.h"
@@ -45,28 +46,35 @@ MainMenu::MainMenu(SettingsKeeper& settings, const kolm::CLevelList& levels, Pla
                    LevelCheckMaker check)
     : settings_(settings), levels_(levels), platform_(platform), toolsDriveMenus_(toolsDriveMenus), check_(std::move(check)),
       levelCount_(std::max(0, levels.Count() - 1)),
-      progress_(PlayersProgress(levelCount_)), shelf_(ReplayShelf::DefaultFolder())
+      progress_(PlayersProgress(levelCount_)), shelf_(ReplayShelf::DefaultFolder()), speech_(SpeechChanges())
 {
-    std::vector<Menu::Choice> lines;
-    if (progress_.cleared > 0 && levelCount_ > 0 && !Finished(progress_, levelCount_)) {
-        lines.push_back(Line("Continue at level " + std::to_string(ContinueLevel(progress_, levelCount_))));
-        actions_.push_back(Action::kContinue);
-    }
-    const char* newGame = Finished(progress_, levelCount_) ? "Play again" : "New game";
-    for (const auto& [label, action] : {std::pair<const char*, Action>{newGame, Action::kNewGame},
-                                        {"Levels", Action::kLevels},
-                                        {"Today's level", Action::kDaily},
-                                        {"Replays", Action::kReplays},
-                                        {"Options", Action::kOptions},
-                                        {"How to play", Action::kHelp},
-                                        {"Make levels", Action::kMakeLevels},
-                                        {"Quit", Action::kQuit}}) {
-        lines.push_back(Line(label));
-        actions_.push_back(action);
-    }
-    main_ = std::make_unique<Menu>("Tobrakka", lines);
+    main_ = std::make_unique<Menu>("Tobrakka", MainLines());
     paper_.Init(35, 20);
     paper_.noGrid = true;
+}
+
+std::vector<Menu::Choice> MainMenu::MainLines()
+{
+    std::vector<Menu::Choice> lines;
+    actions_.clear();
+    if (progress_.cleared > 0 && levelCount_ > 0 && !Finished(progress_, levelCount_)) {
+        const std::string level = std::to_string(ContinueLevel(progress_, levelCount_));
+        lines.push_back(Line(Fill(Tr("menu line", "Continue at level %s"), {level})));
+        actions_.push_back(Action::kContinue);
+    }
+    const char* newGame = Finished(progress_, levelCount_) ? NoTr("menu line", "Play again") : NoTr("menu line", "New game");
+    for (const auto& [label, action] : {std::pair<const char*, Action>{newGame, Action::kNewGame},
+                                        {NoTr("menu line", "Levels"), Action::kLevels},
+                                        {NoTr("menu line", "Today's level"), Action::kDaily},
+                                        {NoTr("menu line", "Replays"), Action::kReplays},
+                                        {NoTr("menu line", "Options"), Action::kOptions},
+                                        {NoTr("menu line", "How to play"), Action::kHelp},
+                                        {NoTr("menu line", "Make levels"), Action::kMakeLevels},
+                                        {NoTr("menu line", "Quit"), Action::kQuit}}) {
+        lines.push_back(Line(Tr("menu line", label)));
+        actions_.push_back(action);
+    }
+    return lines;
 }
 
 bool MainMenu::Tick(uint32_t now)
@@ -76,7 +84,7 @@ bool MainMenu::Tick(uint32_t now)
     KeepMusicPlaying(datafiles::kMusic);
     const InputNames names(platform_, &settings_.InForce().controls);
     // Escape does nothing on the main menu itself.
-    if (hint_.Show(card_ ? card_->Hint(names) : MenuHint::Text(names, "take", "")))
+    if (hint_.Show(card_ ? card_->Hint(names) : MenuHint::Text(names, NoTr("hint", "take"), "")))
         still_.Changed();
     if (card_ && card_->Animate(PollCadence::kPeriodMs))
         still_.Changed();
@@ -219,4 +227,8 @@ void MainMenu::HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& even
         next_ = next;
     else if (next.to == Change::To::kBack)
         card.reset();
+    if (!card && speech_ != SpeechChanges()) { // the language was changed in the options
+        speech_ = SpeechChanges();
+        main_->SetChoices(MainLines());
+    }
 }

@@ -64,6 +64,8 @@ public:
 private:
     enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kHelp, kMakeLevels, kDaily, kQuit };
 
+    // The main menu's lines in the language spoken, noting the action of each.
+    std::vector<Menu::Choice> MainLines();
     void HandleMain(const GameEvent& event);
     // The level select or the options, while one shows over the main menu.
     void HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& event);
@@ -80,6 +82,7 @@ private:
     int levelCount_;
     Progress progress_;
     ReplayShelf shelf_; // the player's replays
+    uint32_t speech_; // SpeechChanges() when the lines were lettered
     std::vector<Action> actions_; // of the main menu's lines
     CPaperGrid paper_;
     std::unique_ptr<Menu> main_;

@@ -5,6 +5,7 @@
 #include "app/play/inputsource.h"
 #include "app/profile/applysettings.h"
 #include "app/profile/settings.h"
+#include "app/text/translate.h"
 #include "audio/audiodevice.h"
 #include "engine/core/ticks.h"
 #include "engine/input/gamekeys.h"
@@ -87,8 +88,8 @@ bool IsShift(const GameEvent& event)
 std::vector<Menu::Choice> EndChoices()
 {
     std::vector<Menu::Choice> choices(2);
-    choices[0].label = "Watch again";
-    choices[1].label = "Back";
+    choices[0].label = Tr("menu line", "Watch again");
+    choices[1].label = Tr("menu line", "Back");
     return choices;
 }
 
@@ -183,7 +184,7 @@ void ReplayScreen::Finish()
 {
     problem_ = player_->PartedLine();
     if (!endCard_)
-        endCard_ = std::make_unique<Menu>("End of the replay", EndChoices());
+        endCard_ = std::make_unique<Menu>(Tr("menu title", "End of the replay"), EndChoices());
     still_.Changed();
     Still();
 }
@@ -297,31 +298,34 @@ void ReplayScreen::DrawOver()
 
 std::string ReplayScreen::BarText() const
 {
-    std::string bar = "REPLAY";
+    std::string bar = Tr("replay bar", "REPLAY");
     if (!player_)
         return bar;
-    bar += " · LEVEL " + std::to_string(replay_.position) + " · LOOP " + std::to_string(player_->Loop()) + " / " +
-           std::to_string(replay_.loops) + " · " + SpeedWord(SpeedQuarters());
+    bar += " · " + Fill(Tr("replay bar", "LEVEL %s · LOOP %s / %s"), {std::to_string(replay_.position),
+                        std::to_string(player_->Loop()), std::to_string(replay_.loops)}) +
+           " · " + WithDecimalMark(SpeedWord(SpeedQuarters()));
     if (Seeking() && seekStart_ != kNoSeek && kolm::GetTicks() - seekStart_ >= kSeekingShownAfterMs)
-        bar += " · SEEKING";
+        bar += " · " + Tr("replay bar", "SEEKING");
     else if (player_->Verified())
-        bar += " · END";
+        bar += " · " + Tr("replay bar", "END");
     else if (paused_)
-        bar += " · PAUSED";
+        bar += " · " + Tr("replay bar", "PAUSED");
     return bar;
 }
 
 std::string ReplayScreen::HintText() const
 {
     const InputNames names(setup_.platform, &setup_.settings->controls);
+    const std::string pause = ": " + Tr("replay bar", "pause") + " · ", loop = ": " + Tr("replay bar", "loop") + " · ";
+    const std::string back = ": " + Tr("replay bar", "back");
     if (names.PadInUse())
-        return names.Button(pads::kSouth) + ": pause · " + names.Button(pads::kDpadLeft) + " " +
-               names.Button(pads::kDpadRight) + ": loop · " + names.Button(pads::kLeftShoulder) + " " +
-               names.Button(pads::kRightShoulder) + ": 5 s · " + names.Button(pads::kEast) + ": back";
-    return names.Key(gamekeys::kSpace) + ": pause · " + names.Action(Action::kUp) + " " + names.Action(Action::kDown) +
-           ": speed · " + names.Action(Action::kLeft) + " " + names.Action(Action::kRight) + ": loop · " +
+        return names.Button(pads::kSouth) + pause + names.Button(pads::kDpadLeft) + " " +
+               names.Button(pads::kDpadRight) + loop + names.Button(pads::kLeftShoulder) + " " +
+               names.Button(pads::kRightShoulder) + ": 5 s · " + names.Button(pads::kEast) + back;
+    return names.Key(gamekeys::kSpace) + pause + names.Action(Action::kUp) + " " + names.Action(Action::kDown) + ": " +
+           Tr("replay bar", "speed") + " · " + names.Action(Action::kLeft) + " " + names.Action(Action::kRight) + loop +
            "Shift+" + names.Action(Action::kLeft) + " " + names.Action(Action::kRight) +
-           ": 5 s · " + names.Action(Action::kMenu) + ": back";
+           ": 5 s · " + names.Action(Action::kMenu) + back;
 }
 
 void ReplayScreen::HandleEvent(const GameEvent& event)

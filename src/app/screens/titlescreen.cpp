@@ -2,6 +2,7 @@
 
 #include "app/control/bindings.h"
 #include "app/play/inputsource.h"
+#include "app/text/translate.h"
 #include "engine/input/gamekeys.h"
 #include "engine/core/ticks.h"
 #include "utils/datafiles.h"
@@ -39,7 +40,7 @@ TitleScreen::TitleScreen(bool classic, Change afterTitle, const Platform* platfo
                          bool waitsForKey)
     : classic_(classic), afterTitle_(afterTitle), platform_(platform), controls_(controls), waitsForKey_(waitsForKey)
 {
-    titleSprite_ = sprites_.CreateSprite(classic ? datafiles::kTitleScreen : datafiles::kTitleBackdrop);
+    titleSprite_ = sprites_.CreateSprite(classic ? datafiles::kTitleScreen : InSpokenLanguage(datafiles::kTitleBackdrop));
     const bool sized = titleSprite_->width != 0.0f && titleSprite_->height != 0.0f;
     titleSprite_->scaleX = sized ? kVirtualWidth / titleSprite_->width : 0.0f;
     titleSprite_->scaleY = sized ? kVirtualHeight / titleSprite_->height : 0.0f;

@@ -1,6 +1,7 @@
 #include "app/text/keycaps.h"
 
 #include "app/text/lettering.h"
+#include "app/text/translate.h"
 #include "engine/render/picturecomposer.h"
 
 #include <algorithm>
@@ -38,14 +39,15 @@ struct NoteOnBlank {
 
 std::string OverBlank(const std::string& name, const NoteOnBlank& note, const std::function<void(PictureComposer&)>& lay)
 {
-    if (name == "Space")
+    if (name == "Space" && SpokenLanguage().code == translation::kEnglish.code)
         return note.handDrawn;
-    const std::string picture = std::string("composed/") + note.folder + "/" + name;
+    const std::string picture = std::string("composed/") + note.folder + "/" + SpokenLanguage().code + "/" + name;
     if (FindTexture(picture))
         return picture;
-    const TextureEntry* blank = GetTexture(note.blank);
+    const std::string blankPicture = InSpokenLanguage(note.blank);
+    const TextureEntry* blank = GetTexture(blankPicture);
     PictureComposer composed(blank ? blank->width : note.fallbackWidth, blank ? blank->height : note.fallbackHeight);
-    composed.Lay(note.blank, 0, 0);
+    composed.Lay(blankPicture, 0, 0);
     lay(composed);
     composed.Keep(picture);
     return picture;
@@ -88,6 +90,6 @@ std::string ClearedPicture(const std::string& name)
     return OverBlank(name, {datafiles::kLevelCleared, "cleared", datafiles::kLevelClearedBlank, 700, 180},
                      [&](PictureComposer& banner) {
                          const vector2 baseline(banner.Width() * 0.5f, static_cast<float>(datafiles::kClearedWayOnBaseline));
-                         Lettering::Compose(banner, name + ": next level", baseline, GlyphSize::kSmall, TextAlign::kCentre);
+                         Lettering::Compose(banner, Fill(Tr("banner", "%s: next level"), {name}), baseline, GlyphSize::kSmall, TextAlign::kCentre);
                      });
 }

@@ -10,9 +10,9 @@
 std::string KeyCapPicture(const std::string& name, datafiles::GlyphSize size);
 // The width of that cap in pixels.
 int KeyCapWidth(const std::string& name, datafiles::GlyphSize size);
-// "press" and the key cap of the name, on the note shown after a death: for the space bar the
-// game's own hand-drawn "press space".
+// "press" and the key cap of the name, on the note shown after a death, in the language spoken:
+// for the space bar in English the game's own hand-drawn "press space".
 std::string PressPicture(const std::string& name);
-// The banner of a clear with "<name>: next level" under "level cleared!": for the space bar the
-// game's own hand-drawn banner.
+// The banner of a clear with "<name>: next level" under "level cleared!", in the language spoken:
+// for the space bar in English the game's own hand-drawn banner.
 std::string ClearedPicture(const std::string& name);

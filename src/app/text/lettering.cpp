@@ -2,48 +2,28 @@
 
 #include "engine/render/texturecache.h"
 #include "utils/stringutils.h"
+#include "utils/translation/spelling.h"
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
 using datafiles::GlyphSize;
 
-const char32_t kTimes = U'\u00D7';
+// The characters as the glyph set spells them (utils/translation/spelling.h).
+std::u32string Spelled(const std::string& text) { return translation::LetteringSpelling(kolm::DecodeUtf8(text)); }
 
-bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
-
-// The nearest character before (step -1) or after (step 1) position i that is not a blank.
-char32_t NeighbourOf(const std::u32string& text, std::size_t i, int step)
-{
-    for (long at = static_cast<long>(i) + step; at >= 0 && at < static_cast<long>(text.size()); at += step) {
-        if (text[static_cast<std::size_t>(at)] != U' ')
-            return text[static_cast<std::size_t>(at)];
-    }
-    return U' ';
-}
-
-// The characters as the glyph set spells them: capitals, and the times sign between numbers.
-std::u32string Spelled(const std::string& text)
-{
-    std::u32string spelled = kolm::DecodeUtf8(text);
-    const std::u32string original = spelled;
-    for (std::size_t i = 0; i < spelled.size(); ++i) {
-        const char32_t c = original[i];
-        if (c == U'x' && IsDigit(NeighbourOf(original, i, -1)) && IsDigit(NeighbourOf(original, i, 1)))
-            spelled[i] = kTimes;
-        else if (c >= U'a' && c <= U'z')
-            spelled[i] = c - U'a' + U'A';
-    }
-    return spelled;
-}
-
-bool HasGlyph(char32_t c) { return datafiles::kGlyphCharacters.find(c) != std::u32string_view::npos; }
-
-// The character's picture, or null when it has none (or its file could not be loaded).
+// The character's picture, or null when it has none (or its file could not be loaded). Beyond
+// the game's own set, the build draws a glyph for every character its translations use.
 TextureEntry* GlyphPicture(char32_t c, GlyphSize size)
 {
-    return HasGlyph(c) ? GetTexture(datafiles::Glyph(size, c)) : nullptr;
+    const std::string name = datafiles::Glyph(size, c);
+    if (TextureEntry* loaded = FindTexture(name))
+        return loaded;
+    const bool drawn = datafiles::kGlyphCharacters.find(c) != std::u32string_view::npos ||
+                       (c > U'\u007F' && std::filesystem::exists(name));
+    return drawn ? GetTexture(name) : nullptr;
 }
 
 float AdvanceOf(const TextureEntry* picture, GlyphSize size)

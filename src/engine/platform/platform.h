@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct WindowOptions {
     int width = 1280; // the window's size when it is not full screen
@@ -84,6 +85,9 @@ public:
     virtual void SetTextInput(bool) {}
     // Puts the text on the system's clipboard (the page: the browser's), where it can.
     virtual void SetClipboardText(const std::string&) {}
+    // The languages the person prefers, most preferred first, as the system or the browser names
+    // them ("fr_CA", "pt-BR", "de"); none when it does not say.
+    virtual std::vector<std::string> PreferredLocales() const { return {}; }
 
 protected:
     // Notes the device behind an event the person made; true when the event used it (a key or

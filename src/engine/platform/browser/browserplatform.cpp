@@ -46,6 +46,7 @@ public:
     void Rumble(float strength, uint32_t milliseconds) override { pads_.Rumble(playerPad_, strength, milliseconds); }
     void SetTextInput(bool on) override { textInput_ = on; }
     void SetClipboardText(const std::string& text) override;
+    std::vector<std::string> PreferredLocales() const override;
 
 private:
     // The characters of the text as events to come.
@@ -154,6 +155,20 @@ EM_JS(void, WriteClipboardText, (const char* text), {
 });
 
 void BrowserPlatform::SetClipboardText(const std::string& text) { WriteClipboardText(text.c_str()); }
+
+// The browser's languages, most preferred first, one a line.
+EM_JS(char*, BrowserLanguages, (), {
+    const languages = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || ""];
+    return stringToNewUTF8(languages.join("\n"));
+});
+
+std::vector<std::string> BrowserPlatform::PreferredLocales() const
+{
+    char* languages = BrowserLanguages();
+    std::vector<std::string> locales = kolm::Split(languages ? languages : "", "\n");
+    std::free(languages);
+    return locales;
+}
 
 void BrowserPlatform::Type(const std::string& text)
 {

@@ -41,6 +41,7 @@ public:
     void Rumble(float strength, uint32_t milliseconds) override { pads_->Rumble(playerPad_, strength, milliseconds); }
     void SetTextInput(bool on) override;
     void SetClipboardText(const std::string& text) override { SDL_SetClipboardText(text.c_str()); }
+    std::vector<std::string> PreferredLocales() const override;
 
 private:
     // The game's event for one of SDL's; false for one the game does not hear.
@@ -200,6 +201,17 @@ void SdlPlatform::DesktopSize(int& width, int& height) const
     }
     width = mode.w;
     height = mode.h;
+}
+
+// SDL 2 reads them from the system (on Linux the LANG and LANGUAGE variables).
+std::vector<std::string> SdlPlatform::PreferredLocales() const
+{
+    std::vector<std::string> locales;
+    SDL_Locale* preferred = SDL_GetPreferredLocales();
+    for (const SDL_Locale* locale = preferred; locale && locale->language; ++locale)
+        locales.push_back(std::string(locale->language) + (locale->country ? std::string("_") + locale->country : ""));
+    SDL_free(preferred);
+    return locales;
 }
 
 std::string SdlPlatform::KeyLabel(int32_t key) const
