@@ -112,7 +112,7 @@ TEST(Levels, DifficultyRisesThroughTheList)
 
 TEST(Levels, EveryLevelOfTheSecondNotebookIsWellFormedAndBringsALaterKind)
 {
-    for (int position = 1; position <= 10; ++position) {
+    for (int position = 1; position <= 20; ++position) {
         const std::string name = std::string("data/packs/second-notebook/level-") + (position < 10 ? "0" : "") +
                                  std::to_string(position) + ".txt";
         const LevelFile level = ReadLevel(name);

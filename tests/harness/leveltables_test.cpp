@@ -10,6 +10,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -70,6 +71,32 @@ void ExpectParsFromTheTable(const std::string& listFile, kolm::CLevelList::Names
     EXPECT_EQ(position, list.Count()) << "a row for every level of " << listFile;
 }
 
+// One column of a guide table, a number per row; a row with "no" or a "20+" marks the list not all cleared.
+std::vector<double> ColumnOf(const std::string& table, int column, bool& allCleared)
+{
+    std::istringstream rows(table);
+    std::string row;
+    std::getline(rows, row);
+    std::getline(rows, row);
+    std::vector<double> values;
+    while (std::getline(rows, row)) {
+        std::istringstream cells(row);
+        std::string cell;
+        for (int i = 0; i <= column + 1; ++i)
+            std::getline(cells >> std::ws, cell, '|');
+        allCleared = allCleared && row.find('+') == std::string::npos && row.find("| no |") == std::string::npos;
+        values.push_back(std::stod(cell));
+    }
+    return values;
+}
+
+// A curve that rises: never a loop less than the level before, give or take one.
+void ExpectRisingCurve(const std::vector<double>& loops, const std::string& what)
+{
+    for (std::size_t i = 1; i < loops.size(); ++i)
+        EXPECT_GE(loops[i], loops[i - 1] - 1.0) << what << " falls by more than a loop at level " << i + 1;
+}
+
 } // namespace
 
 TEST(LevelTables, TheLevelGuideShowsWhatThePractisedBotDoesToday)
@@ -110,4 +137,22 @@ TEST(LevelTables, EveryLevelOfBothNotebooksHasANameAndThePractisedBotsFiguresAsI
     ExpectParsFromTheTable(std::string(TOBRAKKA_SOURCE_DIR) + "/data/packs/second-notebook/pack.xml",
                            kolm::CLevelList::Names::kInListFolder,
                            std::string("--check-levels ") + kSecondNotebook + " --seed 1");
+}
+
+TEST(LevelTables, TheSecondNotebooksCurvesRiseAndItsLastLevelAsksForTheLoopHard)
+{
+    bool cleared = true;
+    const std::vector<double> practised =
+        ColumnOf(GuideTableAfter(std::string("--check-levels ") + kSecondNotebook + " --seed 1"), 3, cleared);
+    bool novicesCleared = true;
+    const std::vector<double> novice =
+        ColumnOf(GuideTableAfter(std::string("--check-levels ") + kSecondNotebook + " --novice --seeds 1-3"), 5, novicesCleared);
+    ASSERT_EQ(practised.size(), 20u);
+    ASSERT_EQ(novice.size(), 20u);
+    EXPECT_TRUE(cleared) << "the practised bot clears every level";
+    EXPECT_TRUE(novicesCleared) << "the novice clears every level on every seed";
+    ExpectRisingCurve(practised, "the practised curve");
+    ExpectRisingCurve(novice, "the novice's average");
+    EXPECT_GE(practised.back(), practised[9] + 2) << "the last level needs clearly more loops than the tenth";
+    EXPECT_GT(novice.back(), novice.front());
 }
