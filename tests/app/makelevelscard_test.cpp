@@ -3,6 +3,7 @@
 #include "app/menu/makelevelscard.h"
 
 #include "app/levels/sharecode.h"
+#include "app/text/translate.h"
 #include "audio/soundoutput.h"
 #include "engine/input/gamekeys.h"
 
@@ -73,6 +74,19 @@ TEST_F(MakeLevelsCardTest, ANewLevelOpensInTheEditorAndALevelIsPlayedCopiedAndDe
     EXPECT_EQ(card.WhatNext().to, To::kPlay);
     EXPECT_EQ(card.WhatNext().startAfter, 0);
     EXPECT_EQ(card.WhatNext().book, mine.ListFile());
+}
+
+TEST_F(MakeLevelsCardTest, TheCardSpeaksTheLanguageChosenAndLeavesThePlayersNamesAsTheyAre)
+{
+    std::string file;
+    ASSERT_TRUE(mine.Add("", "60000\n", file, problem)) << problem;
+    ASSERT_TRUE(mine.Rename(file, "Crossfire", problem)) << problem;
+    Speak(translation::LanguageOfCode("de"));
+    MakeLevelsCard card(mine, nullptr);
+    Speak(nullptr);
+    EXPECT_EQ(card.Card().Title(), "Level bauen");
+    EXPECT_EQ(Labels(card), (std::vector<std::string>{"Neues Level", "Crossfire", "Aus Link hinzufügen", "Paket installieren",
+                                                      "Zurück"}));
 }
 
 TEST_F(MakeLevelsCardTest, APastedLinkIsAddedAndWhatDoesNotDecodeIsNamedOnItsLine)

@@ -1,6 +1,7 @@
 // The level label and the paused scrap, as the player sees them: which images, in which order,
 // and where on the field.
 #include "app/play/statuslayer.h"
+#include "app/text/translate.h"
 #include "engine/render/texturecache.h"
 
 #include "support/testsupport.h"
@@ -124,6 +125,26 @@ TEST_F(StatusLayerTest, UnderTheBannerTheClearsLoopsAndTimesWithAStarForEachNewR
     capture.Backend().ClearQuads();
     layer.Draw();
     EXPECT_TRUE(capture.Backend().Quads().empty());
+}
+
+TEST_F(StatusLayerTest, TheClearOfANamedLevelWithMedalsIsSaidInTheLanguageSpokenWithItsDecimalMark)
+{
+    ClearReport clear;
+    clear.position = 4;
+    clear.name = "Crossfire";
+    clear.loops = 2;
+    clear.milliseconds = 61250;
+    clear.best = LevelRecord{2, 61250};
+    clear.par = LevelPar{2, 70000};
+    Speak(translation::LanguageOfCode("fr"));
+    const std::vector<ClearNote::Line> lines = ClearNote::Lines(clear);
+    Speak(nullptr);
+    std::vector<std::string> texts;
+    for (const ClearNote::Line& line : lines)
+        texts.push_back(line.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"niveau 4 \u00B7 Crossfire", "2 boucles \u00B7 record 2",
+                                               "temps 1:01,25 \u00B7 record 1:01,25",
+                                               "médaille des boucles \u00B7 par 2", "médaille du temps \u00B7 par 1:10,00"}));
 }
 
 TEST_F(StatusLayerTest, ANoteSaysSoWhileProgressCannotBeSaved)

@@ -3,6 +3,7 @@
 #include "app/control/bindings.h"
 #include "app/levels/packinstaller.h"
 #include "app/levels/sharedlevel.h"
+#include "app/text/translate.h"
 #include "engine/input/gamekeys.h"
 #include "engine/platform/platform.h"
 #include "utils/stringutils.h"
@@ -41,7 +42,7 @@ Menu::Choice Line(const std::string& label, const std::string& note = std::strin
 } // namespace
 
 MakeLevelsCard::MakeLevelsCard(MyLevels mine, Platform* platform, const ControlSettings* controls)
-    : MenuCard("Make levels", {}, controls), mine_(std::move(mine)), platform_(platform)
+    : MenuCard(Tr("menu title", "Make levels"), {}, controls), mine_(std::move(mine)), platform_(platform)
 {
     Relist();
 }
@@ -52,12 +53,12 @@ MakeLevelsCard::~MakeLevelsCard() { StopTyping(); }
 void MakeLevelsCard::Relist(const std::string& note)
 {
     levels_ = mine_.List();
-    std::vector<Menu::Choice> lines{Line("New level")};
+    std::vector<Menu::Choice> lines{Line(Tr("menu line", "New level"))};
     for (const MyLevels::Level& level : levels_)
         lines.push_back(Line(level.name.empty() ? level.file : level.name));
-    lines.push_back(Line("Add from link", typing_ == Typing::kLink ? TypedEnd(typed_) : std::string()));
-    lines.push_back(Line("Install a pack", typing_ == Typing::kPack ? TypedEnd(typed_) : std::string()));
-    lines.push_back(Line("Back"));
+    lines.push_back(Line(Tr("menu line", "Add from link"), typing_ == Typing::kLink ? TypedEnd(typed_) : std::string()));
+    lines.push_back(Line(Tr("menu line", "Install a pack"), typing_ == Typing::kPack ? TypedEnd(typed_) : std::string()));
+    lines.push_back(Line(Tr("menu line", "Back")));
     const std::string marked = menu_.Chosen() >= 0 ? menu_.ChoiceAt(menu_.Chosen()).label : std::string();
     menu_.SetChoices(lines);
     // The mark follows its line, which a level added or taken away moves.
@@ -77,7 +78,7 @@ MenuCard::Heard MakeLevelsCard::Take(int line)
         std::string file;
         std::string problem;
         if (!mine_.Add("", kNewLevel, file, problem)) {
-            Say(false, "not made", problem);
+            Say(false, Tr("menu note", "not made"), problem);
             return Heard::kShown;
         }
         next_ = Change(Change::To::kEdit);
@@ -85,7 +86,8 @@ MenuCard::Heard MakeLevelsCard::Take(int line)
         next_.watchedFrom = Change::To::kMakeLevels;
     } else if (line <= levels) {
         askedLevel_ = line - 1;
-        Ask(menu_.ChoiceAt(line).label, {"Play", "Edit", "Copy", "Delete", "Back"});
+        Ask(menu_.ChoiceAt(line).label, {Tr("menu line", "Play"), Tr("menu line", "Edit"), Tr("menu line", "Copy"), Tr("menu line", "Delete"),
+                                          Tr("menu line", "Back")});
     } else if (line == levels + 1 || line == levels + 2) {
         StartTyping(line == levels + 1 ? Typing::kLink : Typing::kPack);
     } else {
@@ -111,7 +113,7 @@ MenuCard::Heard MakeLevelsCard::TakeAsked(int line)
     if (confirming_) {
         confirming_ = false;
         if (line == 1 && !mine_.Delete(level.file, problem))
-            Say(false, "kept", problem);
+            Say(false, Tr("menu note", "kept"), problem);
         else
             Relist();
     } else if (line == 0) {
@@ -123,10 +125,11 @@ MenuCard::Heard MakeLevelsCard::TakeAsked(int line)
         next_.watchedFrom = Change::To::kMakeLevels;
     } else if (line == 2) {
         const bool copied = mine_.Copy(level.file, level.name, copy, problem);
-        Say(copied, "copied", copied ? "the copy is the last of your levels" : problem);
+        Say(copied, Tr("menu note", "copied"), copied ? Tr("hint", "the copy is the last of your levels") : problem);
     } else if (line == 3) {
         confirming_ = true;
-        Ask("Delete " + (level.name.empty() ? level.file : level.name) + "?", {"Keep", "Delete"});
+        Ask(Fill(Tr("menu title", "Delete %s?"), {level.name.empty() ? level.file : level.name}),
+            {Tr("menu line", "Keep"), Tr("menu line", "Delete")});
     }
     return Heard::kShown;
 }
@@ -188,19 +191,20 @@ void MakeLevelsCard::ActOnTyped()
     StopTyping();
     if (typing == Typing::kPack) {
         const PackInstall install = InstallPack(text, PackPlaces::Default());
-        Say(install.installed, "installed", install.line);
+        Say(install.installed, Tr("menu note", "installed"), install.line);
         return;
     }
     KeptLevel kept;
     std::string problem;
     const bool added = KeepSharedLevel(mine_, text, "", kept, problem);
-    Say(added, "added", added ? "added as level " + std::to_string(kept.position) + " of your levels" : problem);
+    const std::string position = std::to_string(kept.position);
+    Say(added, Tr("menu note", "added"), added ? Fill(Tr("hint", "added as level %s of your levels"), {position}) : problem);
 }
 
 void MakeLevelsCard::Say(bool done, const std::string& word, const std::string& line)
 {
     said_ = line;
-    Relist(done ? word : "refused");
+    Relist(done ? word : Tr("menu note", "refused"));
 }
 
 std::string MakeLevelsCard::Hint(const InputNames& names) const

@@ -36,12 +36,12 @@ std::vector<ClearNote::Line> ClearNote::Lines(const ClearReport& clear)
         {Fill(Tr("clear note", "time %s · best %s"), {FormatGameTime(clear.milliseconds), bestTime}), clear.NewBestTime()},
     };
     if (!clear.name.empty())
-        lines.insert(lines.begin(), {"level " + std::to_string(clear.position) + " \u00B7 " + clear.name, false});
+        lines.insert(lines.begin(), {Fill(Tr("clear note", "level %s · %s"), {std::to_string(clear.position), clear.name}), false});
     const Medals medals = clear.NewMedals();
     if (medals.loops)
-        lines.push_back({"loops medal \u00B7 par " + std::to_string(clear.par.loops), true});
+        lines.push_back({Fill(Tr("clear note", "loops medal · par %s"), {std::to_string(clear.par.loops)}), true});
     if (medals.time)
-        lines.push_back({"time medal \u00B7 par " + FormatGameTime(clear.par.milliseconds), true});
+        lines.push_back({Fill(Tr("clear note", "time medal · par %s"), {FormatGameTime(clear.par.milliseconds)}), true});
     if (clear.assisted)
         lines.push_back({Tr("clear note", "an assisted clear: the game played slower"), false});
     return lines;

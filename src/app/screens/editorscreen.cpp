@@ -1,4 +1,5 @@
 #include "app/screens/editorscreen.h"
+#include "app/text/translate.h"
 
 #include "app/control/bindings.h"
 #include "app/edit/eventkinds.h"
@@ -33,22 +34,23 @@ std::string Clock(int32_t ms)
 
 std::string LoopsWord(const BotRun& run)
 {
-    return std::to_string(run.loops) + (run.cleared ? "" : "+") + (run.loops == 1 ? " loop" : " loops");
+    const std::string loops = std::to_string(run.loops) + (run.cleared ? "" : "+");
+    return Fill(TrN("editor line", "%s loop", "%s loops", static_cast<uint64_t>(run.loops)), {loops});
 }
 
 std::vector<Menu::Choice> CardLines(const EditorScreen::Setup& setup, const std::string& name)
 {
     std::vector<Menu::Choice> lines(6);
-    lines[0].label = "Go on editing";
-    lines[1].label = "Test from the cursor";
-    lines[2].label = "Check with the bot";
+    lines[0].label = Tr("menu line", "Go on editing");
+    lines[1].label = Tr("menu line", "Test from the cursor");
+    lines[2].label = Tr("menu line", "Check with the bot");
     lines[2].enabled = static_cast<bool>(setup.check);
-    lines[3].label = "Name";
+    lines[3].label = Tr("menu line", "Name");
     lines[3].note = name;
     lines[3].enabled = static_cast<bool>(setup.rename);
-    lines[4].label = "Share as a link";
+    lines[4].label = Tr("menu line", "Share as a link");
     lines[4].enabled = static_cast<bool>(setup.shareLink);
-    lines[5].label = "Back";
+    lines[5].label = Tr("menu line", "Back");
     return lines;
 }
 
@@ -132,8 +134,8 @@ void EditorScreen::DrawOver()
     view.selected = selected_;
     view.words = Words();
     view.figures = Figures();
-    view.hint[0] = naming_ ? "Name: " + typedName_ + "_" : Hint(0);
-    view.hint[1] = naming_ ? "Enter: keep · Esc: leave as it was" : Hint(1);
+    view.hint[0] = naming_ ? Fill(Tr("editor line", "Name: %s"), {typedName_ + "_"}) : Hint(0);
+    view.hint[1] = naming_ ? Tr("editor line", "Enter: keep · Esc: leave as it was") : Hint(1);
     view.note = note_;
     view_.Show(view);
     view_.Draw();
@@ -144,8 +146,10 @@ void EditorScreen::DrawOver()
 std::string EditorScreen::Words() const
 {
     const LevelDraft& draft = history_.Now();
-    return (name_.empty() ? std::string("Level") : name_) + " · " + Clock(cursor_) + " / " + Clock(draft.Length()) +
-           " · snap " + std::to_string(kSnaps[snap_]) + " ms · " + std::to_string(draft.Events().size()) + " events";
+    const std::size_t events = draft.Events().size();
+    return (name_.empty() ? Tr("editor line", "Level") : name_) + " · " + Clock(cursor_) + " / " + Clock(draft.Length()) +
+           " · " + Fill(Tr("editor line", "snap %s ms"), {std::to_string(kSnaps[snap_])}) + " · " +
+           Fill(TrN("editor line", "%s event", "%s events", events), {std::to_string(events)});
 }
 
 std::string EditorScreen::Figures() const
@@ -154,13 +158,15 @@ std::string EditorScreen::Figures() const
     if (!check_)
         return words;
     const LevelCheckFigures& figures = check_->Figures();
-    words = "the bot: practised " + (figures.practised.loops > 0 ? LoopsWord(figures.practised) : std::string("..."));
+    words = Fill(Tr("editor line", "the bot: practised %s"),
+                 {figures.practised.loops > 0 ? LoopsWord(figures.practised) : std::string("...")});
     if (checkDone_ && !figures.novice.empty()) {
         const uint32_t tenths = figures.NoviceTenths();
-        words += " · novice " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) +
-                 (figures.NoviceClearedAll() ? "" : "+") + " loops";
+        const std::string loops = WithDecimalMark(std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)) +
+                                  (figures.NoviceClearedAll() ? "" : "+");
+        words += " · " + Fill(Tr("editor line", "novice %s loops"), {loops});
     } else if (!checkDone_) {
-        words += " · novice ...";
+        words += " · " + Tr("editor line", "novice ...");
     }
     return words;
 }
@@ -168,8 +174,9 @@ std::string EditorScreen::Figures() const
 std::string EditorScreen::Hint(int line) const
 {
     if (line == 0)
-        return "1-" + std::to_string(EventKinds().back().type) + ": place · Del: take away · C: copy · M: move · G: snap";
-    return "- +: length · Z Y: undo redo · T: test · K: check · Esc: more";
+        return Fill(Tr("editor line", "%s: place · Del: take away · C: copy · M: move · G: snap"),
+                    {"1-" + std::to_string(EventKinds().back().type)});
+    return Tr("editor line", "- +: length · Z Y: undo redo · T: test · K: check · Esc: more");
 }
 
 void EditorScreen::Apply(const LevelDraft& changed, int selected)
@@ -187,7 +194,7 @@ void EditorScreen::Keep()
     if (kolm::SavePlayerFile(setup_.file, [&text](const kolm::PlayerFileText&) { return text; }, error))
         note_.clear();
     else
-        note_ = "not saved: " + error;
+        note_ = Fill(Tr("editor line", "not saved: %s"), {error});
     preview_.Load(history_.Now());
     if (selected_ >= static_cast<int>(history_.Now().Events().size()))
         selected_ = -1;
@@ -227,7 +234,7 @@ void EditorScreen::Command(const GameEvent& heard)
     if (key >= gamekeys::kDigit1 && key < gamekeys::kDigit1 + 9)
         AddAtCursor(key - gamekeys::kDigit1 + 1);
     else if (!EditCommand(key) && !MoveCommand(key) && key == gamekeys::kEscape)
-        card_ = std::make_unique<Menu>("Editor", CardLines(setup_, name_));
+        card_ = std::make_unique<Menu>(Tr("menu title", "Editor"), CardLines(setup_, name_));
 }
 
 // The keys that change the level.
@@ -457,12 +464,12 @@ void EditorScreen::Share()
 {
     const std::string link = setup_.shareLink(setup_.file);
     if (link.empty()) {
-        note_ = "the level cannot be shared";
+        note_ = Tr("editor line", "the level cannot be shared");
         return;
     }
     if (setup_.platform)
         setup_.platform->SetClipboardText(link);
-    note_ = "the link is on the clipboard";
+    note_ = Tr("editor line", "the link is on the clipboard");
 }
 
 void EditorScreen::LetToolsLook(InputSource& tools, uint32_t clock)

@@ -58,6 +58,9 @@ inline constexpr TextPlace kEndingColumn{"ending column", GlyphSize::kSmall, 330
 inline constexpr TextPlace kEndingRow{"ending row", GlyphSize::kSmall, 300, 1};
 // The replay watcher's bar: its words over the line, and its keys' meanings.
 inline constexpr TextPlace kReplayBar{"replay bar", GlyphSize::kSmall, 1200, 1};
+// The editor: the level's words and the bot's figures at the top right, the keys' meanings
+// at the left over the time line, a note in the middle.
+inline constexpr TextPlace kEditorLine{"editor line", GlyphSize::kSmall, 1150, 1};
 // Pictures drawn with their words at build time, and the web page's words.
 inline constexpr TextPlace kTitlePicture{"title picture", GlyphSize::kLarge, 0, 2, Kind::kPicture};
 inline constexpr TextPlace kPressPicture{"press picture", GlyphSize::kLarge, 0, 1, Kind::kPicture};
@@ -73,9 +76,9 @@ inline constexpr TextPlace kTextPlaces[] = {
     places::kHelpTitle,     places::kHelpHeading,  places::kHelpLoop,      places::kHelpChain,
     places::kHelpClear,     places::kPictureLabel, places::kLessonTitle,   places::kLessonLine,
     places::kBanner,        places::kClearNote,    places::kPauseNote,     places::kEndingHeading,
-    places::kEndingColumn,  places::kEndingRow,    places::kReplayBar,     places::kTitlePicture,
-    places::kPressPicture,  places::kClearedPicture, places::kPausedPicture, places::kLabelPicture,
-    places::kPage,
+    places::kEndingColumn,  places::kEndingRow,    places::kReplayBar,     places::kEditorLine,
+    places::kTitlePicture,  places::kPressPicture, places::kClearedPicture, places::kPausedPicture,
+    places::kLabelPicture,  places::kPage,
 };
 
 // The place of the name, or null for a name no place has.
