@@ -3,6 +3,7 @@
 #include "app/daily/dailyhistoryfile.h"
 #include "app/daily/dailylevel.h"
 #include "app/daily/dailywords.h"
+#include "app/text/translate.h"
 #include "engine/platform/platform.h"
 
 #include <vector>
@@ -12,14 +13,14 @@ namespace {
 std::vector<Menu::Choice> Lines()
 {
     std::vector<Menu::Choice> lines(4);
-    lines[DailyCard::kPlay].label = "Play";
-    lines[DailyCard::kCopy].label = "Copy the result";
-    lines[DailyCard::kPastDays].label = "Past days";
-    lines[DailyCard::kBack].label = "Back";
+    lines[DailyCard::kPlay].label = Tr("menu line", "Play");
+    lines[DailyCard::kCopy].label = Tr("menu line", "Copy the result");
+    lines[DailyCard::kPastDays].label = Tr("menu line", "Past days");
+    lines[DailyCard::kBack].label = Tr("menu line", "Back");
     return lines;
 }
 
-std::string Title(const DailyDate& today) { return today.InRange() ? DailyLevelMaker(today).Name() : "Today's level"; }
+std::string Title(const DailyDate& today) { return today.InRange() ? DailyLevelMaker(today).Name() : Tr("menu title", "Today's level"); }
 
 } // namespace
 
@@ -80,7 +81,9 @@ std::string DailyCard::Hint(const InputNames& names) const
 {
     if (past_)
         return past_->Hint(names);
-    return MenuHint::Text(names, menu_.Chosen() == kPlay ? "play" : menu_.Chosen() == kCopy ? "copy" : "take");
+    return MenuHint::Text(names, menu_.Chosen() == kPlay   ? NoTr("hint", "play")
+                                 : menu_.Chosen() == kCopy ? NoTr("hint", "copy")
+                                                           : NoTr("hint", "take"));
 }
 
 MenuCard::Heard DailyCard::Take(int line)
@@ -109,16 +112,18 @@ void DailyCard::Show()
     const DailyDay today = history_.Of(setup_.today);
     Menu::Choice play = menu_.ChoiceAt(kPlay);
     play.enabled = Found() != nullptr;
-    play.note = !lookup_ ? "no level" : !Found() ? (lookup_->Problem().empty() ? "finding" : "no level")
-                : today.counted == DailyDay::Counted::kNone ? "counts" : "practice";
+    play.note = !lookup_ ? Tr("menu note", "no level")
+                : !Found() ? (lookup_->Problem().empty() ? Tr("menu note", "finding") : Tr("menu note", "no level"))
+                : today.counted == DailyDay::Counted::kNone ? Tr("menu note", "counts")
+                                                             : Tr("menu note", "practice");
     menu_.SetChoice(kPlay, play);
     Menu::Choice copy = menu_.ChoiceAt(kCopy);
     copy.enabled = !DailyResultLine(setup_.today, today).empty();
-    copy.note = copied_ ? "copied" : "";
+    copy.note = copied_ ? Tr("menu note", "copied") : "";
     menu_.SetChoice(kCopy, copy);
     Menu::Choice past = menu_.ChoiceAt(kPastDays);
     const int streak = history_.Streak(setup_.today);
-    past.note = streak ? "streak " + std::to_string(streak) : "";
+    past.note = streak ? Fill(Tr("menu note", "streak %d"), {std::to_string(streak)}) : "";
     menu_.SetChoice(kPastDays, past);
     const rect card = menu_.CardBox();
     const float middle = card.x + card.w * 0.5f;
@@ -130,13 +135,14 @@ std::string DailyCard::DateWords() const
 {
     const DailyDate& today = setup_.today;
     if (!lookup_)
-        return "the clock says " + today.Text() + ": daily levels run from " + DailyDate::kFirst + " to " + DailyDate::kLast;
+        return Fill(Tr("card note", "the clock says %s: daily levels run from %s to %s"),
+                    {today.Text(), DailyDate::kFirst, DailyDate::kLast});
     const std::string date = today.Weekday() + " " + today.Long() + " \u00B7 ";
     if (Found())
         return date + DailyParWords(Found()->Par());
     if (!lookup_->Problem().empty())
-        return date + "no level: " + lookup_->Problem();
-    return date + "the bot tries candidate " + std::to_string(lookup_->Tried());
+        return date + Fill(Tr("card note", "no level: %s"), {lookup_->Problem()});
+    return date + Fill(Tr("card note", "the bot tries candidate %d"), {std::to_string(lookup_->Tried())});
 }
 
 std::string DailyCard::ResultWords() const
@@ -146,6 +152,6 @@ std::string DailyCard::ResultWords() const
     if (!shared.empty())
         return shared;
     if (today.counted == DailyDay::Counted::kPlaying)
-        return "today's attempt was never finished: the rest is practice";
-    return lookup_ ? "the day's first attempt counts; the rest is practice" : "";
+        return Tr("card note", "today's attempt was never finished: the rest is practice");
+    return lookup_ ? Tr("card note", "the day's first attempt counts; the rest is practice") : "";
 }

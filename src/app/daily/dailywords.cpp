@@ -1,6 +1,7 @@
 #include "app/daily/dailywords.h"
 
 #include "app/profile/recordwords.h"
+#include "app/text/translate.h"
 
 namespace {
 
@@ -11,7 +12,25 @@ std::string ClearWords(const DailyAttempt& attempt)
     return LoopCount(attempt.loops) + kDot + FormatGameTime(attempt.milliseconds, 1);
 }
 
-std::string Assisted(const DailyAttempt& attempt) { return attempt.assisted ? std::string(kDot) + "assisted" : ""; }
+std::string Assisted(const DailyAttempt& attempt)
+{
+    return attempt.assisted ? std::string(kDot) + Tr("menu note", "assisted") : "";
+}
+
+// The medal as the player reads it (the history file keeps MedalWord's English).
+std::string MedalShown(Medal medal)
+{
+    switch (medal) {
+    case Medal::kGold:
+        return Tr("menu note", "gold");
+    case Medal::kSilver:
+        return Tr("menu note", "silver");
+    case Medal::kBronze:
+        return Tr("menu note", "bronze");
+    default:
+        return "";
+    }
+}
 
 } // namespace
 
@@ -19,11 +38,11 @@ std::string DailyResultWords(const DailyDay& day)
 {
     switch (day.counted) {
     case DailyDay::Counted::kCleared:
-        return ClearWords(day.result) + kDot + MedalWord(day.medal) + Assisted(day.result);
+        return ClearWords(day.result) + kDot + MedalShown(day.medal) + Assisted(day.result);
     case DailyDay::Counted::kLeft:
-        return "left in loop " + std::to_string(day.result.loops) + Assisted(day.result);
+        return Fill(Tr("menu note", "left in loop %d"), {std::to_string(day.result.loops)}) + Assisted(day.result);
     case DailyDay::Counted::kPlaying:
-        return "playing";
+        return Tr("menu note", "playing");
     default:
         return "";
     }
@@ -43,8 +62,8 @@ std::string DailyResultLine(const DailyDate& date, const DailyDay& day)
 
 std::string DailyParWords(const DailyPar& par)
 {
-    std::string words = "gold in " + LoopCount(static_cast<int>(par.practisedLoops));
+    std::string words = Fill(Tr("card note", "gold in %s"), {LoopCount(static_cast<int>(par.practisedLoops))});
     if (par.SilverLoops() > par.practisedLoops)
-        words += ", silver in " + std::to_string(par.SilverLoops());
+        words += Fill(Tr("card note", ", silver in %d"), {std::to_string(par.SilverLoops())});
     return words;
 }

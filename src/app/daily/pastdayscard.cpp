@@ -1,6 +1,7 @@
 #include "app/daily/pastdayscard.h"
 
 #include "app/daily/dailywords.h"
+#include "app/text/translate.h"
 
 namespace {
 
@@ -12,13 +13,16 @@ std::vector<DailyDate> DaysOf(const DailyHistory& history)
     return days;
 }
 
-std::string DaysWord(int days) { return days == 1 ? "1 day" : std::to_string(days) + " days"; }
+std::string DaysWord(int days)
+{
+    return Fill(TrN("menu note", "%d day", "%d days", static_cast<uint64_t>(days)), {std::to_string(days)});
+}
 
 Menu::Choice DayLine(const DailyDate& date, const DailyDay& day)
 {
     Menu::Choice line;
     line.label = date.Short();
-    line.note = day.counted == DailyDay::Counted::kNone ? "practice " + DailyPracticeWords(day) : DailyResultWords(day);
+    line.note = day.counted == DailyDay::Counted::kNone ? Fill(Tr("menu note", "practice %s"), {DailyPracticeWords(day)}) : DailyResultWords(day);
     if (day.medal == Medal::kGold)
         line.badge = Menu::Badge::kStar;
     return line;
@@ -27,28 +31,28 @@ Menu::Choice DayLine(const DailyDate& date, const DailyDay& day)
 std::vector<Menu::Choice> Lines(const DailyHistory& history, const DailyDate& today, const std::vector<DailyDate>& days)
 {
     std::vector<Menu::Choice> lines(PastDaysCard::kFirstDay);
-    lines[0].label = "Streak";
+    lines[0].label = Tr("menu line", "Streak");
     lines[0].note = DaysWord(history.Streak(today));
     lines[0].enabled = false;
-    lines[1].label = "Best streak";
+    lines[1].label = Tr("menu line", "Best streak");
     lines[1].note = DaysWord(history.BestStreak());
     lines[1].enabled = false;
     for (const DailyDate& date : days)
         lines.push_back(DayLine(date, history.Of(date)));
     if (days.empty()) {
         lines.emplace_back();
-        lines.back().label = PastDaysCard::kNone;
+        lines.back().label = Tr("menu line", "no days played yet");
         lines.back().enabled = false;
     }
     lines.emplace_back();
-    lines.back().label = "Back";
+    lines.back().label = Tr("menu line", "Back");
     return lines;
 }
 
 } // namespace
 
 PastDaysCard::PastDaysCard(const DailyHistory& history, const DailyDate& today, const ControlSettings* controls)
-    : MenuCard("Past days", Lines(history, today, DaysOf(history)), controls), history_(history), days_(DaysOf(history))
+    : MenuCard(Tr("menu title", "Past days"), Lines(history, today, DaysOf(history)), controls), history_(history), days_(DaysOf(history))
 {
     ShowUnder();
 }
@@ -69,7 +73,7 @@ void PastDaysCard::Draw()
 std::string PastDaysCard::Hint(const InputNames& names) const
 {
     const int day = menu_.Chosen() - kFirstDay;
-    return MenuHint::Text(names, day >= 0 && day < static_cast<int>(days_.size()) ? "practise" : "take");
+    return MenuHint::Text(names, day >= 0 && day < static_cast<int>(days_.size()) ? NoTr("hint", "practise") : NoTr("hint", "take"));
 }
 
 MenuCard::Heard PastDaysCard::Take(int line)

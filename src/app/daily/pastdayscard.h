@@ -22,7 +22,6 @@ public:
     // The line under the card: the marked day's line to share ("" for none).
     const std::string& Under() const { return under_.Said(); }
 
-    static constexpr const char* kNone = "no days played yet";
     // The first day's line, after the two of the streaks.
     static constexpr int kFirstDay = 2;
 
