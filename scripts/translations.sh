@@ -22,8 +22,8 @@ common=(--from-code=UTF-8 --force-po --add-location=file --add-comments=TRANSLAT
 xgettext "${common[@]}" --language=C++ --keyword --keyword=Tr:1c,2 --keyword=TrN:1c,2,3 --keyword=NoTr:1c,2 \
   --flag=Tr:2:c-format --flag=TrN:2:c-format --flag=TrN:3:c-format --flag=NoTr:2:c-format \
   -o "$pot.new" "${sources[@]}"
-sed -i -e '/^"POT-Creation-Date:/d' -e 's/charset=CHARSET/charset=UTF-8/' "$pot.new"
 xgettext "${common[@]}" --join-existing --language=JavaScript --keyword --keyword=Tr:1c,2 -o "$pot.new" web/page.js
+sed -i -e '/^"POT-Creation-Date:/d' -e 's/charset=CHARSET/charset=UTF-8/' "$pot.new"
 mv "$pot.new" "$pot"
 [ "${1:-}" = "--pot" ] && exit 0
 
