@@ -1,7 +1,10 @@
 // The How to play card: its moving picture shows a chain going off one robot after another and
-// starts again, and its controls are the player's own.
+// starts again, its controls are the player's own, and once the player has met a later robot kind
+// a second page shows the kinds met.
 #include "app/menu/helpcard.h"
+#include "app/control/inputnames.h"
 #include "app/text/keycaps.h"
+#include "engine/input/gamekeys.h"
 #include "engine/render/texturecache.h"
 
 #include "support/testsupport.h"
@@ -39,4 +42,33 @@ TEST(HelpCardTest, ItListsTheControlsAsThePlayerHasThemBound)
         EXPECT_TRUE(!gamesKey || quad.texture != gamesKey->texture) << "F5 restarts no loop of this player's";
     }
     EXPECT_EQ(drawn, 1) << "restart the loop: R";
+}
+
+TEST(HelpCardTest, RightTurnsToThePageOfTheRobotsMetOnceThePlayerHasMetOne)
+{
+    testsupport::ScopedCapture capture;
+    HelpCard none(nullptr, nullptr, false);
+    none.Hear(GameEvent::Key(gamekeys::kRight, true));
+    EXPECT_FALSE(none.ShowsRobots()) << "no robot met, no page";
+
+    RobotsSeen seen;
+    seen.Add(LaterRobot::kTwins);
+    seen.Add(LaterRobot::kHive);
+    HelpCard card(nullptr, nullptr, false, seen);
+    EXPECT_EQ(card.Hear(GameEvent::Key(gamekeys::kRight, true)), MenuCard::Heard::kShown);
+    ASSERT_TRUE(card.ShowsRobots());
+    EXPECT_EQ(card.Robots().Robots(), (std::vector<LaterRobot>{LaterRobot::kTwins, LaterRobot::kHive}));
+    EXPECT_NE(card.Hint(InputNames(nullptr, nullptr)).find(": how to play"), std::string::npos);
+    card.Draw();
+    const TextureEntry* twin = FindTexture(datafiles::Frame(datafiles::FrameSet::kTwinBot, 1));
+    const TextureEntry* shield = FindTexture(datafiles::Frame(datafiles::FrameSet::kShieldBot, 1));
+    ASSERT_NE(twin, nullptr);
+    int twins = 0;
+    for (const auto& quad : capture.Backend().Quads()) {
+        twins += quad.texture == twin->texture;
+        EXPECT_TRUE(!shield || quad.texture != shield->texture) << "a kind not met is not shown";
+    }
+    EXPECT_EQ(twins, 2) << "a twin and its partner";
+    card.Hear(GameEvent::Key(gamekeys::kLeft, true));
+    EXPECT_FALSE(card.ShowsRobots());
 }

@@ -44,22 +44,6 @@ Progress Cleared(int position, int loops, uint32_t milliseconds)
     return progress;
 }
 
-// Sets an environment variable for the test's duration.
-struct ScopedEnvironment {
-    ScopedEnvironment(const char* name, const char* value) : name_(name)
-    {
-        const char* previous = std::getenv(name);
-        had_ = previous != nullptr;
-        if (had_)
-            previous_ = previous;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedEnvironment() { had_ ? setenv(name_, previous_.c_str(), 1) : unsetenv(name_); }
-    const char* name_;
-    bool had_;
-    std::string previous_;
-};
-
 } // namespace
 
 TEST_F(ProgressTest, ClearsAndRecordsAreWrittenAndEachBestIsKeptOnItsOwn)
@@ -237,11 +221,11 @@ TEST_F(ProgressTest, TwoGamesSavingAtOnceLoseNoRecord)
 TEST(ProgressPath, TheStateDirectoryComesFromXdgStateHomeOrHome)
 {
     {
-        ScopedEnvironment state("XDG_STATE_HOME", "/s");
+        testsupport::ScopedEnvironment state("XDG_STATE_HOME", "/s");
         EXPECT_EQ(ProgressFile::DefaultPath(), "/s/tobrakka/progress");
     }
-    ScopedEnvironment relative("XDG_STATE_HOME", "s");
-    ScopedEnvironment home("HOME", "/h");
+    testsupport::ScopedEnvironment relative("XDG_STATE_HOME", "s");
+    testsupport::ScopedEnvironment home("HOME", "/h");
     EXPECT_EQ(ProgressFile::DefaultPath(), "/h/.local/state/tobrakka/progress");
 }
 

@@ -38,7 +38,7 @@ struct Floor {
 
 const std::vector<Floor> kFloors = {
     {"engine", {"core", "input", "render", "gl", "platform", ""}},
-    {"app", {"text", "control", "profile", "replay", "levels", "screen", "menu", "play", "edit", "daily", "screens", ""}},
+    {"app", {"text", "control", "profile", "replay", "levels", "screen", "robots", "menu", "play", "edit", "daily", "screens", ""}},
 };
 
 } // namespace

@@ -127,6 +127,17 @@ void WritePng(const std::string& fileName, int width, int height, const uint8_t*
     stbi_write_png(fileName.c_str(), width, height, 4, rgba, width * 4);
 }
 
+ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name)
+{
+    const char* previous = std::getenv(name);
+    had_ = previous != nullptr;
+    if (had_)
+        previous_ = previous;
+    value ? setenv(name, value, 1) : unsetenv(name);
+}
+
+ScopedEnvironment::~ScopedEnvironment() { had_ ? setenv(name_, previous_.c_str(), 1) : unsetenv(name_); }
+
 } // namespace testsupport
 
 namespace testsupport {

@@ -56,6 +56,20 @@ private:
     CapturingRenderBackend backend_;
 };
 
+// Sets an environment variable (unsets it for null) for the holder's lifetime.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    bool had_;
+    std::string previous_;
+};
+
 // Runs fn with the current directory changed to dir, then changes back.
 template <typename Fn>
 void InDirectory(const std::string& dir, Fn fn);

@@ -5,6 +5,8 @@
 #include "app/text/linebreaks.h"
 #include "app/text/translate.h"
 #include "utils/translation/textplaces.h"
+#include "engine/input/gamekeys.h"
+#include "engine/input/padbuttons.h"
 
 namespace {
 
@@ -46,9 +48,10 @@ std::vector<Menu::Choice> NoLines() { return {}; }
 
 } // namespace
 
-HelpCard::HelpCard(const Platform* platform, const ControlSettings* controls, bool offersLesson)
+HelpCard::HelpCard(const Platform* platform, const ControlSettings* controls, bool offersLesson,
+                   const RobotsSeen& seen)
     : MenuCard(Tr("help title", "How to play"), NoLines(), controls), platform_(platform), offersLesson_(offersLesson),
-      chain_(kChainCorner)
+      chain_(kChainCorner), robots_(seen)
 {
     paper_.Init(35, 20);
     paper_.noGrid = true;
@@ -102,6 +105,10 @@ MenuCard::Heard HelpCard::Hear(const GameEvent& person)
         command = PadButtonCommand(event.button);
     if (command == MenuCommand::kBack)
         return Back();
+    if ((command == MenuCommand::kLeft || command == MenuCommand::kRight) && !robots_.Robots().empty()) {
+        onRobots_ = command == MenuCommand::kRight;
+        return Heard::kShown;
+    }
     if (command != MenuCommand::kTake || !offersLesson_)
         return Heard::kNothing;
     next_ = Change(Change::To::kLesson);
@@ -112,12 +119,20 @@ MenuCard::Heard HelpCard::Take(int) { return Heard::kNothing; }
 
 std::string HelpCard::Hint(const InputNames& names) const
 {
-    return MenuHint::Text(names, offersLesson_ ? NoTr("hint", "play the lesson") : "", NoTr("hint", "back"));
+    const std::string hint =
+        MenuHint::Text(names, offersLesson_ ? NoTr("hint", "play the lesson") : "", NoTr("hint", "back"));
+    if (robots_.Robots().empty())
+        return hint;
+    const std::string turn = onRobots_
+                                 ? names.KeyOrButton(gamekeys::kLeft, pads::kDpadLeft) + ": " + Tr("hint", "how to play")
+                                 : names.KeyOrButton(gamekeys::kRight, pads::kDpadRight) + ": " + Tr("hint", "robots met");
+    return turn + " \u00B7 " + hint;
 }
 
 bool HelpCard::Animate(uint32_t ms)
 {
     chain_.Advance(ms);
+    robots_.Animate(ms);
     note_.Show(Names());
     return true;
 }
@@ -125,6 +140,10 @@ bool HelpCard::Animate(uint32_t ms)
 void HelpCard::Draw()
 {
     paper_.Draw();
+    if (onRobots_) {
+        robots_.Draw();
+        return;
+    }
     sprites_.Draw();
     noteSprites_.Draw();
     chain_.Draw();

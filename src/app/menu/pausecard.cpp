@@ -83,7 +83,8 @@ MenuCard::Heard PauseCard::Take(int index)
         break;
     case Line::kHelp:
         // Over a level the help offers the lesson (Enter); over the lesson itself it does not.
-        over_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, kind_ != Over::kLesson);
+        over_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, kind_ != Over::kLesson,
+                                           RobotsSeenFile(RobotsSeenFile::DefaultPath()).Load());
         break;
     case Line::kMainMenu:
         next_ = Change(Change::To::kMainMenu);

@@ -115,11 +115,13 @@ void FrameLoop::Step()
         phase_.gameplay.Update(Gameplay::kStepMs);
         phase_.grid.Update(Gameplay::kStepMs);
         phase_.overlay->Update(Gameplay::kStepMs);
+        MeetRobots();
     }
-    // The paused scrap gives way to the pause card.
+    // The paused scrap gives way to the pause card and to a robot's introduction.
     PauseCard* card = pause_.Card();
-    const bool hintChanged = card && card->ShowHint();
-    const bool statusChanged = phase_.status && phase_.status->Update(Where(), paused && !card);
+    RobotCard* intro = pause_.Intro();
+    const bool hintChanged = (card && card->ShowHint()) || (intro && intro->Animate(Gameplay::kStepMs));
+    const bool statusChanged = phase_.status && phase_.status->Update(Where(), paused && !card && !intro);
     if (pause_.TakeChanged())
         picture_.Changed();
     if (drawing_)
@@ -131,6 +133,15 @@ void FrameLoop::Step()
         ++stepsTaken_;
     }
     ++everyStep_;
+}
+
+// A later kind the player has never met that came on in this step pauses the game under its card.
+void FrameLoop::MeetRobots()
+{
+    if (!phase_.robots)
+        return;
+    if (const std::optional<LaterRobot> robot = phase_.robots->Meets(phase_.gameplay))
+        pause_.Introduce(*robot);
 }
 
 // The world as the step leaves it, drawn: what a replay checks.
@@ -188,6 +199,8 @@ void FrameLoop::DrawLayers()
     phase_.overlay->Draw();
     if (phase_.status)
         phase_.status->Draw();
+    if (RobotCard* intro = pause_.Intro())
+        intro->Draw();
     if (PauseCard* card = pause_.Card())
         card->Draw();
     if (options_.drawOver)
@@ -317,4 +330,11 @@ void FrameLoop::TakeSettings(const Settings& settings)
         input_.SetControls(settings.controls);
         UsePadZones(settings.controls);
     }
+}
+
+std::optional<LaterRobot> FrameLoop::Introducing() const
+{
+    if (const RobotCard* intro = pause_.Intro())
+        return intro->Robot();
+    return std::nullopt;
 }

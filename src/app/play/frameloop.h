@@ -11,6 +11,11 @@
 // hears of the person's input (app/play/playinput.h), and the observers of each step: the
 // progress keeper, the replay recorder and the pad's rumble (world/stepobserver.h).
 //
+// In a person's game outside the classic game, the first robot of a later kind the player has
+// never met pauses the game under a card that introduces it (app/menu/robotcard.h), as a pause
+// does: game time stands still while it shows, so the world, recordings and replays are those of
+// a game that never showed it.
+//
 // While the game is paused the loop keeps reading events every step, but the world, the grid and
 // the overlay stand still and game time does not advance, so a game recorded with pauses in it
 // replays to the same end without them. Nothing moves then, so a frame is drawn only when the
@@ -33,6 +38,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -119,6 +125,8 @@ public:
     // player just chose them on an options card.
     void TakeSettings(const Settings& settings);
     bool PauseCardShows() const { return pause_.Card() != nullptr; }
+    // The later kind whose card shows over the paused game, if one does.
+    std::optional<LaterRobot> Introducing() const;
     bool PadGone() const { return pause_.PadGone(); }
     // Draws the frame as it stands: paper, world, overlay, status and the pause card.
     void Draw();
@@ -158,6 +166,8 @@ private:
     // Does what the player took on the pause card: resume, a new loop, the main menu, quit.
     void HandlePauseCard(const GameEvent& event);
     void TellObservers();
+    // Introduces a later kind the player meets for the first time.
+    void MeetRobots();
 
     Options options_;
     GamePhase& phase_;

@@ -5,6 +5,7 @@
 #include "app/play/hudoverlay.h"
 #include "app/profile/progresskeeper.h"
 #include "app/replay/replayrecorder.h"
+#include "app/robots/robotwatch.h"
 #include "app/play/statuslayer.h"
 #include "grid/papergrid.h"
 #include "utils/levellist/clevellist.h"
@@ -55,5 +56,8 @@ struct GamePhase {
     std::unique_ptr<StatusLayer> status;
     std::unique_ptr<ProgressKeeper> progress;
     std::unique_ptr<ReplayRecorder> replays; // a replay of every clear, outside the classic game
+    // The later robot kinds introduced the first time they come on: a person's game outside the
+    // classic game.
+    std::unique_ptr<RobotWatch> robots;
     bool levelsFromList;
 };

@@ -1,8 +1,10 @@
 #include "app/play/pausecontrol.h"
 
 #include "audio/audiodevice.h"
+#include "audio/soundbank.h"
 #include "engine/input/gamekeys.h"
 #include "engine/platform/platform.h"
+#include "utils/datafiles.h"
 
 namespace {
 
@@ -31,6 +33,8 @@ bool PauseControl::TakeChanged()
 
 bool PauseControl::Take(const GameEvent& heard)
 {
+    if (intro_)
+        return HearOnIntro(heard);
     if (options_.card && heard.IsKeyDown(gamekeys::kEscape) && !padGone_) {
         OpenCard();
         return true;
@@ -60,6 +64,25 @@ void PauseControl::PadWentAway()
         return;
     SetPaused(true);
     padGone_ = true;
+}
+
+void PauseControl::Introduce(LaterRobot robot)
+{
+    SetPaused(true);
+    intro_ = std::make_unique<RobotCard>(robot);
+}
+
+// Going on from the card resumes the game; P (a pause key, never the game's) and what would start
+// something are not heard, releases and moves are.
+bool PauseControl::HearOnIntro(const GameEvent& heard)
+{
+    if (intro_->GoesOn(heard)) {
+        intro_.reset();
+        SetPaused(false);
+        PlaySound(datafiles::kMenuTakeSound);
+        return true;
+    }
+    return StartsSomething(heard) || (heard.IsKey() && heard.key == gamekeys::kP);
 }
 
 void PauseControl::SetPaused(bool paused)

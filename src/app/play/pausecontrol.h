@@ -6,8 +6,12 @@
 // not heard; releases, moves and Escape still are, so nothing stays held down and the game can
 // always be left. The music and every effect hold their place while it is paused.
 //
+// A later robot kind met for the first time pauses the game under the card that introduces it,
+// until the player goes on from it; meanwhile nothing that would start something reaches the game.
+//
 // Only a person pauses the game: to a script or the bot, P is a key like any other.
 #include "app/menu/pausecard.h"
+#include "app/menu/robotcard.h"
 #include "engine/input/gameevent.h"
 
 #include <memory>
@@ -49,11 +53,16 @@ public:
     // and Restart loop. A window close quits at once.
     Asked HearOnCard(const GameEvent& event);
     void SetPauseOnFocusLoss(bool pauses) { options_.pauseOnFocusLoss = pauses; }
+    // Pauses the game under the card that introduces the kind.
+    void Introduce(LaterRobot robot);
+    // The card that introduces a kind, while it shows.
+    RobotCard* Intro() const { return intro_.get(); }
 
 private:
     void SetPaused(bool paused);
     void OpenCard();
     void CloseCardAndResume();
+    bool HearOnIntro(const GameEvent& heard);
 
     Options options_;
     Platform* platform_;
@@ -61,4 +70,5 @@ private:
     bool padGone_ = false;
     bool changed_ = false;
     std::unique_ptr<PauseCard> card_; // while it shows
+    std::unique_ptr<RobotCard> intro_; // while it shows
 };

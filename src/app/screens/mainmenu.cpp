@@ -159,7 +159,8 @@ void MainMenu::Take(Action action)
         card_ = std::make_unique<OptionsCard>(settings_, platform_);
         break;
     case Action::kHelp:
-        card_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, true);
+        card_ = std::make_unique<HelpCard>(platform_, &settings_.InForce().controls, true,
+                                           RobotsSeenFile(RobotsSeenFile::DefaultPath()).Load());
         break;
     case Action::kMakeLevels:
         ShowMakeLevels();

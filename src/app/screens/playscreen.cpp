@@ -61,6 +61,9 @@ PlayScreen::PlayScreen(const Setup& setup)
     if (!tools_ || tools_->KeepsProgress())
         phase_->progress = std::make_unique<ProgressKeeper>(ProgressFile(ProgressFile::DefaultPath()), *setup.levels,
                                                             HashOf(setup));
+    // A person meets the later robot kinds through their cards; so does a script that plays as one.
+    if (!setup.classic && (!tools_ || drivesMenus_))
+        phase_->robots = std::make_unique<RobotWatch>(RobotsSeenFile(RobotsSeenFile::DefaultPath()));
     if (phase_->progress && !setup.classic && setup.ownList)
         phase_->replays = std::make_unique<ReplayRecorder>(ReplayShelf(ReplayShelf::DefaultFolder()), *setup.levels);
     loop_ = std::make_unique<FrameLoop>(LoopOptions(setup), *phase_, tools_);

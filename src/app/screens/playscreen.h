@@ -1,6 +1,7 @@
 #pragma once
 // Play as a screen of the program: the game phase (the paper, the world, the overlay, and outside
-// the classic game the label and the progress kept between runs) with its frame loop. It tells
+// the classic game the label, the progress kept between runs and the later robot kinds' cards) with
+// its frame loop. It tells
 // the tools when the phase starts and ends, hides the system cursor (the crosshair takes its
 // place) but while the pause menu shows, and when the loop ends says what comes next: the ending
 // after the list's last clear, the main menu, or the end of the game.

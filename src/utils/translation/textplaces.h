@@ -45,6 +45,9 @@ inline constexpr TextPlace kHelpLoop{"help loop", GlyphSize::kSmall, 560, 4};
 inline constexpr TextPlace kHelpChain{"help chain", GlyphSize::kSmall, 560, 3};
 inline constexpr TextPlace kHelpClear{"help clear", GlyphSize::kSmall, 520, 2};
 inline constexpr TextPlace kPictureLabel{"picture label", GlyphSize::kSmall, 240, 1};
+// A later robot kind's line on how to beat it, beside its picture on the card that introduces it
+// and on How to play's page of the kinds met.
+inline constexpr TextPlace kRobotNote{"robot note", GlyphSize::kSmall, 520, 3};
 // The lesson's prompt: its title, a line (with key caps in it), and the footer.
 inline constexpr TextPlace kLessonTitle{"lesson title", GlyphSize::kLarge, 1000, 1};
 inline constexpr TextPlace kLessonLine{"lesson line", GlyphSize::kSmall, 1100, 1};
@@ -78,7 +81,7 @@ inline constexpr TextPlace kTextPlaces[] = {
     places::kBanner,        places::kClearNote,    places::kPauseNote,     places::kEndingHeading,
     places::kEndingColumn,  places::kEndingRow,    places::kReplayBar,     places::kEditorLine,
     places::kTitlePicture,  places::kPressPicture, places::kClearedPicture, places::kPausedPicture,
-    places::kLabelPicture,  places::kPage,
+    places::kLabelPicture,  places::kPage,          places::kRobotNote,
 };
 
 // The place of the name, or null for a name no place has.
