@@ -81,7 +81,8 @@ public:
         if (!Take(static_cast<std::size_t>(count) * sizeof(T)))
             return;
         values.resize(count);
-        std::memcpy(values.data(), at_ - count * sizeof(T), count * sizeof(T));
+        if (count > 0)
+            std::memcpy(values.data(), at_ - count * sizeof(T), count * sizeof(T));
     }
     void Text(std::string& text)
     {
