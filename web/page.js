@@ -98,15 +98,34 @@
       words.push('-script', kScriptFile);
     if (params.has('replay'))
       words.push('-replay', kReplayFile);
-    // A shared level's link: index.html#level=CODE plays it after the title, kept in My levels.
-    const shared = /^#level=([A-Za-z0-9_-]+)$/.exec(window.location.hash);
-    if (shared)
-      words.push('-shared', shared[1]);
     // A day's level: index.html#daily=2026-12-10 plays it as practice.
     const daily = /^#daily=([0-9-]+)$/.exec(window.location.hash);
     if (daily)
       words.push('-daily', daily[1]);
     return words;
+  }
+
+  // A shared level's link, index.html#level=CODE: the page asks first whether to play it and keep
+  // it in My levels (it then plays after the title), and the game waits for the answer. The game
+  // reads its arguments when it starts, from the very list the page gave it.
+  function askAboutSharedLevel() {
+    const shared = /^#level=([A-Za-z0-9_-]+)$/.exec(window.location.hash);
+    if (!shared)
+      return;
+    const ask = document.getElementById('shared');
+    ask.hidden = false;
+    addRunDependency('shared level');
+    const answer = function (keep) {
+      ask.hidden = true;
+      if (keep)
+        Module.arguments.push('-shared', shared[1]);
+      else
+        history.replaceState(null, '', window.location.pathname + window.location.search);
+      removeRunDependency('shared level');
+      canvas.focus();
+    };
+    document.getElementById('sharedkeep').addEventListener('click', function () { answer(true); }, { once: true });
+    document.getElementById('sharedskip').addEventListener('click', function () { answer(false); }, { once: true });
   }
 
   // Saving a file of the player's ends in a rename (the game writes FILE.new, then renames it);
@@ -190,7 +209,8 @@
     canvas: canvas,
     arguments: gameArguments(),
     lines: [],
-    preRun: [mountPlayerFiles, function () { fetchInto('script', kScriptFile); fetchInto('replay', kReplayFile); }],
+    preRun: [mountPlayerFiles, askAboutSharedLevel,
+             function () { fetchInto('script', kScriptFile); fetchInto('replay', kReplayFile); }],
     // The effects are decoded by Web Audio when the game loads them; the music streams from an
     // audio element rather than lie decoded in memory.
     noAudioDecoding: true,
@@ -273,4 +293,30 @@
     pasted = '';
     return text;
   };
+  // A file dropped onto the page (a level file, a pack's zip) is written into the game's files
+  // and handed to the game, which takes it at its main menu (Make levels says what came of it).
+  const kDroppedFolder = '/tmp/dropped';
+  const kLargestDrop = 10 * 1024 * 1024;
+  const droppedPaths = [];
+  let drops = 0;
+  Module.takeDropped = function () { return droppedPaths.shift() || ''; };
+  window.addEventListener('dragover', function (event) { event.preventDefault(); });
+  window.addEventListener('drop', function (event) {
+    event.preventDefault();
+    for (const file of event.dataTransfer ? event.dataTransfer.files : []) {
+      if (file.size > kLargestDrop) {
+        say(file.name + ' is larger than 10 MB: no level or pack is that large.');
+        continue;
+      }
+      file.arrayBuffer().then(function (bytes) {
+        try { FS.mkdir(kDroppedFolder); } catch (error) { /* there already */ }
+        // Its own name, of letters the game's files take, numbered so that no drop overwrites another.
+        const path = kDroppedFolder + '/' + (++drops) + '-' + file.name.replace(/[^A-Za-z0-9._-]/g, '_');
+        FS.writeFile(path, new Uint8Array(bytes));
+        droppedPaths.push(path);
+        say(file.name + ' is handed to the game: it shows under Make levels, from the main menu.');
+      });
+    }
+    canvas.focus();
+  });
 })();

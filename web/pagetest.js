@@ -294,13 +294,20 @@ async function loadGoodSave(devtools, sessionId) {
 // Loads the page and waits until the game has ended; the page's own record of the run.
 // act: what to do once the first picture shows (pushes a stick, hides the page), its result
 // reported as touched.
+// A shared level's link asks first: the test answers as a player keeping the level would.
+const kKeepSharedLevel = `(() => { const keep = document.getElementById('sharedkeep');
+  if (!keep || document.getElementById('shared').hidden) return false; keep.click(); return true; })()`;
+
 async function playPage(devtools, sessionId, address, timeoutSeconds, act = null) {
   const started = Date.now();
   await devtools.send('Page.navigate', { url: address }, sessionId);
   let firstPicture = null;
   let touched = null;
+  let answered = !address.includes('#level=');
   while (Date.now() - started < timeoutSeconds * 1000) {
     await sleep(50);
+    if (!answered)
+      answered = await evaluate(devtools, sessionId, kKeepSharedLevel).catch(() => false);
     // Between two documents the page cannot answer: it has not started yet.
     const state = await evaluate(devtools, sessionId,
       '({ ended: window.tobrakkaEnded, first: window.tobrakkaFirstPicture, loaded: performance.timeOrigin })')

@@ -6,6 +6,7 @@
 #include "app/levels/sharedlevel.h"
 #include "app/profile/applysettings.h"
 #include "app/screens/dailyscreen.h"
+#include "app/profile/levelpar.h"
 #include "app/screens/endingscreen.h"
 #include "app/play/frameloop.h"
 #include "app/play/inputsource.h"
@@ -287,7 +288,7 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         if (change.to == GameScreen::Change::To::kReplays)
             menu->ShowReplays();
         else if (change.to == GameScreen::Change::To::kLevels)
-            menu->ShowLevels();
+            menu->ShowLevels(change.book);
         else if (change.to == GameScreen::Change::To::kMakeLevels)
             menu->ShowMakeLevels();
         else if (change.to == GameScreen::Change::To::kDailyCard)
@@ -312,7 +313,7 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
         if (!change.book.empty()) {
             book_ = std::make_unique<kolm::CLevelList>(change.book, kolm::CLevelList::Names::kInListFolder);
             setup.levels = book_.get();
-            setup.ownList = false;
+            setup.book = change.book;
         }
         return std::make_unique<PlayScreen>(setup);
     }
@@ -329,7 +330,7 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
     case GameScreen::Change::To::kEdit:
         return std::make_unique<EditorScreen>(EditorSetup(change));
     case GameScreen::Change::To::kEnding:
-        return std::make_unique<EndingScreen>(change.records, levels_.Count() - 1, ShowsMenus());
+        return std::make_unique<EndingScreen>(change.records, levels_.Count() - 1, ShowsMenus(), ParsOf(levels_));
     default:
         return nullptr;
     }

@@ -70,11 +70,11 @@ struct GlyphMetrics {
 };
 GlyphMetrics GlyphMetricsOf(GlyphSize size);
 // Every character with a glyph: the capitals, the digits, the space, the punctuation menus
-// need, the times sign (U+00D7, "1280 × 720"), the middle dot (U+00B7, "3 loops · best 2") and the
+// need (and links typed or pasted: "_" is the typing line's cursor), the times sign (U+00D7, "1280 × 720"), the middle dot (U+00B7, "3 loops · best 2") and the
 // hourglass (U+231B) that marks a record of a game played slower than full speed.
 // The build draws one for every character of the translations (po/) besides.
 inline constexpr std::u32string_view kGlyphCharacters =
-    U"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:;!?-+/()'%\u00D7\u00B7\u231B";
+    U"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:;!?-+/()'%_#=&@\u00D7\u00B7\u231B";
 // "data/gfx/glyph_large_0041.png": the size, then the character's code point in four hex digits.
 std::string Glyph(GlyphSize size, char32_t character);
 
@@ -100,10 +100,13 @@ inline constexpr int kMenuCardPaperLeft = 10;
 inline constexpr int kMenuCardPaperRight = 786;
 // The arrow in the card's margin that marks the chosen line.
 inline constexpr const char* kMenuMark = "data/gfx/menu_mark.png";
-// Marks at a line's right end: a locked level, a cleared one, a new record.
+// Marks at a line's right end: a locked level, a cleared one, a new record, a level's medal or
+// both its medals.
 inline constexpr const char* kMenuPadlock = "data/gfx/menu_padlock.png";
 inline constexpr const char* kMenuTick = "data/gfx/menu_tick.png";
 inline constexpr const char* kMenuStar = "data/gfx/menu_star.png";
+inline constexpr const char* kMenuMedal = "data/gfx/menu_medal.png";
+inline constexpr const char* kMenuMedals = "data/gfx/menu_medals.png";
 // An on/off value: the box, and the tick (kMenuTick) drawn into it when on.
 inline constexpr const char* kMenuBox = "data/gfx/menu_box.png";
 // A 0 to 10 value: the slider's bar with its ends and eleven notches, and its knob.

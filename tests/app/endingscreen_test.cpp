@@ -20,6 +20,23 @@ TEST(EndingRecords, EveryLevelOfTheListWithItsBestsAndTheTotals)
     EXPECT_EQ(EndingScreen::Rows(records, 3), expected);
 }
 
+TEST(EndingRecords, EachRowHoldsTheMedalsItsRecordWonAndTheCountIsOfAllTheParsOffer)
+{
+    Progress records;
+    records.cleared = 3;
+    records.records[1] = LevelRecord{2, 41200};
+    records.records[2] = LevelRecord{1, 30000, false, true}; // its time played slower
+    const std::vector<LevelPar> pars{{2, 41200}, {1, 40000}, {3, 90000}};
+    const std::vector<EndingScreen::Row> rows = EndingScreen::Rows(records, 3, pars);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].medals, 2) << "at par in both";
+    EXPECT_EQ(rows[1].medals, 1) << "an assisted time earns none";
+    EXPECT_EQ(rows[2].medals, 0) << "no record";
+    EXPECT_EQ(rows[3].medals, 3);
+    EXPECT_EQ(EndingScreen::MedalCount(rows, pars), "3 of 6 medals");
+    EXPECT_EQ(EndingScreen::MedalCount(EndingScreen::Rows(records, 3), {}), "") << "a list without pars";
+}
+
 TEST(EndingRecords, TheTotalTimeIsTheSumOfTheTimesTheRowsShow)
 {
     Progress records;

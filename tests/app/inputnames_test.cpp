@@ -74,3 +74,22 @@ TEST(InputNames, TheNotesAfterADeathAndAClearNameTheButtonOnTheGamesOwnPictures)
     EXPECT_GT(KeyCapWidth("Keypad Enter", datafiles::GlyphSize::kLarge), KeyCapWidth("A", datafiles::GlyphSize::kLarge));
     EXPECT_EQ(KeyCapWidth("", datafiles::GlyphSize::kSmall), datafiles::KeyCapMetricsOf(datafiles::GlyphSize::kSmall).narrowest);
 }
+
+TEST(InputNames, AHintTooWideForThePictureBreaksAfterItsLastColonThatFitsAndStaysOnIt)
+{
+    testsupport::ScopedCapture capture;
+    MenuHint hint;
+    hint.Show("cannot install my pack: the file cannot be opened: No such file or directory, nor any like it");
+    hint.Draw();
+    float top = kVirtualHeight;
+    float bottom = 0.0f;
+    for (const auto& quad : capture.Backend().Quads()) {
+        const testsupport::Box box = testsupport::BoxOf(quad.quad);
+        EXPECT_GE(box.left, 0.0f);
+        EXPECT_LE(box.right, kVirtualWidth);
+        top = std::min(top, box.top);
+        bottom = std::max(bottom, box.bottom);
+    }
+    EXPECT_GT(bottom - top, 40.0f) << "two lines";
+    EXPECT_LE(bottom, kVirtualHeight);
+}

@@ -39,6 +39,29 @@ TEST(LevelsCardTest, ALineShowsTheClearWithItsRecordsOrTheLock)
     EXPECT_TRUE(LevelsCard::LineOf(oldForm, 2).note.empty());
 }
 
+TEST(LevelsCardTest, ANamedLevelShowsItsNameAndARecordAtOrUnderParShowsItsMedals)
+{
+    Progress progress = TwoCleared(); // level 2: 3 loops in 1:01.0
+    ShelfLevel crossfire{2, "level02.txt", "Crossfire", 7, 3, 61050};
+    Menu::Choice line = LevelsCard::LineOf(progress, 2, crossfire);
+    EXPECT_EQ(line.label, "2. Crossfire");
+    EXPECT_EQ(line.badge, Menu::Badge::kMedals) << "both figures at par";
+    crossfire.parTime = 61000;
+    EXPECT_EQ(LevelsCard::LineOf(progress, 2, crossfire).badge, Menu::Badge::kMedal) << "the loops medal alone";
+    crossfire.parLoops = 2;
+    EXPECT_EQ(LevelsCard::LineOf(progress, 2, crossfire).badge, Menu::Badge::kTick) << "over both pars";
+    progress.records[2].loopsAssisted = progress.records[2].timeAssisted = true;
+    EXPECT_EQ(LevelsCard::LineOf(progress, 2, ShelfLevel{2, "", "", 7, 3, 61050}).badge, Menu::Badge::kTick)
+        << "a clear played slower earns none";
+
+    const LevelsCard card(TwoCleared(), 3, nullptr, nullptr, {}, {ShelfLevel{1, "", "Ruled Lines", 1, 1, 25000}});
+    EXPECT_EQ(card.MarkedNote(), "1 loop · 0:15.3 · par 1 loop, 0:25.0") << "said under the card, where a long name leaves room";
+
+    progress.byHash[7] = LevelRecord{1, 30000};
+    EXPECT_EQ(LevelsCard::BookLineOf(progress, ShelfLevel{1, "", "Tied Together", 7, 1, 40000}).badge,
+              Menu::Badge::kMedals) << "a book's level by its hash";
+}
+
 TEST(LevelsCardTest, ALockedLevelIsRefusedAnOpenOneStartsAndBackLeaves)
 {
     SetSoundEnabled(false);
@@ -90,7 +113,9 @@ TEST(LevelsCardTest, TheCardThatAsksAboutALevelWithAReplayCoversTheListWhole)
     testsupport::ScopedCapture capture;
     dir.Write("level1.replay", testsupport::ReadFile(std::string(TOBRAKKA_SOURCE_DIR) + "/tests/data/replays/level01-bot.replay"));
     const ReplayShelf shelf(dir.Path());
-    LevelsCard screen(TwoCleared(), 5, nullptr, &shelf);
+    ASSERT_EQ(shelf.List().size(), 1u);
+    const ShelfLevel first{1, "data/levels/level01.txt", "", shelf.List()[0].header.levelHash, 0, 0};
+    LevelsCard screen(TwoCleared(), 5, nullptr, &shelf, {}, {first});
     screen.Hear(GameEvent::Key(gamekeys::kReturn, true));
     ASSERT_NE(screen.Asking(), nullptr) << "level 1 has a replay on the shelf";
     screen.Draw();

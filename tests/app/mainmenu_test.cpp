@@ -3,6 +3,7 @@
 // "How to play" shows the help card, which offers the lesson too; once every level is cleared it
 // offers to play again instead of continuing at the last level.
 #include "app/menu/helpcard.h"
+#include "app/menu/makelevelscard.h"
 #include "app/menu/pausecard.h"
 #include "app/profile/commandline.h"
 #include "app/profile/settingskeeper.h"
@@ -10,6 +11,7 @@
 #include "audio/soundoutput.h"
 #include "engine/input/gamekeys.h"
 
+#include "support/fakeplatform.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -136,13 +138,39 @@ TEST_F(MainMenuTest, NewGameOffersTheLessonToAPlayerWhoHasNeverClearedALevel)
     EXPECT_EQ(menu->WhatNext().to, To::kPlay) << "a player with a clear starts a new game at once";
 }
 
-TEST_F(MainMenuTest, OnceEveryLevelIsClearedItOffersToPlayAgainInsteadOfContinuingAtTheLast)
+TEST_F(MainMenuTest, OnceEveryLevelIsClearedItContinuesInTheSecondNotebookOrPlaysAgainFromTheFirstLevel)
 {
     Open("cleared 1\nrecord 1 2 30000\n");
     EXPECT_EQ(Labels().front(), "Continue at level 2");
     Open("cleared 2\nrecord 1 2 30000\nrecord 2 1 25000\n");
-    EXPECT_EQ(Labels(), (std::vector<std::string>{"Play again", "Levels", "Today's level", "Replays", "Options", "How to play", "Make levels", "Quit"}));
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"Next notebook", "Play again", "Levels", "Today's level", "Replays",
+                                                  "Options", "How to play", "Make levels", "Quit"}));
     Press({gamekeys::kReturn});
     EXPECT_EQ(menu->WhatNext().to, To::kPlay);
-    EXPECT_EQ(menu->WhatNext().startAfter, 0) << "from the first level";
+    EXPECT_EQ(menu->WhatNext().book, "data/packs/second-notebook/pack.xml");
+    EXPECT_EQ(menu->WhatNext().startAfter, 0) << "at its first level, not yet cleared";
+
+    Open("cleared 2\nrecord 1 2 30000\nrecord 2 1 25000\n");
+    Press({gamekeys::kDown, gamekeys::kReturn});
+    EXPECT_EQ(menu->WhatNext().to, To::kPlay);
+    EXPECT_TRUE(menu->WhatNext().book.empty());
+    EXPECT_EQ(menu->WhatNext().startAfter, 0) << "play again from the first level";
+}
+
+TEST_F(MainMenuTest, FilesDroppedOnTheWindowGoToMakeLevelsWhichKeepsALevelAndNamesWhatIsNoLevel)
+{
+    testsupport::FakePlatform platform;
+    menu = std::make_unique<MainMenu>(settings, levels, &platform, false);
+    dir.Write("crossfire.txt", "30000\n1000,2\n");
+    dir.Write("notes.txt", "hello\n"); // a length of 0
+    platform.Drop(dir.File("crossfire.txt"));
+    platform.Drop(dir.File("notes.txt"));
+    Poll();
+    const auto* card = dynamic_cast<const MakeLevelsCard*>(menu->Card());
+    ASSERT_NE(card, nullptr) << "Make levels opened to say what came of them";
+    EXPECT_EQ(card->Said(), "the file's level's length is 0 ms; a level lasts 1 ms or more");
+    const MyLevels mine(dir.File("tobrakka/levels"));
+    ASSERT_EQ(mine.List().size(), 1u);
+    EXPECT_EQ(testsupport::ReadFile(mine.List()[0].path), "30000\n1000,2\n");
+    EXPECT_TRUE(platform.TakeDroppedFiles().empty()) << "each handed out once";
 }

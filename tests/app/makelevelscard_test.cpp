@@ -1,7 +1,8 @@
-// Make levels: the player's own levels made, played, edited, copied and deleted (after asking),
-// and a level added from a pasted link, from the card's keys as a player presses them.
+// Make levels: the player's own levels made, played, edited, renamed, copied and deleted (after
+// asking), a level added from a pasted link and a pack made of them all, from the card's keys as a player presses them.
 #include "app/menu/makelevelscard.h"
 
+#include "app/levels/packinstaller.h"
 #include "app/levels/sharecode.h"
 #include "app/text/translate.h"
 #include "audio/soundoutput.h"
@@ -60,8 +61,10 @@ TEST_F(MakeLevelsCardTest, ANewLevelOpensInTheEditorAndALevelIsPlayedCopiedAndDe
 
     ASSERT_TRUE(mine.Rename(mine.List()[0].file, "Crossfire", problem)) << problem;
     MakeLevelsCard card(mine, nullptr);
-    EXPECT_EQ(Labels(card), (std::vector<std::string>{"New level", "Crossfire", "Add from link", "Install a pack", "Back"}));
-    Press(card, {gamekeys::kDown, gamekeys::kReturn, gamekeys::kDown, gamekeys::kDown, gamekeys::kReturn}); // Copy
+    EXPECT_EQ(Labels(card), (std::vector<std::string>{"New level", "Crossfire", "Add from link", "Install a pack",
+                                                      "Make a pack", "Back"}));
+    Press(card, {gamekeys::kDown, gamekeys::kReturn, gamekeys::kDown, gamekeys::kDown, gamekeys::kDown,
+                 gamekeys::kReturn}); // Copy
     EXPECT_EQ(mine.List().size(), 2u);
     Press(card, {gamekeys::kReturn, gamekeys::kUp, gamekeys::kUp, gamekeys::kReturn}); // Delete, asks
     ASSERT_NE(card.Asking(), nullptr);
@@ -69,7 +72,7 @@ TEST_F(MakeLevelsCardTest, ANewLevelOpensInTheEditorAndALevelIsPlayedCopiedAndDe
     EXPECT_EQ(mine.List().size(), 2u);
     Press(card, {gamekeys::kReturn, gamekeys::kUp, gamekeys::kUp, gamekeys::kReturn, gamekeys::kDown, gamekeys::kReturn});
     EXPECT_EQ(mine.List().size(), 1u) << "deleted once asked";
-    EXPECT_EQ(Labels(card).size(), 5u);
+    EXPECT_EQ(Labels(card).size(), 6u);
     Press(card, {gamekeys::kReturn, gamekeys::kReturn}); // Play
     EXPECT_EQ(card.WhatNext().to, To::kPlay);
     EXPECT_EQ(card.WhatNext().startAfter, 0);
@@ -109,4 +112,29 @@ TEST_F(MakeLevelsCardTest, APastedLinkIsAddedAndWhatDoesNotDecodeIsNamedOnItsLin
     EXPECT_EQ(mine.List().size(), 1u);
     EXPECT_EQ(card.Card().ChoiceAt(2).note, "refused");
     EXPECT_NE(card.Said().find("code"), std::string::npos) << card.Said();
+}
+
+TEST_F(MakeLevelsCardTest, ALevelIsRenamedOnItsOwnLineAndAPackOfAllTheLevelsIsMadeThatInstallsAsOne)
+{
+    std::string file;
+    ASSERT_TRUE(mine.Add("Old name", "30000\n1000,2\n", file, problem)) << problem;
+    ASSERT_TRUE(mine.Add("", "20000\n500,1\n", file, problem)) << problem;
+    MakeLevelsCard card(mine, nullptr);
+    Press(card, {gamekeys::kDown, gamekeys::kReturn, gamekeys::kDown, gamekeys::kDown, gamekeys::kReturn}); // Rename
+    EXPECT_EQ(card.Card().ChoiceAt(1).note, "Old name_") << "the name to change shows on the level's line";
+    Press(card, {gamekeys::kBackspace, gamekeys::kBackspace, gamekeys::kBackspace, gamekeys::kBackspace});
+    Type(card, "Crossfire");
+    Press(card, {gamekeys::kReturn});
+    EXPECT_EQ(mine.List()[0].name, "Old Crossfire");
+    EXPECT_EQ(card.Card().ChoiceAt(1).label, "Old Crossfire");
+
+    Press(card, {gamekeys::kDown, gamekeys::kDown, gamekeys::kDown, gamekeys::kDown, gamekeys::kReturn}); // Make a pack
+    EXPECT_EQ(card.Card().ChoiceAt(5).note, "My levels_") << "a title to start from";
+    Type(card, " Two!");
+    Press(card, {gamekeys::kReturn});
+    const std::string zip = dir.File("made-packs/my-levels-two.zip");
+    EXPECT_EQ(card.Said(), "the pack is " + zip);
+    const PackInstall install = InstallPack(zip, PackPlaces{dir.File("packs"), dir.File("none")});
+    ASSERT_TRUE(install.installed) << install.line;
+    EXPECT_NE(testsupport::ReadFile(dir.File("packs/my-levels-two/pack.xml")).find("name=\"Old Crossfire\""), std::string::npos);
 }

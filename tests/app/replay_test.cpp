@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <dirent.h>
 #include <fstream>
 #include <sys/stat.h>
@@ -119,20 +121,22 @@ TEST_F(ReplayTest, AWorldThatPartsFromItsReplayStopsAtTheCheckThatDiffers)
                                        std::to_string(player.Loop()) + ")");
 }
 
-TEST_F(ReplayTest, AReplayOfAnotherLevelFileOrOfAPositionOffTheListIsRefusedNamingTheLevel)
+TEST_F(ReplayTest, AReplayPlaysWhereverItsLevelFileIsAndIsRefusedNamingTheLevelWhenItChangedOrWentAway)
 {
     Replay recorded;
     PlayAClear(recorded);
     std::string problem;
-    EXPECT_TRUE(ReplayPlayer::Playable(recorded, *levels, problem));
+    EXPECT_TRUE(ReplayPlayer::Playable(recorded, problem));
+    recorded.position = 7;
+    EXPECT_TRUE(ReplayPlayer::Playable(recorded, problem)) << "a pack's level 7 is played from its own file";
 
     dir.Write("level.txt", std::string(kLevel) + "3000,1\n");
-    EXPECT_FALSE(ReplayPlayer::Playable(recorded, *levels, problem));
-    EXPECT_EQ(problem, "recorded on another version of level 1");
+    EXPECT_FALSE(ReplayPlayer::Playable(recorded, problem));
+    EXPECT_EQ(problem, "recorded on another version of level 7");
 
-    recorded.position = 7;
-    EXPECT_FALSE(ReplayPlayer::Playable(recorded, *levels, problem));
-    EXPECT_EQ(problem, "the replay is of level 7, which is not on the level list");
+    recorded.levelFile = dir.File("gone.txt");
+    EXPECT_FALSE(ReplayPlayer::Playable(recorded, problem));
+    EXPECT_EQ(problem, "the replay's level " + dir.File("gone.txt") + " is not here");
 }
 
 TEST_F(ReplayTest, BadReplayFilesAreNamedInALineAndNothingElseIsTouched)
@@ -193,9 +197,20 @@ TEST_F(ReplayTest, TheShelfKeepsEachLevelsBestsAndTheThirtyMostRecent)
     EXPECT_EQ(kept[29].header.date, "2026-12-09T00:03:00Z") << "the 31st most recent, of 00:02, is gone";
     EXPECT_TRUE(kept[30].bestTime);
     EXPECT_TRUE(kept[31].fewestLoops);
-    EXPECT_EQ(shelf.BestOf(1), kept[31].path);
+    EXPECT_EQ(shelf.BestOf(replay.levelHash), kept[31].path);
     EXPECT_EQ(ReplaysCard::LineOf(kept[31]).badge, Menu::Badge::kStar);
     EXPECT_EQ(ReplaysCard::LineOf(kept[0]).badge, Menu::Badge::kNone);
+
+    // The first level of a pack is another level at the same position: its replays keep bests of
+    // their own and take none from the level above.
+    replay.levelHash += 1;
+    save(40, 1, 1000);
+    const std::vector<ReplayShelf::Entry> after = shelf.List();
+    EXPECT_EQ(shelf.BestOf(replay.levelHash), after.front().path);
+    EXPECT_EQ(shelf.BestOf(replay.levelHash - 1), kept[31].path);
+    EXPECT_TRUE(std::any_of(after.begin(), after.end(), [&](const ReplayShelf::Entry& entry) {
+        return entry.path == kept[30].path && entry.bestTime;
+    })) << "the other level's best time is still kept";
 }
 
 TEST_F(ReplayTest, AReplaysFolderThatIsAFileOrReadOnlyIsSaidOnceAndPlayGoesOn)

@@ -75,6 +75,26 @@ TEST_F(StatusLayerTest, ANewLoopLettersTheLabelAnewAndALevelOutsideTheListHasNon
     EXPECT_TRUE(StatusLayer::LabelImages(StatusLayer::Place{11, 10, 1}).empty()) << "after the list's end";
 }
 
+TEST_F(StatusLayerTest, ALevelsNameStandsOverTheLabelEndingWhereItEndsAndFadesWithIt)
+{
+    StatusLayer::Place place{3, 10, 2};
+    place.name = "Crossfire";
+    StatusLayer layer;
+    layer.Update(place, false);
+    layer.Draw();
+    const auto& quads = capture.Backend().Quads();
+    ASSERT_EQ(quads.size(), 8u + 9u) << "the label's eight pictures and a glyph for each letter of the name";
+    const Box label = BoxOf(quads.front().quad);
+    const rect area = layer.LabelArea();
+    for (std::size_t i = 8; i < quads.size(); ++i) {
+        const Box letter = BoxOf(quads[i].quad);
+        EXPECT_LT(letter.bottom, label.bottom) << "over the label";
+        EXPECT_LE(letter.right, kVirtualWidth - 24.0f + 6.0f) << "ending at the label's right margin";
+        EXPECT_GE(letter.top, area.y - 6.0f) << "inside what gives way to the play";
+    }
+    EXPECT_LT(area.y, label.top) << "the area that fades reaches up over the name";
+}
+
 TEST_F(StatusLayerTest, ThePausedScrapShowsWhilePausedOnly)
 {
     StatusLayer layer;

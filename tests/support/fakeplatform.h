@@ -34,6 +34,8 @@ public:
     void Rumble(float strength, uint32_t milliseconds) override { rumbles.push_back({strength, milliseconds}); }
     void SetClipboardText(const std::string& text) override { clipboard = text; }
     std::vector<std::string> PreferredLocales() const override { return locales; }
+    // A file dropped onto the window.
+    void Drop(const std::string& path) { NoteDropped(path); }
 
     bool fullScreen = false;
     bool cursorShown = true;

@@ -197,6 +197,36 @@ Surface Star()
     return sketch.Picture();
 }
 
+// A medal on its ribbon: an amber disc hatched in orange, a red ribbon in a V above it.
+void DrawMedal(cairo_t* cr, Pt centre, Rng& rng)
+{
+    const std::vector<Pt> ribbon{{centre.x - 6, centre.y - 16}, {centre.x, centre.y - 4}, {centre.x + 6, centre.y - 16}};
+    InkLine(cr, ribbon, palette::kRedInk, 3.6);
+    ShapeStyle disc;
+    disc.fill = palette::kAmberPencil;
+    disc.ink = palette::kInk;
+    disc.width = 1.8;
+    disc.wobble = 0.3;
+    disc.hatching = {palette::kOrangePencil, 0.6, 0.6, 2.4, 0.8, false};
+    DrawShape(cr, EllipsePoints(centre.x, centre.y + 4, 9.5, 9.5), disc, rng);
+    InkLine(cr, {{centre.x - 3, centre.y + 4}, {centre.x + 3, centre.y + 4}}, palette::kRedInk, 1.4);
+}
+
+// One medal, or two side by side (a level's loops and time medals).
+Surface Medals(int count)
+{
+    Rng rng(8625 + static_cast<uint32_t>(count));
+    Sketch sketch(count == 1 ? 30 : 50, 40);
+    cairo_t* cr = sketch.Cr();
+    if (count == 1) {
+        DrawMedal(cr, {0, 0}, rng);
+    } else {
+        DrawMedal(cr, {-10, 0}, rng);
+        DrawMedal(cr, {10, 0}, rng);
+    }
+    return sketch.Picture();
+}
+
 Surface Box()
 {
     Rng rng(8630);
@@ -278,6 +308,8 @@ void AddMenuArt(PictureSet& pictures)
     pictures.Add(datafiles::kMenuPadlock, Padlock());
     pictures.Add(datafiles::kMenuTick, Tick());
     pictures.Add(datafiles::kMenuStar, Star());
+    pictures.Add(datafiles::kMenuMedal, Medals(1));
+    pictures.Add(datafiles::kMenuMedals, Medals(2));
     pictures.Add(datafiles::kMenuBox, Box());
     pictures.Add(datafiles::kMenuSlider, Slider());
     pictures.Add(datafiles::kMenuSliderKnob, SliderKnob());

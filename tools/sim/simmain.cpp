@@ -396,7 +396,7 @@ int VerifyReplay(const std::string& path)
         return 2;
     }
     kolm::CLevelList levels;
-    if (!ReplayPlayer::Playable(replay, levels, problem)) {
+    if (!ReplayPlayer::Playable(replay, problem)) {
         kolm::Warn(path + ": " + problem);
         return 1;
     }
@@ -455,7 +455,7 @@ int DigestAtMoment(const std::string& path, const std::string& at, bool fromStar
     Replay replay;
     std::string problem;
     kolm::CLevelList levels;
-    if (!LoadReplay(path, replay, problem) || !ReplayPlayer::Playable(replay, levels, problem)) {
+    if (!LoadReplay(path, replay, problem) || !ReplayPlayer::Playable(replay, problem)) {
         kolm::Warn("the replay " + path + " cannot be played: " + problem);
         return 2;
     }

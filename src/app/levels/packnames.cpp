@@ -45,6 +45,25 @@ bool IsPackId(const std::string& id)
     return true;
 }
 
+std::string PackIdOf(const std::string& title)
+{
+    std::string id;
+    for (const char c : title) {
+        const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        if ((lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9'))
+            id += lower;
+        else if (!id.empty() && id.back() != '-')
+            id += '-';
+    }
+    while (!id.empty() && id.back() == '-')
+        id.pop_back();
+    if (id.size() > kLongestPackId)
+        id.resize(kLongestPackId);
+    while (!id.empty() && id.back() == '-')
+        id.pop_back();
+    return id.empty() ? "my-levels" : id;
+}
+
 bool IsPackVersion(const std::string& version) { return !VersionNumbers(version).empty(); }
 
 int CompareVersions(const std::string& a, const std::string& b)

@@ -11,6 +11,11 @@ inline constexpr std::size_t kLongestPackPath = 200;
 // An id is 1 to 64 characters of a-z, 0-9 and "-" ("paper-cuts").
 bool IsPackId(const std::string& id);
 
+// The id a pack of the title gets: its letters and digits in lower case, every other run of
+// characters one "-", at most 64 ("Paper Cuts!" gives "paper-cuts"); "my-levels" for a title
+// with no letter or digit of a-z and 0-9.
+std::string PackIdOf(const std::string& title);
+
 // A version is one to four whole numbers of up to nine digits joined by dots ("3", "1.2",
 // "2.0.10").
 bool IsPackVersion(const std::string& version);

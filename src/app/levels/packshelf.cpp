@@ -2,6 +2,7 @@
 
 #include "app/levels/mylevels.h"
 #include "app/levels/packarchive.h"
+#include "app/profile/levelpar.h"
 #include "app/replay/replayfile.h"
 #include "utils/log.h"
 
@@ -66,6 +67,18 @@ ShelfPack MyLevelsPack(const std::string& folder)
 }
 
 } // namespace
+
+std::vector<ShelfLevel> ShelfLevelsOf(const kolm::CLevelList& list)
+{
+    std::vector<ShelfLevel> levels;
+    for (int position = 1; position < list.Count(); ++position) {
+        const kolm::CLevelList::LevelEntry& entry = list.EntryAt(position);
+        const LevelPar par = ParOf(entry);
+        levels.push_back(ShelfLevel{position, entry.filename, NameOf(entry), LevelFileHash(entry.filename), par.loops,
+                                    static_cast<int>(par.milliseconds)});
+    }
+    return levels;
+}
 
 PackShelf PackShelf::Default() { return PackShelf(PackPlaces::Default(), MyLevels::DefaultFolder()); }
 

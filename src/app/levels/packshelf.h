@@ -10,6 +10,7 @@
 // level starts fresh.
 #include "app/levels/packinstaller.h"
 #include "app/levels/packlist.h"
+#include "utils/levellist/clevellist.h"
 
 #include <cstdint>
 #include <string>
@@ -32,6 +33,9 @@ struct ShelfPack {
     std::string listFile; // its pack.xml
     std::vector<ShelfLevel> levels;
 };
+
+// The levels of a list as the shelf holds them (the game's own list: its names, pars and hashes).
+std::vector<ShelfLevel> ShelfLevelsOf(const kolm::CLevelList& list);
 
 class PackShelf {
 public:

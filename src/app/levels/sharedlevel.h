@@ -27,3 +27,8 @@ struct KeptLevel {
 // is not above 0) or a level that cannot be written; nothing is written then.
 bool KeepSharedLevel(MyLevels& mine, const std::string& codeOrLink, const std::string& name, KeptLevel& kept,
                      std::string& problem);
+
+// Keeps the level file at path (one dropped onto the window or the page) at the end of My
+// levels, by the same rules; false, with the problem in one line, for a file that cannot be read,
+// is over 64 KB or is no level.
+bool KeepLevelFile(MyLevels& mine, const std::string& path, KeptLevel& kept, std::string& problem);

@@ -2,17 +2,22 @@
 
 #include "app/control/bindings.h"
 #include "app/levels/packinstaller.h"
+#include "app/levels/packnames.h"
 #include "app/levels/sharedlevel.h"
 #include "app/text/translate.h"
 #include "engine/input/gamekeys.h"
 #include "engine/platform/platform.h"
 #include "utils/stringutils.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 #include <vector>
 
 namespace {
 
+// The small card of a level, line by line.
+enum AskedLine { kPlay, kEdit, kRename, kCopy, kDelete, kBackToList };
 // A new level: a minute of empty paper.
 const char* const kNewLevel = "60000\n";
 constexpr std::size_t kLongestTyped = 4096;
@@ -49,15 +54,21 @@ MakeLevelsCard::MakeLevelsCard(MyLevels mine, Platform* platform, const ControlS
 
 MakeLevelsCard::~MakeLevelsCard() { StopTyping(); }
 
-// The lines: New level, the levels, Add from link, Install a pack, Back; note on the line taken.
+// The lines: New level, the levels, Add from link, Install a pack, Make a pack, Back; note on the
+// line taken.
 void MakeLevelsCard::Relist(const std::string& note)
 {
     levels_ = mine_.List();
     std::vector<Menu::Choice> lines{Line(Tr("menu line", "New level"))};
-    for (const MyLevels::Level& level : levels_)
-        lines.push_back(Line(level.name.empty() ? level.file : level.name));
-    lines.push_back(Line(Tr("menu line", "Add from link"), typing_ == Typing::kLink ? TypedEnd(typed_) : std::string()));
-    lines.push_back(Line(Tr("menu line", "Install a pack"), typing_ == Typing::kPack ? TypedEnd(typed_) : std::string()));
+    for (std::size_t i = 0; i < levels_.size(); ++i) {
+        const MyLevels::Level& level = levels_[i];
+        const bool renaming = typing_ == Typing::kRename && static_cast<int>(i) == askedLevel_;
+        lines.push_back(Line(level.name.empty() ? level.file : level.name, renaming ? TypedNote(typing_) : ""));
+    }
+    lines.push_back(Line(Tr("menu line", "Add from link"), TypedNote(Typing::kLink)));
+    lines.push_back(Line(Tr("menu line", "Install a pack"), TypedNote(Typing::kPack)));
+    lines.push_back(Line(Tr("menu line", "Make a pack"), TypedNote(Typing::kMakePack)));
+    lines.back().enabled = !levels_.empty();
     lines.push_back(Line(Tr("menu line", "Back")));
     const std::string marked = menu_.Chosen() >= 0 ? menu_.ChoiceAt(menu_.Chosen()).label : std::string();
     menu_.SetChoices(lines);
@@ -67,8 +78,16 @@ void MakeLevelsCard::Relist(const std::string& note)
             menu_.Choose(i);
     }
     const int chosen = menu_.Chosen();
-    if (!note.empty() && chosen >= 0)
-        menu_.SetChoice(chosen, Line(menu_.ChoiceAt(chosen).label, note));
+    if (!note.empty() && chosen >= 0) {
+        Menu::Choice line = menu_.ChoiceAt(chosen);
+        line.note = note;
+        menu_.SetChoice(chosen, line);
+    }
+}
+
+std::string MakeLevelsCard::TypedNote(Typing typing) const
+{
+    return typing_ == typing ? TypedEnd(typed_) : std::string();
 }
 
 MenuCard::Heard MakeLevelsCard::Take(int line)
@@ -86,10 +105,13 @@ MenuCard::Heard MakeLevelsCard::Take(int line)
         next_.watchedFrom = Change::To::kMakeLevels;
     } else if (line <= levels) {
         askedLevel_ = line - 1;
-        Ask(menu_.ChoiceAt(line).label, {Tr("menu line", "Play"), Tr("menu line", "Edit"), Tr("menu line", "Copy"), Tr("menu line", "Delete"),
-                                          Tr("menu line", "Back")});
+        Ask(menu_.ChoiceAt(line).label, {Tr("menu line", "Play"), Tr("menu line", "Edit"), Tr("menu line", "Rename"),
+                                          Tr("menu line", "Copy"), Tr("menu line", "Delete"), Tr("menu line", "Back")});
     } else if (line == levels + 1 || line == levels + 2) {
         StartTyping(line == levels + 1 ? Typing::kLink : Typing::kPack);
+    } else if (line == levels + 3) {
+        if (levels > 0)
+            StartTyping(Typing::kMakePack, "My levels");
     } else {
         return Back();
     }
@@ -116,17 +138,19 @@ MenuCard::Heard MakeLevelsCard::TakeAsked(int line)
             Say(false, Tr("menu note", "kept"), problem);
         else
             Relist();
-    } else if (line == 0) {
+    } else if (line == kPlay) {
         next_ = Change(Change::To::kPlay, askedLevel_);
         next_.book = mine_.ListFile();
-    } else if (line == 1) {
+    } else if (line == kEdit) {
         next_ = Change(Change::To::kEdit);
         next_.level = level.path;
         next_.watchedFrom = Change::To::kMakeLevels;
-    } else if (line == 2) {
+    } else if (line == kRename) {
+        StartTyping(Typing::kRename, level.name);
+    } else if (line == kCopy) {
         const bool copied = mine_.Copy(level.file, level.name, copy, problem);
         Say(copied, Tr("menu note", "copied"), copied ? Tr("hint", "the copy is the last of your levels") : problem);
-    } else if (line == 3) {
+    } else if (line == kDelete) {
         confirming_ = true;
         Ask(Fill(Tr("menu title", "Delete %s?"), {level.name.empty() ? level.file : level.name}),
             {Tr("menu line", "Keep"), Tr("menu line", "Delete")});
@@ -142,7 +166,7 @@ MenuCard::Heard MakeLevelsCard::Hear(const GameEvent& event)
         return MenuCard::Hear(event);
     const Menu::Event heard = asking_->HandleEvent(InMenu(controls_, event));
     if (heard.kind == Menu::Event::Kind::kBack)
-        return TakeAsked(confirming_ ? 0 : 4);
+        return TakeAsked(confirming_ ? 0 : kBackToList);
     if (heard.kind == Menu::Event::Kind::kTaken)
         return TakeAsked(heard.choice);
     return heard.kind == Menu::Event::Kind::kNothing ? Heard::kNothing : Heard::kShown;
@@ -168,10 +192,10 @@ MenuCard::Heard MakeLevelsCard::HearTyping(const GameEvent& event)
     return Heard::kShown;
 }
 
-void MakeLevelsCard::StartTyping(Typing typing)
+void MakeLevelsCard::StartTyping(Typing typing, const std::string& typed)
 {
     typing_ = typing;
-    typed_.clear();
+    typed_ = typed;
     if (platform_)
         platform_->SetTextInput(true);
     Relist();
@@ -189,16 +213,63 @@ void MakeLevelsCard::ActOnTyped()
     const Typing typing = typing_;
     const std::string text = kolm::Trim(typed_);
     StopTyping();
+    std::string problem;
     if (typing == Typing::kPack) {
         const PackInstall install = InstallPack(text, PackPlaces::Default());
+        Say(install.installed, Tr("menu note", "installed"), install.line);
+    } else if (typing == Typing::kMakePack) {
+        MakePack(text);
+    } else if (typing == Typing::kRename) {
+        const MyLevels::Level level = levels_.at(static_cast<std::size_t>(askedLevel_));
+        const bool renamed = mine_.Rename(level.file, text, problem);
+        const std::string said = text.empty() ? Tr("hint", "the level has no name now") : Fill(Tr("hint", "the level is %s"), {text});
+        Say(renamed, Tr("menu note", "renamed"), renamed ? said : problem);
+    } else {
+        KeptLevel kept;
+        const bool added = KeepSharedLevel(mine_, text, "", kept, problem);
+        const std::string position = std::to_string(kept.position);
+        Say(added, Tr("menu note", "added"), added ? Fill(Tr("hint", "added as level %s of your levels"), {position}) : problem);
+    }
+}
+
+// A pack of all the player's levels in their order, written where the player can pass it on.
+void MakeLevelsCard::MakePack(const std::string& title)
+{
+    PackList pack;
+    pack.title = title;
+    pack.id = PackIdOf(title);
+    pack.version = "1";
+    std::vector<std::string> files;
+    for (const MyLevels::Level& level : levels_)
+        files.push_back(level.file);
+    const std::string folder = std::filesystem::path(mine_.Folder()).parent_path().string() + "/made-packs";
+    const std::string zip = folder + "/" + pack.id + ".zip";
+    std::string problem;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    const bool made = mine_.MakePack(pack, files, zip, problem);
+    Say(made, Tr("menu note", "made"), made ? Fill(Tr("hint", "the pack is %s"), {zip}) : problem);
+}
+
+void MakeLevelsCard::TakeDropped(const std::string& path)
+{
+    StopTyping();
+    asking_.reset();
+    confirming_ = false;
+    const std::string name = kolm::LowerCase(path);
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".zip") == 0) {
+        menu_.Choose(static_cast<int>(levels_.size()) + 2);
+        const PackInstall install = InstallPack(path, PackPlaces::Default());
         Say(install.installed, Tr("menu note", "installed"), install.line);
         return;
     }
     KeptLevel kept;
     std::string problem;
-    const bool added = KeepSharedLevel(mine_, text, "", kept, problem);
+    const bool added = KeepLevelFile(mine_, path, kept, problem);
+    Relist();
+    menu_.Choose(added ? kept.position : 0);
     const std::string position = std::to_string(kept.position);
-    Say(added, Tr("menu note", "added"), added ? Fill(Tr("hint", "added as level %s of your levels"), {position}) : problem);
+    Say(added, Tr("menu note", "added"), added ? Fill(Tr("hint", "the dropped level is level %s of your levels"), {position}) : problem);
 }
 
 void MakeLevelsCard::Say(bool done, const std::string& word, const std::string& line)

@@ -1,6 +1,7 @@
 #include "app/menu/menu.h"
 
 #include "app/menu/menuvalue.h"
+#include "app/text/lettering.h"
 #include "audio/soundbank.h"
 #include "utils/datafiles.h"
 
@@ -31,6 +32,10 @@ const char* BadgePicture(Menu::Badge badge)
         return datafiles::kMenuTick;
     case Menu::Badge::kStar:
         return datafiles::kMenuStar;
+    case Menu::Badge::kMedal:
+        return datafiles::kMenuMedal;
+    case Menu::Badge::kMedals:
+        return datafiles::kMenuMedals;
     case Menu::Badge::kNone:
         break;
     }
@@ -333,7 +338,9 @@ void Menu::LetterLine(int index, float top)
     const float valueLeft = ValueLeft(index);
     MenuValueOf(choice.kind).Draw(choice, ink_, valueLeft, baseline, alpha);
     const float noteRight = choice.kind != ValueKind::kNone ? valueLeft - 2.0f * kGap : valueLeft;
-    if (!choice.note.empty())
+    // A note that would run into a long label is left off the line (the card may say it elsewhere).
+    const float labelRight = card.x + kLabelLeft + Lettering::Width(choice.label, GlyphSize::kLarge);
+    if (!choice.note.empty() && noteRight - Lettering::Width(choice.note, GlyphSize::kSmall) >= labelRight + kGap)
         ink_.Write(choice.note, vector2(noteRight, baseline), GlyphSize::kSmall, TextAlign::kRight, alpha);
 }
 

@@ -42,7 +42,7 @@ public:
     static constexpr int kVisibleLines = 7;
 
     enum class ValueKind { kNone, kSlider, kSwitch, kList };
-    enum class Badge { kNone, kPadlock, kTick, kStar };
+    enum class Badge { kNone, kPadlock, kTick, kStar, kMedal, kMedals };
 
     struct Choice {
         std::string label;
@@ -50,7 +50,8 @@ public:
         int value = 0;                  // the slider (0 to 10), the switch (0 off, 1 on) or the list's index
         std::vector<std::string> items; // the list's items
         bool scale = false;             // the list is a scale, least to most: stepping stops at its ends
-        std::string note;               // small text at the right end ("3 loops · best 2")
+        std::string note;               // small text at the right end ("3 loops · best 2"), left off
+                                        // when it would run into the label
         Badge badge = Badge::kNone;
         bool enabled = true;
     };

@@ -2,7 +2,8 @@
 // The line under a menu that says what the keys that do something there do, in the keys or the
 // pad's buttons the player last used: "Enter: take · Esc: back", "A: take · B: back"; a card
 // where Escape does nothing says only "Enter: take", one that waits for a key says which keys
-// still do something ("Esc: cancel · Backspace: clear the second").
+// still do something ("Esc: cancel · Backspace: clear the second"). A hint too wide for the
+// picture (a problem said whole) breaks onto two lines.
 #include "app/control/inputnames.h"
 #include "app/text/translate.h"
 #include "app/text/lettering.h"
@@ -31,6 +32,7 @@ public:
 
 private:
     CSpriteContainer sprites_;
+    LetteredText first_; // the first of two lines, for a hint too wide for one
     LetteredText line_;
     std::string shown_;
 };

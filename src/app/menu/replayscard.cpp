@@ -1,11 +1,13 @@
 #include "app/menu/replayscard.h"
 
+#include "app/profile/levelpar.h"
 #include "app/profile/recordwords.h"
 #include "app/text/translate.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -25,25 +27,35 @@ std::string PlayedOn(const std::string& date)
                 Tr("card note", kMonths[static_cast<std::size_t>(month - 1)]), date.substr(0, 4), date.substr(11, 5)});
 }
 
+std::string LineLabel(const Replay& header, const ReplaysCard::LevelNames& names)
+{
+    const auto named = names.find(header.levelHash);
+    return named != names.end() ? named->second : LevelLabel(header.position, "");
+}
+
 } // namespace
 
-ReplaysCard::ReplaysCard(const ReplayShelf& shelf, const ControlSettings* controls)
-    : MenuCard(Tr("menu title", "Replays"), {}, controls), all_(shelf.List())
+ReplaysCard::ReplaysCard(const ReplayShelf& shelf, const ControlSettings* controls, LevelNames names)
+    : MenuCard(Tr("menu title", "Replays"), {}, controls), all_(shelf.List()), names_(std::move(names))
 {
+    // The levels in the order of their positions, each once.
+    std::vector<std::pair<int, uint64_t>> levels;
     for (const ReplayShelf::Entry& entry : all_)
-        filterLevels_.push_back(entry.header.position);
-    std::sort(filterLevels_.begin(), filterLevels_.end());
-    filterLevels_.erase(std::unique(filterLevels_.begin(), filterLevels_.end()), filterLevels_.end());
+        levels.emplace_back(entry.header.position, entry.header.levelHash);
+    std::sort(levels.begin(), levels.end());
+    levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+    for (const auto& [position, hash] : levels)
+        filterLevels_.push_back(hash);
     Filter(0);
     menu_.Choose(1); // the newest replay, when there is one
     ShowWhen();
 }
 
-Menu::Choice ReplaysCard::LineOf(const ReplayShelf::Entry& entry)
+Menu::Choice ReplaysCard::LineOf(const ReplayShelf::Entry& entry, const LevelNames& names)
 {
     const Replay& header = entry.header;
     Menu::Choice line;
-    line.label = Fill(Tr("menu line", "Level %s"), {std::to_string(header.position)});
+    line.label = LineLabel(header, names);
     line.note = LoopCount(header.loops) + " · " + FormatGameTime(header.milliseconds, 1) +
                 (header.assisted ? std::string(" ") + kAssistedGlyph : "");
     if (entry.IsRecord())
@@ -57,12 +69,16 @@ std::vector<Menu::Choice> ReplaysCard::Lines() const
     lines[0].label = Tr("option line", "Levels");
     lines[0].kind = Menu::ValueKind::kList;
     lines[0].items.push_back(Tr("menu value", "all"));
-    for (int level : filterLevels_)
-        lines[0].items.push_back(std::to_string(level));
+    for (uint64_t level : filterLevels_) {
+        const auto replay = std::find_if(all_.begin(), all_.end(), [level](const ReplayShelf::Entry& entry) {
+            return entry.header.levelHash == level;
+        });
+        lines[0].items.push_back(LineLabel(replay->header, names_));
+    }
     lines[0].value = filterIndex_;
     lines[0].enabled = !all_.empty();
     for (const ReplayShelf::Entry& entry : listed_)
-        lines.push_back(LineOf(entry));
+        lines.push_back(LineOf(entry, names_));
     if (all_.empty()) {
         lines.emplace_back();
         lines.back().label = Tr("menu line", "no replays yet");
@@ -76,10 +92,9 @@ std::vector<Menu::Choice> ReplaysCard::Lines() const
 void ReplaysCard::Filter(int index)
 {
     filterIndex_ = index;
-    const int level = index > 0 ? filterLevels_.at(static_cast<std::size_t>(index - 1)) : 0;
     listed_.clear();
     for (const ReplayShelf::Entry& entry : all_) {
-        if (!level || entry.header.position == level)
+        if (index == 0 || entry.header.levelHash == filterLevels_.at(static_cast<std::size_t>(index - 1)))
             listed_.push_back(entry);
     }
     menu_.SetChoices(Lines());

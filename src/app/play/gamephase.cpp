@@ -1,5 +1,7 @@
 #include "app/play/gamephase.h"
 
+#include "app/profile/levelpar.h"
+
 FirstLevel FirstLevel::FromLevelList(int startAfter)
 {
     FirstLevel level;
@@ -41,6 +43,7 @@ StatusLayer::Place GamePhase::Where()
     if (levelsFromList) {
         place.level = levels.Current();
         place.levelCount = levels.Count() - 1;
+        place.name = NameOf(levels.EntryAt(place.level));
     }
     if (gameplay.HasLevel())
         place.loop = gameplay.Loop();

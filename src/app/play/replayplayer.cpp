@@ -69,17 +69,15 @@ RandomGenerators GeneratorsOf(const Replay& replay)
 
 } // namespace
 
-bool ReplayPlayer::Playable(const Replay& replay, const kolm::CLevelList& levels, std::string& problem)
+bool ReplayPlayer::Playable(const Replay& replay, std::string& problem)
 {
-    const std::string level = "level " + std::to_string(replay.position);
-    if (replay.position < 1 || replay.position >= levels.Count() || levels.FileNameAt(replay.position).empty()) {
-        problem = "the replay is of " + level + ", which is not on the level list";
+    const kolm::PlayerFileText file = kolm::ReadPlayerFile(replay.levelFile, Replay::kLargestFile);
+    if (file.state != kolm::PlayerFileText::State::kRead) {
+        problem = "the replay's level " + replay.levelFile + " is not here";
         return false;
     }
-    const kolm::PlayerFileText file = kolm::ReadPlayerFile(replay.levelFile, Replay::kLargestFile);
-    if (levels.FileNameAt(replay.position) != replay.levelFile || file.state != kolm::PlayerFileText::State::kRead ||
-        LevelHash(file.text) != replay.levelHash) {
-        problem = "recorded on another version of " + level;
+    if (LevelHash(file.text) != replay.levelHash) {
+        problem = "recorded on another version of level " + std::to_string(replay.position);
         return false;
     }
     return true;

@@ -17,10 +17,10 @@
 
 class ReplayPlayer {
 public:
-    // Whether the replay can be played with the levels installed: false, with the line that says
-    // why, for a level position outside the list or a level file that is not the one recorded
-    // ("recorded on another version of level 3").
-    static bool Playable(const Replay& replay, const kolm::CLevelList& levels, std::string& problem);
+    // Whether the replay can be played: its level file (of any list: the game's, a pack's, My
+    // levels, a day's) is there as it was recorded. False, with the line that says why, when the
+    // file is gone or is not the one recorded ("recorded on another version of level 3").
+    static bool Playable(const Replay& replay, std::string& problem);
 
     struct Setup {
         bool noGrid = false;          // the paper stands still

@@ -11,6 +11,8 @@ namespace {
 // The label's right end and the line its letters are centred on.
 constexpr float kLabelRight = kVirtualWidth - 24.0f;
 constexpr float kLabelMiddle = kVirtualHeight - 30.0f;
+// The name's baseline, over the label.
+constexpr float kNameBaseline = kLabelMiddle - 22.0f;
 // The space between two words of the label (digits of one number touch).
 constexpr float kWordGap = 9.0f;
 const vector2 kPausedCentre(kVirtualWidth * 0.5f, kVirtualHeight * 0.5f);
@@ -78,17 +80,35 @@ rect StatusLayer::LabelArea() const
         top = Min(top, letter->y);
         bottom = Max(bottom, letter->y + letter->height);
     }
-    const float left = label_.front()->x;
-    return rect(left, top, label_.back()->x + label_.back()->width - left, bottom - top);
+    float left = label_.front()->x;
+    if (name_.SpriteCount() > 0) {
+        top = Min(top, kNameBaseline - datafiles::GlyphMetricsOf(datafiles::GlyphSize::kSmall).baseline);
+        left = Min(left, kLabelRight - name_.Width());
+    }
+    return rect(left, top, kLabelRight - left, bottom - top);
 }
 
 bool StatusLayer::GiveWay(bool paused)
 {
     if (!field_ || paused || !labelFade_.Step(*field_, LabelArea(), Gameplay::kStepMs))
         return false;
-    for (CSprite* letter : label_)
-        letter->SetAlpha(labelFade_.Alpha());
+    SetLabelAlpha(labelFade_.Alpha());
     return true;
+}
+
+void StatusLayer::SetLabelAlpha(float alpha)
+{
+    for (CSprite* letter : label_)
+        letter->SetAlpha(alpha);
+    name_.SetAlpha(alpha);
+}
+
+void StatusLayer::LetterName(const std::string& name)
+{
+    name_.Remove();
+    if (label_.empty() || name.empty())
+        return;
+    name_ = Lettering(sprites_).Write(name, vector2(kLabelRight, kNameBaseline), datafiles::GlyphSize::kSmall, TextAlign::kRight);
 }
 
 void StatusLayer::Letter(const Place& place)
@@ -111,6 +131,8 @@ void StatusLayer::Letter(const Place& place)
     }
     for (CSprite* letter : label_)
         letter->x += kLabelRight - pen;
+    LetterName(place.name);
+    SetLabelAlpha(labelFade_.Alpha());
     shown_ = place;
     lettered_ = true;
     speech_ = SpeechChanges();

@@ -1,6 +1,6 @@
 #pragma once
 // What the game adds above the overlay to tell the player where they are: a hand-lettered label
-// in the bottom-right corner, "level 3 / 10 · loop 2", the clear's loops and times under the
+// in the bottom-right corner, "level 3 / 10 · loop 2" under the level's name when it has one, the clear's loops and times under the
 // level-cleared banner (app/play/clearnote.h), a note in the top-left corner while progress cannot be
 // saved, and the "paused" scrap while the game is paused, with what resumes it under it ("P:
 // resume", or "pad disconnected" when the pad in use went away). The label covers neither the time slider along the top edge nor the messages (the
@@ -25,6 +25,7 @@ public:
         int level = 0;
         int levelCount = 0;
         int loop = 1;
+        std::string name = {}; // the level's name in its list ("Crossfire"), if it has one
         const ClearReport* clear = nullptr;
         float bannerAlpha = 0.0f;
         bool saveFailed = false;
@@ -35,7 +36,7 @@ public:
 
         bool SameLabel(const Place& other) const
         {
-            return level == other.level && levelCount == other.levelCount && loop == other.loop;
+            return level == other.level && levelCount == other.levelCount && loop == other.loop && name == other.name;
         }
     };
 
@@ -48,7 +49,7 @@ public:
     // fades the label over the play (a step of 16 ms; not while paused). True when any of it
     // changed what the layer draws.
     bool Update(const Place& place, bool paused);
-    // Where the label lies (empty without one), and how faded it is.
+    // Where the label lies with the name over it (empty without a label), and how faded it is.
     rect LabelArea() const;
     float LabelAlpha() const { return labelFade_.Alpha(); }
     void Draw() { sprites_.Draw(); }
@@ -58,6 +59,8 @@ public:
 
 private:
     void Letter(const Place& place);
+    void LetterName(const std::string& name);
+    void SetLabelAlpha(float alpha);
     bool GiveWay(bool paused);
 
     const Gameplay* field_;
@@ -67,6 +70,7 @@ private:
     LetteredLine saveNote_;
     LetteredLine pauseNote_; // under the paused scrap
     std::vector<CSprite*> label_;
+    LetteredText name_;
     CSprite* pausedScrap_ = nullptr;
     Place shown_;
     bool lettered_ = false;

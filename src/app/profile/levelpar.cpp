@@ -1,6 +1,8 @@
 // A level's name and par from its list.
 #include "app/profile/levelpar.h"
 
+#include "app/text/translate.h"
+
 #include <cstdlib>
 
 namespace {
@@ -30,4 +32,18 @@ LevelPar ParOf(const kolm::CLevelList::LevelEntry& level)
     par.loops = static_cast<int>(PositiveAttribute(level, "par_loops"));
     par.milliseconds = static_cast<uint32_t>(PositiveAttribute(level, "par_time"));
     return par;
+}
+
+std::string LevelLabel(int position, const std::string& name)
+{
+    const std::string number = std::to_string(position);
+    return name.empty() ? Fill(Tr("menu line", "Level %s"), {number}) : number + ". " + name;
+}
+
+std::vector<LevelPar> ParsOf(const kolm::CLevelList& list)
+{
+    std::vector<LevelPar> pars;
+    for (int position = 1; position < list.Count(); ++position)
+        pars.push_back(ParOf(list.EntryAt(position)));
+    return pars;
 }

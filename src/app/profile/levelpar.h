@@ -7,8 +7,13 @@
 #include "utils/levellist/clevellist.h"
 
 #include <string>
+#include <vector>
 
 // The level's name; empty when it has none.
 std::string NameOf(const kolm::CLevelList::LevelEntry& level);
+// The pars of the list's levels, by position from 1 (index 0 holds level 1's).
+std::vector<LevelPar> ParsOf(const kolm::CLevelList& list);
+// A level's line on a card: "3. Crossfire", else "Level 3".
+std::string LevelLabel(int position, const std::string& name);
 // The level's par; 0 for a figure it does not give, or gives as no whole number above 0.
 LevelPar ParOf(const kolm::CLevelList::LevelEntry& level);

@@ -40,27 +40,28 @@ bool Newer(const ReplayShelf::Entry& a, const ReplayShelf::Entry& b)
 }
 
 // Marks each level's record replays: going through them oldest first, each replaces the
-// level's best of a figure as a clear would replace its record.
+// level's best of a figure as a clear would replace its record. A level is known by its file's
+// hash, so that the first level of a pack and the game's own level 1 keep bests of their own.
 void MarkRecords(std::vector<ReplayShelf::Entry>& entries)
 {
-    std::map<int, std::size_t> fewestLoops;
-    std::map<int, std::size_t> bestTime;
+    std::map<uint64_t, std::size_t> fewestLoops;
+    std::map<uint64_t, std::size_t> bestTime;
     for (std::size_t i = entries.size(); i-- > 0;) {
         const Replay& header = entries[i].header;
-        const auto loops = fewestLoops.find(header.position);
+        const auto loops = fewestLoops.find(header.levelHash);
         if (loops == fewestLoops.end() ||
             FigureReplaces(header.loops, header.assisted, entries[loops->second].header.loops,
                            entries[loops->second].header.assisted))
-            fewestLoops[header.position] = i;
-        const auto time = bestTime.find(header.position);
+            fewestLoops[header.levelHash] = i;
+        const auto time = bestTime.find(header.levelHash);
         if (time == bestTime.end() ||
             FigureReplaces(header.milliseconds, header.assisted, entries[time->second].header.milliseconds,
                            entries[time->second].header.assisted))
-            bestTime[header.position] = i;
+            bestTime[header.levelHash] = i;
     }
-    for (const auto& [position, index] : fewestLoops)
+    for (const auto& [level, index] : fewestLoops)
         entries[index].fewestLoops = true;
-    for (const auto& [position, index] : bestTime)
+    for (const auto& [level, index] : bestTime)
         entries[index].bestTime = true;
 }
 
@@ -133,11 +134,11 @@ std::vector<ReplayShelf::Entry> ReplayShelf::List() const
     return entries;
 }
 
-std::string ReplayShelf::BestOf(int position) const
+std::string ReplayShelf::BestOf(uint64_t levelHash) const
 {
     std::string best;
     for (const Entry& entry : List()) {
-        if (entry.header.position == position && (entry.fewestLoops || (best.empty() && entry.bestTime)))
+        if (entry.header.levelHash == levelHash && (entry.fewestLoops || (best.empty() && entry.bestTime)))
             best = entry.path;
     }
     return best;

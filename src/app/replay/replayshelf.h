@@ -3,7 +3,7 @@
 // "~/.local/share/tobrakka/replays/"), named by the date and the level
 // ("20261209-180001-level03.replay"). Each is written the way the progress file is (a synced
 // temporary file renamed into place, under the folder's lock, utils/playerfile.h). After each
-// save the shelf keeps each level's best replay for fewest loops and for best time (by the
+// save the shelf keeps each level's (known by its file's hash) best replay for fewest loops and for best time (by the
 // records' rules: one of full speed replaces an assisted one that is no better, an assisted one
 // never replaces one of full speed) and the 30 most recent; it removes the others.
 #include "app/replay/replayfile.h"
@@ -35,8 +35,9 @@ public:
     // The replays of the folder, newest first, each marked when it is a level's record; files
     // that are no replays are left out (and named once on standard error).
     std::vector<Entry> List() const;
-    // The level's best replay (fewest loops, else best time); empty when it has none.
-    std::string BestOf(int position) const;
+    // The best replay (fewest loops, else best time) of the level with this hash; empty when it
+    // has none.
+    std::string BestOf(uint64_t levelHash) const;
 
     const std::string& Folder() const { return folder_; }
 

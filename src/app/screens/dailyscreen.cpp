@@ -28,7 +28,7 @@ DailyScreen::DailyScreen(const Setup& setup)
     levels_.ReadText(ListText(setup));
     PlayScreen::Setup play = setup.play;
     play.levels = &levels_;
-    play.ownList = false;
+    play.book = ListPath(setup.levelFile);
     play.startAfter = 0;
     play.endsAfterLastLevel = true;
     play.random = &random_;

@@ -9,6 +9,10 @@
 namespace {
 
 constexpr float kHeadingBaseline = 120.0f;
+constexpr float kMedalCountBaseline = 160.0f;
+// A row's medals stand left of its name, a little smaller than on the Levels card.
+constexpr float kMedalsRight = 366.0f;
+constexpr float kMedalScale = 0.7f;
 constexpr float kColumnHeadsBaseline = 195.0f;
 constexpr float kFirstRowBaseline = 245.0f;
 constexpr float kRowStep = 38.0f;
@@ -22,16 +26,17 @@ constexpr float kMarkGap = 24.0f; // from the time to a record's "assisted"
 
 } // namespace
 
-EndingScreen::EndingScreen(const Progress& records, int levelCount, bool thenMainMenu)
+EndingScreen::EndingScreen(const Progress& records, int levelCount, bool thenMainMenu, const std::vector<LevelPar>& pars)
     : shownAt_(kolm::GetTicks()), thenMainMenu_(thenMainMenu)
 {
-    Letter(records, levelCount);
+    Letter(records, levelCount, pars);
 }
 
-std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int levelCount)
+std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int levelCount, const std::vector<LevelPar>& pars)
 {
     std::vector<Row> rows;
     int loops = 0;
+    int medals = 0;
     uint32_t milliseconds = 0;
     LevelRecord all; // assisted when any record is
     for (int position = 1; position <= levelCount; ++position) {
@@ -41,17 +46,41 @@ std::vector<EndingScreen::Row> EndingScreen::Rows(const Progress& records, int l
             rows.push_back({name, "-", "-"});
             continue;
         }
-        rows.push_back({name, LoopCount(record.loops), FormatGameTime(record.milliseconds), AssistedMark(record)});
+        const auto index = static_cast<std::size_t>(position - 1);
+        const Medals won = MedalsOf(record, index < pars.size() ? pars[index] : LevelPar());
+        const int count = (won.loops ? 1 : 0) + (won.time ? 1 : 0);
+        rows.push_back({name, LoopCount(record.loops), FormatGameTime(record.milliseconds), AssistedMark(record), count});
         loops += record.loops;
+        medals += count;
         milliseconds += ShownGameTime(record.milliseconds); // the total adds up the times as shown
         all.loopsAssisted = all.loopsAssisted || record.loopsAssisted;
         all.timeAssisted = all.timeAssisted || record.timeAssisted;
     }
-    rows.push_back({Tr("ending row", "total"), LoopCount(loops), FormatGameTime(milliseconds), AssistedMark(all)});
+    rows.push_back({Tr("ending row", "total"), LoopCount(loops), FormatGameTime(milliseconds), AssistedMark(all), medals});
     return rows;
 }
 
-void EndingScreen::Letter(const Progress& records, int levelCount)
+std::string EndingScreen::MedalCount(const std::vector<Row>& rows, const std::vector<LevelPar>& pars)
+{
+    int offered = 0;
+    for (const LevelPar& par : pars)
+        offered += (par.loops > 0 ? 1 : 0) + (par.milliseconds > 0 ? 1 : 0);
+    if (offered == 0 || rows.empty())
+        return "";
+    return Fill(Tr("ending row", "%s of %s medals"), {std::to_string(rows.back().medals), std::to_string(offered)});
+}
+
+void EndingScreen::PlaceMedals(int medals, float baseline)
+{
+    if (medals == 0)
+        return;
+    CSprite* picture = sprites_.CreateSprite(medals == 1 ? datafiles::kMenuMedal : datafiles::kMenuMedals);
+    picture->scaleX = picture->scaleY = kMedalScale;
+    const float capHeight = static_cast<float>(datafiles::GlyphMetricsOf(datafiles::GlyphSize::kSmall).capHeight);
+    picture->SetCentre(vector2(kMedalsRight - picture->width * kMedalScale * 0.5f, baseline - capHeight * 0.5f));
+}
+
+void EndingScreen::Letter(const Progress& records, int levelCount, const std::vector<LevelPar>& pars)
 {
     CSprite* paper = sprites_.CreateSprite(datafiles::kPaperBackground);
     const bool sized = paper->width != 0.0f && paper->height != 0.0f;
@@ -66,11 +95,14 @@ void EndingScreen::Letter(const Progress& records, int levelCount)
         .SetColour(0.6f, 0.6f, 0.6f);
     lettering.Write(Tr("ending column", "best time"), vector2(kTimeRight, kColumnHeadsBaseline), size, TextAlign::kRight)
         .SetColour(0.6f, 0.6f, 0.6f);
-    const std::vector<Row> rows = Rows(records, levelCount);
+    const std::vector<Row> rows = Rows(records, levelCount, pars);
+    lettering.Write(MedalCount(rows, pars), vector2(middle, kMedalCountBaseline), size, TextAlign::kCentre);
     float baseline = kFirstRowBaseline;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i + 1 == rows.size())
             baseline += kTotalGap;
+        else
+            PlaceMedals(rows[i].medals, baseline);
         lettering.Write(rows[i].name, vector2(kNameLeft, baseline), size, TextAlign::kLeft);
         lettering.Write(rows[i].loops, vector2(kLoopsRight, baseline), size, TextAlign::kRight);
         lettering.Write(rows[i].time, vector2(kTimeRight, baseline), size, TextAlign::kRight);

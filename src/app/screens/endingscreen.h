@@ -1,7 +1,8 @@
 #pragma once
 // The ending, once the last level of the list has been cleared (outside "-classic" and the tools):
-// "all levels cleared" over the paper, then every level of the list with its fewest loops and its
-// best clear, and the totals, lettered like the rest of the game. A key, a left click or a pad
+// "all levels cleared" over the paper, the medals won of all the pars offer ("7 of 20 medals"),
+// then every level of the list with its medals, its fewest loops and its best clear, and the
+// totals, lettered like the rest of the game. A key, a left click or a pad
 // button ends it once it has stood a moment (the space that cleared the last level must not skip
 // it), and so do kTimeoutMs; closing the window ends it too. Ticked by a driver like the title
 // screen: it reads the events every 16 ms, draws its unchanging picture once and presents it
@@ -25,7 +26,8 @@ public:
 
     // The records of the list's positions 1 to levelCount; afterwards the main menu when the
     // game shows its menus, otherwise the game is over.
-    EndingScreen(const Progress& records, int levelCount, bool thenMainMenu);
+    // pars: the levels' pars by position from 1 (none: no medals shown).
+    EndingScreen(const Progress& records, int levelCount, bool thenMainMenu, const std::vector<LevelPar>& pars = {});
     EndingScreen(const EndingScreen&) = delete;
     EndingScreen& operator=(const EndingScreen&) = delete;
 
@@ -40,15 +42,20 @@ public:
     struct Row {
         std::string name, loops, time;
         std::string mark = {}; // "assisted", or none
+        int medals = 0;        // 0, 1 or 2 (loops and time); on the totals, all the rows'
         bool operator==(const Row& other) const
         {
-            return name == other.name && loops == other.loops && time == other.time && mark == other.mark;
+            return name == other.name && loops == other.loops && time == other.time && mark == other.mark &&
+                   medals == other.medals;
         }
     };
-    static std::vector<Row> Rows(const Progress& records, int levelCount);
+    static std::vector<Row> Rows(const Progress& records, int levelCount, const std::vector<LevelPar>& pars = {});
+    // "7 of 20 medals": the medals won of the two each level with a par offers; "" when none has one.
+    static std::string MedalCount(const std::vector<Row>& rows, const std::vector<LevelPar>& pars);
 
 private:
-    void Letter(const Progress& records, int levelCount);
+    void Letter(const Progress& records, int levelCount, const std::vector<LevelPar>& pars);
+    void PlaceMedals(int medals, float baseline);
     bool Ends(const GameEvent& event) const;
 
     CSpriteContainer sprites_;

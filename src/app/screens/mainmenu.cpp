@@ -9,6 +9,7 @@
 #include "app/menu/makelevelscard.h"
 #include "app/menu/newgamecard.h"
 #include "app/play/inputsource.h"
+#include "app/profile/levelpar.h"
 #include "app/profile/progressfile.h"
 #include "app/profile/settingskeeper.h"
 #include "audio/audiodevice.h"
@@ -61,6 +62,9 @@ std::vector<Menu::Choice> MainMenu::MainLines()
         const std::string level = std::to_string(ContinueLevel(progress_, levelCount_));
         lines.push_back(Line(Fill(Tr("menu line", "Continue at level %s"), {level})));
         actions_.push_back(Action::kContinue);
+    } else if (Finished(progress_, levelCount_) && FindNextNotebook()) {
+        lines.push_back(Line(Tr("menu line", "Next notebook")));
+        actions_.push_back(Action::kContinueNotebook);
     }
     const char* newGame = Finished(progress_, levelCount_) ? NoTr("menu line", "Play again") : NoTr("menu line", "New game");
     for (const auto& [label, action] : {std::pair<const char*, Action>{newGame, Action::kNewGame},
@@ -82,6 +86,7 @@ bool MainMenu::Tick(uint32_t now)
     if (next_.to != Change::To::kStay || !poll_.Due(now))
         return false;
     KeepMusicPlaying(datafiles::kMusic);
+    TakeDroppedFiles();
     const InputNames names(platform_, &settings_.InForce().controls);
     // Escape does nothing on the main menu itself.
     if (hint_.Show(card_ ? card_->Hint(names) : MenuHint::Text(names, NoTr("hint", "take"), "")))
@@ -90,6 +95,19 @@ bool MainMenu::Tick(uint32_t now)
         still_.Changed();
     still_.Show([this] { Draw(); });
     return true;
+}
+
+// Files dropped onto the window or the page go to Make levels, which says what came of each.
+void MainMenu::TakeDroppedFiles()
+{
+    if (!platform_)
+        return;
+    for (const std::string& path : platform_->TakeDroppedFiles()) {
+        if (!dynamic_cast<MakeLevelsCard*>(card_.get()))
+            ShowMakeLevels();
+        static_cast<MakeLevelsCard&>(*card_).TakeDropped(path);
+        still_.Changed();
+    }
 }
 
 void MainMenu::Draw()
@@ -143,6 +161,10 @@ void MainMenu::Take(Action action)
     case Action::kContinue:
         Play(ContinueLevel(progress_, levelCount_) - 1);
         break;
+    case Action::kContinueNotebook:
+        Play(nextNotebook_.startAfter);
+        next_.book = nextNotebook_.listFile;
+        break;
     case Action::kNewGame:
         if (Newcomer())
             card_ = std::make_unique<NewGameCard>(levels_.JumpTo(), &settings_.InForce().controls);
@@ -176,10 +198,12 @@ void MainMenu::Take(Action action)
 
 bool MainMenu::Newcomer() const { return progress_.cleared == 0 && progress_.records.empty(); }
 
-void MainMenu::ShowLevels()
+void MainMenu::ShowLevels(const std::string& book)
 {
-    card_ = std::make_unique<LevelsCard>(progress_, levelCount_, &settings_.InForce().controls, &shelf_,
-                                         LevelsCard::BooksOf(PackShelf::Default().Packs()));
+    auto levels = std::make_unique<LevelsCard>(progress_, levelCount_, &settings_.InForce().controls, &shelf_,
+                                               LevelsCard::BooksOf(PackShelf::Default().Packs()), ShelfLevelsOf(levels_));
+    levels->TurnTo(book);
+    card_ = std::move(levels);
     still_.Changed();
 }
 
@@ -201,12 +225,41 @@ void MainMenu::ShowDaily()
     setup.controls = &settings_.InForce().controls;
     card_ = std::make_unique<DailyCard>(setup);
     still_.Changed();
+// Every level the player has, by its file's hash: the game's own, then the books'.
+ReplaysCard::LevelNames MainMenu::NamesOfLevels() const
+{
+    ReplaysCard::LevelNames names;
+    for (const ShelfLevel& level : ShelfLevelsOf(levels_))
+        names.emplace(level.hash, LevelLabel(level.position, level.name));
+    for (const ShelfPack& pack : PackShelf::Default().Packs()) {
+        for (const ShelfLevel& level : pack.levels)
+            names.emplace(level.hash, LevelLabel(level.position, level.name));
+    }
+    return names;
 }
 
 void MainMenu::ShowReplays()
 {
-    card_ = std::make_unique<ReplaysCard>(shelf_, &settings_.InForce().controls);
+    card_ = std::make_unique<ReplaysCard>(shelf_, &settings_.InForce().controls, NamesOfLevels());
     still_.Changed();
+}
+
+// Once the game's own levels are cleared, its further notebooks follow: the first of them with a
+// level not yet cleared, from that level.
+bool MainMenu::FindNextNotebook()
+{
+    for (const ShelfPack& pack : PackShelf::Default().Packs()) {
+        if (pack.source != ShelfPack::Source::kGame)
+            continue;
+        const auto open = std::find_if(pack.levels.begin(), pack.levels.end(), [this](const ShelfLevel& level) {
+            return !progress_.RecordOfHash(level.hash).Exists();
+        });
+        if (open != pack.levels.end()) {
+            nextNotebook_ = {pack.listFile, static_cast<int>(open - pack.levels.begin())};
+            return true;
+        }
+    }
+    return false;
 }
 
 void MainMenu::Play(int startAfter)

@@ -51,7 +51,8 @@ public:
     bool RunsToolClock() const override { return toolsDriveMenus_; }
     // Opens the list of replays, or the levels card (back from watching a replay).
     void ShowReplays();
-    void ShowLevels();
+    // The Levels card, at the book of that list file (empty, or none such: the game's own).
+    void ShowLevels(const std::string& book = std::string());
     void ShowMakeLevels();
     // Today's level's card (app/daily/dailycard.h), for the date by the clock.
     void ShowDaily();
@@ -62,11 +63,14 @@ public:
     const std::string& Hint() const { return hint_.Shown(); }
 
 private:
-    enum class Action { kContinue, kNewGame, kLevels, kReplays, kOptions, kHelp, kMakeLevels, kDaily, kQuit };
+    enum class Action { kContinue, kContinueNotebook, kNewGame, kLevels, kReplays, kOptions, kHelp, kMakeLevels, kDaily, kQuit };
 
     // The main menu's lines in the language spoken, noting the action of each.
     std::vector<Menu::Choice> MainLines();
     void HandleMain(const GameEvent& event);
+    ReplaysCard::LevelNames NamesOfLevels() const;
+    bool FindNextNotebook();
+    void TakeDroppedFiles();
     // The level select or the options, while one shows over the main menu.
     void HandleCard(std::unique_ptr<MenuCard>& card, const GameEvent& event);
     void Take(Action action);
@@ -83,6 +87,12 @@ private:
     Progress progress_;
     ReplayShelf shelf_; // the player's replays
     uint32_t speech_; // SpeechChanges() when the lines were lettered
+    // Where "Continue" goes once the game's own levels are all cleared.
+    struct NextNotebook {
+        std::string listFile;
+        int startAfter = 0;
+    };
+    NextNotebook nextNotebook_;
     std::vector<Action> actions_; // of the main menu's lines
     CPaperGrid paper_;
     std::unique_ptr<Menu> main_;

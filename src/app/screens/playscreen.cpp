@@ -33,7 +33,7 @@ FrameLoop::Options LoopOptions(const PlayScreen::Setup& setup)
 // How the records of a list that is not the game's own name its levels: by their file's hash.
 ProgressKeeper::HashOf HashOf(const PlayScreen::Setup& setup)
 {
-    if (setup.ownList)
+    if (setup.book.empty())
         return nullptr;
     const kolm::CLevelList* levels = setup.levels;
     return [levels](int position) { return LevelFileHash(levels->FileNameAt(position)); };
@@ -42,7 +42,7 @@ ProgressKeeper::HashOf HashOf(const PlayScreen::Setup& setup)
 } // namespace
 
 PlayScreen::PlayScreen(const Setup& setup)
-    : tools_(setup.tools), drivesMenus_(setup.tools && setup.tools->DrivesMenus()), ownList_(setup.ownList)
+    : tools_(setup.tools), drivesMenus_(setup.tools && setup.tools->DrivesMenus()), book_(setup.book)
 {
     // The game phase's generators: seeded from the clock, unless given or the tools seed them.
     RandomGenerators random = setup.random ? *setup.random : RandomGenerators::FromClock();
@@ -64,7 +64,7 @@ PlayScreen::PlayScreen(const Setup& setup)
     // A person meets the later robot kinds through their cards; so does a script that plays as one.
     if (!setup.classic && (!tools_ || drivesMenus_))
         phase_->robots = std::make_unique<RobotWatch>(RobotsSeenFile(RobotsSeenFile::DefaultPath()));
-    if (phase_->progress && !setup.classic && setup.ownList)
+    if (phase_->progress && !setup.classic)
         phase_->replays = std::make_unique<ReplayRecorder>(ReplayShelf(ReplayShelf::DefaultFolder()), *setup.levels);
     loop_ = std::make_unique<FrameLoop>(LoopOptions(setup), *phase_, tools_);
 }
@@ -81,8 +81,11 @@ GameScreen::Change PlayScreen::WhatNext() const
 {
     if (loop_->Running())
         return Change();
-    if (loop_->AllLevelsCleared() && !ownList_)
-        return Change(Change::To::kLevels);
+    if (loop_->AllLevelsCleared() && !book_.empty()) {
+        Change levels(Change::To::kLevels); // the book just played
+        levels.book = book_;
+        return levels;
+    }
     if (loop_->AllLevelsCleared() && phase_->progress) {
         Change ending(Change::To::kEnding);
         ending.records = phase_->progress->Known();

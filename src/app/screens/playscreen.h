@@ -30,12 +30,12 @@ public:
         uint32_t toolClock = 0; // the clock of a tool that drives the menus
         bool speedAsked = false; // "-speed" was given: the tools play at that speed too
         int startAfter = FirstLevel::kListOwnStart;
-        // levels is the game's own list; any other (a pack's, the player's levels) keeps its
-        // records by each level's hash, records no replays yet and goes back to the level select
-        // after its last clear.
-        bool ownList = true;
         // The world's random generators as play starts (a daily level's own); null: from the clock.
         const RandomGenerators* random = nullptr;
+        // The list file of the book played; empty when levels is the game's own list. Any other
+        // (a pack's, the player's levels, a day's) keeps its records by each level's hash and goes
+        // back to the level select, at its book, after its last clear.
+        std::string book;
     };
 
     explicit PlayScreen(const Setup& setup);
@@ -63,7 +63,7 @@ public:
 private:
     InputSource* tools_;
     bool drivesMenus_;
-    bool ownList_;
+    std::string book_;
     std::unique_ptr<GamePhase> phase_;
     std::unique_ptr<FrameLoop> loop_;
 };

@@ -118,7 +118,7 @@ void ReplayScreen::Load(const std::string& path)
         problem_ = "the replay cannot be read: " + problem;
         return;
     }
-    if (!ReplayPlayer::Playable(replay_, *setup_.levels, problem)) {
+    if (!ReplayPlayer::Playable(replay_, problem)) {
         problem_ = problem;
         return;
     }

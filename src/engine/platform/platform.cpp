@@ -1,5 +1,7 @@
 #include "engine/platform/platform.h"
 
+#include <utility>
+
 namespace {
 
 // A stick or trigger pushed this far (a quarter of its travel, as the game's own stick mapping
@@ -27,4 +29,12 @@ bool Platform::NoteUse(const GameEvent& event, pads::Family padFamily)
     default:
         return false;
     }
+}
+
+std::vector<std::string> Platform::TakeDroppedFiles() { return std::exchange(dropped_, {}); }
+
+void Platform::NoteDropped(const std::string& path)
+{
+    if (dropped_.size() < kDropsKept)
+        dropped_.push_back(path);
 }

@@ -89,11 +89,20 @@ public:
     // them ("fr_CA", "pt-BR", "de"); none when it does not say.
     virtual std::vector<std::string> PreferredLocales() const { return {}; }
 
+    // The files the player dropped onto the window (the page: onto its picture), oldest first, as
+    // paths the game can open; each is handed out once. They wait, up to kDropsKept, until a
+    // screen that takes them asks.
+    std::vector<std::string> TakeDroppedFiles();
+    static constexpr std::size_t kDropsKept = 16;
+
 protected:
+    void NoteDropped(const std::string& path);
+
     // Notes the device behind an event the person made; true when the event used it (a key or
     // button pressed, a stick pushed), false for a release, a move or a stick at rest.
     bool NoteUse(const GameEvent& event, pads::Family padFamily);
 
 private:
     LastDevice lastUsed_;
+    std::vector<std::string> dropped_;
 };

@@ -148,6 +148,12 @@ EM_JS(char*, TakePastedText, (), {
     return stringToNewUTF8(text || "");
 });
 
+// The next file the page's drop listener (web/page.js) wrote into the game's files; empty for none.
+EM_JS(char*, TakeDroppedPath, (), {
+    const path = (typeof Module.takeDropped === "function") ? Module.takeDropped() : "";
+    return stringToNewUTF8(path || "");
+});
+
 EM_JS(void, WriteClipboardText, (const char* text), {
     const words = UTF8ToString(text);
     if (navigator.clipboard && navigator.clipboard.writeText)
@@ -287,6 +293,13 @@ bool BrowserPlatform::Poll(GameEvent& event)
     if (textInput_)
         Type(pasted);
     std::free(pasted);
+    for (bool more = true; more;) {
+        char* dropped = TakeDroppedPath();
+        more = *dropped != '\0';
+        if (more)
+            NoteDropped(dropped);
+        std::free(dropped);
+    }
     if (waiting_.empty() && !padsSampled_) {
         padsSampled_ = true;
         pads_.Sample(waiting_);

@@ -101,6 +101,10 @@ bool SdlPlatform::Translate(const SDL_Event& sdlEvent, GameEvent& event)
     case SDL_TEXTINPUT:
         Type(sdlEvent.text.text);
         return false;
+    case SDL_DROPFILE:
+        NoteDropped(sdlEvent.drop.file);
+        SDL_free(sdlEvent.drop.file);
+        return false;
     case SDL_MOUSEMOTION:
         event = GameEvent::MouseMotion(sdlEvent.motion.x, sdlEvent.motion.y);
         return true;
