@@ -225,6 +225,8 @@ void MainMenu::ShowDaily()
     setup.controls = &settings_.InForce().controls;
     card_ = std::make_unique<DailyCard>(setup);
     still_.Changed();
+}
+
 // Every level the player has, by its file's hash: the game's own, then the books'.
 ReplaysCard::LevelNames MainMenu::NamesOfLevels() const
 {
