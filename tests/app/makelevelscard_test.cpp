@@ -89,7 +89,7 @@ TEST_F(MakeLevelsCardTest, TheCardSpeaksTheLanguageChosenAndLeavesThePlayersName
     Speak(nullptr);
     EXPECT_EQ(card.Card().Title(), "Level bauen");
     EXPECT_EQ(Labels(card), (std::vector<std::string>{"Neues Level", "Crossfire", "Aus Link hinzufügen", "Paket installieren",
-                                                      "Zurück"}));
+                                                      "Paket machen", "Zurück"}));
 }
 
 TEST_F(MakeLevelsCardTest, APastedLinkIsAddedAndWhatDoesNotDecodeIsNamedOnItsLine)

@@ -67,7 +67,7 @@ std::string EndingScreen::MedalCount(const std::vector<Row>& rows, const std::ve
         offered += (par.loops > 0 ? 1 : 0) + (par.milliseconds > 0 ? 1 : 0);
     if (offered == 0 || rows.empty())
         return "";
-    return Fill(Tr("ending row", "%s of %s medals"), {std::to_string(rows.back().medals), std::to_string(offered)});
+    return Fill(Tr("ending count", "%s of %s medals"), {std::to_string(rows.back().medals), std::to_string(offered)});
 }
 
 void EndingScreen::PlaceMedals(int medals, float baseline)

@@ -59,6 +59,8 @@ inline constexpr TextPlace kPauseNote{"pause note", GlyphSize::kSmall, 900, 1};
 inline constexpr TextPlace kEndingHeading{"ending heading", GlyphSize::kLarge, 1100, 1};
 inline constexpr TextPlace kEndingColumn{"ending column", GlyphSize::kSmall, 330, 1};
 inline constexpr TextPlace kEndingRow{"ending row", GlyphSize::kSmall, 300, 1};
+// The count of the medals won, under the heading.
+inline constexpr TextPlace kEndingCount{"ending count", GlyphSize::kSmall, 800, 1};
 // The replay watcher's bar: its words over the line, and its keys' meanings.
 inline constexpr TextPlace kReplayBar{"replay bar", GlyphSize::kSmall, 1200, 1};
 // The editor: the level's words and the bot's figures at the top right, the keys' meanings
@@ -74,7 +76,7 @@ inline constexpr TextPlace kPage{"page", GlyphSize::kSmall, 0, 0, Kind::kPage};
 } // namespace places
 
 inline constexpr TextPlace kTextPlaces[] = {
-    places::kMenuTitle,     places::kMenuLine,     places::kOptionLine,    places::kMenuValue,
+    places::kEndingCount,   places::kMenuTitle,     places::kMenuLine,     places::kOptionLine,    places::kMenuValue,
     places::kMenuNote,      places::kHint,         places::kCardNote,      places::kControlsNote,
     places::kHelpTitle,     places::kHelpHeading,  places::kHelpLoop,      places::kHelpChain,
     places::kHelpClear,     places::kPictureLabel, places::kLessonTitle,   places::kLessonLine,
