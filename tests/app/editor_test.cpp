@@ -143,3 +143,18 @@ TEST_F(EditorTest, TheFieldAtTheCursorIsTheWorldTheGameReachesThen)
     EXPECT_EQ(field.worldTime, reached.worldTime);
     EXPECT_EQ(field.hash, reached.hash);
 }
+
+// The palette holds the later robot kinds too, taken by the keys after the first four: the field
+// at the cursor shows a shield bot placed with 5 as the game would spawn it.
+TEST_F(EditorTest, TheKeysAfterTheFirstFourPlaceTheLaterRobotKindsWhichTheFieldShows)
+{
+    auto editor = Open("20000\n");
+    Press(*editor, gamekeys::kDigit1 + 4); // the shield bot
+    Press(*editor, gamekeys::kDigit1 + 8); // the sower
+    ASSERT_EQ(editor->Draft().Events().size(), 2u);
+    EXPECT_EQ(editor->Draft().Events()[0].type, 6);
+    EXPECT_EQ(editor->Draft().Events()[1].type, 10);
+    for (int i = 0; i < 8; ++i)
+        Press(*editor, gamekeys::kRight); // 2 s
+    EXPECT_GE(DigestOf(editor->Field()).robots, 2u) << "a shield bot and a sower on the paper";
+}

@@ -20,7 +20,7 @@ constexpr float kMarkReach = 14.0f;
 constexpr float kCursorHeight = 120.0f;
 constexpr float kPaletteX = 28.0f;
 constexpr float kPaletteTop = 110.0f;
-constexpr float kPaletteStep = 56.0f;
+constexpr float kPaletteStep = 48.0f;
 const vector2 kWordsAnchor(kRight, 80.0f);
 const vector2 kFiguresAnchor(kRight, 104.0f);
 const vector2 kHintAnchors[2] = {vector2(kLeft, kLineY - 132.0f), vector2(kLeft, kLineY - 108.0f)};
@@ -46,7 +46,7 @@ void EditorView::MakePalette()
         CSprite* picture = sprites_.CreateSprite(kinds[i].picture);
         picture->scaleX = picture->scaleY = kinds[i].scale;
         picture->SetCentre(vector2(kPaletteX + 14.0f, PaletteY(i)));
-        lettering.Write(std::to_string(kinds[i].type), vector2(kPaletteX - 20.0f, PaletteY(i) + 8.0f),
+        lettering.Write(std::to_string(i + 1), vector2(kPaletteX - 20.0f, PaletteY(i) + 8.0f),
                         datafiles::GlyphSize::kSmall);
     }
 }

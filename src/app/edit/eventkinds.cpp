@@ -18,6 +18,11 @@ const std::vector<EventKind>& EventKinds()
         {2, Frame(FrameSet::kSmallHoming, 1), 0.6f, "homing robot"},
         {3, Frame(FrameSet::kSmallMoving, 1), 0.6f, "crossing robot"},
         {4, Frame(FrameSet::kSmallMoving, 5), 0.6f, "arrow of five"},
+        {6, Frame(FrameSet::kShieldBot, 1), 0.6f, "shield bot"},
+        {7, Frame(FrameSet::kTwinBot, 1), 0.6f, "twins"},
+        {8, Frame(FrameSet::kPhantom, 1), 0.6f, "phantom"},
+        {9, Frame(FrameSet::kHive, 1), 0.5f, "hive"},
+        {10, Frame(FrameSet::kSower, 1), 0.6f, "sower"},
     };
     return kinds;
 }

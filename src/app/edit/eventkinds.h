@@ -1,5 +1,6 @@
 #pragma once
-// What the editor offers to place: each event type a level file knows, the picture its mark on the
+// What the editor offers to place, in its palette's order (the keys 1 to 9 take them in turn):
+// each event type a level file knows, the picture its mark on the
 // timeline is drawn with (the robot's own), how large, and a word for it.
 #include <cstdint>
 #include <string>

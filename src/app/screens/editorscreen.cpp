@@ -175,7 +175,7 @@ std::string EditorScreen::Hint(int line) const
 {
     if (line == 0)
         return Fill(Tr("editor line", "%s: place · Del: take away · C: copy · M: move · G: snap"),
-                    {"1-" + std::to_string(EventKinds().back().type)});
+                    {"1-" + std::to_string(EventKinds().size())});
     return Tr("editor line", "- +: length · Z Y: undo redo · T: test · K: check · Esc: more");
 }
 
@@ -231,8 +231,9 @@ void EditorScreen::Command(const GameEvent& heard)
     if (heard.type != GameEvent::Type::kKeyDown)
         return;
     const int32_t key = heard.key;
-    if (key >= gamekeys::kDigit1 && key < gamekeys::kDigit1 + 9)
-        AddAtCursor(key - gamekeys::kDigit1 + 1);
+    const auto entry = static_cast<std::size_t>(key - gamekeys::kDigit1);
+    if (key >= gamekeys::kDigit1 && key < gamekeys::kDigit1 + 9 && entry < EventKinds().size())
+        AddAtCursor(EventKinds()[entry].type);
     else if (!EditCommand(key) && !MoveCommand(key) && key == gamekeys::kEscape)
         card_ = std::make_unique<Menu>(Tr("menu title", "Editor"), CardLines(setup_, name_));
 }
