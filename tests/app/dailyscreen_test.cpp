@@ -1,6 +1,8 @@
 // A daily level played as the program plays it: the day's level from the daily folder, the attempt
 // counted from its start and closed by the level's clear with the medal of the day's own par.
 #include "app/daily/dailyhistoryfile.h"
+#include "app/play/replayplayer.h"
+#include "app/replay/replayshelf.h"
 #include "app/profile/commandline.h"
 #include "app/profile/settingskeeper.h"
 #include "app/screens/dailyscreen.h"
@@ -29,10 +31,12 @@ struct DailyScreenTest : ::testing::Test {
     {
         SetSoundEnabled(false);
         setenv("XDG_STATE_HOME", dir.Path().c_str(), 1);
+        setenv("XDG_DATA_HOME", dir.Path().c_str(), 1);
     }
     ~DailyScreenTest() override
     {
         unsetenv("XDG_STATE_HOME");
+        unsetenv("XDG_DATA_HOME");
         SetSoundEnabled(true);
     }
 
@@ -82,6 +86,19 @@ TEST_F(DailyScreenTest, TheCountedAttemptIsClosedByTheClearWithTheDaysMedal)
     EXPECT_NE(History().find(" gold\n"), std::string::npos) << "one loop is within the practised bot's three";
     screen.reset();
     EXPECT_EQ(History().rfind("day 2026-12-10 cleared 1 ", 0), 0u) << "leaving after the clear changes nothing";
+    // The clear's replay is kept like any other, and plays from the day's level file.
+    const std::vector<ReplayShelf::Entry> replays = ReplayShelf(ReplayShelf::DefaultFolder()).List();
+    ASSERT_EQ(replays.size(), 1u);
+    Replay replay;
+    std::string problem;
+    ASSERT_TRUE(LoadReplay(replays[0].path, replay, problem)) << problem;
+    EXPECT_EQ(replay.levelFile, dir.File("daily/2026-12-10.txt"));
+    EXPECT_TRUE(ReplayPlayer::Playable(replay, problem)) << problem;
+    kolm::CLevelList noList;
+    ReplayPlayer watched(replay, noList);
+    while (!watched.Finished())
+        watched.Step(false);
+    EXPECT_FALSE(watched.Parted()) << "the day's own generators are the replay's";
 
     screen = Open(true);
     EXPECT_FALSE(screen->Attempt()->Counted());
