@@ -152,6 +152,20 @@ else
   status=1
 fi
 
+# A level file dropped onto the page goes to Make levels, which keeps it in My levels as it was.
+printf 'title down 32\n1500 quit\n' >"$work/drop.script"
+node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/drop.script" --args "-menus" \
+  --drop "$top/tests/data/shared-level.txt" --timeout "$kGuard" \
+  --inspect "(() => { try { return FS.readFile('/player/data/tobrakka/levels/level-1.txt', { encoding: 'utf8' }); } catch (e) { return null; } })()" \
+  >"$work/drop.json" || true
+if node -e 'const r = JSON.parse(require("fs").readFileSync(process.argv[1])); process.exit(r.inspected === require("fs").readFileSync(process.argv[2], "utf8") ? 0 : 1)' \
+     "$work/drop.json" "$top/tests/data/shared-level.txt"; then
+  echo "a level file dropped onto the page: kept in My levels byte for byte"
+else
+  echo "FAILED: a level file dropped onto the page: $(head -c 600 "$work/drop.json")"
+  status=1
+fi
+
 # The replay the page saved of its clear verifies natively, to the page's own final check.
 node -e 'const r = JSON.parse(require("fs").readFileSync(process.argv[1])); process.stdout.write((r.reloaded || {}).firstReplay || "")' \
   "$work/page.json" >"$work/page.replay"

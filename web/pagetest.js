@@ -19,6 +19,8 @@
 //        [--tap-after-death]      (a finger taps the picture once the game has printed the digest
 //                                  after the first that shows the hero dead, a second of the
 //                                  game's own time later: give a script with a digest each second)
+//        [--drop FILE]            (once the first picture shows, the file is dropped onto the page
+//                                  as a person drags it there from their files)
 //        [--hide SECONDS]         (once the first picture shows, plays as a person and hides the
 //                                  page that long; give -fps and -record /tmp/hidden.script among
 //                                  the game's arguments: reports that recording)
@@ -243,6 +245,19 @@ function setHiddenExpression(hidden) {
 // second (its first fps line), the page hidden for the seconds given and shown again, P to
 // resume, W again half a second later, then Quit in the pause menu.
 // A game that pauses while hidden records the two presses about half a second of game time apart.
+// A file dropped onto the page, as the browser hands a file dragged from the desktop to it.
+async function dropFile(devtools, sessionId, file) {
+  const bytes = fs.readFileSync(file).toString('base64');
+  const name = JSON.stringify(require('path').basename(file));
+  await evaluate(devtools, sessionId, `(() => {
+    const bytes = Uint8Array.from(atob(${JSON.stringify(bytes)}), c => c.charCodeAt(0));
+    const carried = new DataTransfer();
+    carried.items.add(new File([bytes], ${name}));
+    document.getElementById('canvas').dispatchEvent(new DragEvent('drop', { dataTransfer: carried, bubbles: true }));
+  })()`);
+  return true;
+}
+
 async function hidePage(devtools, sessionId, seconds) {
   await pressKey(devtools, sessionId, ' ', 'Space', 32);
   await waitFor(devtools, sessionId, "(Module.lines || []).some(line => line.startsWith('fps: '))");
@@ -398,7 +413,8 @@ async function run(options) {
       query.set('replay', '/test/watch.replay');
     const act = options.touch ? () => pushSticks(devtools, sessionId)
       : options.tapAfterDeath ? () => tapPictureAfterDeath(devtools, sessionId)
-      : options.hide ? () => hidePage(devtools, sessionId, Number(options.hide)) : null;
+      : options.hide ? () => hidePage(devtools, sessionId, Number(options.hide))
+      : options.drop ? () => dropFile(devtools, sessionId, options.drop) : null;
     const address = base + 'index.html?' + query + (options.hash ? '#' + options.hash : '');
     const report = await playPage(devtools, sessionId, address, Number(options.timeout), act);
     if (options.hide)
