@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <string_view>
 
 namespace {
 
@@ -39,7 +40,7 @@ struct NoteOnBlank {
 
 std::string OverBlank(const std::string& name, const NoteOnBlank& note, const std::function<void(PictureComposer&)>& lay)
 {
-    if (name == "Space" && SpokenLanguage().code == translation::kEnglish.code)
+    if (name == "Space" && std::string_view(SpokenLanguage().code) == translation::kEnglish.code)
         return note.handDrawn;
     const std::string picture = std::string("composed/") + note.folder + "/" + SpokenLanguage().code + "/" + name;
     if (FindTexture(picture))
