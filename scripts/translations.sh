@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Refreshes the translations' template, po/tobrakka.pot, from the code: every message marked with
 # Tr, TrN or NoTr (the place first, then the English) in src/ and tools/assetgen/, and with Tr
-# in the page's script, web/page.js. Then merges the template into every po/LANG.po (msgmerge), so
+# in the page's scripts, web/page.js and web/pagesaves.js. Then merges the template into every po/LANG.po (msgmerge), so
 # each holds every message of the code: a new one untranslated, a changed one marked fuzzy, a
 # gone one kept as obsolete at the end. docs/translating.md tells the rest.
 #
@@ -22,7 +22,7 @@ common=(--from-code=UTF-8 --force-po --add-location=file --add-comments=TRANSLAT
 xgettext "${common[@]}" --language=C++ --keyword --keyword=Tr:1c,2 --keyword=TrN:1c,2,3 --keyword=NoTr:1c,2 \
   --flag=Tr:2:c-format --flag=TrN:2:c-format --flag=TrN:3:c-format --flag=NoTr:2:c-format \
   -o "$pot.new" "${sources[@]}"
-xgettext "${common[@]}" --join-existing --language=JavaScript --keyword --keyword=Tr:1c,2 -o "$pot.new" web/page.js
+xgettext "${common[@]}" --join-existing --language=JavaScript --keyword --keyword=Tr:1c,2 -o "$pot.new" web/page.js web/pagesaves.js
 sed -i -e '/^"POT-Creation-Date:/d' -e 's/charset=CHARSET/charset=UTF-8/' "$pot.new"
 mv "$pot.new" "$pot"
 [ "${1:-}" = "--pot" ] && exit 0

@@ -19,6 +19,9 @@
   const log = document.getElementById('log');
   const canvas = document.getElementById('canvas');
   let soundStarted = false; // by the first click or key
+  const Tr = PageText.Tr;
+  const fill = PageText.fill;
+  PageText.speakTheBrowsers();
 
   // Lines of emscripten's own (its GL emulation's warnings, its SDL driver, empty brackets) are
   // for developers: they stay in Module.lines and the browser's console.
@@ -36,9 +39,12 @@
     log.scrollTop = log.scrollHeight;
   }
 
-  // A line under the picture for the player (the last one said stays).
-  function say(text) {
-    note.textContent = text;
+  // A line under the picture for the player (the last one said stays, lettered again in a new
+  // language: say takes a function that words it).
+  let saying = function () { return ''; };
+  function say(words) {
+    saying = typeof words === 'function' ? words : function () { return words; };
+    note.textContent = saying();
   }
 
   // The sound switch, and the silence of a hidden page: every Web Audio context the game makes is
@@ -80,17 +86,27 @@
       hidden = document.hidden;
       apply();
     });
+    let letter = function () {};
     return {
       wire: function (button) {
+        letter = function () { button.textContent = switchedOff ? Tr('page', 'Sound: off') : Tr('page', 'Sound: on'); };
+        PageText.onChange(letter);
         button.addEventListener('click', function () {
           switchedOff = !switchedOff;
-          button.textContent = 'Sound: ' + (switchedOff ? 'off' : 'on');
+          letter();
           apply();
           canvas.focus();
         });
       },
     };
   })();
+
+  // What the toolchain says while the game's files arrive ("Downloading data... (12/345)").
+  function loadingNote(status) {
+    const parts = /\((\d+)\/(\d+)\)/.exec(status);
+    const share = parts && Number(parts[2]) > 0 ? Math.floor(100 * Number(parts[1]) / Number(parts[2])) : null;
+    return Tr('page', 'Loading…') + (share === null ? '' : ' ' + share + '%');
+  }
 
   function gameArguments() {
     const words = (params.get('args') || '').split(/\s+/).filter(Boolean);
@@ -140,7 +156,7 @@
     storing = true;
     FS.syncfs(false, function (error) {
       if (error)
-        say('Your progress could not be kept in this browser (' + error + '): use Save my progress.');
+        say(() => fill(Tr('page', 'Your progress could not be kept in this browser (%s): use Save my progress.'), error));
       storing = false;
       if (storeAgain) {
         storeAgain = false;
@@ -160,7 +176,7 @@
     FS.syncfs(true, function (error) {
       // Storage blocked (a private window) or broken: the game plays, its files in memory only.
       if (error)
-        say('This browser keeps no progress here (' + error + '): use Save my progress.');
+        say(() => fill(Tr('page', 'This browser keeps no progress here (%s): use Save my progress.'), error));
       removeRunDependency('player files');
     });
     const rename = FS.rename;
@@ -219,9 +235,9 @@
     printErr: show,
     setStatus: function (text) {
       if (text)
-        say(text);
+        say(() => loadingNote(text));
       else if (!soundStarted)
-        say('Click or press a key to start the sound');
+        say(() => Tr('page', 'Click or press a key to start the sound'));
     },
     onRuntimeInitialized: function () {
       window.tobrakkaStarted = performance.now();
@@ -231,10 +247,35 @@
       FS.syncfs(false, function (error) {
         if (error)
           show('could not keep the player files in the browser: ' + error);
-        say('The game has ended (' + status + '). Reload the page to play again.');
+        say(() => fill(Tr('page', 'The game has ended (%s). Reload the page to play again.'), status));
         window.tobrakkaEnded = status;
       });
     },
+  };
+
+  // The page's own words in its language, again each time the game changes it.
+  function letterThePage() {
+    const words = {
+      turn: Tr('page', 'Turn your phone: Tobrakka plays sideways.'),
+      sharedquestion: Tr('page', 'A level was shared with you.'),
+      sharedkeep: Tr('page', 'Play it and keep it in My levels'),
+      sharedskip: Tr('page', 'Not now'),
+      fullscreen: Tr('page', 'Full screen (F11)'),
+      save: Tr('page', 'Save my progress'),
+      load: Tr('page', 'Load progress'),
+      savereplay: Tr('page', 'Save the last replay'),
+      openreplay: Tr('page', 'Open a replay'),
+      logswitch: Tr('page', 'Log'),
+    };
+    for (const id in words)
+      document.getElementById(id).textContent = words[id];
+    note.textContent = saying();
+  }
+  say(() => Tr('page', 'Loading…'));
+  PageText.onChange(letterThePage);
+  Module.onLanguage = function (code) {
+    Module.spoken = code; // what the game said, for a test to read
+    PageText.speak(code);
   };
 
   document.getElementById('fullscreen').addEventListener('click', fullScreen);
@@ -250,7 +291,7 @@
     if (soundStarted)
       return;
     soundStarted = true;
-    if (note.textContent === 'Click or press a key to start the sound')
+    if (note.textContent === Tr('page', 'Click or press a key to start the sound'))
       say('');
   }
   window.addEventListener('pointerdown', soundStarts, true);
@@ -305,7 +346,7 @@
     event.preventDefault();
     for (const file of event.dataTransfer ? event.dataTransfer.files : []) {
       if (file.size > kLargestDrop) {
-        say(file.name + ' is larger than 10 MB: no level or pack is that large.');
+        say(() => fill(Tr('page', '%s is larger than 10 MB: no level or pack is that large.'), file.name));
         continue;
       }
       file.arrayBuffer().then(function (bytes) {
@@ -314,7 +355,7 @@
         const path = kDroppedFolder + '/' + (++drops) + '-' + file.name.replace(/[^A-Za-z0-9._-]/g, '_');
         FS.writeFile(path, new Uint8Array(bytes));
         droppedPaths.push(path);
-        say(file.name + ' is handed to the game: it shows under Make levels, from the main menu.');
+        say(() => fill(Tr('page', '%s is handed to the game: it shows under Make levels, from the main menu.'), file.name));
       });
     }
     canvas.focus();

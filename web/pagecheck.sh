@@ -9,8 +9,8 @@
 # the page must find both in the browser's IndexedDB, be kept by its service worker (and then
 # start with no server at all), save and refuse saves as it should, and show no toolchain line.
 # F11 must put the game's canvas on the whole screen, the touch controls must move the hero and
-# fire, a tap on the picture must go on after a death, a hidden page must pause, and a level
-# shared by link must play in the page as natively.
+# fire, a tap on the picture must go on after a death, a hidden page must pause, a level
+# shared by link must play in the page as natively, and a French browser must see the page in French.
 #
 #   web/pagecheck.sh     prints what it compared and the page's steps per second; exit 0 when
 #                        all holds, 1 when not; skips (exit 0, one line) where Chromium cannot start
@@ -163,6 +163,19 @@ if node -e 'const r = JSON.parse(require("fs").readFileSync(process.argv[1])); p
   echo "a level file dropped onto the page: kept in My levels byte for byte"
 else
   echo "FAILED: a level file dropped onto the page: $(head -c 600 "$work/drop.json")"
+  status=1
+fi
+
+# The page in the browser's language: a French browser's page letters its bar in French, and the
+# game, reading no language from its settings, tells the page it speaks French too.
+node "$top/web/pagetest.js" --page "$top/build-web" --script "$work/drop.script" --args "-menus" --lang fr \
+  --timeout "$kGuard" --inspect "[document.getElementById('save').textContent, Module.spoken].join('|')" \
+  >"$work/french.json" || true
+french=$(node -e 'process.stdout.write(String(JSON.parse(require("fs").readFileSync(process.argv[1])).inspected))' "$work/french.json")
+if [ "$french" = "Sauver ma progression|fr" ]; then
+  echo "a French browser: the bar says \"Sauver ma progression\" and the game speaks fr"
+else
+  echo "FAILED: a French browser: the bar and the game's language: $french"
   status=1
 fi
 

@@ -3,7 +3,7 @@
 // back, and refuses one that is not (another game's, a truncated one, a file too large) with a
 // line, overwriting nothing; "Save the last replay" downloads the newest replay alone; "Open a
 // replay" adds a replay file to the player's replays, where the game's Replays list shows it. At the first save the page asks the browser to keep its
-// storage, and says once when the browser will not promise it.
+// storage, and says once when the browser will not promise it. Its lines are in the page's language.
 'use strict';
 
 const PlayerSaves = (function () {
@@ -18,6 +18,8 @@ const PlayerSaves = (function () {
   let root = '';
   let say = function () {};
   let askedToKeep = false;
+  const Tr = PageText.Tr;
+  const fill = PageText.fill;
 
   function kept(path) {
     return kKept.some(function (pattern) { return pattern.test(path); });
@@ -64,7 +66,7 @@ const PlayerSaves = (function () {
     askedToKeep = true;
     navigator.storage.persist().then(function (granted) {
       if (!granted)
-        say('This browser may clear your progress one day: keep the file you saved.');
+        say(() => Tr('page', 'This browser may clear your progress one day: keep the file you saved.'));
     }, function () {});
   }
 
@@ -88,7 +90,7 @@ const PlayerSaves = (function () {
 
   function save() {
     download(new Blob([saveText()], { type: 'application/json' }), kSaveName);
-    say('Your progress, settings, replays and daily history are in ' + kSaveName + '.');
+    say(() => fill(Tr('page', 'Your progress, settings, replays and daily history are in %s.'), kSaveName));
     askToKeep();
   }
 
@@ -125,7 +127,7 @@ const PlayerSaves = (function () {
 
   function load(file) {
     if (file.size > kLargestSave) {
-      say('Not loaded: ' + file.name + ' is too large to be a Tobrakka save.');
+      say(() => fill(Tr('page', 'Not loaded: %s is too large to be a Tobrakka save.'), file.name));
       return;
     }
     file.text().then(function (text) {
@@ -133,21 +135,21 @@ const PlayerSaves = (function () {
       try {
         files = readSave(text);
       } catch (error) {
-        say('Not loaded: ' + file.name + ': ' + error.message + '. Nothing was changed.');
+        say(() => fill(Tr('page', 'Not loaded: %s: %s. Nothing was changed.'), file.name, error.message));
         return;
       }
       writeFiles(files);
       // The game reads its files as it starts: it starts again, with these.
       FS.syncfs(false, function (error) {
         if (error) {
-          say('The progress could not be kept in this browser: ' + error);
+          say(() => fill(Tr('page', 'The progress could not be kept in this browser: %s'), error));
           return;
         }
-        say('Progress loaded: the game starts again with it.');
+        say(() => Tr('page', 'Progress loaded: the game starts again with it.'));
         setTimeout(function () { window.location.reload(); }, 800);
       });
     }, function (error) {
-      say('Not loaded: ' + file.name + ' cannot be read (' + error + ').');
+      say(() => fill(Tr('page', 'Not loaded: %s cannot be read (%s).'), file.name, error));
     });
   }
 
@@ -160,12 +162,12 @@ const PlayerSaves = (function () {
       names = [];
     }
     if (!names.length) {
-      say('No replay yet: clear a level first.');
+      say(() => Tr('page', 'No replay yet: clear a level first.'));
       return;
     }
     const newest = names.sort().pop();
     download(new Blob([FS.readFile(folder + '/' + newest)], { type: 'text/plain' }), newest);
-    say('The replay is in ' + newest + ': anyone with the same levels can watch it (Open a replay).');
+    say(() => fill(Tr('page', 'The replay is in %s: anyone with the same levels can watch it (Open a replay).'), newest));
   }
 
   // A free name in the replays folder for an opened file.
@@ -179,20 +181,20 @@ const PlayerSaves = (function () {
 
   function openReplay(folder, file, store) {
     if (file.size > kLargestReplay) {
-      say('Not opened: ' + file.name + ' is larger than a replay can be.');
+      say(() => fill(Tr('page', 'Not opened: %s is larger than a replay can be.'), file.name));
       return;
     }
     file.text().then(function (text) {
       if (!text.startsWith('tobrakka-replay ')) {
-        say('Not opened: ' + file.name + ' is not a Tobrakka replay.');
+        say(() => fill(Tr('page', 'Not opened: %s is not a Tobrakka replay.'), file.name));
         return;
       }
       FS.mkdirTree(folder);
       FS.writeFile(replayPath(folder, file.name), text);
       store();
-      say('Replay added: Replays in the main menu lists it.');
+      say(() => Tr('page', 'Replay added: Replays in the main menu lists it.'));
     }, function (error) {
-      say('Not opened: ' + file.name + ' cannot be read (' + error + ').');
+      say(() => fill(Tr('page', 'Not opened: %s cannot be read (%s).'), file.name, error));
     });
   }
 

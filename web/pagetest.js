@@ -10,6 +10,7 @@
 //   node web/pagetest.js --page build-web [--script FILE] [--replay FILE] [--args "GAME ARGUMENTS"]
 //        [--hash level=CODE]      (the address's fragment: a shared level's link)
 //        [--shot PATH_IN_PAGE --native-shot PNG] [--reload] [--full-screen-key] [--timeout SECONDS]
+//        [--lang CODE]            (the browser's language, as "fr" or "pt-BR"; else Chromium's own)
 //        [--inspect EXPRESSION]   (evaluated in the page at the end, for looking into a failure)
 //        [--clipboard]            (the page may use the clipboard; reports what it holds at the end)
 //        [--page-shot PNG]        (the browser's window as it shows the page at the end)
@@ -137,8 +138,8 @@ class DevTools {
   }
 }
 
-function startChromium(profile) {
-  const flags = ['--headless=new', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox',
+function startChromium(profile, language) {
+  const flags = [...(language ? ['--lang=' + language, '--accept-lang=' + language] : []), '--headless=new', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox',
                  '--remote-debugging-pipe', '--user-data-dir=' + profile, '--no-first-run', '--disable-dev-shm-usage',
                  '--autoplay-policy=no-user-gesture-required', '--disable-frame-rate-limit', '--disable-gpu-vsync', '--window-size=1280,900', 'about:blank'];
   return childProcess.spawn(process.env.CHROMIUM || 'chromium', flags,
@@ -384,7 +385,7 @@ function removeProfile(profile) {
 async function run(options) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tobrakka-chromium-'));
   const server = await serve(options);
-  const chromium = startChromium(profile);
+  const chromium = startChromium(profile, options.lang);
   let stderr = '';
   chromium.stderr.on('data', chunk => { stderr += chunk; });
   const spawnFailed = new Promise(resolve => chromium.on('error', error => resolve(error)));

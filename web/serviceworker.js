@@ -6,7 +6,7 @@
 'use strict';
 
 const kCache = 'tobrakka-BUILD';
-const kFiles = ['./', 'index.html', 'pagesaves.js', 'touchpad.js', 'page.js', 'tobrakka.js', 'tobrakka.wasm', 'tobrakka.data',
+const kFiles = ['./', 'index.html', 'pagecatalogue.js', 'pagetext.js', 'pagesaves.js', 'touchpad.js', 'page.js', 'tobrakka.js', 'tobrakka.wasm', 'tobrakka.data',
                 'manifest.webmanifest', 'icon-128.png', 'icon-256.png'];
 
 self.addEventListener('install', event => {

@@ -1,5 +1,6 @@
 // The level select: what each line says of a level, and which levels can be started.
 #include "app/menu/levelscard.h"
+#include "app/text/translate.h"
 #include "engine/input/gamekeys.h"
 #include "audio/soundoutput.h"
 
@@ -164,5 +165,24 @@ TEST(LevelsCardTest, TheTabLineTurnsToABookWhoseLevelsShowTheirNamesAndOneTakenP
     EXPECT_EQ(screen.WhatNext().to, GameScreen::Change::To::kPlay);
     EXPECT_EQ(screen.WhatNext().startAfter, 1) << "level 2 of the book";
     EXPECT_EQ(screen.WhatNext().book, "/levels/pack.xml");
+    SetSoundEnabled(true);
+}
+
+TEST(LevelsCardTest, TheGamesOwnBooksAreTitledInTheLanguageSpokenAndAPlayersPackAsItsMakerWroteIt)
+{
+    SetSoundEnabled(false);
+    ShelfPack second;
+    second.source = ShelfPack::Source::kGame;
+    second.list.title = "Notebook 2";
+    ShelfPack mine = second;
+    mine.source = ShelfPack::Source::kMine;
+    mine.list.title = "My levels";
+    ShelfPack installed = second; // a player's pack may well be called so too
+    installed.source = ShelfPack::Source::kInstalled;
+    Speak(translation::LanguageOfCode("de"));
+    LevelsCard screen(TwoCleared(), 5, nullptr, nullptr, LevelsCard::BooksOf({installed, mine, second}));
+    Speak(nullptr);
+    EXPECT_EQ(screen.Card().ChoiceAt(0).items,
+              (std::vector<std::string>{"Heft 1", "Heft 2", "Meine Level", "Notebook 2"}));
     SetSoundEnabled(true);
 }

@@ -4,6 +4,7 @@
 #include "app/levels/packarchive.h"
 #include "app/profile/levelpar.h"
 #include "app/replay/replayfile.h"
+#include "app/text/translate.h"
 #include "utils/log.h"
 
 #include <algorithm>
@@ -44,6 +45,9 @@ ShelfPack ShelfPackOf(const PackContents& contents, const std::string& folder, S
     }
     return pack;
 }
+
+// The titles of the books the game brings, which it translates.
+constexpr const char* kOwnTitles[] = {NoTr("menu value", "Notebook 2"), NoTr("menu value", "My levels")};
 
 ShelfPack MyLevelsPack(const std::string& folder)
 {
@@ -114,4 +118,13 @@ std::vector<ShelfPack> PackShelf::Packs() const
             packs.push_back(std::move(mine));
     }
     return packs;
+}
+
+std::string ShownTitle(const ShelfPack& pack)
+{
+    if (pack.source != ShelfPack::Source::kInstalled)
+        for (const char* own : kOwnTitles)
+            if (pack.list.title == own)
+                return Tr("menu value", own);
+    return pack.list.title.empty() ? pack.list.id : pack.list.title;
 }

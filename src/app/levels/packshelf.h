@@ -34,6 +34,10 @@ struct ShelfPack {
     std::vector<ShelfLevel> levels;
 };
 
+// The pack's title as the player reads it: the game's own books' in the language spoken, a
+// player's pack's as its maker wrote it, its id when it has none.
+std::string ShownTitle(const ShelfPack& pack);
+
 // The levels of a list as the shelf holds them (the game's own list: its names, pars and hashes).
 std::vector<ShelfLevel> ShelfLevelsOf(const kolm::CLevelList& list);
 

@@ -58,7 +58,7 @@ Menu::Choice BookTabs(const std::vector<ShelfPack>& books, int book)
     tabs.kind = Menu::ValueKind::kList;
     tabs.items.push_back(Tr("menu value", "Notebook 1")); // the game's own levels
     for (const ShelfPack& pack : books)
-        tabs.items.push_back(TabTitle(pack.list.title.empty() ? pack.list.id : pack.list.title));
+        tabs.items.push_back(TabTitle(ShownTitle(pack)));
     tabs.value = book;
     return tabs;
 }

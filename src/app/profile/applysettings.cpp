@@ -36,5 +36,8 @@ const translation::Language& AutomaticLanguage(const Platform* platform)
 void ApplyLanguage(const Platform* platform, const Settings& settings)
 {
     const translation::Language* chosen = translation::LanguageOfCode(settings.language);
-    Speak(chosen ? chosen : &AutomaticLanguage(platform));
+    const translation::Language& spoken = chosen ? *chosen : AutomaticLanguage(platform);
+    Speak(&spoken);
+    if (platform)
+        platform->SpeaksLanguage(spoken.code);
 }

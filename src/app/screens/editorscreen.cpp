@@ -24,12 +24,12 @@ constexpr uint32_t kPreviewSliceMs = 4;
 constexpr uint32_t kCheckSliceMs = 4;
 constexpr std::size_t kLongestName = 24;
 
-// "1:02.50": minutes, seconds and hundredths.
+// "1:02.50": minutes, seconds and hundredths, with the language's decimal mark ("1:02,50").
 std::string Clock(int32_t ms)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%d:%02d.%02d", ms / 60000, ms / 1000 % 60, ms / 10 % 100);
-    return text;
+    return WithDecimalMark(text);
 }
 
 std::string LoopsWord(const BotRun& run)

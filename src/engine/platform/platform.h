@@ -88,6 +88,9 @@ public:
     // The languages the person prefers, most preferred first, as the system or the browser names
     // them ("fr_CA", "pt-BR", "de"); none when it does not say.
     virtual std::vector<std::string> PreferredLocales() const { return {}; }
+    // Told the language the game speaks from now on, by its code ("fr", "pt_BR"): the page letters
+    // its own words in it.
+    virtual void SpeaksLanguage(const std::string&) const {}
 
     // The files the player dropped onto the window (the page: onto its picture), oldest first, as
     // paths the game can open; each is handed out once. They wait, up to kDropsKept, until a

@@ -47,6 +47,7 @@ public:
     void SetTextInput(bool on) override { textInput_ = on; }
     void SetClipboardText(const std::string& text) override;
     std::vector<std::string> PreferredLocales() const override;
+    void SpeaksLanguage(const std::string& code) const override;
 
 private:
     // The characters of the text as events to come.
@@ -175,6 +176,13 @@ std::vector<std::string> BrowserPlatform::PreferredLocales() const
     std::free(languages);
     return locales;
 }
+
+EM_JS(void, TellThePageTheLanguage, (const char* code), {
+    if (Module.onLanguage)
+        Module.onLanguage(UTF8ToString(code));
+});
+
+void BrowserPlatform::SpeaksLanguage(const std::string& code) const { TellThePageTheLanguage(code.c_str()); }
 
 void BrowserPlatform::Type(const std::string& text)
 {
