@@ -330,10 +330,30 @@ std::unique_ptr<GameScreen> Program::ScreenFor(const GameScreen::Change& change)
     case GameScreen::Change::To::kEdit:
         return std::make_unique<EditorScreen>(EditorSetup(change));
     case GameScreen::Change::To::kEnding:
-        return std::make_unique<EndingScreen>(change.records, levels_.Count() - 1, ShowsMenus(), ParsOf(levels_));
+        return EndingFor(change);
     default:
         return nullptr;
     }
+}
+
+// The ending of the book just cleared. My levels, a bench the player keeps adding to, has none:
+// after its last level, as after a book no longer on the shelf, straight back to the Levels card.
+std::unique_ptr<GameScreen> Program::EndingFor(const GameScreen::Change& change)
+{
+    if (change.book.empty()) {
+        std::vector<std::string> names;
+        for (const ShelfLevel& level : ShelfLevelsOf(levels_))
+            names.push_back(level.name);
+        return std::make_unique<EndingScreen>(
+            EndingScreen::OwnList(change.records, levels_.Count() - 1, ShowsMenus(), ParsOf(levels_), names));
+    }
+    for (const ShelfPack& pack : PackShelf::Default().Packs()) {
+        if (pack.listFile == change.book && pack.source != ShelfPack::Source::kMine)
+            return std::make_unique<EndingScreen>(EndingScreen::OfPack(change.records, pack, ShowsMenus()));
+    }
+    GameScreen::Change levels(GameScreen::Change::To::kLevels);
+    levels.book = change.book;
+    return ScreenFor(levels);
 }
 
 PlayScreen::Setup Program::PlaySetup()

@@ -62,6 +62,7 @@ private:
     EditorScreen::Setup EditorSetup(const GameScreen::Change& change);
     PlayScreen::Setup PlaySetup();
     std::unique_ptr<GameScreen> DailyScreenFor(const GameScreen::Change& change);
+    std::unique_ptr<GameScreen> EndingFor(const GameScreen::Change& change);
     void ShutDown();
     // The settings this run plays with: the file's and the command line's, or for the classic
     // game the command line's alone.

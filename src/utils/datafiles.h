@@ -166,6 +166,14 @@ inline constexpr int kHelpTallRowStep = 56;
 inline constexpr int kHelpKeysLeft = 96;
 inline constexpr int kHelpMeaningLeft = 300;
 
+// The drawings beside the ending's table: the game's own list's, the second notebook's, and the
+// plain one of any other book. kEndingPictureWidth x kEndingPictureHeight pixels each.
+inline constexpr const char* kEndingNotebookOne = "data/gfx/ending_notebook_one.png";
+inline constexpr const char* kEndingNotebookTwo = "data/gfx/ending_notebook_two.png";
+inline constexpr const char* kEndingAnyBook = "data/gfx/ending_any_book.png";
+inline constexpr int kEndingPictureWidth = 330;
+inline constexpr int kEndingPictureHeight = 400;
+
 // The health bar over a damaged character.
 inline constexpr const char* kHealthBarFill = "data/gfx/zarn_slider_front.png";
 inline constexpr const char* kHealthBarFrame = "data/gfx/zarn_slider_back.png";

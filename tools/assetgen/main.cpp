@@ -5,6 +5,7 @@
 #include "characters.h"
 #include "contactsheet.h"
 #include "effects.h"
+#include "endingart.h"
 #include "field.h"
 #include "glyphs.h"
 #include "hud.h"
@@ -47,6 +48,7 @@ PictureSet DrawAllPictures(const Translations& translations)
     AddGlyphArt(pictures, translations.Characters());
     AddMenuArt(pictures);
     AddKeyCapArt(pictures);
+    AddEndingArt(pictures);
     return pictures;
 }
 

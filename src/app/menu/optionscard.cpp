@@ -142,19 +142,6 @@ Settings AsTheWindowIs(Settings settings, const Platform* platform)
     return settings;
 }
 
-// The text cut to the width, "..." saying so.
-std::string Fitted(std::string text, float width)
-{
-    if (Lettering::Width(text, datafiles::GlyphSize::kSmall) <= width)
-        return text;
-    while (!text.empty() && Lettering::Width(text + "...", datafiles::GlyphSize::kSmall) > width) {
-        text.pop_back();
-        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
-            text.pop_back(); // the rest of a character of several bytes
-    }
-    return text + "...";
-}
-
 // What the card says of the settings file's problems, a line each.
 std::vector<std::string> ProblemLines(const std::vector<std::string>& problems)
 {
@@ -166,7 +153,7 @@ std::vector<std::string> ProblemLines(const std::vector<std::string>& problems)
                                      "and %d more problems with the settings file", more),
                                  {std::to_string(more)}));
         else
-            lines.push_back(Fitted(problems[i], kProblemWidth));
+            lines.push_back(Lettering::CutToWidth(problems[i], kProblemWidth, datafiles::GlyphSize::kSmall));
     }
     return lines;
 }

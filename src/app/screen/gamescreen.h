@@ -46,7 +46,8 @@ public:
         std::string replay; // kWatch: the replay file
         To watchedFrom = To::kReplays; // kWatch: where watching goes back to; kEdit: kMakeLevels to go back there
         std::string level;             // kEdit: the level file
-        std::string book; // kPlay: the level list of a pack or of the player's levels; empty: the game's own
+        // kPlay, kEnding, kLevels: the level list of a pack or of the player's levels; empty: the game's own
+        std::string book;
         std::string daily;        // kDaily: the date ("2026-12-10")
         bool dailyCounts = false; // kDaily: the day's first attempt counts (else practice)
     };

@@ -81,15 +81,16 @@ GameScreen::Change PlayScreen::WhatNext() const
 {
     if (loop_->Running())
         return Change();
+    if (loop_->AllLevelsCleared() && phase_->progress) {
+        Change ending(Change::To::kEnding); // of the book just played
+        ending.records = phase_->progress->Known();
+        ending.book = book_;
+        return ending;
+    }
     if (loop_->AllLevelsCleared() && !book_.empty()) {
         Change levels(Change::To::kLevels); // the book just played
         levels.book = book_;
         return levels;
-    }
-    if (loop_->AllLevelsCleared() && phase_->progress) {
-        Change ending(Change::To::kEnding);
-        ending.records = phase_->progress->Known();
-        return ending;
     }
     switch (loop_->HowItEnded()) {
     case FrameLoop::Ending::kMainMenu:

@@ -4,7 +4,7 @@
 // its frame loop. It tells
 // the tools when the phase starts and ends, hides the system cursor (the crosshair takes its
 // place) but while the pause menu shows, and when the loop ends says what comes next: the ending
-// after the list's last clear, the main menu, or the end of the game.
+// after a book's last clear, the main menu, or the end of the game.
 #include "app/play/frameloop.h"
 #include "app/play/gamephase.h"
 #include "app/screen/gamescreen.h"
@@ -33,8 +33,9 @@ public:
         // The world's random generators as play starts (a daily level's own); null: from the clock.
         const RandomGenerators* random = nullptr;
         // The list file of the book played; empty when levels is the game's own list. Any other
-        // (a pack's, the player's levels, a day's) keeps its records by each level's hash and goes
-        // back to the level select, at its book, after its last clear.
+        // (a pack's, the player's levels, a day's) keeps its records by each level's hash; after
+        // its last clear comes its ending (kEnding with the book), or without kept records the
+        // level select at its book.
         std::string book;
     };
 

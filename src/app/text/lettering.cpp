@@ -109,6 +109,18 @@ LetteredText Lettering::Write(const std::string& text, const vector2& anchor, Gl
 
 float Lettering::Width(const std::string& text, GlyphSize size) { return LayOut(text, size).width; }
 
+std::string Lettering::CutToWidth(std::string text, float width, GlyphSize size)
+{
+    if (Width(text, size) <= width)
+        return text;
+    while (!text.empty() && Width(text + "...", size) > width) {
+        text.pop_back();
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+            text.pop_back(); // the rest of a character of several bytes
+    }
+    return text + "...";
+}
+
 void Lettering::Compose(PictureComposer& picture, const std::string& text, const vector2& anchor, GlyphSize size,
                         TextAlign align)
 {

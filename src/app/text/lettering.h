@@ -74,6 +74,8 @@ public:
                        TextAlign align = TextAlign::kLeft);
     // The width the text takes (the sum of its advances), without making sprites.
     static float Width(const std::string& text, datafiles::GlyphSize size);
+    // The text cut to the width, "..." saying so (as it is when it fits).
+    static std::string CutToWidth(std::string text, float width, datafiles::GlyphSize size);
     // Letters the text into a picture being composed, as Write would place its sprites.
     static void Compose(PictureComposer& picture, const std::string& text, const vector2& anchor,
                         datafiles::GlyphSize size, TextAlign align = TextAlign::kLeft);
