@@ -55,8 +55,7 @@ EndingScreen::Book EndingScreen::OwnList(const Progress& records, int levelCount
 
 EndingScreen::Book EndingScreen::OfPack(const Progress& records, const ShelfPack& pack, bool thenLevels)
 {
-    const std::string title = pack.list.title.empty() ? pack.list.id : pack.list.title;
-    Book book{Fill(Tr("ending heading", "%s cleared!"), {title}), {}, PictureOf(&pack),
+    Book book{Fill(Tr("ending heading", "%s cleared!"), {ShownTitle(pack)}), {}, PictureOf(&pack),
               Change(thenLevels ? Change::To::kLevels : Change::To::kQuit)};
     book.after.book = pack.listFile;
     for (const ShelfLevel& level : pack.levels) {
