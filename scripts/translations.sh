@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Refreshes the translations' template, po/tobrakka.pot, from the code: every message marked with
 # Tr, TrN or NoTr (the place first, then the English) in src/ and tools/assetgen/, and with Tr
-# in the page's scripts, web/page.js and web/pagesaves.js. Then merges the template into every po/LANG.po (msgmerge), so
+# in the page's scripts, web/page.js and web/pagesaves.js, and the names of the game's own levels in
+# its level lists. Then merges the template into every po/LANG.po (msgmerge), so
 # each holds every message of the code: a new one untranslated, a changed one marked fuzzy, a
 # gone one kept as obsolete at the end. docs/translating.md tells the rest.
 #
@@ -23,6 +24,16 @@ xgettext "${common[@]}" --language=C++ --keyword --keyword=Tr:1c,2 --keyword=TrN
   --flag=Tr:2:c-format --flag=TrN:2:c-format --flag=TrN:3:c-format --flag=NoTr:2:c-format \
   -o "$pot.new" "${sources[@]}"
 xgettext "${common[@]}" --join-existing --language=JavaScript --keyword --keyword=Tr:1c,2 -o "$pot.new" web/page.js web/pagesaves.js
+# The names of the game's own levels, from its level lists (the game's own and its notebooks').
+python3 - data/levels.xml data/packs/*/pack.xml >"$pot.names" <<'NAMES'
+import json, sys, xml.etree.ElementTree as tree
+for path in sys.argv[1:]:
+    for level in tree.parse(path).getroot().iter('Level'):
+        if level.get('name'):
+            print(f'#: {path}\nmsgctxt "level name"\nmsgid {json.dumps(level.get("name"), ensure_ascii=False)}\nmsgstr ""\n')
+NAMES
+xgettext "${common[@]}" --join-existing --language=PO -o "$pot.new" "$pot.names"
+rm "$pot.names"
 sed -i -e '/^"POT-Creation-Date:/d' -e 's/charset=CHARSET/charset=UTF-8/' "$pot.new"
 mv "$pot.new" "$pot"
 [ "${1:-}" = "--pot" ] && exit 0

@@ -40,7 +40,8 @@ ShelfPack ShelfPackOf(const PackContents& contents, const std::string& folder, S
         const PackLevel& level = contents.list.levels[i];
         const auto file = std::find_if(contents.files.begin(), contents.files.end(),
                                        [&](const PackFile& held) { return held.path == level.file; });
-        pack.levels.push_back(ShelfLevel{static_cast<int>(i + 1), folder + "/" + level.file, level.name,
+        const std::string name = source == ShelfPack::Source::kGame ? SpokenLevelName(level.name) : level.name;
+        pack.levels.push_back(ShelfLevel{static_cast<int>(i + 1), folder + "/" + level.file, name,
                                          LevelHash(file->bytes), level.parLoops, level.parTime});
     }
     return pack;

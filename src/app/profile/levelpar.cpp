@@ -23,7 +23,7 @@ long PositiveAttribute(const kolm::CLevelList::LevelEntry& level, const char* na
 std::string NameOf(const kolm::CLevelList::LevelEntry& level)
 {
     const auto found = level.attributes.find("name");
-    return found == level.attributes.end() ? std::string() : found->second;
+    return found == level.attributes.end() ? std::string() : SpokenLevelName(found->second);
 }
 
 LevelPar ParOf(const kolm::CLevelList::LevelEntry& level)
@@ -47,3 +47,5 @@ std::vector<LevelPar> ParsOf(const kolm::CLevelList& list)
         pars.push_back(ParOf(list.EntryAt(position)));
     return pars;
 }
+
+std::string SpokenLevelName(const std::string& name) { return name.empty() ? name : Tr("level name", name.c_str()); }

@@ -9,8 +9,12 @@
 #include <string>
 #include <vector>
 
-// The level's name; empty when it has none.
+// The level's name, in the language spoken; empty when it has none.
 std::string NameOf(const kolm::CLevelList::LevelEntry& level);
+// A level's name as the player reads it: the names of the game's own levels are translated
+// (a list of another maker's that gives the same words is read the same way), any other is
+// shown as written.
+std::string SpokenLevelName(const std::string& name);
 // The pars of the list's levels, by position from 1 (index 0 holds level 1's).
 std::vector<LevelPar> ParsOf(const kolm::CLevelList& list);
 // A level's line on a card: "3. Crossfire", else "Level 3".

@@ -61,6 +61,9 @@ inline constexpr TextPlace kEndingColumn{"ending column", GlyphSize::kSmall, 330
 inline constexpr TextPlace kEndingRow{"ending row", GlyphSize::kSmall, 300, 1};
 // The count of the medals won, under the heading.
 inline constexpr TextPlace kEndingCount{"ending count", GlyphSize::kSmall, 800, 1};
+// The name of a level of the game's own notebooks, as the Levels card letters it on a line after
+// its number ("20. "), the widest it is lettered.
+inline constexpr TextPlace kLevelName{"level name", GlyphSize::kLarge, 600, 1};
 // The replay watcher's bar: its words over the line, and its keys' meanings.
 inline constexpr TextPlace kReplayBar{"replay bar", GlyphSize::kSmall, 1200, 1};
 // The editor: the level's words and the bot's figures at the top right, the keys' meanings
@@ -83,7 +86,7 @@ inline constexpr TextPlace kTextPlaces[] = {
     places::kBanner,        places::kClearNote,    places::kPauseNote,     places::kEndingHeading,
     places::kEndingColumn,  places::kEndingRow,    places::kReplayBar,     places::kEditorLine,
     places::kTitlePicture,  places::kPressPicture, places::kClearedPicture, places::kPausedPicture,
-    places::kLabelPicture,  places::kPage,          places::kRobotNote,
+    places::kLabelPicture,  places::kPage,          places::kRobotNote,     places::kLevelName,
 };
 
 // The place of the name, or null for a name no place has.

@@ -5,7 +5,9 @@
 
 #include "app/levels/packinstaller.h"
 #include "app/levels/packshelf.h"
+#include "app/profile/levelpar.h"
 #include "app/replay/replayfile.h"
+#include "app/text/translate.h"
 #include "utils/levellist/clevellist.h"
 
 #include "support/testsupport.h"
@@ -157,4 +159,30 @@ TEST_F(MyLevelsTest, TheShelfListsTheGamesPacksThenTheInstalledThenMyLevels)
     EXPECT_EQ(packs[3].levels[0].name, "Mine");
     EXPECT_NE(warned.find("the pack " + dir.File("packs/broken") + " cannot be played: its pack.xml cannot be opened"), std::string::npos)
         << warned;
+}
+
+TEST_F(MyLevelsTest, TheGamesOwnLevelNamesAreReadInTheLanguageSpokenAndAPlayersAsWritten)
+{
+    Add("Crossfire", kFirst); // a player may give a name of the game's own
+    const auto place = [&](const std::string& folder) {
+        std::filesystem::create_directories(dir.File(folder + "/book"));
+        dir.Write(folder + "/book/pack.xml", "<LevelList id=\"book\" version=\"1\">\n"
+                                             "<Level position=\"1\" filename=\"a.txt\" name=\"Crossfire\"></Level>\n</LevelList>\n");
+        dir.Write(folder + "/book/a.txt", kSecond);
+    };
+    place("own");
+    std::filesystem::create_directories(dir.File("packs"));
+    Speak(translation::LanguageOfCode("fr"));
+    std::vector<ShelfPack> packs = PackShelf({dir.File("packs"), dir.File("own")}, mine.Folder()).Packs();
+    kolm::CLevelList::LevelEntry entry;
+    entry.attributes["name"] = "Ruled Lines";
+    const std::string own = NameOf(entry);
+    place("packs");
+    std::filesystem::remove_all(dir.File("own"));
+    const std::vector<ShelfPack> installed = PackShelf({dir.File("packs"), dir.File("own")}, mine.Folder()).Packs();
+    Speak(nullptr);
+    EXPECT_EQ(own, "Lignes r\u00E9gl\u00E9es") << "the game's own list";
+    EXPECT_EQ(packs[0].levels[0].name, "Feux crois\u00E9s") << "the game's own notebook";
+    EXPECT_EQ(packs[1].levels[0].name, "Crossfire") << "My levels";
+    EXPECT_EQ(installed[0].levels[0].name, "Crossfire") << "an installed pack";
 }
