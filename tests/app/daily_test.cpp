@@ -6,6 +6,7 @@
 #include "app/daily/dailylevel.h"
 #include "app/daily/dailywords.h"
 #include "app/replay/replayfile.h"
+#include "app/text/translate.h"
 #include "world/leveltimeline.h"
 
 #include "app/dailytestdate.h"
@@ -120,4 +121,22 @@ TEST(DailyMedal, AClearEarnsItsMedalByTheLevelsParAndTheSharedLineSaysIt)
     EXPECT_EQ(DailyResultLine(DateOf("2026-12-10"), day), "Tobrakka \u00B7 10 Dec 2026 \u00B7 left in loop 3 \u00B7 assisted");
     day.counted = DailyDay::Counted::kPlaying;
     EXPECT_EQ(DailyResultLine(DateOf("2026-12-10"), day), "");
+}
+
+TEST(DailyDate, TheDayAndItsLevelAreSaidInTheLanguageSpokenWhileTheLevelsFileKeepsItsEnglishName)
+{
+    const DailyDate date = DateOf("2026-12-10");
+    const std::string english = DailyLevelMaker(date).Name();
+    Speak(translation::LanguageOfCode("ja"));
+    const std::string japanese = date.Long();
+    Speak(translation::LanguageOfCode("fr"));
+    const std::string french = date.SpokenWeekday() + " " + date.Long();
+    const std::string frenchName = DailyLevelMaker(date).ShownName();
+    const std::string fileName = DailyLevelMaker(date).Name();
+    Speak(nullptr);
+    EXPECT_EQ(japanese, "2026\u5E7412\u670810\u65E5");
+    EXPECT_EQ(french, "jeudi 10 d\u00E9c. 2026");
+    EXPECT_EQ(fileName, english) << "the name in the level's file, and so its hash, stay as they were";
+    EXPECT_NE(frenchName, english);
+    EXPECT_NE(frenchName.find("jeudi"), std::string::npos) << frenchName;
 }

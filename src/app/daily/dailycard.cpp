@@ -20,7 +20,7 @@ std::vector<Menu::Choice> Lines()
     return lines;
 }
 
-std::string Title(const DailyDate& today) { return today.InRange() ? DailyLevelMaker(today).Name() : Tr("menu title", "Today's level"); }
+std::string Title(const DailyDate& today) { return today.InRange() ? DailyLevelMaker(today).ShownName() : Tr("menu title", "Today's level"); }
 
 } // namespace
 
@@ -137,7 +137,7 @@ std::string DailyCard::DateWords() const
     if (!lookup_)
         return Fill(Tr("card note", "the clock says %s: daily levels run from %s to %s"),
                     {today.Text(), DailyDate::kFirst, DailyDate::kLast});
-    const std::string date = today.Weekday() + " " + today.Long() + " \u00B7 ";
+    const std::string date = today.SpokenWeekday() + " " + today.Long() + " \u00B7 ";
     if (Found())
         return date + DailyParWords(Found()->Par());
     if (!lookup_->Problem().empty())

@@ -1,5 +1,7 @@
 #include "app/daily/dailydate.h"
 
+#include "app/text/translate.h"
+
 #include "utils/playerfile.h"
 #include "utils/stringutils.h"
 
@@ -9,11 +11,14 @@
 
 namespace {
 
-constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr std::array<const char*, 12> kMonths = {
+    NoTr("menu note", "Jan"), NoTr("menu note", "Feb"), NoTr("menu note", "Mar"), NoTr("menu note", "Apr"),
+    NoTr("menu note", "May"), NoTr("menu note", "Jun"), NoTr("menu note", "Jul"), NoTr("menu note", "Aug"),
+    NoTr("menu note", "Sep"), NoTr("menu note", "Oct"), NoTr("menu note", "Nov"), NoTr("menu note", "Dec")};
 // Day 0, 1970-01-01, was a Thursday.
-constexpr std::array<const char*, 7> kWeekdays = {"Thursday", "Friday", "Saturday", "Sunday",
-                                                  "Monday", "Tuesday", "Wednesday"};
+constexpr std::array<const char*, 7> kWeekdays = {
+    NoTr("menu note", "Thursday"), NoTr("menu note", "Friday"), NoTr("menu note", "Saturday"), NoTr("menu note", "Sunday"),
+    NoTr("menu note", "Monday"),   NoTr("menu note", "Tuesday"), NoTr("menu note", "Wednesday")};
 
 bool LeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -110,9 +115,18 @@ std::string DailyDate::Weekday() const
     return kWeekdays[static_cast<std::size_t>(index)];
 }
 
-std::string DailyDate::Long() const { return Short() + " " + std::to_string(year_); }
+std::string DailyDate::SpokenWeekday() const { return Tr("menu note", Weekday().c_str()); }
+
+std::string DailyDate::Long() const
+{
+    // TRANSLATORS: a date: the day, the month's short name, the year ("10 Dec 2026").
+    return Fill(Tr("menu note", "%1$s %2$s %3$s"), {std::to_string(day_), MonthWord(), std::to_string(year_)});
+}
 
 std::string DailyDate::Short() const
 {
-    return std::to_string(day_) + " " + kMonths[static_cast<std::size_t>(month_ - 1)];
+    // TRANSLATORS: a date without its year: the day and the month's short name ("10 Dec").
+    return Fill(Tr("menu note", "%1$s %2$s"), {std::to_string(day_), MonthWord()});
 }
+
+std::string DailyDate::MonthWord() const { return Tr("menu note", kMonths[static_cast<std::size_t>(month_ - 1)]); }

@@ -21,9 +21,11 @@ public:
 
     int32_t DayNumber() const;
     bool InRange() const;
-    // "2026-12-10", "Thursday", "10 Dec 2026", "10 Dec".
+    // "2026-12-10"; "Thursday", in English always (it names the day's level in its file).
     std::string Text() const;
     std::string Weekday() const;
+    // As the player reads them, in the language spoken: "Thursday", "10 Dec 2026", "10 Dec".
+    std::string SpokenWeekday() const;
     std::string Long() const;
     std::string Short() const;
 
@@ -34,6 +36,8 @@ public:
     bool operator!=(const DailyDate& other) const { return !(*this == other); }
 
 private:
+    std::string MonthWord() const;
+
     int year_ = 2026;
     int month_ = 1;
     int day_ = 1;

@@ -1,5 +1,7 @@
 #include "app/daily/dailykinds.h"
 
+#include "app/text/translate.h"
+
 const std::vector<DailyKind>& DailyKinds()
 {
     static const std::vector<DailyKind> kinds = {
@@ -16,10 +18,14 @@ const std::vector<DailyKind>& DailyKinds()
 const std::vector<DailyTheme>& DailyThemes()
 {
     static const std::vector<DailyTheme> themes = {
-        {DailyRole::kCrossing, {"Crossfire", "Traffic", "Crossroads", "Rush Hour"}},
-        {DailyRole::kHunting, {"Hunt", "Chase", "Pursuit", "Hounds"}},
-        {DailyRole::kFlock, {"Arrows", "Volley", "Flight", "Stampede"}},
-        {DailyRole::kHeavy, {"Siege", "Giants", "Bulwark", "Heavy Day"}},
+        {DailyRole::kCrossing, {NoTr("menu title", "Crossfire"), NoTr("menu title", "Traffic"),
+                                NoTr("menu title", "Crossroads"), NoTr("menu title", "Rush Hour")}},
+        {DailyRole::kHunting, {NoTr("menu title", "Hunt"), NoTr("menu title", "Chase"), NoTr("menu title", "Pursuit"),
+                               NoTr("menu title", "Hounds")}},
+        {DailyRole::kFlock, {NoTr("menu title", "Arrows"), NoTr("menu title", "Volley"), NoTr("menu title", "Flight"),
+                             NoTr("menu title", "Stampede")}},
+        {DailyRole::kHeavy, {NoTr("menu title", "Siege"), NoTr("menu title", "Giants"), NoTr("menu title", "Bulwark"),
+                             NoTr("menu title", "Heavy Day")}},
     };
     return themes;
 }

@@ -2,6 +2,7 @@
 
 #include "app/daily/dailydice.h"
 #include "app/daily/dailykinds.h"
+#include "app/text/translate.h"
 
 #include <algorithm>
 #include <vector>
@@ -152,6 +153,14 @@ std::string DailyLevelMaker::Name() const
 {
     const Words words = DayWords();
     return date_.Weekday() + "'s " + DailyThemes()[words.theme].nouns[words.noun];
+}
+
+std::string DailyLevelMaker::ShownName() const
+{
+    const Words words = DayWords();
+    const char* noun = DailyThemes()[words.theme].nouns[words.noun].c_str();
+    // TRANSLATORS: the day's level's name: the weekday's, then a word of its robots ("Thursday's Crossfire").
+    return Fill(Tr("menu title", "%1$s's %2$s"), {date_.SpokenWeekday(), Tr("menu title", noun)});
 }
 
 DailyLevel DailyLevelMaker::Candidate(uint32_t candidate, int tempo) const

@@ -29,6 +29,8 @@ public:
 
     // The day's name: the weekday's, and a noun of the day's theme.
     std::string Name() const;
+    // The name as the player reads it, in the language spoken.
+    std::string ShownName() const;
     // The candidate's level (candidate 0 to 61; the tempo from kGentlest to kHarshest).
     DailyLevel Candidate(uint32_t candidate, int tempo) const;
 
