@@ -43,29 +43,14 @@ void DrawScrap(cairo_t* cr, Rng& rng)
     PolygonPath(cr, Transformed(outline, 4.0, 5.0));
     SetColour(cr, palette::kInk, 0.2);
     cairo_fill(cr);
-    PolygonPath(cr, outline);
-    SetColour(cr, palette::kPaper);
-    cairo_fill_preserve(cr);
-    cairo_save(cr);
-    cairo_clip_preserve(cr);
-    cairo_new_path(cr);
-    for (double y = 60.0; y < kHeight; y += 30.0) {
-        cairo_move_to(cr, 0, y + 4.0);
-        cairo_line_to(cr, kWidth, y - 5.0);
-    }
-    SetColour(cr, palette::kRuleBlue, 0.45);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
-    cairo_move_to(cr, 58.0, 0);
-    cairo_line_to(cr, 70.0, kHeight);
-    SetColour(cr, palette::kRedInk, 0.45);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-    PolygonPath(cr, outline);
-    SetColour(cr, palette::kGraphite, 0.5);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
+    const auto rules = [&] {
+        cairo_new_path(cr);
+        for (double y = 60.0; y < kHeight; y += 30.0) {
+            cairo_move_to(cr, 0, y + 4.0);
+            cairo_line_to(cr, kWidth, y - 5.0);
+        }
+    };
+    RuledPaper(cr, outline, rules, {58.0, 0.0}, {70.0, double(kHeight)});
 }
 
 // A robot lying broken where it fell: dulled with graphite, cracked in ink, its bolts strewn

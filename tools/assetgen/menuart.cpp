@@ -82,29 +82,15 @@ Surface WholeCard()
     cairo_pop_group_to_source(cr);
     cairo_paint_with_alpha(cr, 0.22);
     cairo_new_path(cr);
-    PolygonPath(cr, outline);
-    SetColour(cr, palette::kPaper);
-    cairo_fill_preserve(cr);
-    cairo_save(cr);
-    cairo_clip_preserve(cr);
-    for (int i = 0; i < bands; ++i) {
-        const double rule = kTopHeight + i * kBandHeight + datafiles::kMenuCardLineBaseline + 3.5;
-        cairo_move_to(cr, 0, rule);
-        cairo_line_to(cr, datafiles::kMenuCardWidth, rule);
-    }
-    SetColour(cr, palette::kRuleBlue, 0.45);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
-    cairo_move_to(cr, datafiles::kMenuCardMargin + 0.5, 0);
-    cairo_line_to(cr, datafiles::kMenuCardMargin + 0.5, height);
-    SetColour(cr, palette::kRedInk, 0.45);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-    PolygonPath(cr, outline);
-    SetColour(cr, palette::kGraphite, 0.5);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
+    const auto rules = [&] {
+        for (int i = 0; i < bands; ++i) {
+            const double rule = kTopHeight + i * kBandHeight + datafiles::kMenuCardLineBaseline + 3.5;
+            cairo_move_to(cr, 0, rule);
+            cairo_line_to(cr, datafiles::kMenuCardWidth, rule);
+        }
+    };
+    const double margin = datafiles::kMenuCardMargin + 0.5;
+    RuledPaper(cr, outline, rules, {margin, 0}, {margin, static_cast<double>(height)});
     std::vector<Pt> underline;
     const double centre = datafiles::kMenuCardWidth * 0.5, y = datafiles::kMenuCardTitleBaseline + 16.0;
     for (int i = 0; i <= 12; ++i)

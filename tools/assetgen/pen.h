@@ -85,6 +85,33 @@ void DrawShape(cairo_t* cr, const std::vector<Pt>& points, const ShapeStyle& sty
 // Soft pencil smudge under an object (a shadow seen from above).
 void Smudge(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb colour, double alpha);
 
+// Notebook paper inside the outline: filled, ruled by the lines rules() adds to the current path
+// (the outline's still on it) in pale blue and its margin from marginTop to marginBottom in red,
+// both within the paper, then edged in graphite.
+template <typename Rules>
+void RuledPaper(cairo_t* cr, const std::vector<Pt>& outline, Rules rules, Pt marginTop, Pt marginBottom)
+{
+    PolygonPath(cr, outline);
+    SetColour(cr, palette::kPaper);
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    rules();
+    SetColour(cr, palette::kRuleBlue, 0.45);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+    cairo_move_to(cr, marginTop.x, marginTop.y);
+    cairo_line_to(cr, marginBottom.x, marginBottom.y);
+    SetColour(cr, palette::kRedInk, 0.45);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    PolygonPath(cr, outline);
+    SetColour(cr, palette::kGraphite, 0.5);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+}
+
 // Draws with the origin moved to (x, y), turned by angle and scaled: a figure of the game drawn
 // bigger, facing its angle, in a larger picture.
 template <typename Draw>

@@ -24,7 +24,7 @@ constexpr float kHintBaseline = 698.0f;
 // The table's columns: the level's name from the left (cut to its room), loops and time up to
 // their right ends.
 constexpr float kNameLeft = 392.0f;
-constexpr float kNameRoom = 320.0f;
+constexpr float kNameRoom = 290.0f;
 constexpr float kLoopsRight = 860.0f; // "fewest loops" reaches left to about 620
 constexpr float kTimeRight = 1090.0f;
 constexpr float kMarkGap = 20.0f; // from the time to a record's "assisted"

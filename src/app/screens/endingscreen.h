@@ -79,7 +79,7 @@ public:
     static std::string MedalCount(const std::vector<Row>& rows, const std::vector<LevelPar>& pars);
     // The rows the table holds: all of them when they fit, else the first levels, a row that
     // says how many more there are ("and 8 more"), and the totals (over every level).
-    static constexpr std::size_t kMostRows = 17;
+    static constexpr std::size_t kMostRows = 15;
     static std::vector<Row> Fitted(std::vector<Row> rows);
     // The picture of an ending: the game's own list's, the second notebook's, any other book's.
     static std::string PictureOf(const ShelfPack* pack);
