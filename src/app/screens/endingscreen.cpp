@@ -21,10 +21,10 @@ constexpr float kLastRowBaseline = 664.0f; // the totals' at the furthest
 constexpr float kRowStep = 38.0f;          // closer when the rows would not fit
 constexpr float kTotalGap = 14.0f;         // between the levels and the totals
 constexpr float kHintBaseline = 698.0f;
-// The table's columns: the level's name from the left (cut to its room), loops and time up to
-// their right ends.
+// The table's columns: the level's name from the left (cut short of its row's loops), loops and
+// time up to their right ends.
 constexpr float kNameLeft = 392.0f;
-constexpr float kNameRoom = 290.0f;
+constexpr float kNameGap = 18.0f; // at the least, between a name and its loops
 constexpr float kLoopsRight = 860.0f; // "fewest loops" reaches left to about 620
 constexpr float kTimeRight = 1090.0f;
 constexpr float kMarkGap = 20.0f; // from the time to a record's "assisted"
@@ -173,8 +173,8 @@ void EndingScreen::LetterTable(const std::vector<Row>& rows)
             baseline += kTotalGap;
         else
             PlaceMedals(rows[i].medals, baseline, std::min(kMedalScale, step / 40.0f));
-        lettering.Write(Lettering::CutToWidth(rows[i].name, kNameRoom, size), vector2(kNameLeft, baseline), size,
-                        TextAlign::kLeft);
+        const float room = kLoopsRight - Lettering::Width(rows[i].loops, size) - kNameGap - kNameLeft;
+        lettering.Write(Lettering::CutToWidth(rows[i].name, room, size), vector2(kNameLeft, baseline), size, TextAlign::kLeft);
         lettering.Write(rows[i].loops, vector2(kLoopsRight, baseline), size, TextAlign::kRight);
         lettering.Write(rows[i].time, vector2(kTimeRight, baseline), size, TextAlign::kRight);
         lettering.Write(rows[i].mark, vector2(kTimeRight + kMarkGap, baseline), size, TextAlign::kLeft)
