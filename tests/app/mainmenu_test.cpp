@@ -2,15 +2,18 @@
 // each card over it; "New game" offers the lesson to a player who has never cleared a level;
 // "How to play" shows the help card, which offers the lesson too; once every level is cleared it
 // offers to play again instead of continuing at the last level.
+#include "app/daily/dailylevel.h"
 #include "app/menu/helpcard.h"
 #include "app/menu/makelevelscard.h"
 #include "app/menu/pausecard.h"
 #include "app/profile/commandline.h"
 #include "app/profile/settingskeeper.h"
+#include "app/replay/replayfile.h"
 #include "app/screens/mainmenu.h"
 #include "audio/soundoutput.h"
 #include "engine/input/gamekeys.h"
 
+#include "app/dailytestdate.h"
 #include "support/fakeplatform.h"
 #include "support/testsupport.h"
 
@@ -173,4 +176,18 @@ TEST_F(MainMenuTest, FilesDroppedOnTheWindowGoToMakeLevelsWhichKeepsALevelAndNam
     ASSERT_EQ(mine.List().size(), 1u);
     EXPECT_EQ(testsupport::ReadFile(mine.List()[0].path), "30000\n1000,2\n");
     EXPECT_TRUE(platform.TakeDroppedFiles().empty()) << "each handed out once";
+}
+
+TEST_F(MainMenuTest, TheReplaysOfADaysLevelAreNamedByTheDay)
+{
+    dir.MakeDir("tobrakka");
+    dir.MakeDir("tobrakka/daily");
+    dir.Write("tobrakka/daily/history", "day 2026-12-10 playing\n");
+    dir.Write("tobrakka/daily/2026-12-10.txt", "2000\n");
+    Open();
+    const ReplaysCard::LevelNames names = menu->NamesOfLevels();
+    const auto day = names.find(LevelFileHash(dir.File("tobrakka/daily/2026-12-10.txt")));
+    ASSERT_NE(day, names.end());
+    EXPECT_EQ(day->second, DailyLevelMaker(DateOf("2026-12-10")).ShownName());
+    EXPECT_EQ(day->second.rfind("Thursday's ", 0), 0u) << day->second;
 }

@@ -1,6 +1,7 @@
 #include "app/play/gamephase.h"
 
 #include "app/profile/levelpar.h"
+#include "app/text/translate.h"
 
 FirstLevel FirstLevel::FromLevelList(int startAfter)
 {
@@ -37,13 +38,23 @@ void GamePhase::SweepSprites()
     overlay->sprites.SweepKilled();
 }
 
+const std::string& GamePhase::LevelName(int level)
+{
+    if (level != namedLevel_ || SpeechChanges() != namedInSpeech_) {
+        levelName_ = NameOf(levels.EntryAt(level));
+        namedLevel_ = level;
+        namedInSpeech_ = SpeechChanges();
+    }
+    return levelName_;
+}
+
 StatusLayer::Place GamePhase::Where()
 {
     StatusLayer::Place place;
     if (levelsFromList) {
         place.level = levels.Current();
         place.levelCount = levels.Count() - 1;
-        place.name = NameOf(levels.EntryAt(place.level));
+        place.name = LevelName(place.level);
     }
     if (gameplay.HasLevel())
         place.loop = gameplay.Loop();

@@ -60,4 +60,12 @@ struct GamePhase {
     // classic game.
     std::unique_ptr<RobotWatch> robots;
     bool levelsFromList;
+
+private:
+    // The level's name, read from the list once a level and language rather than every step.
+    const std::string& LevelName(int level);
+
+    int namedLevel_ = -1;
+    uint32_t namedInSpeech_ = 0;
+    std::string levelName_;
 };

@@ -5,12 +5,14 @@
 #include "app/daily/dailycard.h"
 #include "app/daily/dailyfolder.h"
 #include "app/daily/dailyhistoryfile.h"
+#include "app/daily/dailylevel.h"
 #include "app/menu/helpcard.h"
 #include "app/menu/makelevelscard.h"
 #include "app/menu/newgamecard.h"
 #include "app/play/inputsource.h"
 #include "app/profile/levelpar.h"
 #include "app/profile/progressfile.h"
+#include "app/replay/replayfile.h"
 #include "app/profile/settingskeeper.h"
 #include "audio/audiodevice.h"
 #include "engine/core/ticks.h"
@@ -18,6 +20,7 @@
 #include "utils/levellist/clevellist.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -227,7 +230,8 @@ void MainMenu::ShowDaily()
     still_.Changed();
 }
 
-// Every level the player has, by its file's hash: the game's own, then the books'.
+// Every level the player has, by its file's hash: the game's own, the books', then the days'
+// played, each by the day's name.
 ReplaysCard::LevelNames MainMenu::NamesOfLevels() const
 {
     ReplaysCard::LevelNames names;
@@ -236,6 +240,14 @@ ReplaysCard::LevelNames MainMenu::NamesOfLevels() const
     for (const ShelfPack& pack : PackShelf::Default().Packs()) {
         for (const ShelfLevel& level : pack.levels)
             names.emplace(level.hash, LevelLabel(level.position, level.name));
+    }
+    const DailyFolder days(DailyFolder::DefaultFolder());
+    const DailyHistory history = DailyHistoryFile(DailyHistoryFile::DefaultPath()).Load();
+    for (const auto& [dayNumber, day] : history.Days()) {
+        const DailyDate date = DailyDate::OfDayNumber(dayNumber);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(days.LevelPath(date), error))
+            names.emplace(LevelFileHash(days.LevelPath(date)), DailyLevelMaker(date).ShownName());
     }
     return names;
 }

@@ -61,6 +61,9 @@ public:
     const Menu& Lines() const { return *main_; }
     const MenuCard* Card() const { return card_.get(); }
     const std::string& Hint() const { return hint_.Shown(); }
+    // Every level the player has a replay of may be on, by its file's hash, as the Replays card
+    // names it: the game's own, the books', and the days' played.
+    ReplaysCard::LevelNames NamesOfLevels() const;
 
 private:
     enum class Action { kContinue, kContinueNotebook, kNewGame, kLevels, kReplays, kOptions, kHelp, kMakeLevels, kDaily, kQuit };
@@ -68,7 +71,6 @@ private:
     // The main menu's lines in the language spoken, noting the action of each.
     std::vector<Menu::Choice> MainLines();
     void HandleMain(const GameEvent& event);
-    ReplaysCard::LevelNames NamesOfLevels() const;
     bool FindNextNotebook();
     void TakeDroppedFiles();
     // The level select or the options, while one shows over the main menu.
