@@ -178,11 +178,6 @@ Surface AnyBook()
     DrawShape(cr, RoundedRectPoints(135, 120, 270, 170, 4), label, rng);
     for (double y = 138; y < 170; y += 14)
         InkLine(cr, {{146, y}, {258, y + rng.Jitter(1.0)}}, palette::kRuleBlue, 1.0, 0.7);
-    std::vector<Pt> star;
-    for (int i = 0; i < 10; ++i) {
-        const double a = -kPi / 2 + i * kPi / 5, d = i % 2 == 0 ? 62.0 : 26.0;
-        star.push_back({205 + d * std::cos(a), 272 + d * std::sin(a)});
-    }
     ShapeStyle starStyle;
     starStyle.fill = palette::kAmberPencil;
     starStyle.ink = palette::kRedInk;
@@ -190,7 +185,7 @@ Surface AnyBook()
     starStyle.wobble = 0.9;
     starStyle.sketchy = true;
     starStyle.hatching = {palette::kOrangePencil, 0.6, 0.6, 3.0, 1.0, false};
-    DrawShape(cr, star, starStyle, rng);
+    DrawShape(cr, StarPoints(205, 272, 62.0, 26.0), starStyle, rng);
     InkLine(cr, {{282, top - 4}, {284, (top + bottom) * 0.5}, {283, bottom + 4}}, palette::kInk, 5.0, 0.9);
     return ending.sketch.Picture();
 }

@@ -224,14 +224,8 @@ Surface Paused(const PictureWords& words)
 
 void DrawStar(cairo_t* cr, double x, double y, double r, Rgb colour)
 {
-    std::vector<Pt> star;
-    for (int i = 0; i < 10; ++i) {
-        const double a = -kPi / 2 + i * kPi / 5;
-        const double d = i % 2 == 0 ? r : r * 0.45;
-        star.push_back({x + d * std::cos(a), y + d * std::sin(a)});
-    }
     cairo_new_path(cr);
-    PolygonPath(cr, star);
+    PolygonPath(cr, StarPoints(x, y, r, r * 0.45));
     SetColour(cr, colour);
     cairo_set_line_width(cr, 1.8);
     cairo_stroke(cr);

@@ -167,19 +167,13 @@ Surface Star()
     Rng rng(8620);
     Sketch sketch(38, 38);
     cairo_t* cr = sketch.Cr();
-    std::vector<Pt> star;
-    for (int i = 0; i < 10; ++i) {
-        const double a = -kPi / 2 + i * kPi / 5;
-        const double d = i % 2 == 0 ? 16.0 : 7.0;
-        star.push_back({d * std::cos(a), d * std::sin(a) + 1.0});
-    }
     ShapeStyle style;
     style.fill = palette::kAmberPencil;
     style.ink = palette::kRedInk;
     style.width = 1.8;
     style.wobble = 0.5;
     style.hatching = {palette::kOrangePencil, 0.6, 0.6, 2.4, 0.8, false};
-    DrawShape(cr, star, style, rng);
+    DrawShape(cr, StarPoints(0.0, 1.0, 16.0, 7.0), style, rng);
     return sketch.Picture();
 }
 

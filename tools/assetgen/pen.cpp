@@ -47,6 +47,17 @@ std::vector<Pt> EllipsePoints(double cx, double cy, double rx, double ry, int co
     return points;
 }
 
+std::vector<Pt> StarPoints(double cx, double cy, double outer, double inner)
+{
+    std::vector<Pt> points;
+    for (int i = 0; i < 10; ++i) {
+        const double a = -kPi / 2 + i * kPi / 5;
+        const double d = i % 2 == 0 ? outer : inner;
+        points.push_back({cx + d * std::cos(a), cy + d * std::sin(a)});
+    }
+    return points;
+}
+
 std::vector<Pt> RoundedRectPoints(double x0, double y0, double x1, double y1, double corner)
 {
     corner = std::min({corner, (x1 - x0) * 0.5, (y1 - y0) * 0.5});

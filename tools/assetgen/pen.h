@@ -42,6 +42,8 @@ void SetColour(cairo_t* cr, Rgb colour, double alpha = 1.0);
 // Outlines as point lists (closed unless a caller strokes them open).
 std::vector<Pt> EllipsePoints(double cx, double cy, double rx, double ry, int count = 0);
 std::vector<Pt> RoundedRectPoints(double x0, double y0, double x1, double y1, double corner);
+// A five-pointed star standing on two points: its tips at outer from the centre, its notches at inner.
+std::vector<Pt> StarPoints(double cx, double cy, double outer, double inner);
 std::vector<Pt> Jittered(const std::vector<Pt>& points, double amount, Rng& rng);
 std::vector<Pt> Transformed(const std::vector<Pt>& points, double dx, double dy, double angle = 0.0,
                             double scale = 1.0);

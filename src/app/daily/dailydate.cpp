@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 12> kMonths = {
-    NoTr("menu note", "Jan"), NoTr("menu note", "Feb"), NoTr("menu note", "Mar"), NoTr("menu note", "Apr"),
-    NoTr("menu note", "May"), NoTr("menu note", "Jun"), NoTr("menu note", "Jul"), NoTr("menu note", "Aug"),
-    NoTr("menu note", "Sep"), NoTr("menu note", "Oct"), NoTr("menu note", "Nov"), NoTr("menu note", "Dec")};
 // Day 0, 1970-01-01, was a Thursday.
 constexpr std::array<const char*, 7> kWeekdays = {
     NoTr("menu note", "Thursday"), NoTr("menu note", "Friday"), NoTr("menu note", "Saturday"), NoTr("menu note", "Sunday"),
@@ -120,13 +116,11 @@ std::string DailyDate::SpokenWeekday() const { return Tr("menu note", Weekday().
 std::string DailyDate::Long() const
 {
     // TRANSLATORS: a date: the day, the month's short name, the year ("10 Dec 2026").
-    return Fill(Tr("menu note", "%1$s %2$s %3$s"), {std::to_string(day_), MonthWord(), std::to_string(year_)});
+    return Fill(Tr("menu note", "%1$s %2$s %3$s"), {std::to_string(day_), MonthShortName(month_), std::to_string(year_)});
 }
 
 std::string DailyDate::Short() const
 {
     // TRANSLATORS: a date without its year: the day and the month's short name ("10 Dec").
-    return Fill(Tr("menu note", "%1$s %2$s"), {std::to_string(day_), MonthWord()});
+    return Fill(Tr("menu note", "%1$s %2$s"), {std::to_string(day_), MonthShortName(month_)});
 }
-
-std::string DailyDate::MonthWord() const { return Tr("menu note", kMonths[static_cast<std::size_t>(month_ - 1)]); }

@@ -36,8 +36,6 @@ public:
     bool operator!=(const DailyDate& other) const { return !(*this == other); }
 
 private:
-    std::string MonthWord() const;
-
     int year_ = 2026;
     int month_ = 1;
     int day_ = 1;

@@ -5,7 +5,6 @@
 #include "app/text/translate.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <utility>
 
@@ -14,17 +13,13 @@ namespace {
 // "played 9 Dec 2026, 18:00" of "2026-12-09T18:00:01Z"; "" for a date that is not one.
 std::string PlayedOn(const std::string& date)
 {
-    static const std::array<const char*, 12> kMonths = {
-        NoTr("card note", "Jan"), NoTr("card note", "Feb"), NoTr("card note", "Mar"), NoTr("card note", "Apr"),
-        NoTr("card note", "May"), NoTr("card note", "Jun"), NoTr("card note", "Jul"), NoTr("card note", "Aug"),
-        NoTr("card note", "Sep"), NoTr("card note", "Oct"), NoTr("card note", "Nov"), NoTr("card note", "Dec")};
     const int month = date.size() >= 16 ? std::atoi(date.substr(5, 2).c_str()) : 0;
     const int day = month ? std::atoi(date.substr(8, 2).c_str()) : 0;
     if (month < 1 || month > 12 || day < 1)
         return "";
     // TRANSLATORS: the day, the month's short name, the year and the time of day.
     return Fill(Tr("card note", "played %s %s %s, %s UTC"), {std::to_string(day),
-                Tr("card note", kMonths[static_cast<std::size_t>(month - 1)]), date.substr(0, 4), date.substr(11, 5)});
+                MonthShortName(month), date.substr(0, 4), date.substr(11, 5)});
 }
 
 std::string LineLabel(const Replay& header, const ReplaysCard::LevelNames& names)

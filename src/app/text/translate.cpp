@@ -4,6 +4,7 @@
 #include "utils/log.h"
 #include "utils/translation/catalogue.h"
 
+#include <array>
 #include <optional>
 
 namespace {
@@ -111,3 +112,12 @@ void Speak(const translation::Language* language)
 }
 
 uint32_t SpeechChanges() { return Spoken().changes; }
+
+std::string MonthShortName(int month)
+{
+    static const std::array<const char*, 12> kMonths = {
+        NoTr("card note", "Jan"), NoTr("card note", "Feb"), NoTr("card note", "Mar"), NoTr("card note", "Apr"),
+        NoTr("card note", "May"), NoTr("card note", "Jun"), NoTr("card note", "Jul"), NoTr("card note", "Aug"),
+        NoTr("card note", "Sep"), NoTr("card note", "Oct"), NoTr("card note", "Nov"), NoTr("card note", "Dec")};
+    return Tr("card note", kMonths[static_cast<std::size_t>(month - 1)]);
+}

@@ -30,6 +30,8 @@ std::string Fill(std::string_view format, std::initializer_list<std::string_view
 std::string InSpokenLanguage(const std::string& picture);
 // A number with a fraction ("0:41.2") with the language's decimal mark ("0:41,2").
 std::string WithDecimalMark(std::string number);
+// The month's short name (1 for January to 12) in the language spoken: "Dec", "déc.", "12月".
+std::string MonthShortName(int month);
 
 // The language the game speaks now.
 const translation::Language& SpokenLanguage();
